@@ -1,0 +1,1 @@
+#include "foundlog/getal.h"

@@ -1,0 +1,1 @@
+#include "foundlog/pass_start.h"

@@ -1,0 +1,1 @@
+#include "foundlog/scanner.h"

@@ -1,0 +1,65 @@
+// The line-by-line scan of a GPX found log. It recognises four kinds of line (after
+// leading and trailing spaces and tabs are removed): a line beginning "<wpt lat=", a
+// line beginning "<gsak:UserFound>", the line
+// "<groundspeak:country>Netherlands</groundspeak:country>" and the line "</wpt>".
+// Every other line is passed over; no document tree is built.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "grid/grid.h"
+
+namespace kz {
+
+// One completed waypoint, as the scan hands it to the tally.
+struct Waypoint {
+    Vak vak;             // cell of its coordinate (may lie outside the grid)
+    int16_t jaargev = 0; // found year; 0 without a found-date line
+    int16_t isnl = 0;    // 1 once its country line named the Netherlands
+};
+
+using WaypointAfnemer = std::function<void(const Waypoint&)>;
+
+// Push scanner: feed it the bytes of a file in pieces of any size, then call einde().
+// A line ends at CR, CRLF or LF. Only a bounded prefix of each line is kept (the four
+// recognised kinds of line are short), so memory stays bounded whatever the input.
+class Scanner {
+public:
+    explicit Scanner(WaypointAfnemer afnemer);
+
+    void voedt(const char* data, std::size_t lengte);
+    void einde();
+
+    // The longest trimmed line prefix that is looked at; longer lines are cut there.
+    static constexpr std::size_t maxRegel = 4096;
+
+private:
+    void regel(const char* begin, const char* eind);
+    void regelAfgekapt(const char* begin, std::size_t lengte, bool afgekapt);
+    void openWaypoint(std::string_view regel, bool afgekapt);
+    void sluitWaypoint();
+    void bewaar(const char* begin, const char* eind);
+
+    WaypointAfnemer afnemer_;
+    bool inWaypoint_ = false;
+    Waypoint huidig_;
+
+    // A line that runs over the end of a piece: its prefix after leading white space.
+    bool heeftRest_ = false;   // a partial line is pending
+    bool restBegonnen_ = false; // a non-white byte of the pending line has been seen
+    bool restOverloop_ = false; // a non-white byte lies beyond maxRegel
+    bool vorigeCR_ = false;     // the previous piece ended in CR (an LF now is its CRLF)
+    std::size_t restLengte_ = 0;
+    char rest_[maxRegel];
+};
+
+// Scans the file at pad with the scanner above, reading large blocks. On failure
+// (the file cannot be opened or read) returns a Dutch error text that names the path.
+std::optional<std::string> scanBestand(const std::string& pad, const WaypointAfnemer& afnemer);
+
+} // namespace kz

@@ -1,0 +1,5 @@
+#include "window/app.h"
+#include <QApplication>
+namespace kz {
+void richtApplicatieIn(QApplication&) {}
+}

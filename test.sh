@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: once in a normal build and
+# once with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+. .ci/common.sh
+kz_install
+
+kz_build build
+(cd build && ctest --output-on-failure -j2)
+
+kz_build build-asan -DKZ_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+(cd build-asan && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2)
