@@ -1,1 +1,115 @@
 #include "foundlog/getal.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace kz {
+
+namespace {
+
+constexpr bool isGenegeerd(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+constexpr bool isCijfer(int c) { return c >= '0' && c <= '9'; }
+constexpr double oneindig = std::numeric_limits<double>::infinity();
+
+// Walks a text while skipping the characters that the number reader ignores.
+class Lezer {
+public:
+    explicit Lezer(std::string_view t) : t_(t) {}
+    int kijk() {
+        while (i_ < t_.size() && isGenegeerd(t_[i_])) ++i_;
+        return i_ < t_.size() ? static_cast<unsigned char>(t_[i_]) : -1;
+    }
+    void verder() { ++i_; }
+
+private:
+    std::string_view t_;
+    std::size_t i_ = 0;
+};
+
+} // namespace
+
+double numeriekeWaarde(std::string_view tekst) {
+    // The significant digits go into a compact buffer that std::from_chars reads (it
+    // follows no locale); the decimal exponent is tracked separately so that absurdly
+    // long or large numbers cannot overflow anything.
+    constexpr int maxCijfers = 40;
+    char buf[maxCijfers + 32];
+    int n = 0;
+    long long macht = 0; // value = 0.<digits in buf> ... expressed as digits x 10^macht
+    bool negatief = false;
+    bool cijfers = false;
+    bool punt = false;
+
+    Lezer lees(tekst);
+    int c = lees.kijk();
+    if (c == '+' || c == '-') {
+        negatief = c == '-';
+        lees.verder();
+        c = lees.kijk();
+    }
+    for (;; lees.verder(), c = lees.kijk()) {
+        if (isCijfer(c)) {
+            cijfers = true;
+            if (n == 0 && c == '0') {
+                if (punt) --macht; // leading zeros after the point shift the value down
+                continue;
+            }
+            if (n < maxCijfers) {
+                buf[n++] = char(c);
+                if (punt) --macht;
+            } else if (!punt) {
+                ++macht; // digits beyond the kept precision still scale the value
+            }
+        } else if (c == '.' && !punt) {
+            punt = true;
+        } else {
+            break;
+        }
+    }
+    if (!cijfers) return 0.0;
+
+    long long exponent = 0;
+    if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
+        lees.verder();
+        c = lees.kijk();
+        int teken = 1;
+        if (c == '+' || c == '-') {
+            teken = c == '-' ? -1 : 1;
+            lees.verder();
+            c = lees.kijk();
+        }
+        for (; isCijfer(c); lees.verder(), c = lees.kijk())
+            if (exponent < 1'000'000) exponent = exponent * 10 + (c - '0');
+        exponent *= teken;
+    }
+
+    double waarde = 0.0;
+    if (n > 0) {
+        const long long totaal = macht + exponent;
+        const long long grootte = totaal + n; // decimal magnitude of the value
+        if (grootte > 400) {
+            waarde = oneindig;
+        } else if (grootte < -400) {
+            waarde = 0.0;
+        } else {
+            buf[n] = 'e';
+            const auto [eind, fout] = std::to_chars(buf + n + 1, buf + sizeof buf, totaal);
+            (void)fout;
+            const auto [p, ec] = std::from_chars(buf, eind, waarde, std::chars_format::scientific);
+            (void)p;
+            if (ec == std::errc::result_out_of_range) waarde = grootte > 0 ? oneindig : 0.0;
+        }
+    }
+    return negatief ? -waarde : waarde;
+}
+
+int16_t rondAfNaarInt16(double waarde) {
+    if (std::isnan(waarde)) return 0;
+    if (waarde >= 32767.0) return std::numeric_limits<int16_t>::max();
+    if (waarde <= -32768.0) return std::numeric_limits<int16_t>::min();
+    // nearbyint rounds halves to even in the default rounding mode.
+    return static_cast<int16_t>(std::nearbyint(waarde));
+}
+
+} // namespace kz

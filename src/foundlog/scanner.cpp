@@ -1,1 +1,210 @@
 #include "foundlog/scanner.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "foundlog/getal.h"
+
+namespace kz {
+
+namespace {
+
+constexpr std::string_view wptBegin = "<wpt lat=";
+constexpr std::string_view gevondenBegin = "<gsak:UserFound>";
+constexpr std::string_view landNederland = "<groundspeak:country>Netherlands</groundspeak:country>";
+constexpr std::string_view wptEind = "</wpt>";
+
+constexpr bool isWit(char c) { return c == ' ' || c == '\t'; }
+
+bool begintMet(const char* b, std::size_t lengte, std::string_view voorvoegsel) {
+    return lengte >= voorvoegsel.size() && std::memcmp(b, voorvoegsel.data(), voorvoegsel.size()) == 0;
+}
+
+bool isGelijk(const char* b, std::size_t lengte, std::string_view tekst) {
+    return lengte == tekst.size() && std::memcmp(b, tekst.data(), tekst.size()) == 0;
+}
+
+// The first CR or LF in [p, e), or e.
+const char* zoekRegeleinde(const char* p, const char* e) {
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    while (e - p >= 32) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
+        const unsigned ma = unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(a, cr), _mm_cmpeq_epi8(a, lf))));
+        const unsigned mb = unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(b, cr), _mm_cmpeq_epi8(b, lf))));
+        const unsigned m = ma | mb << 16;
+        if (m != 0) return p + __builtin_ctz(m);
+        p += 32;
+    }
+#endif
+    for (; p < e; ++p)
+        if (*p == '\r' || *p == '\n') return p;
+    return e;
+}
+
+} // namespace
+
+Scanner::Scanner(WaypointAfnemer afnemer) : afnemer_(std::move(afnemer)) {}
+
+void Scanner::voedt(const char* data, std::size_t lengte) {
+    const char* p = data;
+    const char* const e = data + lengte;
+    if (vorigeCR_ && p < e) {
+        if (*p == '\n') ++p; // the LF of a CRLF split over two pieces
+        vorigeCR_ = false;
+    }
+    while (p < e) {
+        const char* q = zoekRegeleinde(p, e);
+        if (q == e) {
+            bewaar(p, e);
+            return;
+        }
+        if (heeftRest_) {
+            bewaar(p, q);
+            sluitRest();
+        } else {
+            regel(p, q);
+        }
+        if (*q == '\r') {
+            if (q + 1 == e) {
+                vorigeCR_ = true;
+                return;
+            }
+            p = q[1] == '\n' ? q + 2 : q + 1;
+        } else {
+            p = q + 1;
+        }
+    }
+}
+
+void Scanner::einde() {
+    if (heeftRest_) sluitRest(); // a last line without a line end
+    vorigeCR_ = false;
+    if (inWaypoint_) sluitWaypoint(); // the file ended inside a waypoint
+}
+
+void Scanner::regel(const char* b, const char* e) {
+    while (b < e && isWit(*b)) ++b;
+    verwerk(b, e, false);
+}
+
+void Scanner::bewaar(const char* b, const char* e) {
+    heeftRest_ = true;
+    if (!restBegonnen_) {
+        while (b < e && isWit(*b)) ++b;
+        if (b == e) return;
+        restBegonnen_ = true;
+    }
+    const std::size_t k = std::min<std::size_t>(maxRegel - restLengte_, std::size_t(e - b));
+    std::memcpy(rest_ + restLengte_, b, k);
+    restLengte_ += k;
+    b += k;
+    if (!restOverloop_) restOverloop_ = std::any_of(b, e, [](char c) { return !isWit(c); });
+}
+
+void Scanner::sluitRest() {
+    verwerk(rest_, rest_ + restLengte_, restOverloop_);
+    heeftRest_ = restBegonnen_ = restOverloop_ = false;
+    restLengte_ = 0;
+}
+
+void Scanner::verwerk(const char* b, const char* e, bool afgekapt) {
+    // b is past the leading white space. Every recognised kind of line begins with '<'.
+    if (b == e || *b != '<') return;
+    if (!afgekapt) {
+        while (e > b && isWit(e[-1])) --e;
+        if (std::size_t(e - b) > maxRegel) {
+            e = b + maxRegel;
+            afgekapt = true;
+        }
+    }
+    const std::size_t lengte = std::size_t(e - b);
+
+    if (!inWaypoint_) {
+        if (begintMet(b, lengte, wptBegin)) openWaypoint(std::string_view(b, lengte), afgekapt);
+        return;
+    }
+    if (begintMet(b, lengte, gevondenBegin)) {
+        // The four characters after the tag: the year of a date written year first.
+        const std::size_t n = std::min<std::size_t>(4, lengte - gevondenBegin.size());
+        huidig_.jaargev = rondAfNaarInt16(numeriekeWaarde(std::string_view(b + gevondenBegin.size(), n)));
+    }
+    if (afgekapt) return;
+    if (isGelijk(b, lengte, landNederland)) huidig_.isnl = 1;
+    else if (isGelijk(b, lengte, wptEind)) sluitWaypoint();
+}
+
+void Scanner::openWaypoint(std::string_view regel, bool afgekapt) {
+    // In the usual form <wpt lat="52.37" lon="4.89"> the latitude's digits stand from
+    // position 11 (1-based) up to 3 before "lon=", and the longitude's digits from 5
+    // after "lon=" up to the last 2 characters. A line without "lon=" or too short to
+    // cut that way still opens the waypoint, with both coordinates 0.
+    double breedte = 0.0;
+    double lengte = 0.0;
+    const std::size_t lon = regel.find("lon=");
+    if (lon != std::string_view::npos) {
+        const long long lonpos = static_cast<long long>(lon) + 1;
+        const long long brLengte = lonpos - 13;
+        const long long lgBegin = lonpos + 4;
+        // A cut-off line has no known end: the longitude runs to the end of what was kept.
+        const long long lgLengte = afgekapt ? static_cast<long long>(regel.size()) - lgBegin
+                                            : static_cast<long long>(regel.size()) - lonpos - 6;
+        if (brLengte >= 0 && lgLengte >= 0) {
+            breedte = numeriekeWaarde(regel.substr(10, std::size_t(brLengte)));
+            lengte = numeriekeWaarde(regel.substr(std::size_t(lgBegin), std::size_t(lgLengte)));
+        }
+    }
+    huidig_ = Waypoint{};
+    huidig_.vak = vakVanCoordinaat(breedte, lengte);
+    inWaypoint_ = true;
+}
+
+void Scanner::sluitWaypoint() {
+    inWaypoint_ = false;
+    afnemer_(huidig_);
+}
+
+std::string foutBijOpenen(const std::string& pad) { return "Het GPX-bestand kan niet worden geopend:\n" + pad; }
+
+std::optional<std::string> scanBestand(const std::string& pad, const WaypointAfnemer& afnemer) {
+    const int fd = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return foutBijOpenen(pad);
+    struct FdSluiter {
+        int fd;
+        ~FdSluiter() { ::close(fd); }
+    } sluiter{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) return foutBijOpenen(pad);
+#if defined(POSIX_FADV_SEQUENTIAL)
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+#endif
+
+    constexpr std::size_t blokgrootte = 1 << 20;
+    const std::unique_ptr<char[]> blok(new char[blokgrootte]);
+    Scanner scanner(afnemer);
+    for (;;) {
+        const ssize_t n = ::read(fd, blok.get(), blokgrootte);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return foutBijOpenen(pad);
+        }
+        scanner.voedt(blok.get(), std::size_t(n));
+    }
+    scanner.einde();
+    return std::nullopt;
+}
+
+} // namespace kz

@@ -40,10 +40,11 @@ public:
 
 private:
     void regel(const char* begin, const char* eind);
-    void regelAfgekapt(const char* begin, std::size_t lengte, bool afgekapt);
+    void verwerk(const char* begin, const char* eind, bool afgekapt);
     void openWaypoint(std::string_view regel, bool afgekapt);
     void sluitWaypoint();
     void bewaar(const char* begin, const char* eind);
+    void sluitRest();
 
     WaypointAfnemer afnemer_;
     bool inWaypoint_ = false;
@@ -61,5 +62,8 @@ private:
 // Scans the file at pad with the scanner above, reading large blocks. On failure
 // (the file cannot be opened or read) returns a Dutch error text that names the path.
 std::optional<std::string> scanBestand(const std::string& pad, const WaypointAfnemer& afnemer);
+
+// "Het GPX-bestand kan niet worden geopend:", a line break, and the path.
+std::string foutBijOpenen(const std::string& pad);
 
 } // namespace kz
