@@ -1,1 +1,55 @@
 #include "overview/export.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QWidget>
+
+namespace kz {
+
+namespace {
+
+void verwerkGebeurtenissen() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// Writes the image through a temporary file next to the target and renames it over the
+// target only when everything has been written.
+bool schrijfBmp(const QImage& beeld, const QString& pad) {
+    if (beeld.isNull()) return false;
+    QSaveFile bestand(pad);
+    if (!bestand.open(QIODevice::WriteOnly)) return false;
+    QImageWriter schrijver(&bestand, "BMP");
+    if (!schrijver.write(beeld)) {
+        bestand.cancelWriting();
+        return false;
+    }
+    return bestand.commit();
+}
+
+} // namespace
+
+std::optional<QString> SaveFormImageToFile(QWidget& ContainerForm, QImage& PictureBoxImage, const QString& ImageFileName) {
+    // Let layouts and repaints that are still queued take effect, so the copy shows the
+    // window as it now stands.
+    verwerkGebeurtenissen();
+
+    // The whole client area from its top-left corner, children included; hidden
+    // children (the picture box among them) are not drawn.
+    const QPixmap opname = ContainerForm.grab(QRect(QPoint(0, 0), QSize(-1, -1)));
+    PictureBoxImage = opname.toImage().convertToFormat(QImage::Format_RGB888);
+    PictureBoxImage.setDevicePixelRatio(1.0);
+    verwerkGebeurtenissen();
+
+    const QString pad = QFileInfo(ImageFileName).absoluteFilePath();
+    const bool gelukt = schrijfBmp(PictureBoxImage, pad);
+    verwerkGebeurtenissen();
+    if (!gelukt) return QStringLiteral("Het overzicht kan niet worden opgeslagen als ") + QDir::toNativeSeparators(pad);
+    return std::nullopt;
+}
+
+} // namespace kz
