@@ -1,0 +1,67 @@
+// Generator of realistic GPX found-log exports (GSAK/Groundspeak style): an XML header,
+// the <gpx> root with its metadata, then one <wpt> per found cache, one element per
+// line, with long HTML descriptions and logs. Deterministic for a seed. Used by the
+// scanner benchmark, by tests and by the gpxgen program.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+namespace kz::gpxgen {
+
+struct Opties {
+    std::uint64_t zaad = 1;
+    // Number of finds to write; when 0, finds are written until the file holds at
+    // least doelBytes bytes.
+    std::size_t vondsten = 0;
+    std::uint64_t doelBytes = 0;
+    bool lf = false;   // LF line ends instead of CRLF
+    bool tabs = false; // one tab per indentation level instead of two spaces
+    bool kort = false; // short descriptions and logs, for small sample files
+    // Range of found years; most finds fall in 2001..2015, a few later.
+    int vanJaar = 2001;
+    int totJaar = 2018;
+    // Dutch finds placed on purpose where the overview warns: in a sea cell of the grid
+    // that is no Dutch cache region, and outside the grid altogether.
+    std::size_t zeevondsten = 0;
+    std::size_t buitenRaster = 0;
+};
+
+// What was written, for checking a reader against the generator.
+struct Samenvatting {
+    static constexpr int eersteJaar = 2000;
+    static constexpr int laatsteJaar = 2030;
+
+    std::uint64_t bytes = 0;
+    std::size_t regels = 0;    // line ends written
+    std::size_t vondsten = 0;  // waypoints
+    std::size_t nederland = 0; // waypoints whose country is the Netherlands
+    std::size_t zeevondsten = 0;
+    std::size_t buitenRaster = 0;
+    // Finds per found year eersteJaar..laatsteJaar: all of them, and the Dutch ones.
+    std::array<std::size_t, laatsteJaar - eersteJaar + 1> perJaar{};
+    std::array<std::size_t, laatsteJaar - eersteJaar + 1> nlPerJaar{};
+    // Dutch finds per cell of the grid (by vakindex) over all years; Dutch finds
+    // outside the grid are not in it.
+    std::array<std::size_t, 1316> nlPerVak{};
+};
+
+// Checks the options; returns a Dutch error text when they cannot be used.
+std::optional<std::string> controleer(const Opties& opties);
+
+// Writes an export to an open stream. Returns nothing if a write failed or the options
+// are unusable.
+std::optional<Samenvatting> schrijf(std::FILE* uit, const Opties& opties);
+
+// Writes an export to the file at pad; on failure returns a text naming the path.
+std::optional<std::string> schrijfBestand(const std::string& pad, const Opties& opties,
+                                          Samenvatting* samenvatting = nullptr);
+
+// The export as one string (for tests and small files). Unusable options give "".
+std::string genereer(const Opties& opties, Samenvatting* samenvatting = nullptr);
+
+} // namespace kz::gpxgen
