@@ -11,3 +11,6 @@ kz_build build
 
 kz_build build-asan -DKZ_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 (cd build-asan && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2)
+
+# The scanner fuzzer, 30 seconds with sanitizers (needs clang).
+./fuzz/run.sh 30

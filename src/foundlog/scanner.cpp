@@ -178,33 +178,54 @@ void Scanner::sluitWaypoint() {
 
 std::string foutBijOpenen(const std::string& pad) { return "Het GPX-bestand kan niet worden geopend:\n" + pad; }
 
-std::optional<std::string> scanBestand(const std::string& pad, const WaypointAfnemer& afnemer) {
-    const int fd = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return foutBijOpenen(pad);
-    struct FdSluiter {
-        int fd;
-        ~FdSluiter() { ::close(fd); }
-    } sluiter{fd};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) return foutBijOpenen(pad);
-#if defined(POSIX_FADV_SEQUENTIAL)
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-#endif
+GpxBestand::GpxBestand(std::string pad) : pad_(std::move(pad)) {}
 
+GpxBestand::~GpxBestand() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+std::optional<std::string> GpxBestand::open() {
+    fd_ = ::open(pad_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) return foutBijOpenen(pad_);
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
+        return foutBijOpenen(pad_);
+    }
+#if defined(POSIX_FADV_SEQUENTIAL)
+    ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
+#endif
+    return std::nullopt;
+}
+
+std::optional<std::string> GpxBestand::scan(const WaypointAfnemer& afnemer) {
+    if (fd_ < 0) return foutBijOpenen(pad_);
     constexpr std::size_t blokgrootte = 1 << 20;
     const std::unique_ptr<char[]> blok(new char[blokgrootte]);
     Scanner scanner(afnemer);
+    std::optional<std::string> fout;
     for (;;) {
-        const ssize_t n = ::read(fd, blok.get(), blokgrootte);
+        const ssize_t n = ::read(fd_, blok.get(), blokgrootte);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
-            return foutBijOpenen(pad);
+            fout = foutBijOpenen(pad_);
+            break;
         }
         scanner.voedt(blok.get(), std::size_t(n));
     }
+    ::close(fd_);
+    fd_ = -1;
+    if (fout) return fout;
     scanner.einde();
     return std::nullopt;
+}
+
+std::optional<std::string> scanBestand(const std::string& pad, const WaypointAfnemer& afnemer) {
+    GpxBestand bestand(pad);
+    if (auto fout = bestand.open()) return fout;
+    return bestand.scan(afnemer);
 }
 
 } // namespace kz

@@ -59,8 +59,27 @@ private:
     char rest_[maxRegel];
 };
 
-// Scans the file at pad with the scanner above, reading large blocks. On failure
-// (the file cannot be opened or read) returns a Dutch error text that names the path.
+// A GPX file opened for one scan. Opening and scanning are separate steps, so that a
+// pass can stop before it changes anything when the file cannot be opened.
+class GpxBestand {
+public:
+    explicit GpxBestand(std::string pad);
+    ~GpxBestand();
+    GpxBestand(const GpxBestand&) = delete;
+    GpxBestand& operator=(const GpxBestand&) = delete;
+
+    // Opens the file for reading; on failure returns the Dutch error text.
+    std::optional<std::string> open();
+    // Reads the whole file in large blocks through a Scanner and closes it. On a read
+    // error returns the Dutch error text (the waypoints handed on so far stand).
+    std::optional<std::string> scan(const WaypointAfnemer& afnemer);
+
+private:
+    std::string pad_;
+    int fd_ = -1;
+};
+
+// Opens and scans the file at pad; on failure returns a Dutch error text naming the path.
 std::optional<std::string> scanBestand(const std::string& pad, const WaypointAfnemer& afnemer);
 
 // "Het GPX-bestand kan niet worden geopend:", a line break, and the path.
