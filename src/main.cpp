@@ -1,7 +1,12 @@
 #include <QApplication>
+
 #include "window/app.h"
+#include "window/form1.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     kz::richtApplicatieIn(app);
-    return 0;
+    kz::Form1 venster;
+    venster.show();
+    return app.exec();
 }

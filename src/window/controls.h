@@ -1,0 +1,114 @@
+// The simple controls of the window: frames, legend boxes, the map of cells and the
+// hidden picture box.
+#pragma once
+
+#include <array>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QWidget>
+
+#include "grid/grid.h"
+#include "overview/colouring.h"
+
+namespace kz {
+
+// A frame: an etched rectangle whose top edge runs through the caption, on the button
+// face. Children are placed relative to the frame's top-left corner.
+class Kader : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit Kader(const QString& caption, QWidget* container);
+    void zetKopKleur(const QColor& kleur);
+    QColor kopKleur() const { return kopKleur_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor kopKleur_;
+};
+
+// A legend box: a small rectangle drawn solid in its fill colour with a black outline.
+class Kleurvak : public QWidget {
+    Q_OBJECT
+public:
+    Kleurvak(Kleur kleur, QWidget* container);
+    Kleur kleur() const { return kleur_; }
+    void zetKleur(Kleur k);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Kleur kleur_;
+};
+
+// A check box whose caption wraps onto a second line when it does not fit its width.
+class Keuzevak : public QCheckBox {
+    Q_OBJECT
+public:
+    Keuzevak(const QString& caption, QWidget* container);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    bool hitButton(const QPoint& pos) const override;
+};
+
+// One map of 47 x 28 filled cells, painted by one widget from its own list of cells.
+// Cell positions and sizes are twips in the coordinates of the map's container: the
+// widget always covers its container and lies behind the container's other controls.
+// Each cell is drawn solid in its fill colour with a one-pixel outline in the button
+// face colour, so that the cells read as a grid on the grey window.
+class Kaart : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int aantal = aantalVakken;
+
+    // Every cell gets the given size and starts at the position of cell 0, white.
+    Kaart(QWidget* container, float left0, float top0, float celBreedte, float celHoogte);
+
+    float left(int i) const { return cellen_[i].left; }
+    float top(int i) const { return cellen_[i].top; }
+    float width(int i) const { return cellen_[i].width; }
+    float height(int i) const { return cellen_[i].height; }
+    void setLeft(int i, float twips);
+    void setTop(int i, float twips);
+
+    Kleur kleur(int i) const { return cellen_[i].kleur; }
+    void zetKleur(int i, Kleur k);
+    void zetKleuren(const std::array<Kleur, aantalVakken>& kleuren);
+
+    // The cell under a point in the widget's pixels (the last drawn when cells overlap),
+    // or -1.
+    int indexOp(QPoint punt) const;
+    // The pixels that cell i covers.
+    QRect celRect(int i) const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    bool eventFilter(QObject* object, QEvent* e) override;
+
+private:
+    void verplaatst(int i, QRect oud);
+
+    struct Cel {
+        float left, top, width, height;
+        Kleur kleur;
+    };
+    std::array<Cel, aantalVakken> cellen_;
+};
+
+// The picture box that the image export draws into. It is never shown; its image keeps
+// what has been drawn into it.
+class Tekenvlak : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tekenvlak(QWidget* container);
+    void setVisible(bool) override;
+
+    QImage beeld;
+};
+
+} // namespace kz

@@ -1,0 +1,99 @@
+// The program's one window: the input panel Frame6 in front of the result panel Frame7,
+// with every control addressed by name and the like controls in indexed arrays.
+#pragma once
+
+#include <array>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include "grid/grid.h"
+#include "window/controls.h"
+#include "window/lijsten.h"
+
+namespace kz {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // What the window takes from the system; tests replace it.
+    struct Omgeving {
+        QString datumtekst; // today's date in the short date format; empty: ask the system
+        VolumeBron volumes; // the mounted volumes; empty: ask the system
+    };
+
+    // Builds every control and runs start-up (Form_Load) before returning.
+    explicit Form1(Omgeving omgeving = {}, QWidget* parent = nullptr);
+
+    // The current year that start-up selects from a date text in the short date format:
+    // the leading number of its last four characters, rounded half to even, kept within
+    // 2003..2015 so that the three selected years always lie in the lists.
+    static int huidigJaarUitDatumtekst(const QString& datumtekst);
+    // Today's date as text in the user's short date format.
+    static QString datumtekstVandaag();
+
+    // The window's own children.
+    Tekenvlak* Picture1;
+    Kader* Frame6; // input panel "Invulformulier"
+    Kader* Frame7; // result panel "Kavelzicht"
+
+    // Input panel.
+    QPushButton* Maakoverzicht;
+    Kader* Frame9;
+    Bestandlijst* File1;
+    Maplijst* Dir1;
+    Stationlijst* Drive1;
+    Kader* Frame8;
+    QCheckBox* kleurvariant;
+    std::array<QComboBox*, 3> jaar;
+    std::array<QLabel*, 3> Label5;
+    QLabel* Label4;
+    QLabel* Opmerkingen;
+    QLabel* versie;
+
+    // Result panel.
+    QPushButton* terug;
+    Kader* Frame10;
+    std::array<QLabel*, 6> Label2;
+    Kader* Frame1;
+    Kaart* vak;
+    Kader* Frame2;
+    std::array<QLabel*, 2> perc;
+    std::array<QLabel*, 2> aantal;
+    std::array<QLabel*, 4> Label1;
+    QLabel* Label6;
+    QLabel* nlcache;
+    QLabel* Label3;
+    QLabel* totcache;
+    Kader* Frame3;
+    QLabel* nrjr1;
+    Kaart* vak07;
+    Kader* Frame4;
+    QLabel* nrjr2;
+    Kaart* vak08;
+    Kader* Frame5;
+    QLabel* nrjr3;
+    Kaart* vak09;
+
+    std::array<Kleurvak*, 13> vakje;
+
+    // The Dutch cache regions, filled at start-up.
+    NlMasker nl;
+
+public slots:
+    void Maakoverzicht_Click();
+    void terug_Click();
+    void Drive1_Change();
+    void dir1_Change();
+
+private:
+    void bouwInvulformulier();
+    void bouwOverzicht();
+    void Form_Load(const QString& datumtekst);
+};
+
+} // namespace kz

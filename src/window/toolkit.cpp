@@ -1,0 +1,106 @@
+#include "window/toolkit.h"
+
+#include <cmath>
+#include <vector>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace kz::tk {
+
+int pixelsX(double twips) { return int(std::lround(twips / TwipsPerPixelX)); }
+int pixelsY(double twips) { return int(std::lround(twips / TwipsPerPixelY)); }
+
+void plaats(QWidget* control, double left, double top, double width, double height) {
+    // Convert the edges rather than the sizes, so that controls that touch in twips
+    // also touch in pixels.
+    const int x = pixelsX(left), y = pixelsY(top);
+    control->setGeometry(x, y, pixelsX(left + width) - x, pixelsY(top + height) - y);
+}
+
+int breedte(const QWidget* control) { return control->width() * TwipsPerPixelX; }
+
+void zetBreedte(QWidget* control, double twips) {
+    control->resize(pixelsX(twips), control->height());
+}
+
+void stapel(std::initializer_list<QWidget*> voorNaarAchter) {
+    // raise() puts a control in front of its siblings, so raise from back to front.
+    std::vector<QWidget*> lijst(voorNaarAchter);
+    for (auto it = lijst.rbegin(); it != lijst.rend(); ++it) (*it)->raise();
+}
+
+QColor naarQColor(Kleur k) { return QColor(rood(k), groen(k), blauw(k)); }
+Kleur vanQColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
+
+QLabel* maakLabel(QWidget* container, const QString& caption, bool rechts) {
+    auto* label = new QLabel(container);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(caption);
+    label->setAlignment((rechts ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+namespace {
+
+void toonDialoog(const QString& prompt, int stijl, const QString& titel) {
+    QMessageBox::Icon icoon = QMessageBox::NoIcon;
+    switch (stijl & 0x70) {
+    case 16: icoon = QMessageBox::Critical; break;
+    case 32: icoon = QMessageBox::Question; break;
+    case 48: icoon = QMessageBox::Warning; break;
+    case 64: icoon = QMessageBox::Information; break;
+    default: break;
+    }
+    QMessageBox box(icoon, titel.isEmpty() ? QCoreApplication::applicationName() : titel, prompt,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+BerichtFunctie& berichtFunctie() {
+    static BerichtFunctie functie;
+    return functie;
+}
+
+} // namespace
+
+void MsgBox(const QString& prompt, int stijl, const QString& titel) {
+    if (const auto& f = berichtFunctie()) {
+        f(prompt, stijl, titel);
+    } else {
+        toonDialoog(prompt, stijl, titel);
+    }
+}
+
+BerichtFunctie zetBerichtFunctie(BerichtFunctie functie) {
+    BerichtFunctie vorige = std::move(berichtFunctie());
+    berichtFunctie() = std::move(functie);
+    return vorige;
+}
+
+void MousePointer(QWidget& venster, int stijl) {
+    if (stijl == vbHourglass) {
+        venster.setCursor(Qt::WaitCursor);
+    } else {
+        venster.unsetCursor();
+    }
+}
+
+int MousePointer(const QWidget& venster) {
+    return venster.testAttribute(Qt::WA_SetCursor) && venster.cursor().shape() == Qt::WaitCursor ? vbHourglass
+                                                                                                 : vbDefault;
+}
+
+void DoEvents() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+Fout::Fout(int nummer, const QString& tekst) : std::runtime_error(tekst.toStdString()), nummer_(nummer) {}
+
+} // namespace kz::tk

@@ -1,0 +1,81 @@
+// The thin layer between the program and Qt: message boxes, the mouse pointer, event
+// processing, twips, and the few control operations that the window's code needs.
+#pragma once
+
+#include <functional>
+#include <initializer_list>
+#include <stdexcept>
+
+#include <QColor>
+#include <QString>
+
+#include "overview/colouring.h"
+
+class QLabel;
+class QWidget;
+
+namespace kz::tk {
+
+// Positions and sizes are kept in twips; the screen has 15 twips to a pixel.
+constexpr int TwipsPerPixelX = 15;
+constexpr int TwipsPerPixelY = 15;
+
+// Twips to pixels, rounded to the nearest pixel.
+int pixelsX(double twips);
+int pixelsY(double twips);
+
+// Places a control in its container; all four values in twips.
+void plaats(QWidget* control, double left, double top, double width, double height);
+
+// A control's width in twips, read and set (height and position stay).
+int breedte(const QWidget* control);
+void zetBreedte(QWidget* control, double twips);
+
+// Puts the controls of one container in z-order: the first lies in front of the rest.
+void stapel(std::initializer_list<QWidget*> voorNaarAchter);
+
+// The fixed window colours.
+inline const QColor knopvlak{240, 240, 240};    // button face: window and frame background
+inline const QColor werkruimte{171, 171, 171};  // application workspace
+inline const QColor framekopBlauw{0, 0, 255};   // the blue captions of the input frames
+
+QColor naarQColor(Kleur k);
+Kleur vanQColor(const QColor& c);
+
+// A label as the window uses it: plain text, opaque on the button face, text at the top.
+QLabel* maakLabel(QWidget* container, const QString& caption, bool rechts = false);
+
+// Message boxes. Style 16 is an OK button with the stop icon. The function that shows
+// them can be replaced, so that tests and unattended runs never wait for a dialog.
+using BerichtFunctie = std::function<void(const QString& prompt, int stijl, const QString& titel)>;
+constexpr int vbCritical = 16;
+
+// Shows a modal message box and returns when it has been closed.
+void MsgBox(const QString& prompt, int stijl, const QString& titel);
+// Replaces the function behind MsgBox and returns the previous one; an empty function
+// restores the real dialog.
+BerichtFunctie zetBerichtFunctie(BerichtFunctie functie);
+
+// The window's mouse pointer: 11 is the hourglass, 0 the default arrow.
+constexpr int vbDefault = 0;
+constexpr int vbHourglass = 11;
+void MousePointer(QWidget& venster, int stijl);
+int MousePointer(const QWidget& venster);
+
+// Handles every pending window event (repaints included) before returning.
+void DoEvents();
+
+// A failed operation on the drive, folder or file lists, with its error number.
+class Fout : public std::runtime_error {
+public:
+    Fout(int nummer, const QString& tekst);
+    int nummer() const { return nummer_; }
+
+private:
+    int nummer_;
+};
+constexpr int foutApparaatNietBeschikbaar = 68; // a drive that is not ready
+constexpr int foutToegangPad = 75;              // a folder that cannot be read
+constexpr int foutPadNietGevonden = 76;         // a folder that does not exist
+
+} // namespace kz::tk
