@@ -87,9 +87,7 @@ Form1::Form1(Omgeving omgeving, QWidget* parent) : QWidget(parent) {
     plaats(Picture1, 1560, 4800, 1815, 1935);
     Frame6 = kader(this, QStringLiteral("Invulformulier"), 120, 120, 9255, 10095);
     Frame7 = kader(this, QStringLiteral("Kavelzicht"), 120, 120, 9255, 10095);
-    Drive1 = new Stationlijst(omgeving.volumes, nullptr);
-    Dir1 = new Maplijst(omgeving.volumes, nullptr);
-    bouwInvulformulier();
+    bouwInvulformulier(omgeving.volumes);
     bouwOverzicht();
     stapel({Picture1, Frame6, Frame7});
     // The result panel lies wholly behind the input panel until the first pass; hidden,
@@ -122,7 +120,7 @@ Form1::Form1(Omgeving omgeving, QWidget* parent) : QWidget(parent) {
     Form_Load(omgeving.datumtekst.isEmpty() ? datumtekstVandaag() : omgeving.datumtekst);
 }
 
-void Form1::bouwInvulformulier() {
+void Form1::bouwInvulformulier(const VolumeBron& volumes) {
     QWidget* f = Frame6;
     Maakoverzicht = new QPushButton(QStringLiteral("&Maak overzicht"), f);
     plaats(Maakoverzicht, 7320, 9600, 1575, 375);
@@ -130,9 +128,9 @@ void Form1::bouwInvulformulier() {
     Frame9 = kader(f, QStringLiteral("Selecteer GPX-bestand"), 360, 2040, 8535, 7455, true);
     File1 = new Bestandlijst(Frame9);
     plaats(File1, 3480, 480, 4815, 6720);
-    Dir1->setParent(Frame9);
+    Dir1 = new Maplijst(volumes, Frame9);
     plaats(Dir1, 120, 840, 3255, 6390);
-    Drive1->setParent(Frame9);
+    Drive1 = new Stationlijst(volumes, Frame9);
     plaats(Drive1, 120, 480, 3255, 315);
     stapel({File1, Dir1, Drive1});
 

@@ -91,7 +91,7 @@ public slots:
     void dir1_Change();
 
 private:
-    void bouwInvulformulier();
+    void bouwInvulformulier(const VolumeBron& volumes);
     void bouwOverzicht();
     void Form_Load(const QString& datumtekst);
 };
