@@ -98,6 +98,12 @@ TEST(Form1, BesturingenStaanOpHunPlaatsInHunKader) {
     EXPECT_EQ(stapelplek(f.vak07), 0);
     EXPECT_EQ(stapelplek(f.vak09), 0);
     EXPECT_EQ(f.vak->geometry(), f.Frame1->rect());
+
+    // The pass widens the class legend to the statistics frame's width and back.
+    EXPECT_EQ(tk::breedte(f.Frame10), 4575);
+    tk::zetBreedte(f.Frame10, tk::breedte(f.Frame2));
+    EXPECT_EQ(f.Frame10->geometry(), r(8, 592, 393, 73));
+    EXPECT_EQ(tk::breedte(f.Frame10), 5895);
 }
 
 TEST(Form1, OpschriftenKleurenEnLettertypen) {
@@ -105,9 +111,6 @@ TEST(Form1, OpschriftenKleurenEnLettertypen) {
     EXPECT_EQ(f.versie->text(), "Versie: 1.0.5");
     EXPECT_EQ(f.Opmerkingen->text(), QString("Opmerkingen? Mail naar ") + contactadres);
     EXPECT_EQ(f.Opmerkingen->palette().color(QPalette::WindowText), QColor(171, 171, 171));
-    EXPECT_EQ(f.Label1[3]->text(), "Gevonden cache in 'fake'-Regio");
-    EXPECT_EQ(f.Label4->text(),
-              "Kies 3 jaren waarvan u, naast het totaaloverzicht, de bezochte regio's apart wil tonen:");
     for (Kader* k : {f.Frame8, f.Frame9, f.Frame10}) EXPECT_EQ(k->kopKleur(), QColor(0, 0, 255)) << k->title().toStdString();
     EXPECT_NE(f.Frame6->kopKleur(), QColor(0, 0, 255));
     for (QLabel* l : {f.perc[0], f.perc[1], f.aantal[0], f.aantal[1], f.nlcache, f.totcache})
@@ -185,8 +188,6 @@ TEST(Form1, LegendavakjesHebbenDeKlassekleuren) {
         EXPECT_EQ(beeld.pixelColor(0, 0), QColor(Qt::black)) << i;
     }
     EXPECT_EQ(f.vakje[9]->kleur(), 0x00000000u);
-    EXPECT_EQ(f.vakje[4]->kleur(), 0x0080FF80u);
-    EXPECT_EQ(f.vakje[3]->kleur(), 0x00FF0000u);
 }
 
 TEST(Form1, HuidigJaarUitDeKorteDatum) {
@@ -270,11 +271,6 @@ TEST(Toolkit, BerichtenAanwijzerEnGebeurtenissen) {
     QMetaObject::invokeMethod(&venster, [&] { gedaan = true; }, Qt::QueuedConnection);
     tk::DoEvents();
     EXPECT_TRUE(gedaan);
-
-    tk::plaats(&venster, 120, 240, 5895, 6495);
-    EXPECT_EQ(venster.geometry(), QRect(8, 16, 393, 433));
-    tk::zetBreedte(&venster, 4575);
-    EXPECT_EQ(tk::breedte(&venster), 4575);
 }
 
 } // namespace
