@@ -84,6 +84,13 @@ public:
     // The Dutch cache regions, filled at start-up.
     NlMasker nl;
 
+    // How an overview pass ended.
+    enum class Uitkomst { Gelukt, GeenBestand, NietGelezen, NietOpgeslagen };
+    // Runs one overview pass (what "&Maak overzicht" does) and tells how it ended.
+    Uitkomst maakOverzicht();
+    // The bitmap that every pass writes; a bare name lands in the current folder.
+    QString afbeeldingsnaam = QStringLiteral("Kavelzicht.bmp");
+
 public slots:
     void Maakoverzicht_Click();
     void terug_Click();

@@ -56,7 +56,10 @@ void toonDialoog(const QString& prompt, int stijl, const QString& titel) {
     case 64: icoon = QMessageBox::Information; break;
     default: break;
     }
-    QMessageBox box(icoon, titel.isEmpty() ? QCoreApplication::applicationName() : titel, prompt,
+    // The prompts break their lines with CR LF; Qt's plain text wants a bare LF.
+    QString tekst = prompt;
+    tekst.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(icoon, titel.isEmpty() ? QCoreApplication::applicationName() : titel, tekst,
                     QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
