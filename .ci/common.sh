@@ -1,9 +1,10 @@
-# Shared by run.sh and test.sh: installs what the build needs on a Debian machine.
-KZ_PACKAGES="cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation clang libclang-rt-14-dev xvfb xauth"
+# Shared by run.sh and test.sh: installs what is missing on a Debian machine, and builds.
+KZ_BUILD_PACKAGES="cmake ninja-build g++ qt6-base-dev fonts-liberation"
+KZ_TEST_PACKAGES="libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev"
 
-kz_install() {
+kz_install() { # kz_install PACKAGE...
     local missing=()
-    for p in $KZ_PACKAGES "$@"; do
+    for p in "$@"; do
         dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
