@@ -6,11 +6,18 @@ cd "$(dirname "$0")"
 . .ci/common.sh
 kz_install $KZ_BUILD_PACKAGES $KZ_TEST_PACKAGES
 
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
 kz_build build
-(cd build && ctest --output-on-failure -j2)
+(cd build && ctest --output-on-failure -j2) | tee -a "$log"
 
 kz_build build-asan -DKZ_SANITIZE=ON -DKZ_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
-(cd build-asan && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2)
+(cd build-asan && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2) | tee -a "$log"
 
 # The scanner fuzzer, 30 seconds with sanitizers (clang).
 ./fuzz/run.sh 30
+
+# Every test of both builds passed (a failure has stopped the script before this line).
+totaal=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log" | awk '{s += $1} END {print s + 0}')
+echo "test.sh: ${totaal} passed, 0 failed"
