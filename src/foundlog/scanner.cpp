@@ -185,10 +185,15 @@ GpxBestand::~GpxBestand() {
 }
 
 std::optional<std::string> GpxBestand::open() {
-    fd_ = ::open(pad_.c_str(), O_RDONLY | O_CLOEXEC);
+    // Only a regular file has an end: a device such as /dev/zero would be read forever,
+    // and opening a named pipe would wait for a writer. Opening without blocking lets
+    // fstat turn those away before anything waits.
+    fd_ = ::open(pad_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0) return foutBijOpenen(pad_);
     struct stat st {};
-    if (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode)) {
+    const int vlaggen = ::fcntl(fd_, F_GETFL);
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) || vlaggen < 0 ||
+        ::fcntl(fd_, F_SETFL, vlaggen & ~O_NONBLOCK) != 0) {
         ::close(fd_);
         fd_ = -1;
         return foutBijOpenen(pad_);
