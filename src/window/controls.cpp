@@ -1,10 +1,15 @@
 #include "window/controls.h"
 
 #include <QEvent>
+#include <QHelpEvent>
+#include <QLocale>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QToolTip>
+
+#include "grid/vaktekst.h"
 
 #include "window/toolkit.h"
 
@@ -158,9 +163,37 @@ void Kaart::paintEvent(QPaintEvent* e) {
     }
 }
 
+void Kaart::zetMasker(const NlMasker& nl) {
+    for (int i = 0; i < aantal; ++i) nederlands_[i] = nl(rijVanIndex(i), kolomVanIndex(i)) != 0;
+}
+
+void Kaart::zetAantallen(const std::array<int32_t, aantalVakken>& aantallen, int jaar) {
+    aantallen_ = aantallen;
+    aantallenBekend_ = true;
+    jaar_ = jaar;
+}
+
+QString Kaart::tooltipTekst(int i) const {
+    const std::optional<int32_t> n = aantallenBekend_ ? std::optional<int32_t>(aantallen_[i]) : std::nullopt;
+    return QString::fromStdString(vakTekst(i, nederlands_[i], n, jaar_, QLocale().decimalPoint().toStdString()));
+}
+
 bool Kaart::eventFilter(QObject* object, QEvent* e) {
+    if (object != parentWidget()) return QWidget::eventFilter(object, e);
     // Follow the container's size so that cell coordinates stay the container's own.
-    if (object == parentWidget() && e->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
+    if (e->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
+    // The map lets the mouse through, so its container receives the tooltip request; it
+    // is answered for a cell only where no other control of the container lies in front.
+    if (e->type() == QEvent::ToolTip) {
+        const auto* hulp = static_cast<QHelpEvent*>(e);
+        const int i = parentWidget()->childAt(hulp->pos()) ? -1 : indexOp(hulp->pos());
+        if (i < 0) {
+            QToolTip::hideText();
+            return false;
+        }
+        QToolTip::showText(hulp->globalPos(), tooltipTekst(i), parentWidget(), celRect(i));
+        return true;
+    }
     return QWidget::eventFilter(object, e);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -60,7 +61,8 @@ protected:
 // Cell positions and sizes are twips in the coordinates of the map's container: the
 // widget always covers its container and lies behind the container's other controls.
 // Each cell is drawn solid in its fill colour with a one-pixel outline in the button
-// face colour, so that the cells read as a grid on the grey window.
+// face colour, so that the cells read as a grid on the grey window. Resting the pointer
+// on a cell shows its band, its kind and, once a pass has run, its count.
 class Kaart : public QWidget {
     Q_OBJECT
 public:
@@ -86,6 +88,13 @@ public:
     // The pixels that cell i covers.
     QRect celRect(int i) const;
 
+    // Which cells are Dutch cache regions, for the tooltips.
+    void zetMasker(const NlMasker& nl);
+    // The counts of the last pass, by vakindex: of one year, or of all years (jaar 0).
+    void zetAantallen(const std::array<int32_t, aantalVakken>& aantallen, int jaar);
+    // The tooltip of cell i.
+    QString tooltipTekst(int i) const;
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     bool eventFilter(QObject* object, QEvent* e) override;
@@ -98,6 +107,10 @@ private:
         Kleur kleur;
     };
     std::array<Cel, aantalVakken> cellen_;
+    std::array<bool, aantalVakken> nederlands_{};
+    std::array<int32_t, aantalVakken> aantallen_{};
+    bool aantallenBekend_ = false;
+    int jaar_ = 0;
 };
 
 // The picture box that the image export draws into. It is never shown; its image keeps

@@ -5,9 +5,14 @@
 
 #include <QDate>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QLocale>
+#include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
+#include <QUrl>
 
 #include "foundlog/getal.h"
 #include "foundlog/tally.h"
@@ -118,6 +123,10 @@ Form1::Form1(Omgeving omgeving, QWidget* parent) : QWidget(parent) {
     connect(Dir1, &Maplijst::Change, this, &Form1::dir1_Change);
 
     Form_Load(omgeving.datumtekst.isEmpty() ? datumtekstVandaag() : omgeving.datumtekst);
+
+    // The maps' tooltips tell the Dutch cache regions from the other cells.
+    for (Kaart* k : {vak, vak07, vak08, vak09}) k->zetMasker(nl);
+    setAcceptDrops(true);
 }
 
 void Form1::bouwInvulformulier(const VolumeBron& volumes) {
@@ -280,5 +289,64 @@ void Form1::Drive1_Change() {
 }
 
 void Form1::dir1_Change() { File1->setPath(Dir1->path()); }
+
+QString Form1::gesleeptGpxBestand(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
+    const QFileInfo info(urls.first().toLocalFile());
+    // The file list shows visible files whose name ends in .gpx in any case.
+    if (info.suffix().compare(QLatin1String("gpx"), Qt::CaseInsensitive) != 0) return {};
+    if (!info.isFile() || info.isHidden()) return {};
+    return info.absoluteFilePath();
+}
+
+bool Form1::kiesGpxBestand(const QString& pad) {
+    const QFileInfo info(pad);
+    const QString map = info.absolutePath();
+    // The drive list follows first; its change takes the folder and file lists along.
+    Drive1->setDrive(map);
+    try {
+        Dir1->setPath(map);
+    } catch (const tk::Fout&) {
+        return false;
+    }
+    auto kies = [this, &info] {
+        for (int i = 0; i < File1->listCount(); ++i) {
+            if (File1->entry(i) == info.fileName()) {
+                File1->setListIndex(i);
+                return true;
+            }
+        }
+        return false;
+    };
+    if (kies()) return true;
+    // The folder was open already and the file came later: list the folder anew.
+    dir1_Change();
+    return kies();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* e) {
+    if (Frame6->isVisible() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent* e) {
+    if (Frame6->isVisible() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void Form1::dropEvent(QDropEvent* e) {
+    const QString pad = gesleeptGpxBestand(e->mimeData());
+    if (!Frame6->isVisible() || pad.isEmpty() || !kiesGpxBestand(pad)) {
+        e->ignore();
+        return;
+    }
+    e->acceptProposedAction();
+}
 
 } // namespace kz

@@ -15,6 +15,11 @@
 #include "window/controls.h"
 #include "window/lijsten.h"
 
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QMimeData;
+
 namespace kz {
 
 class Form1 : public QWidget {
@@ -91,11 +96,26 @@ public:
     // The bitmap that every pass writes; a bare name lands in the current folder.
     QString afbeeldingsnaam = QStringLiteral("Kavelzicht.bmp");
 
+    // The local .gpx file that dragged data brings (one file URL, any case of the
+    // extension, an existing file that the file list can show), or an empty text.
+    static QString gesleeptGpxBestand(const QMimeData* data);
+    // Opens the folder of a GPX file in the drive, folder and file lists and selects the
+    // file, as a user would. False when the folder cannot be opened or the file is not
+    // listed.
+    bool kiesGpxBestand(const QString& pad);
+
 public slots:
     void Maakoverzicht_Click();
     void terug_Click();
     void Drive1_Change();
     void dir1_Change();
+
+protected:
+    // A GPX file dropped on the window while the input panel is shown is chosen in the
+    // lists; every other drop is refused.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     void bouwInvulformulier(const VolumeBron& volumes);

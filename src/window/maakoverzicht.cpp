@@ -5,6 +5,7 @@
 #include "foundlog/pass_start.h"
 #include "foundlog/scanner.h"
 #include "foundlog/tally.h"
+#include "grid/vaktekst.h"
 #include "overview/colouring.h"
 #include "overview/export.h"
 #include "overview/statistics.h"
@@ -59,6 +60,10 @@ Form1::Uitkomst Form1::maakOverzicht() {
     const Kaarten kaarten = kleurKaarten(telling.gevonden, nl, jaren, kleurschakering);
     const std::array<Kaart*, 4> kaartWidgets{vak, vak07, vak08, vak09};
     for (int m = 0; m < 4; ++m) kaartWidgets[m]->zetKleuren(kaarten.kleur[m]);
+    // The counts behind the maps' tooltips: all years on the main map, one year on each other.
+    vak->zetAantallen(aantallenPerVak(telling.gevonden, totaalslot), 0);
+    for (int m = 1; m < 4; ++m)
+        kaartWidgets[m]->zetAantallen(aantallenPerVak(telling.gevonden, jaren[m - 1]), jaren[m - 1]);
 
     // The statistics.
     const Statistiek s = maakStatistiek(kaarten, telling.nltotaal, telling.totaal, decimaalteken);
