@@ -4,28 +4,22 @@ namespace kz {
 
 namespace {
 
-constexpr std::string_view graden = "\xC2\xB0";           // °
+constexpr std::string_view graden = "\xC2\xB0";       // °
 constexpr std::string_view streep = " \xE2\x80\x93 "; // " – "
-
-// Floor division, so that bands south or west of zero still read in the right order.
-int deelOmlaag(int a, int b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
 
 // Tenths of a degree as "52,3°".
 std::string tienden(int t, std::string_view decimaalteken) {
-    const int heel = deelOmlaag(t, 10);
-    const int rest = t - heel * 10;
-    std::string s = std::to_string(heel);
+    std::string s = std::to_string(t / 10);
     s += decimaalteken;
-    s += char('0' + rest);
+    s += char('0' + t % 10);
     s += graden;
     return s;
 }
 
 // Twelfths of a degree (steps of five minutes) as "4° 50'".
 std::string twaalfden(int k) {
-    const int heel = deelOmlaag(k, 12);
-    const int minuten = (k - heel * 12) * 5;
-    std::string s = std::to_string(heel);
+    const int minuten = k % 12 * 5;
+    std::string s = std::to_string(k / 12);
     s += graden;
     s += ' ';
     if (minuten < 10) s += '0';

@@ -15,7 +15,7 @@ namespace kz {
 
 // "52,3° – 52,4° N, 4° 50' – 4° 55' O" for the cell (523, 58): the latitude band in
 // tenths of a degree with the given decimal separator, the longitude band in degrees and
-// whole minutes. The cell need not lie in the grid.
+// whole minutes. For cells of the grid (north and east of zero).
 std::string bandTekst(int rij, int kolom, std::string_view decimaalteken);
 
 // "Nederlandse cache-regio" or "Regio zonder Nederlandse caches".
