@@ -67,7 +67,7 @@ Form1::Uitkomst Form1::maakOverzicht() {
 
     // The statistics.
     const Statistiek s = maakStatistiek(kaarten, telling.nltotaal, telling.totaal, decimaalteken);
-    auto zet = [](QLabel* label, const std::string& tekst) { label->setText(QString::fromStdString(tekst)); };
+    auto zet = [](QLabel* label, const std::string& tekst) { tk::zetTekstPassend(label, QString::fromStdString(tekst)); };
     zet(aantal[0], s.aantal0);
     zet(aantal[1], s.aantal1);
     zet(perc[0], s.perc0);

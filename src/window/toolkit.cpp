@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFont>
+#include <QFontMetrics>
+#include <QVariant>
 #include <QLabel>
 #include <QMessageBox>
 #include <QWidget>
@@ -43,6 +46,17 @@ QLabel* maakLabel(QWidget* container, const QString& caption, bool rechts) {
     label->setAlignment((rechts ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     label->setAutoFillBackground(true);
     return label;
+}
+
+void zetTekstPassend(QLabel* label, const QString& tekst) {
+    // The label's own font is kept aside the first time, so every later text starts from it.
+    static const char* const eigen = "kzEigenLettertype";
+    if (!label->property(eigen).isValid()) label->setProperty(eigen, label->font());
+    QFont lettertype = label->property(eigen).value<QFont>();
+    if (QFontMetrics(lettertype).horizontalAdvance(tekst) > label->width())
+        lettertype.setFamily(QStringLiteral("Liberation Sans Narrow"));
+    label->setText(tekst);
+    label->setFont(lettertype);
 }
 
 namespace {

@@ -45,6 +45,11 @@ Kleur vanQColor(const QColor& c);
 // A label as the window uses it: plain text, opaque on the button face, text at the top.
 QLabel* maakLabel(QWidget* container, const QString& caption, bool rechts = false);
 
+// Sets a label's caption. A text wider than the label's box (such as "100,0%" in a box
+// sized for a narrower dialog font) is drawn in the narrow face of the same font, so
+// that it is not cut off; a text that fits takes the container's font again.
+void zetTekstPassend(QLabel* label, const QString& tekst);
+
 // Message boxes. Style 16 is an OK button with the stop icon. The function that shows
 // them can be replaced, so that tests and unattended runs never wait for a dialog.
 using BerichtFunctie = std::function<void(const QString& prompt, int stijl, const QString& titel)>;
