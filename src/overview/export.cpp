@@ -41,7 +41,9 @@ std::optional<QString> SaveFormImageToFile(QWidget& ContainerForm, QImage& Pictu
     // The whole client area from its top-left corner, children included; hidden
     // children (the picture box among them) are not drawn.
     const QPixmap opname = ContainerForm.grab(QRect(QPoint(0, 0), QSize(-1, -1)));
-    PictureBoxImage = opname.toImage().convertToFormat(QImage::Format_RGB888);
+    // RGB32 is what the grab already holds and what the bitmap writer works from, so
+    // neither side makes a converted copy; the file still has 24 bits per pixel.
+    PictureBoxImage = opname.toImage().convertToFormat(QImage::Format_RGB32);
     PictureBoxImage.setDevicePixelRatio(1.0);
     verwerkGebeurtenissen();
 
