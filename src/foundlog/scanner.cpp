@@ -34,25 +34,53 @@ bool isGelijk(const char* b, std::size_t lengte, std::string_view tekst) {
     return lengte == tekst.size() && std::memcmp(b, tekst.data(), tekst.size()) == 0;
 }
 
-// The first CR or LF in [p, e), or e.
-const char* zoekRegeleinde(const char* p, const char* e) {
-#if defined(__SSE2__)
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    while (e - p >= 32) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
-        const unsigned ma = unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(a, cr), _mm_cmpeq_epi8(a, lf))));
-        const unsigned mb = unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(b, cr), _mm_cmpeq_epi8(b, lf))));
-        const unsigned m = ma | mb << 16;
-        if (m != 0) return p + __builtin_ctz(m);
-        p += 32;
+// The line ends (CR or LF) of one piece, found 64 bytes at a time: each chunk is
+// compared once and its line ends kept as a bit mask, so that the many short lines of
+// an export cost one bit scan each instead of a new search from the line's start.
+class Regeleinden {
+public:
+    Regeleinden(const char* begin, const char* eind) : blok_(begin), eind_(eind) { laad(); }
+
+    // The first line end at or after p, or the end of the piece. Between calls p only
+    // moves forward, to at most two bytes past the line end last returned.
+    const char* vanaf(const char* p) {
+        while (blok_ < eind_) {
+            // p lies in this chunk, or before it once the search has moved on.
+            const std::ptrdiff_t k = p - blok_;
+            if (k < 64) {
+                const std::uint64_t m = k > 0 ? masker_ & (~std::uint64_t{0} << k) : masker_;
+                if (m != 0) return blok_ + __builtin_ctzll(m);
+            }
+            blok_ += 64;
+            laad();
+        }
+        return eind_;
     }
+
+private:
+    void laad() {
+        masker_ = 0;
+        if (eind_ - blok_ >= 64) {
+#if defined(__SSE2__)
+            const __m128i cr = _mm_set1_epi8('\r');
+            const __m128i lf = _mm_set1_epi8('\n');
+            for (int i = 0; i < 4; ++i) {
+                const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(blok_ + 16 * i));
+                const auto m = unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(a, cr), _mm_cmpeq_epi8(a, lf))));
+                masker_ |= std::uint64_t{m} << (16 * i);
+            }
+            return;
 #endif
-    for (; p < e; ++p)
-        if (*p == '\r' || *p == '\n') return p;
-    return e;
-}
+        }
+        const std::ptrdiff_t n = std::min<std::ptrdiff_t>(64, eind_ - blok_);
+        for (std::ptrdiff_t i = 0; i < n; ++i)
+            if (blok_[i] == '\r' || blok_[i] == '\n') masker_ |= std::uint64_t{1} << i;
+    }
+
+    const char* blok_;
+    const char* const eind_;
+    std::uint64_t masker_ = 0;
+};
 
 } // namespace
 
@@ -65,8 +93,9 @@ void Scanner::voedt(const char* data, std::size_t lengte) {
         if (*p == '\n') ++p; // the LF of a CRLF split over two pieces
         vorigeCR_ = false;
     }
+    Regeleinden einden(p, e);
     while (p < e) {
-        const char* q = zoekRegeleinde(p, e);
+        const char* q = einden.vanaf(p);
         if (q == e) {
             bewaar(p, e);
             return;
@@ -206,7 +235,9 @@ std::optional<std::string> GpxBestand::open() {
 
 std::optional<std::string> GpxBestand::scan(const WaypointAfnemer& afnemer) {
     if (fd_ < 0) return foutBijOpenen(pad_);
-    constexpr std::size_t blokgrootte = 1 << 20;
+    // Small enough that each block is still in the cache when it is scanned, and that a
+    // small file does not pay for touching a large fresh buffer.
+    constexpr std::size_t blokgrootte = 1 << 18;
     const std::unique_ptr<char[]> blok(new char[blokgrootte]);
     Scanner scanner(afnemer);
     std::optional<std::string> fout;
