@@ -26,7 +26,7 @@ struct Opties {
     std::vector<std::string> argumenten; // after the program name
     std::string map = ".";               // working folder of the child
     // The child's whole environment besides PATH, HOME and the sanitizer options, which
-    // are passed on from this process.
+    // are passed on from this process unless set here.
     std::vector<std::string> omgeving = {"LANG=C", "LC_ALL=C", "QT_QPA_PLATFORM=offscreen"};
     // Largest file the child may write (RLIMIT_FSIZE), with SIGXFSZ ignored so that a
     // write beyond it fails instead of killing the child.
@@ -51,8 +51,12 @@ public:
         std::vector<std::string> argv{programma};
         argv.insert(argv.end(), opties.argumenten.begin(), opties.argumenten.end());
         std::vector<std::string> envp = opties.omgeving;
-        for (const char* naam : {"PATH", "HOME", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
-            if (const char* w = std::getenv(naam)) envp.push_back(std::string(naam) + "=" + w);
+        for (const char* naam : {"PATH", "HOME", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
+            const std::string voorvoegsel = std::string(naam) + "=";
+            const bool gezet = std::any_of(envp.begin(), envp.end(),
+                                           [&](const std::string& v) { return v.rfind(voorvoegsel, 0) == 0; });
+            if (const char* w = std::getenv(naam); w && !gezet) envp.push_back(voorvoegsel + w);
+        }
         std::vector<char*> a, e;
         for (auto& s : argv) a.push_back(s.data());
         for (auto& s : envp) e.push_back(s.data());
