@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <vector>
@@ -9,205 +10,115 @@
 namespace kz {
 namespace {
 
-constexpr Kleur rood_ = rgb(255, 0, 0);
-constexpr Kleur groen_ = rgb(0, 255, 0);
-constexpr Kleur wit_ = rgb(255, 255, 255);
-constexpr Kleur blauw_ = rgb(0, 0, 255);
+constexpr Kleur rood_ = rgb(255, 0, 0), groen_ = rgb(0, 255, 0), wit_ = rgb(255, 255, 255), blauw_ = rgb(0, 0, 255);
+using Vier = std::array<Kleur, 4>;
 
-struct Cel {
-    int rij, kolom;
-};
+// Cell i on the main map and on the three year maps.
+Vier op(const Kaarten& k, int i) { return {k.kleur[0][i], k.kleur[1][i], k.kleur[2][i], k.kleur[3][i]}; }
 
 class Kleuring : public ::testing::Test {
 protected:
     void SetUp() override {
         leesnl(nl);
-        for (int i = 0; i < aantalVakken; ++i) {
-            const Cel c{rijVanIndex(i), kolomVanIndex(i)};
-            (nl(c.rij, c.kolom) ? binnen : buiten).push_back(c);
+        for (int i = 0; i < aantalVakken; ++i) (nl(rijVanIndex(i), kolomVanIndex(i)) ? binnen : buiten).push_back(i);
+    }
+    // Dutch finds in cell i as the tally records them: the year slot (when the year has
+    // one) and the all-years slot.
+    void vondst(int i, int jaar, int aantal = 1) {
+        for (int n = 0; n < aantal; ++n) {
+            if (jaar >= eersteJaar && jaar <= laatsteJaar) gevonden->telOp(jaar, rijVanIndex(i), kolomVanIndex(i));
+            gevonden->telOp(totaalslot, rijVanIndex(i), kolomVanIndex(i));
         }
     }
-
-    // A Dutch find as the tally records it: its year slot (when it has one) and the
-    // all-years slot.
-    void vondst(Cel c, int jaar, int aantal = 1) {
-        for (int i = 0; i < aantal; ++i) {
-            if (jaar >= eersteJaar && jaar <= laatsteJaar) gevonden->telOp(jaar, c.rij, c.kolom);
-            gevonden->telOp(totaalslot, c.rij, c.kolom);
-        }
-    }
-
     Kaarten kleur(std::array<int, 3> jaren, bool schakering) { return kleurKaarten(*gevonden, nl, jaren, schakering); }
-
-    static Kleur op(const Kaarten& k, int kaart, Cel c) { return k.kleur[kaart][vakindex(c.rij, c.kolom)]; }
 
     NlMasker nl;
     std::unique_ptr<Gevonden> gevonden = std::make_unique<Gevonden>();
-    std::vector<Cel> binnen, buiten;
+    std::vector<int> binnen, buiten; // cell indices inside and outside the mask
 };
 
-TEST_F(Kleuring, CountClassesWithShadingOn) {
-    const int aantallen[] = {1, 2, 3, 4, 6, 7, 10, 11, 15, 16, 250};
-    const Kleur verwacht[] = {rgb(128, 255, 128), rgb(0, 255, 0), rgb(0, 255, 0), rgb(0, 192, 0),
-                              rgb(0, 192, 0),     rgb(0, 128, 0), rgb(0, 128, 0), rgb(0, 64, 0),
-                              rgb(0, 64, 0),      rgb(0, 0, 0),   rgb(0, 0, 0)};
-    for (int i = 0; i < 11; ++i) vondst(binnen[static_cast<size_t>(i) * 40], 2010, aantallen[i]);
-    // The year map shades by the year's own count, not by the total.
+TEST_F(Kleuring, CountClassesOnEveryMapAndOneGreenWithoutShading) {
+    const std::pair<int, Kleur> klassen[] = {{1, rgb(128, 255, 128)}, {2, rgb(0, 255, 0)},  {3, rgb(0, 255, 0)},
+                                             {4, rgb(0, 192, 0)},     {6, rgb(0, 192, 0)},  {7, rgb(0, 128, 0)},
+                                             {10, rgb(0, 128, 0)},    {11, rgb(0, 64, 0)},  {15, rgb(0, 64, 0)},
+                                             {16, rgb(0, 0, 0)},      {250, rgb(0, 0, 0)}};
+    for (int i = 0; i < 11; ++i) vondst(binnen[i * 40], 2010, klassen[i].first);
+    // A year map shades by that year's own count, not by the total.
     vondst(binnen[500], 2005, 4);
     vondst(binnen[500], 2006, 20);
-
-    const Kaarten k = kleur({2005, 2006, 2010}, true);
-    for (int i = 0; i < 11; ++i) {
-        const Cel c = binnen[static_cast<size_t>(i) * 40];
-        EXPECT_EQ(op(k, 0, c), verwacht[i]) << "count " << aantallen[i];
-        EXPECT_EQ(op(k, 3, c), verwacht[i]) << "count " << aantallen[i];
-        EXPECT_EQ(op(k, 1, c), rood_);
-    }
-    EXPECT_EQ(op(k, 0, binnen[500]), rgb(0, 0, 0));
-    EXPECT_EQ(op(k, 1, binnen[500]), rgb(0, 192, 0));
-    EXPECT_EQ(op(k, 2, binnen[500]), rgb(0, 0, 0));
-    EXPECT_EQ(k.bezocht, 12);
-    EXPECT_EQ(k.jrvak, (std::array<int32_t, 3>{1, 1, 11}));
-}
-
-TEST_F(Kleuring, ShadingOffColoursEveryVisitedCellAlike) {
-    vondst(binnen[10], 2004, 1);
-    vondst(binnen[20], 2004, 40);
-    for (bool schakering : {false, true}) {
-        const Kaarten k = kleur({2004, 2004, 2004}, schakering);
-        for (int kaart = 0; kaart < 4; ++kaart) {
-            EXPECT_EQ(op(k, kaart, binnen[10]), schakering ? rgb(128, 255, 128) : groen_);
-            EXPECT_EQ(op(k, kaart, binnen[20]), schakering ? rgb(0, 0, 0) : groen_);
+    for (bool schakering : {true, false}) {
+        const Kaarten k = kleur({2005, 2006, 2010}, schakering);
+        for (int i = 0; i < 11; ++i) {
+            const Kleur verwacht = schakering ? klassen[i].second : groen_;
+            EXPECT_EQ(op(k, binnen[i * 40]), (Vier{verwacht, rood_, rood_, verwacht})) << klassen[i].first;
         }
+        const Kleur zwart = schakering ? rgb(0, 0, 0) : groen_;
+        EXPECT_EQ(op(k, binnen[500]), (Vier{zwart, schakering ? rgb(0, 192, 0) : groen_, zwart, rood_}));
+        EXPECT_EQ(k.bezocht, 12);
+        EXPECT_EQ(k.jrvak, (std::array<int32_t, 3>{1, 1, 11}));
     }
 }
 
-TEST_F(Kleuring, FindsOutsideTheMaskAreBlueOnlyWhereTheyCount) {
-    const Cel zee = buiten[0];
-    vondst(zee, 2007, 3);
-    vondst(zee, 2000);
-    for (bool schakering : {false, true}) {
-        const Kaarten k = kleur({2006, 2007, 2008}, schakering);
-        EXPECT_EQ(op(k, 0, zee), blauw_);
-        EXPECT_EQ(op(k, 1, zee), wit_);
-        EXPECT_EQ(op(k, 2, zee), blauw_);
-        EXPECT_EQ(op(k, 3, zee), wit_);
-        EXPECT_EQ(k.fakeregio, 1);
-        EXPECT_EQ(k.zondernl, 688);
-        EXPECT_EQ(k.bezocht, 0);
-        EXPECT_EQ(k.jrvak, (std::array<int32_t, 3>{0, 0, 0}));
-        EXPECT_EQ(k.nieuw, (std::array<int32_t, 3>{0, 0, 0}));
-    }
-}
-
-TEST_F(Kleuring, NoDutchFindsGivesRedAndWhiteOnly) {
-    const Kaarten k = kleur({2001, 2008, 2015}, true);
-    for (int kaart = 0; kaart < 4; ++kaart) {
-        int rood = 0, wit = 0;
-        for (Kleur c : k.kleur[kaart]) {
-            rood += c == rood_;
-            wit += c == wit_;
-        }
-        EXPECT_EQ(rood, 627);
-        EXPECT_EQ(wit, 689);
-    }
-    EXPECT_EQ(k.nietbezocht, 627);
-    EXPECT_EQ(k.bezocht, 0);
-    EXPECT_EQ(k.zondernl, 689);
-    EXPECT_EQ(k.fakeregio, 0);
+TEST_F(Kleuring, OutsideTheMaskBlueWhereCountedAndYearsWithoutSlotOnTheMainMapOnly) {
+    vondst(buiten[0], 2007, 3);
+    vondst(buiten[0], 2000);
+    vondst(binnen[0], 2000, 2);
+    vondst(binnen[1], 2016);
+    vondst(binnen[1], 2020);
+    const Kaarten k = kleur({2006, 2007, 2008}, true);
+    EXPECT_EQ(op(k, buiten[0]), (Vier{blauw_, wit_, blauw_, wit_}));
+    for (int i : {binnen[0], binnen[1]}) EXPECT_EQ(op(k, i), (Vier{rgb(0, 255, 0), rood_, rood_, rood_}));
+    EXPECT_EQ((std::array{k.nietbezocht, k.bezocht, k.zondernl, k.fakeregio}), (std::array{625, 2, 688, 1}));
     EXPECT_EQ(k.jrvak, (std::array<int32_t, 3>{0, 0, 0}));
     EXPECT_EQ(k.nieuw, (std::array<int32_t, 3>{0, 0, 0}));
 }
 
-TEST_F(Kleuring, FindsWithoutAYearSlotCountOnTheMainMapOnly) {
-    vondst(binnen[0], 2000, 2);
-    vondst(binnen[1], 2016);
-    vondst(binnen[1], 2020);
-    const Kaarten k = kleur({2001, 2008, 2015}, true);
-    EXPECT_EQ(op(k, 0, binnen[0]), rgb(0, 255, 0));
-    EXPECT_EQ(op(k, 0, binnen[1]), rgb(0, 255, 0));
-    for (int kaart = 1; kaart < 4; ++kaart) {
-        EXPECT_EQ(op(k, kaart, binnen[0]), rood_);
-        EXPECT_EQ(op(k, kaart, binnen[1]), rood_);
-    }
-    EXPECT_EQ(k.bezocht, 2);
-    EXPECT_EQ(k.nietbezocht, 625);
-    EXPECT_EQ(k.jrvak, (std::array<int32_t, 3>{0, 0, 0}));
-}
-
 TEST_F(Kleuring, NewRegionsLookOnlyAtEarlierYearSlots) {
-    // The first year of the lists: everything found in it is new.
-    vondst(binnen[0], 2001);
-    vondst(binnen[1], 2001, 5);
-    vondst(binnen[1], 2009);
-    // Found in 2003 and again in 2005.
-    vondst(binnen[2], 2003);
-    vondst(binnen[2], 2005);
-    // Found in 2000 (no year slot) and in 2004: new in 2004.
-    vondst(binnen[3], 2000);
-    vondst(binnen[3], 2004);
-    // Found in 2004 and 2005 only: new in 2004, not in 2005.
-    vondst(binnen[4], 2005);
-    vondst(binnen[4], 2004);
+    // Cell 0 only in the first year of the lists, new in it; 1 then as well as in 2009, not
+    // new in 2009; 2 in 2003 and 2005; 3 in 2000 (no year slot) and 2004, new in 2004;
+    // 4 in 2005 and 2004, new in 2004 only.
+    for (const auto& [i, jaar] : {std::pair{0, 2001}, {1, 2001}, {1, 2009}, {2, 2003}, {2, 2005}, {3, 2000}, {3, 2004},
+                                  {4, 2005}, {4, 2004}})
+        vondst(binnen[i], jaar);
 
     Kaarten k = kleur({2001, 2003, 2005}, false);
-    EXPECT_EQ(k.jrvak[0], 2);
-    EXPECT_EQ(k.nieuw[0], 2);
-    EXPECT_EQ(k.jrvak[1], 1);
-    EXPECT_EQ(k.nieuw[1], 1);
-    EXPECT_EQ(k.jrvak[2], 2);
-    EXPECT_EQ(k.nieuw[2], 0);
-
+    EXPECT_EQ(k.jrvak, (std::array<int32_t, 3>{2, 1, 2}));
+    EXPECT_EQ(k.nieuw, (std::array<int32_t, 3>{2, 1, 0}));
     k = kleur({2004, 2009, 2015}, false);
-    EXPECT_EQ(k.jrvak[0], 2);
-    EXPECT_EQ(k.nieuw[0], 2);
-    EXPECT_EQ(k.jrvak[1], 1);
-    EXPECT_EQ(k.nieuw[1], 0);
-    EXPECT_EQ(k.jrvak[2], 0);
-    EXPECT_EQ(k.bezocht, 5);
+    EXPECT_EQ(k.jrvak, (std::array<int32_t, 3>{2, 1, 0}));
+    EXPECT_EQ(k.nieuw, (std::array<int32_t, 3>{2, 0, 0}));
 }
 
 TEST_F(Kleuring, CountersCoverEveryCellOnceAndEqualYearsGiveEqualMaps) {
     std::mt19937 rng(11);
-    for (int i = 0; i < 3000; ++i) {
-        const int index = static_cast<int>(rng() % aantalVakken);
-        vondst({rijVanIndex(index), kolomVanIndex(index)}, 2000 + static_cast<int>(rng() % 17));
-    }
+    for (int i = 0; i < 3000; ++i) vondst(static_cast<int>(rng() % aantalVakken), 2000 + static_cast<int>(rng() % 17));
     for (bool schakering : {false, true}) {
         const Kaarten k = kleur({2003, 2009, 2014}, schakering);
         EXPECT_EQ(k.nietbezocht + k.bezocht, 627);
         EXPECT_EQ(k.zondernl + k.fakeregio, 689);
-        EXPECT_GT(k.bezocht, 0);
-        EXPECT_GT(k.fakeregio, 0);
-        for (size_t m = 0; m < 3; ++m) {
-            EXPECT_LE(k.nieuw[m], k.jrvak[m]);
-            EXPECT_GT(k.jrvak[m], 0);
-        }
-        // The visited cells are exactly the main-map cells that are not red, white or blue.
-        int groenig = 0;
-        for (Kleur c : k.kleur[0]) groenig += c != rood_ && c != wit_ && c != blauw_;
-        EXPECT_EQ(groenig, k.bezocht);
+        EXPECT_GT(k.bezocht * k.fakeregio, 0);
+        for (size_t m = 0; m < 3; ++m) EXPECT_TRUE(k.jrvak[m] > 0 && k.nieuw[m] <= k.jrvak[m]) << m;
+        // Each counter is the number of main-map cells of its colour; visited cells are the rest.
+        auto tel = [&](Kleur c) { return int32_t(std::count(k.kleur[0].begin(), k.kleur[0].end(), c)); };
+        EXPECT_EQ((std::array{tel(rood_), tel(wit_), tel(blauw_)}), (std::array{k.nietbezocht, k.zondernl, k.fakeregio}));
 
         const Kaarten gelijk = kleur({2008, 2008, 2008}, schakering);
-        EXPECT_EQ(gelijk.kleur[1], gelijk.kleur[2]);
-        EXPECT_EQ(gelijk.kleur[2], gelijk.kleur[3]);
-        EXPECT_EQ(gelijk.jrvak[0], gelijk.jrvak[2]);
+        EXPECT_TRUE(gelijk.kleur[1] == gelijk.kleur[2] && gelijk.kleur[2] == gelijk.kleur[3]);
         EXPECT_EQ(gelijk.nieuw[0], gelijk.nieuw[2]);
         EXPECT_EQ(gelijk.kleur[0], k.kleur[0]);
     }
-}
 
-TEST_F(Kleuring, CellsLandOnTheirOwnShape) {
-    // Cell (520, 60) is shape 678 in every map; the corners are 0 and 1315.
+    // Cells land on their own shape: (520, 60) is shape 678; the corners 0 and 1315 lie
+    // in the North Sea and in Germany.
+    gevonden = std::make_unique<Gevonden>();
     ASSERT_TRUE(nl(520, 60));
-    vondst({520, 60}, 2010);
+    gevonden->telOp(totaalslot, 520, 60);
+    gevonden->telOp(2010, 520, 60);
     const Kaarten k = kleur({2010, 2011, 2012}, false);
-    EXPECT_EQ(k.kleur[0][678], groen_);
-    EXPECT_EQ(k.kleur[1][678], groen_);
-    EXPECT_EQ(k.kleur[2][678], rood_);
+    EXPECT_EQ(op(k, 678), (Vier{groen_, groen_, rood_, rood_}));
     EXPECT_EQ(k.kleur[0][677], nl(520, 59) ? rood_ : wit_);
-    EXPECT_EQ(k.kleur[0][0], wit_);    // (534, 40), the North Sea
-    EXPECT_EQ(k.kleur[0][1315], wit_); // (507, 86), Germany
+    EXPECT_EQ(k.kleur[0][0], wit_);
+    EXPECT_EQ(k.kleur[0][1315], wit_);
 }
 
 } // namespace
