@@ -40,13 +40,16 @@ trap 'rm -rf "$werk"' EXIT
 cd "$werk"
 export LANG=C LC_ALL=C QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$werk"
 
+# Arithmetic on decimal numbers: reken "1.5 * 2" prints 3.
+reken() { awk "BEGIN { print $1 }"; }
+
 # Wall time of one command in seconds, its output discarded.
 tijd() {
   local begin eind
   begin=$EPOCHREALTIME
   "$@" >/dev/null 2>&1
   eind=$EPOCHREALTIME
-  echo "$eind - $begin" | bc -l
+  reken "$eind - $begin"
 }
 
 # Median of the numbers on standard input.
@@ -57,7 +60,7 @@ mediaan() {
 # "PASS" when the value is at most (or, with "<", below) the target.
 oordeel() {
   local waarde=$1 doel=$2 soort=${3:-"<="}
-  if [ "$(echo "$waarde $soort $doel" | bc -l)" -eq 1 ]; then echo PASS; else echo FAIL; fi
+  if [ "$(reken "(($waarde $soort $doel) ? 1 : 0)")" -eq 1 ]; then echo PASS; else echo FAIL; fi
 }
 
 echo "== Kavelzicht end-to-end benchmark =="
@@ -81,12 +84,12 @@ k_med=$(cut -d' ' -f1 paren.txt | mediaan)
 w_med=$(cut -d' ' -f2 paren.txt | mediaan)
 verhouding=$(awk '{ print $1 / $2 }' paren.txt | mediaan)
 printf 'batch mode on %d MB: median %.3f s (%.0f MB/s); wc -l: median %.3f s (%.0f MB/s)\n' \
-  "$grootte" "$k_med" "$(echo "$bytes / 1048576 / $k_med" | bc -l)" "$w_med" "$(echo "$bytes / 1048576 / $w_med" | bc -l)"
+  "$grootte" "$k_med" "$(reken "$bytes / 1048576 / $k_med")" "$w_med" "$(reken "$bytes / 1048576 / $w_med")"
 printf 'ratio batch / wc -l (median of %d pairs): %.2f (target <= 3): %s\n' "$runs" "$verhouding" "$(oordeel "$verhouding" 3)"
 
 # 2. Peak memory on the same file.
 piek=$(/usr/bin/time -f %M "$programma" --uitvoer e2e.bmp export.gpx 2>&1 >/dev/null | tail -n 1)
-printf 'peak memory on %d MB: %.1f MB (target < 64 MB): %s\n' "$grootte" "$(echo "$piek / 1024" | bc -l)" \
+printf 'peak memory on %d MB: %.1f MB (target < 64 MB): %s\n' "$grootte" "$(reken "$piek / 1024")" \
   "$(oordeel "$piek" $((64 * 1024)) "<")"
 rm -f export.gpx
 
@@ -101,7 +104,7 @@ k_med=$(cut -d' ' -f1 paren.txt | mediaan)
 m_med=$(cut -d' ' -f2 paren.txt | mediaan)
 verhouding=$(awk '{ print $1 / $2 }' paren.txt | mediaan)
 printf 'start-up: batch mode on the sample median %.1f ms; minimal Qt window median %.1f ms\n' \
-  "$(echo "$k_med * 1000" | bc -l)" "$(echo "$m_med * 1000" | bc -l)"
+  "$(reken "$k_med * 1000")" "$(reken "$m_med * 1000")"
 printf 'ratio batch / minimal (median of %d pairs): %.2f (target <= 1.5): %s\n' "$startruns" "$verhouding" \
   "$(oordeel "$verhouding" 1.5)"
 
@@ -116,7 +119,7 @@ zee 100000 >zee100k.gpx
 t0=$(for ((i = 0; i < 5; i++)); do tijd "$programma" --uitvoer zee.bmp leeg.gpx; done | mediaan)
 t10=$(for ((i = 0; i < 5; i++)); do tijd "$programma" --uitvoer zee.bmp zee10k.gpx; done | mediaan)
 t100=$(for ((i = 0; i < 5; i++)); do tijd "$programma" --uitvoer zee.bmp zee100k.gpx; done | mediaan)
-per10=$(echo "($t10 - $t0) / 10000 * 1000000" | bc -l)
-per100=$(echo "($t100 - $t0) / 100000 * 1000000" | bc -l)
+per10=$(reken "($t10 - $t0) / 10000 * 1000000")
+per100=$(reken "($t100 - $t0) / 100000 * 1000000")
 printf 'warnings: %.2f us each with 10,000, %.2f us each with 100,000 (empty file %.1f ms); growth per warning %.2f (linear: about 1)\n' \
-  "$per10" "$per100" "$(echo "$t0 * 1000" | bc -l)" "$(echo "$per100 / $per10" | bc -l)"
+  "$per10" "$per100" "$(reken "$t0 * 1000")" "$(reken "$per100 / $per10")"
