@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,10 @@ int main(int argc, char** argv) {
         int qtArgc = 1;
         QApplication app(qtArgc, argv);
         kz::richtApplicatieIn(app);
-        return kz::voerBatchUit(opdracht.opties);
+        const int status = kz::voerBatchUit(opdracht.opties);
+        // Everything is written; end without tearing down the window and the toolkit.
+        std::fflush(nullptr);
+        std::_Exit(status);
     }
     case kz::Opdracht::Venster:
         break;

@@ -127,7 +127,9 @@ int voerBatchUit(const BatchOpties& opties) {
         ~Herstel() { tk::zetBerichtFunctie(f); }
     } herstel{vorige};
 
-    Form1 venster;
+    // The window is never torn down: main ends the process as soon as the results are
+    // written, and destroying a hundred widgets would only cost time.
+    Form1& venster = *new Form1;
     venster.afbeeldingsnaam = QString::fromStdString(opties.uitvoer);
     venster.kleurvariant->setChecked(opties.kleurschakering);
     if (opties.jaren)

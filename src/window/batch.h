@@ -37,6 +37,7 @@ void dempQtMeldingen();
 
 // Runs the pass on a window that is never shown. Needs a QApplication. Returns the exit
 // status: 0 on success, 1 when the GPX file cannot be read or the bitmap not written.
+// The window is left standing for the caller to end the process.
 int voerBatchUit(const BatchOpties& opties);
 
 } // namespace kz

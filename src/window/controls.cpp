@@ -1,5 +1,7 @@
 #include "window/controls.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QHelpEvent>
 #include <QLocale>
@@ -117,6 +119,7 @@ QRect Kaart::celRect(int i) const {
 }
 
 void Kaart::verplaatst(int i, QRect oud) {
+    beeldGeldig_ = false;
     update(oud);
     update(celRect(i));
 }
@@ -136,11 +139,13 @@ void Kaart::setTop(int i, float twips) {
 void Kaart::zetKleur(int i, Kleur k) {
     if (cellen_[i].kleur == k) return;
     cellen_[i].kleur = k;
+    beeldGeldig_ = false;
     update(celRect(i));
 }
 
 void Kaart::zetKleuren(const std::array<Kleur, aantalVakken>& kleuren) {
     for (int i = 0; i < aantal; ++i) cellen_[i].kleur = kleuren[i];
+    beeldGeldig_ = false;
     update();
 }
 
@@ -151,16 +156,43 @@ int Kaart::indexOp(QPoint punt) const {
     return -1;
 }
 
-void Kaart::paintEvent(QPaintEvent* e) {
-    QPainter p(this);
-    p.setPen(tk::knopvlak);
-    const QRect vlak = e->rect();
+void Kaart::tekenBeeld() {
+    std::array<QRect, aantalVakken> rects;
+    QRect vlak;
     for (int i = 0; i < aantal; ++i) {
-        const QRect r = celRect(i);
-        if (r.isEmpty() || !r.intersects(vlak)) continue;
-        p.fillRect(r, tk::naarQColor(cellen_[i].kleur));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
+        rects[i] = celRect(i);
+        vlak |= rects[i];
     }
+    beeldPlek_ = vlak.topLeft();
+    beeld_ = QImage(vlak.size(), QImage::Format_ARGB32_Premultiplied);
+    beeld_.fill(Qt::transparent);
+    const QRgb rand = tk::knopvlak.rgb();
+    // Each cell solid in its colour with a one-pixel outline; a later cell covers an
+    // earlier one where they overlap, as when painting them one by one.
+    for (int i = 0; i < aantal; ++i) {
+        const QRect r = rects[i].translated(-beeldPlek_);
+        if (r.isEmpty()) continue;
+        const QRgb vul = tk::naarQColor(cellen_[i].kleur).rgb();
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            QRgb* begin = reinterpret_cast<QRgb*>(beeld_.scanLine(y)) + r.left();
+            QRgb* eind = begin + r.width();
+            if (y == r.top() || y == r.bottom() || r.width() < 3) {
+                std::fill(begin, eind, rand);
+            } else {
+                *begin = rand;
+                std::fill(begin + 1, eind - 1, vul);
+                eind[-1] = rand;
+            }
+        }
+    }
+    beeldGeldig_ = true;
+}
+
+void Kaart::paintEvent(QPaintEvent* e) {
+    if (!beeldGeldig_) tekenBeeld();
+    QPainter p(this);
+    p.setClipRegion(e->region());
+    p.drawImage(beeldPlek_, beeld_);
 }
 
 void Kaart::zetMasker(const NlMasker& nl) {

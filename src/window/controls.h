@@ -101,6 +101,8 @@ protected:
 
 private:
     void verplaatst(int i, QRect oud);
+    // Draws every cell into beeld_, the picture of the map that paintEvent copies.
+    void tekenBeeld();
 
     struct Cel {
         float left, top, width, height;
@@ -111,6 +113,10 @@ private:
     std::array<int32_t, aantalVakken> aantallen_{};
     bool aantallenBekend_ = false;
     int jaar_ = 0;
+    // The cells drawn once per change rather than 1316 rectangles per repaint.
+    QImage beeld_;
+    QPoint beeldPlek_;
+    bool beeldGeldig_ = false;
 };
 
 // The picture box that the image export draws into. It is never shown; its image keeps
