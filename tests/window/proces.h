@@ -1,7 +1,6 @@
-// Runs the built program as a separate process for the tests: arguments, a working
-// folder and a fixed environment in; standard output, standard error, the exit status
-// and the child's peak memory out. A watchdog kills a child that runs too long, so a
-// hang shows as a failure instead of stopping the test run.
+// Runs the built program as a separate process for the tests: arguments, a working folder
+// and a fixed environment in; standard output and error, exit status and peak memory out.
+// A watchdog kills a child that runs too long, so a hang shows as a failure.
 #pragma once
 
 #include <algorithm>
@@ -9,9 +8,12 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <functional>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -25,151 +27,88 @@ namespace kz::proces {
 struct Opties {
     std::vector<std::string> argumenten; // after the program name
     std::string map = ".";               // working folder of the child
-    // The child's whole environment besides PATH, HOME and the sanitizer options, which
-    // are passed on from this process unless set here.
+    // The whole environment besides PATH, HOME and the sanitizer options, passed on unless set here.
     std::vector<std::string> omgeving = {"LANG=C", "LC_ALL=C", "QT_QPA_PLATFORM=offscreen"};
-    // Largest file the child may write (RLIMIT_FSIZE), with SIGXFSZ ignored so that a
-    // write beyond it fails instead of killing the child.
+    // Largest file the child may write, with SIGXFSZ ignored: a write beyond it fails.
     std::optional<rlim_t> maxBestand;
     std::chrono::seconds limiet{120};
 };
 
 struct Uitkomst {
-    int status = -1;      // exit code; -1 when the child did not exit normally
-    int signaal = 0;      // the signal that ended it, if any
+    int status = -1;       // exit code, or minus the signal that ended the child
     bool verlopen = false; // killed by the watchdog
-    std::string uit;      // standard output
-    std::string fout;     // standard error
-    long piekKb = 0;      // peak resident memory (ru_maxrss)
+    std::string uit, fout; // standard output and standard error
+    long piekKb = 0;       // peak resident memory (ru_maxrss)
 };
 
-// A running child. wacht() collects its output and status; a child that is never
-// waited for is killed and reaped when the object goes.
-class Proces {
-public:
-    Proces(const std::string& programma, const Opties& opties) : limiet_(opties.limiet) {
-        std::vector<std::string> argv{programma};
-        argv.insert(argv.end(), opties.argumenten.begin(), opties.argumenten.end());
-        std::vector<std::string> envp = opties.omgeving;
-        for (const char* naam : {"PATH", "HOME", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
-            const std::string voorvoegsel = std::string(naam) + "=";
-            const bool gezet = std::any_of(envp.begin(), envp.end(),
-                                           [&](const std::string& v) { return v.rfind(voorvoegsel, 0) == 0; });
-            if (const char* w = std::getenv(naam); w && !gezet) envp.push_back(voorvoegsel + w);
-        }
-        std::vector<char*> a, e;
-        for (auto& s : argv) a.push_back(s.data());
-        for (auto& s : envp) e.push_back(s.data());
-        a.push_back(nullptr);
-        e.push_back(nullptr);
-
-        int uitPijp[2], foutPijp[2];
-        if (::pipe2(uitPijp, O_CLOEXEC) != 0 || ::pipe2(foutPijp, O_CLOEXEC) != 0)
-            throw std::runtime_error("pipe");
-        pid_ = ::fork();
-        if (pid_ < 0) throw std::runtime_error("fork");
-        if (pid_ == 0) {
-            // Only async-signal-safe calls between fork and exec.
-            ::dup2(uitPijp[1], 1);
-            ::dup2(foutPijp[1], 2);
-            const int leeg = ::open("/dev/null", O_RDONLY);
-            if (leeg > 0) {
-                ::dup2(leeg, 0);
-                ::close(leeg);
-            }
-            if (::chdir(opties.map.c_str()) != 0) ::_exit(126);
-            if (opties.maxBestand) {
-                ::signal(SIGXFSZ, SIG_IGN);
-                const rlimit r{*opties.maxBestand, *opties.maxBestand};
-                ::setrlimit(RLIMIT_FSIZE, &r);
-            }
-            ::execve(a[0], a.data(), e.data());
-            ::_exit(127);
-        }
-        ::close(uitPijp[1]);
-        ::close(foutPijp[1]);
-        uitFd_ = uitPijp[0];
-        foutFd_ = foutPijp[0];
+// Runs the program to its end. `tijdens`, when given, is called with the child's pid
+// before its output is read, so only for a child that writes less than a pipe holds.
+inline Uitkomst draai(const std::string& programma, const Opties& opties,
+                      const std::function<void(pid_t)>& tijdens = {}) {
+    std::vector<std::string> argv{programma}, envp = opties.omgeving;
+    argv.insert(argv.end(), opties.argumenten.begin(), opties.argumenten.end());
+    for (const std::string naam : {"PATH", "HOME", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
+        const auto gezet = [&](const std::string& v) { return v.rfind(naam + "=", 0) == 0; };
+        const char* w = std::getenv(naam.c_str());
+        if (w && std::none_of(envp.begin(), envp.end(), gezet)) envp.push_back(naam + "=" + w);
     }
+    std::vector<char*> a{nullptr}, e{nullptr}; // each ends in a null pointer
+    for (auto& s : argv) a.insert(a.end() - 1, s.data());
+    for (auto& s : envp) e.insert(e.end() - 1, s.data());
 
-    Proces(const Proces&) = delete;
-    Proces& operator=(const Proces&) = delete;
-
-    ~Proces() {
-        if (pid_ > 0 && !klaar_) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
+    int pijp[2][2]; // standard output, standard error
+    if (::pipe2(pijp[0], O_CLOEXEC) != 0 || ::pipe2(pijp[1], O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+    const pid_t pid = ::fork();
+    if (pid < 0) throw std::runtime_error("fork");
+    if (pid == 0) {
+        // Only async-signal-safe calls between fork and exec; standard input is empty.
+        ::dup2(pijp[0][1], 1);
+        ::dup2(pijp[1][1], 2);
+        ::dup2(::open("/dev/null", O_RDONLY | O_CLOEXEC), 0);
+        if (::chdir(opties.map.c_str()) != 0) ::_exit(126);
+        if (opties.maxBestand) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit r{*opties.maxBestand, *opties.maxBestand};
+            ::setrlimit(RLIMIT_FSIZE, &r);
         }
-        if (uitFd_ >= 0) ::close(uitFd_);
-        if (foutFd_ >= 0) ::close(foutFd_);
+        ::execve(a[0], a.data(), e.data());
+        ::_exit(127);
     }
+    for (auto& p : pijp) ::close(p[1]);
+    if (tijdens) tijdens(pid);
 
-    pid_t pid() const { return pid_; }
-
-    Uitkomst wacht() {
-        Uitkomst u;
-        const auto einde = std::chrono::steady_clock::now() + limiet_;
-        while (uitFd_ >= 0 || foutFd_ >= 0) {
-            pollfd p[2] = {{uitFd_, POLLIN, 0}, {foutFd_, POLLIN, 0}};
-            const auto rest = std::chrono::duration_cast<std::chrono::milliseconds>(einde - std::chrono::steady_clock::now());
-            if (rest.count() <= 0 && !u.verlopen) {
-                u.verlopen = true;
-                ::kill(pid_, SIGKILL);
-            }
-            const int n = ::poll(p, 2, u.verlopen ? 1000 : int(std::min<long long>(rest.count(), 1000)));
-            if (n < 0 && errno != EINTR) break;
-            leesUit(p[0], uitFd_, u.uit);
-            leesUit(p[1], foutFd_, u.fout);
-        }
-        int st = 0;
-        rusage ru{};
-        while (::wait4(pid_, &st, 0, &ru) < 0 && errno == EINTR) {
-        }
-        klaar_ = true;
-        if (WIFEXITED(st)) u.status = WEXITSTATUS(st);
-        if (WIFSIGNALED(st)) u.signaal = WTERMSIG(st);
-        u.piekKb = ru.ru_maxrss;
-        return u;
-    }
-
-private:
-    static void leesUit(const pollfd& p, int& fd, std::string& naar) {
-        if (fd < 0 || !(p.revents & (POLLIN | POLLHUP | POLLERR))) return;
-        char buf[65536];
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n > 0) {
-            naar.append(buf, std::size_t(n));
-        } else if (n == 0 || errno != EINTR) {
-            ::close(fd);
-            fd = -1;
+    Uitkomst u;
+    int fd[2] = {pijp[0][0], pijp[1][0]};
+    std::string* naar[2] = {&u.uit, &u.fout};
+    const auto einde = std::chrono::steady_clock::now() + opties.limiet;
+    while (fd[0] >= 0 || fd[1] >= 0) {
+        using namespace std::chrono;
+        const long long rest = duration_cast<milliseconds>(einde - steady_clock::now()).count();
+        if (rest <= 0 && !std::exchange(u.verlopen, true)) ::kill(pid, SIGKILL);
+        pollfd p[2] = {{fd[0], POLLIN, 0}, {fd[1], POLLIN, 0}};
+        if (::poll(p, 2, int(std::clamp(rest, 1LL, 1000LL))) < 0 && errno != EINTR) throw std::runtime_error("poll");
+        for (int i = 0; i < 2; ++i) {
+            if (fd[i] < 0 || !(p[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+            char buf[65536];
+            const ssize_t n = ::read(fd[i], buf, sizeof buf);
+            if (n > 0) naar[i]->append(buf, std::size_t(n));
+            if (n == 0 || (n < 0 && errno != EINTR)) ::close(std::exchange(fd[i], -1));
         }
     }
-
-    std::chrono::seconds limiet_;
-    pid_t pid_ = -1;
-    int uitFd_ = -1;
-    int foutFd_ = -1;
-    bool klaar_ = false;
-};
-
-inline Uitkomst draai(const std::string& programma, const Opties& opties) {
-    Proces p(programma, opties);
-    return p.wacht();
+    int st = 0;
+    rusage ru{};
+    while (::wait4(pid, &st, 0, &ru) < 0 && errno == EINTR) {
+    }
+    u.status = WIFEXITED(st) ? WEXITSTATUS(st) : -WTERMSIG(st);
+    u.piekKb = ru.ru_maxrss;
+    return u;
 }
 
 // The text split at line feeds; a last line without one is kept too.
 inline std::vector<std::string> regels(const std::string& tekst) {
     std::vector<std::string> uit;
-    std::size_t b = 0;
-    while (b < tekst.size()) {
-        const std::size_t e = tekst.find('\n', b);
-        if (e == std::string::npos) {
-            uit.push_back(tekst.substr(b));
-            break;
-        }
-        uit.push_back(tekst.substr(b, e - b));
-        b = e + 1;
-    }
+    std::istringstream in(tekst);
+    for (std::string r; std::getline(in, r);) uit.push_back(r);
     return uit;
 }
 
