@@ -127,21 +127,22 @@ int voerBatchUit(const BatchOpties& opties) {
         ~Herstel() { tk::zetBerichtFunctie(f); }
     } herstel{vorige};
 
-    // The window is never torn down: main ends the process as soon as the results are
-    // written, and destroying a hundred widgets would only cost time.
-    Form1& venster = *new Form1;
+    // The window opens its lists on the file's folder. It is never torn down: main ends
+    // the process as soon as the results are written, and destroying a hundred widgets
+    // would only cost time.
+    const QFileInfo info(QString::fromStdString(opties.gpx));
+    const QString map = info.absolutePath();
+    Form1& venster = *new Form1(Form1::Omgeving{{}, {}, map});
     venster.afbeeldingsnaam = QString::fromStdString(opties.uitvoer);
     venster.kleurvariant->setChecked(opties.kleurschakering);
     if (opties.jaren)
         for (int k = 0; k < 3; ++k) venster.jaar[std::size_t(k)]->setCurrentIndex((*opties.jaren)[std::size_t(k)] - 2001);
 
-    // Choose the file in the lists as a user would: open its folder, select its name.
-    const QString gpx = QString::fromStdString(opties.gpx);
-    const QFileInfo info(gpx);
+    // Choose the file in the lists as a user would: its folder open, its name selected.
     const QString pad = info.absoluteFilePath();
     bool gekozen = false;
     try {
-        venster.Dir1->setPath(info.absolutePath());
+        if (venster.Dir1->path() != map) venster.Dir1->setPath(map);
         venster.File1->setPattern(QStringLiteral("*"));
         venster.File1->setPath(venster.Dir1->path());
         for (int i = 0; i < venster.File1->listCount() && !gekozen; ++i) {

@@ -109,9 +109,11 @@ Form1::Form1(Omgeving omgeving, QWidget* parent) : QWidget(parent) {
     QWidget::setTabOrder(kleurvariant, terug);
     jaar[0]->setFocus();
 
-    // The lists open on the process's current folder and its volume.
+    // The lists open on the process's current folder (or the folder asked for) and its
+    // volume.
+    if (!omgeving.map.isEmpty()) Drive1->setDrive(omgeving.map);
     try {
-        Dir1->setPath(Drive1->huidigeMap());
+        Dir1->setPath(omgeving.map.isEmpty() ? Drive1->huidigeMap() : omgeving.map);
     } catch (const tk::Fout&) {
         // An unreadable current folder leaves the folder list empty.
     }

@@ -29,6 +29,7 @@ public:
     struct Omgeving {
         QString datumtekst; // today's date in the short date format; empty: ask the system
         VolumeBron volumes; // the mounted volumes; empty: ask the system
+        QString map;        // the folder the lists open on; empty: the current folder
     };
 
     // Builds every control and runs start-up (Form_Load) before returning.

@@ -40,7 +40,7 @@ TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
     const tk::BerichtFunctie vorige = tk::zetBerichtFunctie(
         [](const QString& prompt, int, const QString&) { ADD_FAILURE() << "message: " << prompt.toStdString(); });
     // A second volume whose root is the temporary folder: the drive list has to follow.
-    Form1 f({QStringLiteral("02-04-2009"), [map] { return QList<Volume>{{"/", {}, true}, {map, {}, true}}; }});
+    Form1 f({QStringLiteral("02-04-2009"), [map] { return QList<Volume>{{"/", {}, true}, {map, {}, true}}; }, {}});
     f.show();
     ASSERT_NE(f.Drive1->drive(), map) << "the test runs inside the folder it drops from";
 

@@ -15,7 +15,7 @@
 namespace kz {
 namespace {
 
-Form1::Omgeving opDatum(const QString& datum) { return Form1::Omgeving{datum, {}}; }
+Form1::Omgeving opDatum(const QString& datum) { return Form1::Omgeving{datum, {}, {}}; }
 
 // Position of a widget among its siblings, back (0) to front.
 int stapelplek(QObject* w) { return int(w->parent()->children().indexOf(w)); }

@@ -43,7 +43,7 @@ TEST(Kaarttip, BandSoortEnAantallenVanDeLaatsteDoorloop) {
     const int a = vakindex(523, 58);
 
     // Before the first pass there is no count.
-    Form1 f(Form1::Omgeving{"02-04-2009", {}});
+    Form1 f(Form1::Omgeving{"02-04-2009", {}, {}});
     EXPECT_EQ(f.vak->tooltipTekst(a), amsterdam);
     EXPECT_EQ(f.vak07->tooltipTekst(0),
               "53,4\u00B0 \u2013 53,5\u00B0 N, 3\u00B0 20' \u2013 3\u00B0 25' O\nRegio zonder Nederlandse caches");

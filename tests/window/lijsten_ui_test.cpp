@@ -45,7 +45,7 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
         ASSERT_TRUE(QFile(map + "/" + b).open(QIODevice::WriteOnly)) << b;
     Berichten berichten;
     const QList<Volume> volumes = {{"/", "", true}, {map + "/leeg", "LEEG", false}, {map + "/stick", "", true}};
-    Form1 f(Form1::Omgeving{"02-04-2009", [&] { return volumes; }});
+    Form1 f(Form1::Omgeving{"02-04-2009", [&] { return volumes; }, {}});
     f.show();
     ASSERT_EQ(f.Drive1->count(), 3);
     EXPECT_EQ(f.Drive1->drive(), "/");

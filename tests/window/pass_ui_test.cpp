@@ -132,7 +132,7 @@ protected:
     }
     QString bmp() const { return map + "/Kavelzicht.bmp"; }
 
-    Form1 f{Form1::Omgeving{"02-04-2009", {}}};
+    Form1 f{Form1::Omgeving{"02-04-2009", {}, {}}};
     QTemporaryDir tmp;
     QString map;
     std::vector<int> binnen, buiten; // cells inside and outside the Dutch region mask
@@ -245,7 +245,7 @@ TEST_F(Doorloop, TweedeDoorloopVervangtAllesEnMislukteOpslagLaatDeBitmapHeel) {
     EXPECT_EQ(stand(f).mid(11, 6), (QStringList{"2004", "2012", "2014", "2004", "2012", "2014"}));
 
     // A window that only ever saw the second file shows the same and saves the same picture.
-    Form1 vers{Form1::Omgeving{"02-04-2009", {}}};
+    Form1 vers{Form1::Omgeving{"02-04-2009", {}, {}}};
     vers.show();
     kies(vers, "tweede.gpx", false, {2014, 2004, 2012});
     vers.afbeeldingsnaam = map + "/vers.bmp";
