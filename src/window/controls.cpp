@@ -118,22 +118,21 @@ QRect Kaart::celRect(int i) const {
     return QRect(x0, y0, tk::pixelsX(double(c.left) + c.width) - x0, tk::pixelsY(double(c.top) + c.height) - y0);
 }
 
-void Kaart::verplaatst(int i, QRect oud) {
-    beeldGeldig_ = false;
-    update(oud);
-    update(celRect(i));
-}
-
 void Kaart::setLeft(int i, float twips) {
-    const QRect oud = celRect(i);
     cellen_[i].left = twips;
-    verplaatst(i, oud);
+    verplaatst();
 }
 
 void Kaart::setTop(int i, float twips) {
-    const QRect oud = celRect(i);
     cellen_[i].top = twips;
-    verplaatst(i, oud);
+    verplaatst();
+}
+
+// The whole map is repainted from its picture, which is redrawn once however many cells
+// moved (start-up moves every cell twice).
+void Kaart::verplaatst() {
+    beeldGeldig_ = false;
+    update();
 }
 
 void Kaart::zetKleur(int i, Kleur k) {

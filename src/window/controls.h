@@ -100,7 +100,7 @@ protected:
     bool eventFilter(QObject* object, QEvent* e) override;
 
 private:
-    void verplaatst(int i, QRect oud);
+    void verplaatst();
     // Draws every cell into beeld_, the picture of the map that paintEvent copies.
     void tekenBeeld();
 
