@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "foundlog/scanner.h"
 #include "window/form1.h"
 #include "window/toolkit.h"
 
@@ -138,24 +139,12 @@ int voerBatchUit(const BatchOpties& opties) {
     if (opties.jaren)
         for (int k = 0; k < 3; ++k) venster.jaar[std::size_t(k)]->setCurrentIndex((*opties.jaren)[std::size_t(k)] - 2001);
 
-    // Choose the file in the lists as a user would: its folder open, its name selected.
+    // Choose the file in the lists as a user would. The user named the file, so every
+    // file of its folder is listed, whatever its name and hidden ones too.
     const QString pad = info.absoluteFilePath();
-    bool gekozen = false;
-    try {
-        if (venster.Dir1->path() != map) venster.Dir1->setPath(map);
-        venster.File1->setPattern(QStringLiteral("*"));
-        venster.File1->setPath(venster.Dir1->path());
-        for (int i = 0; i < venster.File1->listCount() && !gekozen; ++i) {
-            if (venster.File1->entry(i) == info.fileName()) {
-                venster.File1->setListIndex(i);
-                gekozen = true;
-            }
-        }
-    } catch (const tk::Fout&) {
-        gekozen = false;
-    }
-    if (!gekozen) {
-        tk::MsgBox(QStringLiteral("Het GPX-bestand kan niet worden geopend:\n") + pad, tk::vbCritical, QStringLiteral("Fout"));
+    venster.File1->setPattern(QStringLiteral("*"), true);
+    if (!venster.kiesGpxBestand(pad)) {
+        tk::MsgBox(QString::fromStdString(foutBijOpenen(pad.toStdString())), tk::vbCritical, QStringLiteral("Fout"));
         return 1;
     }
 

@@ -237,8 +237,9 @@ void Bestandlijst::setPath(const QString& pad) {
     lees();
 }
 
-void Bestandlijst::setPattern(const QString& patroon) {
+void Bestandlijst::setPattern(const QString& patroon, bool verborgen) {
     patroon_ = patroon;
+    verborgen_ = verborgen;
     lees();
 }
 
@@ -247,7 +248,7 @@ void Bestandlijst::lees() {
     if (pad_.isEmpty()) return;
     QDir map(pad_);
     map.setNameFilters(patroon_.split(QLatin1Char(';'), Qt::SkipEmptyParts));
-    map.setFilter(QDir::Files);
+    map.setFilter(verborgen_ ? QDir::Files | QDir::Hidden : QDir::Files);
     map.setSorting(QDir::Name | QDir::IgnoreCase);
     addItems(map.entryList());
     setCurrentRow(-1);

@@ -103,8 +103,8 @@ public:
     // Lists the folder anew; no entry is selected afterwards. A folder that cannot be
     // read gives an empty list.
     void setPath(const QString& pad);
-    QString pattern() const { return patroon_; }
-    void setPattern(const QString& patroon);
+    // The name pattern; with verborgen, hidden files are listed as well. Lists anew.
+    void setPattern(const QString& patroon, bool verborgen = false);
 
     // Position of the selected entry, -1 when none is selected.
     int listIndex() const;
@@ -119,6 +119,7 @@ private:
 
     QString pad_;
     QString patroon_ = QStringLiteral("*.GPX");
+    bool verborgen_ = false;
 };
 
 } // namespace kz

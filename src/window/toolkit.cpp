@@ -37,7 +37,6 @@ void stapel(std::initializer_list<QWidget*> voorNaarAchter) {
 }
 
 QColor naarQColor(Kleur k) { return QColor(rood(k), groen(k), blauw(k)); }
-Kleur vanQColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
 
 QLabel* maakLabel(QWidget* container, const QString& caption, bool rechts) {
     auto* label = new QLabel(container);

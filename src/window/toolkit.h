@@ -40,7 +40,6 @@ inline const QColor werkruimte{171, 171, 171};  // application workspace
 inline const QColor framekopBlauw{0, 0, 255};   // the blue captions of the input frames
 
 QColor naarQColor(Kleur k);
-Kleur vanQColor(const QColor& c);
 
 // A label as the window uses it: plain text, opaque on the button face, text at the top.
 QLabel* maakLabel(QWidget* container, const QString& caption, bool rechts = false);

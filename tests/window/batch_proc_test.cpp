@@ -130,6 +130,13 @@ TEST_F(Batch, ZonderJarenDeJarenVanDeStart) {
     const std::vector<std::string> uit = regels(a.uit);
     ASSERT_EQ(uit.size(), 10u);
     for (int k = 0; k < 3; ++k) EXPECT_THAT(uit[6 + k], StartsWith(std::to_string(jaar - 2 + k) + ": "));
+    // A file named on the command line is read whatever its name: hidden, another extension.
+    for (const char* naam : {".verborgen.gpx", "vondsten [1].xml"}) {
+        fs::copy_file(map / "gevonden.gpx", map / naam);
+        const Uitkomst b = draai({naam});
+        EXPECT_EQ(b.status, 0) << naam << b.fout;
+        EXPECT_EQ(b.uit, a.uit) << naam;
+    }
 }
 
 TEST_F(Batch, DecimaalTekenVolgtDeLocale) {
