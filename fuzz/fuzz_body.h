@@ -63,8 +63,8 @@ inline std::vector<Waypoint> referentie(std::string_view t) {
                 const long long lonpos = (long long)lon + 1;
                 const long long brl = lonpos - 13;
                 const long long lgl = afgekapt ? (long long)r.size() - (lonpos + 4) : (long long)r.size() - lonpos - 6;
-                if (brl >= 0 && lgl >= 0) {
-                    br = numeriekeWaarde(r.substr(10, brl));
+                if (lgl >= 0) {
+                    if (brl > 0) br = numeriekeWaarde(r.substr(10, brl));
                     lg = numeriekeWaarde(r.substr(lonpos + 4, lgl));
                 }
             }

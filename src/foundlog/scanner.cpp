@@ -178,8 +178,9 @@ void Scanner::verwerk(const char* b, const char* e, bool afgekapt) {
 void Scanner::openWaypoint(std::string_view regel, bool afgekapt) {
     // In the usual form <wpt lat="52.37" lon="4.89"> the latitude's digits stand from
     // position 11 (1-based) up to 3 before "lon=", and the longitude's digits from 5
-    // after "lon=" up to the last 2 characters. A line without "lon=" or too short to
-    // cut that way still opens the waypoint, with both coordinates 0.
+    // after "lon=" up to the last 2 characters; when "lon=" comes too early the latitude
+    // text is empty. A line without "lon=", or with fewer than two characters after the
+    // quote that follows it, still opens the waypoint, with both coordinates 0.
     double breedte = 0.0;
     double lengte = 0.0;
     const std::size_t lon = regel.find("lon=");
@@ -190,8 +191,8 @@ void Scanner::openWaypoint(std::string_view regel, bool afgekapt) {
         // A cut-off line has no known end: the longitude runs to the end of what was kept.
         const long long lgLengte = afgekapt ? static_cast<long long>(regel.size()) - lgBegin
                                             : static_cast<long long>(regel.size()) - lonpos - 6;
-        if (brLengte >= 0 && lgLengte >= 0) {
-            breedte = numeriekeWaarde(regel.substr(10, std::size_t(brLengte)));
+        if (lgLengte >= 0) {
+            if (brLengte > 0) breedte = numeriekeWaarde(regel.substr(10, std::size_t(brLengte)));
             lengte = numeriekeWaarde(regel.substr(std::size_t(lgBegin), std::size_t(lgLengte)));
         }
     }

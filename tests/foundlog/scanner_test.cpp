@@ -109,13 +109,16 @@ TEST(Scanner, CutsTheCoordinatesAtFixedPositions) {
     EXPECT_DOUBLE_EQ(eerste("<wpt lat=\"-1.5\" lon=\"-2.25\">").lengte12, -27);
     EXPECT_EQ(eerste("<wpt lat=\"-1.5\" lon=\"-2.25\">").rij, -15);
     // No "lon=", or too short to cut: the waypoint opens with both coordinates 0.
-    for (const char* r : {"<wpt lat=\"52.37\">", "<wpt lat=\"52.37\" lon=\"", "<wpt lat=\"52.37\" lon=\"4", "<wpt lat=lon=\"4.89\">",
+    for (const char* r : {"<wpt lat=\"52.37\">", "<wpt lat=\"52.37\" lon=\"", "<wpt lat=\"52.37\" lon=\"4",
                           "<wpt lat="}) {
         const Gelezen g = eerste(r);
         EXPECT_EQ(g.breedte10, 0) << r;
         EXPECT_EQ(g.lengte12, 0) << r;
         EXPECT_EQ(g.rij, 0) << r;
     }
+    // "lon=" too early for a latitude: the latitude text is empty, the longitude is read.
+    EXPECT_EQ(eerste("<wpt lat=lon=\"4.89\">").breedte10, 0);
+    EXPECT_DOUBLE_EQ(eerste("<wpt lat=lon=\"4.89\">").lengte12, 4.89 * 12);
     // Two characters after the quote are just enough: an empty longitude.
     EXPECT_EQ(eerste("<wpt lat=\"52.37\" lon=\"\">").lengte12, 0);
     EXPECT_DOUBLE_EQ(eerste("<wpt lat=\"52.37\" lon=\"\">").breedte10, 523.7);
