@@ -39,12 +39,12 @@ std::optional<QString> SaveFormImageToFile(QWidget& ContainerForm, QImage& Pictu
     verwerkGebeurtenissen();
 
     // The whole client area from its top-left corner, children included; hidden
-    // children (the picture box among them) are not drawn.
-    const QPixmap opname = ContainerForm.grab(QRect(QPoint(0, 0), QSize(-1, -1)));
-    // RGB32 is what the grab already holds and what the bitmap writer works from, so
-    // neither side makes a converted copy; the file still has 24 bits per pixel.
-    PictureBoxImage = opname.toImage().convertToFormat(QImage::Format_RGB32);
+    // children (the picture box among them) are not drawn. It is rendered at one image
+    // pixel per window pixel, so the picture has the client area's size in pixels on a
+    // scaled screen too. RGB32 is also what the bitmap writer works from.
+    PictureBoxImage = QImage(ContainerForm.size(), QImage::Format_RGB32);
     PictureBoxImage.setDevicePixelRatio(1.0);
+    ContainerForm.render(&PictureBoxImage);
     verwerkGebeurtenissen();
 
     const QString pad = QFileInfo(ImageFileName).absoluteFilePath();
