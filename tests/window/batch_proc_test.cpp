@@ -56,9 +56,7 @@ std::string waypoint(const std::string& lat, const std::string& lon, const std::
 class Batch : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string sjabloon = (fs::temp_directory_path() / "kz-batch-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(sjabloon.data()), nullptr);
-        map = fs::canonical(sjabloon);
+        map = proces::nieuweMap("kz-batch");
         // Amsterdam twice (2008, 2009), Utrecht (2008), Eindhoven (2014); Dutch finds in a North
         // Sea cell (2009) and south of the grid; a Belgian find; a Dutch waypoint never found.
         std::ofstream(map / "gevonden.gpx", std::ios::binary)

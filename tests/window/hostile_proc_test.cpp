@@ -49,9 +49,7 @@ std::string waypoint(const std::string& lat, const std::string& lon, const std::
 class Vijandig : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string sjabloon = (fs::temp_directory_path() / "kz-vijandig-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(sjabloon.data()), nullptr);
-        map_ = fs::canonical(sjabloon);
+        map_ = kz::proces::nieuweMap("kz-vijandig");
     }
     void TearDown() override {
         std::error_code fout;

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <sstream>
@@ -33,6 +34,13 @@ struct Opties {
     std::optional<rlim_t> maxBestand;
     std::chrono::seconds limiet{120};
 };
+
+// A new, empty working folder under the temporary folder, by its canonical path.
+inline std::filesystem::path nieuweMap(const std::string& voorvoegsel) {
+    std::string sjabloon = (std::filesystem::temp_directory_path() / (voorvoegsel + "-XXXXXX")).string();
+    if (!::mkdtemp(sjabloon.data())) throw std::runtime_error("geen tijdelijke map: " + sjabloon);
+    return std::filesystem::canonical(sjabloon);
+}
 
 struct Uitkomst {
     int status = -1;       // exit code, or minus the signal that ended the child
