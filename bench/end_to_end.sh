@@ -52,6 +52,23 @@ tijd() {
   reken "$eind - $begin"
 }
 
+# Alternating timed runs of two commands, N pairs: afwisselend N CMD-A... -- CMD-B...
+# writes "time-A time-B" per pair to paren.txt (B runs first in each pair).
+afwisselend() {
+  local n=$1 a=() b=() i
+  shift
+  while [ "$1" != "--" ]; do a+=("$1"); shift; done
+  shift
+  b=("$@")
+  : >paren.txt
+  for ((i = 0; i < n; i++)); do
+    local tb ta
+    tb=$(tijd "${b[@]}")
+    ta=$(tijd "${a[@]}")
+    echo "$ta $tb" >>paren.txt
+  done
+}
+
 # Median of the numbers on standard input.
 mediaan() {
   sort -g | awk '{ w[NR] = $1 } END { if (NR % 2) print w[(NR + 1) / 2]; else print (w[NR / 2] + w[NR / 2 + 1]) / 2 }'
@@ -74,12 +91,7 @@ cat export.gpx >/dev/null # into the page cache
 regels=$(wc -l <export.gpx)
 "$programma" --uitvoer e2e.bmp export.gpx >uit.txt 2>fout.txt
 echo "export: $bytes bytes, $regels lines, $(grep '^Aantal gevonden caches' uit.txt), $(wc -l <fout.txt) warnings"
-: >paren.txt
-for ((i = 0; i < runs; i++)); do
-  w=$(tijd wc -l export.gpx)
-  k=$(tijd "$programma" --uitvoer e2e.bmp export.gpx)
-  echo "$k $w" >>paren.txt
-done
+afwisselend "$runs" "$programma" --uitvoer e2e.bmp export.gpx -- wc -l export.gpx
 k_med=$(cut -d' ' -f1 paren.txt | mediaan)
 w_med=$(cut -d' ' -f2 paren.txt | mediaan)
 verhouding=$(awk '{ print $1 / $2 }' paren.txt | mediaan)
@@ -94,12 +106,7 @@ printf 'peak memory on %d MB: %.1f MB (target < 64 MB): %s\n' "$grootte" "$(reke
 rm -f export.gpx
 
 # 3. Start-up on the bundled sample against a window that only shows itself.
-: >paren.txt
-for ((i = 0; i < startruns; i++)); do
-  m=$(tijd "$minimaal")
-  k=$(tijd "$programma" --uitvoer start.bmp "$voorbeeld")
-  echo "$k $m" >>paren.txt
-done
+afwisselend "$startruns" "$programma" --uitvoer start.bmp "$voorbeeld" -- "$minimaal"
 k_med=$(cut -d' ' -f1 paren.txt | mediaan)
 m_med=$(cut -d' ' -f2 paren.txt | mediaan)
 verhouding=$(awk '{ print $1 / $2 }' paren.txt | mediaan)
