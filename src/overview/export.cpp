@@ -1,21 +1,16 @@
 #include "overview/export.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QPixmap>
 #include <QSaveFile>
 #include <QWidget>
+
+#include "window/toolkit.h"
 
 namespace kz {
 
 namespace {
-
-void verwerkGebeurtenissen() {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
 
 // Writes the image through a temporary file next to the target and renames it over the
 // target only when everything has been written.
@@ -36,7 +31,7 @@ bool schrijfBmp(const QImage& beeld, const QString& pad) {
 std::optional<QString> SaveFormImageToFile(QWidget& ContainerForm, QImage& PictureBoxImage, const QString& ImageFileName) {
     // Let layouts and repaints that are still queued take effect, so the copy shows the
     // window as it now stands.
-    verwerkGebeurtenissen();
+    tk::DoEvents();
 
     // The whole client area from its top-left corner, children included; hidden
     // children (the picture box among them) are not drawn. It is rendered at one image
@@ -45,11 +40,11 @@ std::optional<QString> SaveFormImageToFile(QWidget& ContainerForm, QImage& Pictu
     PictureBoxImage = QImage(ContainerForm.size(), QImage::Format_RGB32);
     PictureBoxImage.setDevicePixelRatio(1.0);
     ContainerForm.render(&PictureBoxImage);
-    verwerkGebeurtenissen();
+    tk::DoEvents();
 
     const QString pad = QFileInfo(ImageFileName).absoluteFilePath();
     const bool gelukt = schrijfBmp(PictureBoxImage, pad);
-    verwerkGebeurtenissen();
+    tk::DoEvents();
     if (!gelukt) return QStringLiteral("Het overzicht kan niet worden opgeslagen als ") + QDir::toNativeSeparators(pad);
     return std::nullopt;
 }
