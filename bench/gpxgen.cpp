@@ -7,7 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "grid/grid.h"
+#include "grid/nlmasker.h"
+#include "grid/vak.h"
 
 namespace kz::gpxgen {
 

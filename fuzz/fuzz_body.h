@@ -17,7 +17,7 @@
 
 #include "foundlog/getal.h"
 #include "foundlog/scanner.h"
-#include "foundlog/tally.h"
+#include "foundlog/telling.h"
 
 namespace kz::fuzz {
 

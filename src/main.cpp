@@ -1,25 +1,32 @@
 #include <cstdio>
-#include <cstdlib>
-#include <string>
-#include <vector>
 
 #include <QApplication>
 
 #include "window/app.h"
 #include "window/batch.h"
 #include "window/form1.h"
+#include "window/opdracht.h"
+#include "window/versie.h"
+
+namespace {
+
+void schrijf(std::FILE* naar, const QString& tekst) { std::fputs(tekst.toLocal8Bit().constData(), naar); }
+
+} // namespace
 
 int main(int argc, char** argv) {
-    const kz::Opdracht opdracht = kz::leesOpdracht(std::vector<std::string>(argv + 1, argv + argc));
+    QStringList argumenten;
+    for (int i = 0; i < argc; ++i) argumenten << QString::fromLocal8Bit(argv[i]);
+    const kz::Opdracht opdracht = kz::Opdracht::lees(argumenten);
     switch (opdracht.soort) {
     case kz::Opdracht::Hulp:
-        std::fputs(kz::gebruikstekst().c_str(), stdout);
+        schrijf(stdout, kz::Opdracht::gebruikstekst());
         return 0;
     case kz::Opdracht::Versie:
-        std::fputs("Kavelzicht 1.0.5\n", stdout);
+        schrijf(stdout, QStringLiteral("Kavelzicht %1\n").arg(QString::fromLatin1(kz::versie)));
         return 0;
     case kz::Opdracht::Gebruiksfout:
-        std::fprintf(stderr, "kavelzicht: %s\n\n%s", opdracht.fout.c_str(), kz::gebruikstekst().c_str());
+        schrijf(stderr, QStringLiteral("kavelzicht: %1\n\n").arg(opdracht.fout) + kz::Opdracht::gebruikstekst());
         return 2;
     case kz::Opdracht::Batch: {
         // The batch mode never shows a window: it always runs on the offscreen platform.
@@ -28,10 +35,9 @@ int main(int argc, char** argv) {
         int qtArgc = 1;
         QApplication app(qtArgc, argv);
         kz::richtApplicatieIn(app);
-        const int status = kz::voerBatchUit(opdracht.opties);
-        // Everything is written; end without tearing down the window and the toolkit.
+        const int status = kz::voerBatchUit(opdracht);
         std::fflush(nullptr);
-        std::_Exit(status);
+        return status;
     }
     case kz::Opdracht::Venster:
         break;

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "grid/grid.h"
+#include "grid/vak.h"
 
 namespace kz {
 

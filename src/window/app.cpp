@@ -1,4 +1,5 @@
 #include "window/app.h"
+#include "window/versie.h"
 
 #include <QApplication>
 #include <QFont>
@@ -8,8 +9,7 @@ namespace kz {
 
 void richtApplicatieIn(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Kavelzicht"));
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(versieMajor).arg(versieMinor).arg(versieRevisie));
+    QApplication::setApplicationVersion(QString::fromLatin1(versie));
     // The window is laid out to the pixel; one style everywhere keeps controls such as
     // the 21-pixel combo boxes looking the same on every desktop and off screen.
     if (QStyle* stijl = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(stijl);

@@ -15,9 +15,10 @@
 #include <QUrl>
 
 #include "foundlog/getal.h"
-#include "foundlog/tally.h"
-#include "window/app.h"
+#include "overview/kleur.h"
+#include "window/meldingen.h"
 #include "window/toolkit.h"
+#include "window/versie.h"
 
 namespace kz {
 
@@ -162,7 +163,7 @@ void Form1::bouwInvulformulier(const VolumeBron& volumes) {
                    120, 360, 6495, 255);
     stapel({kleurvariant, jaar[2], jaar[1], jaar[0], Label5[2], Label5[1], Label5[0], Label4});
 
-    Opmerkingen = label(f, QStringLiteral("Opmerkingen? Mail naar ") + QString::fromUtf8(contactadres), 2640, 9720,
+    Opmerkingen = label(f, QStringLiteral("Opmerkingen? Mail naar ") + QString::fromUtf8(meldingen::contactadres), 2640, 9720,
                         3855, 255);
     QPalette grijs = Opmerkingen->palette();
     grijs.setColor(QPalette::WindowText, tk::werkruimte);

@@ -11,9 +11,16 @@
 #include <QString>
 #include <QWidget>
 
-#include "grid/grid.h"
-#include "window/controls.h"
-#include "window/lijsten.h"
+#include "grid/nlmasker.h"
+#include "overview/overzicht.h"
+#include "window/bestandlijst.h"
+#include "window/kaart.h"
+#include "window/kader.h"
+#include "window/keuzevak.h"
+#include "window/kleurvak.h"
+#include "window/maplijst.h"
+#include "window/stationlijst.h"
+#include "window/tekenvlak.h"
 
 class QDragEnterEvent;
 class QDragMoveEvent;
@@ -96,6 +103,14 @@ public:
     Uitkomst maakOverzicht();
     // The bitmap that every pass writes; a bare name lands in the current folder.
     QString afbeeldingsnaam = QStringLiteral("Kavelzicht.bmp");
+
+    // Shows an overview on the result panel: the class legend, the year captions, the
+    // maps and their tooltips, and the statistics.
+    void toon(const Overzicht& overzicht);
+    // Shows the result panel as the picture has it (no "&Terug", the class legend as wide
+    // as the statistics frame), saves the picture as naam in the given format, and gives
+    // the panel its normal look back. Returns whether the file was written.
+    bool bewaarBeeld(const QString& naam, const QByteArray& formaat = "BMP");
 
     // The local .gpx file that dragged data brings (one file URL, any case of the
     // extension, an existing file that the file list can show), or an empty text.

@@ -1,18 +1,25 @@
-// The overview pass behind "&Maak overzicht": read the chosen GPX file, colour the four
-// maps, write the statistics, show the result panel and save its picture.
+// The overview pass behind "&Maak overzicht": read the chosen GPX file, show the
+// overview on the result panel and save its picture.
+#include <QFileInfo>
 #include <QLocale>
 
-#include "foundlog/pass_start.h"
-#include "foundlog/scanner.h"
-#include "foundlog/tally.h"
-#include "grid/vaktekst.h"
-#include "overview/colouring.h"
-#include "overview/export.h"
-#include "overview/statistics.h"
+#include "overview/overzicht.h"
+#include "window/export.h"
 #include "window/form1.h"
+#include "window/meldingen.h"
+#include "window/overzichtteksten.h"
 #include "window/toolkit.h"
 
 namespace kz {
+
+namespace {
+
+// Folder and file name joined with "/" (none added when the folder already ends in one).
+QString bouwPad(const QString& map, const QString& bestand) {
+    return map.endsWith(QLatin1Char('/')) ? map + bestand : map + QLatin1Char('/') + bestand;
+}
+
+} // namespace
 
 void Form1::Maakoverzicht_Click() { maakOverzicht(); }
 
@@ -24,82 +31,91 @@ Form1::Uitkomst Form1::maakOverzicht() {
 
     if (File1->listIndex() < 0) {
         tk::MousePointer(*this, tk::vbDefault);
-        tk::MsgBox(QStringLiteral("U dient nog een GPX-bestand te selecteren"), tk::vbCritical, QStringLiteral("Fout"));
+        tk::MsgBox(meldingen::geenBestand(), tk::vbCritical, meldingen::fout());
         return Uitkomst::GeenBestand;
     }
 
     // The folder highlighted in the folder list (normally the open one) and the file.
-    const std::string pad = bouwPad(Dir1->entry(Dir1->listIndex()).toStdString(), File1->fileName().toStdString());
-    GpxBestand bestand(pad);
-    auto meldLeesfout = [this](const std::string& fout) {
+    const QString pad = bouwPad(Dir1->entry(Dir1->listIndex()), File1->fileName());
+    GpxBestand bestand(pad.toStdString());
+    auto meldLeesfout = [this, &pad] {
         tk::MousePointer(*this, tk::vbDefault);
-        tk::MsgBox(QString::fromStdString(fout), tk::vbCritical, QStringLiteral("Fout"));
+        const auto regels = meldingen::nietGeopend(pad);
+        tk::MsgBox(regels[0] + QLatin1Char('\n') + regels[1], tk::vbCritical, meldingen::fout());
         return Uitkomst::NietGelezen;
     };
-    if (auto fout = bestand.open()) return meldLeesfout(*fout);
+    if (bestand.open()) return meldLeesfout();
 
     // The three years in ascending order, in the boxes and on the year maps.
     std::array<int, 3> posities{jaar[0]->currentIndex(), jaar[1]->currentIndex(), jaar[2]->currentIndex()};
     sorteerJaren(posities);
     std::array<int, 3> jaren{};
     const std::array<Kader*, 3> jaarkaders{Frame3, Frame4, Frame5};
-    for (int k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k) {
         jaar[k]->setCurrentIndex(posities[k]);
-        jaren[k] = jaarVanPositie(posities[k]);
+        jaren[k] = posities[k] + eersteJaar;
         jaarkaders[k]->setTitle(QString::number(jaren[k]));
     }
 
     // Read and tally; every warning waits for the user.
-    const std::string decimaalteken = QLocale().decimalPoint().toStdString();
-    Telling telling(nl, [](const Waarschuwing& w) {
-        tk::MsgBox(QString::fromStdString(w.tekst), tk::vbCritical, QString::fromStdString(w.titel));
-    }, decimaalteken);
-    if (auto fout = bestand.scan([&telling](const Waypoint& wp) { telling.tel(wp); })) return meldLeesfout(*fout);
+    const QLocale locale;
+    const std::optional<Overzicht> overzicht =
+        kz::maakOverzicht(bestand, jaren, kleurschakering, nl, [&locale](const Waarschuwing& w) {
+            const auto regels = meldingen::regels(w, locale);
+            tk::MsgBox(regels[0] + QLatin1Char('\n') + regels[1], tk::vbCritical, meldingen::titel(w));
+        });
+    if (!overzicht) return meldLeesfout();
 
-    // Colour the maps.
-    const Kaarten kaarten = kleurKaarten(telling.gevonden, nl, jaren, kleurschakering);
-    const std::array<Kaart*, 4> kaartWidgets{vak, vak07, vak08, vak09};
-    for (int m = 0; m < 4; ++m) kaartWidgets[m]->zetKleuren(kaarten.kleur[m]);
-    // The counts behind the maps' tooltips: all years on the main map, one year on each other.
-    vak->zetAantallen(aantallenPerVak(telling.gevonden, totaalslot), 0);
-    for (int m = 1; m < 4; ++m)
-        kaartWidgets[m]->zetAantallen(aantallenPerVak(telling.gevonden, jaren[m - 1]), jaren[m - 1]);
+    toon(*overzicht);
+    tk::MousePointer(*this, tk::vbDefault);
+    if (!bewaarBeeld(afbeeldingsnaam)) {
+        tk::MsgBox(meldingen::nietOpgeslagen(QFileInfo(afbeeldingsnaam).absoluteFilePath()), tk::vbCritical,
+                   meldingen::fout());
+        return Uitkomst::NietOpgeslagen;
+    }
+    return Uitkomst::Gelukt;
+}
 
-    // The statistics.
-    const Statistiek s = maakStatistiek(kaarten, telling.nltotaal, telling.totaal, decimaalteken);
-    auto zet = [](QLabel* label, const std::string& tekst) { tk::zetTekstPassend(label, QString::fromStdString(tekst)); };
-    zet(aantal[0], s.aantal0);
-    zet(aantal[1], s.aantal1);
-    zet(perc[0], s.perc0);
-    zet(perc[1], s.perc1);
-    zet(Label1[2], s.label1_2);
-    zet(Label1[3], s.label1_3);
-    zet(nlcache, s.nlcache);
-    zet(totcache, s.totcache);
-    zet(nrjr1, s.nrjr[0]);
-    zet(nrjr2, s.nrjr[1]);
-    zet(nrjr3, s.nrjr[2]);
+void Form1::toon(const Overzicht& o) {
+    Frame10->setVisible(o.kleurschakering);
+    const Overzichtteksten t = Overzichtteksten::van(o, QLocale());
+    const std::array<Kader*, 3> jaarkaders{Frame3, Frame4, Frame5};
+    for (std::size_t k = 0; k < 3; ++k) jaarkaders[k]->setTitle(t.jaar[k]);
 
-    // The result panel as the picture shows it: no "&Terug", the class legend as wide as
-    // the statistics frame above it.
+    const std::array<Kaart*, 4> kaarten{vak, vak07, vak08, vak09};
+    for (std::size_t m = 0; m < 4; ++m) {
+        kaarten[m]->zetKleuren(o.kaarten.kleur[m]);
+        // The counts behind the tooltips: all years on the main map, one year on the others.
+        kaarten[m]->zetAantallen(o.aantallen[m], m == 0 ? 0 : o.jaren[m - 1]);
+    }
+
+    tk::zetTekstPassend(aantal[0], t.aantal[0]);
+    tk::zetTekstPassend(aantal[1], t.aantal[1]);
+    tk::zetTekstPassend(perc[0], t.perc[0]);
+    tk::zetTekstPassend(perc[1], t.perc[1]);
+    tk::zetTekstPassend(Label1[2], t.zonderNl);
+    tk::zetTekstPassend(Label1[3], t.fake);
+    tk::zetTekstPassend(nlcache, t.nlcache);
+    tk::zetTekstPassend(totcache, t.totcache);
+    tk::zetTekstPassend(nrjr1, t.nrjr[0]);
+    tk::zetTekstPassend(nrjr2, t.nrjr[1]);
+    tk::zetTekstPassend(nrjr3, t.nrjr[2]);
+}
+
+bool Form1::bewaarBeeld(const QString& naam, const QByteArray& formaat) {
     Frame6->setVisible(false);
     Frame7->setVisible(true);
     terug->setVisible(false);
     const int legendaBreedte = tk::breedte(Frame10);
     tk::zetBreedte(Frame10, tk::breedte(Frame2));
-    tk::MousePointer(*this, tk::vbDefault);
     tk::DoEvents();
 
-    const std::optional<QString> opslagfout = SaveFormImageToFile(*this, Picture1->beeld, afbeeldingsnaam);
+    const bool gelukt = SaveFormImageToFile(*this, Picture1->beeld, naam, formaat);
     tk::DoEvents();
 
     tk::zetBreedte(Frame10, legendaBreedte);
     terug->setVisible(true);
-    if (opslagfout) {
-        tk::MsgBox(*opslagfout, tk::vbCritical, QStringLiteral("Fout"));
-        return Uitkomst::NietOpgeslagen;
-    }
-    return Uitkomst::Gelukt;
+    return gelukt;
 }
 
 } // namespace kz

@@ -69,10 +69,7 @@ void toonDialoog(const QString& prompt, int stijl, const QString& titel) {
     case 64: icoon = QMessageBox::Information; break;
     default: break;
     }
-    // The prompts break their lines with CR LF; Qt's plain text wants a bare LF.
-    QString tekst = prompt;
-    tekst.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(icoon, titel.isEmpty() ? QCoreApplication::applicationName() : titel, tekst,
+    QMessageBox box(icoon, titel.isEmpty() ? QCoreApplication::applicationName() : titel, prompt,
                     QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -9,7 +9,7 @@
 #include <QColor>
 #include <QString>
 
-#include "overview/colouring.h"
+#include "overview/kleur.h"
 
 class QLabel;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "window/controls.h"
+#include "window/kaart.h"
 
 #include <algorithm>
 
@@ -7,101 +7,12 @@
 #include <QLocale>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QToolTip>
 
-#include "grid/vaktekst.h"
-
 #include "window/toolkit.h"
+#include "window/vaktekst.h"
 
 namespace kz {
-
-namespace {
-const QColor etsDonker{160, 160, 160};
-const QColor etsLicht{255, 255, 255};
-constexpr int kopInspringing = 8; // pixels from the frame's left edge to its caption
-} // namespace
-
-// ---- Kader ----
-
-Kader::Kader(const QString& caption, QWidget* container) : QGroupBox(caption, container) {
-    setAutoFillBackground(true);
-    setFlat(true);
-}
-
-void Kader::zetKopKleur(const QColor& kleur) {
-    kopKleur_ = kleur;
-    update();
-}
-
-void Kader::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    const QFontMetrics fm(font());
-    const int lijn = fm.height() / 2;
-    const QRect r = rect().adjusted(0, lijn, -1, -1);
-    p.setPen(etsDonker);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    p.setPen(etsLicht);
-    p.drawRect(r.adjusted(1, 1, 0, 0));
-
-    const QString kop = title();
-    if (kop.isEmpty()) return;
-    const int tekstBreedte = fm.horizontalAdvance(kop);
-    p.fillRect(QRect(kopInspringing - 2, 0, tekstBreedte + 4, fm.height()), palette().color(QPalette::Window));
-    p.setPen(kopKleur_.isValid() ? kopKleur_ : palette().color(QPalette::WindowText));
-    p.drawText(QRect(kopInspringing, 0, tekstBreedte, fm.height()), Qt::AlignLeft | Qt::AlignTop, kop);
-}
-
-// ---- Kleurvak ----
-
-Kleurvak::Kleurvak(Kleur kleur, QWidget* container) : QWidget(container), kleur_(kleur) {}
-
-void Kleurvak::zetKleur(Kleur k) {
-    if (k == kleur_) return;
-    kleur_ = k;
-    update();
-}
-
-void Kleurvak::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), tk::naarQColor(kleur_));
-    p.setPen(Qt::black);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-// ---- Keuzevak ----
-
-Keuzevak::Keuzevak(const QString& caption, QWidget* container) : QCheckBox(caption, container) {}
-
-void Keuzevak::paintEvent(QPaintEvent*) {
-    QStylePainter p(this);
-    QStyleOptionButton opt;
-    initStyleOption(&opt);
-
-    QStyleOptionButton vakje = opt;
-    QRect ind = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, this);
-    ind.moveTop((height() - ind.height()) / 2);
-    vakje.rect = ind;
-    p.drawPrimitive(QStyle::PE_IndicatorCheckBox, vakje);
-
-    const int spatie = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &opt, this);
-    const QRect tekstvlak(ind.right() + 1 + spatie, 0, width() - ind.right() - 1 - spatie, height());
-    const int vlaggen = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    p.drawText(tekstvlak, vlaggen, text());
-
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = p.fontMetrics().boundingRect(tekstvlak, vlaggen, text()).adjusted(-1, 0, 1, 0) & rect();
-        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-    }
-}
-
-bool Keuzevak::hitButton(const QPoint& pos) const { return rect().contains(pos); }
-
-// ---- Kaart ----
 
 Kaart::Kaart(QWidget* container, float left0, float top0, float celBreedte, float celHoogte) : QWidget(container) {
     cellen_.fill(Cel{left0, top0, celBreedte, celHoogte, witteKleur});
@@ -206,7 +117,7 @@ void Kaart::zetAantallen(const std::array<int32_t, aantalVakken>& aantallen, int
 
 QString Kaart::tooltipTekst(int i) const {
     const std::optional<int32_t> n = aantallenBekend_ ? std::optional<int32_t>(aantallen_[i]) : std::nullopt;
-    return QString::fromStdString(vakTekst(i, nederlands_[i], n, jaar_, QLocale().decimalPoint().toStdString()));
+    return vakTekst(i, nederlands_[i], n, jaar_, QLocale());
 }
 
 bool Kaart::eventFilter(QObject* object, QEvent* e) {
@@ -227,11 +138,5 @@ bool Kaart::eventFilter(QObject* object, QEvent* e) {
     }
     return QWidget::eventFilter(object, e);
 }
-
-// ---- Tekenvlak ----
-
-Tekenvlak::Tekenvlak(QWidget* container) : QWidget(container) { QWidget::setVisible(false); }
-
-void Tekenvlak::setVisible(bool) { QWidget::setVisible(false); }
 
 } // namespace kz

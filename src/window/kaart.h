@@ -1,61 +1,16 @@
-// The simple controls of the window: frames, legend boxes, the map of cells and the
-// hidden picture box.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QImage>
 #include <QWidget>
 
 #include "grid/grid.h"
-#include "overview/colouring.h"
+#include "grid/nlmasker.h"
+#include "overview/kleur.h"
 
 namespace kz {
-
-// A frame: an etched rectangle whose top edge runs through the caption, on the button
-// face. Children are placed relative to the frame's top-left corner.
-class Kader : public QGroupBox {
-    Q_OBJECT
-public:
-    explicit Kader(const QString& caption, QWidget* container);
-    void zetKopKleur(const QColor& kleur);
-    QColor kopKleur() const { return kopKleur_; }
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    QColor kopKleur_;
-};
-
-// A legend box: a small rectangle drawn solid in its fill colour with a black outline.
-class Kleurvak : public QWidget {
-    Q_OBJECT
-public:
-    Kleurvak(Kleur kleur, QWidget* container);
-    Kleur kleur() const { return kleur_; }
-    void zetKleur(Kleur k);
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    Kleur kleur_;
-};
-
-// A check box whose caption wraps onto a second line when it does not fit its width.
-class Keuzevak : public QCheckBox {
-    Q_OBJECT
-public:
-    Keuzevak(const QString& caption, QWidget* container);
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-    bool hitButton(const QPoint& pos) const override;
-};
 
 // One map of 47 x 28 filled cells, painted by one widget from its own list of cells.
 // Cell positions and sizes are twips in the coordinates of the map's container: the
@@ -117,17 +72,6 @@ private:
     QImage beeld_;
     QPoint beeldPlek_;
     bool beeldGeldig_ = false;
-};
-
-// The picture box that the image export draws into. It is never shown; its image keeps
-// what has been drawn into it.
-class Tekenvlak : public QWidget {
-    Q_OBJECT
-public:
-    explicit Tekenvlak(QWidget* container);
-    void setVisible(bool) override;
-
-    QImage beeld;
 };
 
 } // namespace kz

@@ -1,11 +1,8 @@
-// One walk over the 1316 cells colours the main map and the three year maps and counts
-// the kinds of cell.
+// The colours of the maps and legends, and the count classes of shading.
 #pragma once
 
 #include <array>
 #include <cstdint>
-
-#include "grid/grid.h"
 
 namespace kz {
 
@@ -37,18 +34,5 @@ inline constexpr Kleur witteKleur = rgb(255, 255, 255);
 // Legend box of the count class of n (n >= 1): 4 for 1, 5 for 2-3, 6 for 4-6,
 // 7 for 7-10, 8 for 11-15, 9 for 16 and more.
 int klasseVakje(int32_t n);
-
-// Map 0 is the main map vak; maps 1..3 are the year maps of jr1..jr3.
-struct Kaarten {
-    std::array<std::array<Kleur, aantalVakken>, 4> kleur{};
-    int32_t nietbezocht = 0;
-    int32_t bezocht = 0;
-    int32_t zondernl = 0;
-    int32_t fakeregio = 0;
-    std::array<int32_t, 3> jrvak{};
-    std::array<int32_t, 3> nieuw{};
-};
-
-Kaarten kleurKaarten(const Gevonden& gevonden, const NlMasker& nl, const std::array<int, 3>& jaren, bool kleurschakering);
 
 } // namespace kz

@@ -1,4 +1,4 @@
-#include "overview/colouring.h"
+#include "overview/kaarten.h"
 
 #include <cstddef>
 
@@ -24,15 +24,6 @@ Kleur bezochtKleur(int32_t n, bool kleurschakering) {
 Kleur vakjeKleur(int vakje) { return vakjeKleuren[static_cast<std::size_t>(vakje)]; }
 
 } // namespace
-
-int klasseVakje(int32_t n) {
-    if (n <= 1) return 4;
-    if (n <= 3) return 5;
-    if (n <= 6) return 6;
-    if (n <= 10) return 7;
-    if (n <= 15) return 8;
-    return 9;
-}
 
 Kaarten kleurKaarten(const Gevonden& gevonden, const NlMasker& nl, const std::array<int, 3>& jaren, bool kleurschakering) {
     Kaarten k;

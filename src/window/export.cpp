@@ -1,6 +1,5 @@
-#include "overview/export.h"
+#include "window/export.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -14,11 +13,11 @@ namespace {
 
 // Writes the image through a temporary file next to the target and renames it over the
 // target only when everything has been written.
-bool schrijfBmp(const QImage& beeld, const QString& pad) {
+bool schrijf(const QImage& beeld, const QString& pad, const QByteArray& formaat) {
     if (beeld.isNull()) return false;
     QSaveFile bestand(pad);
     if (!bestand.open(QIODevice::WriteOnly)) return false;
-    QImageWriter schrijver(&bestand, "BMP");
+    QImageWriter schrijver(&bestand, formaat);
     if (!schrijver.write(beeld)) {
         bestand.cancelWriting();
         return false;
@@ -28,7 +27,8 @@ bool schrijfBmp(const QImage& beeld, const QString& pad) {
 
 } // namespace
 
-std::optional<QString> SaveFormImageToFile(QWidget& ContainerForm, QImage& PictureBoxImage, const QString& ImageFileName) {
+bool SaveFormImageToFile(QWidget& ContainerForm, QImage& PictureBoxImage, const QString& ImageFileName,
+                         const QByteArray& formaat) {
     // Let layouts and repaints that are still queued take effect, so the copy shows the
     // window as it now stands.
     tk::DoEvents();
@@ -42,11 +42,9 @@ std::optional<QString> SaveFormImageToFile(QWidget& ContainerForm, QImage& Pictu
     ContainerForm.render(&PictureBoxImage);
     tk::DoEvents();
 
-    const QString pad = QFileInfo(ImageFileName).absoluteFilePath();
-    const bool gelukt = schrijfBmp(PictureBoxImage, pad);
+    const bool gelukt = schrijf(PictureBoxImage, QFileInfo(ImageFileName).absoluteFilePath(), formaat);
     tk::DoEvents();
-    if (!gelukt) return QStringLiteral("Het overzicht kan niet worden opgeslagen als ") + QDir::toNativeSeparators(pad);
-    return std::nullopt;
+    return gelukt;
 }
 
 } // namespace kz

@@ -1,0 +1,47 @@
+#include "overview/overzicht.h"
+
+#include <utility>
+
+#include "foundlog/telling.h"
+
+namespace kz {
+
+float aandeel(int32_t a, int32_t b) {
+    const float fa = static_cast<float>(a);
+    const float som = fa + static_cast<float>(b);
+    if (som == 0) return 0;
+    const float deel = fa / som;
+    return deel * 100.0f;
+}
+
+void sorteerJaren(std::array<int, 3>& jaren) {
+    const auto wissel = [&jaren](std::size_t a, std::size_t b) {
+        if (jaren[a] > jaren[b]) std::swap(jaren[a], jaren[b]);
+    };
+    wissel(0, 1);
+    wissel(1, 2);
+    wissel(0, 1);
+}
+
+std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering,
+                                       const NlMasker& nl, const Waarschuwer& waarschuwer) {
+    Telling telling(nl, waarschuwer);
+    if (bestand.scan([&telling](const Waypoint& wp) { telling.tel(wp); })) return std::nullopt;
+
+    std::optional<Overzicht> o(std::in_place);
+    o->jaren = jaren;
+    o->kleurschakering = kleurschakering;
+    o->totaal = telling.totaal;
+    o->nltotaal = telling.nltotaal;
+    o->kaarten = kleurKaarten(telling.gevonden, nl, jaren, kleurschakering);
+    o->perc = {aandeel(o->kaarten.nietbezocht, o->kaarten.bezocht), aandeel(o->kaarten.bezocht, o->kaarten.nietbezocht)};
+    const std::array<int, 4> slots{totaalslot, jaren[0], jaren[1], jaren[2]};
+    for (std::size_t m = 0; m < slots.size(); ++m) {
+        const bool heeftSlot = slots[m] == totaalslot || (slots[m] >= eersteJaar && slots[m] <= laatsteJaar);
+        for (int i = 0; heeftSlot && i < aantalVakken; ++i)
+            o->aantallen[m][std::size_t(i)] = telling.gevonden(slots[m], rijVanIndex(i), kolomVanIndex(i));
+    }
+    return o;
+}
+
+} // namespace kz

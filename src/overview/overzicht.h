@@ -1,0 +1,43 @@
+// The overview pass as a value: the opened GPX file, the three years and the shading
+// choice go in; the counts, the colours of the four maps, the per-cell counts and the
+// statistics come out as numbers. The window shows it, the batch mode prints it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "foundlog/scanner.h"
+#include "foundlog/waarschuwing.h"
+#include "grid/nlmasker.h"
+#include "overview/kaarten.h"
+
+namespace kz {
+
+struct Overzicht {
+    std::array<int, 3> jaren{}; // jr1 <= jr2 <= jr3
+    bool kleurschakering = false;
+    int32_t totaal = 0;   // all finds
+    int32_t nltotaal = 0; // Dutch finds, inside the grid or not
+    Kaarten kaarten;      // colours of the four maps and the counts of the kinds of cell
+    // Shares of the Dutch cache regions in percent: not visited, then visited.
+    std::array<float, 2> perc{};
+    // Finds per cell by vakindex: all years on the main map, the map's year on the others.
+    std::array<std::array<int32_t, aantalVakken>, 4> aantallen{};
+};
+
+// Share of a in a + b in percent, computed in single precision step by step; 0 when
+// both are 0.
+float aandeel(int32_t a, int32_t b);
+
+// Puts three list positions (or years) in ascending order by three compare-and-exchange
+// steps (0 with 1, 1 with 2, 0 with 1); equal values stay.
+void sorteerJaren(std::array<int, 3>& jaren);
+
+// Reads the opened file and makes the overview for the years (in ascending order). Each
+// warning goes to waarschuwer as its waypoint completes, and the scan waits for it.
+// Returns nothing when the file could not be read to its end.
+std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering,
+                                       const NlMasker& nl, const Waarschuwer& waarschuwer);
+
+} // namespace kz

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QCheckBox>
+
+namespace kz {
+
+// A check box whose caption wraps onto a second line when it does not fit its width.
+class Keuzevak : public QCheckBox {
+    Q_OBJECT
+public:
+    Keuzevak(const QString& caption, QWidget* container);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    bool hitButton(const QPoint& pos) const override;
+};
+
+} // namespace kz

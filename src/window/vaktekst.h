@@ -1,0 +1,21 @@
+// The text that a map shows for one of its cells when the pointer rests on it: the
+// cell's latitude and longitude band, whether it is a Dutch cache region, and how many
+// finds it holds.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include <QLocale>
+#include <QString>
+
+namespace kz {
+
+// Three lines for cell vakindex `index`: "52,3° – 52,4° N, 4° 50' – 4° 55' O" (the
+// latitude band in tenths of a degree with the locale's decimal separator, the
+// longitude band in degrees and whole minutes), "Nederlandse cache-regio" or "Regio
+// zonder Nederlandse caches", and, when a count is known, "Gevonden in 2008: 3" (or
+// "Gevonden: 3 (alle jaren)" for jaar 0).
+QString vakTekst(int index, bool nederlands, std::optional<int32_t> aantal, int jaar, const QLocale& locale);
+
+} // namespace kz

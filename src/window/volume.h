@@ -1,0 +1,32 @@
+// The mounted volumes that the drive list offers. A "drive" is a mounted volume; paths
+// use "/" as separator.
+#pragma once
+
+#include <functional>
+
+#include <QList>
+#include <QString>
+
+namespace kz {
+
+struct Volume {
+    QString wortel;      // the folder where the volume is mounted
+    QString naam;        // its label, may be empty
+    bool gereed = true;  // false when it cannot be read (no medium, no access)
+};
+
+// Where the volumes come from; the system's mounted volumes unless a test offers others.
+using VolumeBron = std::function<QList<Volume>()>;
+
+// The mounted volumes with a real file system: the root first, then the others sorted
+// by folder, always including the volume of the process's current folder.
+QList<Volume> systeemVolumes();
+
+// The volume that holds a path (the one with the longest root containing it), or -1.
+int volumeVan(const QList<Volume>& volumes, const QString& pad);
+
+// The absolute, cleaned form of a path, relative paths taken from basis.
+QString volledigPad(const QString& pad, const QString& basis);
+QString volledigPad(const QString& pad);
+
+} // namespace kz
