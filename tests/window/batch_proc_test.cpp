@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "grid/grid.h"
-#include "proces.h"
+#include "support/proces.h"
 
 namespace kz {
 namespace {

@@ -16,7 +16,7 @@
 #include <unistd.h>
 
 #include "gpxgen.h"
-#include "proces.h"
+#include "support/proces.h"
 
 // AddressSanitizer holds on to freed memory: only a plain build shows what the program keeps.
 #if defined(__SANITIZE_ADDRESS__)

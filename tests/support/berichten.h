@@ -1,0 +1,42 @@
+// Catches the program's message boxes for the length of a test: each box is recorded
+// instead of shown, and the real dialog comes back when the catcher goes, whether the
+// test passed or not.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QString>
+#include <QWidget>
+
+#include "window/toolkit.h"
+
+namespace kz::test {
+
+class Berichten {
+public:
+    struct Bericht {
+        QString prompt;
+        int stijl;
+        QString titel;
+        int wijzer; // the window's mouse pointer while the box was up
+    };
+
+    // venster, when given, is the window whose pointer each box records.
+    explicit Berichten(const QWidget* venster = nullptr) : venster_(venster) {
+        vorige_ = tk::zetBerichtFunctie([this](const QString& prompt, int stijl, const QString& titel) {
+            lijst.push_back({prompt, stijl, titel, venster_ ? tk::MousePointer(*venster_) : tk::vbDefault});
+        });
+    }
+    ~Berichten() { tk::zetBerichtFunctie(std::move(vorige_)); }
+    Berichten(const Berichten&) = delete;
+    Berichten& operator=(const Berichten&) = delete;
+
+    std::vector<Bericht> lijst;
+
+private:
+    const QWidget* venster_;
+    tk::BerichtFunctie vorige_;
+};
+
+} // namespace kz::test
