@@ -15,14 +15,18 @@ class Gpx {
 public:
     explicit Gpx(std::string regeleinde = "\r\n") : eol_(std::move(regeleinde)) {}
 
-    // A waypoint at the coordinate as written; jaar 0 leaves out the found date, an empty
-    // land the country line.
+    // The lines of one waypoint at the coordinate as written, found in the year as
+    // written (an empty year leaves out the found date, an empty land the country line).
+    static std::string waypoint(const std::string& lat, const std::string& lon, const std::string& jaar,
+                                const std::string& land = "Netherlands", const std::string& eol = "\r\n") {
+        return "  <wpt lat=\"" + lat + "\" lon=\"" + lon + "\">" + eol + "    <name>GC</name>" + eol +
+               (land.empty() ? "" : "    <groundspeak:country>" + land + "</groundspeak:country>" + eol) +
+               (jaar.empty() ? "" : "    <gsak:UserFound>" + jaar + "-06-15</gsak:UserFound>" + eol) + "  </wpt>" + eol;
+    }
+    // Adds a waypoint; jaar 0 leaves out the found date.
     Gpx& wpt(const std::string& lat, const std::string& lon, int jaar, const std::string& land = "Netherlands") {
-        regel("  <wpt lat=\"" + lat + "\" lon=\"" + lon + "\">");
-        regel("    <name>GC" + std::to_string(++nummer_) + "</name>");
-        if (!land.empty()) regel("    <groundspeak:country>" + land + "</groundspeak:country>");
-        if (jaar != 0) regel("    <gsak:UserFound>" + std::to_string(jaar) + "-06-15</gsak:UserFound>");
-        return regel("  </wpt>");
+        romp_ += waypoint(lat, lon, jaar ? std::to_string(jaar) : "", land, eol_);
+        return *this;
     }
     // A Dutch find of the year in cell vakindex k; fractie places it within the cell.
     Gpx& in(int k, int jaar, const std::string& land = "Netherlands", double fractie = 0.5) {
@@ -49,7 +53,6 @@ public:
 private:
     std::string eol_;
     std::string romp_;
-    int nummer_ = 0;
 };
 
 } // namespace kz::test

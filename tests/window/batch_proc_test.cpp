@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "grid/grid.h"
+#include "support/gpx.h"
 #include "support/proces.h"
 
 namespace kz {
@@ -47,24 +48,17 @@ std::array<int, 3> pixel(const std::string& bmp, int x, int y) {
     return {uint8_t(bmp[o + 2]), uint8_t(bmp[o + 1]), uint8_t(bmp[o])};
 }
 
-std::string waypoint(const std::string& lat, const std::string& lon, const std::string& land, const std::string& jaar) {
-    return "  <wpt lat=\"" + lat + "\" lon=\"" + lon + "\">\n    <groundspeak:country>" + land +
-           "</groundspeak:country>\n" +
-           (jaar.empty() ? "" : "    <gsak:UserFound>" + jaar + "-05-01</gsak:UserFound>\n") + "  </wpt>\n";
-}
-
 class Batch : public ::testing::Test {
 protected:
     void SetUp() override {
         map = proces::nieuweMap("kz-batch");
         // Amsterdam twice (2008, 2009), Utrecht (2008), Eindhoven (2014); Dutch finds in a North
         // Sea cell (2009) and south of the grid; a Belgian find; a Dutch waypoint never found.
-        std::ofstream(map / "gevonden.gpx", std::ios::binary)
-            << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<gpx version=\"1.0\">\n"
-            << waypoint("52.37", "4.89", "Netherlands", "2008") << waypoint("52.371", "4.891", "Netherlands", "2009")
-            << waypoint("52.09", "5.12", "Netherlands", "2008") << waypoint("51.44", "5.48", "Netherlands", "2014")
-            << waypoint("53.45", "3.36", "Netherlands", "2009") << waypoint("50.65", "5.7", "Netherlands", "2008")
-            << waypoint("50.85", "4.35", "Belgium", "2008") << waypoint("52.0", "5.0", "Netherlands", "") << "</gpx>\n";
+        test::Gpx("\n")
+            .wpt("52.37", "4.89", 2008).wpt("52.371", "4.891", 2009).wpt("52.09", "5.12", 2008)
+            .wpt("51.44", "5.48", 2014).wpt("53.45", "3.36", 2009).wpt("50.65", "5.7", 2008)
+            .wpt("50.85", "4.35", 2008, "Belgium").wpt("52.0", "5.0", 0)
+            .schrijf(map / "gevonden.gpx");
     }
     void TearDown() override {
         std::error_code fout;
@@ -168,7 +162,7 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     EXPECT_THAT(hulp.uit, StartsWith(gebruik + "\n"));
     const Uitkomst versie = draai({"--version"});
     EXPECT_EQ(versie.status, 0);
-    EXPECT_EQ(versie.uit, "Kavelzicht 1.0.5\n");
+    EXPECT_EQ(versie.uit, std::string("Kavelzicht ") + KZ_VERSIE + "\n");
 
     // A GPX file that is not there (other unreadable files, and bitmaps that cannot be
     // written, are in the hostile-input tests).

@@ -8,9 +8,10 @@
 #include <QFontInfo>
 #include <QImage>
 
-#include "foundlog/tally.h"
 #include "window/form1.h"
+#include "window/meldingen.h"
 #include "window/toolkit.h"
+#include "window/versie.h"
 
 namespace kz {
 namespace {
@@ -72,8 +73,8 @@ TEST(Form1, PanelenIndelingOpschriftenEnTerugMetDezelfdeKeuzes) {
     for (Kaart* k : {f.vak, f.vak07, f.vak09}) EXPECT_EQ(stapelplek(k), 0);
     EXPECT_GT(stapelplek(f.terug), stapelplek(f.Frame10));
 
-    EXPECT_EQ(f.versie->text(), "Versie: 1.0.5");
-    EXPECT_EQ(f.Opmerkingen->text(), QString("Opmerkingen? Mail naar ") + contactadres);
+    EXPECT_EQ(f.versie->text(), QString("Versie: ") + kz::versie);
+    EXPECT_EQ(f.Opmerkingen->text(), QString("Opmerkingen? Mail naar ") + meldingen::contactadres);
     EXPECT_EQ(f.Opmerkingen->palette().color(QPalette::WindowText), QColor(171, 171, 171));
     for (Kader* k : {f.Frame8, f.Frame9, f.Frame10}) EXPECT_EQ(k->kopKleur(), QColor(0, 0, 255));
     for (QLabel* l : {f.perc[0], f.perc[1], f.aantal[0], f.aantal[1], f.nlcache, f.totcache})

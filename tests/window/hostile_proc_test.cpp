@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "gpxgen.h"
+#include "support/gpx.h"
 #include "support/proces.h"
 
 // AddressSanitizer holds on to freed memory: only a plain build shows what the program keeps.
@@ -39,12 +40,7 @@ constexpr long long gigabyte = 1LL << 30;
 // What a run shows: exit status, standard output and standard error.
 std::tuple<int, std::string, std::string> gezien(const Uitkomst& u) { return {u.status, u.uit, u.fout}; }
 
-// One complete waypoint in the form the program reads, CRLF line ends.
-std::string waypoint(const std::string& lat, const std::string& lon, const std::string& jaar,
-                     const std::string& land = "Netherlands") {
-    return "<wpt lat=\"" + lat + "\" lon=\"" + lon + "\">\r\n  <gsak:UserFound>" + jaar +
-           "-05-17</gsak:UserFound>\r\n  <groundspeak:country>" + land + "</groundspeak:country>\r\n</wpt>\r\n";
-}
+using kz::test::Gpx;
 
 class Vijandig : public ::testing::Test {
 protected:
@@ -94,12 +90,12 @@ TEST_F(Vijandig, EmptyHugeAndCrowdedFilesGiveExactCountsInBoundedMemory) {
 
     {
         std::ofstream uit(map_ / "vol.gpx", std::ios::binary); // piece by piece: no large buffer in the test
-        for (int i = 0; i < 100000; ++i) uit << waypoint("53.45", "3.36", "2009"); // a North Sea cell
-        for (int i = 0; i < 40000; ++i) uit << waypoint("52.37", "4.89", "2009");  // Amsterdam
-        const std::string elders[] = {waypoint("51.55", "5.55", "2010"), waypoint("52.09", "5.12", "2010"),
-                                      waypoint("53.21", "6.56", "2010"), waypoint("51.92", "4.48", "2010")};
+        for (int i = 0; i < 100000; ++i) uit << Gpx::waypoint("53.45", "3.36", "2009"); // a North Sea cell
+        for (int i = 0; i < 40000; ++i) uit << Gpx::waypoint("52.37", "4.89", "2009");  // Amsterdam
+        const std::string elders[] = {Gpx::waypoint("51.55", "5.55", "2010"), Gpx::waypoint("52.09", "5.12", "2010"),
+                                      Gpx::waypoint("53.21", "6.56", "2010"), Gpx::waypoint("51.92", "4.48", "2010")};
         for (int i = 0; i < 20000; ++i) uit << elders[i % 4];
-        for (int i = 0; i < 2000; ++i) uit << waypoint("51.2", "4.4", "2010", "Belgium");
+        for (int i = 0; i < 2000; ++i) uit << Gpx::waypoint("51.2", "4.4", "2010", "Belgium");
     }
     const Uitkomst vol = draai({"--kleurschakering", "--jaren", "2011,2009,2010", "vol.gpx"});
     ASSERT_EQ(vol.status, 0) << vol.fout.substr(0, 500);
@@ -140,11 +136,11 @@ TEST_F(Vijandig, BytesThatAreNoTextChangeNothingButTheLinesTheySpoil) {
     EXPECT_GE(regels(v.fout).size(), 3u); // the sea and outside finds, and any that chance put in a sea cell
 
     std::string utf16; // a whole waypoint in UTF-16: nothing of it is recognised
-    for (char c : waypoint("52.37", "4.89", "2009")) utf16 += std::string{c, '\0'};
-    schrijf("kapot.gpx", waypoint(std::string("5\0" "2.37", 6), "4.89", "2009") +      // latitude stops at NUL: 5
-                             waypoint("52.37", "\xff" "4.89", "2009") +                 // longitude unreadable: 0
-                             waypoint("52.37", "4.89", std::string("\0" "2009", 5)) +   // no found year
-                             waypoint("52.37", "4.89", "2009", std::string("Nether\0lands", 12)) + // not Dutch
+    for (char c : Gpx::waypoint("52.37", "4.89", "2009")) utf16 += std::string{c, '\0'};
+    schrijf("kapot.gpx", Gpx::waypoint(std::string("5\0" "2.37", 6), "4.89", "2009") +      // latitude stops at NUL: 5
+                             Gpx::waypoint("52.37", "\xff" "4.89", "2009") +                 // longitude unreadable: 0
+                             Gpx::waypoint("52.37", "4.89", std::string("\0" "2009", 5)) +   // no found year
+                             Gpx::waypoint("52.37", "4.89", "2009", std::string("Nether\0lands", 12)) + // not Dutch
                              utf16);
     const Uitkomst u = draai({"kapot.gpx"});
     ASSERT_EQ(u.status, 0) << u.fout;
@@ -173,8 +169,8 @@ TEST_F(Vijandig, ChosenFileThatIsNoRegularFileIsRefusedWithoutWaiting) {
 // The file is cut short while the program reads it, below the point it has reached:
 // the scan ends there, with the counts of what it read, and nothing breaks.
 TEST_F(Vijandig, FileThatShrinksWhileReadEndsTheScanWithWhatWasRead) {
-    std::string kop = waypoint("53.45", "3.36", "2010"); // one warning
-    for (int i = 0; i < 100; ++i) kop += waypoint("52.37", "4.89", "2009") + waypoint("52.09", "5.12", "2010");
+    std::string kop = Gpx::waypoint("53.45", "3.36", "2010"); // one warning
+    for (int i = 0; i < 100; ++i) kop += Gpx::waypoint("52.37", "4.89", "2009") + Gpx::waypoint("52.09", "5.12", "2010");
     schrijf("kop.gpx", kop);
     const Uitkomst verwacht = draai({"--uitvoer", "kop.bmp", "kop.gpx"});
     ASSERT_THAT(regels(verwacht.uit), Contains("Aantal gevonden caches: 201")) << verwacht.fout;
@@ -215,7 +211,7 @@ TEST_F(Vijandig, FileThatShrinksWhileReadEndsTheScanWithWhatWasRead) {
 // with no temporary file left beside it.
 TEST_F(Vijandig, BitmapThatCannotBeWrittenLeavesTheOldOneIntact) {
     const std::string oud = "BM oude afbeelding";
-    schrijf("een.gpx", waypoint("52.37", "4.89", "2009"));
+    schrijf("een.gpx", Gpx::waypoint("52.37", "4.89", "2009"));
     fs::create_directory(map_ / "kaarten");
     schrijf("kaarten/Kavelzicht.bmp", oud);
     auto controleer = [&](const Uitkomst& u) {

@@ -1,15 +1,19 @@
-// The drive, folder and file lists of the input panel and how they follow each other.
+// The drive, folder and file lists of the input panel, how they follow each other, and a
+// GPX file dropped on the input panel, which is chosen in them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QUrl>
 
+#include "support/berichten.h"
 #include "window/form1.h"
-#include "window/toolkit.h"
 
 namespace kz {
 namespace {
@@ -28,13 +32,6 @@ const auto klik = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
 const auto dubbelklik = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
                          QEvent::MouseButtonRelease};
 
-// Counts the message boxes instead of showing them, for as long as it lives.
-struct Berichten {
-    int aantal = 0;
-    tk::BerichtFunctie vorige = tk::zetBerichtFunctie([this](const QString&, int, const QString&) { ++aantal; });
-    ~Berichten() { tk::zetBerichtFunctie(vorige); }
-};
-
 TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
@@ -43,7 +40,7 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     for (const char* d : {"x.gpx", "b/diep", "A", ".git", "leeg", "stick"}) ASSERT_TRUE(QDir(map).mkpath(d));
     for (const char* b : {"a.GPX", "finds.gpx", "notes.txt", "oud.gpx.bak", ".verborgen.gpx", "b/c.gpx", "stick/r.GPX"})
         ASSERT_TRUE(QFile(map + "/" + b).open(QIODevice::WriteOnly)) << b;
-    Berichten berichten;
+    test::Berichten berichten;
     const QList<Volume> volumes = {{"/", "", true}, {map + "/leeg", "LEEG", false}, {map + "/stick", "", true}};
     Form1 f(Form1::Omgeving{"02-04-2009", [&] { return volumes; }, {}});
     f.show();
@@ -108,7 +105,7 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     EXPECT_EQ(f.Drive1->currentIndex(), 0);
     EXPECT_EQ(f.Dir1->path(), QDir::currentPath());
     EXPECT_EQ(f.File1->path(), QDir::currentPath());
-    EXPECT_EQ(berichten.aantal, 0);
+    EXPECT_TRUE(berichten.lijst.empty());
 
     // A volume holds a path by whole folder names.
     EXPECT_EQ(volumeVan(volumes, map + "/stick/sub"), 2);
@@ -120,6 +117,69 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     EXPECT_EQ(systeem.first().wortel, "/");
     EXPECT_GE(volumeVan(systeem, QDir::currentPath()), 0);
     for (const Volume& v : systeem) EXPECT_FALSE(v.wortel.startsWith("/proc") || v.wortel.startsWith("/sys"));
+}
+
+// Drags urls over the file list and drops them there: whether entering and dropping were accepted.
+std::pair<bool, bool> sleep(Form1& f, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint punt = f.File1->mapTo(&f, f.File1->rect().center());
+    QDragEnterEvent binnen(punt, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    binnen.setAccepted(false);
+    QApplication::sendEvent(&f, &binnen);
+    QDropEvent val(QPointF(punt), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    val.setAccepted(false);
+    QApplication::sendEvent(&f, &val);
+    return {binnen.isAccepted(), val.isAccepted()};
+}
+
+TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
+    QTemporaryDir tmp;
+    const QString map = QDir(tmp.path()).canonicalPath();
+    ASSERT_TRUE(QDir(map).mkpath("sub") && QDir(map).mkpath("map.gpx"));
+    for (const char* naam : {"/sub/Vondsten.GPX", "/sub/ander.gpx", "/sub/notities.txt", "/sub/.verborgen.gpx"})
+        ASSERT_TRUE(QFile(map + naam).open(QIODevice::WriteOnly));
+    const auto bestand = [&map](const char* naam) { return QUrl::fromLocalFile(map + naam); };
+    test::Berichten berichten;
+    // A second volume whose root is the temporary folder: the drive list has to follow.
+    Form1 f({QStringLiteral("02-04-2009"), [map] { return QList<Volume>{{"/", {}, true}, {map, {}, true}}; }, {}});
+    f.show();
+    ASSERT_NE(f.Drive1->drive(), map) << "the test runs inside the folder it drops from";
+
+    // Refused: a text file, two GPX files, a missing one, a folder named like one, a hidden
+    // one, a remote one.
+    f.File1->setPath(map + "/sub");
+    f.File1->setListIndex(0);
+    const QString dirVooraf = f.Dir1->path();
+    for (const QList<QUrl>& urls : {QList{bestand("/sub/notities.txt")},
+                                    QList{bestand("/sub/Vondsten.GPX"), bestand("/sub/ander.gpx")},
+                                    QList{bestand("/sub/weg.gpx")}, QList{bestand("/map.gpx")},
+                                    QList{bestand("/sub/.verborgen.gpx")},
+                                    QList{QUrl(QStringLiteral("https://example.org/vondsten.gpx"))}}) {
+        const std::string wat = urls.first().toString().toStdString();
+        EXPECT_EQ(sleep(f, urls), std::make_pair(false, false)) << wat;
+        EXPECT_EQ(f.Dir1->path(), dirVooraf) << wat;
+        EXPECT_EQ(f.File1->fileName(), "ander.gpx") << wat;
+    }
+
+    EXPECT_EQ(sleep(f, {bestand("/sub/Vondsten.GPX")}), std::make_pair(true, true));
+    EXPECT_EQ(f.Drive1->drive(), map);
+    EXPECT_EQ(f.Dir1->path(), map + "/sub");
+    EXPECT_EQ(f.Dir1->entry(f.Dir1->listIndex()), map + "/sub");
+    EXPECT_EQ(f.File1->fileName(), "Vondsten.GPX");
+
+    // The result panel takes no drops; back on the input panel, a file that appeared in
+    // the open folder after it was listed is found and chosen.
+    ASSERT_TRUE(QFile(map + "/sub/later.gpx").open(QIODevice::WriteOnly));
+    f.Frame6->hide();
+    f.Frame7->show();
+    EXPECT_EQ(sleep(f, {bestand("/sub/later.gpx")}), std::make_pair(false, false));
+    EXPECT_EQ(f.File1->fileName(), "Vondsten.GPX");
+    f.terug_Click();
+    EXPECT_EQ(sleep(f, {bestand("/sub/later.gpx")}), std::make_pair(true, true));
+    EXPECT_EQ(f.File1->fileName(), "later.gpx");
+    EXPECT_EQ(f.File1->listCount(), 3);
+    EXPECT_TRUE(berichten.lijst.empty());
 }
 
 } // namespace
