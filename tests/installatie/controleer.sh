@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs a build into a temporary folder and packs it as a .deb, then checks both:
+# the desktop entry, the AppStream metainfo and the manual page with their validators,
+# and the installed files and the package's file list.
+# Usage: controleer.sh BUILD-DIR. Exits 77 (skipped) when a tool is missing.
+set -euo pipefail
+build=$1
+for t in desktop-file-validate appstreamcli man cpack dpkg-deb dpkg-shlibdeps file; do
+    command -v "$t" >/dev/null || { echo "overgeslagen: $t ontbreekt"; exit 77; }
+done
+fout() { echo "FOUT: $*" >&2; exit 1; }
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+id=org.example.Kavelzicht
+verwacht=(bin/kavelzicht share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+          share/icons/hicolor/scalable/apps/$id.svg share/man/nl/man1/kavelzicht.1 share/man/man1/kavelzicht.1)
+for n in 16 32 48 64 128 256; do verwacht+=("share/icons/hicolor/${n}x$n/apps/$id.png"); done
+
+usr=$tmp/root/usr
+DESTDIR=$tmp/root cmake --install "$build" --prefix /usr >/dev/null
+for f in "${verwacht[@]}"; do [ -f "$usr/$f" ] || fout "niet geinstalleerd: $f"; done
+
+desktop-file-validate "$usr/share/applications/$id.desktop"
+appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml"
+for pagina in "$usr"/share/man/{nl/,}man1/kavelzicht.1; do
+    meldingen=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -l "$pagina" 2>&1 >"$tmp/man.txt")
+    [ -z "$meldingen" ] || fout "$pagina: $meldingen"
+done
+for optie in $("$usr/bin/kavelzicht" --help | grep -o -- '--[a-z]*' | sort -u); do
+    grep -q -- "$optie" "$tmp/man.txt" || fout "de handleiding noemt $optie niet"
+done
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/pakket" >/dev/null
+deb=$(echo "$tmp"/pakket/*.deb)
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fout "Depends zonder de Qt-bibliotheken"
+dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/inhoud"
+for f in "${verwacht[@]}"; do grep -qx "./usr/$f" "$tmp/inhoud" || fout "niet in $(basename "$deb"): $f"; done
+[ "$("$usr/bin/kavelzicht" --version)" = "Kavelzicht $(dpkg-deb -f "$deb" Version)" ] ||
+    fout "--version zegt niet de versie van het pakket"
+echo "installatie en $(basename "$deb") in orde"
