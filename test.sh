@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . .ci/common.sh
 kz_install $KZ_BUILD_PACKAGES $KZ_TEST_PACKAGES
+# A Dutch locale, so that reading numbers is also tested where the C library uses a comma.
+kz_locale nl_NL.UTF-8
 
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT

@@ -1,6 +1,6 @@
 # Shared by run.sh and test.sh: installs what is missing on a Debian machine, and builds.
 KZ_BUILD_PACKAGES="cmake ninja-build g++ qt6-base-dev fonts-liberation"
-KZ_TEST_PACKAGES="libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+KZ_TEST_PACKAGES="locales libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
     desktop-file-utils appstream man-db dpkg-dev file"
 
 kz_install() { # kz_install PACKAGE...
@@ -20,4 +20,11 @@ kz_build() { # kz_build DIR [cmake options...]
     local dir=$1; shift
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir"
+}
+
+kz_locale() { # kz_locale NAME: makes a system locale such as nl_NL.UTF-8 available
+    locale -a 2>/dev/null | grep -qix "$(echo "$1" | sed 's/UTF-8/utf8/')" && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo localedef -i "${1%%.*}" -f UTF-8 "$1" 2>/dev/null || echo "Kan de locale $1 niet aanmaken"
 }
