@@ -4,7 +4,7 @@
 
 #include "window/app.h"
 #include "window/batch.h"
-#include "window/form1.h"
+#include "window/hoofdvenster.h"
 #include "window/opdracht.h"
 #include "window/versie.h"
 
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     kz::richtApplicatieIn(app);
-    kz::Form1 venster;
+    kz::Hoofdvenster venster;
     venster.show();
     return app.exec();
 }

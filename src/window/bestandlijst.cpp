@@ -17,6 +17,13 @@ void Bestandlijst::setPath(const QString& pad) {
     lees();
 }
 
+void Bestandlijst::vernieuw() {
+    const QString gekozen = fileName();
+    lees();
+    const QList<QListWidgetItem*> zelfde = findItems(gekozen, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (!gekozen.isEmpty() && !zelfde.isEmpty()) setListIndex(row(zelfde.first()));
+}
+
 void Bestandlijst::setPattern(const QString& patroon, bool verborgen) {
     patroon_ = patroon;
     verborgen_ = verborgen;

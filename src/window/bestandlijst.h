@@ -17,6 +17,8 @@ public:
     // Lists the folder anew; no entry is selected afterwards. A folder that cannot be
     // read gives an empty list.
     void setPath(const QString& pad);
+    // Lists the folder anew, keeping the selected file selected while it is there.
+    void vernieuw();
     // The name pattern; with verborgen, hidden files are listed as well. Lists anew.
     void setPattern(const QString& patroon, bool verborgen = false);
 

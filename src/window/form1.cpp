@@ -120,8 +120,8 @@ Form1::Form1(Omgeving omgeving, QWidget* parent) : QWidget(parent) {
     }
     File1->setPath(Dir1->path().isEmpty() ? QDir::currentPath() : Dir1->path());
 
-    connect(Maakoverzicht, &QPushButton::clicked, this, &Form1::Maakoverzicht_Click);
-    connect(terug, &QPushButton::clicked, this, &Form1::terug_Click);
+    connect(Maakoverzicht, &Knop::clicked, this, &Form1::Maakoverzicht_Click);
+    connect(terug, &Knop::clicked, this, &Form1::terug_Click);
     connect(Drive1, &Stationlijst::Change, this, &Form1::Drive1_Change);
     connect(Dir1, &Maplijst::Change, this, &Form1::dir1_Change);
 
@@ -134,7 +134,7 @@ Form1::Form1(Omgeving omgeving, QWidget* parent) : QWidget(parent) {
 
 void Form1::bouwInvulformulier(const VolumeBron& volumes) {
     QWidget* f = Frame6;
-    Maakoverzicht = new QPushButton(QStringLiteral("&Maak overzicht"), f);
+    Maakoverzicht = new Knop(QStringLiteral("&Maak overzicht"), f);
     plaats(Maakoverzicht, 7320, 9600, 1575, 375);
 
     Frame9 = kader(f, QStringLiteral("Selecteer GPX-bestand"), 360, 2040, 8535, 7455, true);
@@ -174,7 +174,7 @@ void Form1::bouwInvulformulier(const VolumeBron& volumes) {
 
 void Form1::bouwOverzicht() {
     QWidget* f = Frame7;
-    terug = new QPushButton(QStringLiteral("&Terug"), f);
+    terug = new Knop(QStringLiteral("&Terug"), f);
     plaats(terug, 4800, 9000, 1215, 375);
 
     // Legend of the count classes: three columns of two boxes, each with its label.
@@ -277,6 +277,9 @@ void Form1::Form_Load(const QString& datumtekst) {
 void Form1::terug_Click() {
     Frame6->setVisible(true);
     Frame7->setVisible(false);
+    // Files may have come or gone in the open folder since the pass.
+    File1->vernieuw();
+    Maakoverzicht->setFocus();
 }
 
 void Form1::Drive1_Change() {
@@ -291,7 +294,13 @@ void Form1::Drive1_Change() {
     }
 }
 
-void Form1::dir1_Change() { File1->setPath(Dir1->path()); }
+void Form1::dir1_Change() {
+    // Opening the open folder again reads its files anew, keeping the chosen one while it is there.
+    if (File1->path() == Dir1->path())
+        File1->vernieuw();
+    else
+        File1->setPath(Dir1->path());
+}
 
 QString Form1::gesleeptGpxBestand(const QMimeData* data) {
     if (!data || !data->hasUrls()) return {};

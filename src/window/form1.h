@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -18,6 +17,7 @@
 #include "window/kader.h"
 #include "window/keuzevak.h"
 #include "window/kleurvak.h"
+#include "window/knop.h"
 #include "window/maplijst.h"
 #include "window/stationlijst.h"
 #include "window/tekenvlak.h"
@@ -55,7 +55,7 @@ public:
     Kader* Frame7; // result panel "Kavelzicht"
 
     // Input panel.
-    QPushButton* Maakoverzicht;
+    Knop* Maakoverzicht;
     Kader* Frame9;
     Bestandlijst* File1;
     Maplijst* Dir1;
@@ -69,7 +69,7 @@ public:
     QLabel* versie;
 
     // Result panel.
-    QPushButton* terug;
+    Knop* terug;
     Kader* Frame10;
     std::array<QLabel*, 6> Label2;
     Kader* Frame1;

@@ -31,7 +31,7 @@ Form1::Uitkomst Form1::maakOverzicht() {
 
     if (File1->listIndex() < 0) {
         tk::MousePointer(*this, tk::vbDefault);
-        tk::MsgBox(meldingen::geenBestand(), tk::vbCritical, meldingen::fout());
+        tk::MsgBox(*this, meldingen::geenBestand(), tk::vbCritical, meldingen::fout());
         return Uitkomst::GeenBestand;
     }
 
@@ -41,7 +41,7 @@ Form1::Uitkomst Form1::maakOverzicht() {
     auto meldLeesfout = [this, &pad] {
         tk::MousePointer(*this, tk::vbDefault);
         const auto regels = meldingen::nietGeopend(pad);
-        tk::MsgBox(regels[0] + QLatin1Char('\n') + regels[1], tk::vbCritical, meldingen::fout());
+        tk::MsgBox(*this, regels[0] + QLatin1Char('\n') + regels[1], tk::vbCritical, meldingen::fout());
         return Uitkomst::NietGelezen;
     };
     if (bestand.open()) return meldLeesfout();
@@ -60,16 +60,18 @@ Form1::Uitkomst Form1::maakOverzicht() {
     // Read and tally; every warning waits for the user.
     const QLocale locale;
     const std::optional<Overzicht> overzicht =
-        kz::maakOverzicht(bestand, jaren, kleurschakering, nl, [&locale](const Waarschuwing& w) {
+        kz::maakOverzicht(bestand, jaren, kleurschakering, nl, [this, &locale](const Waarschuwing& w) {
             const auto regels = meldingen::regels(w, locale);
-            tk::MsgBox(regels[0] + QLatin1Char('\n') + regels[1], tk::vbCritical, meldingen::titel(w));
+            tk::MsgBox(*this, regels[0] + QLatin1Char('\n') + regels[1], tk::vbCritical, meldingen::titel(w));
         });
     if (!overzicht) return meldLeesfout();
 
     toon(*overzicht);
     tk::MousePointer(*this, tk::vbDefault);
-    if (!bewaarBeeld(afbeeldingsnaam)) {
-        tk::MsgBox(meldingen::nietOpgeslagen(QFileInfo(afbeeldingsnaam).absoluteFilePath()), tk::vbCritical,
+    const bool bewaard = bewaarBeeld(afbeeldingsnaam);
+    terug->setFocus();
+    if (!bewaard) {
+        tk::MsgBox(*this, meldingen::nietOpgeslagen(QFileInfo(afbeeldingsnaam).absoluteFilePath()), tk::vbCritical,
                    meldingen::fout());
         return Uitkomst::NietOpgeslagen;
     }

@@ -92,7 +92,10 @@ void Maplijst::open(int i) {
     const QString doel = entry(i);
     if (doel.isEmpty()) return;
     try {
+        const bool alOpen = doel == pad_;
         setPath(doel);
+        // Opening the open folder again is how a user looks at it anew.
+        if (alOpen) emit Change();
     } catch (const tk::Fout&) {
         // A folder that went away or cannot be read: the list stays as it was.
         QApplication::beep();

@@ -9,7 +9,8 @@ namespace kz {
 
 // Dir1: the ancestors of the open folder, the open folder, then its subfolders. A single
 // click highlights an entry; a double click or Enter opens it. Change fires whenever
-// the open folder changes, by the user or by code.
+// the open folder changes, by the user or by code, and when the user opens the open
+// folder again.
 class Maplijst : public QListWidget {
     Q_OBJECT
 public:

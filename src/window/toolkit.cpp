@@ -60,7 +60,7 @@ void zetTekstPassend(QLabel* label, const QString& tekst) {
 
 namespace {
 
-void toonDialoog(const QString& prompt, int stijl, const QString& titel) {
+void toonDialoog(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel) {
     QMessageBox::Icon icoon = QMessageBox::NoIcon;
     switch (stijl & 0x70) {
     case 16: icoon = QMessageBox::Critical; break;
@@ -70,7 +70,7 @@ void toonDialoog(const QString& prompt, int stijl, const QString& titel) {
     default: break;
     }
     QMessageBox box(icoon, titel.isEmpty() ? QCoreApplication::applicationName() : titel, prompt,
-                    QMessageBox::Ok, QApplication::activeWindow());
+                    QMessageBox::Ok, const_cast<QWidget*>(eigenaar.window()));
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -82,11 +82,11 @@ BerichtFunctie& berichtFunctie() {
 
 } // namespace
 
-void MsgBox(const QString& prompt, int stijl, const QString& titel) {
+void MsgBox(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel) {
     if (const auto& f = berichtFunctie()) {
-        f(prompt, stijl, titel);
+        f(eigenaar, prompt, stijl, titel);
     } else {
-        toonDialoog(prompt, stijl, titel);
+        toonDialoog(eigenaar, prompt, stijl, titel);
     }
 }
 

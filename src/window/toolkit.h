@@ -36,7 +36,7 @@ void stapel(std::initializer_list<QWidget*> voorNaarAchter);
 
 // The fixed window colours.
 inline const QColor knopvlak{240, 240, 240};    // button face: window and frame background
-inline const QColor werkruimte{171, 171, 171};  // application workspace
+inline const QColor werkruimte{128, 128, 128};  // application workspace, as text colour
 inline const QColor framekopBlauw{0, 0, 255};   // the blue captions of the input frames
 
 QColor naarQColor(Kleur k);
@@ -51,11 +51,13 @@ void zetTekstPassend(QLabel* label, const QString& tekst);
 
 // Message boxes. Style 16 is an OK button with the stop icon. The function that shows
 // them can be replaced, so that tests and unattended runs never wait for a dialog.
-using BerichtFunctie = std::function<void(const QString& prompt, int stijl, const QString& titel)>;
+using BerichtFunctie =
+    std::function<void(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel)>;
 constexpr int vbCritical = 16;
 
-// Shows a modal message box and returns when it has been closed.
-void MsgBox(const QString& prompt, int stijl, const QString& titel);
+// Shows a modal message box, owned by the window of `eigenaar` and centred over it, and
+// returns when it has been closed.
+void MsgBox(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel);
 // Replaces the function behind MsgBox and returns the previous one; an empty function
 // restores the real dialog.
 BerichtFunctie zetBerichtFunctie(BerichtFunctie functie);

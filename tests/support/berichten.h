@@ -16,6 +16,7 @@ namespace kz::test {
 class Berichten {
 public:
     struct Bericht {
+        const QWidget* eigenaar; // the window that owns the box
         QString prompt;
         int stijl;
         QString titel;
@@ -24,8 +25,10 @@ public:
 
     // venster, when given, is the window whose pointer each box records.
     explicit Berichten(const QWidget* venster = nullptr) : venster_(venster) {
-        vorige_ = tk::zetBerichtFunctie([this](const QString& prompt, int stijl, const QString& titel) {
-            lijst.push_back({prompt, stijl, titel, venster_ ? tk::MousePointer(*venster_) : tk::vbDefault});
+        vorige_ = tk::zetBerichtFunctie([this](const QWidget& eigenaar, const QString& prompt, int stijl,
+                                               const QString& titel) {
+            lijst.push_back({eigenaar.window(), prompt, stijl, titel,
+                             venster_ ? tk::MousePointer(*venster_) : tk::vbDefault});
         });
     }
     ~Berichten() { tk::zetBerichtFunctie(std::move(vorige_)); }

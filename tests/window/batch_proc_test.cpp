@@ -109,6 +109,15 @@ TEST_F(Batch, ResultaatRegelsMeldingenEnAfbeelding) {
     const int i = vakindex(520, 61), x = 24 + 8 * (i % aantalKolommen) + 4, y = 40 + 14 * (i / aantalKolommen) + 7;
     EXPECT_EQ(pixel(gekleurd, x, y), (std::array<int, 3>{128, 255, 128}));
     EXPECT_EQ(pixel(plat, x, y), (std::array<int, 3>{0, 255, 0}));
+
+    // The suffix of --uitvoer chooses the format: a PNG of the same 632 x 688 pixels.
+    const Uitkomst c = draai({"--uitvoer", "kaart.PNG", "gevonden.gpx"});
+    EXPECT_EQ(c.status, 0) << c.fout;
+    const std::string png = lees(map / "kaart.PNG");
+    auto be = [&png](int o) { return uint8_t(png[o]) << 24 | uint8_t(png[o + 1]) << 16 | uint8_t(png[o + 2]) << 8 | uint8_t(png[o + 3]); };
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(std::pair(be(16), be(20)), std::pair(632, 688));
 }
 
 TEST_F(Batch, ZonderJarenDeJarenVanDeStart) {
@@ -150,7 +159,7 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     const std::vector<std::vector<std::string>> gebruiksfouten = {
         {"--onbekend", f}, {"-x", f}, {"--jaren", "2000,2008,2009", f}, {"--jaren", "2008,2009,2016", f},
         {"--jaren", "2008,2009", f}, {"--jaren", "2008,2009,2010,2011", f}, {"--jaren", "2008,,2009", f},
-        {"--kleurschakering"}, {f, f}, {f, "--jaren"}, {"--uitvoer"}};
+        {"--kleurschakering"}, {f, f}, {f, "--jaren"}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f}};
     for (const auto& args : gebruiksfouten) {
         const Uitkomst a = draai(args);
         EXPECT_EQ(a.status, 2) << ::testing::PrintToString(args);

@@ -5,10 +5,16 @@
 #include <tuple>
 #include <vector>
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QImage>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QScrollBar>
 
+#include "support/berichten.h"
 #include "window/form1.h"
+#include "window/hoofdvenster.h"
 #include "window/meldingen.h"
 #include "window/toolkit.h"
 #include "window/versie.h"
@@ -75,7 +81,7 @@ TEST(Form1, PanelenIndelingOpschriftenEnTerugMetDezelfdeKeuzes) {
 
     EXPECT_EQ(f.versie->text(), QString("Versie: ") + kz::versie);
     EXPECT_EQ(f.Opmerkingen->text(), QString("Opmerkingen? Mail naar ") + meldingen::contactadres);
-    EXPECT_EQ(f.Opmerkingen->palette().color(QPalette::WindowText), QColor(171, 171, 171));
+    EXPECT_EQ(f.Opmerkingen->palette().color(QPalette::WindowText), QColor(128, 128, 128));
     for (Kader* k : {f.Frame8, f.Frame9, f.Frame10}) EXPECT_EQ(k->kopKleur(), QColor(0, 0, 255));
     for (QLabel* l : {f.perc[0], f.perc[1], f.aantal[0], f.aantal[1], f.nlcache, f.totcache})
         EXPECT_TRUE(l->alignment() & Qt::AlignRight);
@@ -141,6 +147,73 @@ TEST(Form1, JaarkeuzeUitDeKorteDatum) {
             EXPECT_EQ(f.jaar[i]->currentText(), QString::number(jaar - 2 + i)) << datum;
         }
     }
+}
+
+void toets(QWidget* w, int toets, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+    QKeyEvent e(QEvent::KeyPress, toets, mod);
+    QApplication::sendEvent(w, &e);
+}
+
+TEST(Form1, EnterDruktDeKnopMetFocusEnDeFocusVolgtDePanelen) {
+    test::Berichten berichten;
+    Form1 f(opDatum("02-04-2009"));
+    f.show();
+    // No file chosen: the pass ends in its message, the focus stays on the button.
+    f.Maakoverzicht->setFocus();
+    toets(f.Maakoverzicht, Qt::Key_Return);
+    toets(f.Maakoverzicht, Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(berichten.lijst.size(), 2u);
+    EXPECT_EQ(berichten.lijst[1].prompt, "U dient nog een GPX-bestand te selecteren");
+    EXPECT_EQ(berichten.lijst[1].eigenaar, &f);
+    // On the result panel Enter on "&Terug" goes back, and the focus to "&Maak overzicht".
+    f.Frame6->hide();
+    f.Frame7->show();
+    f.terug->setFocus();
+    toets(f.terug, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(f.Frame6->isVisible());
+    EXPECT_EQ(f.focusWidget(), f.Maakoverzicht);
+}
+
+// Run once on the default screen and again on small and scaled screens (see the test list):
+// the window fits the screen's free area, scrolls where it must, and every control can be
+// scrolled into view, by the keyboard too; on a screen that is large enough it is Form1
+// to the pixel. Message boxes belong to this window.
+TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
+    test::Berichten berichten;
+    Hoofdvenster h(opDatum("02-04-2009"));
+    h.show();
+    tk::DoEvents();
+    Form1& f = h.form();
+    const QRect vrij = h.screen()->availableGeometry();
+    EXPECT_TRUE(vrij.contains(h.frameGeometry())) << vrij.width() << "x" << vrij.height();
+    const bool schuift = h.verticalScrollBar()->isVisible() || h.horizontalScrollBar()->isVisible();
+    if (vrij.width() >= 700 && vrij.height() >= 760) {
+        EXPECT_FALSE(schuift);
+        EXPECT_EQ(h.size(), QSize(632, 688));
+        EXPECT_EQ(h.grab().toImage(), f.grab().toImage());
+    } else {
+        EXPECT_TRUE(schuift);
+    }
+    auto zichtbaar = [&h](QWidget* w) {
+        return h.viewport()->rect().contains(QRect(w->mapTo(h.viewport(), QPoint(0, 0)), w->size()));
+    };
+    for (QWidget* w : std::initializer_list<QWidget*>{f.jaar[0], f.kleurvariant, f.Drive1, f.Maakoverzicht}) {
+        h.ensureWidgetVisible(w, 0, 0);
+        EXPECT_TRUE(zichtbaar(w)) << w->metaObject()->className();
+    }
+    // Tab brings the next control into view.
+    h.ensureWidgetVisible(f.jaar[0], 0, 0);
+    f.jaar[2]->setFocus();
+    toets(f.jaar[2], Qt::Key_Tab);
+    EXPECT_EQ(f.focusWidget(), f.Maakoverzicht);
+    EXPECT_TRUE(zichtbaar(f.Maakoverzicht));
+    toets(f.Maakoverzicht, Qt::Key_Return);
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(berichten.lijst[0].eigenaar, &h);
+    f.Frame6->hide();
+    f.Frame7->show();
+    h.ensureWidgetVisible(f.terug, 0, 0);
+    EXPECT_TRUE(zichtbaar(f.terug));
 }
 
 } // namespace

@@ -86,6 +86,23 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     EXPECT_EQ(f.Dir1->path(), map);
     EXPECT_EQ(f.File1->listCount(), 2);
 
+    // Opening the open folder again, or going back from the result panel, lists its files
+    // anew: a new file appears, the chosen one stays chosen while it is there.
+    f.File1->setListIndex(1);
+    ASSERT_TRUE(QFile(map + "/nieuw.gpx").open(QIODevice::WriteOnly));
+    QApplication::sendEvent(f.Dir1, &enter);
+    EXPECT_EQ(f.File1->listCount(), 3);
+    EXPECT_EQ(f.File1->fileName(), "finds.gpx");
+    ASSERT_TRUE(QFile::remove(map + "/finds.gpx"));
+    muis(f.Dir1, open, dubbelklik);
+    EXPECT_EQ(f.File1->listCount(), 2);
+    EXPECT_EQ(f.File1->listIndex(), -1);
+    ASSERT_TRUE(QFile(map + "/later.gpx").open(QIODevice::WriteOnly));
+    f.terug_Click();
+    EXPECT_EQ(f.File1->entry(1), "later.gpx");
+    ASSERT_TRUE(QFile::remove(map + "/later.gpx") && QFile::remove(map + "/nieuw.gpx"));
+    f.File1->setPath(map);
+
     // A folder that does not exist is refused and the lists stay as they were.
     int fout = 0;
     try { f.Dir1->setPath(map + "/weg"); } catch (const tk::Fout& e) { fout = e.nummer(); }

@@ -1,0 +1,18 @@
+// A command button that Enter and keypad Enter press when it has the focus, as Space
+// does: the window is no dialog, so Qt's buttons would pass Enter on unused.
+#pragma once
+
+#include <QPushButton>
+
+namespace kz {
+
+class Knop : public QPushButton {
+    Q_OBJECT
+public:
+    Knop(const QString& caption, QWidget* container);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+} // namespace kz
