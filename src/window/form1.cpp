@@ -17,6 +17,7 @@
 #include "foundlog/getal.h"
 #include "overview/kleur.h"
 #include "window/meldingen.h"
+#include "window/fout.h"
 #include "window/toolkit.h"
 #include "window/versie.h"
 

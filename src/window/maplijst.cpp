@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 
+#include "window/fout.h"
 #include "window/toolkit.h"
 
 namespace kz {

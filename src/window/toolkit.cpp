@@ -114,6 +114,4 @@ void DoEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-Fout::Fout(int nummer, const QString& tekst) : std::runtime_error(tekst.toStdString()), nummer_(nummer) {}
-
 } // namespace kz::tk

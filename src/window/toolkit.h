@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <initializer_list>
-#include <stdexcept>
 
 #include <QColor>
 #include <QString>
@@ -70,18 +69,5 @@ int MousePointer(const QWidget& venster);
 
 // Handles every pending window event (repaints included) before returning.
 void DoEvents();
-
-// A failed operation on the drive, folder or file lists, with its error number.
-class Fout : public std::runtime_error {
-public:
-    Fout(int nummer, const QString& tekst);
-    int nummer() const { return nummer_; }
-
-private:
-    int nummer_;
-};
-constexpr int foutApparaatNietBeschikbaar = 68; // a drive that is not ready
-constexpr int foutToegangPad = 75;              // a folder that cannot be read
-constexpr int foutPadNietGevonden = 76;         // a folder that does not exist
 
 } // namespace kz::tk

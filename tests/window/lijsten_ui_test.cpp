@@ -14,6 +14,7 @@
 
 #include "support/berichten.h"
 #include "window/form1.h"
+#include "window/fout.h"
 
 namespace kz {
 namespace {
