@@ -99,6 +99,7 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
                                        "2003", "2009", "2015", "2003", "2009", "2015"}));
     EXPECT_TRUE(f.Frame7->isVisible() && f.terug->isVisible() && !f.Frame6->isVisible());
     EXPECT_TRUE(f.Frame10->isVisibleTo(f.Frame7));
+    EXPECT_EQ(f.focusWidget(), f.terug);
 
     // The maps are the overview that the core makes of the same file; a find of the last
     // year of the lists shows on the main map and on its year map.
@@ -140,7 +141,8 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
               "Een cache met de coordinaten: N50,65  E5,5 ligt buiten het gedefinieerde gebied voor Nederland.\n"
               "Mail naar kavelzicht@example.org en stuur uw GPX-bestand indien u meent dat in dit gebied wel een "
               "Nederlandse cache gevonden is.");
-    for (const auto& b : berichten.lijst) EXPECT_EQ(std::tuple(b.stijl, b.wijzer), std::tuple(16, tk::vbHourglass));
+    for (const auto& b : berichten.lijst)
+        EXPECT_EQ(std::tuple(b.eigenaar, b.stijl, b.wijzer), std::tuple(&f, 16, tk::vbHourglass));
 
     // A full-stop locale: the numbers and the warnings follow it.
     test::LocaleWacht engels("en_US");
