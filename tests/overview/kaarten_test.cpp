@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include "overview/kaarten.h"
+
+namespace kz {
+namespace {
+
+constexpr Kleur rood_ = rgb(255, 0, 0), groen_ = rgb(0, 255, 0), wit_ = rgb(255, 255, 255), blauw_ = rgb(0, 0, 255);
+using Vier = std::array<Kleur, 4>;
+using Drie = std::array<int32_t, 3>;
+
+class KaartenTest : public ::testing::Test {
+protected:
+    KaartenTest() {
+        leesnl(nl);
+        for (int i = 0; i < aantalVakken; ++i) (nl(rijVanIndex(i), kolomVanIndex(i)) ? binnen : buiten).push_back(i);
+    }
+    // Dutch finds in cell i as the tally records them: in the year slot, when the year
+    // has one, and in the all-years slot.
+    void vondst(int i, int jaar, int aantal = 1) {
+        for (int n = 0; n < aantal; ++n) {
+            if (jaar >= eersteJaar && jaar <= laatsteJaar) gevonden.telOp(jaar, rijVanIndex(i), kolomVanIndex(i));
+            gevonden.telOp(totaalslot, rijVanIndex(i), kolomVanIndex(i));
+        }
+    }
+    Kaarten kleur(std::array<int, 3> jaren, bool schakering) { return kleurKaarten(gevonden, nl, jaren, schakering); }
+    // Cell i on the main map and on the three year maps; all counters of a walk.
+    static Vier op(const Kaarten& k, int i) { return {k.kleur[0][i], k.kleur[1][i], k.kleur[2][i], k.kleur[3][i]}; }
+    static auto tellers(const Kaarten& k) {
+        return std::tuple(k.nietbezocht, k.bezocht, k.zondernl, k.fakeregio, k.jrvak, k.nieuw);
+    }
+
+    NlMasker nl;
+    Gevonden gevonden;
+    std::vector<int> binnen, buiten; // vakindex of the cells inside and outside the mask
+};
+
+TEST_F(KaartenTest, ColoursOfEveryKindOfCellOnEveryMap) {
+    // Without Dutch finds every map is red and white.
+    const Kaarten leeg = kleur({2001, 2008, 2015}, true);
+    for (const auto& kaart : leeg.kleur) {
+        EXPECT_EQ(std::count(kaart.begin(), kaart.end(), rood_), 627);
+        EXPECT_EQ(std::count(kaart.begin(), kaart.end(), wit_), 689);
+    }
+    EXPECT_EQ(tellers(leeg), std::tuple(627, 0, 689, 0, Drie{}, Drie{}));
+    const std::pair<int, Kleur> klassen[] = {
+        {1, rgb(128, 255, 128)}, {2, groen_}, {3, groen_}, {4, rgb(0, 192, 0)}, {6, rgb(0, 192, 0)}, {7, rgb(0, 128, 0)},
+        {10, rgb(0, 128, 0)}, {11, rgb(0, 64, 0)}, {15, rgb(0, 64, 0)}, {16, rgb(0, 0, 0)}, {250, rgb(0, 0, 0)}};
+    // In the last year of the lists, so that its year map must show them too.
+    for (int i = 0; i < 11; ++i) vondst(binnen[i * 40], 2015, klassen[i].first);
+    // A year map shades by the count of its own year; years without a slot of their own
+    // count on the main map only; outside the mask a map is blue where it has finds.
+    vondst(binnen[500], 2005, 4), vondst(binnen[500], 2006, 20);
+    vondst(binnen[1], 2000), vondst(binnen[1], 2016);
+    vondst(buiten[0], 2006, 3), vondst(buiten[0], 2000);
+    for (bool schakering : {true, false}) {
+        const Kaarten k = kleur({2005, 2006, 2015}, schakering);
+        for (int i = 0; i < 11; ++i) {
+            const Kleur verwacht = schakering ? klassen[i].second : groen_;
+            EXPECT_EQ(op(k, binnen[i * 40]), (Vier{verwacht, rood_, rood_, verwacht})) << klassen[i].first;
+        }
+        const Kleur zwart = schakering ? rgb(0, 0, 0) : groen_;
+        EXPECT_EQ(op(k, binnen[500]), (Vier{zwart, schakering ? rgb(0, 192, 0) : groen_, zwart, rood_}));
+        EXPECT_EQ(op(k, binnen[1]), (Vier{groen_, rood_, rood_, rood_}));
+        EXPECT_EQ(op(k, buiten[0]), (Vier{blauw_, wit_, blauw_, wit_}));
+        EXPECT_EQ(tellers(k), std::tuple(614, 13, 688, 1, Drie{1, 1, 11}, Drie{1, 0, 11}));
+        // Equal years give equal year maps.
+        const Kaarten gelijk = kleur({2006, 2006, 2006}, schakering);
+        EXPECT_TRUE(gelijk.kleur[1] == k.kleur[2] && gelijk.kleur[2] == k.kleur[2] && gelijk.kleur[3] == k.kleur[2]);
+        EXPECT_TRUE(gelijk.kleur[0] == k.kleur[0]);
+        EXPECT_EQ(tellers(gelijk), std::tuple(614, 13, 688, 1, Drie{1, 1, 1}, Drie{0, 0, 0}));
+    }
+}
+
+TEST_F(KaartenTest, NewRegionsLookOnlyAtEarlierYearSlots) {
+    // Cell 0 only in the first year of the lists, new in it; 1 then as well as in 2009, not
+    // new in 2009; 2 in 2003 and 2005; 3 in 2000 (no year slot) and 2004, new in 2004;
+    // 4 in 2005 and 2004, new in 2004 only.
+    for (const auto& [i, jaar] : {std::pair{0, 2001}, {1, 2001}, {1, 2009}, {2, 2003}, {2, 2005}, {3, 2000}, {3, 2004},
+                                  {4, 2005}, {4, 2004}})
+        vondst(binnen[i], jaar);
+    EXPECT_EQ(tellers(kleur({2001, 2003, 2005}, false)), std::tuple(622, 5, 689, 0, Drie{2, 1, 2}, Drie{2, 1, 0}));
+    EXPECT_EQ(tellers(kleur({2004, 2009, 2015}, false)), std::tuple(622, 5, 689, 0, Drie{2, 1, 0}, Drie{2, 0, 0}));
+}
+
+} // namespace
+} // namespace kz
