@@ -1,6 +1,7 @@
 // The benchmarks' export generator: the scanner reads back exactly what the generator's
 // summary says it wrote, and a seed always gives the same file.
 #include "gpxgen.h"
+#include "grid/nlmasker.h"
 
 #include <gtest/gtest.h>
 
