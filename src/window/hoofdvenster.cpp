@@ -1,6 +1,7 @@
 #include "window/hoofdvenster.h"
 
 #include <QScreen>
+#include <QShowEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QWindow>
@@ -19,9 +20,12 @@ Hoofdvenster::Hoofdvenster(Form1::Omgeving omgeving) : form_(new Form1(std::move
 
 void Hoofdvenster::showEvent(QShowEvent* e) {
     QScrollArea::showEvent(e);
+    // Once, when the window first appears; later the user's own size stands until the
+    // window moves to another screen.
+    if (e->spontaneous() || windowHandle() == nullptr || aangepast_) return;
+    aangepast_ = true;
     pasAanScherm();
-    if (QWindow* w = windowHandle())
-        connect(w, &QWindow::screenChanged, this, &Hoofdvenster::pasAanScherm, Qt::UniqueConnection);
+    connect(windowHandle(), &QWindow::screenChanged, this, &Hoofdvenster::pasAanScherm);
 }
 
 void Hoofdvenster::pasAanScherm() {

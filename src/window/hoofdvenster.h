@@ -25,6 +25,7 @@ protected:
 
 private:
     Form1* form_;
+    bool aangepast_ = false;
 };
 
 } // namespace kz
