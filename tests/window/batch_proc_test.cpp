@@ -172,14 +172,6 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     const Uitkomst versie = draai({"--version"});
     EXPECT_EQ(versie.status, 0);
     EXPECT_EQ(versie.uit, std::string("Kavelzicht ") + KZ_VERSIE + "\n");
-
-    // A GPX file that is not there (other unreadable files, and bitmaps that cannot be
-    // written, are in the hostile-input tests).
-    const Uitkomst weg = draai({"weg.gpx"});
-    EXPECT_EQ(weg.status, 1);
-    EXPECT_EQ(weg.uit, "");
-    EXPECT_EQ(weg.fout, "Fout: Het GPX-bestand kan niet worden geopend: " + (map / "weg.gpx").string() + "\n");
-    EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
 }
 
 TEST_F(Batch, ZonderArgumentenOpentHetVenster) {

@@ -150,13 +150,14 @@ TEST_F(Vijandig, BytesThatAreNoTextChangeNothingButTheLinesTheySpoil) {
                                             StartsWith("Verdwaald?: Een cache met de coordinaten: N52.37  E0 ")));
 }
 
-// A folder, a device that never ends and a named pipe without a writer, each chosen as
-// the GPX file: the run ends at once with the read error and writes no bitmap.
+// A file that is not there, a folder, a device that never ends and a named pipe without
+// a writer, each chosen as the GPX file: the run ends at once with the read error and
+// writes no bitmap.
 TEST_F(Vijandig, ChosenFileThatIsNoRegularFileIsRefusedWithoutWaiting) {
     fs::create_directory(map_ / "x.gpx");
     fs::create_symlink("/dev/zero", map_ / "nul.gpx");
     ASSERT_EQ(::mkfifo((map_ / "pijp.gpx").c_str(), 0644), 0);
-    for (const char* naam : {"x.gpx", "nul.gpx", "pijp.gpx"}) {
+    for (const char* naam : {"weg.gpx", "x.gpx", "nul.gpx", "pijp.gpx"}) {
         const Uitkomst u = draai({naam});
         EXPECT_FALSE(u.verlopen) << naam;
         EXPECT_EQ(u.status, 1);

@@ -186,17 +186,11 @@ TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
     EXPECT_EQ(f.Dir1->entry(f.Dir1->listIndex()), map + "/sub");
     EXPECT_EQ(f.File1->fileName(), "Vondsten.GPX");
 
-    // The result panel takes no drops; back on the input panel, a file that appeared in
-    // the open folder after it was listed is found and chosen.
-    ASSERT_TRUE(QFile(map + "/sub/later.gpx").open(QIODevice::WriteOnly));
+    // The result panel takes no drops.
     f.Frame6->hide();
     f.Frame7->show();
-    EXPECT_EQ(sleep(f, {bestand("/sub/later.gpx")}), std::make_pair(false, false));
+    EXPECT_EQ(sleep(f, {bestand("/sub/ander.gpx")}), std::make_pair(false, false));
     EXPECT_EQ(f.File1->fileName(), "Vondsten.GPX");
-    f.terug_Click();
-    EXPECT_EQ(sleep(f, {bestand("/sub/later.gpx")}), std::make_pair(true, true));
-    EXPECT_EQ(f.File1->fileName(), "later.gpx");
-    EXPECT_EQ(f.File1->listCount(), 3);
     EXPECT_TRUE(berichten.lijst.empty());
 }
 
