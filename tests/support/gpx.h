@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "grid/grid.h"
+#include "grid/nlmasker.h"
 
 namespace kz::test {
 
@@ -48,6 +50,25 @@ public:
         char buf[32];
         std::snprintf(buf, sizeof buf, "%.6f", waarde);
         return buf;
+    }
+
+    // The cells inside (true) or outside (false) the Dutch region mask, by vakindex.
+    static std::vector<int> vakken(bool nederlands) {
+        NlMasker nl;
+        leesnl(nl);
+        std::vector<int> v;
+        for (int k = 0; k < aantalVakken; ++k)
+            if ((nl(rijVanIndex(k), kolomVanIndex(k)) != 0) == nederlands) v.push_back(k);
+        return v;
+    }
+    // Finds in four mask cells and three cells outside it, of 2000 to 2016: the file whose
+    // overview for 2003, 2005 and 2009 with shading tests/window/proef.png shows.
+    static Gpx proef() {
+        const std::vector<int> binnen = vakken(true), buiten = vakken(false);
+        Gpx g;
+        for (int n = 0; n < 16; ++n) g.in(binnen[100], 2003);
+        for (int jaar : {2003, 2005, 2005, 2000, 2016}) g.in(binnen[40], jaar);
+        return g.in(buiten[0], 2003, "Netherlands", 0.2).in(buiten[300], 2016).in(buiten[688], 2009).in(binnen[7], 2003, "Belgium");
     }
 
 private:

@@ -53,7 +53,6 @@ class Doorloop : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(tmp.isValid());
-        for (int k = 0; k < aantalVakken; ++k) (f.nl(rijVanIndex(k), kolomVanIndex(k)) ? binnen : buiten).push_back(k);
         f.show();
     }
     // Writes the file (unless gpx is null), chooses it as a user would, sets the shading
@@ -70,21 +69,13 @@ protected:
         EXPECT_EQ(tk::MousePointer(w), tk::vbDefault);
     }
     QString bmp() const { return map + "/Kavelzicht.bmp"; }
-    // Finds in four mask cells and three cells outside it, of 2000 to 2016.
-    test::Gpx proef() const {
-        test::Gpx g;
-        for (int n = 0; n < 16; ++n) g.in(binnen[100], 2003);
-        for (int jaar : {2003, 2005, 2005, 2000, 2016}) g.in(binnen[40], jaar);
-        g.in(buiten[0], 2003, "Netherlands", 0.2).in(buiten[300], 2016).in(buiten[688], 2009).in(binnen[7], 2003, "Belgium");
-        return g;
-    }
 
     test::LocaleWacht locale{"nl_NL"};
     QTemporaryDir tmp;
     const QString map = QDir(tmp.path()).canonicalPath();
     Form1 f{Form1::Omgeving{"02-04-2009", {}, {}}};
     test::Berichten berichten{&f};
-    std::vector<int> binnen, buiten; // cells inside and outside the Dutch region mask
+    const std::vector<int> binnen = test::Gpx::vakken(true), buiten = test::Gpx::vakken(false);
 };
 
 TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
@@ -152,7 +143,7 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
 }
 
 TEST_F(Doorloop, DeBitmapIsHetPaneelZonderTerugMetBredeLegenda) {
-    const test::Gpx g = proef();
+    const test::Gpx g = test::Gpx::proef();
     draai(f, "proef.gpx", &g, true, {2003, 2005, 2009});
     // The picture is the window as it stood during the export, without "&Terug" and with
     // the class legend as wide as the statistics frame; on screen both are undone.
@@ -181,7 +172,7 @@ TEST_F(Doorloop, DeBitmapIsHetPaneelZonderTerugMetBredeLegenda) {
 }
 
 TEST_F(Doorloop, TweedeDoorloopVervangtAllesEnMislukteOpslagLaatDeBitmapHeel) {
-    const test::Gpx eerste = proef();
+    const test::Gpx eerste = test::Gpx::proef();
     draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
     const QByteArray eersteBeeld = lees(bmp());
     test::Gpx tweede;
@@ -222,7 +213,7 @@ TEST_F(Doorloop, TweedeDoorloopVervangtAllesEnMislukteOpslagLaatDeBitmapHeel) {
 }
 
 TEST_F(Doorloop, ZonderLeesbaarBestandAlleenDeMeldingEnBlijftHetVorigeOverzicht) {
-    const test::Gpx g = proef();
+    const test::Gpx g = test::Gpx::proef();
     draai(f, "eerste.gpx", &g, true, {2003, 2005, 2009});
     const QStringList eerder = teksten(f);
     const QByteArray eerderBeeld = lees(bmp());
