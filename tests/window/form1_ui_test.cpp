@@ -94,20 +94,6 @@ TEST(Form1, PanelenIndelingOpschriftenEnTerugMetDezelfdeKeuzes) {
     EXPECT_EQ(gevonden, volgorde);
 }
 
-TEST(Form1, KaartenAlsRasterVanWitteCellen) {
-    Form1 f(opDatum("02-04-2009"));
-    using P = std::pair<float, float>;
-    auto plek = [](const Kaart* k, int i) { return P(k->left(i), k->top(i)); };
-    for (auto [i, x, y] : {std::tuple{0, 120, 240}, {1, 240, 240}, {46, 5640, 240}, {47, 120, 450}, {1315, 5640, 5910}})
-        EXPECT_EQ(plek(f.vak, i), P(x, y)) << i;
-    for (const Kaart* k : {f.vak07, f.vak08, f.vak09}) {
-        EXPECT_EQ(plek(k, 1315), P(2880, 3075));
-        EXPECT_EQ(P(k->width(500), k->height(500)), P(60, 105));
-    }
-    for (int i = 0; i < Kaart::aantal; ++i)
-        ASSERT_EQ(std::tuple(f.vak->kleur(i), P(f.vak->width(i), f.vak->height(i))), std::tuple(witteKleur, P(120, 210)));
-}
-
 TEST(Form1, JaarkeuzeUitDeKorteDatum) {
     // The last four characters, their leading number, at least 2003, at most 2015.
     const std::pair<const char*, int> gevallen[] = {{"02-04-2009", 2009}, {"15-3-2002", 2003}, {"2009-04-02", 2003},

@@ -145,19 +145,12 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
 TEST_F(Doorloop, DeBitmapIsHetPaneelZonderTerugMetBredeLegenda) {
     const test::Gpx g = test::Gpx::proef();
     draai(f, "proef.gpx", &g, true, {2003, 2005, 2009});
-    // The picture is the window as it stood during the export, without "&Terug" and with
-    // the class legend as wide as the statistics frame; on screen both are undone.
+    // The picture shows the panel without "&Terug" and with the class legend as wide as
+    // the statistics frame; on screen both are undone.
     const QImage beeld = rgb32(QImage(bmp()));
-    ASSERT_EQ(beeld.size(), QSize(632, 688));
     EXPECT_TRUE(f.terug->isVisible());
     EXPECT_EQ(tk::breedte(f.Frame10), 4575);
-    EXPECT_NE(rgb32(f.grab().toImage()), beeld);
-    f.terug->hide();
-    tk::zetBreedte(f.Frame10, 5895);
-    tk::DoEvents();
-    EXPECT_EQ(rgb32(f.grab().toImage()), beeld);
     EXPECT_EQ(rgb32(f.Picture1->beeld), beeld);
-    f.terug->show();
     // The picture to the pixel: layout, fonts, texts, legends and map colours. A picture
     // that differs is left in the temporary folder to look at.
     const QImage verwacht = rgb32(QImage(QStringLiteral(KZ_TESTDATA "/proef.png")));
