@@ -4,16 +4,14 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "foundlog/getal.h"
+#include "foundlog/vooruitlezer.h"
 
 namespace kz {
 
@@ -23,6 +21,11 @@ constexpr std::string_view wptBegin = "<wpt lat=";
 constexpr std::string_view gevondenBegin = "<gsak:UserFound>";
 constexpr std::string_view landNederland = "<groundspeak:country>Netherlands</groundspeak:country>";
 constexpr std::string_view wptEind = "</wpt>";
+
+// The file is read in blocks of this size, and up to this many are read ahead: a few
+// megabytes at most, however large the file.
+constexpr std::size_t blokgrootte = std::size_t{1} << 20;
+constexpr std::size_t vooruitBlokken = 4;
 
 constexpr bool isWit(char c) { return c == ' ' || c == '\t'; }
 
@@ -34,99 +37,77 @@ bool isGelijk(const char* b, std::size_t lengte, std::string_view tekst) {
     return lengte == tekst.size() && std::memcmp(b, tekst.data(), tekst.size()) == 0;
 }
 
-// The line ends (CR or LF) of one piece, found 64 bytes at a time: each chunk is
-// compared once and its line ends kept as a bit mask, so that the many short lines of
-// an export cost one bit scan each instead of a new search from the line's start.
-class Regeleinden {
-public:
-    Regeleinden(const char* begin, const char* eind) : blok_(begin), eind_(eind) { laad(); }
+constexpr bool isRegeleinde(char c) { return c == '\r' || c == '\n'; }
 
-    // The first line end at or after p, or the end of the piece. Between calls p only
-    // moves forward, to at most two bytes past the line end last returned.
-    const char* vanaf(const char* p) {
-        while (blok_ < eind_) {
-            // p lies in this chunk, or before it once the search has moved on.
-            const std::ptrdiff_t k = p - blok_;
-            if (k < 64) {
-                const std::uint64_t m = k > 0 ? masker_ & (~std::uint64_t{0} << k) : masker_;
-                if (m != 0) return blok_ + __builtin_ctzll(m);
-            }
-            blok_ += 64;
-            laad();
-        }
-        return eind_;
-    }
+// Whether one of the eight bytes of a word is CR or LF (a zero byte after the xor).
+constexpr bool heeftRegeleinde(std::uint64_t w) {
+    constexpr std::uint64_t een = 0x0101010101010101, hoog = 0x8080808080808080;
+    const std::uint64_t cr = w ^ (een * '\r'), lf = w ^ (een * '\n');
+    return (((cr - een) & ~cr) | ((lf - een) & ~lf)) & hoog;
+}
 
-private:
-    void laad() {
-        masker_ = 0;
-        if (eind_ - blok_ >= 64) {
-#if defined(__SSE2__)
-            const __m128i cr = _mm_set1_epi8('\r');
-            const __m128i lf = _mm_set1_epi8('\n');
-            for (int i = 0; i < 4; ++i) {
-                const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(blok_ + 16 * i));
-                const auto m = unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(a, cr), _mm_cmpeq_epi8(a, lf))));
-                masker_ |= std::uint64_t{m} << (16 * i);
-            }
-            return;
-#endif
-        }
-        const std::ptrdiff_t n = std::min<std::ptrdiff_t>(64, eind_ - blok_);
-        for (std::ptrdiff_t i = 0; i < n; ++i)
-            if (blok_[i] == '\r' || blok_[i] == '\n') masker_ |= std::uint64_t{1} << i;
-    }
+std::uint64_t woordOp(const char* p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
 
-    const char* blok_;
-    const char* const eind_;
-    std::uint64_t masker_ = 0;
-};
+// The first CR or LF in [p, e), or e; eight bytes a step, so that a long line costs little.
+const char* eersteRegeleinde(const char* p, const char* e) {
+    while (e - p >= 8 && !heeftRegeleinde(woordOp(p))) p += 8;
+    while (p < e && !isRegeleinde(*p)) ++p;
+    return p;
+}
+
+// Just past the last CR or LF in [b, e), or b when there is none.
+const char* naLaatsteRegeleinde(const char* b, const char* e) {
+    while (e - b >= 8 && !heeftRegeleinde(woordOp(e - 8))) e -= 8;
+    while (e > b && !isRegeleinde(e[-1])) --e;
+    return e;
+}
 
 } // namespace
 
-Scanner::Scanner(WaypointAfnemer afnemer) : afnemer_(std::move(afnemer)) {}
+Scanner::Scanner(WaypointAfnemer afnemer, Zoekpad pad) : afnemer_(std::move(afnemer)), zoek_(zoekerVan(pad)) {}
 
 void Scanner::voedt(const char* data, std::size_t lengte) {
     const char* p = data;
     const char* const e = data + lengte;
-    if (vorigeCR_ && p < e) {
-        if (*p == '\n') ++p; // the LF of a CRLF split over two pieces
-        vorigeCR_ = false;
+    if (heeftRest_) {
+        const char* q = eersteRegeleinde(p, e);
+        bewaar(p, q);
+        if (q == e) return;
+        sluitRest();
+        p = q + 1;
     }
-    Regeleinden einden(p, e);
-    while (p < e) {
-        const char* q = einden.vanaf(p);
-        if (q == e) {
-            bewaar(p, e);
-            return;
-        }
-        if (heeftRest_) {
-            bewaar(p, q);
-            sluitRest();
-        } else {
-            regel(p, q);
-        }
-        if (*q == '\r') {
-            if (q + 1 == e) {
-                vorigeCR_ = true;
-                return;
-            }
-            p = q[1] == '\n' ? q + 2 : q + 1;
-        } else {
-            p = q + 1;
-        }
-    }
+    // The lines that end in this piece are searched where they lie; the piece's last,
+    // unfinished line waits for the next piece. A CR and the LF after it end the line
+    // and then an empty one, which no kind of line matches.
+    const char* const r = naLaatsteRegeleinde(p, e);
+    regels(p, r, e);
+    if (r < e) bewaar(r, e);
 }
 
 void Scanner::einde() {
     if (heeftRest_) sluitRest(); // a last line without a line end
-    vorigeCR_ = false;
     if (inWaypoint_) sluitWaypoint(); // the file ended inside a waypoint
 }
 
-void Scanner::regel(const char* b, const char* e) {
-    while (b < e && isWit(*b)) ++b;
-    verwerk(b, e, false);
+void Scanner::regels(const char* b, const char* e, const char* leesbaar) {
+    // b begins a line and e - 1 ends one. Of each place where a recognised line may
+    // begin, only one that is its line's first byte after spaces and tabs counts.
+    const char* x = b;
+    while ((x = zoek_(x, e, leesbaar)) < e) {
+        const char* begin = x;
+        while (begin > b && isWit(begin[-1])) --begin;
+        if (begin > b && !isRegeleinde(begin[-1])) {
+            ++x;
+            continue;
+        }
+        const char* q = eersteRegeleinde(x, e);
+        verwerk(x, q, false);
+        x = q + 1;
+    }
 }
 
 void Scanner::bewaar(const char* b, const char* e) {
@@ -228,6 +209,7 @@ std::optional<std::string> GpxBestand::open() {
         fd_ = -1;
         return foutBijOpenen(pad_);
     }
+    grootte_ = std::uint64_t(st.st_size);
 #if defined(POSIX_FADV_SEQUENTIAL)
     ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 #endif
@@ -236,25 +218,35 @@ std::optional<std::string> GpxBestand::open() {
 
 std::optional<std::string> GpxBestand::scan(const WaypointAfnemer& afnemer) {
     if (fd_ < 0) return foutBijOpenen(pad_);
-    // Small enough that each block is still in the cache when it is scanned, and that a
-    // small file does not pay for touching a large fresh buffer.
-    constexpr std::size_t blokgrootte = 1 << 18;
-    const std::unique_ptr<char[]> blok(new char[blokgrootte]);
     Scanner scanner(afnemer);
-    std::optional<std::string> fout;
-    for (;;) {
-        const ssize_t n = ::read(fd_, blok.get(), blokgrootte);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fout = foutBijOpenen(pad_);
-            break;
+    bool gelezen;
+    // A large file is read ahead on a second thread, so that copying its bytes and
+    // searching them overlap; a small one is not worth starting a thread for, and
+    // without a thread the file is read here.
+    std::optional<Vooruitlezer> lezer;
+    if (grootte_ > 2 * blokgrootte) {
+        try {
+            lezer.emplace(fd_, blokgrootte, vooruitBlokken);
+        } catch (const std::system_error&) {
         }
-        scanner.voedt(blok.get(), std::size_t(n));
+    }
+    if (lezer) {
+        Vooruitlezer::Blok blok;
+        while ((blok = lezer->volgende()).lengte > 0) scanner.voedt(blok.data, blok.lengte);
+        gelezen = blok.fout == 0;
+        lezer.reset();
+    } else {
+        const std::unique_ptr<char[]> blok(new char[blokgrootte]);
+        ssize_t n;
+        while ((n = ::read(fd_, blok.get(), blokgrootte)) != 0) {
+            if (n > 0) scanner.voedt(blok.get(), std::size_t(n));
+            else if (errno != EINTR) break;
+        }
+        gelezen = n == 0;
     }
     ::close(fd_);
     fd_ = -1;
-    if (fout) return fout;
+    if (!gelezen) return foutBijOpenen(pad_);
     scanner.einde();
     return std::nullopt;
 }
