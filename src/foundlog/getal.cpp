@@ -37,6 +37,11 @@ double numeriekeWaarde(std::string_view tekst) {
     char buf[maxCijfers + 32];
     int n = 0;
     long long macht = 0; // value = 0.<digits in buf> ... expressed as digits x 10^macht
+    // The digits also as a whole number, for the usual short numbers: up to 15 digits are
+    // exact in a double, and so are the powers of ten up to 10^22; one multiplication
+    // or division of the two then rounds exactly as the full conversion does.
+    constexpr int snelCijfers = 15;
+    std::uint64_t mantisse = 0;
     bool negatief = false;
     bool cijfers = false;
     bool punt = false;
@@ -56,6 +61,7 @@ double numeriekeWaarde(std::string_view tekst) {
                 continue;
             }
             if (n < maxCijfers) {
+                if (n < snelCijfers) mantisse = mantisse * 10 + std::uint64_t(c - '0');
                 buf[n++] = char(c);
                 if (punt) --macht;
             } else if (!punt) {
@@ -88,7 +94,11 @@ double numeriekeWaarde(std::string_view tekst) {
     if (n > 0) {
         const long long totaal = macht + exponent;
         const long long grootte = totaal + n; // decimal magnitude of the value
-        if (grootte > 400) {
+        static constexpr double machten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        if (n <= snelCijfers && totaal >= -22 && totaal <= 22) {
+            waarde = totaal >= 0 ? double(mantisse) * machten[totaal] : double(mantisse) / machten[-totaal];
+        } else if (grootte > 400) {
             waarde = oneindig;
         } else if (grootte < -400) {
             waarde = 0.0;
