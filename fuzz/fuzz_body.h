@@ -135,11 +135,13 @@ inline void eenGeval(const uint8_t* data, std::size_t n, const std::vector<Zoekp
 
     // The number reader's shortcut for short numbers reads as its full conversion does:
     // the same digits with zeros after them, too many for the shortcut, read the same.
-    std::string getal;
+    std::string getal, macht;
     for (std::size_t i = 0; i < n && i < 17; ++i) getal += data[i] % 11 == 10 ? '.' : char('0' + data[i] % 11);
-    std::string lang = getal + (getal.find('.') == std::string::npos ? "." : "") + std::string(30, '0');
-    const std::string macht = n > 0 ? "e" + std::to_string(int(data[n - 1] % 64) - 32) : "";
-    const double kort = numeriekeWaarde(getal + macht), vol = numeriekeWaarde(lang + macht);
+    std::string lang = getal;
+    if (getal.find('.') == std::string::npos) lang += '.';
+    lang.append(30, '0');
+    if (n > 0) macht.append("e").append(std::to_string(int(data[n - 1] % 64) - 32));
+    const double kort = numeriekeWaarde(getal.append(macht)), vol = numeriekeWaarde(lang.append(macht));
     eis(std::memcmp(&kort, &vol, sizeof kort) == 0, "short and long form of a number read the same");
 }
 
