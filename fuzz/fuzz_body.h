@@ -140,7 +140,7 @@ inline void eenGeval(const uint8_t* data, std::size_t n, const std::vector<Zoekp
     std::string lang = getal;
     if (getal.find('.') == std::string::npos) lang += '.';
     lang.append(30, '0');
-    if (n > 0) macht.append("e").append(std::to_string(int(data[n - 1] % 64) - 32));
+    if (n > 0 && data[n - 1] % 2) macht.append("e").append(std::to_string(int(data[n - 1] % 64) - 32));
     const double kort = numeriekeWaarde(getal.append(macht)), vol = numeriekeWaarde(lang.append(macht));
     eis(std::memcmp(&kort, &vol, sizeof kort) == 0, "short and long form of a number read the same");
 }
