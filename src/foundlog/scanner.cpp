@@ -1,6 +1,7 @@
 #include "foundlog/scanner.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -22,10 +23,12 @@ constexpr std::string_view gevondenBegin = "<gsak:UserFound>";
 constexpr std::string_view landNederland = "<groundspeak:country>Netherlands</groundspeak:country>";
 constexpr std::string_view wptEind = "</wpt>";
 
-// The file is read in blocks of this size, and up to this many are read ahead: a few
-// megabytes at most, however large the file.
-constexpr std::size_t blokgrootte = std::size_t{1} << 20;
-constexpr std::size_t vooruitBlokken = 4;
+// A small file is read in blocks of this size. A large one is mapped in windows of this
+// size, of which up to this many are mapped at a time: a few megabytes at most, however
+// large the file.
+constexpr std::size_t blokgrootte = std::size_t{1} << 18;
+constexpr std::size_t venstergrootte = std::size_t{2} << 20;
+constexpr std::size_t vensters = 3;
 
 constexpr bool isWit(char c) { return c == ' ' || c == '\t'; }
 
@@ -39,31 +42,45 @@ bool isGelijk(const char* b, std::size_t lengte, std::string_view tekst) {
 
 constexpr bool isRegeleinde(char c) { return c == '\r' || c == '\n'; }
 
-// Whether one of the eight bytes of a word is CR or LF (a zero byte after the xor).
-constexpr bool heeftRegeleinde(std::uint64_t w) {
-    constexpr std::uint64_t een = 0x0101010101010101, hoog = 0x8080808080808080;
-    const std::uint64_t cr = w ^ (een * '\r'), lf = w ^ (een * '\n');
-    return (((cr - een) & ~cr) | ((lf - een) & ~lf)) & hoog;
-}
-
+// Eight bytes at a time, as a word whose first byte is the lowest: the bytes that are
+// one of two given characters, as the high bit of each such byte.
 std::uint64_t woordOp(const char* p) {
     std::uint64_t w;
     std::memcpy(&w, p, sizeof w);
+    if constexpr (std::endian::native == std::endian::big) w = __builtin_bswap64(w);
     return w;
 }
 
-// The first CR or LF in [p, e), or e; eight bytes a step, so that a long line costs little.
+constexpr std::uint64_t eenVan(std::uint64_t w, char a, char b) {
+    constexpr std::uint64_t een = 0x0101010101010101, laag = 0x7f7f7f7f7f7f7f7f;
+    const std::uint64_t x = w ^ (een * std::uint8_t(a)), y = w ^ (een * std::uint8_t(b));
+    // A byte's high bit stays clear in x's sum only where that byte of x is 0.
+    return ~((((x & laag) + laag) | x) & (((y & laag) + laag) | y)) & ~laag;
+}
+
+// The first CR or LF in [p, e), or e; a word a step, so that a long line costs little.
 const char* eersteRegeleinde(const char* p, const char* e) {
-    while (e - p >= 8 && !heeftRegeleinde(woordOp(p))) p += 8;
+    for (; e - p >= 8; p += 8)
+        if (const std::uint64_t m = eenVan(woordOp(p), '\r', '\n')) return p + __builtin_ctzll(m) / 8;
     while (p < e && !isRegeleinde(*p)) ++p;
     return p;
 }
 
 // Just past the last CR or LF in [b, e), or b when there is none.
 const char* naLaatsteRegeleinde(const char* b, const char* e) {
-    while (e - b >= 8 && !heeftRegeleinde(woordOp(e - 8))) e -= 8;
+    for (; e - b >= 8; e -= 8)
+        if (const std::uint64_t m = eenVan(woordOp(e - 8), '\r', '\n')) return e - 8 + (63 - __builtin_clzll(m)) / 8 + 1;
     while (e > b && !isRegeleinde(e[-1])) --e;
     return e;
+}
+
+// The start of the spaces and tabs that end just before x, not before b.
+const char* witVoor(const char* b, const char* x) {
+    for (; x - b >= 8; x -= 8)
+        if (const std::uint64_t m = ~eenVan(woordOp(x - 8), ' ', '\t') & 0x8080808080808080)
+            return x - 8 + (63 - __builtin_clzll(m)) / 8 + 1;
+    while (x > b && isWit(x[-1])) --x;
+    return x;
 }
 
 } // namespace
@@ -98,16 +115,42 @@ void Scanner::regels(const char* b, const char* e, const char* leesbaar) {
     // begin, only one that is its line's first byte after spaces and tabs counts.
     const char* x = b;
     while ((x = zoek_(x, e, leesbaar)) < e) {
-        const char* begin = x;
-        while (begin > b && isWit(begin[-1])) --begin;
-        if (begin > b && !isRegeleinde(begin[-1])) {
-            ++x;
-            continue;
-        }
+        const char* begin = witVoor(b, x);
+        x = begin > b && !isRegeleinde(begin[-1]) ? x + 1 : regel(x, e, leesbaar);
+    }
+}
+
+const char* Scanner::regel(const char* x, const char* e, const char* leesbaar) {
+    // As verwerk() does for a whole line, but the line's end is only looked for where it
+    // matters: a waypoint's first line is cut up to its end, and a country or closing
+    // line may only have spaces and tabs after its text. Any other line is done with at
+    // its first bytes, and the search goes on from there.
+    const auto begint = [&](std::string_view t) {
+        return std::size_t(leesbaar - x) >= t.size() && std::memcmp(x, t.data(), t.size()) == 0;
+    };
+    if (!inWaypoint_) {
+        if (!begint(wptBegin)) return x + 1;
         const char* q = eersteRegeleinde(x, e);
         verwerk(x, q, false);
-        x = q + 1;
+        return q;
     }
+    if (begint(gevondenBegin)) {
+        // The four characters after the tag (fewer on a shorter line): the year of a date
+        // written year first. Spaces and tabs at the end of the line count for nothing.
+        const char* getal = x + gevondenBegin.size();
+        const char* eind = getal;
+        while (eind < getal + 4 && !isRegeleinde(*eind)) ++eind;
+        huidig_.jaargev = rondAfNaarInt16(numeriekeWaarde(std::string_view(getal, std::size_t(eind - getal))));
+        return eind;
+    }
+    const bool land = begint(landNederland);
+    if (!land && !begint(wptEind)) return x + 1;
+    const char* q = x + (land ? landNederland : wptEind).size();
+    while (isWit(*q)) ++q;
+    if (!isRegeleinde(*q)) return q;
+    if (land) huidig_.isnl = 1;
+    else sluitWaypoint();
+    return q;
 }
 
 void Scanner::bewaar(const char* b, const char* e) {
@@ -220,20 +263,20 @@ std::optional<std::string> GpxBestand::scan(const WaypointAfnemer& afnemer) {
     if (fd_ < 0) return foutBijOpenen(pad_);
     Scanner scanner(afnemer);
     bool gelezen;
-    // A large file is read ahead on a second thread, so that copying its bytes and
-    // searching them overlap; a small one is not worth starting a thread for, and
-    // without a thread the file is read here.
+    // A large file is mapped and read ahead on a second thread, so that bringing its
+    // pages in and searching them overlap and nothing is copied. A small one is not worth
+    // a thread, and a file that cannot be mapped is read in blocks.
     std::optional<Vooruitlezer> lezer;
-    if (grootte_ > 2 * blokgrootte) {
+    if (grootte_ > 2 * venstergrootte) {
         try {
-            lezer.emplace(fd_, blokgrootte, vooruitBlokken);
+            lezer.emplace(fd_, grootte_, venstergrootte, vensters);
         } catch (const std::system_error&) {
         }
     }
     if (lezer) {
-        Vooruitlezer::Blok blok;
-        while ((blok = lezer->volgende()).lengte > 0) scanner.voedt(blok.data, blok.lengte);
-        gelezen = blok.fout == 0;
+        Vooruitlezer::Venster venster;
+        while ((venster = lezer->volgende()).lengte > 0) scanner.voedt(venster.data, venster.lengte);
+        gelezen = venster.fout == 0; // a file that shrank under the scan ends where it was cut
         lezer.reset();
     } else {
         const std::unique_ptr<char[]> blok(new char[blokgrootte]);

@@ -44,6 +44,7 @@ public:
 
 private:
     void regels(const char* begin, const char* eind, const char* leesbaar);
+    const char* regel(const char* begin, const char* eind, const char* leesbaar);
     void verwerk(const char* begin, const char* eind, bool afgekapt);
     void openWaypoint(std::string_view regel, bool afgekapt);
     void sluitWaypoint();
@@ -74,10 +75,11 @@ public:
 
     // Opens the file for reading; on failure returns the Dutch error text.
     std::optional<std::string> open();
-    // Reads the whole file in large blocks through a Scanner and closes it. A large file
-    // is read ahead on a second thread; the afnemer is still called on this thread, in
-    // file order, and may take as long as it likes. On a read error returns the Dutch
-    // error text (the waypoints handed on so far stand).
+    // Reads the whole file through a Scanner and closes it. A large file is mapped and
+    // read ahead on a second thread; the afnemer is still called on this thread, in file
+    // order, and may take as long as it likes. A file that shrinks while it is read ends
+    // where it was cut. On a read error returns the Dutch error text (the waypoints
+    // handed on so far stand).
     std::optional<std::string> scan(const WaypointAfnemer& afnemer);
 
 private:

@@ -1,65 +1,180 @@
 #include "foundlog/vooruitlezer.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <csignal>
+#include <system_error>
 
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kz {
 
-Vooruitlezer::Vooruitlezer(int fd, std::size_t blokgrootte, std::size_t blokken)
-    : fd_(fd), blokgrootte_(blokgrootte), geheugen_(new char[blokgrootte * blokken]), lengtes_(blokken),
-      lezer_([this] { lees(); }) {}
+namespace {
+
+// The one Vooruitlezer at work, and the window its caller is reading, for the handler
+// of SIGBUS.
+std::atomic<bool> bezet{false};
+std::atomic<char*> leesBegin{nullptr};
+std::atomic<char*> leesEind{nullptr};
+std::atomic<char*> haalBegin{nullptr}; // the window whose pages the thread brings in
+std::atomic<char*> haalEind{nullptr};
+std::atomic<bool> ingekortGezien{false};
+std::size_t paginagrootte = 4096;
+struct sigaction vorigeActie {};
+
+// A read past the end of a file that shrank, in the window being read: the rest of the
+// window becomes zero bytes and the read goes on. Any other SIGBUS goes back to the
+// earlier handling, which sees the fault again as soon as this returns.
+bool vulMetNullen(char* adres, char* begin, char* eind) {
+    if (begin == nullptr || adres < begin || adres >= eind) return false;
+    char* const pagina = begin + std::size_t(adres - begin) / paginagrootte * paginagrootte;
+    return ::mmap(pagina, std::size_t(eind - pagina), PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) !=
+           MAP_FAILED;
+}
+
+// A read past the end of a file that shrank, in a window being read or brought in: the
+// rest of the window becomes zero bytes and the read goes on. Any other SIGBUS goes
+// back to the earlier handling, which sees the fault again as soon as this returns.
+extern "C" void opSigbus(int, siginfo_t* info, void*) {
+    char* const adres = static_cast<char*>(info->si_addr);
+    if (vulMetNullen(adres, leesBegin.load(std::memory_order_relaxed), leesEind.load(std::memory_order_relaxed)) ||
+        vulMetNullen(adres, haalBegin.load(std::memory_order_relaxed), haalEind.load(std::memory_order_relaxed))) {
+        ingekortGezien.store(true, std::memory_order_relaxed);
+        return;
+    }
+    ::sigaction(SIGBUS, &vorigeActie, nullptr);
+}
+
+// Maps part of the file at a fixed place, over what was mapped there before.
+Vooruitlezer::Venster breng(char* plek, int fd, std::uint64_t begin, std::size_t lengte) {
+    void* p = ::mmap(plek, lengte, PROT_READ, MAP_PRIVATE | MAP_FIXED, fd, off_t(begin));
+    if (p == MAP_FAILED) return {nullptr, 0, errno};
+    return {static_cast<const char*>(p), lengte, 0};
+}
+
+// Brings the pages of a window in, front to back, while the caller may already be reading
+// it: where the caller overtakes, it brings the pages in itself, so that the two share
+// the work. One read per 64 KB is enough, as the system maps the pages around the one
+// read at once. Past the end of a file that shrank, the rest of the window reads as
+// zero bytes, as it does for the caller.
+void haalBinnen(const Vooruitlezer::Venster& v) {
+    constexpr std::size_t stap = std::size_t{64} << 10;
+    haalEind = const_cast<char*>(v.data) + v.lengte;
+    haalBegin = const_cast<char*>(v.data);
+    unsigned char som = 0;
+    for (std::size_t i = 0; i < v.lengte; i += stap) som |= static_cast<const volatile unsigned char*>(
+                                                              static_cast<const void*>(v.data))[i];
+    (void)som;
+    haalBegin = nullptr;
+    haalEind = nullptr;
+}
+
+} // namespace
+
+Vooruitlezer::Vooruitlezer(int fd, std::uint64_t grootte, std::size_t venstergrootte, std::size_t vensters)
+    : fd_(fd), venstergrootte_(venstergrootte), grootte_(grootte), ring_(vensters) {
+    if (bezet.exchange(true)) throw std::system_error(EBUSY, std::generic_category());
+    // One stretch of address space holds the windows side by side; a new window is mapped
+    // over the one its place held before. The caller thus never unmaps anything, and the
+    // whole stretch goes in one step at the end.
+    void* ruimte = ::mmap(nullptr, venstergrootte * vensters, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (ruimte != MAP_FAILED) {
+        ruimte_ = static_cast<char*>(ruimte);
+        ring_[0] = breng(ruimte_, fd, 0, std::size_t(std::min<std::uint64_t>(grootte, venstergrootte)));
+    }
+    if (ruimte == MAP_FAILED || ring_[0].fout != 0) {
+        const int fout = ruimte == MAP_FAILED ? errno : ring_[0].fout;
+        if (ruimte_) ::munmap(ruimte_, venstergrootte * vensters);
+        bezet = false;
+        throw std::system_error(fout, std::generic_category());
+    }
+    gelezen_ = 1;
+    paginagrootte = std::size_t(::sysconf(_SC_PAGESIZE));
+    ingekortGezien = false;
+    struct sigaction actie {};
+    actie.sa_sigaction = opSigbus;
+    actie.sa_flags = SA_SIGINFO;
+    sigemptyset(&actie.sa_mask);
+    ::sigaction(SIGBUS, &actie, &vorigeActie);
+    try {
+        lezer_ = std::thread([this] { lees(); });
+    } catch (...) {
+        ::sigaction(SIGBUS, &vorigeActie, nullptr);
+        ::munmap(ruimte_, venstergrootte * vensters);
+        bezet = false;
+        throw;
+    }
+}
 
 Vooruitlezer::~Vooruitlezer() {
     {
         const std::lock_guard<std::mutex> slot(slot_);
         stop_ = true;
     }
-    ruimte_.notify_one();
+    plaats_.notify_one();
     lezer_.join();
+    leesBegin = nullptr;
+    leesEind = nullptr;
+    ::sigaction(SIGBUS, &vorigeActie, nullptr);
+    ::munmap(ruimte_, venstergrootte_ * ring_.size());
+    bezet = false;
 }
 
+bool Vooruitlezer::ingekort() const { return ingekortGezien.load(std::memory_order_relaxed); }
+
 void Vooruitlezer::lees() {
-    const std::size_t blokken = lengtes_.size();
+    const std::size_t vensters = ring_.size();
+    haalBinnen(ring_[0]);
     for (;;) {
         std::size_t volgnummer;
         {
             std::unique_lock<std::mutex> slot(slot_);
-            ruimte_.wait(slot, [&] { return stop_ || gelezen_ - teruggegeven_ < blokken; });
+            plaats_.wait(slot, [&] { return stop_ || gelezen_ - teruggegeven_ < vensters; });
             if (stop_) return;
             volgnummer = gelezen_;
         }
-        // The block being filled is neither handed out nor waiting: no lock needed.
-        char* blok = geheugen_.get() + (volgnummer % blokken) * blokgrootte_;
-        ssize_t n;
-        do n = ::read(fd_, blok, blokgrootte_);
-        while (n < 0 && errno == EINTR);
-        const int fout = n < 0 ? errno : 0;
+        // A file that grew since it was opened is read to its new end, as reading would.
+        const std::uint64_t begin = std::uint64_t(volgnummer) * venstergrootte_;
+        struct stat st {};
+        if (begin >= grootte_ && ::fstat(fd_, &st) == 0) grootte_ = std::uint64_t(st.st_size);
+        char* const plek = ruimte_ + (volgnummer % vensters) * venstergrootte_;
+        const Venster v = begin >= grootte_ ? Venster{}
+                                            : breng(plek, fd_, begin,
+                                                    std::size_t(std::min<std::uint64_t>(grootte_ - begin, venstergrootte_)));
         {
             const std::lock_guard<std::mutex> slot(slot_);
-            if (n > 0) {
-                lengtes_[volgnummer % blokken] = std::size_t(n);
-                ++gelezen_;
-            } else {
-                klaar_ = true;
-                fout_ = fout;
-            }
+            ring_[volgnummer % vensters] = v;
+            ++gelezen_;
         }
         gevuld_.notify_one();
-        if (n <= 0) return;
+        if (v.lengte == 0) return;
+        haalBinnen(v);
     }
 }
 
-Vooruitlezer::Blok Vooruitlezer::volgende() {
+Vooruitlezer::Venster Vooruitlezer::volgende() {
     std::unique_lock<std::mutex> slot(slot_);
     if (uitgegeven_ > teruggegeven_) {
+        // The window handed out before is done with; its place may take the next window.
+        // The file's position moves past it, as if it had been read.
+        leesBegin = nullptr;
+        leesEind = nullptr;
+        const Venster& v = ring_[teruggegeven_ % ring_.size()];
+        ::lseek(fd_, off_t(std::uint64_t(teruggegeven_) * venstergrootte_ + v.lengte), SEEK_SET);
         ++teruggegeven_;
-        ruimte_.notify_one();
+        plaats_.notify_one();
     }
-    gevuld_.wait(slot, [&] { return gelezen_ > uitgegeven_ || klaar_; });
-    if (gelezen_ == uitgegeven_) return {nullptr, 0, fout_};
-    const std::size_t i = uitgegeven_++ % lengtes_.size();
-    return {geheugen_.get() + i * blokgrootte_, lengtes_[i], 0};
+    if (ingekort()) return {};
+    gevuld_.wait(slot, [&] { return gelezen_ > uitgegeven_; });
+    const Venster v = ring_[uitgegeven_ % ring_.size()];
+    if (v.lengte == 0) return v; // the end, or a window that could not be mapped
+    ++uitgegeven_;
+    leesEind = const_cast<char*>(v.data) + v.lengte;
+    leesBegin = const_cast<char*>(v.data);
+    return v;
 }
 
 } // namespace kz

@@ -1,12 +1,17 @@
-// Reads a file ahead on a thread of its own, while the caller works on what was read
-// before: the caller's work and the copying of the file's bytes then overlap. The
-// blocks come to the caller in file order, on the caller's thread; memory stays at a
-// few blocks, however long the caller takes over one.
+// Reads a file ahead of the caller, on a thread of its own: the file is mapped into
+// memory window by window, and the thread brings each window's pages in while the
+// caller works on the window before. No byte of the file is copied. The windows come
+// to the caller in file order, on the caller's thread; only a few are mapped at a
+// time, however long the caller takes over one.
+//
+// A mapped file that shrinks would stop the program (SIGBUS) where it is read past its
+// new end. While a window is handed out, such a read finds zero bytes instead, and
+// ingekort() tells that the file ended early. One Vooruitlezer works at a time.
 #pragma once
 
 #include <condition_variable>
 #include <cstddef>
-#include <memory>
+#include <cstdint>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -15,42 +20,45 @@ namespace kz {
 
 class Vooruitlezer {
 public:
-    // Starts reading fd from its current position; throws std::system_error when no
-    // thread can be started.
-    Vooruitlezer(int fd, std::size_t blokgrootte, std::size_t blokken);
-    // Stops the reader and waits for it; the file stays open.
+    // Maps the first window of the file (fd, of the given size) and starts the thread.
+    // Throws std::system_error when the file cannot be mapped, no thread can be started,
+    // or another Vooruitlezer is at work.
+    Vooruitlezer(int fd, std::uint64_t grootte, std::size_t venstergrootte, std::size_t vensters);
+    // Stops the thread and unmaps every window; the file stays open.
     ~Vooruitlezer();
     Vooruitlezer(const Vooruitlezer&) = delete;
     Vooruitlezer& operator=(const Vooruitlezer&) = delete;
 
-    struct Blok {
+    struct Venster {
         const char* data = nullptr;
-        std::size_t lengte = 0; // 0 at the end of the file or after a read error
-        int fout = 0;           // errno of the read that failed
+        std::size_t lengte = 0; // 0 at the end of the file, after an error, or once it shrank
+        int fout = 0;           // errno of a mapping that failed
     };
 
-    // The next block of the file. The block returned before is given back to the reader,
-    // so it must no longer be used.
-    Blok volgende();
+    // The next window of the file. The window returned before may now be mapped over, so
+    // it must no longer be used; the file's position moves past it, as if it had been read.
+    Venster volgende();
+
+    // Whether the file turned out shorter than it was while it was read.
+    bool ingekort() const;
 
 private:
     void lees();
 
     const int fd_;
-    const std::size_t blokgrootte_;
-    std::unique_ptr<char[]> geheugen_;
-    std::vector<std::size_t> lengtes_;
+    const std::size_t venstergrootte_;
+    std::uint64_t grootte_;
+    char* ruimte_ = nullptr; // the places of the windows, side by side
+    std::vector<Venster> ring_;
 
     std::mutex slot_;
-    std::condition_variable ruimte_; // the reader may fill the next block, or must stop
-    std::condition_variable gevuld_; // a block is ready, or the file has ended
-    std::size_t gelezen_ = 0;        // blocks read, in total
-    std::size_t uitgegeven_ = 0;     // blocks handed to the caller
-    std::size_t teruggegeven_ = 0;   // blocks the caller is done with
-    bool klaar_ = false;             // the reader has reached the end or failed
-    int fout_ = 0;
+    std::condition_variable plaats_; // the thread may map the next window, or must stop
+    std::condition_variable gevuld_; // a window is ready, or the file has ended
+    std::size_t gelezen_ = 0;        // windows mapped, in total (the last one may be the end)
+    std::size_t uitgegeven_ = 0;     // windows handed to the caller
+    std::size_t teruggegeven_ = 0;   // windows the caller is done with
     bool stop_ = false;
-    std::thread lezer_; // last: starts once everything above is set up
+    std::thread lezer_;
 };
 
 } // namespace kz

@@ -205,16 +205,28 @@ TEST(Scanner, VeryLongLinesAreCutButNotMisread) {
     EXPECT_EQ(w.back().jaar, 2008);
 }
 
-TEST(ScanBestand, ReadsAFileAndReportsOneThatCannotBeOpened) {
+// A small file is read in blocks, a large one mapped and read ahead on a second thread;
+// a large file cut short while it is read (here by the afnemer) ends without error.
+TEST(ScanBestand, ReadsSmallAndLargeFilesAndReportsOneThatCannotBeOpened) {
     const auto map = std::filesystem::temp_directory_path() / ("kz-scan-" + std::to_string(::getpid()));
     std::filesystem::create_directories(map);
     const auto pad = (map / "vondsten.gpx").string();
-    std::string inhoud = "<gpx>\r\n";
-    for (int i = 0; i < 3000; ++i) inhoud += waypoint("52.37", "4.89", "2008", "Netherlands");
-    std::ofstream(pad, std::ios::binary) << inhoud;
     int aantal = 0;
-    EXPECT_FALSE(scanBestand(pad, [&](const Waypoint&) { ++aantal; }).has_value());
-    EXPECT_EQ(aantal, 3000);
+    for (int n : {3000, 60000}) {
+        std::string inhoud = "<gpx>\r\n";
+        for (int i = 0; i < n; ++i) inhoud += waypoint("52.37", "4.89", "2008", "Netherlands");
+        std::ofstream(pad, std::ios::binary) << inhoud;
+        aantal = 0;
+        EXPECT_FALSE(scanBestand(pad, [&](const Waypoint& w) { aantal += w.jaargev == 2008 && w.isnl; }).has_value());
+        EXPECT_EQ(aantal, n);
+    }
+    aantal = 0;
+    EXPECT_FALSE(scanBestand(pad, [&](const Waypoint&) {
+        if (++aantal == 10000) std::filesystem::resize_file(pad, 1 << 20);
+    }).has_value());
+    EXPECT_GE(aantal, 10000);
+    EXPECT_LT(aantal, 60000);
+    aantal = 3000;
 
     const auto ontbreekt = (map / "weg.gpx").string();
     const auto fout = scanBestand(ontbreekt, [&](const Waypoint&) { ++aantal; });
