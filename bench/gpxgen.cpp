@@ -153,9 +153,9 @@ private:
         return v;
     }
     Cel nlVak() {
-        if (kans(0.5)) { // around home
-            const Cel c{thuis_.rij + int(std::lround(std::normal_distribution<>(0, 2)(rng_))),
-                        thuis_.kolom + int(std::lround(std::normal_distribution<>(0, 3)(rng_)))};
+        if (kans(0.6)) { // around home
+            const Cel c{thuis_.rij + int(std::lround(std::normal_distribution<>(0, 1.5)(rng_))),
+                        thuis_.kolom + int(std::lround(std::normal_distribution<>(0, 2)(rng_)))};
             if (std::any_of(nlVakken_.begin(), nlVakken_.end(), [&](Cel v) { return v.rij == c.rij && v.kolom == c.kolom; }))
                 return c;
         }
