@@ -211,7 +211,7 @@ TEST(ScanBestand, ReadsSmallAndLargeFilesAndReportsOneThatCannotBeOpened) {
     const auto map = std::filesystem::temp_directory_path() / ("kz-scan-" + std::to_string(::getpid()));
     std::filesystem::create_directories(map);
     const auto pad = (map / "vondsten.gpx").string();
-    int aantal = 0;
+    int aantal;
     for (int n : {3000, 60000}) {
         std::string inhoud = "<gpx>\r\n";
         for (int i = 0; i < n; ++i) inhoud += waypoint("52.37", "4.89", "2008", "Netherlands");
@@ -226,7 +226,7 @@ TEST(ScanBestand, ReadsSmallAndLargeFilesAndReportsOneThatCannotBeOpened) {
     }).has_value());
     EXPECT_GE(aantal, 10000);
     EXPECT_LT(aantal, 60000);
-    aantal = 3000;
+    aantal = 0;
 
     const auto ontbreekt = (map / "weg.gpx").string();
     const auto fout = scanBestand(ontbreekt, [&](const Waypoint&) { ++aantal; });
@@ -236,7 +236,7 @@ TEST(ScanBestand, ReadsSmallAndLargeFilesAndReportsOneThatCannotBeOpened) {
     const auto isMap = scanBestand(map.string(), [&](const Waypoint&) { ++aantal; });
     ASSERT_TRUE(isMap.has_value());
     EXPECT_THAT(*isMap, HasSubstr(map.string()));
-    EXPECT_EQ(aantal, 3000);
+    EXPECT_EQ(aantal, 0);
     std::filesystem::remove_all(map);
 }
 
