@@ -49,8 +49,10 @@ public:
                 else if (r >= 525 && k <= 54) zeeVakken_.push_back({r, k}); // the North Sea off Holland
             }
         thuis_ = nlVakken_[getal(0, int(nlVakken_.size()) - 1)];
-        std::vector<double> gewichten; // more finds in later years, as the hobby grew
-        for (int j = o.vanJaar; j <= o.totJaar; ++j) gewichten.push_back(1 + j - o.vanJaar);
+        // More finds in later years, as the hobby grew; after the years of the year maps
+        // only a few.
+        std::vector<double> gewichten;
+        for (int j = o.vanJaar; j <= o.totJaar; ++j) gewichten.push_back(j <= laatsteJaar ? 1 + j - o.vanJaar : 1);
         jaren_ = std::discrete_distribution<int>(gewichten.begin(), gewichten.end());
         // In size mode the number of finds is only known afterwards: the special finds
         // are spread over a safe estimate of it.

@@ -24,7 +24,7 @@ struct Opties {
     // Short descriptions and one short log per find: lines of about 50 bytes on
     // average, as in exports of short logs (otherwise about 90, with a long tail).
     bool kort = false;
-    // Range of found years; later years have more finds.
+    // Range of found years; most finds fall in the later years up to 2015, a few after.
     int vanJaar = 2001;
     int totJaar = 2018;
     // Dutch finds placed on purpose where the overview warns: in a sea cell of the grid
