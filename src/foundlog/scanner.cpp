@@ -42,8 +42,8 @@ bool isGelijk(const char* b, std::size_t lengte, std::string_view tekst) {
 
 constexpr bool isRegeleinde(char c) { return c == '\r' || c == '\n'; }
 
-// Eight bytes at a time, as a word whose first byte is the lowest: the bytes that are
-// one of two given characters, as the high bit of each such byte.
+// Line ends and white space are looked for eight bytes at a time, in a word whose first
+// byte is the lowest.
 std::uint64_t woordOp(const char* p) {
     std::uint64_t w;
     std::memcpy(&w, p, sizeof w);
@@ -51,6 +51,7 @@ std::uint64_t woordOp(const char* p) {
     return w;
 }
 
+// The bytes of the word that are a or b, as the high bit of each such byte.
 constexpr std::uint64_t eenVan(std::uint64_t w, char a, char b) {
     constexpr std::uint64_t een = 0x0101010101010101, laag = 0x7f7f7f7f7f7f7f7f;
     const std::uint64_t x = w ^ (een * std::uint8_t(a)), y = w ^ (een * std::uint8_t(b));

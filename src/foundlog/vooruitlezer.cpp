@@ -25,9 +25,8 @@ std::atomic<bool> ingekortGezien{false};
 std::size_t paginagrootte = 4096;
 struct sigaction vorigeActie {};
 
-// A read past the end of a file that shrank, in the window being read: the rest of the
-// window becomes zero bytes and the read goes on. Any other SIGBUS goes back to the
-// earlier handling, which sees the fault again as soon as this returns.
+// Whether adres lies in the window [begin, eind); if so, the window from adres's page on
+// becomes zero bytes.
 bool vulMetNullen(char* adres, char* begin, char* eind) {
     if (begin == nullptr || adres < begin || adres >= eind) return false;
     char* const pagina = begin + std::size_t(adres - begin) / paginagrootte * paginagrootte;
@@ -123,8 +122,6 @@ Vooruitlezer::~Vooruitlezer() {
     bezet = false;
 }
 
-bool Vooruitlezer::ingekort() const { return ingekortGezien.load(std::memory_order_relaxed); }
-
 void Vooruitlezer::lees() {
     const std::size_t vensters = ring_.size();
     haalBinnen(ring_[0]);
@@ -167,10 +164,17 @@ Vooruitlezer::Venster Vooruitlezer::volgende() {
         ++teruggegeven_;
         plaats_.notify_one();
     }
-    if (ingekort()) return {};
+    // Once the file turned out to have shrunk, it ends at its new size: what lies beyond
+    // reads as zero bytes or not at all.
+    struct stat st {};
+    if (ingekortGezien.load(std::memory_order_relaxed) && ::fstat(fd_, &st) == 0)
+        grens_ = std::min(grens_, std::uint64_t(st.st_size));
     gevuld_.wait(slot, [&] { return gelezen_ > uitgegeven_; });
-    const Venster v = ring_[uitgegeven_ % ring_.size()];
+    Venster v = ring_[uitgegeven_ % ring_.size()];
+    const std::uint64_t begin = std::uint64_t(uitgegeven_) * venstergrootte_;
+    if (begin >= grens_) return {};
     if (v.lengte == 0) return v; // the end, or a window that could not be mapped
+    v.lengte = std::size_t(std::min<std::uint64_t>(v.lengte, grens_ - begin));
     ++uitgegeven_;
     leesEind = const_cast<char*>(v.data) + v.lengte;
     leesBegin = const_cast<char*>(v.data);

@@ -5,8 +5,8 @@
 // time, however long the caller takes over one.
 //
 // A mapped file that shrinks would stop the program (SIGBUS) where it is read past its
-// new end. While a window is handed out, such a read finds zero bytes instead, and
-// ingekort() tells that the file ended early. One Vooruitlezer works at a time.
+// new end. Here such a read finds zero bytes instead, and the file then ends at its new
+// size, as it would for reading. One Vooruitlezer works at a time.
 #pragma once
 
 #include <condition_variable>
@@ -31,7 +31,7 @@ public:
 
     struct Venster {
         const char* data = nullptr;
-        std::size_t lengte = 0; // 0 at the end of the file, after an error, or once it shrank
+        std::size_t lengte = 0; // 0 at the end of the file or after an error
         int fout = 0;           // errno of a mapping that failed
     };
 
@@ -39,15 +39,13 @@ public:
     // it must no longer be used; the file's position moves past it, as if it had been read.
     Venster volgende();
 
-    // Whether the file turned out shorter than it was while it was read.
-    bool ingekort() const;
-
 private:
     void lees();
 
     const int fd_;
     const std::size_t venstergrootte_;
-    std::uint64_t grootte_;
+    std::uint64_t grootte_;                 // as far as the thread maps
+    std::uint64_t grens_ = UINT64_MAX;       // where the caller's file ends, once it shrank
     char* ruimte_ = nullptr; // the places of the windows, side by side
     std::vector<Venster> ring_;
 
