@@ -15,8 +15,9 @@ namespace kz {
 
 namespace {
 
-// The bytes after the '<' that tell the four kinds of line apart from nearly every
-// other line of an export: each is the first of its kind's text at that distance.
+// The letters after the '<' that set the four kinds of line apart from nearly every other
+// line of an export: a 'w' one after it (<wpt lat=), a 'w' two after it (</wpt>), a 'U'
+// six after it (<gsak:UserFound>) and an 'N' 21 after it (the Dutch country line).
 constexpr int vooruit = 21; // the furthest of them
 
 const char* zoekPortabel(const char* p, const char* r, const char* e) {
