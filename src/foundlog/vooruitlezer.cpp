@@ -37,7 +37,7 @@ bool vulMetNullen(char* adres, char* begin, char* eind) {
 // A read past the end of a file that shrank, in a window being read or brought in: the
 // rest of the window becomes zero bytes and the read goes on. Any other SIGBUS goes
 // back to the earlier handling, which sees the fault again as soon as this returns.
-extern "C" void opSigbus(int, siginfo_t* info, void*) {
+void opSigbus(int, siginfo_t* info, void*) {
     char* const adres = static_cast<char*>(info->si_addr);
     if (vulMetNullen(adres, leesBegin.load(std::memory_order_relaxed), leesEind.load(std::memory_order_relaxed)) ||
         vulMetNullen(adres, haalBegin.load(std::memory_order_relaxed), haalEind.load(std::memory_order_relaxed))) {
@@ -123,15 +123,29 @@ Vooruitlezer::~Vooruitlezer() {
 }
 
 void Vooruitlezer::lees() {
+    // Every place that is free gets its window mapped at once, which is quick, so that the
+    // caller never waits for one; then the pages of the mapped windows are brought in,
+    // oldest first, which is slow.
     const std::size_t vensters = ring_.size();
-    haalBinnen(ring_[0]);
+    std::size_t gehaald = 0; // windows whose pages were brought in, or were done with
+    bool eind = false;       // the window after the file's end is mapped
     for (;;) {
         std::size_t volgnummer;
+        bool mappen;
         {
             std::unique_lock<std::mutex> slot(slot_);
-            plaats_.wait(slot, [&] { return stop_ || gelezen_ - teruggegeven_ < vensters; });
+            plaats_.wait(slot, [&] {
+                return stop_ || (!eind && gelezen_ - teruggegeven_ < vensters) || std::max(gehaald, teruggegeven_) < gelezen_;
+            });
             if (stop_) return;
-            volgnummer = gelezen_;
+            mappen = !eind && gelezen_ - teruggegeven_ < vensters;
+            gehaald = std::max(gehaald, teruggegeven_);
+            volgnummer = mappen ? gelezen_ : gehaald++;
+        }
+        // Only this thread maps windows, so the one whose pages it brings in stays in place.
+        if (!mappen) {
+            haalBinnen(ring_[volgnummer % vensters]);
+            continue;
         }
         // A file that grew since it was opened is read to its new end, as reading would.
         const std::uint64_t begin = std::uint64_t(volgnummer) * venstergrootte_;
@@ -147,8 +161,7 @@ void Vooruitlezer::lees() {
             ++gelezen_;
         }
         gevuld_.notify_one();
-        if (v.lengte == 0) return;
-        haalBinnen(v);
+        eind = v.lengte == 0;
     }
 }
 
