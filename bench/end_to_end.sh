@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
-# End-to-end figures of the batch mode, built in Release in build-bench:
-#  1. the whole run on a realistic 200 MB export against `wc -l` on the same file
-#     (median of the per-pair ratios of alternating runs; target 3 or less);
-#  2. its peak memory on that file (target under 64 MB);
-#  3. its start-up on the bundled sample against a Qt program that only shows a window
-#     (median ratio of alternating runs; target 1.5 or less);
+# End-to-end figures of the batch mode, built in Release in build-bench. Every
+# comparison times both commands alternately in the same run and takes the fastest of
+# each:
+#  1. the whole run on a 200 MB export with short lines (about 53 bytes), and on one with
+#     long descriptions and logs, against `wc -l` on the same file (target 2 or less);
+#  2. its peak memory on those files (target under 48 MB);
+#  3. its start-up on the bundled sample against bench/floor_qt, the least a Qt program
+#     does to save a window with a label as a bitmap (target 1.10 or less);
 #  4. for information: how the time grows with the number of warnings (10,000 against
-#     100,000 Dutch finds in a sea cell; linear growth gives about 10).
-# Options: --grootte-mb N (default 200), --runs N (default 7), --startruns N (default 11).
+#     100,000 Dutch finds in a sea cell; linear growth gives about 1).
+# Options: --grootte-mb N (default 200), --runs N (default 11), --startruns N (default 21).
 set -euo pipefail
 
 hier=$(cd "$(dirname "$0")/.." && pwd)
 bouw="$hier/build-bench"
 grootte=200
-runs=7
-startruns=11
+runs=11
+startruns=21
 while [ $# -gt 0 ]; do
   case "$1" in
     --grootte-mb) grootte=$2; shift 2 ;;
@@ -30,10 +32,10 @@ if [ ! -x /usr/bin/time ]; then
 fi
 
 cmake -S "$hier" -B "$bouw" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKZ_SANITIZE=OFF -DKZ_BENCH=ON >/dev/null
-cmake --build "$bouw" --target kavelzicht gpxgen minimal_qt >/dev/null
+cmake --build "$bouw" --target kavelzicht gpxgen floor_qt >/dev/null
 
 programma="$bouw/kavelzicht"
-minimaal="$bouw/bench/minimal_qt"
+vloer="$bouw/bench/floor_qt"
 voorbeeld="$hier/voorbeelden/gevonden.gpx"
 werk=$(mktemp -d "${TMPDIR:-/tmp}/kz-e2e-XXXXXX")
 trap 'rm -rf "$werk"' EXIT
@@ -69,9 +71,9 @@ afwisselend() {
   done
 }
 
-# Median of the numbers on standard input.
-mediaan() {
-  sort -g | awk '{ w[NR] = $1 } END { if (NR % 2) print w[(NR + 1) / 2]; else print (w[NR / 2] + w[NR / 2 + 1]) / 2 }'
+# Smallest of the numbers on standard input.
+snelste() {
+  sort -g | head -n 1
 }
 
 # "PASS" when the value is at most (or, with "<", below) the target.
@@ -84,36 +86,39 @@ echo "== Kavelzicht end-to-end benchmark =="
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')"
 echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
 
-# 1. Throughput on a realistic export.
-"$bouw/bench/gpxgen" --grootte-mb "$grootte" --zaad 7 export.gpx >/dev/null
-bytes=$(stat -c %s export.gpx)
-cat export.gpx >/dev/null # into the page cache
-regels=$(wc -l <export.gpx)
-"$programma" --uitvoer e2e.bmp export.gpx >uit.txt 2>fout.txt
-echo "export: $bytes bytes, $regels lines, $(grep '^Aantal gevonden caches' uit.txt), $(wc -l <fout.txt) warnings"
-afwisselend "$runs" "$programma" --uitvoer e2e.bmp export.gpx -- wc -l export.gpx
-k_med=$(cut -d' ' -f1 paren.txt | mediaan)
-w_med=$(cut -d' ' -f2 paren.txt | mediaan)
-verhouding=$(awk '{ print $1 / $2 }' paren.txt | mediaan)
-printf 'batch mode on %d MB: median %.3f s (%.0f MB/s); wc -l: median %.3f s (%.0f MB/s)\n' \
-  "$grootte" "$k_med" "$(reken "$bytes / 1048576 / $k_med")" "$w_med" "$(reken "$bytes / 1048576 / $w_med")"
-printf 'ratio batch / wc -l (median of %d pairs): %.2f (target <= 3): %s\n' "$runs" "$verhouding" "$(oordeel "$verhouding" 3)"
+# 1. and 2. Throughput and peak memory on realistic exports.
+for profiel in kort lang; do
+  opties=(--grootte-mb "$grootte" --zaad 7)
+  [ "$profiel" = kort ] && opties+=(--kort)
+  "$bouw/bench/gpxgen" "${opties[@]}" export.gpx >/dev/null
+  bytes=$(stat -c %s export.gpx)
+  cat export.gpx >/dev/null # into the page cache
+  regels=$(wc -l <export.gpx)
+  "$programma" --uitvoer e2e.bmp export.gpx >uit.txt 2>fout.txt
+  echo "export ($profiel): $bytes bytes, $regels lines of $(reken "$bytes / $regels") bytes on average," \
+    "$(grep '^Aantal gevonden caches' uit.txt), $(wc -l <fout.txt) warnings"
+  afwisselend "$runs" "$programma" --uitvoer e2e.bmp export.gpx -- wc -l export.gpx
+  k=$(cut -d' ' -f1 paren.txt | snelste)
+  w=$(cut -d' ' -f2 paren.txt | snelste)
+  verhouding=$(reken "$k / $w")
+  printf 'batch mode on %d MB (%s): %.1f ms (%.0f MB/s); wc -l: %.1f ms (%.0f MB/s); fastest of %d alternating runs\n' \
+    "$grootte" "$profiel" "$(reken "$k * 1000")" "$(reken "$bytes / 1048576 / $k")" "$(reken "$w * 1000")" \
+    "$(reken "$bytes / 1048576 / $w")" "$runs"
+  printf 'ratio batch / wc -l (%s): %.2f (target <= 2): %s\n' "$profiel" "$verhouding" "$(oordeel "$verhouding" 2)"
+  piek=$(/usr/bin/time -f %M "$programma" --uitvoer e2e.bmp export.gpx 2>&1 >/dev/null | tail -n 1)
+  printf 'peak memory on %d MB (%s): %.1f MB (target < 48 MB): %s\n' "$grootte" "$profiel" "$(reken "$piek / 1024")" \
+    "$(oordeel "$piek" $((48 * 1024)) "<")"
+  rm -f export.gpx
+done
 
-# 2. Peak memory on the same file.
-piek=$(/usr/bin/time -f %M "$programma" --uitvoer e2e.bmp export.gpx 2>&1 >/dev/null | tail -n 1)
-printf 'peak memory on %d MB: %.1f MB (target < 64 MB): %s\n' "$grootte" "$(reken "$piek / 1024")" \
-  "$(oordeel "$piek" $((64 * 1024)) "<")"
-rm -f export.gpx
-
-# 3. Start-up on the bundled sample against a window that only shows itself.
-afwisselend "$startruns" "$programma" --uitvoer start.bmp "$voorbeeld" -- "$minimaal"
-k_med=$(cut -d' ' -f1 paren.txt | mediaan)
-m_med=$(cut -d' ' -f2 paren.txt | mediaan)
-verhouding=$(awk '{ print $1 / $2 }' paren.txt | mediaan)
-printf 'start-up: batch mode on the sample median %.1f ms; minimal Qt window median %.1f ms\n' \
-  "$(reken "$k_med * 1000")" "$(reken "$m_med * 1000")"
-printf 'ratio batch / minimal (median of %d pairs): %.2f (target <= 1.5): %s\n' "$startruns" "$verhouding" \
-  "$(oordeel "$verhouding" 1.5)"
+# 3. Start-up on the bundled sample against the floor program.
+afwisselend "$startruns" "$programma" --uitvoer start.bmp "$voorbeeld" -- "$vloer" vloer.bmp
+k=$(cut -d' ' -f1 paren.txt | snelste)
+v=$(cut -d' ' -f2 paren.txt | snelste)
+verhouding=$(reken "$k / $v")
+printf 'start-up: batch mode on the sample %.1f ms; floor program %.1f ms; fastest of %d alternating runs\n' \
+  "$(reken "$k * 1000")" "$(reken "$v * 1000")" "$startruns"
+printf 'ratio batch / floor: %.3f (target <= 1.10): %s\n' "$verhouding" "$(oordeel "$verhouding" 1.10)"
 
 # 4. Growth with the number of warnings: the cost per warning above an empty file.
 zee() {
@@ -123,9 +128,9 @@ zee() {
 : >leeg.gpx
 zee 10000 >zee10k.gpx
 zee 100000 >zee100k.gpx
-t0=$(for ((i = 0; i < 5; i++)); do tijd "$programma" --uitvoer zee.bmp leeg.gpx; done | mediaan)
-t10=$(for ((i = 0; i < 5; i++)); do tijd "$programma" --uitvoer zee.bmp zee10k.gpx; done | mediaan)
-t100=$(for ((i = 0; i < 5; i++)); do tijd "$programma" --uitvoer zee.bmp zee100k.gpx; done | mediaan)
+t0=$(for ((i = 0; i < 5; i++)); do tijd "$programma" --uitvoer zee.bmp leeg.gpx; done | snelste)
+t10=$(for ((i = 0; i < 5; i++)); do tijd "$programma" --uitvoer zee.bmp zee10k.gpx; done | snelste)
+t100=$(for ((i = 0; i < 5; i++)); do tijd "$programma" --uitvoer zee.bmp zee100k.gpx; done | snelste)
 per10=$(reken "($t10 - $t0) / 10000 * 1000000")
 per100=$(reken "($t100 - $t0) / 100000 * 1000000")
 printf 'warnings: %.2f us each with 10,000, %.2f us each with 100,000 (empty file %.1f ms); growth per warning %.2f (linear: about 1)\n' \

@@ -1,7 +1,7 @@
 // Generator of realistic GPX found-log exports (GSAK/Groundspeak style): an XML header,
 // the <gpx> root with its metadata, then one <wpt> per found cache, one element per
-// line, with long HTML descriptions and logs. Deterministic for a seed. Used by the
-// scanner benchmark, by tests and by the gpxgen program.
+// line, indented, with made-up names and texts of realistic lengths. The same seed
+// gives the same file (with the same compiler and standard library). Used by the scanner benchmark, by tests and by the gpxgen program.
 #pragma once
 
 #include <array>
@@ -21,8 +21,10 @@ struct Opties {
     std::uint64_t doelBytes = 0;
     bool lf = false;   // LF line ends instead of CRLF
     bool tabs = false; // one tab per indentation level instead of two spaces
-    bool kort = false; // short descriptions and logs, for small sample files
-    // Range of found years; most finds fall in 2001..2015, a few later.
+    // Short descriptions and one short log per find: lines of about 50 bytes on
+    // average, as in exports of short logs (otherwise about 90, with a long tail).
+    bool kort = false;
+    // Range of found years; most finds fall in the later years up to 2015, a few after.
     int vanJaar = 2001;
     int totJaar = 2018;
     // Dutch finds placed on purpose where the overview warns: in a sea cell of the grid

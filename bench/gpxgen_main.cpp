@@ -17,7 +17,7 @@ void gebruik() {
                "  --zaad S        zaad van de toevalsgenerator (standaard 1)\n"
                "  --lf            regels eindigen op LF in plaats van CRLF\n"
                "  --tabs          inspringen met tabs in plaats van spaties\n"
-               "  --kort          korte beschrijvingen en logs\n"
+               "  --kort          korte beschrijvingen en logs (regels van gemiddeld ruim 50 bytes)\n"
                "  --jaren VAN-TOT vondstjaren (standaard 2001-2018)\n"
                "  --zee N         N Nederlandse vondsten in zeevakken buiten de regio's\n"
                "  --buiten N      N Nederlandse vondsten buiten het raster\n",

@@ -1,9 +1,13 @@
-// Throughput and memory of the found-log scan on a large realistic export, measured
-// against `wc -l` on the same file (the plain cost of finding every line end).
+// Throughput and memory of the found-log scan, measured against `wc -l` on the same file
+// (the plain cost of reading every byte and finding every line end).
 //
-// At start a 200 MB export (MB = 2^20 bytes; --grootte-mb=N changes it) is written to a
-// temporary file, which is removed at exit, and read once so that every run works from
-// the page cache. The summary at the end compares the median runs.
+// At start two exports of 200 MB each (MB = 2^20 bytes; --grootte-mb=N changes it) are
+// written to temporary files, which are removed at exit, and read once so that every
+// run works from the page cache: the long-line profile (long descriptions and logs) and
+// the short-line profile (short logs, lines of about 50 bytes on average). Each run of
+// BM_ScanTegenWc times one `wc -l` and then one scan of the same file; the summary
+// compares the fastest of each. BM_Zoekpad scans the start of the short-line export from
+// memory with each search path the processor has (the scan uses the fastest).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -18,6 +22,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,46 +30,46 @@
 #include "foundlog/scanner.h"
 #include "gpxgen.h"
 
+extern char** environ;
+
 namespace {
 
 using Klok = std::chrono::steady_clock;
 
-// The temporary file; a plain array so that the signal handler may use it.
-char tijdelijkPad[512] = "";
-std::uint64_t bestandGrootte = 0;
-kz::gpxgen::Samenvatting verwacht;
+// One generated export. The paths are plain arrays so that the signal handler may use them.
+struct Profiel {
+    Profiel(const char* n, bool k) : naam(n), kort(k) {}
+    const char* naam;
+    bool kort;
+    char pad[512] = "";
+    kz::gpxgen::Samenvatting verwacht;
+    std::vector<double> scanTijden, wcTijden; // seconds per run of the whole file
+    std::size_t waypoints = 0, nederland = 0;
+    long long wcRegels = -1;
+};
 
-std::vector<double> scanTijden; // seconds per scan of the whole file
-std::vector<double> wcTijden;   // seconds per `wc -l` of the whole file
-std::size_t gescandeWaypoints = 0;
-std::size_t gescandNederland = 0;
-long long wcRegels = -1;
+Profiel profielen[] = {{"lang", false}, {"kort", true}};
 
 void ruimOp() {
-    if (tijdelijkPad[0] != '\0') ::unlink(tijdelijkPad);
-    tijdelijkPad[0] = '\0';
+    for (Profiel& p : profielen)
+        if (p.pad[0] != '\0') ::unlink(p.pad);
 }
 
 extern "C" void opSignaal(int signaal) {
-    if (tijdelijkPad[0] != '\0') ::unlink(tijdelijkPad);
+    ruimOp();
     std::signal(signaal, SIG_DFL);
     std::raise(signaal);
 }
 
 double seconden(Klok::time_point van, Klok::time_point tot) { return std::chrono::duration<double>(tot - van).count(); }
 
-double mediaan(std::vector<double> waarden) {
-    if (waarden.empty()) return 0;
-    std::sort(waarden.begin(), waarden.end());
-    const std::size_t m = waarden.size() / 2;
-    return waarden.size() % 2 ? waarden[m] : (waarden[m - 1] + waarden[m]) / 2;
+double snelste(const std::vector<double>& tijden) {
+    return tijden.empty() ? 0 : *std::min_element(tijden.begin(), tijden.end());
 }
 
-double mbPerSeconde(double s) { return s > 0 ? static_cast<double>(bestandGrootte) / (1 << 20) / s : 0; }
-
 // Reads the whole file once so that the measured runs do not wait for the disk.
-bool warmOp() {
-    const int fd = ::open(tijdelijkPad, O_RDONLY);
+bool warmOp(const char* pad) {
+    const int fd = ::open(pad, O_RDONLY);
     if (fd < 0) return false;
     std::vector<char> blok(1 << 20);
     ssize_t n;
@@ -74,80 +79,97 @@ bool warmOp() {
     return n == 0;
 }
 
-struct ScanUitkomst {
-    std::size_t waypoints = 0;
-    std::size_t nederland = 0;
-};
-
-std::optional<std::string> scanEenmaal(ScanUitkomst& u) {
-    u = {};
-    return kz::scanBestand(tijdelijkPad, [&u](const kz::Waypoint& w) {
-        ++u.waypoints;
-        u.nederland += w.isnl != 0;
+std::optional<std::string> scanEenmaal(Profiel& p) {
+    p.waypoints = p.nederland = 0;
+    return kz::scanBestand(p.pad, [&p](const kz::Waypoint& w) {
+        ++p.waypoints;
+        p.nederland += w.isnl != 0;
     });
 }
 
-void BM_ScanBestand(benchmark::State& state) {
-    ScanUitkomst u;
+// Runs `wc -l PAD` as its own process, as a shell would; returns the line count or -1.
+long long wcRegels(const char* pad) {
+    int pijp[2];
+    if (::pipe(pijp) != 0) return -1;
+    posix_spawn_file_actions_t acties;
+    posix_spawn_file_actions_init(&acties);
+    posix_spawn_file_actions_adddup2(&acties, pijp[1], 1);
+    posix_spawn_file_actions_addclose(&acties, pijp[0]);
+    char wc[] = "wc", l[] = "-l";
+    char* argv[] = {wc, l, const_cast<char*>(pad), nullptr};
+    pid_t pid = -1;
+    const int fout = ::posix_spawnp(&pid, "wc", &acties, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&acties);
+    ::close(pijp[1]);
+    char uitvoer[256] = "";
+    std::size_t n = 0;
+    ssize_t k;
+    while (fout == 0 && n + 1 < sizeof uitvoer && (k = ::read(pijp[0], uitvoer + n, sizeof uitvoer - 1 - n)) > 0)
+        n += std::size_t(k);
+    ::close(pijp[0]);
+    int status = 0;
+    if (fout != 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+    return std::atoll(uitvoer);
+}
+
+// Alternating runs: `wc -l` first, then the scan, in every iteration.
+void BM_ScanTegenWc(benchmark::State& state, Profiel* p) {
     for (auto _ : state) {
-        const auto van = Klok::now();
-        const auto fout = scanEenmaal(u);
-        const auto tot = Klok::now();
+        auto van = Klok::now();
+        p->wcRegels = wcRegels(p->pad);
+        const double wc = seconden(van, Klok::now());
+        if (p->wcRegels < 0) {
+            state.SkipWithError("wc -l mislukte");
+            return;
+        }
+        van = Klok::now();
+        const auto fout = scanEenmaal(*p);
+        const double scan = seconden(van, Klok::now());
         if (fout) {
             state.SkipWithError(fout->c_str());
             return;
         }
-        benchmark::DoNotOptimize(u.waypoints);
-        scanTijden.push_back(seconden(van, tot));
+        state.SetIterationTime(scan);
+        p->scanTijden.push_back(scan);
+        p->wcTijden.push_back(wc);
     }
-    gescandeWaypoints = u.waypoints;
-    gescandNederland = u.nederland;
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bestandGrootte));
-    state.counters["waypoints"] = static_cast<double>(u.waypoints);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * p->verwacht.bytes));
+    state.counters["waypoints"] = static_cast<double>(p->waypoints);
 }
 
-void BM_WcRegels(benchmark::State& state) {
-    const std::string opdracht = std::string("wc -l < '") + tijdelijkPad + "'";
+// The first 16 MB of the short-line export from memory, in pieces of 1 MB, on one search
+// path: the search alone, without bringing the file in.
+void BM_Zoekpad(benchmark::State& state, kz::Zoekpad pad) {
+    if (!kz::wordtOndersteund(pad)) {
+        state.SkipWithError("deze processor mist dit zoekpad");
+        return;
+    }
+    static const std::vector<char> tekst = [] {
+        std::vector<char> t(std::size_t{16} << 20);
+        const int fd = ::open(profielen[1].pad, O_RDONLY);
+        const ssize_t n = fd >= 0 ? ::read(fd, t.data(), t.size()) : 0;
+        if (fd >= 0) ::close(fd);
+        t.resize(n > 0 ? std::size_t(n) : 0);
+        return t;
+    }();
+    std::size_t waypoints = 0;
     for (auto _ : state) {
-        const auto van = Klok::now();
-        std::FILE* p = ::popen(opdracht.c_str(), "r");
-        if (!p) {
-            state.SkipWithError("wc -l kon niet starten");
-            return;
-        }
-        char uitvoer[64] = "";
-        const bool gelezen = std::fgets(uitvoer, sizeof uitvoer, p) != nullptr;
-        const int status = ::pclose(p);
-        const auto tot = Klok::now();
-        if (!gelezen || status != 0) {
-            state.SkipWithError("wc -l mislukte");
-            return;
-        }
-        wcRegels = std::atoll(uitvoer);
-        state.SetIterationTime(seconden(van, tot));
-        wcTijden.push_back(seconden(van, tot));
+        kz::Scanner s([&](const kz::Waypoint&) { ++waypoints; }, pad);
+        for (std::size_t i = 0; i < tekst.size(); i += 1 << 20)
+            s.voedt(tekst.data() + i, std::min<std::size_t>(1 << 20, tekst.size() - i));
+        s.einde();
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bestandGrootte));
-    state.counters["regels"] = static_cast<double>(wcRegels);
+    benchmark::DoNotOptimize(waypoints);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * tekst.size()));
 }
-
-BENCHMARK(BM_ScanBestand)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
-BENCHMARK(BM_WcRegels)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(2.0);
 
 // Peak resident memory (KB) of a forked child: one that scans the file, or one that
 // does nothing and so shows what the child starts with.
-long piekGeheugenKind(bool scan) {
+long piekGeheugenKind(Profiel* scan) {
     std::fflush(nullptr);
     const pid_t pid = ::fork();
     if (pid < 0) return -1;
-    if (pid == 0) {
-        int code = 0;
-        if (scan) {
-            ScanUitkomst u;
-            code = scanEenmaal(u) ? 1 : 0;
-        }
-        ::_exit(code);
-    }
+    if (pid == 0) ::_exit(scan && scanEenmaal(*scan) ? 1 : 0);
     int status = 0;
     rusage gebruik{};
     if (::wait4(pid, &status, 0, &gebruik) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
@@ -155,11 +177,11 @@ long piekGeheugenKind(bool scan) {
 }
 
 // The largest of three differences between a scanning child and an idle one, in MB.
-double geheugenBovenBasis() {
+double geheugenBovenBasis(Profiel& p) {
     double grootste = -1;
     for (int i = 0; i < 3; ++i) {
-        const long basis = piekGeheugenKind(false);
-        const long scan = piekGeheugenKind(true);
+        const long basis = piekGeheugenKind(nullptr);
+        const long scan = piekGeheugenKind(&p);
         if (basis < 0 || scan < 0) return -1;
         grootste = std::max(grootste, static_cast<double>(scan - basis) / 1024.0);
     }
@@ -184,55 +206,58 @@ int main(int argc, char** argv) {
     }
 
     const char* tmp = std::getenv("TMPDIR");
-    std::snprintf(tijdelijkPad, sizeof tijdelijkPad, "%s/kz_scanner_bench_XXXXXX", tmp && *tmp ? tmp : "/tmp");
-    const int fd = ::mkstemp(tijdelijkPad);
-    if (fd < 0) {
-        std::fprintf(stderr, "scanner_bench: kan geen tijdelijk bestand maken in %s: %s\n", tmp ? tmp : "/tmp",
-                     std::strerror(errno));
-        return 1;
-    }
-    ::close(fd);
     std::atexit(ruimOp);
     std::signal(SIGINT, opSignaal);
     std::signal(SIGTERM, opSignaal);
-
-    kz::gpxgen::Opties opties;
-    opties.zaad = 2008;
-    opties.doelBytes = grootteMb << 20;
-    const auto van = Klok::now();
-    if (auto fout = kz::gpxgen::schrijfBestand(tijdelijkPad, opties, &verwacht)) {
-        std::fprintf(stderr, "scanner_bench: %s\n", fout->c_str());
-        return 1;
+    for (Profiel& p : profielen) {
+        std::snprintf(p.pad, sizeof p.pad, "%s/kz_scanner_bench_%s_XXXXXX", tmp && *tmp ? tmp : "/tmp", p.naam);
+        const int fd = ::mkstemp(p.pad);
+        if (fd < 0) {
+            std::fprintf(stderr, "scanner_bench: kan geen tijdelijk bestand maken: %s\n", std::strerror(errno));
+            return 1;
+        }
+        ::close(fd);
+        const auto van = Klok::now();
+        const kz::gpxgen::Opties opties{.zaad = 2008, .doelBytes = grootteMb << 20, .kort = p.kort};
+        if (auto fout = kz::gpxgen::schrijfBestand(p.pad, opties, &p.verwacht)) {
+            std::fprintf(stderr, "scanner_bench: %s\n", fout->c_str());
+            return 1;
+        }
+        std::printf("generated %s (%s): %.1f MB, %zu waypoints (%zu Dutch), %zu lines of %.1f bytes on average, in %.2f s\n",
+                    p.pad, p.naam, static_cast<double>(p.verwacht.bytes) / (1 << 20), p.verwacht.vondsten,
+                    p.verwacht.nederland, p.verwacht.regels,
+                    static_cast<double>(p.verwacht.bytes) / static_cast<double>(std::max<std::size_t>(1, p.verwacht.regels)),
+                    seconden(van, Klok::now()));
+        if (!warmOp(p.pad)) {
+            std::fprintf(stderr, "scanner_bench: kan %s niet lezen\n", p.pad);
+            return 1;
+        }
+        benchmark::RegisterBenchmark((std::string("BM_ScanTegenWc/") + p.naam).c_str(), BM_ScanTegenWc, &p)
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(15);
     }
-    bestandGrootte = verwacht.bytes;
-    std::printf("generated %s: %.1f MB, %zu waypoints (%zu Dutch), %zu lines in %.2f s\n", tijdelijkPad,
-                static_cast<double>(bestandGrootte) / (1 << 20), verwacht.vondsten, verwacht.nederland,
-                verwacht.regels, seconden(van, Klok::now()));
-    if (!warmOp()) {
-        std::fprintf(stderr, "scanner_bench: kan %s niet lezen\n", tijdelijkPad);
-        return 1;
-    }
+    for (kz::Zoekpad pad : kz::alleZoekpaden)
+        benchmark::RegisterBenchmark((std::string("BM_Zoekpad/") + kz::naamVan(pad)).c_str(), BM_Zoekpad, pad)
+            ->Unit(benchmark::kMillisecond);
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
-    const double geheugen = geheugenBovenBasis();
-
     std::printf("\n");
-    if (!scanTijden.empty()) {
-        const bool klopt = gescandeWaypoints == verwacht.vondsten && gescandNederland == verwacht.nederland;
-        std::printf("scan found %zu waypoints (%zu Dutch), generator wrote %zu (%zu Dutch): %s\n", gescandeWaypoints,
-                    gescandNederland, verwacht.vondsten, verwacht.nederland, klopt ? "ok" : "MISMATCH");
+    for (Profiel& p : profielen) {
+        if (p.scanTijden.empty()) continue;
+        const bool klopt = p.waypoints == p.verwacht.vondsten && p.nederland == p.verwacht.nederland &&
+                           p.wcRegels == static_cast<long long>(p.verwacht.regels);
+        const double scan = snelste(p.scanTijden), wc = snelste(p.wcTijden);
+        const double mb = static_cast<double>(p.verwacht.bytes) / (1 << 20);
+        std::printf("%s: scan %.1f ms (%.0f MB/s), wc -l %.1f ms (%.0f MB/s), fastest of %zu alternating runs; "
+                    "scan speed / wc -l speed %.2f (target >= 0.8); counts %s\n",
+                    p.naam, scan * 1000, mb / scan, wc * 1000, mb / wc, p.scanTijden.size(), wc / scan,
+                    klopt ? "ok" : "MISMATCH");
+        const double geheugen = geheugenBovenBasis(p);
+        if (geheugen >= 0) std::printf("%s: peak memory above baseline %.1f MB (target < 16 MB)\n", p.naam, geheugen);
+        else std::printf("%s: peak memory not measured (a child failed)\n", p.naam);
     }
-    if (!wcTijden.empty())
-        std::printf("wc -l counted %lld lines, generator wrote %zu: %s\n", wcRegels, verwacht.regels,
-                    wcRegels == static_cast<long long>(verwacht.regels) ? "ok" : "MISMATCH");
-    const double scan = mbPerSeconde(mediaan(scanTijden));
-    const double wc = mbPerSeconde(mediaan(wcTijden));
-    if (!scanTijden.empty() && !wcTijden.empty())
-        std::printf("scan: %.0f MB/s  wc -l: %.0f MB/s  ratio: %.2f (target >= 0.5)  [medians of %zu and %zu runs]\n",
-                    scan, wc, wc > 0 ? scan / wc : 0.0, scanTijden.size(), wcTijden.size());
-    if (geheugen >= 0) std::printf("peak memory above baseline: %.1f MB (target < 16 MB)\n", geheugen);
-    else std::printf("peak memory above baseline: not measured (a child failed)\n");
     return 0;
 }

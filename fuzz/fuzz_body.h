@@ -1,14 +1,16 @@
 // One fuzz case for the scanner and the tally, shared by the libFuzzer target and the
 // regression test that replays inputs which once failed.
 //
-// It checks, besides the sanitizers' own checks:
+// It checks, besides the sanitizers' own checks, on every search path it is given:
 // - feeding the bytes in pieces of any size gives the same waypoints as one piece;
 // - the scanner agrees with a plain, obviously correct line-by-line reference;
 // - the tally's counts stay consistent.
 #pragma once
 
 #include <cstddef>
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -84,32 +86,31 @@ inline std::vector<Waypoint> referentie(std::string_view t) {
     return uit;
 }
 
-inline void eenGeval(const uint8_t* data, std::size_t n) {
-    const std::string_view tekst(reinterpret_cast<const char*>(data), n);
-
-    std::vector<Waypoint> heel;
-    Scanner s1([&](const Waypoint& w) { heel.push_back(w); });
-    s1.voedt(tekst.data(), tekst.size());
-    s1.einde();
-
-    // Pieces whose sizes come from the input itself, so the fuzzer explores the splits.
-    std::vector<Waypoint> delen;
-    Scanner s2([&](const Waypoint& w) { delen.push_back(w); });
-    std::size_t i = 0, k = 0;
-    while (i < n) {
-        const std::size_t stuk = 1 + (data[k++ % n] % 67);
-        const std::size_t m = stuk < n - i ? stuk : n - i;
-        s2.voedt(tekst.data() + i, m);
-        i += m;
+inline std::vector<Waypoint> scanMet(Zoekpad pad, std::string_view tekst, const uint8_t* stukken) {
+    std::vector<Waypoint> uit;
+    Scanner s([&](const Waypoint& w) { uit.push_back(w); }, pad);
+    if (!stukken) {
+        s.voedt(tekst.data(), tekst.size());
+    } else { // pieces whose sizes come from the input itself, so the fuzzer explores the splits
+        for (std::size_t i = 0, k = 0; i < tekst.size(); ++k) {
+            const std::size_t m = std::min<std::size_t>(1 + stukken[k % tekst.size()] % 67, tekst.size() - i);
+            s.voedt(tekst.data() + i, m);
+            i += m;
+        }
     }
-    s2.einde();
+    s.einde();
+    return uit;
+}
 
-    const std::vector<Waypoint> ref = referentie(tekst);
-    eis(heel.size() == delen.size(), "same number of waypoints in pieces");
-    eis(heel.size() == ref.size(), "same number of waypoints as the reference");
-    for (std::size_t j = 0; j < heel.size(); ++j) {
-        eis(zelfde(heel[j], delen[j]), "same waypoint in pieces");
-        eis(zelfde(heel[j], ref[j]), "same waypoint as the reference");
+inline void eenGeval(const uint8_t* data, std::size_t n, const std::vector<Zoekpad>& paden) {
+    const std::string_view tekst(reinterpret_cast<const char*>(data), n);
+    const std::vector<Waypoint> heel = referentie(tekst);
+    for (Zoekpad pad : paden) {
+        for (const uint8_t* stukken : {static_cast<const uint8_t*>(nullptr), data}) {
+            const std::vector<Waypoint> gelezen = scanMet(pad, tekst, stukken);
+            eis(gelezen.size() == heel.size(), "same number of waypoints as the reference");
+            for (std::size_t j = 0; j < heel.size(); ++j) eis(zelfde(gelezen[j], heel[j]), "same waypoint as the reference");
+        }
     }
 
     static const NlMasker nl = [] {
@@ -128,6 +129,28 @@ inline void eenGeval(const uint8_t* data, std::size_t n) {
     eis(meldingen <= t.nltotaal, "at most one warning per Dutch find");
 
     (void)numeriekeWaarde(tekst);
+
+    // The number reader's shortcut for short numbers reads as its full conversion does:
+    // the same digits with zeros after them, too many for the shortcut, read the same.
+    std::string getal, macht;
+    for (std::size_t i = 0; i < n && i < 17; ++i) getal += data[i] % 11 == 10 ? '.' : char('0' + data[i] % 11);
+    std::string lang = getal;
+    if (getal.find('.') == std::string::npos) lang += '.';
+    lang.append(30, '0');
+    if (n > 0 && data[n - 1] % 2) macht.append("e").append(std::to_string(int(data[n - 1] % 64) - 32));
+    const double kort = numeriekeWaarde(getal.append(macht)), vol = numeriekeWaarde(lang.append(macht));
+    eis(std::memcmp(&kort, &vol, sizeof kort) == 0, "short and long form of a number read the same");
+}
+
+// On every search path this processor can run.
+inline void eenGeval(const uint8_t* data, std::size_t n) {
+    static const std::vector<Zoekpad> paden = [] {
+        std::vector<Zoekpad> p;
+        for (Zoekpad pad : alleZoekpaden)
+            if (wordtOndersteund(pad)) p.push_back(pad);
+        return p;
+    }();
+    eenGeval(data, n, paden);
 }
 
 } // namespace kz::fuzz

@@ -30,6 +30,36 @@ private:
 } // namespace
 
 double numeriekeWaarde(std::string_view tekst) {
+    // The usual case first: a plain decimal number of up to 15 digits, such as 52.123456
+    // or 2008, that ends where the text ends or at a character that cannot continue it.
+    // Such digits are exact as a whole number in a double, and so are the powers of ten
+    // up to 10^15; one division of the two rounds exactly as the full conversion does.
+    static constexpr double machten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    {
+        std::size_t i = !tekst.empty() && (tekst[0] == '-' || tekst[0] == '+');
+        std::uint64_t getal = 0;
+        int cijfers = 0, achterPunt = -1;
+        for (; i < tekst.size() && cijfers <= 15; ++i) {
+            const char c = tekst[i];
+            if (isCijfer(c)) {
+                getal = getal * 10 + std::uint64_t(c - '0');
+                ++cijfers;
+                achterPunt += achterPunt >= 0;
+            } else if (c == '.' && achterPunt < 0) {
+                achterPunt = 0;
+            } else {
+                break;
+            }
+        }
+        const char volgt = i < tekst.size() ? tekst[i] : '"';
+        if (cijfers > 0 && cijfers <= 15 && !isGenegeerd(volgt) && volgt != 'E' && volgt != 'e' && volgt != 'D' &&
+            volgt != 'd') {
+            const double waarde = double(getal) / machten[achterPunt > 0 ? achterPunt : 0];
+            return tekst[0] == '-' ? -waarde : waarde;
+        }
+    }
+
     // The significant digits go into a compact buffer that std::from_chars reads (it
     // follows no locale); the decimal exponent is tracked separately so that absurdly
     // long or large numbers cannot overflow anything.
@@ -37,6 +67,11 @@ double numeriekeWaarde(std::string_view tekst) {
     char buf[maxCijfers + 32];
     int n = 0;
     long long macht = 0; // value = 0.<digits in buf> ... expressed as digits x 10^macht
+    // The digits also as a whole number, for short numbers with an exponent or white
+    // space: with powers of ten up to 10^22, one multiplication or division still rounds
+    // exactly as the full conversion does.
+    constexpr int snelCijfers = 15;
+    std::uint64_t mantisse = 0;
     bool negatief = false;
     bool cijfers = false;
     bool punt = false;
@@ -56,6 +91,7 @@ double numeriekeWaarde(std::string_view tekst) {
                 continue;
             }
             if (n < maxCijfers) {
+                if (n < snelCijfers) mantisse = mantisse * 10 + std::uint64_t(c - '0');
                 buf[n++] = char(c);
                 if (punt) --macht;
             } else if (!punt) {
@@ -88,7 +124,9 @@ double numeriekeWaarde(std::string_view tekst) {
     if (n > 0) {
         const long long totaal = macht + exponent;
         const long long grootte = totaal + n; // decimal magnitude of the value
-        if (grootte > 400) {
+        if (n <= snelCijfers && totaal >= -22 && totaal <= 22) {
+            waarde = totaal >= 0 ? double(mantisse) * machten[totaal] : double(mantisse) / machten[-totaal];
+        } else if (grootte > 400) {
             waarde = oneindig;
         } else if (grootte < -400) {
             waarde = 0.0;

@@ -1,19 +1,18 @@
 #include "foundlog/scanner.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "foundlog/getal.h"
+#include "foundlog/vooruitlezer.h"
 
 namespace kz {
 
@@ -23,6 +22,13 @@ constexpr std::string_view wptBegin = "<wpt lat=";
 constexpr std::string_view gevondenBegin = "<gsak:UserFound>";
 constexpr std::string_view landNederland = "<groundspeak:country>Netherlands</groundspeak:country>";
 constexpr std::string_view wptEind = "</wpt>";
+
+// A small file is read in blocks of this size. A large one is mapped in windows of this
+// size, of which up to this many are mapped at a time: a few megabytes at most, however
+// large the file.
+constexpr std::size_t blokgrootte = std::size_t{1} << 18;
+constexpr std::size_t venstergrootte = std::size_t{2} << 20;
+constexpr std::size_t vensters = 3;
 
 constexpr bool isWit(char c) { return c == ' ' || c == '\t'; }
 
@@ -34,99 +40,118 @@ bool isGelijk(const char* b, std::size_t lengte, std::string_view tekst) {
     return lengte == tekst.size() && std::memcmp(b, tekst.data(), tekst.size()) == 0;
 }
 
-// The line ends (CR or LF) of one piece, found 64 bytes at a time: each chunk is
-// compared once and its line ends kept as a bit mask, so that the many short lines of
-// an export cost one bit scan each instead of a new search from the line's start.
-class Regeleinden {
-public:
-    Regeleinden(const char* begin, const char* eind) : blok_(begin), eind_(eind) { laad(); }
+constexpr bool isRegeleinde(char c) { return c == '\r' || c == '\n'; }
 
-    // The first line end at or after p, or the end of the piece. Between calls p only
-    // moves forward, to at most two bytes past the line end last returned.
-    const char* vanaf(const char* p) {
-        while (blok_ < eind_) {
-            // p lies in this chunk, or before it once the search has moved on.
-            const std::ptrdiff_t k = p - blok_;
-            if (k < 64) {
-                const std::uint64_t m = k > 0 ? masker_ & (~std::uint64_t{0} << k) : masker_;
-                if (m != 0) return blok_ + __builtin_ctzll(m);
-            }
-            blok_ += 64;
-            laad();
-        }
-        return eind_;
-    }
+// Line ends and white space are looked for eight bytes at a time, in a word whose first
+// byte is the lowest.
+std::uint64_t woordOp(const char* p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    if constexpr (std::endian::native == std::endian::big) w = __builtin_bswap64(w);
+    return w;
+}
 
-private:
-    void laad() {
-        masker_ = 0;
-        if (eind_ - blok_ >= 64) {
-#if defined(__SSE2__)
-            const __m128i cr = _mm_set1_epi8('\r');
-            const __m128i lf = _mm_set1_epi8('\n');
-            for (int i = 0; i < 4; ++i) {
-                const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(blok_ + 16 * i));
-                const auto m = unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(a, cr), _mm_cmpeq_epi8(a, lf))));
-                masker_ |= std::uint64_t{m} << (16 * i);
-            }
-            return;
-#endif
-        }
-        const std::ptrdiff_t n = std::min<std::ptrdiff_t>(64, eind_ - blok_);
-        for (std::ptrdiff_t i = 0; i < n; ++i)
-            if (blok_[i] == '\r' || blok_[i] == '\n') masker_ |= std::uint64_t{1} << i;
-    }
+// The bytes of the word that are a or b, as the high bit of each such byte.
+constexpr std::uint64_t eenVan(std::uint64_t w, char a, char b) {
+    constexpr std::uint64_t een = 0x0101010101010101, laag = 0x7f7f7f7f7f7f7f7f;
+    const std::uint64_t x = w ^ (een * std::uint8_t(a)), y = w ^ (een * std::uint8_t(b));
+    // A byte's high bit stays clear in x's sum only where that byte of x is 0.
+    return ~((((x & laag) + laag) | x) & (((y & laag) + laag) | y)) & ~laag;
+}
 
-    const char* blok_;
-    const char* const eind_;
-    std::uint64_t masker_ = 0;
-};
+// The first CR or LF in [p, e), or e; a word a step, so that a long line costs little.
+const char* eersteRegeleinde(const char* p, const char* e) {
+    for (; e - p >= 8; p += 8)
+        if (const std::uint64_t m = eenVan(woordOp(p), '\r', '\n')) return p + __builtin_ctzll(m) / 8;
+    while (p < e && !isRegeleinde(*p)) ++p;
+    return p;
+}
+
+// Just past the last CR or LF in [b, e), or b when there is none.
+const char* naLaatsteRegeleinde(const char* b, const char* e) {
+    for (; e - b >= 8; e -= 8)
+        if (const std::uint64_t m = eenVan(woordOp(e - 8), '\r', '\n')) return e - 8 + (63 - __builtin_clzll(m)) / 8 + 1;
+    while (e > b && !isRegeleinde(e[-1])) --e;
+    return e;
+}
+
+// The start of the spaces and tabs that end just before x, not before b.
+const char* witVoor(const char* b, const char* x) {
+    for (; x - b >= 8; x -= 8)
+        if (const std::uint64_t m = ~eenVan(woordOp(x - 8), ' ', '\t') & 0x8080808080808080)
+            return x - 8 + (63 - __builtin_clzll(m)) / 8 + 1;
+    while (x > b && isWit(x[-1])) --x;
+    return x;
+}
 
 } // namespace
 
-Scanner::Scanner(WaypointAfnemer afnemer) : afnemer_(std::move(afnemer)) {}
+Scanner::Scanner(WaypointAfnemer afnemer, Zoekpad pad) : afnemer_(std::move(afnemer)), zoek_(zoekerVan(pad)) {}
 
 void Scanner::voedt(const char* data, std::size_t lengte) {
     const char* p = data;
     const char* const e = data + lengte;
-    if (vorigeCR_ && p < e) {
-        if (*p == '\n') ++p; // the LF of a CRLF split over two pieces
-        vorigeCR_ = false;
+    if (heeftRest_) {
+        const char* q = eersteRegeleinde(p, e);
+        bewaar(p, q);
+        if (q == e) return;
+        sluitRest();
+        p = q + 1;
     }
-    Regeleinden einden(p, e);
-    while (p < e) {
-        const char* q = einden.vanaf(p);
-        if (q == e) {
-            bewaar(p, e);
-            return;
-        }
-        if (heeftRest_) {
-            bewaar(p, q);
-            sluitRest();
-        } else {
-            regel(p, q);
-        }
-        if (*q == '\r') {
-            if (q + 1 == e) {
-                vorigeCR_ = true;
-                return;
-            }
-            p = q[1] == '\n' ? q + 2 : q + 1;
-        } else {
-            p = q + 1;
-        }
-    }
+    // The lines that end in this piece are searched where they lie; the piece's last,
+    // unfinished line waits for the next piece. A CR and the LF after it end the line
+    // and then an empty one, which no kind of line matches.
+    const char* const r = naLaatsteRegeleinde(p, e);
+    regels(p, r, e);
+    if (r < e) bewaar(r, e);
 }
 
 void Scanner::einde() {
     if (heeftRest_) sluitRest(); // a last line without a line end
-    vorigeCR_ = false;
     if (inWaypoint_) sluitWaypoint(); // the file ended inside a waypoint
 }
 
-void Scanner::regel(const char* b, const char* e) {
-    while (b < e && isWit(*b)) ++b;
-    verwerk(b, e, false);
+void Scanner::regels(const char* b, const char* e, const char* leesbaar) {
+    // b begins a line and e - 1 ends one. Of each place where a recognised line may
+    // begin, only one that is its line's first byte after spaces and tabs counts.
+    const char* x = b;
+    while ((x = zoek_(x, e, leesbaar)) < e) {
+        const char* begin = witVoor(b, x);
+        x = begin > b && !isRegeleinde(begin[-1]) ? x + 1 : regel(x, e, leesbaar);
+    }
+}
+
+const char* Scanner::regel(const char* x, const char* e, const char* leesbaar) {
+    // As verwerk() does for a whole line, but the line's end is only looked for where it
+    // matters: a waypoint's first line is cut up to its end, and a country or closing
+    // line may only have spaces and tabs after its text. Any other line is done with at
+    // its first bytes, and the search goes on from there.
+    const auto begint = [&](std::string_view t) {
+        return std::size_t(leesbaar - x) >= t.size() && std::memcmp(x, t.data(), t.size()) == 0;
+    };
+    if (!inWaypoint_) {
+        if (!begint(wptBegin)) return x + 1;
+        const char* q = eersteRegeleinde(x, e);
+        verwerk(x, q, false);
+        return q;
+    }
+    if (begint(gevondenBegin)) {
+        // The four characters after the tag (fewer on a shorter line): the year of a date
+        // written year first. Spaces and tabs at the end of the line count for nothing.
+        const char* getal = x + gevondenBegin.size();
+        const char* eind = getal;
+        while (eind < getal + 4 && !isRegeleinde(*eind)) ++eind;
+        huidig_.jaargev = rondAfNaarInt16(numeriekeWaarde(std::string_view(getal, std::size_t(eind - getal))));
+        return eind;
+    }
+    const bool land = begint(landNederland);
+    if (!land && !begint(wptEind)) return x + 1;
+    const char* q = x + (land ? landNederland : wptEind).size();
+    while (isWit(*q)) ++q;
+    if (!isRegeleinde(*q)) return q;
+    if (land) huidig_.isnl = 1;
+    else sluitWaypoint();
+    return q;
 }
 
 void Scanner::bewaar(const char* b, const char* e) {
@@ -228,6 +253,7 @@ std::optional<std::string> GpxBestand::open() {
         fd_ = -1;
         return foutBijOpenen(pad_);
     }
+    grootte_ = std::uint64_t(st.st_size);
 #if defined(POSIX_FADV_SEQUENTIAL)
     ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 #endif
@@ -236,25 +262,35 @@ std::optional<std::string> GpxBestand::open() {
 
 std::optional<std::string> GpxBestand::scan(const WaypointAfnemer& afnemer) {
     if (fd_ < 0) return foutBijOpenen(pad_);
-    // Small enough that each block is still in the cache when it is scanned, and that a
-    // small file does not pay for touching a large fresh buffer.
-    constexpr std::size_t blokgrootte = 1 << 18;
-    const std::unique_ptr<char[]> blok(new char[blokgrootte]);
     Scanner scanner(afnemer);
-    std::optional<std::string> fout;
-    for (;;) {
-        const ssize_t n = ::read(fd_, blok.get(), blokgrootte);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fout = foutBijOpenen(pad_);
-            break;
+    bool gelezen;
+    // A large file is mapped and read ahead on a second thread, so that bringing its
+    // pages in and searching them overlap and nothing is copied. A small one is not worth
+    // a thread, and a file that cannot be mapped is read in blocks.
+    std::optional<Vooruitlezer> lezer;
+    if (grootte_ > 2 * venstergrootte) {
+        try {
+            lezer.emplace(fd_, grootte_, venstergrootte, vensters);
+        } catch (const std::system_error&) {
         }
-        scanner.voedt(blok.get(), std::size_t(n));
+    }
+    if (lezer) {
+        Vooruitlezer::Venster venster;
+        while ((venster = lezer->volgende()).lengte > 0) scanner.voedt(venster.data, venster.lengte);
+        gelezen = venster.fout == 0; // a file that shrank under the scan ends where it was cut
+        lezer.reset();
+    } else {
+        const std::unique_ptr<char[]> blok(new char[blokgrootte]);
+        ssize_t n;
+        while ((n = ::read(fd_, blok.get(), blokgrootte)) != 0) {
+            if (n > 0) scanner.voedt(blok.get(), std::size_t(n));
+            else if (errno != EINTR) break;
+        }
+        gelezen = n == 0;
     }
     ::close(fd_);
     fd_ = -1;
-    if (fout) return fout;
+    if (!gelezen) return foutBijOpenen(pad_);
     scanner.einde();
     return std::nullopt;
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "foundlog/zoekpad.h"
 #include "grid/vak.h"
 
 namespace kz {
@@ -26,11 +27,14 @@ struct Waypoint {
 using WaypointAfnemer = std::function<void(const Waypoint&)>;
 
 // Push scanner: feed it the bytes of a file in pieces of any size, then call einde().
-// A line ends at CR, CRLF or LF. Only a bounded prefix of each line is kept (the four
-// recognised kinds of line are short), so memory stays bounded whatever the input.
+// A line ends at CR, CRLF or LF. Lines are not taken one by one: the bytes are searched
+// for the few places where a recognised line may begin (see zoekpad.h), and only those
+// lines are looked at. Only a bounded prefix of a line that runs over the end of a piece
+// is kept (the four recognised kinds of line are short), so memory stays bounded
+// whatever the input.
 class Scanner {
 public:
-    explicit Scanner(WaypointAfnemer afnemer);
+    explicit Scanner(WaypointAfnemer afnemer, Zoekpad pad = snelsteZoekpad());
 
     void voedt(const char* data, std::size_t lengte);
     void einde();
@@ -39,7 +43,8 @@ public:
     static constexpr std::size_t maxRegel = 4096;
 
 private:
-    void regel(const char* begin, const char* eind);
+    void regels(const char* begin, const char* eind, const char* leesbaar);
+    const char* regel(const char* begin, const char* eind, const char* leesbaar);
     void verwerk(const char* begin, const char* eind, bool afgekapt);
     void openWaypoint(std::string_view regel, bool afgekapt);
     void sluitWaypoint();
@@ -47,14 +52,14 @@ private:
     void sluitRest();
 
     WaypointAfnemer afnemer_;
+    Zoeker zoek_;
     bool inWaypoint_ = false;
     Waypoint huidig_;
 
     // A line that runs over the end of a piece: its prefix after leading white space.
-    bool heeftRest_ = false;   // a partial line is pending
+    bool heeftRest_ = false;    // a partial line is pending
     bool restBegonnen_ = false; // a non-white byte of the pending line has been seen
     bool restOverloop_ = false; // a non-white byte lies beyond maxRegel
-    bool vorigeCR_ = false;     // the previous piece ended in CR (an LF now is its CRLF)
     std::size_t restLengte_ = 0;
     char rest_[maxRegel];
 };
@@ -70,13 +75,17 @@ public:
 
     // Opens the file for reading; on failure returns the Dutch error text.
     std::optional<std::string> open();
-    // Reads the whole file in large blocks through a Scanner and closes it. On a read
-    // error returns the Dutch error text (the waypoints handed on so far stand).
+    // Reads the whole file through a Scanner and closes it. A large file is mapped and
+    // read ahead on a second thread; the afnemer is still called on this thread, in file
+    // order, and may take as long as it likes. A file that shrinks while it is read ends
+    // where it was cut. On a read error returns the Dutch error text (the waypoints
+    // handed on so far stand).
     std::optional<std::string> scan(const WaypointAfnemer& afnemer);
 
 private:
     std::string pad_;
     int fd_ = -1;
+    std::uint64_t grootte_ = 0; // when opened
 };
 
 // Opens and scans the file at pad; on failure returns a Dutch error text naming the path.
