@@ -7,24 +7,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
-#include <optional>
-#include <string>
 #include <string_view>
 
 #include "foundlog/zoekpad.h"
-#include "grid/vak.h"
+#include "foundlog/waypoint.h"
 
 namespace kz {
-
-// One completed waypoint, as the scan hands it to the tally.
-struct Waypoint {
-    Vak vak;             // cell of its coordinate (may lie outside the grid)
-    int16_t jaargev = 0; // found year; 0 without a found-date line
-    int16_t isnl = 0;    // 1 once its country line named the Netherlands
-};
-
-using WaypointAfnemer = std::function<void(const Waypoint&)>;
 
 // Push scanner: feed it the bytes of a file in pieces of any size, then call einde().
 // A line ends at CR, CRLF or LF. Lines are not taken one by one: the bytes are searched
@@ -63,35 +51,5 @@ private:
     std::size_t restLengte_ = 0;
     char rest_[maxRegel];
 };
-
-// A GPX file opened for one scan. Opening and scanning are separate steps, so that a
-// pass can stop before it changes anything when the file cannot be opened.
-class GpxBestand {
-public:
-    explicit GpxBestand(std::string pad);
-    ~GpxBestand();
-    GpxBestand(const GpxBestand&) = delete;
-    GpxBestand& operator=(const GpxBestand&) = delete;
-
-    // Opens the file for reading; on failure returns the Dutch error text.
-    std::optional<std::string> open();
-    // Reads the whole file through a Scanner and closes it. A large file is mapped and
-    // read ahead on a second thread; the afnemer is still called on this thread, in file
-    // order, and may take as long as it likes. A file that shrinks while it is read ends
-    // where it was cut. On a read error returns the Dutch error text (the waypoints
-    // handed on so far stand).
-    std::optional<std::string> scan(const WaypointAfnemer& afnemer);
-
-private:
-    std::string pad_;
-    int fd_ = -1;
-    std::uint64_t grootte_ = 0; // when opened
-};
-
-// Opens and scans the file at pad; on failure returns a Dutch error text naming the path.
-std::optional<std::string> scanBestand(const std::string& pad, const WaypointAfnemer& afnemer);
-
-// "Het GPX-bestand kan niet worden geopend:", a line break, and the path.
-std::string foutBijOpenen(const std::string& pad);
 
 } // namespace kz

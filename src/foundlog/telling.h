@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "foundlog/scanner.h"
+#include "foundlog/waypoint.h"
 #include "foundlog/waarschuwing.h"
 #include "grid/gevonden.h"
 #include "grid/nlmasker.h"

@@ -26,7 +26,7 @@ void sorteerJaren(std::array<int, 3>& jaren) {
 std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering,
                                        const NlMasker& nl, const Waarschuwer& waarschuwer) {
     Telling telling(nl, waarschuwer);
-    if (bestand.scan([&telling](const Waypoint& wp) { telling.tel(wp); })) return std::nullopt;
+    if (!bestand.scan([&telling](const Waypoint& wp) { telling.tel(wp); })) return std::nullopt;
 
     std::optional<Overzicht> o(std::in_place);
     o->jaren = jaren;

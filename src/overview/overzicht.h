@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "foundlog/scanner.h"
+#include "foundlog/gpxbestand.h"
 #include "foundlog/waarschuwing.h"
 #include "grid/nlmasker.h"
 #include "overview/kaarten.h"

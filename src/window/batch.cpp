@@ -41,7 +41,7 @@ int voerBatchUit(const Opdracht& opdracht) {
         meld(meldingen::fout(), regels[0] + QLatin1Char(' ') + regels[1]);
         return 1;
     };
-    if (bestand.open()) return leesfout();
+    if (!bestand.open()) return leesfout();
 
     // Without --jaren, the years that the window selects at start.
     std::array<int, 3> jaren{};

@@ -44,7 +44,7 @@ Form1::Uitkomst Form1::maakOverzicht() {
         tk::MsgBox(*this, regels[0] + QLatin1Char('\n') + regels[1], tk::vbCritical, meldingen::fout());
         return Uitkomst::NietGelezen;
     };
-    if (bestand.open()) return meldLeesfout();
+    if (!bestand.open()) return meldLeesfout();
 
     // The three years in ascending order, in the boxes and on the year maps.
     std::array<int, 3> posities{jaar[0]->currentIndex(), jaar[1]->currentIndex(), jaar[2]->currentIndex()};

@@ -13,6 +13,7 @@
 
 #include <unistd.h>
 
+#include "foundlog/gpxbestand.h"
 #include "foundlog/scanner.h"
 #include "grid/grid.h"
 
@@ -36,8 +37,8 @@ TEST(Gpxgen, ScannerLeestDeSamenvattingTerugEnHetZaadBepaaltHetBestand) {
     kz::leesnl(nl);
     Samenvatting gelezen;
     kz::GpxBestand bestand(pad);
-    ASSERT_FALSE(bestand.open());
-    ASSERT_FALSE(bestand.scan([&](const kz::Waypoint& w) {
+    ASSERT_TRUE(bestand.open());
+    ASSERT_TRUE(bestand.scan([&](const kz::Waypoint& w) {
         ++gelezen.vondsten;
         if (!w.isnl) return;
         ++gelezen.nederland;

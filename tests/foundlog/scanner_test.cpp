@@ -9,12 +9,12 @@
 
 #include <unistd.h>
 
+#include "foundlog/gpxbestand.h"
 #include "foundlog/scanner.h"
 
 namespace kz {
 namespace {
 
-using ::testing::HasSubstr;
 
 struct Gelezen {
     int rij, kolom, jaar, nl;
@@ -217,25 +217,20 @@ TEST(ScanBestand, ReadsSmallAndLargeFilesAndReportsOneThatCannotBeOpened) {
         for (int i = 0; i < n; ++i) inhoud += waypoint("52.37", "4.89", "2008", "Netherlands");
         std::ofstream(pad, std::ios::binary) << inhoud;
         aantal = 0;
-        EXPECT_FALSE(scanBestand(pad, [&](const Waypoint& w) { aantal += w.jaargev == 2008 && w.isnl; }).has_value());
+        EXPECT_TRUE(scanBestand(pad, [&](const Waypoint& w) { aantal += w.jaargev == 2008 && w.isnl; }));
         EXPECT_EQ(aantal, n);
     }
     aantal = 0;
-    EXPECT_FALSE(scanBestand(pad, [&](const Waypoint&) {
+    EXPECT_TRUE(scanBestand(pad, [&](const Waypoint&) {
         if (++aantal == 10000) std::filesystem::resize_file(pad, 1 << 20);
-    }).has_value());
+    }));
     EXPECT_GE(aantal, 10000);
     EXPECT_LT(aantal, 60000);
     aantal = 0;
 
     const auto ontbreekt = (map / "weg.gpx").string();
-    const auto fout = scanBestand(ontbreekt, [&](const Waypoint&) { ++aantal; });
-    ASSERT_TRUE(fout.has_value());
-    EXPECT_THAT(*fout, HasSubstr("Het GPX-bestand kan niet worden geopend:"));
-    EXPECT_THAT(*fout, HasSubstr(ontbreekt));
-    const auto isMap = scanBestand(map.string(), [&](const Waypoint&) { ++aantal; });
-    ASSERT_TRUE(isMap.has_value());
-    EXPECT_THAT(*isMap, HasSubstr(map.string()));
+    EXPECT_FALSE(scanBestand(ontbreekt, [&](const Waypoint&) { ++aantal; }));
+    EXPECT_FALSE(scanBestand(map.string(), [&](const Waypoint&) { ++aantal; }));
     EXPECT_EQ(aantal, 0);
     std::filesystem::remove_all(map);
 }

@@ -95,7 +95,7 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
     // The maps are the overview that the core makes of the same file; a find of the last
     // year of the lists shows on the main map and on its year map.
     GpxBestand bestand((map + "/vondsten café.gpx").toStdString());
-    ASSERT_FALSE(bestand.open());
+    ASSERT_TRUE(bestand.open());
     const std::optional<Overzicht> o = maakOverzicht(bestand, {2003, 2009, 2015}, true, f.nl, {});
     ASSERT_TRUE(o);
     for (int k = 0; k < aantalVakken; ++k)
