@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <sstream>
@@ -16,6 +17,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -26,12 +29,13 @@
 namespace kz::proces {
 
 struct Opties {
-    std::vector<std::string> argumenten; // after the program name
+    std::vector<std::string> argumenten{}; // after the program name
     std::string map = ".";               // working folder of the child
-    // The whole environment besides PATH, HOME and the sanitizer options, passed on unless set here.
-    std::vector<std::string> omgeving = {"LANG=C", "LC_ALL=C", "QT_QPA_PLATFORM=offscreen"};
+    // The whole environment besides PATH, HOME and the sanitizer options, passed on unless
+    // set here. No platform and no display: the batch mode has to choose offscreen itself.
+    std::vector<std::string> omgeving = {"LANG=nl_NL.UTF-8"};
     // Largest file the child may write, with SIGXFSZ ignored: a write beyond it fails.
-    std::optional<rlim_t> maxBestand;
+    std::optional<rlim_t> maxBestand{};
     std::chrono::seconds limiet{120};
 };
 
@@ -119,5 +123,31 @@ inline std::vector<std::string> regels(const std::string& tekst) {
     for (std::string r; std::getline(in, r);) uit.push_back(r);
     return uit;
 }
+
+// A test that runs the built program in a new folder of its own, removed afterwards.
+class Programma : public ::testing::Test {
+protected:
+    void TearDown() override {
+        std::error_code fout;
+        for (const auto& item : std::filesystem::recursive_directory_iterator(map, fout))
+            if (item.is_directory(fout)) std::filesystem::permissions(item.path(), std::filesystem::perms::owner_all, fout);
+        std::filesystem::remove_all(map, fout);
+    }
+    void schrijf(const std::string& naam, const std::string& inhoud) const {
+        std::ofstream(map / naam, std::ios::binary) << inhoud;
+    }
+    // Runs the program in the test's folder, with a small AddressSanitizer quarantine that
+    // keeps the runs with many warnings quick.
+    Uitkomst draai(std::vector<std::string> argumenten, Opties o = {},
+                   const std::function<void(pid_t)>& tijdens = {}) const {
+        o.argumenten = std::move(argumenten);
+        o.map = map.string();
+        const char* asan = std::getenv("ASAN_OPTIONS");
+        o.omgeving.push_back(std::string("ASAN_OPTIONS=") + (asan ? asan : "") + ":quarantine_size_mb=8");
+        return proces::draai(KZ_PROGRAMMA, o, tijdens);
+    }
+
+    const std::filesystem::path map = nieuweMap("kz-programma");
+};
 
 } // namespace kz::proces

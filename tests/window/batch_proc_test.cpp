@@ -5,14 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
-#include <vector>
 
 #include <QImage>
 #include <QImageReader>
@@ -40,10 +36,9 @@ std::string lees(const fs::path& pad) {
 
 QImage rgb32(const QString& pad) { return QImage(pad).convertToFormat(QImage::Format_RGB32); }
 
-class Batch : public ::testing::Test {
+class Batch : public proces::Programma {
 protected:
     void SetUp() override {
-        map = proces::nieuweMap("kz-batch");
         // Amsterdam twice (2008, 2009), Utrecht (2008), Eindhoven (2014); Dutch finds in a North
         // Sea cell (2009) and south of the grid; a Belgian find; a Dutch waypoint never found.
         test::Gpx("\n")
@@ -52,17 +47,6 @@ protected:
             .wpt("50.85", "4.35", 2008, "Belgium").wpt("52.0", "5.0", 0)
             .schrijf(map / "gevonden.gpx");
     }
-    void TearDown() override {
-        std::error_code fout;
-        fs::remove_all(map, fout);
-    }
-    // No QT_QPA_PLATFORM and no display: the batch mode has to choose offscreen itself.
-    Uitkomst draai(std::vector<std::string> argumenten, std::vector<std::string> omgeving = {"LANG=nl_NL.UTF-8"},
-                   std::chrono::seconds limiet = std::chrono::seconds(120)) {
-        return proces::draai(KZ_PROGRAMMA, {std::move(argumenten), map.string(), std::move(omgeving), {}, limiet});
-    }
-
-    fs::path map;
 };
 
 TEST_F(Batch, ResultaatRegelsMeldingenEnAfbeelding) {
@@ -131,7 +115,7 @@ TEST_F(Batch, DecimaalTekenVolgtDeLocale) {
         {{"LC_NUMERIC=de_DE.UTF-8", "LANG=en_US.UTF-8"}, ","}, {{"LC_NUMERIC=en_GB.UTF-8", "LANG=nl_NL.UTF-8"}, "."}};
     for (const auto& [omgeving, t] : gevallen) {
         SCOPED_TRACE(::testing::PrintToString(omgeving));
-        const Uitkomst a = draai({"--jaren", "2008,2009,2014", "gevonden.gpx"}, omgeving);
+        const Uitkomst a = draai({"--jaren", "2008,2009,2014", "gevonden.gpx"}, {.omgeving = omgeving});
         EXPECT_EQ(a.status, 0);
         EXPECT_THAT(regels(a.uit), ::testing::Contains("Bezochte cache-regio: 3 0" + t + "5%"));
         EXPECT_THAT(a.fout, HasSubstr("N53" + t + "45  E3" + t + "36 "));
@@ -159,7 +143,7 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
 }
 
 TEST_F(Batch, ZonderArgumentenOpentHetVenster) {
-    const Uitkomst a = draai({}, {"LANG=nl_NL.UTF-8", "QT_QPA_PLATFORM=offscreen"}, std::chrono::seconds(1));
+    const Uitkomst a = draai({}, {.omgeving = {"LANG=nl_NL.UTF-8", "QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)});
     EXPECT_TRUE(a.verlopen) << "status " << a.status << ": " << a.fout;
     EXPECT_EQ(a.uit, "");
 }

@@ -19,14 +19,6 @@
 #include "support/gpx.h"
 #include "support/proces.h"
 
-// AddressSanitizer holds on to freed memory: only a plain build shows what the program keeps.
-#if defined(__SANITIZE_ADDRESS__)
-#define KZ_ONDER_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define KZ_ONDER_ASAN 1
-#endif
-#endif
 
 namespace fs = std::filesystem;
 using namespace ::testing;
@@ -42,31 +34,7 @@ std::tuple<int, std::string, std::string> gezien(const Uitkomst& u) { return {u.
 
 using kz::test::Gpx;
 
-class Vijandig : public ::testing::Test {
-protected:
-    void SetUp() override {
-        map_ = kz::proces::nieuweMap("kz-vijandig");
-    }
-    void TearDown() override {
-        std::error_code fout;
-        fs::permissions(map_ / "kaarten", fs::perms::owner_all, fout);
-        fs::remove_all(map_, fout);
-    }
-    void schrijf(const std::string& naam, const std::string& inhoud) const {
-        std::ofstream(map_ / naam, std::ios::binary) << inhoud;
-    }
-    // Runs the program in the test's folder, with a small AddressSanitizer quarantine that
-    // keeps the runs with many warnings quick.
-    Uitkomst draai(std::vector<std::string> argumenten, std::optional<rlim_t> maxBestand = {},
-                   const std::function<void(pid_t)>& tijdens = {}) const {
-        kz::proces::Opties o{.argumenten = std::move(argumenten), .map = map_.string(), .maxBestand = maxBestand};
-        const char* asan = std::getenv("ASAN_OPTIONS");
-        o.omgeving.push_back(std::string("ASAN_OPTIONS=") + (asan ? asan : "") + ":quarantine_size_mb=8");
-        return kz::proces::draai(KZ_PROGRAMMA, o, tijdens);
-    }
-
-    fs::path map_;
-};
+using Vijandig = kz::proces::Programma;
 
 // No waypoint at all, whether the file is empty or one line of a gigabyte: every count
 // is zero, no warning, and the long line costs no memory beyond what the empty run needs.
@@ -78,18 +46,18 @@ TEST_F(Vijandig, EmptyHugeAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     const Uitkomst leeg = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
     ASSERT_EQ(leeg.status, 0) << leeg.fout;
     EXPECT_EQ(leeg.fout, "");
-    EXPECT_THAT(regels(leeg.uit), IsSupersetOf({"Aantal gevonden caches: 0", "Bezochte cache-regio: 0 0.0%"}));
+    EXPECT_THAT(regels(leeg.uit), IsSupersetOf({"Aantal gevonden caches: 0", "Bezochte cache-regio: 0 0,0%"}));
 
     // Sparse: a waypoint's first line that runs on for a gigabyte of NUL bytes.
     schrijf("groot.gpx", "<wpt lat=\"52.37\" lon=\"4.89\">");
-    fs::resize_file(map_ / "groot.gpx", gigabyte);
+    fs::resize_file(map / "groot.gpx", gigabyte);
     const Uitkomst groot = draai({"--uitvoer", "uit.bmp", "groot.gpx"});
-    fs::remove(map_ / "groot.gpx");
+    fs::remove(map / "groot.gpx");
     EXPECT_EQ(gezien(groot), gezien(leeg));
     EXPECT_LT(groot.piekKb - leeg.piekKb, 48 * 1024) << groot.piekKb << " KB against " << leeg.piekKb << " KB";
 
     {
-        std::ofstream uit(map_ / "vol.gpx", std::ios::binary); // piece by piece: no large buffer in the test
+        std::ofstream uit(map / "vol.gpx", std::ios::binary); // piece by piece: no large buffer in the test
         for (int i = 0; i < 100000; ++i) uit << Gpx::waypoint("53.45", "3.36", "2009"); // a North Sea cell
         for (int i = 0; i < 40000; ++i) uit << Gpx::waypoint("52.37", "4.89", "2009");  // Amsterdam
         const std::string elders[] = {Gpx::waypoint("51.55", "5.55", "2010"), Gpx::waypoint("52.09", "5.12", "2010"),
@@ -99,15 +67,16 @@ TEST_F(Vijandig, EmptyHugeAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     }
     const Uitkomst vol = draai({"--kleurschakering", "--jaren", "2011,2009,2010", "vol.gpx"});
     ASSERT_EQ(vol.status, 0) << vol.fout.substr(0, 500);
-    EXPECT_THAT(regels(vol.uit), IsSupersetOf({"Bezochte cache-regio: 5 0.8%", "Gevonden cache in 'fake'-Regio (1)",
+    EXPECT_THAT(regels(vol.uit), IsSupersetOf({"Bezochte cache-regio: 5 0,8%", "Gevonden cache in 'fake'-Regio (1)",
                                                "Aantal gevonden Nederlandse caches: 160000",
                                                "Aantal gevonden caches: 162000", "2009: 1 (1)", "2010: 4 (4)"}));
     EXPECT_THAT(regels(vol.fout),
-                AllOf(SizeIs(100000), Each(Eq("Fake?: Een cache met de coordinaten: N53.45  E3.36 ligt in een 'fake'-"
+                AllOf(SizeIs(100000), Each(Eq("Fake?: Een cache met de coordinaten: N53,45  E3,36 ligt in een 'fake'-"
                                               "gebied. Mail naar kavelzicht@example.org en stuur uw GPX-bestand indien "
                                               "u meent dat in dit gebied wel een cache gevonden is."))));
     EXPECT_EQ(vol.fout.back(), '\n');
-#ifndef KZ_ONDER_ASAN
+// AddressSanitizer holds on to freed memory: only a plain build shows what the program keeps.
+#ifndef __SANITIZE_ADDRESS__
     EXPECT_LT(vol.piekKb - leeg.piekKb, 16 * 1024) << vol.piekKb << " KB against " << leeg.piekKb << " KB";
 #endif
 }
@@ -145,26 +114,26 @@ TEST_F(Vijandig, BytesThatAreNoTextChangeNothingButTheLinesTheySpoil) {
     const Uitkomst u = draai({"kapot.gpx"});
     ASSERT_EQ(u.status, 0) << u.fout;
     EXPECT_THAT(regels(u.uit), IsSupersetOf({"Aantal gevonden caches: 3", "Aantal gevonden Nederlandse caches: 2",
-                                             "Bezochte cache-regio: 0 0.0%"}));
-    EXPECT_THAT(regels(u.fout), ElementsAre(StartsWith("Verdwaald?: Een cache met de coordinaten: N5  E4.89 "),
-                                            StartsWith("Verdwaald?: Een cache met de coordinaten: N52.37  E0 ")));
+                                             "Bezochte cache-regio: 0 0,0%"}));
+    EXPECT_THAT(regels(u.fout), ElementsAre(StartsWith("Verdwaald?: Een cache met de coordinaten: N5  E4,89 "),
+                                            StartsWith("Verdwaald?: Een cache met de coordinaten: N52,37  E0 ")));
 }
 
 // A file that is not there, a folder, a device that never ends and a named pipe without
 // a writer, each chosen as the GPX file: the run ends at once with the read error and
 // writes no bitmap.
 TEST_F(Vijandig, ChosenFileThatIsNoRegularFileIsRefusedWithoutWaiting) {
-    fs::create_directory(map_ / "x.gpx");
-    fs::create_symlink("/dev/zero", map_ / "nul.gpx");
-    ASSERT_EQ(::mkfifo((map_ / "pijp.gpx").c_str(), 0644), 0);
+    fs::create_directory(map / "x.gpx");
+    fs::create_symlink("/dev/zero", map / "nul.gpx");
+    ASSERT_EQ(::mkfifo((map / "pijp.gpx").c_str(), 0644), 0);
     for (const char* naam : {"weg.gpx", "x.gpx", "nul.gpx", "pijp.gpx"}) {
         const Uitkomst u = draai({naam});
         EXPECT_FALSE(u.verlopen) << naam;
         EXPECT_EQ(u.status, 1);
         EXPECT_EQ(u.uit, "");
-        EXPECT_EQ(u.fout, "Fout: Het GPX-bestand kan niet worden geopend: " + (map_ / naam).string() + "\n");
+        EXPECT_EQ(u.fout, "Fout: Het GPX-bestand kan niet worden geopend: " + (map / naam).string() + "\n");
     }
-    EXPECT_FALSE(fs::exists(map_ / "Kavelzicht.bmp"));
+    EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
 }
 
 // The file is cut short while the program reads it, below the point it has reached:
@@ -179,7 +148,7 @@ TEST_F(Vijandig, FileThatShrinksWhileReadEndsTheScanWithWhatWasRead) {
     // The export followed by a sparse tail of 4 GB, far more than the program reads before
     // it is stopped. Once the reader is past the export: stop it, cut the file below its
     // position, and let it go on.
-    const fs::path pad = map_ / "krimp.gpx";
+    const fs::path pad = map / "krimp.gpx";
     schrijf("krimp.gpx", kop);
     fs::resize_file(pad, 4 * gigabyte);
     const Uitkomst u = draai({"--uitvoer", "kop.bmp", "krimp.gpx"}, {}, [&](pid_t pid) {
@@ -213,22 +182,22 @@ TEST_F(Vijandig, FileThatShrinksWhileReadEndsTheScanWithWhatWasRead) {
 TEST_F(Vijandig, BitmapThatCannotBeWrittenLeavesTheOldOneIntact) {
     const std::string oud = "BM oude afbeelding";
     schrijf("een.gpx", Gpx::waypoint("52.37", "4.89", "2009"));
-    fs::create_directory(map_ / "kaarten");
+    fs::create_directory(map / "kaarten");
     schrijf("kaarten/Kavelzicht.bmp", oud);
     auto controleer = [&](const Uitkomst& u) {
         EXPECT_EQ(u.status, 1);
         EXPECT_EQ(regels(u.uit).size(), 9u); // the statistics, but no "Overzicht opgeslagen als"
         EXPECT_EQ(u.fout, "Fout: Het overzicht kan niet worden opgeslagen als " +
-                              (map_ / "kaarten" / "Kavelzicht.bmp").string() + "\n");
-        std::ifstream in(map_ / "kaarten" / "Kavelzicht.bmp", std::ios::binary);
+                              (map / "kaarten" / "Kavelzicht.bmp").string() + "\n");
+        std::ifstream in(map / "kaarten" / "Kavelzicht.bmp", std::ios::binary);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), oud);
-        EXPECT_EQ(std::distance(fs::directory_iterator(map_ / "kaarten"), fs::directory_iterator()), 1);
+        EXPECT_EQ(std::distance(fs::directory_iterator(map / "kaarten"), fs::directory_iterator()), 1);
     };
     // The disk is full: the new bitmap cannot be written completely.
-    controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}, 64 * 1024));
+    controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}, {.maxBestand = 64 * 1024}));
     // A folder without write permission (only when permissions stop this user).
     if (::geteuid() != 0) {
-        fs::permissions(map_ / "kaarten", fs::perms::owner_read | fs::perms::owner_exec);
+        fs::permissions(map / "kaarten", fs::perms::owner_read | fs::perms::owner_exec);
         controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}));
     }
 }
