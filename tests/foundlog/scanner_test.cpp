@@ -68,7 +68,7 @@ TEST(Scanner, ReadsWhatTheReferenceReads) {
         {wpt + "</wpt>\r\n" + wpt + "<gsak:UserFound></gsak:UserFound>\r\n</wpt>\r\n" + wpt +
          "<gsak:UserFound>15-05-2008</gsak:UserFound>\r\n</wpt>\r\n" + wpt + "<gsak:UserFound>-3</gsak:UserFound>\r\n"
          "</wpt>\r\n" + wpt + "<gsak:UserFound>9E99\r\n</wpt>\r\n" + wpt + "<gsak:UserFound>-9E9\r\n</wpt>\r\n" + wpt +
-         "<gsak:UserFound>2005</gsak:UserFound>\r\n<gsak:UserFound>2007\r\n</wpt>\r\n" + wpt +
+         "<gsak:UserFound>2005</gsak:UserFound>\r\n<gsak:UserFound>20071\r\n</wpt>\r\n" + wpt +
          "<gsak:userfound>2005</gsak:userfound>\r\n</wpt>\r\n" +
          "<wpt lat=\"52.37\" lon=\"4.89\"><gsak:UserFound>2008</gsak:UserFound>\r\n</wpt>\r\n",
          "523,58,0,0 523,58,0,0 523,58,15,0 523,58,-3,0 523,58,32767,0 523,58,-32768,0 523,58,2007,0 523,58,0,0 "
