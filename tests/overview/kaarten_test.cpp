@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "overview/kaarten.h"
+#include "support/gpx.h"
 
 namespace kz {
 namespace {
@@ -15,10 +16,7 @@ using Drie = std::array<int32_t, 3>;
 
 class KaartenTest : public ::testing::Test {
 protected:
-    KaartenTest() {
-        leesnl(nl);
-        for (int i = 0; i < aantalVakken; ++i) (nl(rijVanIndex(i), kolomVanIndex(i)) ? binnen : buiten).push_back(i);
-    }
+    KaartenTest() { leesnl(nl); }
     // Dutch finds in cell i as the tally records them: in the year slot, when the year
     // has one, and in the all-years slot.
     void vondst(int i, int jaar, int aantal = 1) {
@@ -36,7 +34,7 @@ protected:
 
     NlMasker nl;
     Gevonden gevonden;
-    std::vector<int> binnen, buiten; // vakindex of the cells inside and outside the mask
+    const std::vector<int> binnen = test::Gpx::vakken(true), buiten = test::Gpx::vakken(false);
 };
 
 TEST_F(KaartenTest, ColoursOfEveryKindOfCellOnEveryMap) {
