@@ -1,6 +1,9 @@
 // The batch mode of the built program, run as a separate process in a folder of its own:
-// standard output and error, exit status and the bitmap it writes. What the pass counts
-// and colours is proven on the window; here only the contract of the command line.
+// standard output and error, exit status and the picture it writes (what the pass counts
+// and colours is proven on the window), and hostile input: files that are empty, huge,
+// not text, not files, shrinking under the reader, crowded with warnings or counts
+// beyond 16 bits, and a picture that cannot be written. The program must end, with the
+// right counts, in bounded memory, and never damage an earlier picture.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -9,10 +12,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <tuple>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QImage>
 #include <QImageReader>
 
+#include "gpxgen.h"
 #include "support/gpx.h"
 #include "support/proces.h"
 
@@ -22,10 +31,14 @@ namespace {
 namespace fs = std::filesystem;
 using proces::regels;
 using proces::Uitkomst;
-using ::testing::ElementsAre;
-using ::testing::EndsWith;
-using ::testing::HasSubstr;
-using ::testing::StartsWith;
+using namespace ::testing;
+using test::Gpx;
+using Vijandig = proces::Programma;
+
+constexpr long long gigabyte = 1LL << 30;
+
+// What a run shows: exit status, standard output and standard error.
+std::tuple<int, std::string, std::string> gezien(const Uitkomst& u) { return {u.status, u.uit, u.fout}; }
 
 const std::string gebruik = "Gebruik: kavelzicht [--jaren J1,J2,J3] [--kleurschakering] [--uitvoer PAD] GPX-BESTAND";
 
@@ -140,12 +153,176 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     const Uitkomst versie = draai({"--version"});
     EXPECT_EQ(versie.status, 0);
     EXPECT_EQ(versie.uit, std::string("Kavelzicht ") + KZ_VERSIE + "\n");
+    // Without arguments the window opens and waits.
+    const Uitkomst venster = draai({}, {.omgeving = {"QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)});
+    EXPECT_TRUE(venster.verlopen) << "status " << venster.status << ": " << venster.fout;
 }
 
-TEST_F(Batch, ZonderArgumentenOpentHetVenster) {
-    const Uitkomst a = draai({}, {.omgeving = {"LANG=nl_NL.UTF-8", "QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)});
-    EXPECT_TRUE(a.verlopen) << "status " << a.status << ": " << a.fout;
-    EXPECT_EQ(a.uit, "");
+
+// No waypoint at all, whether the file is empty or one line of a gigabyte: every count
+// is zero, no warning, and the long line costs no memory beyond what the empty run needs.
+// A crowded file: 100,000 Dutch finds in one sea cell give a warning line each, in full,
+// written as they come rather than gathered in memory; counts beyond 16 bits, in one
+// cell and in total, with the shading on, stay exact.
+TEST_F(Vijandig, EmptyHugeAndCrowdedFilesGiveExactCountsInBoundedMemory) {
+    schrijf("leeg.gpx", "");
+    const Uitkomst leeg = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
+    ASSERT_EQ(leeg.status, 0) << leeg.fout;
+    EXPECT_EQ(leeg.fout, "");
+    EXPECT_THAT(regels(leeg.uit), IsSupersetOf({"Aantal gevonden caches: 0", "Bezochte cache-regio: 0 0,0%"}));
+
+    // Sparse: a waypoint's first line that runs on for a gigabyte of NUL bytes.
+    schrijf("groot.gpx", "<wpt lat=\"52.37\" lon=\"4.89\">");
+    fs::resize_file(map / "groot.gpx", gigabyte);
+    const Uitkomst groot = draai({"--uitvoer", "uit.bmp", "groot.gpx"});
+    fs::remove(map / "groot.gpx");
+    EXPECT_EQ(gezien(groot), gezien(leeg));
+    EXPECT_LT(groot.piekKb - leeg.piekKb, 48 * 1024) << groot.piekKb << " KB against " << leeg.piekKb << " KB";
+
+    {
+        std::ofstream uit(map / "vol.gpx", std::ios::binary); // piece by piece: no large buffer in the test
+        for (int i = 0; i < 100000; ++i) uit << Gpx::waypoint("53.45", "3.36", "2009"); // a North Sea cell
+        for (int i = 0; i < 40000; ++i) uit << Gpx::waypoint("52.37", "4.89", "2009");  // Amsterdam
+        const std::string elders[] = {Gpx::waypoint("51.55", "5.55", "2010"), Gpx::waypoint("52.09", "5.12", "2010"),
+                                      Gpx::waypoint("53.21", "6.56", "2010"), Gpx::waypoint("51.92", "4.48", "2010")};
+        for (int i = 0; i < 20000; ++i) uit << elders[i % 4];
+        for (int i = 0; i < 2000; ++i) uit << Gpx::waypoint("51.2", "4.4", "2010", "Belgium");
+    }
+    const Uitkomst vol = draai({"--kleurschakering", "--jaren", "2011,2009,2010", "vol.gpx"});
+    ASSERT_EQ(vol.status, 0) << vol.fout.substr(0, 500);
+    EXPECT_THAT(regels(vol.uit), IsSupersetOf({"Bezochte cache-regio: 5 0,8%", "Gevonden cache in 'fake'-Regio (1)",
+                                               "Aantal gevonden Nederlandse caches: 160000",
+                                               "Aantal gevonden caches: 162000", "2009: 1 (1)", "2010: 4 (4)"}));
+    EXPECT_THAT(regels(vol.fout),
+                AllOf(SizeIs(100000), Each(Eq("Fake?: Een cache met de coordinaten: N53,45  E3,36 ligt in een 'fake'-"
+                                              "gebied. Mail naar kavelzicht@example.org en stuur uw GPX-bestand indien "
+                                              "u meent dat in dit gebied wel een cache gevonden is."))));
+    EXPECT_EQ(vol.fout.back(), '\n');
+// AddressSanitizer holds on to freed memory: only a plain build shows what the program keeps.
+#ifndef __SANITIZE_ADDRESS__
+    EXPECT_LT(vol.piekKb - leeg.piekKb, 16 * 1024) << vol.piekKb << " KB against " << leeg.piekKb << " KB";
+#endif
+}
+
+// NUL bytes and invalid UTF-8 are lines like any other: between and inside the waypoints
+// of a real export they change nothing, and inside the recognised lines they end a
+// number or spoil a match as any other stray character would.
+TEST_F(Vijandig, BytesThatAreNoTextChangeNothingButTheLinesTheySpoil) {
+    const std::string schoon =
+        gpxgen::genereer({.zaad = 11, .vondsten = 120, .kort = true, .zeevondsten = 2, .buitenRaster = 1});
+    const std::string rommel[] = {std::string(9000, '\0'), "\xc0\xaf\xed\xa0\x80\xff\xfe", std::string("  \x80\x80\0<", 6),
+                                  "<\xff\xfe<wpt lat=\"52.1\" lon=\"4.1\">", std::string("\0<gsak:UserFound>2009", 21)};
+    // A line of junk after every line of the export.
+    std::string vies = "\xff\xfe" + std::string("\0<\0g\0p\0x\0\r\n", 11);
+    for (std::size_t b = 0, e, k = 0; b < schoon.size(); b = e) {
+        e = std::min(schoon.find("\r\n", b), schoon.size() - 2) + 2;
+        vies += schoon.substr(b, e - b) + rommel[k++ % std::size(rommel)] + "\r\n";
+    }
+    vies += std::string("\xff\0\xfe", 3); // and a last line without a line end
+    schrijf("schoon.gpx", schoon);
+    schrijf("vies.gpx", vies);
+    const Uitkomst s = draai({"schoon.gpx"}), v = draai({"vies.gpx"});
+    ASSERT_EQ(v.status, 0) << v.fout;
+    EXPECT_THAT(regels(v.uit), Contains("Aantal gevonden caches: 120"));
+    EXPECT_EQ(gezien(v), gezien(s));
+    EXPECT_GE(regels(v.fout).size(), 3u); // the sea and outside finds, and any that chance put in a sea cell
+
+    std::string utf16; // a whole waypoint in UTF-16: nothing of it is recognised
+    for (char c : Gpx::waypoint("52.37", "4.89", "2009")) utf16 += std::string{c, '\0'};
+    schrijf("kapot.gpx", Gpx::waypoint(std::string("5\0" "2.37", 6), "4.89", "2009") +      // latitude stops at NUL: 5
+                             Gpx::waypoint("52.37", "\xff" "4.89", "2009") +                 // longitude unreadable: 0
+                             Gpx::waypoint("52.37", "4.89", std::string("\0" "2009", 5)) +   // no found year
+                             Gpx::waypoint("52.37", "4.89", "2009", std::string("Nether\0lands", 12)) + // not Dutch
+                             utf16);
+    const Uitkomst u = draai({"kapot.gpx"});
+    ASSERT_EQ(u.status, 0) << u.fout;
+    EXPECT_THAT(regels(u.uit), IsSupersetOf({"Aantal gevonden caches: 3", "Aantal gevonden Nederlandse caches: 2",
+                                             "Bezochte cache-regio: 0 0,0%"}));
+    EXPECT_THAT(regels(u.fout), ElementsAre(StartsWith("Verdwaald?: Een cache met de coordinaten: N5  E4,89 "),
+                                            StartsWith("Verdwaald?: Een cache met de coordinaten: N52,37  E0 ")));
+}
+
+// A file that is not there, a folder, a device that never ends and a named pipe without
+// a writer, each chosen as the GPX file: the run ends at once with the read error and
+// writes no bitmap.
+TEST_F(Vijandig, ChosenFileThatIsNoRegularFileIsRefusedWithoutWaiting) {
+    fs::create_directory(map / "x.gpx");
+    fs::create_symlink("/dev/zero", map / "nul.gpx");
+    ASSERT_EQ(::mkfifo((map / "pijp.gpx").c_str(), 0644), 0);
+    for (const char* naam : {"weg.gpx", "x.gpx", "nul.gpx", "pijp.gpx"}) {
+        const Uitkomst u = draai({naam});
+        EXPECT_FALSE(u.verlopen) << naam;
+        EXPECT_EQ(u.status, 1);
+        EXPECT_EQ(u.uit, "");
+        EXPECT_EQ(u.fout, "Fout: Het GPX-bestand kan niet worden geopend: " + (map / naam).string() + "\n");
+    }
+    EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
+}
+
+// The file is cut short while the program reads it, below the point it has reached:
+// the scan ends there, with the counts of what it read, and nothing breaks.
+TEST_F(Vijandig, FileThatShrinksWhileReadEndsTheScanWithWhatWasRead) {
+    std::string kop = Gpx::waypoint("53.45", "3.36", "2010"); // one warning
+    for (int i = 0; i < 100; ++i) kop += Gpx::waypoint("52.37", "4.89", "2009") + Gpx::waypoint("52.09", "5.12", "2010");
+    schrijf("kop.gpx", kop);
+    const Uitkomst verwacht = draai({"--uitvoer", "kop.bmp", "kop.gpx"});
+    ASSERT_THAT(regels(verwacht.uit), Contains("Aantal gevonden caches: 201")) << verwacht.fout;
+
+    // The export followed by a sparse tail of 4 GB, far more than the program reads before
+    // it is stopped. Once the reader is past the export: stop it, cut the file below its
+    // position, and let it go on.
+    const fs::path pad = map / "krimp.gpx";
+    schrijf("krimp.gpx", kop);
+    fs::resize_file(pad, 4 * gigabyte);
+    const Uitkomst u = draai({"--uitvoer", "kop.bmp", "krimp.gpx"}, {}, [&](pid_t pid) {
+        const std::string proc = "/proc/" + std::to_string(pid);
+        auto positie = [&] { // where the child reads in the file; its fdinfo starts with "pos: N"
+            std::error_code fout;
+            long long p = -1;
+            for (const auto& item : fs::directory_iterator(proc + "/fd", fout))
+                if (fs::read_symlink(item.path(), fout) == pad)
+                    std::ifstream(proc + "/fdinfo/" + item.path().filename().string()).ignore(4) >> p;
+            return p;
+        };
+        const auto tot = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (positie() < (1 << 20))
+            ASSERT_LT(std::chrono::steady_clock::now(), tot) << "the program ended or never got past the export";
+        siginfo_t info{};
+        ASSERT_EQ(::kill(pid, SIGSTOP), 0);
+        ASSERT_EQ(::waitid(P_PID, id_t(pid), &info, WSTOPPED | WEXITED | WNOWAIT), 0);
+        ASSERT_EQ(info.si_code, CLD_STOPPED) << "the program ended before the file could shrink";
+        EXPECT_LT(positie(), 4 * gigabyte);
+        fs::resize_file(pad, kop.size() / 2);
+        ::kill(pid, SIGCONT);
+    });
+    EXPECT_FALSE(u.verlopen);
+    EXPECT_EQ(gezien(u), gezien(verwacht));
+}
+
+// A bitmap that cannot be written, because the disk is full or the folder is not
+// writable, ends in the error and exit status 1 and leaves the old bitmap as it was,
+// with no temporary file left beside it.
+TEST_F(Vijandig, BitmapThatCannotBeWrittenLeavesTheOldOneIntact) {
+    const std::string oud = "BM oude afbeelding";
+    schrijf("een.gpx", Gpx::waypoint("52.37", "4.89", "2009"));
+    fs::create_directory(map / "kaarten");
+    schrijf("kaarten/Kavelzicht.bmp", oud);
+    auto controleer = [&](const Uitkomst& u) {
+        EXPECT_EQ(u.status, 1);
+        EXPECT_EQ(regels(u.uit).size(), 9u); // the statistics, but no "Overzicht opgeslagen als"
+        EXPECT_EQ(u.fout, "Fout: Het overzicht kan niet worden opgeslagen als " +
+                              (map / "kaarten" / "Kavelzicht.bmp").string() + "\n");
+        std::ifstream in(map / "kaarten" / "Kavelzicht.bmp", std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), oud);
+        EXPECT_EQ(std::distance(fs::directory_iterator(map / "kaarten"), fs::directory_iterator()), 1);
+    };
+    // The disk is full: the new bitmap cannot be written completely.
+    controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}, {.maxBestand = 64 * 1024}));
+    // A folder without write permission (only when permissions stop this user).
+    if (::geteuid() != 0) {
+        fs::permissions(map / "kaarten", fs::perms::owner_read | fs::perms::owner_exec);
+        controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}));
+    }
 }
 
 } // namespace
