@@ -4,10 +4,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "support/locale.h"
+#include "grid/grid.h"
 #include "window/meldingen.h"
 #include "window/opmaak.h"
-#include "window/overzichtteksten.h"
 #include "window/vaktekst.h"
 
 namespace kz {
@@ -33,20 +32,6 @@ TEST(Teksten, NumbersInTheFormOfTheLocale) {
                      opmaak::algemeen(1234.5, nl), opmaak::algemeen(-0.5, nl), opmaak::algemeen(1.0 / 3, nl),
                      opmaak::algemeen(1.5e-7, nl), opmaak::algemeen(52.0, nl), opmaak::algemeen(4.89, en)}),
               "52,37|1E+20|-9255700530942,12|0|0|0|1234,5|-0,5|0,333333333333333|1,5E-07|52|4.89");
-}
-
-TEST(Teksten, LabelsOfTheOverview) {
-    // The texts follow the locale passed, not the default one; counts have no group separator.
-    const test::LocaleWacht wacht("en_US.UTF-8");
-    const Overzicht o{
-        .jaren = {2005, 2009, 2012}, .totaal = 123456, .nltotaal = 40000,
-        .kaarten = {.nietbezocht = 392, .bezocht = 235, .zondernl = 689, .jrvak = {57, 0, 1316}, .nieuw = {12, 0, 140}},
-        .perc = {62.5199394f, 37.4800644f}};
-    const Overzichtteksten t = Overzichtteksten::van(o, nl);
-    EXPECT_EQ(samen({t.aantal[0], t.aantal[1], t.perc[0], t.perc[1], t.zonderNl, t.fake, t.nlcache, t.totcache}),
-              "392|235|62,5%|37,5%|Regio zonder Nederlandse caches (689)|Gevonden cache in 'fake'-Regio (0)|40000|123456");
-    EXPECT_EQ(samen({t.jaar[0], t.jaar[1], t.jaar[2], t.nrjr[0], t.nrjr[1], t.nrjr[2]}),
-              "2005|2009|2012|57 (12)|0 (0)|1316 (140)");
 }
 
 TEST(Teksten, WarningsAndCellTooltips) {
