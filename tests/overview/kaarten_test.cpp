@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "overview/kaarten.h"
+#include "overview/overzicht.h"
 #include "support/gpx.h"
 
 namespace kz {
@@ -83,6 +84,23 @@ TEST_F(KaartenTest, NewRegionsLookOnlyAtEarlierYearSlots) {
         vondst(binnen[i], jaar);
     EXPECT_EQ(tellers(kleur({2001, 2003, 2005}, false)), std::tuple(622, 5, 689, 0, Drie{2, 1, 2}, Drie{2, 1, 0}));
     EXPECT_EQ(tellers(kleur({2004, 2009, 2015}, false)), std::tuple(622, 5, 689, 0, Drie{2, 1, 0}, Drie{2, 0, 0}));
+}
+
+TEST(Aandeel, SinglePrecisionQuotientTimesHundred) {
+    // 5 of 627 is 0.797448158 in double precision.
+    EXPECT_EQ((std::array{aandeel(235, 392), aandeel(392, 235), aandeel(5, 622), aandeel(0, 627), aandeel(0, 0)}),
+              (std::array{37.4800644f, 62.5199394f, 0.797448099f, 0.0f, 0.0f}));
+}
+
+TEST(SorteerJaren, AscendingWithRepeats) {
+    // Every choice of three of these years, repeats included (2012, 2005, 2009 is n = 11).
+    const int j[] = {2005, 2009, 2012};
+    for (int n = 0; n < 27; ++n) {
+        std::array<int, 3> p{j[n % 3], j[n / 3 % 3], j[n / 9]}, verwacht = p;
+        std::sort(verwacht.begin(), verwacht.end());
+        sorteerJaren(p);
+        EXPECT_EQ(p, verwacht) << n;
+    }
 }
 
 } // namespace

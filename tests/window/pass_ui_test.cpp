@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QHelpEvent>
 #include <QImage>
 #include <QTemporaryDir>
@@ -27,11 +26,6 @@ static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace kz {
 namespace {
-
-QByteArray lees(const QString& pad) {
-    QFile f(pad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // What a pass shows in text: the eleven statistics labels, the year-frame captions and
 // the year boxes.
@@ -148,7 +142,7 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
     // The picture to the pixel (layout, fonts, texts, legends, map colours): the panel
     // without "&Terug" and with the class legend as wide as the statistics frame; on
     // screen both are undone. A picture that differs is left in the temporary folder.
-    const QByteArray eersteBeeld = lees(bmp());
+    const QImage eersteBeeld(bmp());
     const QImage beeld = rgb32(QImage(bmp())), verwacht = rgb32(QImage(QStringLiteral(KZ_TESTDATA "/proef.png")));
     if (verwacht != beeld) beeld.save(QDir::temp().filePath("proef-anders.png"));
     EXPECT_TRUE(verwacht == beeld) << "see proef-anders.png in the temporary folder";
@@ -169,10 +163,10 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
     draai(vers, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
     EXPECT_EQ(teksten(f), teksten(vers));
     for (int k = 0; k < aantalVakken; ++k) ASSERT_EQ(kleuren(f, k), kleuren(vers, k)) << k;
-    const QByteArray tweedeBeeld = lees(bmp());
+    const QImage tweedeBeeld(bmp());
     EXPECT_NE(tweedeBeeld, eersteBeeld);
     draai(f, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
-    EXPECT_TRUE(lees(bmp()) == tweedeBeeld);
+    EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
 
     // The first file again, while no file of the process may grow beyond 64 bytes (this
     // stops root as well; the signal that the limit raises is ignored meanwhile).
@@ -192,7 +186,7 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
     EXPECT_TRUE(f.Frame7->isVisible() && f.terug->isVisible());
     EXPECT_EQ(tk::breedte(f.Frame10), 4575);
     EXPECT_EQ(f.aantal[1]->text(), "2");
-    EXPECT_TRUE(lees(bmp()) == tweedeBeeld);
+    EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
     EXPECT_EQ(QDir(map).entryList(QDir::Files), (QStringList{"eerste.gpx", "Kavelzicht.bmp", "tweede.gpx"}));
 }
 
@@ -200,7 +194,7 @@ TEST_F(Doorloop, ZonderLeesbaarBestandAlleenDeMeldingEnBlijftHetVorigeOverzicht)
     const test::Gpx g = test::Gpx::proef();
     draai(f, "eerste.gpx", &g, true, {2003, 2005, 2009});
     const QStringList eerder = teksten(f);
-    const QByteArray eerderBeeld = lees(bmp());
+    const QImage eerderBeeld(bmp());
     berichten.lijst.clear();
     ASSERT_TRUE(QDir(map).mkdir("sub"));
 
@@ -211,7 +205,7 @@ TEST_F(Doorloop, ZonderLeesbaarBestandAlleenDeMeldingEnBlijftHetVorigeOverzicht)
         EXPECT_EQ(std::tuple(b.prompt, b.titel, b.stijl, b.wijzer), std::tuple(prompt, "Fout", 16, tk::vbDefault));
         EXPECT_TRUE(f.Frame6->isVisible() && !f.Frame7->isVisible());
         EXPECT_EQ(teksten(f), eerder.mid(0, 14) + QStringList({"2012", "2007", "2008"}));
-        EXPECT_TRUE(lees(bmp()) == eerderBeeld);
+        EXPECT_TRUE(QImage(bmp()) == eerderBeeld);
         berichten.lijst.clear();
     };
     auto kies = [&] {
