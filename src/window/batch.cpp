@@ -62,8 +62,9 @@ int voerBatchUit(const Opdracht& opdracht) {
         });
     if (!overzicht) return leesfout();
 
-    // The window draws the picture, on its lists of the file's folder.
-    Form1 venster(Form1::Omgeving{{}, {}, info.absolutePath()});
+    // The window draws the picture. Its input panel stays hidden, so its lists need not
+    // look for the system's volumes: they show the file's folder on the root volume.
+    Form1 venster(Form1::Omgeving{{}, [] { return QList<Volume>{{QStringLiteral("/"), {}, true}}; }, info.absolutePath()});
     venster.toon(*overzicht);
     const bool bewaard = venster.bewaarBeeld(opdracht.uitvoer, opdracht.formaat);
     if (!bewaard) meld(meldingen::fout(), meldingen::nietOpgeslagen(QFileInfo(opdracht.uitvoer).absoluteFilePath()));
