@@ -39,12 +39,6 @@ constexpr const char* kaartNl[aantalRijen] = {
 
 } // namespace
 
-int NlMasker::aantal() const {
-    int n = 0;
-    for (int16_t v : vlaggen_) n += v;
-    return n;
-}
-
 void leesnl(NlMasker& nl) {
     for (int r = 0; r < aantalRijen; ++r)
         for (int c = 0; c < aantalKolommen; ++c)

@@ -14,7 +14,6 @@ class NlMasker {
 public:
     int16_t operator()(int rij, int kolom) const { return vlaggen_[vakindex(rij, kolom)]; }
     void zet(int rij, int kolom) { vlaggen_[vakindex(rij, kolom)] = 1; }
-    int aantal() const;
 
 private:
     std::array<int16_t, aantalVakken> vlaggen_{};
