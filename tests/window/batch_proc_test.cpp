@@ -84,8 +84,6 @@ TEST_F(Batch, ResultaatRegelsMeldingenEnAfbeelding) {
     // The old file was replaced whole, with no temporary file left beside it.
     EXPECT_EQ(std::distance(fs::directory_iterator(map / "uit"), fs::directory_iterator()), 1);
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
-    const Uitkomst b = draai({"gevonden.gpx"});
-    EXPECT_THAT(b.uit, EndsWith("\nOverzicht opgeslagen als Kavelzicht.bmp\n"));
 
     // The picture is the one the window saves, to the pixel: a 24-bit bitmap, or the
     // format that the suffix of --uitvoer names.
@@ -111,6 +109,7 @@ TEST_F(Batch, ZonderJarenDeJarenVanDeStart) {
     EXPECT_EQ(a.status, 0) << a.fout;
     const std::vector<std::string> uit = regels(a.uit);
     ASSERT_EQ(uit.size(), 10u);
+    EXPECT_EQ(uit[9], "Overzicht opgeslagen als Kavelzicht.bmp");
     for (int k = 0; k < 3; ++k) EXPECT_THAT(uit[6 + k], StartsWith(std::to_string(jaar - 2 + k) + ": "));
     // A file named on the command line is read whatever its name: hidden, another extension.
     for (const char* naam : {".verborgen.gpx", "vondsten [1].xml"}) {

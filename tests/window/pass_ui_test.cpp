@@ -142,7 +142,6 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
     // The picture to the pixel (layout, fonts, texts, legends, map colours): the panel
     // without "&Terug" and with the class legend as wide as the statistics frame; on
     // screen both are undone. A picture that differs is left in the temporary folder.
-    const QImage eersteBeeld(bmp());
     const QImage beeld = rgb32(QImage(bmp())), verwacht = rgb32(QImage(QStringLiteral(KZ_TESTDATA "/proef.png")));
     if (verwacht != beeld) beeld.save(QDir::temp().filePath("proef-anders.png"));
     EXPECT_TRUE(verwacht == beeld) << "see proef-anders.png in the temporary folder";
@@ -164,7 +163,7 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
     EXPECT_EQ(teksten(f), teksten(vers));
     for (int k = 0; k < aantalVakken; ++k) ASSERT_EQ(kleuren(f, k), kleuren(vers, k)) << k;
     const QImage tweedeBeeld(bmp());
-    EXPECT_NE(tweedeBeeld, eersteBeeld);
+    EXPECT_NE(tweedeBeeld, beeld);
     draai(f, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
     EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
 
