@@ -2,9 +2,7 @@
 # manual page, and a Debian package of all of it (cpack -G DEB).
 include(GNUInstallDirs)
 
-set(KZ_ID org.example.Kavelzicht)
 set(KZ_HOMEPAGE "https://kavelzicht.example.org/")
-set(KZ_CONTACT "kavelzicht@example.org")
 set(KZ_DATA ${PROJECT_SOURCE_DIR}/data)
 
 configure_file(${KZ_DATA}/${KZ_ID}.metainfo.xml.in ${KZ_ID}.metainfo.xml @ONLY)

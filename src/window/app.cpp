@@ -11,7 +11,7 @@ void richtApplicatieIn(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Kavelzicht"));
     QApplication::setApplicationVersion(QString::fromLatin1(versie));
     // Lets the desktop match the window with the installed entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Kavelzicht"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(bureaubladId));
     // The window is laid out to the pixel; one style everywhere keeps controls such as
     // the 21-pixel combo boxes looking the same on every desktop and off screen.
     if (QStyle* stijl = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(stijl);

@@ -37,28 +37,20 @@ int voerBatchUit(const Opdracht& opdracht) {
     const QString pad = info.absoluteFilePath();
     GpxBestand bestand(pad.toStdString());
     auto leesfout = [&pad] {
-        const auto regels = meldingen::nietGeopend(pad);
-        meld(meldingen::fout(), regels[0] + QLatin1Char(' ') + regels[1]);
+        meld(meldingen::fout(), meldingen::samen(meldingen::nietGeopend(pad), u' '));
         return 1;
     };
     if (!bestand.open()) return leesfout();
 
     // Without --jaren, the years that the window selects at start.
-    std::array<int, 3> jaren{};
-    if (opdracht.jaren) {
-        jaren = *opdracht.jaren;
-    } else {
-        const int huidig = Form1::huidigJaarUitDatumtekst(Form1::datumtekstVandaag());
-        jaren = {huidig - 2, huidig - 1, huidig};
-    }
+    std::array<int, 3> jaren = opdracht.jaren.value_or(Form1::startJaren(Form1::datumtekstVandaag()));
     sorteerJaren(jaren);
 
     NlMasker nl;
     leesnl(nl);
     const std::optional<Overzicht> overzicht =
         maakOverzicht(bestand, jaren, opdracht.kleurschakering, nl, [&locale](const Waarschuwing& w) {
-            const auto regels = meldingen::regels(w, locale);
-            meld(meldingen::titel(w), regels[0] + QLatin1Char(' ') + regels[1]);
+            meld(meldingen::titel(w), meldingen::samen(meldingen::regels(w, locale), u' '));
         });
     if (!overzicht) return leesfout();
 

@@ -245,16 +245,19 @@ int Form1::huidigJaarUitDatumtekst(const QString& datumtekst) {
     return std::clamp(jaar, eersteJaar + 2, laatsteJaar);
 }
 
+std::array<int, 3> Form1::startJaren(const QString& datumtekst) {
+    const int huidig = huidigJaarUitDatumtekst(datumtekst);
+    return {huidig - 2, huidig - 1, huidig};
+}
+
 void Form1::Form_Load(const QString& datumtekst) {
     versie->setText(QStringLiteral("Versie: %1.%2.%3").arg(versieMajor).arg(versieMinor).arg(versieRevisie));
 
     for (int j = eersteJaar; j <= laatsteJaar; ++j) {
         for (QComboBox* lijst : jaar) lijst->addItem(QString::number(j));
     }
-    const int huidig = huidigJaarUitDatumtekst(datumtekst);
-    jaar[0]->setCurrentIndex(huidig - 2003);
-    jaar[1]->setCurrentIndex(huidig - 2002);
-    jaar[2]->setCurrentIndex(huidig - 2001);
+    const std::array<int, 3> jaren = startJaren(datumtekst);
+    for (std::size_t k = 0; k < 3; ++k) jaar[k]->setCurrentIndex(jaren[k] - eersteJaar);
 
     leesnl(nl);
 

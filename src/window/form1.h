@@ -46,6 +46,8 @@ public:
     // the leading number of its last four characters, rounded half to even, kept within
     // 2003..2015 so that the three selected years always lie in the lists.
     static int huidigJaarUitDatumtekst(const QString& datumtekst);
+    // The three years that start-up selects: the current year and the two before it.
+    static std::array<int, 3> startJaren(const QString& datumtekst);
     // Today's date as text in the user's short date format.
     static QString datumtekstVandaag();
 

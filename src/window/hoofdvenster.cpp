@@ -2,7 +2,6 @@
 
 #include <QScreen>
 #include <QShowEvent>
-#include <QScrollBar>
 #include <QStyle>
 #include <QWindow>
 

@@ -40,8 +40,7 @@ Form1::Uitkomst Form1::maakOverzicht() {
     GpxBestand bestand(pad.toStdString());
     auto meldLeesfout = [this, &pad] {
         tk::MousePointer(*this, tk::vbDefault);
-        const auto regels = meldingen::nietGeopend(pad);
-        tk::MsgBox(*this, regels[0] + QLatin1Char('\n') + regels[1], tk::vbCritical, meldingen::fout());
+        tk::MsgBox(*this, meldingen::samen(meldingen::nietGeopend(pad), u'\n'), tk::vbCritical, meldingen::fout());
         return Uitkomst::NietGelezen;
     };
     if (!bestand.open()) return meldLeesfout();
@@ -61,8 +60,7 @@ Form1::Uitkomst Form1::maakOverzicht() {
     const QLocale locale;
     const std::optional<Overzicht> overzicht =
         kz::maakOverzicht(bestand, jaren, kleurschakering, nl, [this, &locale](const Waarschuwing& w) {
-            const auto regels = meldingen::regels(w, locale);
-            tk::MsgBox(*this, regels[0] + QLatin1Char('\n') + regels[1], tk::vbCritical, meldingen::titel(w));
+            tk::MsgBox(*this, meldingen::samen(meldingen::regels(w, locale), u'\n'), tk::vbCritical, meldingen::titel(w));
         });
     if (!overzicht) return meldLeesfout();
 

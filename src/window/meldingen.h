@@ -8,11 +8,12 @@
 #include <QString>
 
 #include "foundlog/waarschuwing.h"
+#include "window/versie.h"
 
 namespace kz::meldingen {
 
 // Contact address shown in the input panel and in both warnings.
-inline constexpr const char* contactadres = "kavelzicht@example.org";
+inline constexpr const char* contactadres = kz::contactadres;
 
 inline QString fout() { return QStringLiteral("Fout"); }
 inline QString geenBestand() { return QStringLiteral("U dient nog een GPX-bestand te selecteren"); }
@@ -24,6 +25,10 @@ std::array<QString, 2> regels(const Waarschuwing& w, const QLocale& locale);
 
 // "Het GPX-bestand kan niet worden geopend:" and, on the second line, the path.
 std::array<QString, 2> nietGeopend(const QString& pad);
+// The two lines of a message as one text, with a line feed for a message box or a space
+// for a line of standard error between them.
+inline QString samen(const std::array<QString, 2>& regels, QChar tussen) { return regels[0] + tussen + regels[1]; }
+
 // "Het overzicht kan niet worden opgeslagen als " and the path.
 QString nietOpgeslagen(const QString& pad);
 
