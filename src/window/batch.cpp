@@ -54,9 +54,8 @@ int voerBatchUit(const Opdracht& opdracht) {
         });
     if (!overzicht) return leesfout();
 
-    // The window draws the picture. Its input panel stays hidden, so its lists need not
-    // look for the system's volumes: they show the file's folder on the root volume.
-    Form1 venster(Form1::Omgeving{{}, [] { return QList<Volume>{{QStringLiteral("/"), {}, true}}; }, info.absolutePath()});
+    // The window draws the picture; the input panel, hidden in the picture, is not built.
+    Form1 venster({}, nullptr, Form1::Inhoud::AlleenOverzicht);
     venster.toon(*overzicht);
     const bool bewaard = venster.bewaarBeeld(opdracht.uitvoer, opdracht.formaat);
     if (!bewaard) meld(meldingen::fout(), meldingen::nietOpgeslagen(QFileInfo(opdracht.uitvoer).absoluteFilePath()));

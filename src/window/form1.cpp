@@ -80,7 +80,8 @@ Kader* kader(QWidget* container, const QString& caption, int left, int top, int 
 
 } // namespace
 
-Form1::Form1(Omgeving omgeving, QWidget* parent) : QWidget(parent) {
+Form1::Form1(Omgeving omgeving, QWidget* parent, Inhoud inhoud) : QWidget(parent) {
+    const bool invulformulier = inhoud == Inhoud::Alles;
     setWindowTitle(QStringLiteral("Kavelzicht"));
     setWindowIcon(maakIcoon());
     setFixedSize(tk::pixelsX(clientBreedte), tk::pixelsY(clientHoogte));
@@ -94,43 +95,45 @@ Form1::Form1(Omgeving omgeving, QWidget* parent) : QWidget(parent) {
     plaats(Picture1, 1560, 4800, 1815, 1935);
     Frame6 = kader(this, QStringLiteral("Invulformulier"), 120, 120, 9255, 10095);
     Frame7 = kader(this, QStringLiteral("Kavelzicht"), 120, 120, 9255, 10095);
-    bouwInvulformulier(omgeving.volumes);
+    if (invulformulier) bouwInvulformulier(omgeving.volumes);
     bouwOverzicht();
     stapel({Picture1, Frame6, Frame7});
     // The result panel lies wholly behind the input panel until the first pass; hidden,
     // its controls cannot take the focus either.
     Frame7->hide();
 
-    QWidget::setTabOrder(jaar[0], jaar[1]);
-    QWidget::setTabOrder(jaar[1], jaar[2]);
-    QWidget::setTabOrder(jaar[2], Maakoverzicht);
-    QWidget::setTabOrder(Maakoverzicht, Drive1);
-    QWidget::setTabOrder(Drive1, Dir1);
-    QWidget::setTabOrder(Dir1, File1);
-    QWidget::setTabOrder(File1, kleurvariant);
-    QWidget::setTabOrder(kleurvariant, terug);
-    jaar[0]->setFocus();
+    if (invulformulier) {
+        QWidget::setTabOrder(jaar[0], jaar[1]);
+        QWidget::setTabOrder(jaar[1], jaar[2]);
+        QWidget::setTabOrder(jaar[2], Maakoverzicht);
+        QWidget::setTabOrder(Maakoverzicht, Drive1);
+        QWidget::setTabOrder(Drive1, Dir1);
+        QWidget::setTabOrder(Dir1, File1);
+        QWidget::setTabOrder(File1, kleurvariant);
+        QWidget::setTabOrder(kleurvariant, terug);
+        jaar[0]->setFocus();
 
-    // The lists open on the process's current folder (or the folder asked for) and its
-    // volume.
-    if (!omgeving.map.isEmpty()) Drive1->setDrive(omgeving.map);
-    try {
-        Dir1->setPath(omgeving.map.isEmpty() ? Drive1->huidigeMap() : omgeving.map);
-    } catch (const tk::Fout&) {
-        // An unreadable current folder leaves the folder list empty.
+        // The lists open on the process's current folder (or the folder asked for) and
+        // its volume.
+        if (!omgeving.map.isEmpty()) Drive1->setDrive(omgeving.map);
+        try {
+            Dir1->setPath(omgeving.map.isEmpty() ? Drive1->huidigeMap() : omgeving.map);
+        } catch (const tk::Fout&) {
+            // An unreadable current folder leaves the folder list empty.
+        }
+        File1->setPath(Dir1->path().isEmpty() ? QDir::currentPath() : Dir1->path());
+
+        connect(Maakoverzicht, &Knop::clicked, this, &Form1::Maakoverzicht_Click);
+        connect(terug, &Knop::clicked, this, &Form1::terug_Click);
+        connect(Drive1, &Stationlijst::Change, this, &Form1::Drive1_Change);
+        connect(Dir1, &Maplijst::Change, this, &Form1::dir1_Change);
+        Form_Load(omgeving.datumtekst.isEmpty() ? datumtekstVandaag() : omgeving.datumtekst);
+        setAcceptDrops(true);
     }
-    File1->setPath(Dir1->path().isEmpty() ? QDir::currentPath() : Dir1->path());
-
-    connect(Maakoverzicht, &Knop::clicked, this, &Form1::Maakoverzicht_Click);
-    connect(terug, &Knop::clicked, this, &Form1::terug_Click);
-    connect(Drive1, &Stationlijst::Change, this, &Form1::Drive1_Change);
-    connect(Dir1, &Maplijst::Change, this, &Form1::dir1_Change);
-
-    Form_Load(omgeving.datumtekst.isEmpty() ? datumtekstVandaag() : omgeving.datumtekst);
-
+    leesnl(nl);
+    legKaartenUit();
     // The maps' tooltips tell the Dutch cache regions from the other cells.
     for (Kaart* k : {vak, vak07, vak08, vak09}) k->zetMasker(nl);
-    setAcceptDrops(true);
 }
 
 void Form1::bouwInvulformulier(const VolumeBron& volumes) {
@@ -258,9 +261,9 @@ void Form1::Form_Load(const QString& datumtekst) {
     }
     const std::array<int, 3> jaren = startJaren(datumtekst);
     for (std::size_t k = 0; k < 3; ++k) jaar[k]->setCurrentIndex(jaren[k] - eersteJaar);
+}
 
-    leesnl(nl);
-
+void Form1::legKaartenUit() {
     // Lay each map out as a grid from cell 0: first the top row left to right, then
     // every further cell directly below the one 47 places before it.
     const std::array<Kaart*, 4> kaarten = {vak, vak07, vak08, vak09};

@@ -38,9 +38,14 @@ public:
         VolumeBron volumes; // the mounted volumes; empty: ask the system
         QString map;        // the folder the lists open on; empty: the current folder
     };
+    // What is built: every control, or only the result panel, for saving overviews without
+    // showing the window. Then the input panel stays empty (its controls are null), nothing
+    // reads the volumes or folders, and the window only answers toon and bewaarBeeld.
+    enum class Inhoud { Alles, AlleenOverzicht };
 
-    // Builds every control and runs start-up (Form_Load) before returning.
-    explicit Form1(Omgeving omgeving = {}, QWidget* parent = nullptr);
+    // Builds every control, reads the Dutch cache regions and runs start-up (Form_Load)
+    // before returning.
+    explicit Form1(Omgeving omgeving = {}, QWidget* parent = nullptr, Inhoud inhoud = Inhoud::Alles);
 
     // The current year that start-up selects from a date text in the short date format:
     // the leading number of its last four characters, rounded half to even, kept within
@@ -57,18 +62,18 @@ public:
     Kader* Frame7; // result panel "Kavelzicht"
 
     // Input panel.
-    Knop* Maakoverzicht;
-    Kader* Frame9;
-    Bestandlijst* File1;
-    Maplijst* Dir1;
-    Stationlijst* Drive1;
-    Kader* Frame8;
-    QCheckBox* kleurvariant;
-    std::array<QComboBox*, 3> jaar;
-    std::array<QLabel*, 3> Label5;
-    QLabel* Label4;
-    QLabel* Opmerkingen;
-    QLabel* versie;
+    Knop* Maakoverzicht = nullptr;
+    Kader* Frame9 = nullptr;
+    Bestandlijst* File1 = nullptr;
+    Maplijst* Dir1 = nullptr;
+    Stationlijst* Drive1 = nullptr;
+    Kader* Frame8 = nullptr;
+    QCheckBox* kleurvariant = nullptr;
+    std::array<QComboBox*, 3> jaar{};
+    std::array<QLabel*, 3> Label5{};
+    QLabel* Label4 = nullptr;
+    QLabel* Opmerkingen = nullptr;
+    QLabel* versie = nullptr;
 
     // Result panel.
     Knop* terug;
@@ -138,7 +143,10 @@ protected:
 private:
     void bouwInvulformulier(const VolumeBron& volumes);
     void bouwOverzicht();
+    // Start-up of the input panel: the version and the year lists.
     void Form_Load(const QString& datumtekst);
+    // Places the cells of the four maps in their grids.
+    void legKaartenUit();
 };
 
 } // namespace kz

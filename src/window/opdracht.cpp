@@ -27,9 +27,10 @@ std::optional<std::array<int, 3>> leesJaren(const QString& tekst) {
 // nothing for a suffix that no image writer knows.
 std::optional<QByteArray> formaatVan(const QString& pad) {
     const QByteArray achtervoegsel = QFileInfo(pad).suffix().toLower().toLatin1();
-    if (achtervoegsel.isEmpty()) return QByteArray("BMP");
+    // BMP is built in; asking for the other formats loads every image plugin.
+    if (achtervoegsel.isEmpty() || achtervoegsel == "bmp") return QByteArray("BMP");
     if (!QImageWriter::supportedImageFormats().contains(achtervoegsel)) return std::nullopt;
-    return achtervoegsel == "bmp" ? QByteArray("BMP") : achtervoegsel;
+    return achtervoegsel;
 }
 
 } // namespace
