@@ -83,7 +83,6 @@ Kader* kader(QWidget* container, const QString& caption, int left, int top, int 
 Form1::Form1(Omgeving omgeving, QWidget* parent, Inhoud inhoud) : QWidget(parent) {
     const bool invulformulier = inhoud == Inhoud::Alles;
     setWindowTitle(QStringLiteral("Kavelzicht"));
-    setWindowIcon(maakIcoon());
     setFixedSize(tk::pixelsX(clientBreedte), tk::pixelsY(clientHoogte));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, tk::knopvlak);
@@ -103,6 +102,7 @@ Form1::Form1(Omgeving omgeving, QWidget* parent, Inhoud inhoud) : QWidget(parent
     Frame7->hide();
 
     if (invulformulier) {
+        setWindowIcon(maakIcoon());
         QWidget::setTabOrder(jaar[0], jaar[1]);
         QWidget::setTabOrder(jaar[1], jaar[2]);
         QWidget::setTabOrder(jaar[2], Maakoverzicht);

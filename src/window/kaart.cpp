@@ -39,10 +39,10 @@ void Kaart::setTop(int i, float twips) {
     verplaatst();
 }
 
-// The whole map is repainted from its picture, which is redrawn once however many cells
-// moved (start-up moves every cell twice).
 void Kaart::verplaatst() {
+    if (heelOpnieuw_) return; // already asked for since the last paint
     beeldGeldig_ = false;
+    heelOpnieuw_ = true;
     update();
 }
 
@@ -55,8 +55,7 @@ void Kaart::zetKleur(int i, Kleur k) {
 
 void Kaart::zetKleuren(const std::array<Kleur, aantalVakken>& kleuren) {
     for (int i = 0; i < aantal; ++i) cellen_[i].kleur = kleuren[i];
-    beeldGeldig_ = false;
-    update();
+    verplaatst();
 }
 
 int Kaart::indexOp(QPoint punt) const {
@@ -85,7 +84,8 @@ void Kaart::tekenBeeld() {
     for (int i = 0; i < aantal; ++i) {
         const QRect r = rects[i].translated(-beeldPlek_);
         if (r.isEmpty()) continue;
-        const QRgb vul = tk::naarQColor(cellen_[i].kleur).rgb();
+        const Kleur k = cellen_[i].kleur;
+        const QRgb vul = qRgb(rood(k), groen(k), blauw(k));
         const int breed = r.width(), hoog = r.height();
         QRgb* rij = pixels + r.top() * stap + r.left();
         std::fill_n(rij, breed, rand);
@@ -106,6 +106,7 @@ void Kaart::tekenBeeld() {
 
 void Kaart::paintEvent(QPaintEvent* e) {
     if (!beeldGeldig_) tekenBeeld();
+    heelOpnieuw_ = false;
     QPainter p(this);
     p.setClipRegion(e->region());
     // In bands: Qt hands a large image to worker threads, which cost more to start than

@@ -55,6 +55,8 @@ protected:
     bool eventFilter(QObject* object, QEvent* e) override;
 
 private:
+    // Asks once for a repaint of the whole map from a new picture, however many cells
+    // change before it (start-up moves every cell twice).
     void verplaatst();
     // Draws every cell into beeld_, the picture of the map that paintEvent copies.
     void tekenBeeld();
@@ -72,6 +74,9 @@ private:
     QImage beeld_;
     QPoint beeldPlek_;
     bool beeldGeldig_ = false;
+    // A repaint of the whole map has been asked for and not yet done; while the map is
+    // hidden, the paint comes when it is shown.
+    bool heelOpnieuw_ = false;
 };
 
 } // namespace kz
