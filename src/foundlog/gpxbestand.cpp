@@ -17,9 +17,9 @@ namespace kz {
 namespace {
 
 // A small file is read in blocks of this size, small enough to come from the heap rather
-// than from fresh pages of its own. A large one is mapped in windows of this
-// size, of which up to this many are mapped at a time: a few megabytes at most, however
-// large the file.
+// than from fresh pages of their own. A large one is mapped in windows of this size, of
+// which up to this many are mapped at a time: a few megabytes at most, however large the
+// file.
 constexpr std::size_t blokgrootte = std::size_t{1} << 16;
 constexpr std::size_t venstergrootte = std::size_t{2} << 20;
 constexpr std::size_t vensters = 3;

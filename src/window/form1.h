@@ -43,8 +43,8 @@ public:
     // reads the volumes or folders, and the window only answers toon and bewaarBeeld.
     enum class Inhoud { Alles, AlleenOverzicht };
 
-    // Builds every control, reads the Dutch cache regions and runs start-up (Form_Load)
-    // before returning.
+    // Builds the controls, reads the Dutch cache regions, lays out the maps and, for the
+    // whole window, runs start-up (Form_Load) before returning.
     explicit Form1(Omgeving omgeving = {}, QWidget* parent = nullptr, Inhoud inhoud = Inhoud::Alles);
 
     // The current year that start-up selects from a date text in the short date format:

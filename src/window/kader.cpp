@@ -12,8 +12,8 @@ const QColor etsDonker{160, 160, 160};
 const QColor etsLicht{255, 255, 255};
 constexpr int kopInspringing = 8; // pixels from the frame's left edge to its caption
 
-// The one-pixel outline of r, as drawRect draws it with a one-pixel pen: the pixels from
-// r's left to its right edge inclusive, width() + 1 wide.
+// The one-pixel outline that drawRect(r) draws with a one-pixel pen: width() + 1 pixels
+// wide and height() + 1 high, from r's top-left corner.
 void omlijn(QPainter& p, const QRect& r, const QColor& kleur) {
     const int breed = r.width() + 1, hoog = r.height() + 1;
     p.fillRect(r.x(), r.y(), breed, 1, kleur);
