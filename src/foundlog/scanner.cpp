@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <cstring>
 
 #include "foundlog/getal.h"
@@ -216,6 +215,5 @@ void Scanner::sluitWaypoint() {
     inWaypoint_ = false;
     afnemer_(huidig_);
 }
-
 
 } // namespace kz

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <vector>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
