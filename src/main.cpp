@@ -2,11 +2,11 @@
 
 #include <QApplication>
 
-#include "window/app.h"
-#include "window/batch.h"
-#include "window/hoofdvenster.h"
-#include "window/opdracht.h"
-#include "window/versie.h"
+#include "venster/app.h"
+#include "opdrachtregel/batch.h"
+#include "venster/hoofdvenster.h"
+#include "opdrachtregel/opdracht.h"
+#include "teksten/versie.h"
 
 namespace {
 

@@ -14,7 +14,6 @@ class Gevonden {
 public:
     int32_t operator()(int jaar, int rij, int kolom) const { return tellers_[plek(jaar, rij, kolom)]; }
     void telOp(int jaar, int rij, int kolom) { ++tellers_[plek(jaar, rij, kolom)]; }
-    void wis() { tellers_.fill(0); }
 
 private:
     static constexpr int plek(int jaar, int rij, int kolom) {

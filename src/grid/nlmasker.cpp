@@ -45,4 +45,14 @@ void leesnl(NlMasker& nl) {
             if (kaartNl[r][c] == '#') nl.zet(laatsteRij - r, eersteKolom + c);
 }
 
+const NlMasker& nederlandseRegios() {
+    // Made once, on first use, and never changed: a constant table.
+    static const NlMasker masker = [] {
+        NlMasker nl;
+        leesnl(nl);
+        return nl;
+    }();
+    return masker;
+}
+
 } // namespace kz

@@ -22,4 +22,7 @@ private:
 // Sets the 627 cells of the Dutch region mask to 1; touches no other cell.
 void leesnl(NlMasker& nl);
 
+// The mask of Dutch cache regions, filled once; every pass and every map reads this one.
+const NlMasker& nederlandseRegios();
+
 } // namespace kz

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "window/toolkit.h"
+#include "bediening/toolkit.h"
 
 namespace kz::test {
 

@@ -62,7 +62,7 @@ public:
         return v;
     }
     // Finds in four mask cells and three cells outside it, of 2000 to 2016: the file whose
-    // overview for 2003, 2005 and 2009 with shading tests/window/proef.png shows.
+    // overview for 2003, 2005 and 2009 with shading tests/support/proef.png shows.
     static Gpx proef() {
         const std::vector<int> binnen = vakken(true), buiten = vakken(false);
         Gpx g;

@@ -1,0 +1,38 @@
+// File1: the file list of the input panel.
+#pragma once
+
+#include <QListWidget>
+#include <QString>
+
+namespace kz {
+
+// File1: the files of a folder whose names match the pattern (case-insensitively;
+// several patterns separated by ";"), sorted by name.
+class Bestandlijst : public QListWidget {
+    Q_OBJECT
+public:
+    explicit Bestandlijst(QWidget* container);
+
+    QString path() const { return pad_; }
+    // Lists the folder anew; no entry is selected afterwards. A folder that cannot be
+    // read gives an empty list.
+    void setPath(const QString& pad);
+    // Lists the folder anew, keeping the selected file selected while it is there.
+    void vernieuw();
+
+    // Position of the selected entry, -1 when none is selected.
+    int listIndex() const;
+    void setListIndex(int i);
+    int listCount() const { return count(); }
+    QString entry(int i) const;
+    // The selected file's name, empty when none is selected.
+    QString fileName() const;
+
+private:
+    void lees();
+
+    QString pad_;
+    QString patroon_ = QStringLiteral("*.GPX");
+};
+
+} // namespace kz

@@ -1,0 +1,146 @@
+#include "bediening/kaart.h"
+
+#include <algorithm>
+
+#include <QEvent>
+#include <QHelpEvent>
+#include <QLocale>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "bediening/toolkit.h"
+#include "teksten/vaktekst.h"
+
+namespace kz {
+
+Kaart::Kaart(QWidget* container, float left0, float top0, float celBreedte, float celHoogte) : QWidget(container) {
+    cellen_.fill(Cel{left0, top0, celBreedte, celHoogte, witteKleur});
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(container->rect());
+    container->installEventFilter(this);
+    lower();
+}
+
+QRect Kaart::celRect(int i) const {
+    const Cel& c = cellen_[i];
+    // Edges rather than sizes are rounded, so that touching cells touch on screen too.
+    const int x0 = tk::pixelsX(c.left), y0 = tk::pixelsY(c.top);
+    return QRect(x0, y0, tk::pixelsX(double(c.left) + c.width) - x0, tk::pixelsY(double(c.top) + c.height) - y0);
+}
+
+void Kaart::setLeft(int i, float twips) {
+    cellen_[i].left = twips;
+    verplaatst();
+}
+
+void Kaart::setTop(int i, float twips) {
+    cellen_[i].top = twips;
+    verplaatst();
+}
+
+void Kaart::verplaatst() {
+    if (heelOpnieuw_) return; // already asked for since the last paint
+    beeldGeldig_ = false;
+    heelOpnieuw_ = true;
+    update();
+}
+
+void Kaart::zetKleuren(const std::array<Kleur, aantalVakken>& kleuren) {
+    for (int i = 0; i < aantal; ++i) cellen_[i].kleur = kleuren[i];
+    verplaatst();
+}
+
+int Kaart::indexOp(QPoint punt) const {
+    for (int i = aantal - 1; i >= 0; --i) {
+        if (celRect(i).contains(punt)) return i;
+    }
+    return -1;
+}
+
+void Kaart::tekenBeeld() {
+    std::array<QRect, aantalVakken> rects;
+    QRect vlak;
+    for (int i = 0; i < aantal; ++i) {
+        rects[i] = celRect(i);
+        vlak |= rects[i];
+    }
+    beeldPlek_ = vlak.topLeft();
+    beeld_ = QImage(vlak.size(), QImage::Format_ARGB32_Premultiplied);
+    beeld_.fill(Qt::transparent);
+    const QRgb rand = tk::knopvlak.rgb();
+    // The rows are addressed directly: scanLine() checks for a shared copy on every call.
+    auto* const pixels = reinterpret_cast<QRgb*>(beeld_.bits());
+    const qsizetype stap = beeld_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    // Each cell solid in its colour with a one-pixel outline; a later cell covers an
+    // earlier one where they overlap, as when painting them one by one.
+    for (int i = 0; i < aantal; ++i) {
+        const QRect r = rects[i].translated(-beeldPlek_);
+        if (r.isEmpty()) continue;
+        const Kleur k = cellen_[i].kleur;
+        const QRgb vul = qRgb(rood(k), groen(k), blauw(k));
+        const int breed = r.width(), hoog = r.height();
+        QRgb* rij = pixels + r.top() * stap + r.left();
+        std::fill_n(rij, breed, rand);
+        for (int y = 1; y < hoog - 1; ++y) {
+            rij += stap;
+            if (breed < 3) {
+                std::fill_n(rij, breed, rand);
+                continue;
+            }
+            rij[0] = rand;
+            for (int x = 1; x < breed - 1; ++x) rij[x] = vul;
+            rij[breed - 1] = rand;
+        }
+        if (hoog > 1) std::fill_n(rij + stap, breed, rand);
+    }
+    beeldGeldig_ = true;
+}
+
+void Kaart::paintEvent(QPaintEvent* e) {
+    if (!beeldGeldig_) tekenBeeld();
+    heelOpnieuw_ = false;
+    QPainter p(this);
+    p.setClipRegion(e->region());
+    // In bands: Qt hands a large image to worker threads, which cost more to start than
+    // this copy takes, and a batch run would wait for them.
+    const int band = std::max(1, 16384 / std::max(1, beeld_.width()));
+    for (int y = 0; y < beeld_.height(); y += band)
+        p.drawImage(beeldPlek_ + QPoint(0, y), beeld_, QRect(0, y, beeld_.width(), std::min(band, beeld_.height() - y)));
+}
+
+void Kaart::zetMasker(const NlMasker& nl) {
+    for (int i = 0; i < aantal; ++i) nederlands_[i] = nl(rijVanIndex(i), kolomVanIndex(i)) != 0;
+}
+
+void Kaart::zetAantallen(const std::array<int32_t, aantalVakken>& aantallen, int jaar) {
+    aantallen_ = aantallen;
+    aantallenBekend_ = true;
+    jaar_ = jaar;
+}
+
+QString Kaart::tooltipTekst(int i) const {
+    const std::optional<int32_t> n = aantallenBekend_ ? std::optional<int32_t>(aantallen_[i]) : std::nullopt;
+    return vakTekst(i, nederlands_[i], n, jaar_, QLocale());
+}
+
+bool Kaart::eventFilter(QObject* object, QEvent* e) {
+    if (object != parentWidget()) return QWidget::eventFilter(object, e);
+    // Follow the container's size so that cell coordinates stay the container's own.
+    if (e->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
+    // The map lets the mouse through, so its container receives the tooltip request; it
+    // is answered for a cell only where no other control of the container lies in front.
+    if (e->type() == QEvent::ToolTip) {
+        const auto* hulp = static_cast<QHelpEvent*>(e);
+        const int i = parentWidget()->childAt(hulp->pos()) ? -1 : indexOp(hulp->pos());
+        if (i < 0) {
+            QToolTip::hideText();
+            return false;
+        }
+        QToolTip::showText(hulp->globalPos(), tooltipTekst(i), parentWidget(), celRect(i));
+        return true;
+    }
+    return QWidget::eventFilter(object, e);
+}
+
+} // namespace kz

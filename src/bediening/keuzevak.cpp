@@ -1,0 +1,40 @@
+#include "bediening/keuzevak.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "bediening/toolkit.h"
+
+namespace kz {
+
+Keuzevak::Keuzevak(const QString& caption, QWidget* container) : QCheckBox(caption, container) {}
+
+void Keuzevak::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+
+    QStyleOptionButton vakje = opt;
+    QRect ind = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, this);
+    ind.moveTop((height() - ind.height()) / 2);
+    vakje.rect = ind;
+    p.drawPrimitive(QStyle::PE_IndicatorCheckBox, vakje);
+
+    const int spatie = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &opt, this);
+    const QRect tekstvlak(ind.right() + 1 + spatie, 0, width() - ind.right() - 1 - spatie, height());
+    const int vlaggen = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.drawText(tekstvlak, vlaggen, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = p.fontMetrics().boundingRect(tekstvlak, vlaggen, text()).adjusted(-1, 0, 1, 0) & rect();
+        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+bool Keuzevak::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+
+} // namespace kz

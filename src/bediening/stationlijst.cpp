@@ -1,0 +1,65 @@
+#include "bediening/stationlijst.h"
+
+#include <QDir>
+
+#include "bediening/toolkit.h"
+
+namespace kz {
+
+namespace {
+
+QString toonNaam(const Volume& v) {
+    return v.naam.isEmpty() ? v.wortel : v.wortel + QStringLiteral("  [") + v.naam + QLatin1Char(']');
+}
+
+} // namespace
+
+
+Stationlijst::Stationlijst(VolumeBron bron, QWidget* container)
+    : QComboBox(container), bron_(bron ? std::move(bron) : VolumeBron(systeemVolumes)) {
+    vul();
+    setDrive(QDir::currentPath());
+    connect(this, &QComboBox::currentIndexChanged, this, &Stationlijst::Change);
+}
+
+void Stationlijst::vul() {
+    volumes_ = bron_();
+    if (volumes_.isEmpty()) volumes_.append(Volume{QStringLiteral("/"), {}, true});
+    clear();
+    for (const Volume& v : volumes_) addItem(toonNaam(v));
+}
+
+QString Stationlijst::drive() const {
+    const int i = currentIndex();
+    return i >= 0 && i < volumes_.size() ? volumes_[i].wortel : QString();
+}
+
+void Stationlijst::setDrive(const QString& pad) {
+    const int i = volumeVan(volumes_, volledigPad(pad));
+    setCurrentIndex(std::max(i, 0));
+}
+
+QString Stationlijst::huidigeMap() const {
+    const QString huidige = QDir::currentPath();
+    const int i = currentIndex();
+    if (i >= 0 && volumeVan(volumes_, huidige) == i) return huidige;
+    return drive();
+}
+
+void Stationlijst::showPopup() {
+    const QString was = drive();
+    {
+        const QSignalBlocker stil(this);
+        vul();
+        int i = -1;
+        for (int k = 0; k < volumes_.size(); ++k) {
+            if (volumes_[k].wortel == was) i = k;
+        }
+        setCurrentIndex(i);
+    }
+    // The volume that was chosen has gone: fall back on the current folder's.
+    if (currentIndex() < 0) setDrive(QDir::currentPath());
+    QComboBox::showPopup();
+}
+
+} // namespace kz

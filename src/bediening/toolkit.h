@@ -1,0 +1,90 @@
+// The thin layer between the program and Qt: message boxes, the mouse pointer, event
+// processing, twips, and the few control operations that the window's code needs.
+#pragma once
+
+#include <functional>
+#include <initializer_list>
+
+#include <QColor>
+#include <QString>
+
+#include "overview/kleur.h"
+
+class QLabel;
+class QWidget;
+
+namespace kz {
+class Kader;
+}
+
+namespace kz::tk {
+
+// Positions and sizes are kept in twips; the screen has 15 twips to a pixel.
+constexpr int TwipsPerPixelX = 15;
+constexpr int TwipsPerPixelY = 15;
+
+// Twips to pixels, rounded to the nearest pixel.
+int pixelsX(double twips);
+int pixelsY(double twips);
+
+// The window's client area, in twips.
+constexpr int clientBreedte = 9480;
+constexpr int clientHoogte = 10320;
+
+// Gives a widget the size and face of the window's client area: 632 x 688 pixels on the
+// grey button face. The window is one; the batch mode draws its picture on another.
+void richtClientvlakIn(QWidget& vlak);
+
+// Places a control in its container; all four values in twips.
+void plaats(QWidget* control, double left, double top, double width, double height);
+
+// A control's width in twips, read and set (height and position stay).
+int breedte(const QWidget* control);
+void zetBreedte(QWidget* control, double twips);
+
+// Puts the controls of one container in z-order: the first lies in front of the rest.
+void stapel(std::initializer_list<QWidget*> voorNaarAchter);
+
+// The fixed window colours.
+inline const QColor knopvlak{240, 240, 240};    // button face: window and frame background
+inline const QColor werkruimte{128, 128, 128};  // application workspace, as text colour
+inline const QColor framekopBlauw{0, 0, 255};   // the blue captions of the input frames
+
+QColor naarQColor(Kleur k);
+
+// A label as the window uses it, placed in its container (twips): plain text, opaque on
+// the button face, text at the top, left- or right-aligned.
+QLabel* maakLabel(QWidget* container, const QString& caption, double left, double top, double width, double height,
+                  bool rechts = false);
+// A frame placed in its container (twips), its caption in blue where asked.
+Kader* maakKader(QWidget* container, const QString& caption, double left, double top, double width, double height,
+                 bool blauw = false);
+
+// Sets a label's caption. A text wider than the label's box (such as "100,0%" in a box
+// sized for a narrower dialog font) is drawn in the narrow face of the same font, so
+// that it is not cut off; a text that fits takes the container's font again.
+void zetTekstPassend(QLabel* label, const QString& tekst);
+
+// Message boxes. Style 16 is an OK button with the stop icon. The function that shows
+// them can be replaced, so that tests and unattended runs never wait for a dialog.
+using BerichtFunctie =
+    std::function<void(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel)>;
+constexpr int vbCritical = 16;
+
+// Shows a modal message box, owned by the window of `eigenaar` and centred over it, and
+// returns when it has been closed.
+void MsgBox(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel);
+// Replaces the function behind MsgBox and returns the previous one; an empty function
+// restores the real dialog.
+BerichtFunctie zetBerichtFunctie(BerichtFunctie functie);
+
+// The window's mouse pointer: 11 is the hourglass, 0 the default arrow.
+constexpr int vbDefault = 0;
+constexpr int vbHourglass = 11;
+void MousePointer(QWidget& venster, int stijl);
+int MousePointer(const QWidget& venster);
+
+// Handles every pending window event (repaints included) before returning.
+void DoEvents();
+
+} // namespace kz::tk

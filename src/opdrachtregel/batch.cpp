@@ -1,0 +1,85 @@
+#include "opdrachtregel/batch.h"
+
+#include <cstdio>
+
+#include <QFileInfo>
+#include <QLocale>
+
+#include "bediening/toolkit.h"
+#include "grid/nlmasker.h"
+#include "overview/overzicht.h"
+#include "teksten/datum.h"
+#include "teksten/meldingen.h"
+#include "teksten/overzichtteksten.h"
+#include "venster/resultaatpaneel.h"
+
+namespace kz {
+
+namespace {
+
+void schrijf(std::FILE* naar, const QString& tekst) {
+    const QByteArray bytes = tekst.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), naar);
+}
+
+// A message on one line of standard error: "title: text".
+void meld(const QString& titel, const QString& tekst) { schrijf(stderr, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n')); }
+
+} // namespace
+
+void dempQtMeldingen() {
+    qInstallMessageHandler([](QtMsgType soort, const QMessageLogContext&, const QString& tekst) {
+        if (soort == QtFatalMsg) schrijf(stderr, tekst + QLatin1Char('\n'));
+    });
+}
+
+int voerBatchUit(const Opdracht& opdracht) {
+    const QLocale locale;
+    // The user named the file, so it is read whatever its name: hidden, another extension.
+    const QFileInfo info(opdracht.gpx);
+    const QString pad = info.absoluteFilePath();
+    GpxBestand bestand(pad.toStdString());
+    auto leesfout = [&pad] {
+        meld(meldingen::fout(), meldingen::samen(meldingen::nietGeopend(pad), u' '));
+        return 1;
+    };
+    if (!bestand.open()) return leesfout();
+
+    // Without --jaren, the years that the window selects at start.
+    std::array<int, 3> jaren = opdracht.jaren.value_or(startJaren(datumtekstVandaag()));
+    sorteerJaren(jaren);
+
+    const std::optional<Overzicht> overzicht = maakOverzicht(
+        bestand, jaren, opdracht.kleurschakering, nederlandseRegios(), [&locale](const Waarschuwing& w) {
+            meld(meldingen::titel(w), meldingen::samen(meldingen::regels(w, locale), u' '));
+        });
+    if (!overzicht) return leesfout();
+
+    // The result panel draws the picture on a client area of the window's size; the
+    // input panel, hidden in the picture, is not needed.
+    QWidget vlak;
+    tk::richtClientvlakIn(vlak);
+    Resultaatpaneel paneel(&vlak);
+    tk::plaats(&paneel, 120, 120, 9255, 10095);
+    paneel.toonKlassen(opdracht.kleurschakering);
+    paneel.toon(*overzicht);
+    QImage beeld;
+    const bool bewaard = paneel.bewaarBeeld(beeld, opdracht.uitvoer, opdracht.formaat);
+    if (!bewaard) meld(meldingen::fout(), meldingen::nietOpgeslagen(QFileInfo(opdracht.uitvoer).absoluteFilePath()));
+
+    const Overzichtteksten t = Overzichtteksten::van(*overzicht, locale);
+    QString uit;
+    uit += QStringLiteral("Nog niet bezochte cache-regio: ") + t.aantal[0] + QLatin1Char(' ') + t.perc[0] + QLatin1Char('\n');
+    uit += QStringLiteral("Bezochte cache-regio: ") + t.aantal[1] + QLatin1Char(' ') + t.perc[1] + QLatin1Char('\n');
+    uit += t.zonderNl + QLatin1Char('\n');
+    uit += t.fake + QLatin1Char('\n');
+    uit += QStringLiteral("Aantal gevonden Nederlandse caches: ") + t.nlcache + QLatin1Char('\n');
+    uit += QStringLiteral("Aantal gevonden caches: ") + t.totcache + QLatin1Char('\n');
+    for (std::size_t k = 0; k < 3; ++k) uit += t.jaar[k] + QStringLiteral(": ") + t.nrjr[k] + QLatin1Char('\n');
+    if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + opdracht.uitvoer + QLatin1Char('\n');
+    schrijf(stdout, uit);
+    std::fflush(stdout);
+    return bewaard ? 0 : 1;
+}
+
+} // namespace kz

@@ -1,0 +1,19 @@
+// The batch mode: the overview pass run from the command line, with the result on
+// standard output and the messages on standard error instead of dialogs. The window
+// only draws the picture, on the offscreen platform.
+#pragma once
+
+#include "opdrachtregel/opdracht.h"
+
+namespace kz {
+
+// Qt's own diagnostics (about the platform, fonts, runtime folders) are not the
+// program's messages; in batch mode standard error carries only the latter. Call before
+// the QApplication is made.
+void dempQtMeldingen();
+
+// Runs the pass for a batch command. Needs a QApplication. Returns the exit status: 0 on
+// success, 1 when the GPX file cannot be read or the picture not written.
+int voerBatchUit(const Opdracht& opdracht);
+
+} // namespace kz

@@ -1,0 +1,118 @@
+#include "opdrachtregel/opdracht.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QImageWriter>
+
+namespace kz {
+
+namespace {
+
+// "2009,2007,2008": exactly three years of four digits, each in the year lists.
+std::optional<std::array<int, 3>> leesJaren(const QString& tekst) {
+    const QStringList delen = tekst.split(QLatin1Char(','));
+    if (delen.size() != 3) return std::nullopt;
+    std::array<int, 3> jaren{};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const QString& deel = delen[qsizetype(k)];
+        bool getal = deel.size() == 4;
+        for (QChar c : deel) getal = getal && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        jaren[k] = getal ? deel.toInt() : 0;
+        if (jaren[k] < 2001 || jaren[k] > 2015) return std::nullopt;
+    }
+    return jaren;
+}
+
+// The image format that the name's suffix asks for; BMP for a name without a suffix,
+// nothing for a suffix that no image writer knows.
+std::optional<QByteArray> formaatVan(const QString& pad) {
+    const QByteArray achtervoegsel = QFileInfo(pad).suffix().toLower().toLatin1();
+    // BMP is built in; asking for the other formats loads every image plugin.
+    if (achtervoegsel.isEmpty() || achtervoegsel == "bmp") return QByteArray("BMP");
+    if (!QImageWriter::supportedImageFormats().contains(achtervoegsel)) return std::nullopt;
+    return achtervoegsel;
+}
+
+} // namespace
+
+QString Opdracht::gebruikstekst() {
+    return QStringLiteral(
+        "Gebruik: kavelzicht [--jaren J1,J2,J3] [--kleurschakering] [--uitvoer PAD] GPX-BESTAND\n"
+        "Zonder argumenten opent Kavelzicht het venster.\n"
+        "\n"
+        "  --jaren J1,J2,J3    drie jaren (2001 t/m 2015) voor de jaarkaarten;\n"
+        "                      zonder deze optie het huidige jaar en de twee jaren ervoor\n"
+        "  --kleurschakering   kleur bezochte regio's naar het aantal gevonden caches\n"
+        "  --uitvoer PAD       het overzicht opslaan als PAD (standaard Kavelzicht.bmp);\n"
+        "                      de extensie kiest het formaat: .bmp, .png, .jpg, .ppm, ...\n"
+        "  --help              deze tekst tonen\n"
+        "  --version           de versie tonen\n");
+}
+
+Opdracht Opdracht::lees(const QStringList& argumenten) {
+    Opdracht o;
+    if (argumenten.size() <= 1) return o;
+    auto fout = [&o](const QString& tekst) {
+        o.soort = Gebruiksfout;
+        o.fout = tekst;
+        return o;
+    };
+
+    QCommandLineParser parser;
+    // "-x" is the unknown option x, not the options -x compacted.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption jarenOptie(QStringLiteral("jaren"), QString(), QStringLiteral("J1,J2,J3"));
+    const QCommandLineOption kleurOptie(QStringLiteral("kleurschakering"));
+    const QCommandLineOption uitvoerOptie(QStringLiteral("uitvoer"), QString(), QStringLiteral("PAD"));
+    const QCommandLineOption hulpOptie(QStringLiteral("help"));
+    const QCommandLineOption versieOptie(QStringLiteral("version"));
+    parser.addOptions({jarenOptie, kleurOptie, uitvoerOptie, hulpOptie, versieOptie});
+
+    const bool gelezen = parser.parse(argumenten);
+    if (parser.isSet(hulpOptie)) {
+        o.soort = Hulp;
+        return o;
+    }
+    if (parser.isSet(versieOptie)) {
+        o.soort = Versie;
+        return o;
+    }
+    if (!gelezen) {
+        const QStringList onbekend = parser.unknownOptionNames();
+        if (!onbekend.isEmpty()) {
+            // Name the option as it was written.
+            const QString naam = onbekend.first();
+            const QString lang = QStringLiteral("--") + naam;
+            return fout(QStringLiteral("onbekende optie '%1'")
+                            .arg(argumenten.contains(lang) ? lang : QStringLiteral("-") + naam));
+        }
+        // Otherwise an option that takes a value came last.
+        return fout(QStringLiteral("bij %1 ontbreekt een waarde").arg(argumenten.last()));
+    }
+
+    if (parser.isSet(jarenOptie)) {
+        o.jaren = leesJaren(parser.value(jarenOptie));
+        if (!o.jaren)
+            return fout(QStringLiteral("--jaren verwacht precies drie jaren van 2001 tot en met 2015, gescheiden door "
+                                       "komma's, niet '%1'")
+                            .arg(parser.value(jarenOptie)));
+    }
+    o.kleurschakering = parser.isSet(kleurOptie);
+    if (parser.isSet(uitvoerOptie)) {
+        o.uitvoer = parser.value(uitvoerOptie);
+        if (o.uitvoer.isEmpty()) return fout(QStringLiteral("--uitvoer heeft een bestandsnaam nodig"));
+        const std::optional<QByteArray> formaat = formaatVan(o.uitvoer);
+        if (!formaat)
+            return fout(QStringLiteral("--uitvoer: onbekend afbeeldingsformaat '.%1'").arg(QFileInfo(o.uitvoer).suffix()));
+        o.formaat = *formaat;
+    }
+
+    const QStringList bestanden = parser.positionalArguments();
+    if (bestanden.isEmpty()) return fout(QStringLiteral("geen GPX-bestand opgegeven"));
+    if (bestanden.size() > 1) return fout(QStringLiteral("geef precies een GPX-bestand"));
+    o.gpx = bestanden.first();
+    o.soort = Batch;
+    return o;
+}
+
+} // namespace kz

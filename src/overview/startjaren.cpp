@@ -1,0 +1,19 @@
+#include "overview/startjaren.h"
+
+#include <algorithm>
+
+#include "foundlog/getal.h"
+#include "grid/grid.h"
+
+namespace kz {
+
+int huidigJaar(std::string_view laatsteVier) {
+    return std::clamp<int>(rondAfNaarInt16(numeriekeWaarde(laatsteVier)), eersteJaar + 2, laatsteJaar);
+}
+
+std::array<int, 3> startJaren(std::string_view laatsteVier) {
+    const int huidig = huidigJaar(laatsteVier);
+    return {huidig - 2, huidig - 1, huidig};
+}
+
+} // namespace kz

@@ -1,0 +1,16 @@
+#include "teksten/datum.h"
+
+#include <string>
+
+#include <QDate>
+#include <QLocale>
+
+#include "overview/startjaren.h"
+
+namespace kz {
+
+QString datumtekstVandaag() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
+
+std::array<int, 3> startJaren(const QString& datumtekst) { return startJaren(std::string_view(datumtekst.right(4).toStdString())); }
+
+} // namespace kz

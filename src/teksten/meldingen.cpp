@@ -1,0 +1,34 @@
+#include "teksten/meldingen.h"
+
+#include <QDir>
+
+#include "teksten/opmaak.h"
+
+namespace kz::meldingen {
+
+QString titel(const Waarschuwing& w) {
+    return w.soort == Waarschuwing::Soort::Fake ? QStringLiteral("Fake?") : QStringLiteral("Verdwaald?");
+}
+
+std::array<QString, 2> regels(const Waarschuwing& w, const QLocale& locale) {
+    const bool fake = w.soort == Waarschuwing::Soort::Fake;
+    return {QStringLiteral("Een cache met de coordinaten: N") + opmaak::algemeen(w.breedte, locale) +
+                QStringLiteral("  E") + opmaak::algemeen(w.lengte, locale) +
+                (fake ? QStringLiteral(" ligt in een 'fake'-gebied.")
+                      : QStringLiteral(" ligt buiten het gedefinieerde gebied voor Nederland.")),
+            QStringLiteral("Mail naar ") + QString::fromUtf8(contactadres) +
+                (fake ? QStringLiteral(" en stuur uw GPX-bestand indien u meent dat in dit gebied wel een cache "
+                                       "gevonden is.")
+                      : QStringLiteral(" en stuur uw GPX-bestand indien u meent dat in dit gebied wel een "
+                                       "Nederlandse cache gevonden is."))};
+}
+
+std::array<QString, 2> nietGeopend(const QString& pad) {
+    return {QStringLiteral("Het GPX-bestand kan niet worden geopend:"), QDir::toNativeSeparators(pad)};
+}
+
+QString nietOpgeslagen(const QString& pad) {
+    return QStringLiteral("Het overzicht kan niet worden opgeslagen als ") + QDir::toNativeSeparators(pad);
+}
+
+} // namespace kz::meldingen

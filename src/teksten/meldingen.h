@@ -1,0 +1,35 @@
+// The texts of the program's messages: the warnings of the tally and the errors of a
+// pass. Each face puts them in its own form: a message box, or a line on standard error.
+#pragma once
+
+#include <array>
+
+#include <QLocale>
+#include <QString>
+
+#include "foundlog/waarschuwing.h"
+#include "teksten/versie.h"
+
+namespace kz::meldingen {
+
+// Contact address shown in the input panel and in both warnings.
+inline constexpr const char* contactadres = kz::contactadres;
+
+inline QString fout() { return QStringLiteral("Fout"); }
+inline QString geenBestand() { return QStringLiteral("U dient nog een GPX-bestand te selecteren"); }
+
+// "Fake?" or "Verdwaald?".
+QString titel(const Waarschuwing& w);
+// The warning's two lines: where the cache lies, and whom to mail.
+std::array<QString, 2> regels(const Waarschuwing& w, const QLocale& locale);
+
+// "Het GPX-bestand kan niet worden geopend:" and, on the second line, the path.
+std::array<QString, 2> nietGeopend(const QString& pad);
+// The two lines of a message as one text, with a line feed for a message box or a space
+// for a line of standard error between them.
+inline QString samen(const std::array<QString, 2>& regels, QChar tussen) { return regels[0] + tussen + regels[1]; }
+
+// "Het overzicht kan niet worden opgeslagen als " and the path.
+QString nietOpgeslagen(const QString& pad);
+
+} // namespace kz::meldingen

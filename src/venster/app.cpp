@@ -1,0 +1,24 @@
+#include "venster/app.h"
+#include "teksten/versie.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+namespace kz {
+
+void richtApplicatieIn(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Kavelzicht"));
+    QApplication::setApplicationVersion(QString::fromLatin1(versie));
+    // Lets the desktop match the window with the installed entry and icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(bureaubladId));
+    // The window is laid out to the pixel; one style everywhere keeps controls such as
+    // the 21-pixel combo boxes looking the same on every desktop and off screen.
+    if (QStyle* stijl = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(stijl);
+    // A small 8-point sans serif, metrically equal to Arial, for which the boxes are sized.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(8);
+    app.setFont(font);
+}
+
+} // namespace kz

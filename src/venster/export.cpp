@@ -1,0 +1,40 @@
+#include "venster/export.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QWidget>
+
+namespace kz {
+
+namespace {
+
+// Writes the image through a temporary file next to the target and renames it over the
+// target only when everything has been written.
+bool schrijf(const QImage& beeld, const QString& pad, const QByteArray& formaat) {
+    if (beeld.isNull()) return false;
+    QSaveFile bestand(pad);
+    if (!bestand.open(QIODevice::WriteOnly)) return false;
+    QImageWriter schrijver(&bestand, formaat);
+    if (!schrijver.write(beeld)) {
+        bestand.cancelWriting();
+        return false;
+    }
+    return bestand.commit();
+}
+
+} // namespace
+
+bool SaveFormImageToFile(QWidget& ContainerForm, QImage& PictureBoxImage, const QString& ImageFileName,
+                         const QByteArray& formaat) {
+    // The whole client area from its top-left corner, children included; hidden
+    // children (the picture box among them) are not drawn. It is rendered at one image
+    // pixel per window pixel, so the picture has the client area's size in pixels on a
+    // scaled screen too. RGB32 is also what the bitmap writer works from.
+    PictureBoxImage = QImage(ContainerForm.size(), QImage::Format_RGB32);
+    PictureBoxImage.setDevicePixelRatio(1.0);
+    ContainerForm.render(&PictureBoxImage);
+    return schrijf(PictureBoxImage, QFileInfo(ImageFileName).absoluteFilePath(), formaat);
+}
+
+} // namespace kz

@@ -1,0 +1,173 @@
+#include "venster/form1.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMimeData>
+#include <QPainter>
+#include <QPixmap>
+#include <QUrl>
+
+#include "bediening/toolkit.h"
+#include "grid/nlmasker.h"
+#include "overview/overzicht.h"
+#include "teksten/datum.h"
+#include "teksten/meldingen.h"
+#include "venster/export.h"
+
+namespace kz {
+
+namespace {
+
+// The window icon: a small map of visited (green) and unvisited (red) cells.
+QIcon maakIcoon() {
+    static const char* patroon[] = {
+        "..##..", ".####.", "#####.", "##x###", ".#xx##", "..x#x.",
+    };
+    QPixmap beeld(32, 32);
+    beeld.fill(Qt::transparent);
+    QPainter p(&beeld);
+    p.setPen(QColor(128, 128, 128));
+    for (int r = 0; r < 6; ++r) {
+        for (int k = 0; k < 6; ++k) {
+            const char c = patroon[r][k];
+            const QColor kleur = c == '#' ? QColor(0, 192, 0) : c == 'x' ? QColor(255, 0, 0) : QColor(255, 255, 255);
+            const QRect vak(1 + 5 * k, 1 + 5 * r, 5, 5);
+            p.fillRect(vak, kleur);
+            p.drawRect(vak);
+        }
+    }
+    return QIcon(beeld);
+}
+
+// Folder and file name joined with "/" (none added when the folder already ends in one).
+QString bouwPad(const QString& map, const QString& bestand) {
+    return map.endsWith(QLatin1Char('/')) ? map + bestand : map + QLatin1Char('/') + bestand;
+}
+
+} // namespace
+
+Form1::Form1(Omgeving omgeving, QWidget* parent)
+    : QWidget(parent), afbeeldingsnaam(QString::fromLatin1(standaardAfbeelding)) {
+    setWindowTitle(QStringLiteral("Kavelzicht"));
+    tk::richtClientvlakIn(*this);
+
+    Picture1 = new Tekenvlak(this);
+    tk::plaats(Picture1, 1560, 4800, 1815, 1935);
+    Frame6 = new Invulpaneel(omgeving.volumes, omgeving.map,
+                             omgeving.datumtekst.isEmpty() ? datumtekstVandaag() : omgeving.datumtekst, this);
+    tk::plaats(Frame6, 120, 120, 9255, 10095);
+    Frame7 = new Resultaatpaneel(this);
+    tk::plaats(Frame7, 120, 120, 9255, 10095);
+    tk::stapel({Picture1, Frame6, Frame7});
+    // The result panel lies wholly behind the input panel until the first pass; hidden,
+    // its controls cannot take the focus either.
+    Frame7->hide();
+
+    setWindowIcon(maakIcoon());
+    QWidget::setTabOrder(Frame6->jaar[0], Frame6->jaar[1]);
+    QWidget::setTabOrder(Frame6->jaar[1], Frame6->jaar[2]);
+    QWidget::setTabOrder(Frame6->jaar[2], Frame6->Maakoverzicht);
+    QWidget::setTabOrder(Frame6->Maakoverzicht, Frame6->Drive1);
+    QWidget::setTabOrder(Frame6->Drive1, Frame6->Dir1);
+    QWidget::setTabOrder(Frame6->Dir1, Frame6->File1);
+    QWidget::setTabOrder(Frame6->File1, Frame6->kleurvariant);
+    QWidget::setTabOrder(Frame6->kleurvariant, Frame7->terug);
+    Frame6->jaar[0]->setFocus();
+
+    connect(Frame6->Maakoverzicht, &Knop::clicked, this, &Form1::Maakoverzicht_Click);
+    connect(Frame7->terug, &Knop::clicked, this, &Form1::terug_Click);
+    setAcceptDrops(true);
+}
+
+void Form1::Maakoverzicht_Click() {
+    Invulpaneel& in = *Frame6;
+    const bool kleurschakering = in.kleurvariant->checkState() != Qt::Unchecked;
+    Frame7->toonKlassen(kleurschakering);
+    tk::MousePointer(*this, tk::vbHourglass);
+    if (in.File1->listIndex() < 0) {
+        tk::MousePointer(*this, tk::vbDefault);
+        tk::MsgBox(*this, meldingen::geenBestand(), tk::vbCritical, meldingen::fout());
+        return;
+    }
+
+    // The folder highlighted in the folder list (normally the open one) and the file.
+    const QString pad = bouwPad(in.Dir1->entry(in.Dir1->listIndex()), in.File1->fileName());
+    GpxBestand bestand(pad.toStdString());
+    auto meldLeesfout = [this, &pad] {
+        tk::MousePointer(*this, tk::vbDefault);
+        tk::MsgBox(*this, meldingen::samen(meldingen::nietGeopend(pad), u'\n'), tk::vbCritical, meldingen::fout());
+    };
+    if (!bestand.open()) return meldLeesfout();
+
+    // The three years in ascending order, in the boxes as well.
+    std::array<int, 3> posities{in.jaar[0]->currentIndex(), in.jaar[1]->currentIndex(), in.jaar[2]->currentIndex()};
+    sorteerJaren(posities);
+    std::array<int, 3> jaren{};
+    for (std::size_t k = 0; k < 3; ++k) {
+        in.jaar[k]->setCurrentIndex(posities[k]);
+        jaren[k] = posities[k] + eersteJaar;
+    }
+
+    // Read and tally; every warning waits for the user.
+    const QLocale locale;
+    const std::optional<Overzicht> overzicht = maakOverzicht(
+        bestand, jaren, kleurschakering, nederlandseRegios(), [this, &locale](const Waarschuwing& w) {
+            tk::MsgBox(*this, meldingen::samen(meldingen::regels(w, locale), u'\n'), tk::vbCritical, meldingen::titel(w));
+        });
+    if (!overzicht) return meldLeesfout();
+
+    Frame7->toon(*overzicht);
+    Frame6->setVisible(false);
+    tk::MousePointer(*this, tk::vbDefault);
+    const bool bewaard = Frame7->bewaarBeeld(Picture1->beeld, afbeeldingsnaam);
+    Frame7->terug->setFocus();
+    if (!bewaard)
+        tk::MsgBox(*this, meldingen::nietOpgeslagen(QFileInfo(afbeeldingsnaam).absoluteFilePath()), tk::vbCritical,
+                   meldingen::fout());
+}
+
+void Form1::terug_Click() {
+    Frame6->setVisible(true);
+    Frame7->setVisible(false);
+    // Files may have come or gone in the open folder since the pass.
+    Frame6->File1->vernieuw();
+    Frame6->Maakoverzicht->setFocus();
+}
+
+QString Form1::gesleeptGpxBestand(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
+    const QFileInfo info(urls.first().toLocalFile());
+    // The file list shows visible files whose name ends in .gpx in any case.
+    if (info.suffix().compare(QLatin1String("gpx"), Qt::CaseInsensitive) != 0) return {};
+    if (!info.isFile() || info.isHidden()) return {};
+    return info.absoluteFilePath();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* e) {
+    if (Frame6->isVisible() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent* e) {
+    if (Frame6->isVisible() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void Form1::dropEvent(QDropEvent* e) {
+    const QString pad = gesleeptGpxBestand(e->mimeData());
+    if (!Frame6->isVisible() || pad.isEmpty() || !Frame6->kiesGpxBestand(pad)) {
+        e->ignore();
+        return;
+    }
+    e->acceptProposedAction();
+}
+
+} // namespace kz

@@ -1,0 +1,57 @@
+// The program's one window: the input panel Frame6 in front of the result panel Frame7,
+// and the hidden picture box that the picture is copied into.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "bediening/tekenvlak.h"
+#include "bediening/volume.h"
+#include "venster/invulpaneel.h"
+#include "venster/resultaatpaneel.h"
+
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QMimeData;
+
+namespace kz {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // What the window takes from the system; tests replace it.
+    struct Omgeving {
+        QString datumtekst; // today's date in the short date format; empty: ask the system
+        VolumeBron volumes; // the mounted volumes; empty: ask the system
+        QString map;        // the folder the lists open on; empty: the current folder
+    };
+
+    // Builds both panels and runs start-up before returning.
+    explicit Form1(Omgeving omgeving = {}, QWidget* parent = nullptr);
+
+    Tekenvlak* Picture1;
+    Invulpaneel* Frame6; // input panel "Invulformulier"
+    Resultaatpaneel* Frame7; // result panel "Kavelzicht"
+
+    // The bitmap that every pass writes; a bare name lands in the current folder.
+    QString afbeeldingsnaam;
+
+    // The local .gpx file that dragged data brings (one file URL, any case of the
+    // extension, an existing file that the file list can show), or an empty text.
+    static QString gesleeptGpxBestand(const QMimeData* data);
+
+public slots:
+    // One overview pass: read the chosen file, show the result panel, save the picture.
+    void Maakoverzicht_Click();
+    void terug_Click();
+
+protected:
+    // A GPX file dropped on the window while the input panel is shown is chosen in the
+    // lists; every other drop is refused.
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+};
+
+} // namespace kz

@@ -1,0 +1,31 @@
+// The program's window: the window Form1 in a scroll area. On a screen that is large
+// enough the area is exactly Form1's size and nothing scrolls; on a smaller screen, or
+// a scaled one, the window fits the screen's free area and Form1 scrolls inside it, so
+// that every control can be reached.
+#pragma once
+
+#include <QScrollArea>
+
+#include "venster/form1.h"
+
+namespace kz {
+
+class Hoofdvenster : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit Hoofdvenster(Form1::Omgeving omgeving = {});
+
+    Form1& form() const { return *form_; }
+
+    // Sizes and places the window for the free area of its screen.
+    void pasAanScherm();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    Form1* form_;
+    bool aangepast_ = false;
+};
+
+} // namespace kz

@@ -1,7 +1,0 @@
-#include "window/fout.h"
-
-namespace kz::tk {
-
-Fout::Fout(int nummer, const QString& tekst) : std::runtime_error(tekst.toStdString()), nummer_(nummer) {}
-
-} // namespace kz::tk

@@ -1,9 +1,0 @@
-#include "window/tekenvlak.h"
-
-namespace kz {
-
-Tekenvlak::Tekenvlak(QWidget* container) : QWidget(container) { QWidget::setVisible(false); }
-
-void Tekenvlak::setVisible(bool) { QWidget::setVisible(false); }
-
-} // namespace kz

@@ -1,0 +1,170 @@
+// The main window after start-up: panels, layout, maps, legend, year lists, way back.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QImage>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "support/berichten.h"
+#include "venster/form1.h"
+#include "overview/startjaren.h"
+#include "venster/hoofdvenster.h"
+#include "teksten/meldingen.h"
+#include "bediening/toolkit.h"
+#include "teksten/versie.h"
+
+namespace kz {
+namespace {
+
+Form1::Omgeving opDatum(const QString& datum) { return Form1::Omgeving{datum, {}, {}}; }
+
+
+void toets(QWidget* w, int toets, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+    QKeyEvent e(QEvent::KeyPress, toets, mod);
+    QApplication::sendEvent(w, &e);
+}
+
+TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
+    test::Berichten berichten;
+    Form1 f(opDatum("02-04-2009"));
+    f.show();
+    tk::DoEvents();
+    EXPECT_EQ(f.windowTitle(), "Kavelzicht");
+    EXPECT_EQ(f.size(), QSize(632, 688));
+    EXPECT_FALSE(f.windowIcon().pixmap(32, 32).isNull());
+    EXPECT_TRUE(f.Frame6->isVisible());
+    EXPECT_FALSE(f.Frame7->isVisible());
+    f.Picture1->show();
+    EXPECT_FALSE(f.Picture1->isVisible());
+
+    // Where the first white cell of the main map would be, the input panel shows its
+    // grey face; once the panels swap, the white cell is there.
+    const QPoint cel0(28, 44);
+    EXPECT_EQ(f.grab().toImage().pixelColor(cel0), tk::knopvlak);
+    EXPECT_FALSE(f.Frame6->kleurvariant->isChecked());
+    f.Frame6->kleurvariant->setChecked(true);
+    f.Frame6->jaar[0]->setCurrentIndex(3);
+    f.Frame6->hide();
+    f.Frame7->show();
+    tk::DoEvents();
+    EXPECT_EQ(f.grab().toImage().pixelColor(cel0), QColor(Qt::white));
+
+    // "&Terug", pressed with keypad Enter, brings the input panel back with the choices
+    // as they were, and the focus to "&Maak overzicht", which Enter presses: no file is
+    // chosen, so the pass ends in its message.
+    f.Frame7->terug->setFocus();
+    toets(f.Frame7->terug, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(f.focusWidget(), f.Frame6->Maakoverzicht);
+    toets(f.Frame6->Maakoverzicht, Qt::Key_Return);
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(berichten.lijst[0].prompt, "U dient nog een GPX-bestand te selecteren");
+    EXPECT_EQ(berichten.lijst[0].eigenaar, &f);
+    EXPECT_TRUE(f.Frame6->isVisible());
+    EXPECT_FALSE(f.Frame7->isVisible());
+    EXPECT_TRUE(f.Frame6->kleurvariant->isChecked());
+    EXPECT_EQ(f.Frame6->jaar[0]->currentIndex(), 3);
+
+    // One or more controls of every container of the input panel, in pixels inside that
+    // container (the result panel is checked to the pixel by the saved picture).
+    const std::tuple<QWidget*, QWidget*, QRect> tabel[] = {
+        {f.Frame6, &f, {8, 8, 617, 673}},             {f.Frame7, &f, {8, 8, 617, 673}},
+        {f.Picture1, &f, {104, 320, 121, 129}},       {f.Frame6->Maakoverzicht, f.Frame6, {488, 640, 105, 25}},
+        {f.Frame6->Frame8, f.Frame6, {24, 24, 569, 105}},     {f.Frame6->Frame9, f.Frame6, {24, 136, 569, 497}},
+        {f.Frame6->jaar[2], f.Frame6->Frame8, {200, 72, 81, 21}},     {f.Frame6->Label5[1], f.Frame6->Frame8, {104, 56, 65, 17}},
+        {f.Frame6->File1, f.Frame6->Frame9, {232, 32, 321, 448}},     {f.Frame6->Dir1, f.Frame6->Frame9, {8, 56, 217, 426}},
+        {f.Frame6->kleurvariant, f.Frame6->Frame8, {448, 64, 97, 25}}, {f.Frame7->terug, f.Frame7, {320, 600, 81, 25}},
+    };
+    for (const auto& [control, kader, pixels] : tabel) {
+        EXPECT_EQ(control->parentWidget(), kader) << control->metaObject()->className();
+        EXPECT_EQ(control->geometry(), pixels) << control->metaObject()->className();
+    }
+    // "&Terug" lies over the widened legend.
+    EXPECT_GT(f.Frame7->children().indexOf(f.Frame7->terug), f.Frame7->children().indexOf(f.Frame7->Frame10));
+
+    EXPECT_EQ(f.Frame6->versie->text(), QString("Versie: ") + kz::versie);
+    EXPECT_EQ(f.Frame6->Opmerkingen->text(), QString("Opmerkingen? Mail naar ") + meldingen::contactadres);
+    EXPECT_EQ(f.Frame6->Opmerkingen->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    for (Kader* k : {f.Frame6->Frame8, f.Frame6->Frame9}) EXPECT_EQ(k->kopKleur(), QColor(0, 0, 255));
+    EXPECT_EQ(QFontInfo(f.Frame6->Label4->font()).family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(f.Frame6->Label4->font()).pointSize(), 8);
+    for (QComboBox* j : f.Frame6->jaar) EXPECT_FALSE(j->isEditable());
+    EXPECT_EQ(f.Frame6->Maakoverzicht->shortcut(), QKeySequence(Qt::ALT | Qt::Key_M));
+    EXPECT_EQ(f.Frame7->terug->shortcut(), QKeySequence(Qt::ALT | Qt::Key_T));
+
+    const std::vector<QWidget*> volgorde = {f.Frame6->jaar[0], f.Frame6->jaar[1], f.Frame6->jaar[2], f.Frame6->Maakoverzicht, f.Frame6->Drive1,
+                                            f.Frame6->Dir1,    f.Frame6->File1,   f.Frame6->kleurvariant, f.Frame7->terug};
+    std::vector<QWidget*> gevonden;
+    QWidget* w = f.Frame6->jaar[0];
+    do if (std::count(volgorde.begin(), volgorde.end(), w)) gevonden.push_back(w);
+    while ((w = w->nextInFocusChain()) != f.Frame6->jaar[0]);
+    EXPECT_EQ(gevonden, volgorde);
+}
+
+TEST(Form1, JaarkeuzeUitDeKorteDatum) {
+    // The last four characters, their leading number, at least 2003, at most 2015.
+    const std::pair<const char*, int> gevallen[] = {{"02-04-2009", 2009}, {"15-3-2002", 2003}, {"2009-04-02", 2003},
+                                                     {"02-04-09", 2003},   {"1-1-2026", 2015},  {"1E99", 2015},
+                                                     {"", 2003},           {"zondag", 2003}};
+    for (const auto& [datum, jaar] : gevallen) {
+        EXPECT_EQ(huidigJaar(QString(datum).right(4).toStdString()), jaar) << datum;
+        if (!*datum) continue; // an empty date text makes the window ask the system
+        Form1 f(opDatum(datum));
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_EQ(f.Frame6->jaar[i]->count(), 15);
+            EXPECT_EQ(f.Frame6->jaar[i]->itemText(0) + f.Frame6->jaar[i]->itemText(14), "20012015");
+            EXPECT_EQ(f.Frame6->jaar[i]->currentText(), QString::number(jaar - 2 + i)) << datum;
+        }
+    }
+}
+
+// Run once on the default screen and again on small and scaled screens (see the test list):
+// the window fits the screen's free area, scrolls where it must, and every control can be
+// scrolled into view, by the keyboard too; on a screen that is large enough it is Form1
+// to the pixel. Message boxes belong to this window.
+TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
+    test::Berichten berichten;
+    Hoofdvenster h(opDatum("02-04-2009"));
+    h.show();
+    tk::DoEvents();
+    Form1& f = h.form();
+    const QRect vrij = h.screen()->availableGeometry();
+    EXPECT_TRUE(vrij.contains(h.frameGeometry())) << vrij.width() << "x" << vrij.height();
+    const bool schuift = h.verticalScrollBar()->isVisible() || h.horizontalScrollBar()->isVisible();
+    if (vrij.width() >= 700 && vrij.height() >= 760) {
+        EXPECT_FALSE(schuift);
+        EXPECT_EQ(h.size(), QSize(632, 688));
+        EXPECT_EQ(h.grab().toImage(), f.grab().toImage());
+    } else {
+        EXPECT_TRUE(schuift);
+    }
+    auto zichtbaar = [&h](QWidget* w) {
+        return h.viewport()->rect().contains(QRect(w->mapTo(h.viewport(), QPoint(0, 0)), w->size()));
+    };
+    for (QWidget* w : std::initializer_list<QWidget*>{f.Frame6->jaar[0], f.Frame6->kleurvariant, f.Frame6->Drive1, f.Frame6->Maakoverzicht}) {
+        h.ensureWidgetVisible(w, 0, 0);
+        EXPECT_TRUE(zichtbaar(w)) << w->metaObject()->className();
+    }
+    // Tab brings the next control into view.
+    h.ensureWidgetVisible(f.Frame6->jaar[0], 0, 0);
+    f.Frame6->jaar[2]->setFocus();
+    toets(f.Frame6->jaar[2], Qt::Key_Tab);
+    EXPECT_EQ(f.focusWidget(), f.Frame6->Maakoverzicht);
+    EXPECT_TRUE(zichtbaar(f.Frame6->Maakoverzicht));
+    toets(f.Frame6->Maakoverzicht, Qt::Key_Return);
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(berichten.lijst[0].eigenaar, &h);
+    f.Frame6->hide();
+    f.Frame7->show();
+    h.ensureWidgetVisible(f.Frame7->terug, 0, 0);
+    EXPECT_TRUE(zichtbaar(f.Frame7->terug));
+}
+
+} // namespace
+} // namespace kz

@@ -1,0 +1,198 @@
+// The drive, folder and file lists of the input panel, how they follow each other, and a
+// GPX file dropped on the input panel, which is chosen in them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "support/berichten.h"
+#include "venster/form1.h"
+#include "bediening/fout.h"
+
+namespace kz {
+namespace {
+
+// Left-button events in the middle of a list row.
+void muis(QListWidget* lijst, int rij, std::initializer_list<QEvent::Type> soorten) {
+    lijst->scrollToItem(lijst->item(rij));
+    const QPointF punt = lijst->visualItemRect(lijst->item(rij)).center();
+    for (QEvent::Type soort : soorten) {
+        QMouseEvent e(soort, punt, lijst->viewport()->mapToGlobal(punt), Qt::LeftButton,
+                      soort == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(lijst->viewport(), &e);
+    }
+}
+const auto klik = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
+const auto dubbelklik = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                         QEvent::MouseButtonRelease};
+
+TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QString map = QDir(tmp.path()).canonicalPath();
+    ASSERT_FALSE(QDir::currentPath().startsWith(map));
+    for (const char* d : {"x.gpx", "b/diep", "A", ".git", "leeg", "stick"}) ASSERT_TRUE(QDir(map).mkpath(d));
+    for (const char* b : {"a.GPX", "finds.gpx", "notes.txt", "oud.gpx.bak", ".verborgen.gpx", "b/c.gpx", "stick/r.GPX"})
+        ASSERT_TRUE(QFile(map + "/" + b).open(QIODevice::WriteOnly)) << b;
+    test::Berichten berichten;
+    const QList<Volume> volumes = {{"/", "", true}, {map + "/leeg", "LEEG", false}, {map + "/stick", "", true}};
+    Form1 f(Form1::Omgeving{"02-04-2009", [&] { return volumes; }, {}});
+    f.show();
+    ASSERT_EQ(f.Frame6->Drive1->count(), 3);
+    EXPECT_EQ(f.Frame6->Drive1->drive(), "/");
+    EXPECT_EQ(f.Frame6->Dir1->path(), QDir::currentPath());
+
+    // Only "*.GPX" files, in any case; the file list follows the open folder.
+    f.Frame6->Dir1->setPath(map);
+    ASSERT_EQ(f.Frame6->File1->path(), map);
+    ASSERT_EQ(f.Frame6->File1->listCount(), 2);
+    EXPECT_EQ(f.Frame6->File1->entry(0) + " " + f.Frame6->File1->entry(1), "a.GPX finds.gpx");
+    EXPECT_EQ(f.Frame6->File1->fileName(), "");
+    f.Frame6->File1->setListIndex(1);
+    EXPECT_EQ(f.Frame6->File1->fileName(), "finds.gpx");
+
+    // Root, the folders on the way down, the open folder, then its visible subfolders.
+    const int open = f.Frame6->Dir1->listIndex();
+    EXPECT_EQ(open, map.count('/'));
+    EXPECT_EQ(f.Frame6->Dir1->entry(0), "/");
+    EXPECT_EQ(f.Frame6->Dir1->entry(open - 1), QFileInfo(map).path());
+    QStringList onder;
+    for (int i = open; i < f.Frame6->Dir1->listCount(); ++i) onder << f.Frame6->Dir1->entry(i).mid(map.size());
+    EXPECT_EQ(onder, QStringList({"", "/A", "/b", "/leeg", "/stick", "/x.gpx"}));
+
+    // A click only highlights: the open folder, the file list and its choice stay.
+    muis(f.Frame6->Dir1, open + 2, klik);
+    EXPECT_EQ(f.Frame6->Dir1->listIndex(), open + 2);
+    EXPECT_EQ(f.Frame6->Dir1->path(), map);
+    EXPECT_EQ(f.Frame6->File1->fileName(), "finds.gpx");
+
+    // A double click opens, and the file list follows with no choice made.
+    muis(f.Frame6->Dir1, open + 2, dubbelklik);
+    EXPECT_EQ(f.Frame6->Dir1->path(), map + "/b");
+    ASSERT_EQ(f.Frame6->File1->path(), map + "/b");
+    EXPECT_EQ(f.Frame6->File1->entry(0), "c.gpx");
+    EXPECT_EQ(f.Frame6->File1->listIndex(), -1);
+
+    // Enter opens the highlighted entry: here the parent folder.
+    f.Frame6->Dir1->setListIndex(open);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(f.Frame6->Dir1, &enter);
+    EXPECT_EQ(f.Frame6->Dir1->path(), map);
+    EXPECT_EQ(f.Frame6->File1->listCount(), 2);
+
+    // Opening the open folder again, or going back from the result panel, lists its files
+    // anew: a new file appears, the chosen one stays chosen while it is there.
+    f.Frame6->File1->setListIndex(1);
+    ASSERT_TRUE(QFile(map + "/nieuw.gpx").open(QIODevice::WriteOnly));
+    QApplication::sendEvent(f.Frame6->Dir1, &enter);
+    EXPECT_EQ(f.Frame6->File1->listCount(), 3);
+    EXPECT_EQ(f.Frame6->File1->fileName(), "finds.gpx");
+    ASSERT_TRUE(QFile::remove(map + "/finds.gpx"));
+    muis(f.Frame6->Dir1, open, dubbelklik);
+    EXPECT_EQ(f.Frame6->File1->listCount(), 2);
+    EXPECT_EQ(f.Frame6->File1->listIndex(), -1);
+    ASSERT_TRUE(QFile(map + "/later.gpx").open(QIODevice::WriteOnly));
+    f.terug_Click();
+    EXPECT_EQ(f.Frame6->File1->entry(1), "later.gpx");
+    ASSERT_TRUE(QFile::remove(map + "/later.gpx") && QFile::remove(map + "/nieuw.gpx"));
+    f.Frame6->File1->setPath(map);
+
+    // A folder that does not exist is refused and the lists stay as they were.
+    int fout = 0;
+    try { f.Frame6->Dir1->setPath(map + "/weg"); } catch (const tk::Fout& e) { fout = e.nummer(); }
+    EXPECT_EQ(fout, tk::foutPadNietGevonden);
+    EXPECT_EQ(f.Frame6->Dir1->path(), map);
+    EXPECT_EQ(f.Frame6->Dir1->listCount(), open + 6);
+    f.Frame6->File1->setPath(map + "/weg");
+    EXPECT_EQ(f.Frame6->File1->listCount(), 0);
+
+    // A ready volume: the folder list opens on its root, the file list follows.
+    f.Frame6->Drive1->setCurrentIndex(2);
+    EXPECT_EQ(f.Frame6->Dir1->path(), map + "/stick");
+    EXPECT_EQ(f.Frame6->File1->entry(0), "r.GPX");
+
+    // A volume that is not ready: back to the current folder's volume, no message.
+    f.Frame6->Drive1->setCurrentIndex(1);
+    EXPECT_EQ(f.Frame6->Drive1->currentIndex(), 0);
+    EXPECT_EQ(f.Frame6->Dir1->path(), QDir::currentPath());
+    EXPECT_EQ(f.Frame6->File1->path(), QDir::currentPath());
+    EXPECT_TRUE(berichten.lijst.empty());
+
+    // A volume holds a path by whole folder names.
+    EXPECT_EQ(volumeVan(volumes, map + "/stick/sub"), 2);
+    EXPECT_EQ(volumeVan(volumes, map + "/stickje"), 0);
+
+    // The real system: the root first, the current folder on a volume, no kernel file systems.
+    const QList<Volume> systeem = systeemVolumes();
+    ASSERT_FALSE(systeem.isEmpty());
+    EXPECT_EQ(systeem.first().wortel, "/");
+    EXPECT_GE(volumeVan(systeem, QDir::currentPath()), 0);
+    for (const Volume& v : systeem) EXPECT_FALSE(v.wortel.startsWith("/proc") || v.wortel.startsWith("/sys"));
+}
+
+// Drags urls over the file list and drops them there: whether entering and dropping were accepted.
+std::pair<bool, bool> sleep(Form1& f, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint punt = f.Frame6->File1->mapTo(&f, f.Frame6->File1->rect().center());
+    QDragEnterEvent binnen(punt, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    binnen.setAccepted(false);
+    QApplication::sendEvent(&f, &binnen);
+    QDropEvent val(QPointF(punt), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    val.setAccepted(false);
+    QApplication::sendEvent(&f, &val);
+    return {binnen.isAccepted(), val.isAccepted()};
+}
+
+TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
+    QTemporaryDir tmp;
+    const QString map = QDir(tmp.path()).canonicalPath();
+    ASSERT_TRUE(QDir(map).mkpath("sub") && QDir(map).mkpath("map.gpx"));
+    for (const char* naam : {"/sub/Vondsten.GPX", "/sub/ander.gpx", "/sub/notities.txt", "/sub/.verborgen.gpx"})
+        ASSERT_TRUE(QFile(map + naam).open(QIODevice::WriteOnly));
+    const auto bestand = [&map](const char* naam) { return QUrl::fromLocalFile(map + naam); };
+    test::Berichten berichten;
+    // A second volume whose root is the temporary folder: the drive list has to follow.
+    Form1 f({QStringLiteral("02-04-2009"), [map] { return QList<Volume>{{"/", {}, true}, {map, {}, true}}; }, {}});
+    f.show();
+    ASSERT_NE(f.Frame6->Drive1->drive(), map) << "the test runs inside the folder it drops from";
+
+    // Refused: a text file, two GPX files, a missing one, a folder named like one, a hidden
+    // one, a remote one.
+    f.Frame6->File1->setPath(map + "/sub");
+    f.Frame6->File1->setListIndex(0);
+    const QString dirVooraf = f.Frame6->Dir1->path();
+    for (const QList<QUrl>& urls : {QList{bestand("/sub/notities.txt")},
+                                    QList{bestand("/sub/Vondsten.GPX"), bestand("/sub/ander.gpx")},
+                                    QList{bestand("/sub/weg.gpx")}, QList{bestand("/map.gpx")},
+                                    QList{bestand("/sub/.verborgen.gpx")},
+                                    QList{QUrl(QStringLiteral("https://example.org/vondsten.gpx"))}}) {
+        const std::string wat = urls.first().toString().toStdString();
+        EXPECT_EQ(sleep(f, urls), std::make_pair(false, false)) << wat;
+        EXPECT_EQ(f.Frame6->Dir1->path(), dirVooraf) << wat;
+        EXPECT_EQ(f.Frame6->File1->fileName(), "ander.gpx") << wat;
+    }
+
+    EXPECT_EQ(sleep(f, {bestand("/sub/Vondsten.GPX")}), std::make_pair(true, true));
+    EXPECT_EQ(f.Frame6->Drive1->drive(), map);
+    EXPECT_EQ(f.Frame6->Dir1->path(), map + "/sub");
+    EXPECT_EQ(f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()), map + "/sub");
+    EXPECT_EQ(f.Frame6->File1->fileName(), "Vondsten.GPX");
+
+    // The result panel takes no drops.
+    f.Frame6->hide();
+    f.Frame7->show();
+    EXPECT_EQ(sleep(f, {bestand("/sub/ander.gpx")}), std::make_pair(false, false));
+    EXPECT_EQ(f.Frame6->File1->fileName(), "Vondsten.GPX");
+    EXPECT_TRUE(berichten.lijst.empty());
+}
+
+} // namespace
+} // namespace kz

@@ -1,0 +1,235 @@
+// Whole overview passes on the window, started by clicking "&Maak overzicht" over small
+// GPX files written into a temporary folder: what the result panel shows, the messages,
+// the saved bitmap, two passes in a row and the passes that fail.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <csignal>
+#include <tuple>
+
+#include <QApplication>
+#include <QDir>
+#include <QHelpEvent>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QToolTip>
+
+#include <sys/resource.h>
+
+#include "support/berichten.h"
+#include "support/gpx.h"
+#include "support/locale.h"
+#include "grid/nlmasker.h"
+#include "venster/form1.h"
+
+// Readable QString values in failure messages.
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace kz {
+namespace {
+
+// What a pass shows in text: the eleven statistics labels, the year-frame captions and
+// the year boxes.
+QStringList teksten(const Form1& f) {
+    QStringList t;
+    for (const QLabel* l : {f.Frame7->aantal[0], f.Frame7->aantal[1], f.Frame7->perc[0], f.Frame7->perc[1], f.Frame7->Label1[2], f.Frame7->Label1[3], f.Frame7->nlcache,
+                            f.Frame7->totcache, f.Frame7->nrjr1, f.Frame7->nrjr2, f.Frame7->nrjr3})
+        t << l->text();
+    for (const Kader* k : {f.Frame7->Frame3, f.Frame7->Frame4, f.Frame7->Frame5}) t << k->title();
+    for (const QComboBox* j : f.Frame6->jaar) t << j->currentText();
+    return t;
+}
+std::array<Kleur, 4> kleuren(const Form1& f, int k) {
+    return {f.Frame7->vak->kleur(k), f.Frame7->vak07->kleur(k), f.Frame7->vak08->kleur(k), f.Frame7->vak09->kleur(k)};
+}
+QImage rgb32(const QImage& beeld) { return beeld.convertToFormat(QImage::Format_RGB32); }
+
+class Doorloop : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp.isValid());
+        f.show();
+    }
+    // Writes the file (unless gpx is null), chooses it as a user would, sets the shading
+    // and the year boxes, and presses the button, after "&Terug" when the result panel
+    // is up. Every pass, whatever its end, leaves the default pointer.
+    void draai(Form1& w, const QString& naam, const test::Gpx* gpx, bool schakering, std::array<int, 3> jaren) {
+        if (gpx) gpx->schrijf((map + "/" + naam).toStdString());
+        if (w.Frame7->isVisible()) w.Frame7->terug->click();
+        ASSERT_TRUE(w.Frame6->kiesGpxBestand(map + "/" + naam)) << naam.toStdString();
+        w.Frame6->kleurvariant->setChecked(schakering);
+        for (std::size_t k = 0; k < 3; ++k) w.Frame6->jaar[k]->setCurrentIndex(jaren[k] - 2001);
+        w.afbeeldingsnaam = bmp();
+        w.Frame6->Maakoverzicht->click();
+        EXPECT_EQ(tk::MousePointer(w), tk::vbDefault);
+    }
+    QString bmp() const { return map + "/Kavelzicht.bmp"; }
+
+    test::LocaleWacht locale{"nl_NL"};
+    QTemporaryDir tmp;
+    const QString map = QDir(tmp.path()).canonicalPath();
+    Form1 f{Form1::Omgeving{"02-04-2009", {}, {}}};
+    test::Berichten berichten{&f};
+    const std::vector<int> binnen = test::Gpx::vakken(true), buiten = test::Gpx::vakken(false);
+};
+
+TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
+    test::Gpx g;
+    g.in(binnen[0], 2015).in(binnen[0], 2015).in(binnen[1], 2003).in(binnen[1], 2009).in(binnen[2], 2000);
+    g.in(buiten[0], 2009, "Netherlands", 0.3).wpt("50.65", "5.5", 2009).in(buiten[1], 2016);
+    g.in(binnen[3], 2009, "Belgium").in(binnen[4], 0);
+    draai(f, "vondsten café.gpx", &g, true, {2015, 2003, 2009});
+
+    EXPECT_EQ(teksten(f), (QStringList{"624", "3", "99,5%", "0,5%", "Regio zonder Nederlandse caches (687)",
+                                       "Gevonden cache in 'fake'-Regio (2)", "8", "9", "1 (1)", "1 (0)", "1 (1)",
+                                       "2003", "2009", "2015", "2003", "2009", "2015"}));
+    EXPECT_TRUE(f.Frame7->isVisible() && f.Frame7->terug->isVisible() && !f.Frame6->isVisible());
+    EXPECT_TRUE(f.Frame7->Frame10->isVisibleTo(f.Frame7));
+    EXPECT_EQ(f.focusWidget(), f.Frame7->terug);
+
+    // The maps are the overview that the core makes of the same file; a find of the last
+    // year of the lists shows on the main map and on its year map.
+    GpxBestand bestand((map + "/vondsten café.gpx").toStdString());
+    ASSERT_TRUE(bestand.open());
+    const std::optional<Overzicht> o = maakOverzicht(bestand, {2003, 2009, 2015}, true, nederlandseRegios(), {});
+    ASSERT_TRUE(o);
+    for (int k = 0; k < aantalVakken; ++k)
+        ASSERT_EQ(kleuren(f, k), (std::array{o->kaarten.kleur[0][k], o->kaarten.kleur[1][k], o->kaarten.kleur[2][k],
+                                              o->kaarten.kleur[3][k]})) << k;
+    const Kleur rood = rgb(255, 0, 0), klasse2 = rgb(0, 255, 0);
+    EXPECT_EQ(kleuren(f, binnen[0]), (std::array{klasse2, rood, rood, klasse2}));
+
+    // Tooltips: all years on the main map, its own year on each year map; on screen only
+    // where no other control covers the map.
+    const QString tip = f.Frame7->vak->tooltipTekst(binnen[0]);
+    EXPECT_TRUE(tip.endsWith("\nNederlandse cache-regio\nGevonden: 2 (alle jaren)")) << tip.toStdString();
+    EXPECT_TRUE(f.Frame7->vak07->tooltipTekst(binnen[0]).endsWith("\nGevonden in 2003: 0"));
+    EXPECT_TRUE(f.Frame7->vak09->tooltipTekst(binnen[0]).endsWith("\nGevonden in 2015: 2"));
+    auto vraagTip = [](QWidget* kader, QPoint punt) {
+        QWidget* doel = kader->childAt(punt) ? kader->childAt(punt) : kader;
+        const QPoint lokaal = doel->mapFrom(kader, punt);
+        QHelpEvent e(QEvent::ToolTip, lokaal, doel->mapToGlobal(lokaal));
+        QApplication::sendEvent(doel, &e);
+        return QToolTip::text();
+    };
+    EXPECT_EQ(vraagTip(f.Frame7->Frame1, f.Frame7->vak->celRect(binnen[0]).center()), tip);
+    const QPoint opLabel = f.Frame7->nrjr1->geometry().center();
+    EXPECT_NE(vraagTip(f.Frame7->Frame3, opLabel), f.Frame7->vak07->tooltipTekst(f.Frame7->vak07->indexOp(opLabel)));
+    QToolTip::hideText();
+
+    // One stop box per warning, in file order, while the hourglass is up.
+    ASSERT_EQ(berichten.lijst.size(), 2u);
+    ASSERT_EQ(buiten[0], 0); // the north-west corner: 53.43, 3.375
+    EXPECT_EQ(berichten.lijst[0].titel, "Fake?");
+    EXPECT_TRUE(berichten.lijst[0].prompt.startsWith(
+        "Een cache met de coordinaten: N53,43  E3,375 ligt in een 'fake'-gebied.\nMail naar kavelzicht@example.org"));
+    EXPECT_EQ(berichten.lijst[1].prompt,
+              "Een cache met de coordinaten: N50,65  E5,5 ligt buiten het gedefinieerde gebied voor Nederland.\n"
+              "Mail naar kavelzicht@example.org en stuur uw GPX-bestand indien u meent dat in dit gebied wel een "
+              "Nederlandse cache gevonden is.");
+    for (const auto& b : berichten.lijst)
+        EXPECT_EQ(std::tuple(b.eigenaar, b.stijl, b.wijzer), std::tuple(&f, 16, tk::vbHourglass));
+
+    // A full-stop locale: the numbers and the warnings follow it.
+    test::LocaleWacht engels("en_US");
+    draai(f, "vondsten café.gpx", nullptr, true, {2015, 2003, 2009});
+    EXPECT_EQ(teksten(f).mid(2, 2), (QStringList{"99.5%", "0.5%"}));
+    EXPECT_TRUE(berichten.lijst[3].prompt.startsWith("Een cache met de coordinaten: N50.65  E5.5 "));
+}
+
+TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
+    const test::Gpx eerste = test::Gpx::proef();
+    draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
+    // The picture to the pixel (layout, fonts, texts, legends, map colours): the panel
+    // without "&Terug" and with the class legend as wide as the statistics frame; on
+    // screen both are undone. A picture that differs is left in the temporary folder.
+    const QImage beeld = rgb32(QImage(bmp())), verwacht = rgb32(QImage(QStringLiteral(KZ_TESTDATA "/proef.png")));
+    if (verwacht != beeld) beeld.save(QDir::temp().filePath("proef-anders.png"));
+    EXPECT_TRUE(verwacht == beeld) << "see proef-anders.png in the temporary folder";
+    EXPECT_EQ(rgb32(f.Picture1->beeld), beeld);
+    EXPECT_TRUE(f.Frame7->terug->isVisible());
+    EXPECT_EQ(tk::breedte(f.Frame7->Frame10), 4575);
+
+    // A second file without shading: no class legend, one green for every visited region.
+    test::Gpx tweede;
+    tweede.in(binnen[3], 2012).in(binnen[3], 2012).in(binnen[600], 2004).in(binnen[9], 2014, "Belgium");
+    draai(f, "tweede.gpx", &tweede, false, {2014, 2004, 2012});
+    EXPECT_FALSE(f.Frame7->Frame10->isVisibleTo(f.Frame7));
+    EXPECT_EQ(QImage(bmp()).pixelColor(f.Frame7->vak->mapTo(&f, f.Frame7->vak->celRect(binnen[3]).center())), QColor(0, 255, 0));
+
+    // A window that only ever saw the second file shows the same and saves the same picture.
+    Form1 vers{Form1::Omgeving{"02-04-2009", {}, {}}};
+    vers.show();
+    draai(vers, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
+    EXPECT_EQ(teksten(f), teksten(vers));
+    for (int k = 0; k < aantalVakken; ++k) ASSERT_EQ(kleuren(f, k), kleuren(vers, k)) << k;
+    const QImage tweedeBeeld(bmp());
+    EXPECT_NE(tweedeBeeld, beeld);
+    draai(f, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
+    EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
+
+    // The first file again, while no file of the process may grow beyond 64 bytes (this
+    // stops root as well; the signal that the limit raises is ignored meanwhile).
+    berichten.lijst.clear();
+    rlimit oud{};
+    getrlimit(RLIMIT_FSIZE, &oud);
+    const rlimit klein{64, oud.rlim_max};
+    const auto signaal = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &klein);
+    draai(f, "eerste.gpx", nullptr, true, {2003, 2005, 2009});
+    setrlimit(RLIMIT_FSIZE, &oud);
+    std::signal(SIGXFSZ, signaal);
+    ASSERT_EQ(berichten.lijst.size(), 3u); // after the two warnings
+    EXPECT_EQ(std::tuple(berichten.lijst[2].prompt, berichten.lijst[2].titel, berichten.lijst[2].wijzer),
+              std::tuple("Het overzicht kan niet worden opgeslagen als " + bmp(), "Fout", tk::vbDefault));
+    // The overview stands with the panel's normal look; the earlier bitmap is whole.
+    EXPECT_TRUE(f.Frame7->isVisible() && f.Frame7->terug->isVisible());
+    EXPECT_EQ(tk::breedte(f.Frame7->Frame10), 4575);
+    EXPECT_EQ(f.Frame7->aantal[1]->text(), "2");
+    EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
+    EXPECT_EQ(QDir(map).entryList(QDir::Files), (QStringList{"eerste.gpx", "Kavelzicht.bmp", "tweede.gpx"}));
+}
+
+TEST_F(Doorloop, ZonderLeesbaarBestandAlleenDeMeldingEnBlijftHetVorigeOverzicht) {
+    const test::Gpx g = test::Gpx::proef();
+    draai(f, "eerste.gpx", &g, true, {2003, 2005, 2009});
+    const QStringList eerder = teksten(f);
+    const QImage eerderBeeld(bmp());
+    berichten.lijst.clear();
+    ASSERT_TRUE(QDir(map).mkdir("sub"));
+
+    // Nothing is counted, drawn or saved, and the year boxes are not yet sorted.
+    auto controleer = [&](const QString& prompt) {
+        ASSERT_EQ(berichten.lijst.size(), 1u);
+        const auto& b = berichten.lijst[0];
+        EXPECT_EQ(std::tuple(b.prompt, b.titel, b.stijl, b.wijzer), std::tuple(prompt, "Fout", 16, tk::vbDefault));
+        EXPECT_TRUE(f.Frame6->isVisible() && !f.Frame7->isVisible());
+        EXPECT_EQ(teksten(f), eerder.mid(0, 14) + QStringList({"2012", "2007", "2008"}));
+        EXPECT_TRUE(QImage(bmp()) == eerderBeeld);
+        berichten.lijst.clear();
+    };
+    auto kies = [&] {
+        f.Frame7->terug->click();
+        ASSERT_TRUE(f.Frame6->kiesGpxBestand(map + "/eerste.gpx"));
+        f.Frame6->kleurvariant->setChecked(false);
+        for (std::size_t k = 0; k < 3; ++k) f.Frame6->jaar[k]->setCurrentIndex(std::array{2012, 2007, 2008}[k] - 2001);
+    };
+
+    // No file selected; the class legend already follows the shading choice.
+    kies();
+    f.Frame6->File1->setListIndex(-1);
+    f.Frame6->Maakoverzicht->click();
+    controleer("U dient nog een GPX-bestand te selecteren");
+    EXPECT_FALSE(f.Frame7->Frame10->isVisibleTo(f.Frame7));
+
+    // The file is sought in the folder highlighted in the folder list (its last entry, the
+    // only subfolder), which is not opened and does not hold it.
+    kies();
+    f.Frame6->Dir1->setListIndex(f.Frame6->Dir1->listCount() - 1);
+    ASSERT_EQ(f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()), map + "/sub");
+    f.Frame6->Maakoverzicht->click();
+    controleer("Het GPX-bestand kan niet worden geopend:\n" + map + "/sub/eerste.gpx");
+}
+
+} // namespace
+} // namespace kz
