@@ -31,7 +31,8 @@ namespace kz::proces {
 struct Opties {
     std::vector<std::string> argumenten{}; // after the program name
     std::string map = ".";               // working folder of the child
-    // The whole environment besides PATH, HOME and the sanitizer options, passed on unless
+    // The whole environment besides PATH, HOME, the sanitizer options and the tests' own
+    // fontconfig (always), passed on unless
     // set here. No platform and no display: the batch mode has to choose offscreen itself.
     std::vector<std::string> omgeving = {"LANG=nl_NL.UTF-8"};
     // Largest file the child may write, with SIGXFSZ ignored: a write beyond it fails.
@@ -58,8 +59,12 @@ struct Uitkomst {
 inline Uitkomst draai(const std::string& programma, const Opties& opties,
                       const std::function<void(pid_t)>& tijdens = {}) {
     std::vector<std::string> argv{programma}, envp = opties.omgeving;
+#ifdef KZ_FONTCONFIG
+    envp.push_back("FONTCONFIG_FILE=" KZ_FONTCONFIG);
+#endif
     argv.insert(argv.end(), opties.argumenten.begin(), opties.argumenten.end());
-    for (const std::string naam : {"PATH", "HOME", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
+    for (const std::string naam :
+         {"PATH", "HOME", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS", "KZ_PROEF_HERSCHRIJVEN"}) {
         const auto gezet = [&](const std::string& v) { return v.rfind(naam + "=", 0) == 0; };
         const char* w = std::getenv(naam.c_str());
         if (w && std::none_of(envp.begin(), envp.end(), gezet)) envp.push_back(naam + "=" + w);
