@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 #include "bediening/volume.h"
 
@@ -55,5 +58,25 @@ QString Bestandlijst::entry(int i) const {
 }
 
 QString Bestandlijst::fileName() const { return entry(listIndex()); }
+
+void Bestandlijst::focusInEvent(QFocusEvent* e) {
+    QListWidget::focusInEvent(e);
+    if (listIndex() < 0) selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+void Bestandlijst::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && listIndex() >= 0) {
+        e->accept();
+        emit gekozen();
+        return;
+    }
+    QListWidget::keyPressEvent(e);
+}
+
+void Bestandlijst::mouseDoubleClickEvent(QMouseEvent* e) {
+    QListWidget::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton && itemAt(e->position().toPoint()) && listIndex() >= 0) emit gekozen();
+}
 
 } // namespace kz

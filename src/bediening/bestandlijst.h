@@ -28,6 +28,17 @@ public:
     // The selected file's name, empty when none is selected.
     QString fileName() const;
 
+signals:
+    // Enter, or a double click, on a file: the user chooses it, as with "&Maak overzicht".
+    void gekozen();
+
+protected:
+    // Entering the list with nothing selected leaves no entry current, so that the first
+    // arrow key selects the first file (an arrow key selects the file it moves to).
+    void focusInEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
 private:
     void lees();
 

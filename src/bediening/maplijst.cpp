@@ -1,6 +1,5 @@
 #include "bediening/maplijst.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -11,6 +10,7 @@
 
 #include "bediening/fout.h"
 #include "bediening/toolkit.h"
+#include "teksten/meldingen.h"
 
 namespace kz {
 
@@ -97,9 +97,15 @@ void Maplijst::open(int i) {
         setPath(doel);
         // Opening the open folder again is how a user looks at it anew.
         if (alOpen) emit Change();
-    } catch (const tk::Fout&) {
-        // A folder that went away or cannot be read: the list stays as it was.
-        QApplication::beep();
+    } catch (const tk::Fout& fout) {
+        // A folder that went away or cannot be read: say so, and highlight the open
+        // folder again, whose files the file list still shows.
+        for (int r = 0; r < count(); ++r)
+            if (entry(r) == pad_) setCurrentRow(r);
+        const meldingen::Mapfout reden = fout.nummer() == tk::foutApparaatNietBeschikbaar ? meldingen::Mapfout::NietGereed
+                                         : fout.nummer() == tk::foutToegangPad           ? meldingen::Mapfout::GeenToegang
+                                                                                         : meldingen::Mapfout::NietGevonden;
+        tk::MsgBox(*this, meldingen::mapNietGeopend(doel, reden), tk::vbCritical, meldingen::fout());
     }
 }
 

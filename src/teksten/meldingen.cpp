@@ -27,6 +27,16 @@ std::array<QString, 2> nietGeopend(const QString& pad) {
     return {QStringLiteral("Het GPX-bestand kan niet worden geopend:"), QDir::toNativeSeparators(pad)};
 }
 
+QString mapNietGeopend(const QString& pad, Mapfout reden) {
+    QString waarom;
+    switch (reden) {
+    case Mapfout::NietGereed: waarom = QStringLiteral("Het station is niet gereed."); break;
+    case Mapfout::GeenToegang: waarom = QStringLiteral("U hebt geen toegang tot deze map."); break;
+    case Mapfout::NietGevonden: waarom = QStringLiteral("De map bestaat niet (meer)."); break;
+    }
+    return QStringLiteral("De map kan niet worden geopend:\n") + QDir::toNativeSeparators(pad) + QLatin1Char('\n') + waarom;
+}
+
 QString nietOpgeslagen(const QString& pad) {
     return QStringLiteral("Het overzicht kan niet worden opgeslagen als ") + QDir::toNativeSeparators(pad);
 }

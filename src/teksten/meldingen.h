@@ -32,4 +32,9 @@ inline QString samen(const std::array<QString, 2>& regels, QChar tussen) { retur
 // "Het overzicht kan niet worden opgeslagen als " and the path.
 QString nietOpgeslagen(const QString& pad);
 
+// Why a folder of the folder list cannot be opened.
+enum class Mapfout { NietGereed, GeenToegang, NietGevonden };
+// "De map kan niet worden geopend:", the path, and the reason, on three lines.
+QString mapNietGeopend(const QString& pad, Mapfout reden);
+
 } // namespace kz::meldingen

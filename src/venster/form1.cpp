@@ -77,6 +77,7 @@ Form1::Form1(Omgeving omgeving, QWidget* parent)
     Frame6->jaar[0]->setFocus();
 
     connect(Frame6->Maakoverzicht, &Knop::clicked, this, &Form1::Maakoverzicht_Click);
+    connect(Frame6->File1, &Bestandlijst::gekozen, this, &Form1::Maakoverzicht_Click);
     connect(Frame7->terug, &Knop::clicked, this, &Form1::terug_Click);
     setAcceptDrops(true);
 }
@@ -92,8 +93,9 @@ void Form1::Maakoverzicht_Click() {
         return;
     }
 
-    // The folder highlighted in the folder list (normally the open one) and the file.
-    const QString pad = bouwPad(in.Dir1->entry(in.Dir1->listIndex()), in.File1->fileName());
+    // The file as the file list shows it, in the folder whose files it lists. (The folder
+    // list may highlight another folder without having opened it.)
+    const QString pad = bouwPad(in.File1->path(), in.File1->fileName());
     GpxBestand bestand(pad.toStdString());
     auto meldLeesfout = [this, &pad] {
         tk::MousePointer(*this, tk::vbDefault);

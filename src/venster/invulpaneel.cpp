@@ -58,11 +58,7 @@ Invulpaneel::Invulpaneel(const VolumeBron& volumes, const QString& map, const QS
     // The lists open on the process's current folder (or the folder asked for) and its
     // volume.
     if (!map.isEmpty()) Drive1->setDrive(map);
-    try {
-        Dir1->setPath(map.isEmpty() ? Drive1->huidigeMap() : map);
-    } catch (const tk::Fout&) {
-        // An unreadable current folder leaves the folder list empty.
-    }
+    openMapOfHoger(map.isEmpty() ? Drive1->huidigeMap() : map);
     File1->setPath(Dir1->path().isEmpty() ? QDir::currentPath() : Dir1->path());
 
     connect(Drive1, &Stationlijst::Change, this, &Invulpaneel::Drive1_Change);
@@ -85,10 +81,26 @@ void Invulpaneel::Drive1_Change() {
         Dir1->setPath(Drive1->huidigeMap());
     } catch (const tk::Fout& fout) {
         // A volume that is not ready: go back to the volume of the current folder, whose
-        // own change then moves the folder list there. Other failures leave the folder
-        // list as it was.
-        if (fout.nummer() == tk::foutApparaatNietBeschikbaar) Drive1->setDrive(QDir::currentPath());
+        // own change then moves the folder list there. A folder that cannot be listed
+        // gives the nearest folder above it that can.
+        if (fout.nummer() == tk::foutApparaatNietBeschikbaar)
+            Drive1->setDrive(QDir::currentPath());
+        else
+            openMapOfHoger(Drive1->huidigeMap());
     } catch (const std::exception&) {
+    }
+}
+
+void Invulpaneel::openMapOfHoger(const QString& map) {
+    for (QString pad = QDir::cleanPath(QDir(map).absolutePath());;) {
+        try {
+            Dir1->setPath(pad);
+            return;
+        } catch (const tk::Fout& fout) {
+            const QString hoger = QFileInfo(pad).absolutePath();
+            if (fout.nummer() == tk::foutApparaatNietBeschikbaar || hoger == pad) return;
+            pad = hoger;
+        }
     }
 }
 

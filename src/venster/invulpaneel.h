@@ -48,6 +48,9 @@ public slots:
     void dir1_Change();
 
 private:
+    // Opens the folder in the folder list or, when it cannot be listed, the nearest
+    // folder above it that can; on a volume that is not ready, none.
+    void openMapOfHoger(const QString& map);
     // Start-up of the panel: the version and the year lists.
     void Form_Load(const QString& datumtekst);
 };

@@ -137,6 +137,47 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     for (const Volume& v : systeem) EXPECT_FALSE(v.wortel.startsWith("/proc") || v.wortel.startsWith("/sys"));
 }
 
+TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) {
+    QTemporaryDir tmp;
+    const QString map = QDir(tmp.path()).canonicalPath();
+    for (const char* d : {"weg", "blijft"}) ASSERT_TRUE(QDir(map).mkpath(d));
+    ASSERT_TRUE(QFile(map + "/enige.gpx").open(QIODevice::WriteOnly));
+    test::Berichten berichten;
+
+    // Started in a folder that cannot be listed, the lists open on the nearest one above.
+    Form1 f(Form1::Omgeving{"02-04-2009", {}, map + "/bestaat/niet"});
+    f.show();
+    EXPECT_EQ(f.Frame6->Dir1->path(), map);
+    ASSERT_EQ(f.Frame6->File1->path(), map);
+
+    // A folder that went away since it was listed: a message, and the highlight goes back
+    // to the open folder, whose files stay listed.
+    const int open = f.Frame6->Dir1->listIndex();
+    ASSERT_TRUE(QDir(map + "/weg").removeRecursively());
+    muis(f.Frame6->Dir1, open + 2, dubbelklik);
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(berichten.lijst[0].prompt, "De map kan niet worden geopend:\n" + map + "/weg\nDe map bestaat niet (meer).");
+    EXPECT_EQ(berichten.lijst[0].titel, "Fout");
+    EXPECT_EQ(f.Frame6->Dir1->listIndex(), open);
+    EXPECT_EQ(f.Frame6->File1->entry(0), "enige.gpx");
+
+    // Entering the file list, the first arrow key selects the first (here the only) file,
+    // and Enter on it starts the pass.
+    f.Frame6->File1->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(f.Frame6->File1->listIndex(), -1);
+    QKeyEvent omlaag(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier), enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(f.Frame6->File1, &omlaag);
+    EXPECT_EQ(f.Frame6->File1->fileName(), "enige.gpx");
+    f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
+    QApplication::sendEvent(f.Frame6->File1, &enter);
+    EXPECT_TRUE(f.Frame7->isVisible());
+    // A double click on a file does the same.
+    f.terug_Click();
+    f.Frame6->File1->setListIndex(-1);
+    muis(f.Frame6->File1, 0, dubbelklik);
+    EXPECT_TRUE(f.Frame7->isVisible());
+}
+
 // Drags urls over the file list and drops them there: whether entering and dropping were accepted.
 std::pair<bool, bool> sleep(Form1& f, const QList<QUrl>& urls) {
     QMimeData data;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QHelpEvent>
 #include <QImage>
 #include <QTemporaryDir>
@@ -222,13 +223,24 @@ TEST_F(Doorloop, ZonderLeesbaarBestandAlleenDeMeldingEnBlijftHetVorigeOverzicht)
     controleer("U dient nog een GPX-bestand te selecteren");
     EXPECT_FALSE(f.Frame7->Frame10->isVisibleTo(f.Frame7));
 
-    // The file is sought in the folder highlighted in the folder list (its last entry, the
-    // only subfolder), which is not opened and does not hold it.
+    // A file that went away after it was listed.
+    kies();
+    ASSERT_TRUE(QFile::remove(map + "/eerste.gpx"));
+    f.Frame6->Maakoverzicht->click();
+    controleer("Het GPX-bestand kan niet worden geopend:\n" + map + "/eerste.gpx");
+
+    // A subfolder highlighted in the folder list but not opened, holding a file of the
+    // same name: the file read is the one that the file list shows.
+    g.schrijf((map + "/eerste.gpx").toStdString());
+    test::Gpx ander;
+    ander.in(binnen[5], 2012);
+    ander.schrijf((map + "/sub/eerste.gpx").toStdString());
     kies();
     f.Frame6->Dir1->setListIndex(f.Frame6->Dir1->listCount() - 1);
     ASSERT_EQ(f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()), map + "/sub");
     f.Frame6->Maakoverzicht->click();
-    controleer("Het GPX-bestand kan niet worden geopend:\n" + map + "/sub/eerste.gpx");
+    EXPECT_TRUE(f.Frame7->isVisible());
+    EXPECT_EQ(teksten(f).mid(6, 2), eerder.mid(6, 2)); // the Dutch finds and all finds of eerste.gpx
 }
 
 } // namespace
