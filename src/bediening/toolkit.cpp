@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
+#include <QCheckBox>
 #include <QVariant>
 #include <QLabel>
 #include <QMessageBox>
@@ -80,7 +81,8 @@ void zetTekstPassend(QLabel* label, const QString& tekst) {
 
 namespace {
 
-void toonDialoog(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel) {
+bool toonDialoog(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel,
+                 const QString& stil) {
     QMessageBox::Icon icoon = QMessageBox::NoIcon;
     switch (stijl & 0x70) {
     case 16: icoon = QMessageBox::Critical; break;
@@ -90,7 +92,9 @@ void toonDialoog(const QWidget& eigenaar, const QString& prompt, int stijl, cons
     QMessageBox box(icoon, titel.isEmpty() ? QCoreApplication::applicationName() : titel, prompt,
                     QMessageBox::Ok, const_cast<QWidget*>(eigenaar.window()));
     box.setTextFormat(Qt::PlainText);
+    if (!stil.isEmpty()) box.setCheckBox(new QCheckBox(stil, &box));
     box.exec();
+    return box.checkBox() && box.checkBox()->isChecked();
 }
 
 BerichtFunctie& berichtFunctie() {
@@ -100,12 +104,14 @@ BerichtFunctie& berichtFunctie() {
 
 } // namespace
 
+bool MsgBoxMetKeuze(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel,
+                    const QString& keuze) {
+    if (const auto& f = berichtFunctie()) return f(eigenaar, prompt, stijl, titel, keuze);
+    return toonDialoog(eigenaar, prompt, stijl, titel, keuze);
+}
+
 void MsgBox(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel) {
-    if (const auto& f = berichtFunctie()) {
-        f(eigenaar, prompt, stijl, titel);
-    } else {
-        toonDialoog(eigenaar, prompt, stijl, titel);
-    }
+    MsgBoxMetKeuze(eigenaar, prompt, stijl, titel, QString());
 }
 
 BerichtFunctie zetBerichtFunctie(BerichtFunctie functie) {

@@ -65,15 +65,22 @@ Kader* maakKader(QWidget* container, const QString& caption, double left, double
 // that it is not cut off; a text that fits takes the container's font again.
 void zetTekstPassend(QLabel* label, const QString& tekst);
 
-// Message boxes. Style 16 is an OK button with the stop icon. The function that shows
-// them can be replaced, so that tests and unattended runs never wait for a dialog.
-using BerichtFunctie =
-    std::function<void(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel)>;
+// Message boxes. Style 16 is an OK button with the stop icon, 64 with the information
+// icon. A box may offer a check box `stil` below its text; the box then returns whether
+// the user ticked it. The function that shows them can be replaced, so that tests and
+// unattended runs never wait for a dialog.
+using BerichtFunctie = std::function<bool(const QWidget& eigenaar, const QString& prompt, int stijl,
+                                          const QString& titel, const QString& stil)>;
 constexpr int vbCritical = 16;
+constexpr int vbInformation = 64;
 
 // Shows a modal message box, owned by the window of `eigenaar` and centred over it, and
 // returns when it has been closed.
 void MsgBox(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel);
+// The same, with a check box of the given text below the message; returns whether the
+// user ticked it.
+bool MsgBoxMetKeuze(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel,
+                    const QString& keuze);
 // Replaces the function behind MsgBox and returns the previous one; an empty function
 // restores the real dialog.
 BerichtFunctie zetBerichtFunctie(BerichtFunctie functie);

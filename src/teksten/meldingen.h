@@ -17,6 +17,8 @@ inline constexpr const char* contactadres = kz::contactadres;
 
 inline QString fout() { return QStringLiteral("Fout"); }
 inline QString geenBestand() { return QStringLiteral("U dient nog een GPX-bestand te selecteren"); }
+// The check box below each warning of a pass, which lets the rest of them through.
+inline QString geenVerdere() { return QStringLiteral("&Geen verdere meldingen bij dit overzicht"); }
 
 // "Fake?" or "Verdwaald?".
 QString titel(const Waarschuwing& w);

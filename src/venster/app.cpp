@@ -3,7 +3,8 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QStyleFactory>
+
+#include "bediening/vensterstijl.h"
 
 namespace kz {
 
@@ -14,7 +15,7 @@ void richtApplicatieIn(QApplication& app) {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(bureaubladId));
     // The window is laid out to the pixel; one style everywhere keeps controls such as
     // the 21-pixel combo boxes looking the same on every desktop and off screen.
-    if (QStyle* stijl = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(stijl);
+    QApplication::setStyle(new Vensterstijl);
     // A small 8-point sans serif, metrically equal to Arial, for which the boxes are sized.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(8);

@@ -112,11 +112,15 @@ void Form1::Maakoverzicht_Click() {
         jaren[k] = posities[k] + eersteJaar;
     }
 
-    // Read and tally; every warning waits for the user.
+    // Read and tally; every warning waits for the user, who may let the rest of this
+    // pass's warnings through without a box.
     const QLocale locale;
+    bool stil = false;
     const std::optional<Overzicht> overzicht = maakOverzicht(
-        bestand, jaren, kleurschakering, nederlandseRegios(), [this, &locale](const Waarschuwing& w) {
-            tk::MsgBox(*this, meldingen::samen(meldingen::regels(w, locale), u'\n'), tk::vbCritical, meldingen::titel(w));
+        bestand, jaren, kleurschakering, nederlandseRegios(), [this, &locale, &stil](const Waarschuwing& w) {
+            if (stil) return;
+            stil = tk::MsgBoxMetKeuze(*this, meldingen::samen(meldingen::regels(w, locale), u'\n'), tk::vbCritical,
+                                      meldingen::titel(w), meldingen::geenVerdere());
         });
     if (!overzicht) return meldLeesfout();
 
@@ -125,6 +129,7 @@ void Form1::Maakoverzicht_Click() {
     tk::MousePointer(*this, tk::vbDefault);
     const bool bewaard = Frame7->bewaarBeeld(Picture1->beeld, afbeeldingsnaam);
     Frame7->terug->setFocus();
+    emit paneelGewisseld();
     if (!bewaard)
         tk::MsgBox(*this, meldingen::nietOpgeslagen(QFileInfo(afbeeldingsnaam).absoluteFilePath()), tk::vbCritical,
                    meldingen::fout());
@@ -136,6 +141,7 @@ void Form1::terug_Click() {
     // Files may have come or gone in the open folder since the pass.
     Frame6->File1->vernieuw();
     Frame6->Maakoverzicht->setFocus();
+    emit paneelGewisseld();
 }
 
 QString Form1::gesleeptGpxBestand(const QMimeData* data) {

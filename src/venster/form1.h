@@ -41,6 +41,10 @@ public:
     // extension, an existing file that the file list can show), or an empty text.
     static QString gesleeptGpxBestand(const QMimeData* data);
 
+signals:
+    // The other panel is shown now, with the focus on its button.
+    void paneelGewisseld();
+
 public slots:
     // One overview pass: read the chosen file, show the result panel, save the picture.
     void Maakoverzicht_Click();

@@ -1,5 +1,9 @@
 #include "venster/hoofdvenster.h"
 
+#include <algorithm>
+
+#include <QApplication>
+#include <QScrollBar>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
@@ -15,6 +19,35 @@ Hoofdvenster::Hoofdvenster(Form1::Omgeving omgeving) : form_(new Form1(std::move
     setBackgroundRole(QPalette::Window);
     setPalette(form_->palette());
     setFixedSize(form_->size());
+    // The scroll area only holds the window; Tab never stops on it.
+    setFocusPolicy(Qt::NoFocus);
+    connect(form_, &Form1::paneelGewisseld, this, &Hoofdvenster::toonPaneel);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) {
+        if (nu && form_->isAncestorOf(nu)) toonFocus();
+    });
+}
+
+void Hoofdvenster::toonFocus() {
+    if (QWidget* w = form_->focusWidget(); w && w->isVisible()) ensureWidgetVisible(w, 8, 8);
+}
+
+void Hoofdvenster::toonPaneel() {
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+    toonFocus();
+}
+
+void Hoofdvenster::resizeEvent(QResizeEvent* e) {
+    QScrollArea::resizeEvent(e);
+    // On a scaled screen the window may get a pixel less than it asked for; a scroll bar
+    // that would scroll that one pixel is left out.
+    const QSize inhoud = form_->size(), ruimte = maximumViewportSize();
+    const int balk = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    bool hoog = inhoud.height() > ruimte.height() + 1;
+    const bool breed = inhoud.width() > ruimte.width() - (hoog ? balk : 0) + 1;
+    hoog = hoog || (breed && inhoud.height() > ruimte.height() - balk + 1);
+    setHorizontalScrollBarPolicy(breed ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(hoog ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
 void Hoofdvenster::showEvent(QShowEvent* e) {
@@ -54,7 +87,14 @@ void Hoofdvenster::pasAanScherm() {
         setMaximumSize(nodig);
         resize(nodig.boundedTo(ruimte));
     }
-    if (!vrij.contains(frameGeometry())) move(vrij.topLeft());
+    // A window that lies partly off the free area moves onto it, as little as it must,
+    // with its title bar and borders (estimated as above while they are not known).
+    const QRect kader(frameGeometry().topLeft(), size() + rand);
+    if (!vrij.contains(kader)) {
+        const int x = std::max(vrij.left(), std::min(kader.left(), vrij.right() + 1 - kader.width()));
+        const int y = std::max(vrij.top(), std::min(kader.top(), vrij.bottom() + 1 - kader.height()));
+        move(x, y);
+    }
 }
 
 } // namespace kz

@@ -22,8 +22,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // Scrolls the control that has the focus into view.
+    void toonFocus();
+    // Shows a new panel from its top-left corner, as far as the focus allows.
+    void toonPaneel();
+
     Form1* form_;
     bool aangepast_ = false;
 };

@@ -21,14 +21,18 @@ public:
         int stijl;
         QString titel;
         int wijzer; // the window's mouse pointer while the box was up
+        QString keuze; // the text of the box's check box, if it has one
     };
+    // From this box on (counting from 1), the user ticks the box's check box; 0: never.
+    std::size_t stilNa = 0;
 
     // venster, when given, is the window whose pointer each box records.
     explicit Berichten(const QWidget* venster = nullptr) : venster_(venster) {
         vorige_ = tk::zetBerichtFunctie([this](const QWidget& eigenaar, const QString& prompt, int stijl,
-                                               const QString& titel) {
+                                               const QString& titel, const QString& keuze) {
             lijst.push_back({eigenaar.window(), prompt, stijl, titel,
-                             venster_ ? tk::MousePointer(*venster_) : tk::vbDefault});
+                             venster_ ? tk::MousePointer(*venster_) : tk::vbDefault, keuze});
+            return stilNa > 0 && lijst.size() >= stilNa;
         });
     }
     ~Berichten() { tk::zetBerichtFunctie(std::move(vorige_)); }

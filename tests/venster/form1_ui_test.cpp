@@ -11,8 +11,12 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 #include "support/berichten.h"
+#include "support/gpx.h"
+#include "support/locale.h"
+#include "support/proef.h"
 #include "venster/form1.h"
 #include "overview/startjaren.h"
 #include "venster/hoofdvenster.h"
@@ -160,10 +164,58 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     toets(f.Frame6->Maakoverzicht, Qt::Key_Return);
     ASSERT_EQ(berichten.lijst.size(), 1u);
     EXPECT_EQ(berichten.lijst[0].eigenaar, &h);
-    f.Frame6->hide();
-    f.Frame7->show();
-    h.ensureWidgetVisible(f.Frame7->terug, 0, 0);
+    // The scroll area itself is no Tab stop.
+    EXPECT_EQ(h.focusPolicy(), Qt::NoFocus);
+
+    // A pass inside the window: the focus on "&Terug" is in view, the panel as near its
+    // top-left corner as that allows, and the picture is the full 632 x 688 one.
+    QTemporaryDir tmp;
+    const QString map = QDir(tmp.path()).canonicalPath();
+    test::LocaleWacht locale{"nl_NL"};
+    test::Gpx::proef().schrijf((map + "/proef.gpx").toStdString());
+    ASSERT_TRUE(f.Frame6->kiesGpxBestand(map + "/proef.gpx"));
+    f.Frame6->kleurvariant->setChecked(true);
+    for (std::size_t k = 0; k < 3; ++k) f.Frame6->jaar[k]->setCurrentIndex(std::array{2009, 2005, 2003}[k] - 2001);
+    f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
+    h.verticalScrollBar()->setValue(h.verticalScrollBar()->maximum());
+    toets(f.Frame6->Maakoverzicht, Qt::Key_Return);
+    ASSERT_TRUE(f.Frame7->isVisible());
+    EXPECT_EQ(f.focusWidget(), f.Frame7->terug);
     EXPECT_TRUE(zichtbaar(f.Frame7->terug));
+    EXPECT_EQ(h.horizontalScrollBar()->value(), 0);
+    const int nodig = f.Frame7->terug->mapTo(&f, QPoint(0, f.Frame7->terug->height())).y() + 8 - h.viewport()->height();
+    EXPECT_EQ(h.verticalScrollBar()->value(), std::max(0, nodig));
+    // On a scaled screen the text is drawn from other glyphs, so only its size holds there.
+    const QImage beeld(f.afbeeldingsnaam);
+    EXPECT_EQ(beeld.size(), QSize(632, 688));
+    if (h.devicePixelRatio() == 1) {
+        EXPECT_TRUE(test::zoalsProef(beeld, "scherm"));
+    }
+    toets(f.Frame7->terug, Qt::Key_Return);
+    EXPECT_EQ(f.focusWidget(), f.Frame6->Maakoverzicht);
+    EXPECT_TRUE(zichtbaar(f.Frame6->Maakoverzicht));
+}
+
+// A scroll bar is only there when it scrolls more than a pixel, and a window placed
+// partly off the screen's free area comes back onto it.
+TEST(Scherm, GeenSchuifbalkVoorEenPixelEnHetVensterBlijftOpHetScherm) {
+    Hoofdvenster h(opDatum("02-04-2009"));
+    h.move(h.screen()->availableGeometry().bottomRight() - QPoint(100, 100));
+    h.show();
+    tk::DoEvents();
+    EXPECT_TRUE(h.screen()->availableGeometry().contains(h.frameGeometry()))
+        << h.screen()->availableGeometry().width() << "x" << h.screen()->availableGeometry().height() << " "
+        << h.frameGeometry().x() << "," << h.frameGeometry().y() << " " << h.frameGeometry().width() << "x"
+        << h.frameGeometry().height();
+    for (int extra : {0, 1, 2}) {
+        // A viewport a pixel narrower than the window (what a scaled screen may give).
+        h.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        h.setMinimumSize(0, 0);
+        h.resize(632 - extra, 688 + 40);
+        tk::DoEvents();
+        EXPECT_EQ(h.horizontalScrollBar()->isVisible(), extra > 1) << extra;
+        EXPECT_FALSE(h.verticalScrollBar()->isVisible()) << extra;
+    }
 }
 
 } // namespace

@@ -139,6 +139,26 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
     EXPECT_TRUE(berichten.lijst[3].prompt.startsWith("Een cache met de coordinaten: N50.65  E5.5 "));
 }
 
+TEST_F(Doorloop, GeenVerdereMeldingenLaatDeRestVanDezeDoorloopZonderVensterDoor) {
+    test::Gpx g;
+    for (int i = 0; i < 120; ++i) g.in(buiten[std::size_t(i) % 7], 2009);
+    draai(f, "veel.gpx", &g, false, {2007, 2008, 2009});
+    ASSERT_EQ(berichten.lijst.size(), 120u);
+    EXPECT_EQ(berichten.lijst[0].keuze, "&Geen verdere meldingen bij dit overzicht");
+    const QStringList alle = teksten(f);
+
+    // Ticked in the second box: no box after it, the same counts, and the next pass asks again.
+    berichten.lijst.clear();
+    berichten.stilNa = 2;
+    draai(f, "veel.gpx", nullptr, false, {2007, 2008, 2009});
+    EXPECT_EQ(berichten.lijst.size(), 2u);
+    EXPECT_EQ(teksten(f), alle);
+    berichten.lijst.clear();
+    berichten.stilNa = 0;
+    draai(f, "veel.gpx", nullptr, false, {2007, 2008, 2009});
+    EXPECT_EQ(berichten.lijst.size(), 120u);
+}
+
 TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
     const test::Gpx eerste = test::Gpx::proef();
     draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
