@@ -26,6 +26,12 @@ void omlijn(QPainter& p, const QRect& r, const QColor& kleur) {
 Kader::Kader(const QString& caption, QWidget* container) : QGroupBox(caption, container) {
     setAutoFillBackground(true);
     setFlat(true);
+    setAccessibleName(caption);
+}
+
+void Kader::zetOpschrift(const QString& caption) {
+    setTitle(caption);
+    setAccessibleName(caption);
 }
 
 void Kader::zetKopKleur(const QColor& kleur) {

@@ -11,6 +11,8 @@ class Kader : public QGroupBox {
     Q_OBJECT
 public:
     explicit Kader(const QString& caption, QWidget* container);
+    // The caption, as the frame shows it and as a screen reader names the frame.
+    void zetOpschrift(const QString& caption);
     void zetKopKleur(const QColor& kleur);
     QColor kopKleur() const { return kopKleur_; }
 

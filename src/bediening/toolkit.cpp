@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QVariant>
 #include <QLabel>
@@ -131,6 +133,15 @@ void MousePointer(QWidget& venster, int stijl) {
 int MousePointer(const QWidget& venster) {
     return venster.testAttribute(Qt::WA_SetCursor) && venster.cursor().shape() == Qt::WaitCursor ? vbHourglass
                                                                                                  : vbDefault;
+}
+
+void kondigAfbeeldingenAan() {
+    QAccessible::installFactory([](const QString& klasse, QObject* object) -> QAccessibleInterface* {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (widget && (klasse == QLatin1String("kz::Kaart") || klasse == QLatin1String("kz::Kleurvak")))
+            return new QAccessibleWidget(widget, QAccessible::Graphic);
+        return nullptr;
+    });
 }
 
 void DoEvents() {

@@ -94,4 +94,8 @@ int MousePointer(const QWidget& venster);
 // Handles every pending window event (repaints included) before returning.
 void DoEvents();
 
+// Tells assistive technology that the maps and legend boxes are pictures, with the name
+// and description that the window gives them. Installed once with the application.
+void kondigAfbeeldingenAan();
+
 } // namespace kz::tk

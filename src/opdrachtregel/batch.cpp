@@ -68,14 +68,7 @@ int voerBatchUit(const Opdracht& opdracht) {
     if (!bewaard) meld(meldingen::fout(), meldingen::nietOpgeslagen(QFileInfo(opdracht.uitvoer).absoluteFilePath()));
 
     const Overzichtteksten t = Overzichtteksten::van(*overzicht, locale);
-    QString uit;
-    uit += QStringLiteral("Nog niet bezochte cache-regio: ") + t.aantal[0] + QLatin1Char(' ') + t.perc[0] + QLatin1Char('\n');
-    uit += QStringLiteral("Bezochte cache-regio: ") + t.aantal[1] + QLatin1Char(' ') + t.perc[1] + QLatin1Char('\n');
-    uit += t.zonderNl + QLatin1Char('\n');
-    uit += t.fake + QLatin1Char('\n');
-    uit += QStringLiteral("Aantal gevonden Nederlandse caches: ") + t.nlcache + QLatin1Char('\n');
-    uit += QStringLiteral("Aantal gevonden caches: ") + t.totcache + QLatin1Char('\n');
-    for (std::size_t k = 0; k < 3; ++k) uit += t.jaar[k] + QStringLiteral(": ") + t.nrjr[k] + QLatin1Char('\n');
+    QString uit = t.regels.join(QLatin1Char('\n')) + QLatin1Char('\n');
     if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + opdracht.uitvoer + QLatin1Char('\n');
     schrijf(stdout, uit);
     std::fflush(stdout);

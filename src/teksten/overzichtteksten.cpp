@@ -23,6 +23,19 @@ Overzichtteksten Overzichtteksten::van(const Overzicht& o, const QLocale& locale
         t.jaar[m] = opmaak::heel(o.jaren[m]);
         t.nrjr[m] = opmaak::heel(k.jrvak[m]) + tussenHaakjes(k.nieuw[m]);
     }
+    t.regels = {QStringLiteral("Nog niet bezochte cache-regio: ") + t.aantal[0] + QLatin1Char(' ') + t.perc[0],
+                QStringLiteral("Bezochte cache-regio: ") + t.aantal[1] + QLatin1Char(' ') + t.perc[1],
+                t.zonderNl,
+                t.fake,
+                QStringLiteral("Aantal gevonden Nederlandse caches: ") + t.nlcache,
+                QStringLiteral("Aantal gevonden caches: ") + t.totcache};
+    for (std::size_t m = 0; m < 3; ++m) t.regels << t.jaar[m] + QStringLiteral(": ") + t.nrjr[m];
+
+    t.kaarten[0] = QStringLiteral("Hoofdkaart: %1 van %2 regio's bezocht")
+                       .arg(t.aantal[1], opmaak::heel(k.bezocht + k.nietbezocht));
+    for (std::size_t m = 0; m < 3; ++m)
+        t.kaarten[m + 1] = QStringLiteral("%1: %2 regio's bezocht, waarvan %3 voor het eerst")
+                               .arg(t.jaar[m], opmaak::heel(k.jrvak[m]), opmaak::heel(k.nieuw[m]));
     return t;
 }
 

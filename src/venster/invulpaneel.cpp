@@ -29,6 +29,9 @@ Invulpaneel::Invulpaneel(const VolumeBron& volumes, const QString& map, const QS
     Drive1 = new Stationlijst(volumes, Frame9);
     plaats(Drive1, 120, 480, 3255, 315);
     stapel({File1, Dir1, Drive1});
+    Drive1->setAccessibleName(QStringLiteral("Station"));
+    Dir1->setAccessibleName(QStringLiteral("Mappen"));
+    File1->setAccessibleName(QStringLiteral("GPX-bestanden"));
 
     Frame8 = tk::maakKader(this, QStringLiteral("Jaargangen"), 360, 360, 8535, 1575, true);
     kleurvariant = new Keuzevak(QStringLiteral("Gebruik kleurschakering"), Frame8);
@@ -40,6 +43,8 @@ Invulpaneel::Invulpaneel(const VolumeBron& volumes, const QString& map, const QS
         jaar[i]->setEditable(false);
         plaats(jaar[i], jaarLeft[i], 1080, 1215, 315);
         Label5[i] = tk::maakLabel(Frame8, QStringLiteral("Jaar %1").arg(i + 1), jaarLeft[i], 840, 975, 255);
+        Label5[i]->setBuddy(jaar[i]);
+        jaar[i]->setAccessibleName(Label5[i]->text());
     }
     Label4 = tk::maakLabel(Frame8,
                            QStringLiteral("Kies 3 jaren waarvan u, naast het totaaloverzicht, de bezochte regio's "

@@ -92,6 +92,14 @@ Resultaatpaneel::Resultaatpaneel(QWidget* container) : Kader(QStringLiteral("Kav
 
     stapel({terug, Frame10, Frame1, Frame2, Frame3, Frame4, Frame5});
 
+    // What a screen reader names: the captionless frames, the maps, the legend boxes by
+    // the label beside each.
+    Frame1->setAccessibleName(QStringLiteral("Hoofdkaart"));
+    Frame2->setAccessibleName(QStringLiteral("Statistieken"));
+    vak->setAccessibleName(QStringLiteral("Hoofdkaart"));
+    for (int i = 0; i < 6; ++i) vakje[4 + i]->setAccessibleName(Label2[i]->text());
+    for (int i = 0; i < 4; ++i) vakje[i]->setAccessibleName(Label1[i]->text());
+
     legKaartenUit();
     // The maps' tooltips tell the Dutch cache regions from the other cells.
     for (Kaart* k : {vak, vak07, vak08, vak09}) k->zetMasker(nederlandseRegios());
@@ -120,13 +128,17 @@ void Resultaatpaneel::toonKlassen(bool kleurschakering) { Frame10->setVisible(kl
 void Resultaatpaneel::toon(const Overzicht& o) {
     const Overzichtteksten t = Overzichtteksten::van(o, QLocale());
     const std::array<Kader*, 3> jaarkaders{Frame3, Frame4, Frame5};
-    for (std::size_t k = 0; k < 3; ++k) jaarkaders[k]->setTitle(t.jaar[k]);
-
     const std::array<Kaart*, 4> kaarten{vak, vak07, vak08, vak09};
+    for (std::size_t k = 0; k < 3; ++k) {
+        jaarkaders[k]->zetOpschrift(t.jaar[k]);
+        kaarten[k + 1]->setAccessibleName(QStringLiteral("Jaarkaart ") + t.jaar[k]);
+        vakje[10 + k]->setAccessibleName(QStringLiteral("Bezochte cache-regio"));
+    }
     for (std::size_t m = 0; m < 4; ++m) {
         kaarten[m]->zetKleuren(o.kaarten.kleur[m]);
         // The counts behind the tooltips: all years on the main map, one year on the others.
         kaarten[m]->zetAantallen(o.aantallen[m], m == 0 ? 0 : o.jaren[m - 1]);
+        kaarten[m]->setAccessibleDescription(t.kaarten[m]);
     }
 
     tk::zetTekstPassend(aantal[0], t.aantal[0]);
@@ -140,6 +152,12 @@ void Resultaatpaneel::toon(const Overzicht& o) {
     tk::zetTekstPassend(nrjr1, t.nrjr[0]);
     tk::zetTekstPassend(nrjr2, t.nrjr[1]);
     tk::zetTekstPassend(nrjr3, t.nrjr[2]);
+
+    // A screen reader reads each statistic as its caption with its value.
+    const std::array<QWidget*, 9> waarden{aantal[0], aantal[1], Label1[2], Label1[3], nlcache, totcache, nrjr1, nrjr2, nrjr3};
+    for (std::size_t i = 0; i < waarden.size(); ++i) waarden[i]->setAccessibleName(t.regels[qsizetype(i)]);
+    perc[0]->setAccessibleName(t.regels[0]);
+    perc[1]->setAccessibleName(t.regels[1]);
 }
 
 bool Resultaatpaneel::bewaarBeeld(QImage& beeld, const QString& naam, const QByteArray& formaat) {
