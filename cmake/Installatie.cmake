@@ -26,8 +26,8 @@ endforeach()
 add_custom_target(kz_gepakt ALL DEPENDS ${KZ_GEPAKT})
 
 install(TARGETS kavelzicht RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# A stripped install (cpack, cmake --install --strip) also loses the notes that strip keeps.
-install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+# A stripped install (cpack, cmake --install --strip) also drops .comment and .note, as dh_strip does.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP AND EXISTS \"${CMAKE_STRIP}\")
   execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kavelzicht\" COMMAND_ERROR_IS_FATAL ANY)
 endif()")
