@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary folder and packs it as a .deb, then checks both:
-# the desktop entry, the AppStream metainfo and the manual page with their validators,
-# and the installed files and the package's file list.
+# the desktop entry, the AppStream metainfo and the manual pages with their validators,
+# the installed files, and the package with lintian.
 # Usage: controleer.sh BUILD-DIR. Exits 77 (skipped) when a tool is missing.
 set -euo pipefail
 build=$1
-for t in desktop-file-validate appstreamcli man cpack dpkg-deb dpkg-shlibdeps file; do
+for t in desktop-file-validate appstreamcli man cpack dpkg-deb dpkg-shlibdeps file lintian; do
     command -v "$t" >/dev/null || { echo "overgeslagen: $t ontbreekt"; exit 77; }
 done
 fout() { echo "FOUT: $*" >&2; exit 1; }
@@ -14,7 +14,8 @@ trap 'rm -rf "$tmp"' EXIT
 
 id=org.example.Kavelzicht
 verwacht=(bin/kavelzicht share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-          share/icons/hicolor/scalable/apps/$id.svg share/man/nl/man1/kavelzicht.1 share/man/man1/kavelzicht.1)
+          share/icons/hicolor/scalable/apps/$id.svg share/man/nl/man1/kavelzicht.1.gz share/man/man1/kavelzicht.1.gz
+          share/doc/kavelzicht/copyright share/doc/kavelzicht/changelog.gz)
 for n in 16 32 48 64 128 256; do verwacht+=("share/icons/hicolor/${n}x$n/apps/$id.png"); done
 
 usr=$tmp/root/usr
@@ -22,14 +23,20 @@ DESTDIR=$tmp/root cmake --install "$build" --prefix /usr >/dev/null
 for f in "${verwacht[@]}"; do [ -f "$usr/$f" ] || fout "niet geinstalleerd: $f"; done
 
 desktop-file-validate "$usr/share/applications/$id.desktop"
-appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml"
-for pagina in "$usr"/share/man/{nl/,}man1/kavelzicht.1; do
+# Errors and warnings fail; of the pedantic notes only the missing release list does
+# (the upper case in the reverse-DNS id stays: it is the desktop file's name too).
+meldingen=$(appstreamcli validate --pedantic --no-net "$usr/share/metainfo/$id.metainfo.xml") || fout "$meldingen"
+! grep -q releases-info-missing <<<"$meldingen" || fout "de metainfo noemt geen releases"
+# The Dutch page and the short English one; man -l reads them compressed.
+for pagina in "$usr"/share/man/{nl/,}man1/kavelzicht.1.gz; do
     meldingen=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -l "$pagina" 2>&1 >"$tmp/man.txt")
-    [ -z "$meldingen" ] || fout "$pagina: $meldingen"
+    [ -z "$meldingen" ] || fout "${pagina#"$usr"/}: $meldingen"
+    for optie in $("$usr/bin/kavelzicht" --help | grep -o -- '--[a-z]*' | sort -u); do
+        grep -q -- "$optie" "$tmp/man.txt" || fout "${pagina#"$usr"/} noemt $optie niet"
+    done
 done
-for optie in $("$usr/bin/kavelzicht" --help | grep -o -- '--[a-z]*' | sort -u); do
-    grep -q -- "$optie" "$tmp/man.txt" || fout "de handleiding noemt $optie niet"
-done
+grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    "$usr/share/doc/kavelzicht/copyright" || fout "copyright is niet machineleesbaar"
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/pakket" >/dev/null
 deb=$(echo "$tmp"/pakket/*.deb)
@@ -38,4 +45,8 @@ dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/inhoud"
 for f in "${verwacht[@]}"; do grep -qx "./usr/$f" "$tmp/inhoud" || fout "niet in $(basename "$deb"): $f"; done
 [ "$("$usr/bin/kavelzicht" --version)" = "Kavelzicht $(dpkg-deb -f "$deb" Version)" ] ||
     fout "--version zegt niet de versie van het pakket"
+[ "$(gzip -dc "$usr/share/doc/kavelzicht/changelog.gz" | head -n 1 | sed -n 's/^kavelzicht (\([^)]*\)).*/\1/p')" = \
+  "$(dpkg-deb -f "$deb" Version)" ] || fout "de changelog begint niet met de versie van het pakket"
+# Every error and warning fails; an override would need a line of its own with the reason.
+lintian --fail-on error,warning --display-info "$deb" || fout "lintian: $(basename "$deb")"
 echo "installatie en $(basename "$deb") in orde"
