@@ -34,7 +34,7 @@ endif()")
 install(FILES ${KZ_DATA}/${KZ_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${KZ_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${KZ_DATA}/icons/${KZ_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-foreach(n 16 32 48 64 128 256)
+foreach(n 16 24 32 48 64 128 256)
   install(FILES ${KZ_DATA}/icons/${KZ_ID}-${n}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${n}x${n}/apps RENAME ${KZ_ID}.png)
 endforeach()

@@ -16,7 +16,7 @@ QString toonNaam(const Volume& v) {
 
 
 Stationlijst::Stationlijst(VolumeBron bron, QWidget* container)
-    : QComboBox(container), bron_(bron ? std::move(bron) : VolumeBron(systeemVolumes)) {
+    : Keuzelijst(container), bron_(bron ? std::move(bron) : VolumeBron(systeemVolumes)) {
     vul();
     setDrive(QDir::currentPath());
     connect(this, &QComboBox::currentIndexChanged, this, &Stationlijst::Change);

@@ -1,7 +1,7 @@
 // Drive1: the drive list of the input panel.
 #pragma once
 
-#include <QComboBox>
+#include "bediening/keuzelijst.h"
 
 #include "bediening/volume.h"
 
@@ -9,7 +9,7 @@ namespace kz {
 
 // Drive1: a combo box of volumes. Change fires whenever the selected volume changes,
 // by the user or by code.
-class Stationlijst : public QComboBox {
+class Stationlijst : public Keuzelijst {
     Q_OBJECT
 public:
     explicit Stationlijst(VolumeBron bron, QWidget* container);

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QVariant>
 #include <QLabel>
 #include <QMessageBox>
@@ -135,11 +136,28 @@ int MousePointer(const QWidget& venster) {
                                                                                                  : vbDefault;
 }
 
-void kondigAfbeeldingenAan() {
+namespace {
+
+class Keuzelijsttoegang : public QAccessibleWidget {
+public:
+    explicit Keuzelijsttoegang(QComboBox* lijst) : QAccessibleWidget(lijst, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text soort) const override {
+        const auto* lijst = static_cast<const QComboBox*>(widget());
+        if (soort == QAccessible::Value) return lijst->currentText();
+        if (soort == QAccessible::Name) return lijst->accessibleName();
+        return QAccessibleWidget::text(soort);
+    }
+};
+
+} // namespace
+
+void kondigBedieningAan() {
     QAccessible::installFactory([](const QString& klasse, QObject* object) -> QAccessibleInterface* {
         auto* widget = qobject_cast<QWidget*>(object);
-        if (widget && (klasse == QLatin1String("kz::Kaart") || klasse == QLatin1String("kz::Kleurvak")))
+        if (!widget) return nullptr;
+        if (klasse == QLatin1String("kz::Kaart") || klasse == QLatin1String("kz::Kleurvak"))
             return new QAccessibleWidget(widget, QAccessible::Graphic);
+        if (klasse == QLatin1String("kz::Keuzelijst")) return new Keuzelijsttoegang(static_cast<QComboBox*>(widget));
         return nullptr;
     });
 }

@@ -94,8 +94,10 @@ int MousePointer(const QWidget& venster);
 // Handles every pending window event (repaints included) before returning.
 void DoEvents();
 
-// Tells assistive technology that the maps and legend boxes are pictures, with the name
-// and description that the window gives them. Installed once with the application.
-void kondigAfbeeldingenAan();
+// Tells assistive technology what the window's own controls are: the maps and legend
+// boxes are pictures, with the name and description that the window gives them; a
+// combo box is named by its label, its chosen entry is its value. Installed once with
+// the application.
+void kondigBedieningAan();
 
 } // namespace kz::tk

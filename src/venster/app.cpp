@@ -17,7 +17,7 @@ void richtApplicatieIn(QApplication& app) {
     // The window is laid out to the pixel; one style everywhere keeps controls such as
     // the 21-pixel combo boxes looking the same on every desktop and off screen.
     QApplication::setStyle(new Vensterstijl);
-    tk::kondigAfbeeldingenAan();
+    tk::kondigBedieningAan();
     // A small 8-point sans serif, metrically equal to Arial, for which the boxes are sized.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(8);

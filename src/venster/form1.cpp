@@ -5,8 +5,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMimeData>
-#include <QPainter>
-#include <QPixmap>
+#include <QIcon>
 #include <QUrl>
 
 #include "bediening/toolkit.h"
@@ -14,31 +13,21 @@
 #include "overview/overzicht.h"
 #include "teksten/datum.h"
 #include "teksten/meldingen.h"
+#include "teksten/versie.h"
 #include "venster/export.h"
 
 namespace kz {
 
 namespace {
 
-// The window icon: a small map of visited (green) and unvisited (red) cells.
-QIcon maakIcoon() {
-    static const char* patroon[] = {
-        "..##..", ".####.", "#####.", "##x###", ".#xx##", "..x#x.",
-    };
-    QPixmap beeld(32, 32);
-    beeld.fill(Qt::transparent);
-    QPainter p(&beeld);
-    p.setPen(QColor(128, 128, 128));
-    for (int r = 0; r < 6; ++r) {
-        for (int k = 0; k < 6; ++k) {
-            const char c = patroon[r][k];
-            const QColor kleur = c == '#' ? QColor(0, 192, 0) : c == 'x' ? QColor(255, 0, 0) : QColor(255, 255, 255);
-            const QRect vak(1 + 5 * k, 1 + 5 * r, 5, 5);
-            p.fillRect(vak, kleur);
-            p.drawRect(vak);
-        }
-    }
-    return QIcon(beeld);
+// The installed icon from the desktop's theme; without one, the same icon as built in,
+// drawn for each size.
+QIcon vensterIcoon() {
+    const QString id = QString::fromLatin1(bureaubladId);
+    QIcon eigen;
+    for (int maat : {16, 24, 32, 48, 64, 128, 256})
+        eigen.addFile(QStringLiteral(":/iconen/%1-%2.png").arg(id).arg(maat), QSize(maat, maat));
+    return QIcon::fromTheme(id, eigen);
 }
 
 // Folder and file name joined with "/" (none added when the folder already ends in one).
@@ -65,7 +54,7 @@ Form1::Form1(Omgeving omgeving, QWidget* parent)
     // its controls cannot take the focus either.
     Frame7->hide();
 
-    setWindowIcon(maakIcoon());
+    setWindowIcon(vensterIcoon());
     QWidget::setTabOrder(Frame6->jaar[0], Frame6->jaar[1]);
     QWidget::setTabOrder(Frame6->jaar[1], Frame6->jaar[2]);
     QWidget::setTabOrder(Frame6->jaar[2], Frame6->Maakoverzicht);

@@ -39,7 +39,7 @@ Invulpaneel::Invulpaneel(const VolumeBron& volumes, const QString& map, const QS
     kleurvariant->setChecked(false);
     static constexpr int jaarLeft[3] = {120, 1560, 3000};
     for (int i = 0; i < 3; ++i) {
-        jaar[i] = new QComboBox(Frame8);
+        jaar[i] = new Keuzelijst(Frame8);
         jaar[i]->setEditable(false);
         plaats(jaar[i], jaarLeft[i], 1080, 1215, 315);
         Label5[i] = tk::maakLabel(Frame8, QStringLiteral("Jaar %1").arg(i + 1), jaarLeft[i], 840, 975, 255);

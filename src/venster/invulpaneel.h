@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "bediening/bestandlijst.h"
+#include "bediening/keuzelijst.h"
 #include "bediening/kader.h"
 #include "bediening/knop.h"
 #include "bediening/maplijst.h"

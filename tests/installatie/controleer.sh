@@ -16,7 +16,7 @@ id=org.example.Kavelzicht
 verwacht=(bin/kavelzicht share/applications/$id.desktop share/metainfo/$id.metainfo.xml
           share/icons/hicolor/scalable/apps/$id.svg share/man/nl/man1/kavelzicht.1.gz share/man/man1/kavelzicht.1.gz
           share/doc/kavelzicht/copyright share/doc/kavelzicht/changelog.gz)
-for n in 16 32 48 64 128 256; do verwacht+=("share/icons/hicolor/${n}x$n/apps/$id.png"); done
+for n in 16 24 32 48 64 128 256; do verwacht+=("share/icons/hicolor/${n}x$n/apps/$id.png"); done
 
 usr=$tmp/root/usr
 DESTDIR=$tmp/root cmake --install "$build" --prefix /usr >/dev/null

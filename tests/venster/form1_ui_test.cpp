@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QImage>
@@ -42,7 +43,9 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     tk::DoEvents();
     EXPECT_EQ(f.windowTitle(), "Kavelzicht");
     EXPECT_EQ(f.size(), QSize(632, 688));
-    EXPECT_FALSE(f.windowIcon().pixmap(32, 32).isNull());
+    // The icon as installed, drawn for each size: the 16-pixel one is not a scaled-down 32.
+    EXPECT_EQ(f.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
+              QImage(QStringLiteral(":/iconen/%1-16.png").arg(bureaubladId)).convertToFormat(QImage::Format_ARGB32));
     EXPECT_TRUE(f.Frame6->isVisible());
     EXPECT_FALSE(f.Frame7->isVisible());
     f.Picture1->show();
@@ -92,6 +95,16 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     // "&Terug" lies over the widened legend.
     EXPECT_GT(f.Frame7->children().indexOf(f.Frame7->terug), f.Frame7->children().indexOf(f.Frame7->Frame10));
 
+    // What a screen reader names.
+    auto naam = [](QWidget* w, QAccessible::Text soort = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(w)->text(soort);
+    };
+    EXPECT_EQ(QStringList({naam(f.Frame6->jaar[0]), naam(f.Frame6->jaar[1]), naam(f.Frame6->jaar[2]), naam(f.Frame6->Drive1),
+                           naam(f.Frame6->Dir1), naam(f.Frame6->File1), naam(f.Frame6->Frame8), naam(f.Frame6->Frame9),
+                           naam(f.Frame7->Frame1), naam(f.Frame7->vak), naam(f.Frame7->vakje[9])}),
+              QStringList({"Jaar 1", "Jaar 2", "Jaar 3", "Station", "Mappen", "GPX-bestanden", "Jaargangen",
+                           "Selecteer GPX-bestand", "Hoofdkaart", "Hoofdkaart", "16 of meer"}));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.Frame7->vak)->role(), QAccessible::Graphic);
     EXPECT_EQ(f.Frame6->versie->text(), QString("Versie: ") + kz::versie);
     EXPECT_EQ(f.Frame6->Opmerkingen->text(), QString("Opmerkingen? Mail naar ") + meldingen::contactadres);
     EXPECT_EQ(f.Frame6->Opmerkingen->palette().color(QPalette::WindowText), QColor(128, 128, 128));

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <tuple>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -118,6 +119,14 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
     const QPoint opLabel = f.Frame7->nrjr1->geometry().center();
     EXPECT_NE(vraagTip(f.Frame7->Frame3, opLabel), f.Frame7->vak07->tooltipTekst(f.Frame7->vak07->indexOp(opLabel)));
     QToolTip::hideText();
+
+    // A screen reader hears each map with its counts, and each statistic as caption with value.
+    auto lees = [](QWidget* w, QAccessible::Text soort) { return QAccessible::queryAccessibleInterface(w)->text(soort); };
+    EXPECT_EQ(lees(f.Frame7->vak, QAccessible::Description), "Hoofdkaart: 3 van 627 regio's bezocht");
+    EXPECT_EQ(lees(f.Frame7->vak07, QAccessible::Name), "Jaarkaart 2003");
+    EXPECT_EQ(lees(f.Frame7->vak09, QAccessible::Description), "2015: 1 regio's bezocht, waarvan 1 voor het eerst");
+    EXPECT_EQ(lees(f.Frame7->aantal[1], QAccessible::Name), "Bezochte cache-regio: 3 0,5%");
+    EXPECT_EQ(lees(f.Frame7->totcache, QAccessible::Name), "Aantal gevonden caches: 9");
 
     // One stop box per warning, in file order, while the hourglass is up.
     ASSERT_EQ(berichten.lijst.size(), 2u);

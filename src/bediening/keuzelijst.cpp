@@ -1,0 +1,7 @@
+#include "bediening/keuzelijst.h"
+
+namespace kz {
+
+Keuzelijst::Keuzelijst(QWidget* container) : QComboBox(container) {}
+
+} // namespace kz

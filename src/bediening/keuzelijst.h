@@ -1,0 +1,17 @@
+// A combo box of the window: the year lists, and the drive list built on it.
+#pragma once
+
+#include <QComboBox>
+
+namespace kz {
+
+// A combo box that a screen reader names by its accessible name (its label), with the
+// chosen entry as its value. Qt's own combo box on Linux gives the chosen entry as the
+// name, so a year list would be read as "2013" rather than "Jaar 1".
+class Keuzelijst : public QComboBox {
+    Q_OBJECT
+public:
+    explicit Keuzelijst(QWidget* container);
+};
+
+} // namespace kz
