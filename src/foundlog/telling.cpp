@@ -7,6 +7,7 @@ namespace kz {
 Telling::Telling(const NlMasker& nl, Waarschuwer waarschuwer) : nl_(nl), waarschuwer_(std::move(waarschuwer)) {}
 
 void Telling::tel(const Waypoint& wp) {
+    ++waypoints;
     if (wp.jaargev > 0) ++totaal;
     if (wp.isnl != 1 || wp.jaargev <= 0) return;
     ++nltotaal;

@@ -17,6 +17,7 @@ public:
 
     void tel(const Waypoint& wp);
 
+    int64_t waypoints = 0; // every waypoint, found or not
     int32_t totaal = 0;   // waypoints with a found year above 0
     int32_t nltotaal = 0; // of those, the ones in the Netherlands
     Gevonden gevonden;    // Dutch finds per year and cell; totaalslot = all years

@@ -67,6 +67,8 @@ int voerBatchUit(const Opdracht& opdracht) {
     const bool bewaard = paneel.bewaarBeeld(beeld, opdracht.uitvoer, opdracht.formaat);
     if (!bewaard) meld(meldingen::fout(), meldingen::nietOpgeslagen(QFileInfo(opdracht.uitvoer).absoluteFilePath()));
 
+    if (overzicht->totaal == 0) meld(meldingen::geenVondstenTitel(), meldingen::geenVondsten(overzicht->waypoints));
+
     const Overzichtteksten t = Overzichtteksten::van(*overzicht, locale);
     QString uit = t.regels.join(QLatin1Char('\n')) + QLatin1Char('\n');
     if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + opdracht.uitvoer + QLatin1Char('\n');

@@ -31,6 +31,7 @@ std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int
     std::optional<Overzicht> o(std::in_place);
     o->jaren = jaren;
     o->kleurschakering = kleurschakering;
+    o->waypoints = telling.waypoints;
     o->totaal = telling.totaal;
     o->nltotaal = telling.nltotaal;
     o->kaarten = kleurKaarten(telling.gevonden, nl, jaren, kleurschakering);

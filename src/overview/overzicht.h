@@ -17,6 +17,7 @@ namespace kz {
 struct Overzicht {
     std::array<int, 3> jaren{}; // jr1 <= jr2 <= jr3
     bool kleurschakering = false;
+    int64_t waypoints = 0; // every waypoint of the file, with a found date or not
     int32_t totaal = 0;   // all finds
     int32_t nltotaal = 0; // Dutch finds, inside the grid or not
     Kaarten kaarten;      // colours of the four maps and the counts of the kinds of cell

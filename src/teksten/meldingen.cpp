@@ -27,6 +27,20 @@ std::array<QString, 2> nietGeopend(const QString& pad) {
     return {QStringLiteral("Het GPX-bestand kan niet worden geopend:"), QDir::toNativeSeparators(pad)};
 }
 
+QString geenVondsten(int64_t waypoints) {
+    if (waypoints == 0)
+        return QStringLiteral("Het bestand bevat geen enkel waypoint; het lijkt geen GPX-bestand. Er is dus niets "
+                              "op de kaart gezet.");
+    const QString welke = waypoints == 1
+                              ? QStringLiteral("Het bestand bevat 1 waypoint, maar daarbij staat geen datum waarop u "
+                                               "de cache gevonden hebt.")
+                              : QStringLiteral("Het bestand bevat %1 waypoints, maar bij geen ervan staat een datum "
+                                               "waarop u de cache gevonden hebt.")
+                                    .arg(opmaak::heel(waypoints));
+    return welke + QStringLiteral(" Kavelzicht leest twee soorten export: een GSAK-export met de vonddatum "
+                                  "(gsak:UserFound) en de pocket query \"My Finds\" van geocaching.com.");
+}
+
 QString mapNietGeopend(const QString& pad, Mapfout reden) {
     QString waarom;
     switch (reden) {

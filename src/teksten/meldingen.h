@@ -34,6 +34,11 @@ inline QString samen(const std::array<QString, 2>& regels, QChar tussen) { retur
 // "Het overzicht kan niet worden opgeslagen als " and the path.
 QString nietOpgeslagen(const QString& pad);
 
+// A pass that found no dated find at all says why: the title, and the text for a file
+// without any waypoint or for one whose waypoints carry no found date.
+inline QString geenVondstenTitel() { return QStringLiteral("Geen vondsten"); }
+QString geenVondsten(int64_t waypoints);
+
 // Why a folder of the folder list cannot be opened.
 enum class Mapfout { NietGereed, GeenToegang, NietGevonden };
 // "De map kan niet worden geopend:", the path, and the reason, on three lines.

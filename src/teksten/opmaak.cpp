@@ -5,7 +5,7 @@
 
 namespace kz::opmaak {
 
-QString heel(int32_t n) { return QString::number(n); }
+QString heel(int64_t n) { return QString::number(n); }
 
 QString decimaalteken(const QLocale& locale) { return locale.decimalPoint(); }
 

@@ -10,7 +10,7 @@
 namespace kz::opmaak {
 
 // "1234": decimal digits, no separators.
-QString heel(int32_t n);
+QString heel(int64_t n);
 
 // A percentage in the form "##0.0" followed by "%": "37,5%" in a Dutch locale.
 QString procent(float waarde, const QLocale& locale);

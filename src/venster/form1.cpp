@@ -122,6 +122,9 @@ void Form1::Maakoverzicht_Click() {
     if (!bewaard)
         tk::MsgBox(*this, meldingen::nietOpgeslagen(QFileInfo(afbeeldingsnaam).absoluteFilePath()), tk::vbCritical,
                    meldingen::fout());
+    // An empty map is never shown without a word of why.
+    if (overzicht->totaal == 0)
+        tk::MsgBox(*this, meldingen::geenVondsten(overzicht->waypoints), tk::vbInformation, meldingen::geenVondstenTitel());
 }
 
 void Form1::terug_Click() {

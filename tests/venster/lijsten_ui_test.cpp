@@ -2,6 +2,8 @@
 // GPX file dropped on the input panel, which is chosen in them.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -171,6 +173,10 @@ TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) 
     f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
     QApplication::sendEvent(f.Frame6->File1, &enter);
     EXPECT_TRUE(f.Frame7->isVisible());
+    // The file is empty: after the result, an information box says why the map is empty.
+    ASSERT_EQ(berichten.lijst.size(), 2u);
+    EXPECT_EQ(std::tuple(berichten.lijst[1].titel, berichten.lijst[1].stijl), std::tuple("Geen vondsten", 64));
+    EXPECT_TRUE(berichten.lijst[1].prompt.contains("het lijkt geen GPX-bestand"));
     // A double click on a file does the same.
     f.terug_Click();
     f.Frame6->File1->setListIndex(-1);
