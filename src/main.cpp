@@ -1,11 +1,17 @@
 #include <cstdio>
 
+#include <string>
+#include <vector>
+
 #include <QApplication>
+#include <QFileInfo>
 
 #include "venster/app.h"
 #include "opdrachtregel/batch.h"
 #include "venster/hoofdvenster.h"
 #include "opdrachtregel/opdracht.h"
+#include "bediening/toolkit.h"
+#include "teksten/meldingen.h"
 #include "teksten/versie.h"
 
 namespace {
@@ -15,9 +21,7 @@ void schrijf(std::FILE* naar, const QString& tekst) { std::fputs(tekst.toLocal8B
 } // namespace
 
 int main(int argc, char** argv) {
-    QStringList argumenten;
-    for (int i = 0; i < argc; ++i) argumenten << QString::fromLocal8Bit(argv[i]);
-    const kz::Opdracht opdracht = kz::Opdracht::lees(argumenten);
+    const kz::Opdracht opdracht = kz::Opdracht::lees(std::vector<std::string>(argv, argv + argc));
     switch (opdracht.soort) {
     case kz::Opdracht::Hulp:
         schrijf(stdout, kz::Opdracht::gebruikstekst());
@@ -45,6 +49,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     kz::richtApplicatieIn(app);
     kz::Hoofdvenster venster;
+    // Opened with a file (from a file manager): its folder open and the file chosen, as
+    // a drop does.
+    const QString gekozen = opdracht.gpx.isEmpty() ? QString() : QFileInfo(opdracht.gpx).absoluteFilePath();
+    const bool gevonden = gekozen.isEmpty() || venster.form().Frame6->kiesGpxBestand(gekozen);
     venster.show();
+    if (!gevonden)
+        kz::tk::MsgBox(venster, kz::meldingen::samen(kz::meldingen::nietGeopend(gekozen), u'\n'), kz::tk::vbCritical,
+                       kz::meldingen::fout());
     return app.exec();
 }

@@ -36,9 +36,8 @@ void dempQtMeldingen() {
 int voerBatchUit(const Opdracht& opdracht) {
     const QLocale locale;
     // The user named the file, so it is read whatever its name: hidden, another extension.
-    const QFileInfo info(opdracht.gpx);
-    const QString pad = info.absoluteFilePath();
-    GpxBestand bestand(pad.toStdString());
+    const QString pad = QFileInfo(opdracht.gpx).absoluteFilePath();
+    GpxBestand bestand(opdracht.gpxBytes);
     auto leesfout = [&pad] {
         meld(meldingen::fout(), meldingen::samen(meldingen::nietGeopend(pad), u' '));
         return 1;

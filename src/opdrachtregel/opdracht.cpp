@@ -38,6 +38,7 @@ std::optional<QByteArray> formaatVan(const QString& pad) {
 QString Opdracht::gebruikstekst() {
     return QStringLiteral(
         "Gebruik: kavelzicht [--jaren J1,J2,J3] [--kleurschakering] [--uitvoer PAD] GPX-BESTAND\n"
+        "         kavelzicht --venster [GPX-BESTAND]\n"
         "Zonder argumenten opent Kavelzicht het venster.\n"
         "\n"
         "  --jaren J1,J2,J3    drie jaren (2001 t/m 2015) voor de jaarkaarten;\n"
@@ -48,13 +49,17 @@ QString Opdracht::gebruikstekst() {
         "  --kleurschakering   kleur bezochte regio's naar het aantal gevonden caches\n"
         "  --uitvoer PAD       het overzicht opslaan als PAD (standaard Kavelzicht.bmp);\n"
         "                      de extensie kiest het formaat: .bmp, .png, .jpg, .ppm, ...\n"
+        "  --venster           het venster openen, met de map van GPX-BESTAND open en het\n"
+        "                      bestand gekozen (zoals \"Openen met\" in een bestandsbeheerder)\n"
         "  --help              deze tekst tonen\n"
         "  --version           de versie tonen\n");
 }
 
-Opdracht Opdracht::lees(const QStringList& argumenten) {
+Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
     Opdracht o;
-    if (argumenten.size() <= 1) return o;
+    if (ruw.size() <= 1) return o;
+    QStringList argumenten;
+    for (const std::string& a : ruw) argumenten << QString::fromLocal8Bit(a);
     auto fout = [&o](const QString& tekst) {
         o.soort = Gebruiksfout;
         o.fout = tekst;
@@ -69,7 +74,8 @@ Opdracht Opdracht::lees(const QStringList& argumenten) {
     const QCommandLineOption uitvoerOptie(QStringLiteral("uitvoer"), QString(), QStringLiteral("PAD"));
     const QCommandLineOption hulpOptie(QStringLiteral("help"));
     const QCommandLineOption versieOptie(QStringLiteral("version"));
-    parser.addOptions({jarenOptie, kleurOptie, uitvoerOptie, hulpOptie, versieOptie});
+    const QCommandLineOption vensterOptie(QStringLiteral("venster"));
+    parser.addOptions({jarenOptie, kleurOptie, uitvoerOptie, hulpOptie, versieOptie, vensterOptie});
 
     const bool gelezen = parser.parse(argumenten);
     if (parser.isSet(hulpOptie)) {
@@ -93,6 +99,25 @@ Opdracht Opdracht::lees(const QStringList& argumenten) {
         return fout(QStringLiteral("bij %1 ontbreekt een waarde").arg(argumenten.last()));
     }
 
+    const QStringList bestanden = parser.positionalArguments();
+    if (bestanden.size() > 1) return fout(QStringLiteral("geef precies een GPX-bestand"));
+    if (!bestanden.isEmpty()) {
+        o.gpx = bestanden.first();
+        // The bytes as given: a name that is no valid text in the locale (an old memory
+        // stick's "caf\xe9.gpx") does not survive decoding, so it is opened by its bytes.
+        for (std::size_t i = ruw.size(); i-- > 1;)
+            if (argumenten[qsizetype(i)] == o.gpx) {
+                o.gpxBytes = ruw[i];
+                break;
+            }
+    }
+    if (parser.isSet(vensterOptie)) {
+        if (parser.isSet(jarenOptie) || parser.isSet(kleurOptie) || parser.isSet(uitvoerOptie))
+            return fout(QStringLiteral("--venster gaat niet samen met --jaren, --kleurschakering of --uitvoer"));
+        o.soort = Venster;
+        return o;
+    }
+
     if (parser.isSet(jarenOptie)) {
         o.jaren = leesJaren(parser.value(jarenOptie));
         if (!o.jaren)
@@ -110,10 +135,7 @@ Opdracht Opdracht::lees(const QStringList& argumenten) {
         o.formaat = *formaat;
     }
 
-    const QStringList bestanden = parser.positionalArguments();
     if (bestanden.isEmpty()) return fout(QStringLiteral("geen GPX-bestand opgegeven"));
-    if (bestanden.size() > 1) return fout(QStringLiteral("geef precies een GPX-bestand"));
-    o.gpx = bestanden.first();
     o.soort = Batch;
     return o;
 }

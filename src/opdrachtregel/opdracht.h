@@ -4,6 +4,8 @@
 
 #include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include <QByteArray>
 #include <QString>
@@ -20,12 +22,14 @@ struct Opdracht {
     bool kleurschakering = false;
     QString uitvoer = QString::fromLatin1(standaardAfbeelding);
     QByteArray formaat = "BMP"; // image format, from the suffix of uitvoer
-    QString gpx;
+    QString gpx;          // the GPX file as text, for messages; with Venster it may be empty
+    std::string gpxBytes; // the same name as the exact bytes that were given, for opening it
 
     QString fout; // with Gebruiksfout: what is wrong, in Dutch
 
-    // Reads the arguments, the program name first. Only the program name: the window.
-    static Opdracht lees(const QStringList& argumenten);
+    // Reads the arguments, the program name first, each as the exact bytes given. Only
+    // the program name: the window.
+    static Opdracht lees(const std::vector<std::string>& argumenten);
     // The usage text, ending in a line break.
     static QString gebruikstekst();
 };

@@ -109,8 +109,9 @@ TEST_F(Batch, ZonderJarenDeJarenVanDeStart) {
     ASSERT_EQ(uit.size(), 10u);
     EXPECT_EQ(uit[9], "Overzicht opgeslagen als Kavelzicht.bmp");
     for (int k = 0; k < 3; ++k) EXPECT_THAT(uit[6 + k], StartsWith(std::to_string(jaar - 2 + k) + ": "));
-    // A file named on the command line is read whatever its name: hidden, another extension.
-    for (const char* naam : {".verborgen.gpx", "vondsten [1].xml"}) {
+    // A file named on the command line is read whatever its name: hidden, another extension,
+    // a name that is no valid UTF-8 (Latin-1, as on an old memory stick).
+    for (const char* naam : {".verborgen.gpx", "vondsten [1].xml", "caf\xe9.gpx"}) {
         fs::copy_file(map / "gevonden.gpx", map / naam);
         const Uitkomst b = draai({naam});
         EXPECT_EQ(b.status, 0) << naam << b.fout;
@@ -137,7 +138,8 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     const std::vector<std::vector<std::string>> gebruiksfouten = {
         {"--onbekend", f}, {"-x", f}, {"--jaren", "2000,2008,2009", f}, {"--jaren", "2008,2009,2016", f},
         {"--jaren", "2008,2009", f}, {"--jaren", "2008,2009,2010,2011", f}, {"--jaren", "2008,,2009", f},
-        {"--kleurschakering"}, {f, f}, {f, "--jaren"}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f}};
+        {"--kleurschakering"}, {f, f}, {f, "--jaren"}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f},
+        {"--venster", "--kleurschakering", f}, {"--venster", f, f}};
     for (const auto& args : gebruiksfouten) {
         const Uitkomst a = draai(args);
         EXPECT_EQ(a.status, 2) << ::testing::PrintToString(args);
@@ -150,9 +152,12 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     const Uitkomst versie = draai({"--version"});
     EXPECT_EQ(versie.status, 0);
     EXPECT_EQ(versie.uit, std::string("Kavelzicht ") + KZ_VERSIE + "\n");
-    // Without arguments the window opens and waits.
-    const Uitkomst venster = draai({}, {.omgeving = {"QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)});
-    EXPECT_TRUE(venster.verlopen) << "status " << venster.status << ": " << venster.fout;
+    // Without arguments, or with --venster and a file, the window opens and waits.
+    for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--venster", f}}) {
+        const Uitkomst venster = draai(args, {.omgeving = {"QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)});
+        EXPECT_TRUE(venster.verlopen) << "status " << venster.status << ": " << venster.fout;
+        EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
+    }
 }
 
 
