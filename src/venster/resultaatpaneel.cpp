@@ -99,6 +99,7 @@ Resultaatpaneel::Resultaatpaneel(QWidget* container) : Kader(QStringLiteral("Kav
     vak->setAccessibleName(QStringLiteral("Hoofdkaart"));
     for (int i = 0; i < 6; ++i) vakje[4 + i]->setAccessibleName(Label2[i]->text());
     for (int i = 0; i < 4; ++i) vakje[i]->setAccessibleName(Label1[i]->text());
+    for (Kleurvak* v : {vakje[10], vakje[11], vakje[12]}) v->setAccessibleName(Label1[1]->text());
 
     legKaartenUit();
     // The maps' tooltips tell the Dutch cache regions from the other cells.
@@ -132,7 +133,6 @@ void Resultaatpaneel::toon(const Overzicht& o) {
     for (std::size_t k = 0; k < 3; ++k) {
         jaarkaders[k]->zetOpschrift(t.jaar[k]);
         kaarten[k + 1]->setAccessibleName(QStringLiteral("Jaarkaart ") + t.jaar[k]);
-        vakje[10 + k]->setAccessibleName(QStringLiteral("Bezochte cache-regio"));
     }
     for (std::size_t m = 0; m < 4; ++m) {
         kaarten[m]->zetKleuren(o.kaarten.kleur[m]);
