@@ -89,30 +89,6 @@ __attribute__((target("avx2"))) const char* zoekAvx2(const char* p, const char* 
     return zoekPortabel(p, r, e);
 }
 
-// The four tests after the '<' as one: a byte xor its wanted letter is 0 where the
-// letter stands, and the smallest of the four is 0 where any of them does. On processors
-// that split 512-bit work in two halves this runs as fast as four separate compares,
-// with half the instructions.
-__attribute__((target("avx512f,avx512bw"))) const char* zoekAvx512(const char* p, const char* r, const char* e) {
-    const __m512i lt = _mm512_set1_epi8('<'), w = _mm512_set1_epi8('w');
-    const __m512i u = _mm512_set1_epi8('U'), o = _mm512_set1_epi8('o'), n = _mm512_set1_epi8('N');
-    for (; p < r && e - p >= 64 + vooruit; p += 64) {
-        // U six after and o eleven after: the larger of the two xors is 0 where both stand.
-        const __m512i gevonden =
-            _mm512_max_epu8(_mm512_xor_si512(_mm512_loadu_si512(p + 6), u), _mm512_xor_si512(_mm512_loadu_si512(p + 11), o));
-        const __m512i volgt = _mm512_min_epu8(
-            _mm512_min_epu8(_mm512_xor_si512(_mm512_loadu_si512(p + 1), w), _mm512_xor_si512(_mm512_loadu_si512(p + 2), w)),
-            _mm512_min_epu8(gevonden, _mm512_xor_si512(_mm512_loadu_si512(p + vooruit), n)));
-        const std::uint64_t m =
-            _mm512_mask_cmpeq_epi8_mask(_mm512_testn_epi8_mask(volgt, volgt), _mm512_loadu_si512(p), lt);
-        if (m != 0) {
-            const char* x = p + std::countr_zero(m);
-            return x < r ? x : r;
-        }
-    }
-    return zoekPortabel(p, r, e);
-}
-
 #endif
 
 } // namespace
@@ -126,8 +102,6 @@ bool wordtOndersteund(Zoekpad pad) {
         return true; // part of every x86-64 processor
     case Zoekpad::avx2:
         return __builtin_cpu_supports("avx2");
-    case Zoekpad::avx512:
-        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
 #else
     default:
         return false;
@@ -159,8 +133,6 @@ const char* naamVan(Zoekpad pad) {
         return "sse2";
     case Zoekpad::avx2:
         return "avx2";
-    case Zoekpad::avx512:
-        return "avx512";
     }
     return "?";
 }
@@ -173,8 +145,6 @@ Zoeker zoekerVan(Zoekpad pad) {
         return zoekSse2;
     case Zoekpad::avx2:
         return zoekAvx2;
-    case Zoekpad::avx512:
-        return zoekAvx512;
 #endif
     default:
         return zoekPortabel;
