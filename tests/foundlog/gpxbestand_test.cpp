@@ -129,7 +129,6 @@ TEST(GpxBestand, AReadThatFailsEndsTheScanAsFailedWithTheReason) {
     for (const std::size_t bij : {std::size_t{0}, tekst.find("<wpt lat=\"51.5\"") + 20}) {
         auto bron = std::make_unique<test::GeheugenBron>(tekst, std::vector<std::size_t>{7});
         bron->foutBij = bij;
-        bron->fout = EIO;
         GpxBestand bestand(std::move(bron));
         std::vector<Waypoint> uit;
         EXPECT_TRUE(bestand.open());

@@ -29,7 +29,6 @@ public:
         n = std::min(n, foutBij - positie_);
         std::copy_n(tekst.data() + positie_, n, doel);
         positie_ += n;
-        ++lezingen;
         return {n, 0};
     }
     std::uint64_t grootte() const override { return tekst.size(); }
@@ -53,10 +52,9 @@ public:
         return uit;
     }
 
-    std::string tekst;                            // may change between reads: the rest is read from it
-    std::size_t foutBij = std::string::npos;      // the read that reaches this place fails
-    int fout = EIO;                               // with this error
-    std::size_t lezingen = 0;                     // reads that gave bytes
+    std::string tekst;                       // may change between reads: the rest is read from it
+    std::size_t foutBij = std::string::npos; // the read that reaches this place fails
+    int fout = EIO;                          // with this error
 
 private:
     std::vector<std::size_t> stukken_;
