@@ -57,7 +57,7 @@ public:
         jaren_ = std::discrete_distribution<int>(gewichten.begin(), gewichten.end());
         // In size mode the number of finds is only known afterwards: the special finds
         // are spread over a safe estimate of it.
-        const std::size_t n = o.vondsten ? o.vondsten : std::max<std::size_t>(1, o.doelBytes / (o.kort ? 2600 : 6000));
+        const std::size_t n = o.vondsten ? o.vondsten : std::max<std::size_t>(1, o.doelBytes / (o.gsak ? 9000 : o.kort ? 2600 : 6000));
         while (bijzonder_.size() < std::min(n, o.zeevondsten + o.buitenRaster)) {
             const std::size_t i = std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_);
             if (std::find(bijzonder_.begin(), bijzonder_.end(), i) == bijzonder_.end()) bijzonder_.push_back(i);
@@ -155,6 +155,16 @@ private:
         std::from_chars(s.data(), s.data() + s.size(), v);
         return v;
     }
+    // Made-up text of about n letters over several lines, as a log's text runs on.
+    std::string alinea(std::size_t n, int regels) {
+        std::string t = tekst(n / std::size_t(regels));
+        for (int i = 1; i < regels; ++i) {
+            t += o_.lf ? "\n"sv : "\r\n"sv;
+            t += tekst(n / std::size_t(regels));
+            ++sam_.regels;
+        }
+        return t;
+    }
     Cel nlVak() {
         if (kans(0.6)) { // around home
             const Cel c{thuis_.rij + int(std::lround(std::normal_distribution<>(0, 1.5)(rng_))),
@@ -216,6 +226,7 @@ private:
         element(3, "groundspeak:owner", eigenaar, " id=\"" + std::to_string(getal(1000, 9999999)) + "\"");
         element(3, "groundspeak:type", soort);
         element(3, "groundspeak:container", kies(containers));
+        if (o_.gsak) return gsakRest(land, gevonden);
         if (!o_.kort) {
             regel(3, "<groundspeak:attributes>");
             for (int a = getal(1, 3); a > 0; --a)
@@ -250,6 +261,46 @@ private:
         element(3, "gsak:UserFound", gevonden);
         element(3, "gsak:FavPoints", std::to_string(kans(0.6) ? 0 : getal(1, 150)));
         element(3, "gsak:County", naam());
+        regel(2, "</gsak:wptExtension>");
+        regel(1, "</wpt>");
+    }
+
+    // The rest of a find in a GSAK export, from the attributes on.
+    void gsakRest(std::string_view land, const std::string& gevonden) {
+        regel(3, "<groundspeak:attributes>");
+        for (int a = getal(3, 8); a > 0; --a)
+            element(4, "groundspeak:attribute", naam(), " id=\"" + std::to_string(getal(1, 70)) + "\" inc=\"" +
+                                                            (kans(0.8) ? "1" : "0") + "\"");
+        regel(3, "</groundspeak:attributes>");
+        element(3, "groundspeak:difficulty", std::to_string(getal(1, 5)));
+        element(3, "groundspeak:terrain", std::to_string(getal(1, 5)));
+        element(3, "groundspeak:country", land);
+        element(3, "groundspeak:state", naam());
+        element(3, "groundspeak:short_description", tekst(lengte(40, 200, 1)), " html=\"False\"");
+        element(3, "groundspeak:long_description",
+                "&lt;p&gt;" + tekst(lengte(1000, 5000, 2)) + "&lt;/p&gt;&lt;br /&gt;&lt;p&gt;" + tekst(lengte(100, 600, 1)) +
+                    "&lt;/p&gt;",
+                " html=\"True\"");
+        element(3, "groundspeak:encoded_hints", tekst(lengte(5, 60, 1)));
+        regel(3, "<groundspeak:logs>");
+        for (int l = getal(3, 5); l > 0; --l) {
+            regel(4, "<groundspeak:log id=\"" + std::to_string(getal(100000000, 999999999)) + "\">");
+            element(5, "groundspeak:date", (l == 1 ? gevonden : datum(getal(2001, 2015))) + "T19:00:00Z");
+            element(5, "groundspeak:type", l == 1 || kans(0.8) ? "Found it" : "Didn't find it");
+            element(5, "groundspeak:finder", naam(), " id=\"" + std::to_string(getal(1000, 9999999)) + "\"");
+            element(5, "groundspeak:text", alinea(lengte(100, 900, 2), getal(2, 6)) + " TFTC!", " encoded=\"False\"");
+            regel(4, "</groundspeak:log>");
+        }
+        regel(3, "</groundspeak:logs>");
+        regel(3, "<groundspeak:travelbugs />");
+        regel(2, "</groundspeak:cache>");
+        regel(2, R"(<gsak:wptExtension xmlns:gsak="http://www.gsak.net/xmlv1/6">)");
+        for (std::string_view vlag : {"gsak:UserFlag"sv, "gsak:Lock"sv, "gsak:DNF"sv, "gsak:Watch"sv})
+            element(3, vlag, kans(0.9) ? "false" : "true");
+        element(3, "gsak:UserData", kans(0.5) ? "" : naam());
+        for (std::string_view veld : {"gsak:User2"sv, "gsak:User3"sv, "gsak:User4"sv}) element(3, veld, "");
+        element(3, "gsak:FavPoints", std::to_string(kans(0.6) ? 0 : getal(1, 150)));
+        element(3, "gsak:UserFound", gevonden);
         regel(2, "</gsak:wptExtension>");
         regel(1, "</wpt>");
     }

@@ -24,6 +24,10 @@ struct Opties {
     // Short descriptions and one short log per find: lines of about 50 bytes on
     // average, as in exports of short logs (otherwise about 90, with a long tail).
     bool kort = false;
+    // Shaped like a full GSAK export instead: attributes, a long description of a few KB
+    // on one line, hints, three to five logs whose texts run over several lines, and
+    // GSAK's own block of user fields after the cache (kort is then ignored).
+    bool gsak = false;
     // Range of found years; most finds fall in the later years up to 2015, a few after.
     int vanJaar = 2001;
     int totJaar = 2018;

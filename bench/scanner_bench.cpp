@@ -1,13 +1,14 @@
 // Throughput and memory of the found-log scan, measured against `wc -l` on the same file
 // (the plain cost of reading every byte and finding every line end).
 //
-// At start two exports of 200 MB each (MB = 2^20 bytes; --grootte-mb=N changes it) are
+// At start three exports of 200 MB each (MB = 2^20 bytes; --grootte-mb=N changes it) are
 // written to temporary files, which are removed at exit, and read once so that every
-// run works from the page cache: the long-line profile (long descriptions and logs) and
-// the short-line profile (short logs, lines of about 50 bytes on average). Each run of
-// BM_ScanTegenWc times one `wc -l` and then one scan of the same file; the summary
-// compares the fastest of each. BM_Zoekpad scans the start of the short-line export from
-// memory with each search path the processor has (the scan uses the fastest).
+// run works from the page cache: the long-line profile (long descriptions and logs), the
+// short-line profile (short logs, lines of about 50 bytes on average) and one shaped like
+// a full GSAK export. Each run of BM_ScanTegenWc times one `wc -l` and then one scan of
+// the same file; the summary compares the fastest of each. BM_Zoekpad scans the start of
+// each export from memory with each search path the processor has; BM_Buffer reads the
+// GSAK-shaped export through the file reader with buffers of several sizes.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -27,6 +28,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "foundlog/bron.h"
 #include "foundlog/gpxbestand.h"
 #include "foundlog/scanner.h"
 #include "gpxgen.h"
@@ -39,9 +41,9 @@ using Klok = std::chrono::steady_clock;
 
 // One generated export. The paths are plain arrays so that the signal handler may use them.
 struct Profiel {
-    Profiel(const char* n, bool k) : naam(n), kort(k) {}
+    Profiel(const char* n, bool k, bool g) : naam(n), kort(k), gsak(g) {}
     const char* naam;
-    bool kort;
+    bool kort, gsak;
     char pad[512] = "";
     kz::gpxgen::Samenvatting verwacht;
     std::vector<double> scanTijden, wcTijden; // seconds per run of the whole file
@@ -49,7 +51,7 @@ struct Profiel {
     long long wcRegels = -1;
 };
 
-Profiel profielen[] = {{"lang", false}, {"kort", true}};
+Profiel profielen[] = {{"lang", false, false}, {"kort", true, false}, {"gsak", false, true}};
 
 void ruimOp() {
     for (Profiel& p : profielen)
@@ -138,21 +140,18 @@ void BM_ScanTegenWc(benchmark::State& state, Profiel* p) {
     state.counters["waypoints"] = static_cast<double>(p->waypoints);
 }
 
-// The first 16 MB of the short-line export from memory, in pieces of 1 MB, on one search
-// path: the search alone, without bringing the file in.
-void BM_Zoekpad(benchmark::State& state, kz::Zoekpad pad) {
+// The first 16 MB of an export from memory, in pieces of 1 MB, on one search path: the
+// search alone, without bringing the file in.
+void BM_Zoekpad(benchmark::State& state, kz::Zoekpad pad, const Profiel* p) {
     if (!kz::wordtOndersteund(pad)) {
         state.SkipWithError("deze processor mist dit zoekpad");
         return;
     }
-    static const std::vector<char> tekst = [] {
-        std::vector<char> t(std::size_t{16} << 20);
-        const int fd = ::open(profielen[1].pad, O_RDONLY);
-        const ssize_t n = fd >= 0 ? ::read(fd, t.data(), t.size()) : 0;
-        if (fd >= 0) ::close(fd);
-        t.resize(n > 0 ? std::size_t(n) : 0);
-        return t;
-    }();
+    std::vector<char> tekst(std::size_t{16} << 20);
+    const int fd = ::open(p->pad, O_RDONLY);
+    const ssize_t n = fd >= 0 ? ::read(fd, tekst.data(), tekst.size()) : 0;
+    if (fd >= 0) ::close(fd);
+    tekst.resize(n > 0 ? std::size_t(n) : 0);
     std::size_t waypoints = 0;
     for (auto _ : state) {
         kz::Scanner s([&](const kz::Waypoint&) { ++waypoints; }, pad);
@@ -162,6 +161,27 @@ void BM_Zoekpad(benchmark::State& state, kz::Zoekpad pad) {
     }
     benchmark::DoNotOptimize(waypoints);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * tekst.size()));
+}
+
+// The whole GSAK-shaped export through the file's source and the scanner, read in
+// pieces of the given size, as the file reader does with its buffer.
+void BM_Buffer(benchmark::State& state, const Profiel* p) {
+    const std::size_t ruimte = std::size_t(state.range(0)) << 10;
+    std::vector<char> buffer(ruimte);
+    std::size_t waypoints = 0;
+    for (auto _ : state) {
+        int fout = 0;
+        const auto bron = kz::Bron::open(p->pad, fout);
+        if (!bron) {
+            state.SkipWithError("het GPX-bestand kon niet geopend worden");
+            return;
+        }
+        kz::Scanner s([&](const kz::Waypoint&) { ++waypoints; });
+        for (kz::Bron::Stuk stuk; (stuk = bron->lees(buffer.data(), ruimte)).lengte > 0;) s.voedt(buffer.data(), stuk.lengte);
+        s.einde();
+    }
+    benchmark::DoNotOptimize(waypoints);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * p->verwacht.bytes));
 }
 
 // Peak resident memory (KB) of a forked child: one that scans the file, or one that
@@ -219,7 +239,7 @@ int main(int argc, char** argv) {
         }
         ::close(fd);
         const auto van = Klok::now();
-        const kz::gpxgen::Opties opties{.zaad = 2008, .doelBytes = grootteMb << 20, .kort = p.kort};
+        const kz::gpxgen::Opties opties{.zaad = 2008, .doelBytes = grootteMb << 20, .kort = p.kort, .gsak = p.gsak};
         if (auto fout = kz::gpxgen::schrijfBestand(p.pad, opties, &p.verwacht)) {
             std::fprintf(stderr, "scanner_bench: %s\n", fout->c_str());
             return 1;
@@ -238,9 +258,15 @@ int main(int argc, char** argv) {
             ->UseManualTime()
             ->Iterations(15);
     }
-    for (kz::Zoekpad pad : kz::alleZoekpaden)
-        benchmark::RegisterBenchmark((std::string("BM_Zoekpad/") + kz::naamVan(pad)).c_str(), BM_Zoekpad, pad)
-            ->Unit(benchmark::kMillisecond);
+    for (const Profiel& p : profielen)
+        for (kz::Zoekpad pad : kz::alleZoekpaden)
+            benchmark::RegisterBenchmark((std::string("BM_Zoekpad/") + kz::naamVan(pad) + "/" + p.naam).c_str(),
+                                         BM_Zoekpad, pad, &p)
+                ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_Buffer/gsak", BM_Buffer, &profielen[2])
+        ->Unit(benchmark::kMillisecond)
+        ->RangeMultiplier(2)
+        ->Range(64, 4096);
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

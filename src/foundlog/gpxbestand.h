@@ -1,10 +1,12 @@
-// A GPX file opened for one scan, read at memory speed with bounded memory.
+// A GPX file opened for one scan, read front to back in bounded memory.
 #pragma once
 
-#include <cstdint>
+#include <memory>
 #include <string>
 
+#include "foundlog/bron.h"
 #include "foundlog/waypoint.h"
+#include "foundlog/zoekpad.h"
 
 namespace kz {
 
@@ -12,24 +14,33 @@ namespace kz {
 // pass can stop before it changes anything when the file cannot be opened.
 class GpxBestand {
 public:
-    explicit GpxBestand(std::string pad);
-    ~GpxBestand();
-    GpxBestand(const GpxBestand&) = delete;
-    GpxBestand& operator=(const GpxBestand&) = delete;
+    // The file at pad, its bytes as given; opened by open().
+    explicit GpxBestand(std::string pad, Bron::Soort soort = Bron::standaard);
+    // Any other source of a found log (a part of an archive, a test's bytes): open
+    // already, and read by scan() like a file.
+    explicit GpxBestand(std::unique_ptr<Bron> bron);
 
-    // Opens the file for reading; false when it cannot be opened or is no regular file.
+    // Opens the file; false when it cannot be opened or is no regular file.
     bool open();
-    // Reads the whole file through a Scanner and closes it. A large file is mapped and
-    // read ahead on a second thread; the afnemer is still called on this thread, in file
-    // order, and may take as long as it likes. A file that shrinks while it is read ends
-    // where it was cut. False when the file was not open or a read failed (the
-    // waypoints handed on so far stand).
-    bool scan(const WaypointAfnemer& afnemer);
+    // Reads the whole source through a Scanner on the given search path and closes it.
+    // The source is read to wherever a read first finds nothing more: a file that grows
+    // while it is read is read on, one that shrinks ends where it was cut. False when the
+    // source was not open or a read failed: the waypoints handed on so far stand, but
+    // the scan as a whole does not (a waypoint still open is not handed on).
+    bool scan(const WaypointAfnemer& afnemer, Zoekpad pad = gekozenZoekpad());
+
+    // Why opening or reading failed, as an errno value; 0 when nothing failed.
+    int fout() const { return fout_; }
+
+    // The size of the buffer that a source of the given size is read with: the whole of
+    // a small file in one read, a large one in pieces that stay in the processor's cache.
+    static std::size_t buffergrootte(std::uint64_t grootte);
 
 private:
     std::string pad_;
-    int fd_ = -1;
-    std::uint64_t grootte_ = 0; // when opened
+    Bron::Soort soort_ = Bron::standaard;
+    std::unique_ptr<Bron> bron_;
+    int fout_ = 0;
 };
 
 // Opens and scans the file at pad; false when it cannot be opened or read.

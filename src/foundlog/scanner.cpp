@@ -32,7 +32,11 @@ constexpr bool isRegeleinde(char c) { return c == '\r' || c == '\n'; }
 std::uint64_t woordOp(const char* p) {
     std::uint64_t w;
     std::memcpy(&w, p, sizeof w);
-    if constexpr (std::endian::native == std::endian::big) w = __builtin_bswap64(w);
+    if constexpr (std::endian::native == std::endian::big) {
+        w = (w & 0x00ff00ff00ff00ff) << 8 | (w >> 8 & 0x00ff00ff00ff00ff);
+        w = (w & 0x0000ffff0000ffff) << 16 | (w >> 16 & 0x0000ffff0000ffff);
+        w = w << 32 | w >> 32;
+    }
     return w;
 }
 
@@ -47,7 +51,7 @@ constexpr std::uint64_t eenVan(std::uint64_t w, char a, char b) {
 // The first CR or LF in [p, e), or e; a word a step, so that a long line costs little.
 const char* eersteRegeleinde(const char* p, const char* e) {
     for (; e - p >= 8; p += 8)
-        if (const std::uint64_t m = eenVan(woordOp(p), '\r', '\n')) return p + __builtin_ctzll(m) / 8;
+        if (const std::uint64_t m = eenVan(woordOp(p), '\r', '\n')) return p + std::countr_zero(m) / 8;
     while (p < e && !isRegeleinde(*p)) ++p;
     return p;
 }
@@ -55,7 +59,7 @@ const char* eersteRegeleinde(const char* p, const char* e) {
 // Just past the last CR or LF in [b, e), or b when there is none.
 const char* naLaatsteRegeleinde(const char* b, const char* e) {
     for (; e - b >= 8; e -= 8)
-        if (const std::uint64_t m = eenVan(woordOp(e - 8), '\r', '\n')) return e - 8 + (63 - __builtin_clzll(m)) / 8 + 1;
+        if (const std::uint64_t m = eenVan(woordOp(e - 8), '\r', '\n')) return e - 8 + (63 - std::countl_zero(m)) / 8 + 1;
     while (e > b && !isRegeleinde(e[-1])) --e;
     return e;
 }
@@ -64,7 +68,7 @@ const char* naLaatsteRegeleinde(const char* b, const char* e) {
 const char* witVoor(const char* b, const char* x) {
     for (; x - b >= 8; x -= 8)
         if (const std::uint64_t m = ~eenVan(woordOp(x - 8), ' ', '\t') & 0x8080808080808080)
-            return x - 8 + (63 - __builtin_clzll(m)) / 8 + 1;
+            return x - 8 + (63 - std::countl_zero(m)) / 8 + 1;
     while (x > b && isWit(x[-1])) --x;
     return x;
 }

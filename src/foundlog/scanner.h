@@ -22,7 +22,7 @@ namespace kz {
 // whatever the input.
 class Scanner {
 public:
-    explicit Scanner(WaypointAfnemer afnemer, Zoekpad pad = snelsteZoekpad());
+    explicit Scanner(WaypointAfnemer afnemer, Zoekpad pad = gekozenZoekpad());
 
     void voedt(const char* data, std::size_t lengte);
     void einde();

@@ -1,11 +1,10 @@
 #include "foundlog/zoekpad.h"
 
-#include <algorithm>
-#include <chrono>
+#include <bit>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
-#include <string>
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -17,7 +16,9 @@ namespace {
 
 // The letters after the '<' that set the four kinds of line apart from nearly every other
 // line of an export: a 'w' one after it (<wpt lat=), a 'w' two after it (</wpt>), a 'U'
-// six after it (<gsak:UserFound>) and an 'N' 21 after it (the Dutch country line).
+// six and an 'o' eleven after it (<gsak:UserFound>; the 'o' passes over GSAK's other
+// user fields, <gsak:UserFlag>, <gsak:UserData>, <gsak:User2> and so on, which stand in
+// every waypoint of a full export) and an 'N' 21 after it (the Dutch country line).
 constexpr int vooruit = 21; // the furthest of them
 
 const char* zoekPortabel(const char* p, const char* r, const char* e) {
@@ -25,7 +26,7 @@ const char* zoekPortabel(const char* p, const char* r, const char* e) {
         p = static_cast<const char*>(std::memchr(p, '<', std::size_t(r - p)));
         if (!p) return r;
         const auto byte = [&](int k) { return e - p > k ? p[k] : '\0'; };
-        if (byte(1) == 'w' || byte(2) == 'w' || byte(6) == 'U' || byte(vooruit) == 'N') return p;
+        if (byte(1) == 'w' || byte(2) == 'w' || (byte(6) == 'U' && byte(11) == 'o') || byte(vooruit) == 'N') return p;
         ++p;
     }
     return r;
@@ -41,10 +42,12 @@ __attribute__((always_inline)) inline unsigned kandidaten16(const char* q) {
     const __m128i a1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 1));
     const __m128i a2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 2));
     const __m128i a6 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 6));
+    const __m128i a11 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 11));
     const __m128i a21 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + vooruit));
+    const __m128i gevonden = _mm_and_si128(_mm_cmpeq_epi8(a6, _mm_set1_epi8('U')), _mm_cmpeq_epi8(a11, _mm_set1_epi8('o')));
     const __m128i volgt =
         _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(a1, _mm_set1_epi8('w')), _mm_cmpeq_epi8(a2, _mm_set1_epi8('w'))),
-                     _mm_or_si128(_mm_cmpeq_epi8(a6, _mm_set1_epi8('U')), _mm_cmpeq_epi8(a21, _mm_set1_epi8('N'))));
+                     _mm_or_si128(gevonden, _mm_cmpeq_epi8(a21, _mm_set1_epi8('N'))));
     return unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a0, _mm_set1_epi8('<')), volgt)));
 }
 
@@ -53,7 +56,7 @@ const char* zoekSse2(const char* p, const char* r, const char* e) {
         const std::uint64_t m = std::uint64_t{kandidaten16(p)} | std::uint64_t{kandidaten16(p + 16)} << 16 |
                                 std::uint64_t{kandidaten16(p + 32)} << 32 | std::uint64_t{kandidaten16(p + 48)} << 48;
         if (m != 0) {
-            const char* x = p + __builtin_ctzll(m);
+            const char* x = p + std::countr_zero(m);
             return x < r ? x : r;
         }
     }
@@ -65,10 +68,13 @@ __attribute__((target("avx2"), always_inline)) inline unsigned kandidaten32(cons
     const __m256i a1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + 1));
     const __m256i a2 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + 2));
     const __m256i a6 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + 6));
+    const __m256i a11 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + 11));
     const __m256i a21 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + vooruit));
+    const __m256i gevonden =
+        _mm256_and_si256(_mm256_cmpeq_epi8(a6, _mm256_set1_epi8('U')), _mm256_cmpeq_epi8(a11, _mm256_set1_epi8('o')));
     const __m256i volgt = _mm256_or_si256(
         _mm256_or_si256(_mm256_cmpeq_epi8(a1, _mm256_set1_epi8('w')), _mm256_cmpeq_epi8(a2, _mm256_set1_epi8('w'))),
-        _mm256_or_si256(_mm256_cmpeq_epi8(a6, _mm256_set1_epi8('U')), _mm256_cmpeq_epi8(a21, _mm256_set1_epi8('N'))));
+        _mm256_or_si256(gevonden, _mm256_cmpeq_epi8(a21, _mm256_set1_epi8('N'))));
     return unsigned(_mm256_movemask_epi8(_mm256_and_si256(_mm256_cmpeq_epi8(a0, _mm256_set1_epi8('<')), volgt)));
 }
 
@@ -76,29 +82,7 @@ __attribute__((target("avx2"))) const char* zoekAvx2(const char* p, const char* 
     for (; p < r && e - p >= 64 + vooruit; p += 64) {
         const std::uint64_t m = std::uint64_t{kandidaten32(p)} | std::uint64_t{kandidaten32(p + 32)} << 32;
         if (m != 0) {
-            const char* x = p + __builtin_ctzll(m);
-            return x < r ? x : r;
-        }
-    }
-    return zoekPortabel(p, r, e);
-}
-
-// The four tests after the '<' as one: a byte xor its wanted letter is 0 where the
-// letter stands, and the smallest of the four is 0 where any of them does. On processors
-// that split 512-bit work in two halves this runs as fast as four separate compares,
-// with half the instructions.
-__attribute__((target("avx512f,avx512bw"))) const char* zoekAvx512(const char* p, const char* r, const char* e) {
-    const __m512i lt = _mm512_set1_epi8('<'), w = _mm512_set1_epi8('w');
-    const __m512i u = _mm512_set1_epi8('U'), n = _mm512_set1_epi8('N');
-    for (; p < r && e - p >= 64 + vooruit; p += 64) {
-        const __m512i volgt = _mm512_min_epu8(
-            _mm512_min_epu8(_mm512_xor_si512(_mm512_loadu_si512(p + 1), w), _mm512_xor_si512(_mm512_loadu_si512(p + 2), w)),
-            _mm512_min_epu8(_mm512_xor_si512(_mm512_loadu_si512(p + 6), u),
-                            _mm512_xor_si512(_mm512_loadu_si512(p + vooruit), n)));
-        const std::uint64_t m =
-            _mm512_mask_cmpeq_epi8_mask(_mm512_testn_epi8_mask(volgt, volgt), _mm512_loadu_si512(p), lt);
-        if (m != 0) {
-            const char* x = p + __builtin_ctzll(m);
+            const char* x = p + std::countr_zero(m);
             return x < r ? x : r;
         }
     }
@@ -118,8 +102,6 @@ bool wordtOndersteund(Zoekpad pad) {
         return true; // part of every x86-64 processor
     case Zoekpad::avx2:
         return __builtin_cpu_supports("avx2");
-    case Zoekpad::avx512:
-        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
 #else
     default:
         return false;
@@ -128,38 +110,20 @@ bool wordtOndersteund(Zoekpad pad) {
     return false;
 }
 
-Zoekpad snelsteZoekpad() {
-    // The widest vectors are not always the fastest: a processor that does 512-bit work
-    // in two halves gains nothing from it here, and may lose. So each path the processor
-    // can run searches a made-up piece of an export a few times, in turns, and the
-    // fastest wins; this takes a few hundredths of a millisecond, once.
-    static const Zoekpad snelste = [] {
-        std::string proef;
-        while (proef.size() < (std::size_t{16} << 10))
-            proef += "      <groundspeak:long_description html=\"True\">&lt;p&gt;Mooi plekje, snel gevonden."
-                     "&lt;/p&gt;</groundspeak:long_description>\r\n      <gsak:UserFound>2009-05-17</gsak:UserFound>\r\n";
-        const char* const e = proef.data() + proef.size();
-        Zoekpad beste = Zoekpad::portabel;
-        auto kortste = std::chrono::steady_clock::duration::max();
-        std::chrono::steady_clock::duration tijden[std::size(alleZoekpaden)];
-        std::fill(std::begin(tijden), std::end(tijden), kortste);
-        for (int ronde = 0; ronde < 3; ++ronde)
-            for (std::size_t i = 0; i < std::size(alleZoekpaden); ++i) {
-                if (!wordtOndersteund(alleZoekpaden[i])) continue;
-                const Zoeker zoek = zoekerVan(alleZoekpaden[i]);
-                const auto begin = std::chrono::steady_clock::now();
-                for (const char* p = proef.data(); (p = zoek(p, e, e)) < e;) ++p;
-                tijden[i] = std::min(tijden[i], std::chrono::steady_clock::now() - begin);
-            }
-        for (std::size_t i = 0; i < std::size(alleZoekpaden); ++i)
-            if (tijden[i] < kortste) {
-                kortste = tijden[i];
-                beste = alleZoekpaden[i];
-            }
-        return beste;
-    }();
-    return snelste;
+Zoekpad besteZoekpad() {
+    for (auto pad = std::end(alleZoekpaden); pad != std::begin(alleZoekpaden);)
+        if (wordtOndersteund(*--pad)) return *pad;
+    return Zoekpad::portabel;
 }
+
+Zoekpad kiesZoekpad(const char* keuze) {
+    if (keuze)
+        for (Zoekpad pad : alleZoekpaden)
+            if (std::strcmp(keuze, naamVan(pad)) == 0 && wordtOndersteund(pad)) return pad;
+    return besteZoekpad();
+}
+
+Zoekpad gekozenZoekpad() { return kiesZoekpad(std::getenv("KAVELZICHT_ZOEKPAD")); }
 
 const char* naamVan(Zoekpad pad) {
     switch (pad) {
@@ -169,8 +133,6 @@ const char* naamVan(Zoekpad pad) {
         return "sse2";
     case Zoekpad::avx2:
         return "avx2";
-    case Zoekpad::avx512:
-        return "avx512";
     }
     return "?";
 }
@@ -183,8 +145,6 @@ Zoeker zoekerVan(Zoekpad pad) {
         return zoekSse2;
     case Zoekpad::avx2:
         return zoekAvx2;
-    case Zoekpad::avx512:
-        return zoekAvx512;
 #endif
     default:
         return zoekPortabel;

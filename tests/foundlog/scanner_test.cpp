@@ -1,46 +1,48 @@
-// The scanner against the plain line-by-line reference of the fuzz checks (also replaying
-// the fuzz inputs), and the file reader against the benchmarks' export generator.
+// The scanner, through the file reader, against the plain line-by-line reference on every
+// search path, also replaying the fuzz inputs; and the choice of path.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include <unistd.h>
-
-#include "foundlog/gpxbestand.h"
-#include "fuzz_body.h"
-#include "gpxgen.h"
+#include "support/geheugenbron.h"
 #include "support/gpx.h"
+#include "support/referentie.h"
 
 namespace kz {
 namespace {
 
-// The waypoints the reference reads, as "rij,kolom,jaar,nl " each; every search path the
-// processor has, fed the text in pieces of many sizes, must read exactly the same.
-std::string scan(const std::string& tekst) {
-    const std::vector<Waypoint> ref = fuzz::referentie(tekst);
-    for (Zoekpad pad : alleZoekpaden)
-        for (std::size_t stuk : {1ul, 2ul, 3ul, 7ul, 16ul, 31ul, 32ul, 33ul, 85ul, 86ul, 4095ul, 4097ul, tekst.size() + 1}) {
-            if (!wordtOndersteund(pad)) continue;
-            std::vector<Waypoint> uit;
-            Scanner s([&](const Waypoint& w) { uit.push_back(w); }, pad);
-            for (std::size_t i = 0; i < tekst.size(); i += stuk) s.voedt(tekst.data() + i, std::min(stuk, tekst.size() - i));
-            s.einde();
-            EXPECT_TRUE(std::equal(uit.begin(), uit.end(), ref.begin(), ref.end(), fuzz::zelfde)) << naamVan(pad) << ' ' << stuk;
-        }
-    std::string s;
-    for (const Waypoint& w : ref)
-        s += std::to_string(w.vak.rij) + ',' + std::to_string(w.vak.kolom) + ',' + std::to_string(w.jaargev) + ',' +
-             std::to_string(w.isnl) + ' ';
-    return s;
-}
+// Every search path: one test each, skipped where the processor lacks it.
+class Scan : public ::testing::TestWithParam<Zoekpad> {
+protected:
+    void SetUp() override {
+        if (!wordtOndersteund(GetParam())) GTEST_SKIP() << "deze processor mist " << naamVan(GetParam());
+    }
 
-TEST(Scanner, ReadsWhatTheReferenceReads) {
+    // The waypoints the reference reads, as "rij,kolom,jaar,nl " each; the file reader on
+    // this path, given the text in pieces of many sizes, must read exactly the same.
+    std::string scan(const std::string& tekst, std::vector<std::size_t> extra = {}) const {
+        const std::vector<Waypoint> ref = test::referentie(tekst);
+        std::vector<std::vector<std::size_t>> splitsingen = {{tekst.size() + 1}, std::move(extra)};
+        for (std::size_t stuk : {1ul, 2ul, 3ul, 7ul, 16ul, 31ul, 32ul, 33ul, 85ul, 86ul, 4095ul, 4097ul})
+            splitsingen.push_back({stuk});
+        for (const auto& stukken : splitsingen)
+            EXPECT_TRUE(test::zelfde(test::GeheugenBron::scan(tekst, stukken, GetParam()), ref))
+                << (stukken.empty() ? 0 : stukken[0]);
+        std::string s;
+        for (const Waypoint& w : ref)
+            s += std::to_string(w.vak.rij) + ',' + std::to_string(w.vak.kolom) + ',' + std::to_string(w.jaargev) + ',' +
+                 std::to_string(w.isnl) + ' ';
+        return s;
+    }
+};
+INSTANTIATE_TEST_SUITE_P(Zoekpaden, Scan, ::testing::ValuesIn(alleZoekpaden),
+                         [](const auto& info) { return std::string(naamVan(info.param)); });
+
+TEST_P(Scan, ReadsWhatTheReferenceReads) {
     for (std::string eol : {"\r\n", "\n", "\r"})
         EXPECT_EQ(scan(test::Gpx(eol).wpt("52.37", "4.89", 2008).wpt("50.85", "4.35", 2011, "Belgium").tekst()),
                   "523,58,2008,1 508,52,2011,0 ");
@@ -100,70 +102,43 @@ TEST(Scanner, ReadsWhatTheReferenceReads) {
     for (const auto& [tekst, verwacht] : gevallen) EXPECT_EQ(scan(tekst), verwacht) << tekst.substr(0, 200);
 }
 
-// The fuzzer's seed corpus and every input that once made it fail pass the fuzz checks.
-class FuzzRegressie : public ::testing::TestWithParam<Zoekpad> {};
+// A waypoint line of exactly the longest length kept is not cut, however its trailing
+// blanks arrive: its longitude ends before the last two characters. Cut, it would run
+// on into them and read 4.89E1.
+TEST_P(Scan, ALineOfTheLongestLengthKeptIsWholeWhereverItsBlanksArrive) {
+    const std::string begin = "  <wpt lat=\"52.37\" lon=\"4.89E", eind = "01";
+    const std::string regel = begin + std::string(Scanner::maxRegel + 2 - begin.size() - eind.size(), '0') + eind;
+    ASSERT_EQ(regel.size() - 2, Scanner::maxRegel);
+    const std::string tekst = regel + " \t  \t\r\n</wpt>\r\n";
+    for (std::size_t eerste : {regel.size() - 1, regel.size(), regel.size() + 1, regel.size() + 4})
+        EXPECT_EQ(scan(tekst, {eerste, 1, 2}), "523,58,0,0 ") << eerste;
+}
 
-TEST_P(FuzzRegressie, SeedsAndFormerFailuresPassTheFuzzChecks) {
-    if (!wordtOndersteund(GetParam())) GTEST_SKIP() << "this processor lacks " << naamVan(GetParam());
+// The fuzzer's seed corpus and every input that once made it fail read as the reference
+// reads them, at once and in the pieces the fuzzer took from them.
+TEST_P(Scan, FuzzSeedsAndFormerFailuresReadAsTheReference) {
     int aantal = 0;
     for (const char* map : {KZ_FUZZ_CORPUS, KZ_FUZZ_REGRESSIES})
         for (const auto& item : std::filesystem::directory_iterator(map)) {
             if (!item.is_regular_file() || item.path().extension() == ".md") continue;
             std::ifstream in(item.path(), std::ios::binary);
             const std::string data(std::istreambuf_iterator<char>(in), {});
-            SCOPED_TRACE(item.path().string());
-            fuzz::eenGeval(reinterpret_cast<const uint8_t*>(data.data()), data.size(), {GetParam()});
+            for (const auto& stukken : {std::vector<std::size_t>{}, test::GeheugenBron::stukkenUit(data)})
+                EXPECT_TRUE(test::zelfde(test::GeheugenBron::scan(data, stukken, GetParam()), test::referentie(data)))
+                    << item.path();
             ++aantal;
         }
     EXPECT_GE(aantal, 5);
 }
-INSTANTIATE_TEST_SUITE_P(Zoekpaden, FuzzRegressie, ::testing::ValuesIn(alleZoekpaden),
-                         [](const auto& info) { return std::string(naamVan(info.param)); });
 
-// A small file is read in blocks, a large one mapped and read ahead on a second thread:
-// both give what the generator says it wrote (the benchmarks rely on that summary), the
-// same file for the same seed. A large file cut short while it is read ends without error.
-TEST(ScanBestand, ReadsWhatTheGeneratorWroteAndReportsAFileThatCannotBeOpened) {
-    const auto map = std::filesystem::temp_directory_path() / ("kz-scan-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(map);
-    const auto pad = (map / "vondsten.gpx").string();
-    NlMasker nl;
-    leesnl(nl);
-    std::size_t heel = 0, aantal = 0;
-    for (const gpxgen::Opties o : {gpxgen::Opties{.zaad = 9, .vondsten = 300, .zeevondsten = 2, .buitenRaster = 3},
-                                   gpxgen::Opties{.zaad = 10, .doelBytes = 5 << 20, .lf = true, .tabs = true}}) {
-        gpxgen::Samenvatting s, g;
-        ASSERT_FALSE(gpxgen::schrijfBestand(pad, o, &s));
-        std::ifstream in(pad, std::ios::binary);
-        const std::string inhoud(std::istreambuf_iterator<char>(in), {});
-        EXPECT_EQ(gpxgen::genereer(o), inhoud);
-        EXPECT_NE(gpxgen::genereer({.zaad = o.zaad + 1, .vondsten = 300}), inhoud);
-        EXPECT_TRUE(scanBestand(pad, [&](const Waypoint& w) {
-            ++g.vondsten;
-            if (!w.isnl) return;
-            ++g.nederland;
-            g.nlPerJaar.at(std::size_t(w.jaargev - gpxgen::Samenvatting::eersteJaar))++;
-            if (!inRaster(w.vak.rij, w.vak.kolom)) return void(++g.buitenRaster);
-            g.nlPerVak[std::size_t(vakindex(w.vak.rij, w.vak.kolom))]++;
-            g.zeevondsten += !nl(w.vak.rij, w.vak.kolom);
-        }));
-        EXPECT_EQ(std::tuple(inhoud.size(), std::size_t(std::count(inhoud.begin(), inhoud.end(), '\n')), g.vondsten,
-                             g.nederland, g.nlPerJaar, g.nlPerVak, g.zeevondsten, g.buitenRaster),
-                  std::tuple(s.bytes, s.regels, s.vondsten, s.nederland, s.nlPerJaar, s.nlPerVak, o.zeevondsten,
-                             o.buitenRaster));
-        heel = s.vondsten;
-    }
-    EXPECT_TRUE(scanBestand(pad, [&](const Waypoint&) {
-        if (++aantal == heel / 2) std::filesystem::resize_file(pad, 1 << 20);
-    }));
-    EXPECT_GE(aantal, heel / 2);
-    EXPECT_LT(aantal, heel);
-
-    aantal = 0;
-    EXPECT_FALSE(scanBestand((map / "weg.gpx").string(), [&](const Waypoint&) { ++aantal; }));
-    EXPECT_FALSE(scanBestand(map.string(), [&](const Waypoint&) { ++aantal; }));
-    EXPECT_EQ(aantal, 0u);
-    std::filesystem::remove_all(map);
+// The path comes from the processor, or from KAVELZICHT_ZOEKPAD when this processor can
+// run the one it names.
+TEST(Zoekpad, ChosenByTheProcessorOrByName) {
+    EXPECT_TRUE(wordtOndersteund(besteZoekpad()));
+    for (Zoekpad pad : alleZoekpaden)
+        EXPECT_EQ(kiesZoekpad(naamVan(pad)), wordtOndersteund(pad) ? pad : besteZoekpad()) << naamVan(pad);
+    for (const char* keuze : {static_cast<const char*>(nullptr), "", "AVX2", "avx2 ", "snel"})
+        EXPECT_EQ(kiesZoekpad(keuze), besteZoekpad()) << (keuze ? keuze : "(geen)");
 }
 
 } // namespace

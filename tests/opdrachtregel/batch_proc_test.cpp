@@ -21,7 +21,6 @@
 #include <QImage>
 #include <QImageReader>
 
-#include "gpxgen.h"
 #include "support/gpx.h"
 #include "support/proces.h"
 #include "support/proef.h"
@@ -213,8 +212,11 @@ TEST_F(Vijandig, EmptyHugeAndCrowdedFilesGiveExactCountsInBoundedMemory) {
 // of a real export they change nothing, and inside the recognised lines they end a
 // number or spoil a match as any other stray character would.
 TEST_F(Vijandig, BytesThatAreNoTextChangeNothingButTheLinesTheySpoil) {
-    const std::string schoon =
-        gpxgen::genereer({.zaad = 11, .vondsten = 120, .kort = true, .zeevondsten = 2, .buitenRaster = 1});
+    // 117 Dutch finds in the regions, two in cells without Dutch caches, one south of the grid.
+    const std::vector<int> binnen = Gpx::vakken(true), buiten = Gpx::vakken(false);
+    Gpx export_;
+    for (std::size_t i = 0; i < 117; ++i) export_.in(binnen[i * 5 % binnen.size()], 2001 + int(i % 15));
+    const std::string schoon = export_.in(buiten[10], 2009).in(buiten[400], 2012).wpt("50.65", "5.7", 2008).tekst();
     const std::string rommel[] = {std::string(9000, '\0'), "\xc0\xaf\xed\xa0\x80\xff\xfe", std::string("  \x80\x80\0<", 6),
                                   "<\xff\xfe<wpt lat=\"52.1\" lon=\"4.1\">", std::string("\0<gsak:UserFound>2009", 21)};
     // A line of junk after every line of the export.

@@ -1,0 +1,49 @@
+// Where the bytes of a scan come from: the one place where the core touches the
+// operating system's files. A Bron hands out its bytes front to back, in pieces of any
+// size; the scan neither knows nor cares whether they come from a file, from a part of
+// an archive or from a test.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace kz {
+
+class Bron {
+public:
+    virtual ~Bron() = default;
+
+    // One read: lengte bytes (0 at the end), or fout, an errno value, when the read failed.
+    struct Stuk {
+        std::size_t lengte = 0;
+        int fout = 0;
+    };
+
+    // Reads at most ruimte (> 0) bytes into doel. A read that fails ends the source: what
+    // came before stands, but the source as a whole is not read. A source that is still
+    // being written is read to wherever a read first finds nothing more.
+    virtual Stuk lees(char* doel, std::size_t ruimte) = 0;
+
+    // How many bytes are expected, for choosing a buffer; onbekend when nobody knows.
+    static constexpr std::uint64_t onbekend = UINT64_MAX;
+    virtual std::uint64_t grootte() const { return onbekend; }
+
+    // The ways of opening a file: through the POSIX calls, or through the C++ standard
+    // library alone (for a system without them, and to check the other against).
+    enum class Soort { posix, portabel };
+    static constexpr Soort standaard =
+#if defined(__unix__) || defined(__APPLE__)
+        Soort::posix;
+#else
+        Soort::portabel;
+#endif
+
+    // Opens the regular file at pad (its bytes as given, not re-encoded). Anything else
+    // is refused without waiting, even a named pipe without a writer: nullptr, with the
+    // reason in fout (EISDIR for a folder, ENODEV for a pipe, device or socket).
+    static std::unique_ptr<Bron> open(const std::string& pad, int& fout, Soort soort = standaard);
+};
+
+} // namespace kz

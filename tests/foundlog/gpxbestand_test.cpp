@@ -1,0 +1,142 @@
+// The file reader on both kinds of file access, with the same tests: what it refuses and
+// why, what it reads, files that change while they are read, and a read that fails.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "foundlog/gpxbestand.h"
+#include "support/geheugenbron.h"
+#include "support/gpx.h"
+#include "support/referentie.h"
+
+namespace kz {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Bestand : public ::testing::TestWithParam<Bron::Soort> {
+protected:
+    void SetUp() override { fs::create_directories(map_); }
+    void TearDown() override { fs::remove_all(map_); }
+
+    std::string pad(const std::string& naam) const { return (map_ / naam).string(); }
+    std::string schrijf(const std::string& naam, const std::string& inhoud) const {
+        std::ofstream(pad(naam), std::ios::binary) << inhoud;
+        return pad(naam);
+    }
+    // The waypoints read from the file at p, calling bij(n) after the n-th; empty when it
+    // cannot be opened or read, with the reason in fout.
+    std::vector<Waypoint> lees(const std::string& p, int& fout, const std::function<void(std::size_t)>& bij = {}) const {
+        std::vector<Waypoint> uit;
+        GpxBestand bestand(p, GetParam());
+        const bool gelezen = bestand.open() && bestand.scan([&](const Waypoint& w) {
+            uit.push_back(w);
+            if (bij) bij(uit.size());
+        });
+        fout = bestand.fout();
+        EXPECT_EQ(gelezen, fout == 0);
+        return uit;
+    }
+
+private:
+    fs::path map_ = fs::temp_directory_path() / ("kz-bestand-" + std::to_string(::getpid()));
+};
+INSTANTIATE_TEST_SUITE_P(Soorten, Bestand, ::testing::Values(Bron::Soort::posix, Bron::Soort::portabel),
+                         [](const auto& info) { return info.param == Bron::Soort::posix ? "posix" : "portabel"; });
+
+// A missing file, a folder, a named pipe without a writer and a device are refused at
+// once, each with its reason.
+TEST_P(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
+    int fout = 0;
+    EXPECT_TRUE(lees(pad("weg.gpx"), fout).empty());
+    EXPECT_EQ(fout, ENOENT);
+    EXPECT_TRUE(lees(pad(""), fout).empty());
+    EXPECT_EQ(fout, EISDIR);
+    EXPECT_TRUE(lees("/dev/null", fout).empty());
+    EXPECT_EQ(fout, ENODEV);
+    if (::mkfifo(pad("pijp.gpx").c_str(), 0600) != 0) GTEST_SKIP() << "geen named pipe: " << std::strerror(errno);
+    EXPECT_TRUE(lees(pad("pijp.gpx"), fout).empty());
+    EXPECT_EQ(fout, ENODEV);
+
+    GpxBestand nietGeopend(pad("weg.gpx"), GetParam());
+    EXPECT_FALSE(nietGeopend.scan([](const Waypoint&) {}));
+    EXPECT_NE(nietGeopend.fout(), 0);
+}
+
+// An empty file, every kind of line end, and a file of several buffers' worth read as
+// the reference reads them.
+TEST_P(Bestand, ReadsEmptyFilesEveryLineEndAndFilesLargerThanItsBuffer) {
+    int fout = -1;
+    EXPECT_TRUE(lees(schrijf("leeg.gpx", ""), fout).empty());
+    EXPECT_EQ(fout, 0);
+    for (const std::string eol : {"\r", "\n", "\r\n"}) {
+        const std::string tekst = test::Gpx(eol).wpt("52.37", "4.89", 2008).wpt("50.85", "4.35", 2011, "Belgium").tekst();
+        const std::vector<Waypoint> uit = lees(schrijf("eol.gpx", tekst), fout);
+        ASSERT_EQ(uit.size(), 2u);
+        EXPECT_TRUE(test::zelfde(uit, test::referentie(tekst)));
+        EXPECT_EQ(uit[0].isnl + uit[1].isnl, 1);
+    }
+    test::Gpx groot;
+    for (int i = 0; std::size_t(i) < 3 * GpxBestand::buffergrootte(Bron::onbekend) / 150; ++i) groot.in(i % 1316, 2001 + i % 15);
+    const std::string tekst = groot.tekst();
+    ASSERT_GT(tekst.size(), 2 * GpxBestand::buffergrootte(tekst.size()));
+    const std::vector<Waypoint> uit = lees(schrijf("groot.gpx", tekst), fout);
+    EXPECT_EQ(fout, 0);
+    EXPECT_TRUE(test::zelfde(uit, test::referentie(tekst))) << uit.size();
+}
+
+// A file is read until a read finds nothing more: what is added while it is read is
+// read too, and a file cut short while it is read ends where it was cut. Every line is
+// one that the file held, none skipped and none joined.
+TEST_P(Bestand, AFileThatGrowsIsReadOnAndOneThatShrinksEndsWhereItWasCut) {
+    const std::string begin = test::Gpx().wpt("52.37", "4.89", 2008).tekst();
+    const std::string erbij = test::Gpx::waypoint("51.5", "5.5", "2009") + test::Gpx::waypoint("53.1", "6.1", "2010");
+    const std::string groeit = schrijf("groeit.gpx", begin);
+    int fout = -1;
+    std::vector<Waypoint> uit = lees(groeit, fout, [&](std::size_t n) {
+        if (n == 1) std::ofstream(groeit, std::ios::binary | std::ios::app) << erbij;
+    });
+    EXPECT_EQ(fout, 0);
+    EXPECT_EQ(uit.size(), 3u);
+    EXPECT_TRUE(test::zelfde(uit, test::referentie(begin + erbij)));
+
+    test::Gpx lang;
+    for (int i = 0; i < 30000; ++i) lang.in(i % 1316, 2001 + i % 15);
+    const std::string tekst = lang.tekst();
+    const std::size_t buffer = GpxBestand::buffergrootte(tekst.size()), tot = buffer + buffer / 2 + 7;
+    ASSERT_GT(tekst.size(), 2 * buffer);
+    const std::string krimpt = schrijf("krimpt.gpx", tekst);
+    uit = lees(krimpt, fout, [&](std::size_t n) {
+        if (n == 1) fs::resize_file(krimpt, tot);
+    });
+    EXPECT_EQ(fout, 0);
+    EXPECT_TRUE(test::zelfde(uit, test::referentie(std::string_view(tekst).substr(0, tot)))) << uit.size();
+}
+
+// A read that fails ends the scan as failed, with its reason: what was handed on before
+// stands, the waypoint still open is not handed on, and nothing is made up.
+TEST(GpxBestand, AReadThatFailsEndsTheScanAsFailedWithTheReason) {
+    const std::string tekst = test::Gpx().wpt("52.37", "4.89", 2008).wpt("51.5", "5.5", 2009).tekst();
+    for (const std::size_t bij : {std::size_t{0}, tekst.find("<wpt lat=\"51.5\"") + 20}) {
+        auto bron = std::make_unique<test::GeheugenBron>(tekst, std::vector<std::size_t>{7});
+        bron->foutBij = bij;
+        GpxBestand bestand(std::move(bron));
+        std::vector<Waypoint> uit;
+        EXPECT_TRUE(bestand.open());
+        EXPECT_FALSE(bestand.scan([&](const Waypoint& w) { uit.push_back(w); }));
+        EXPECT_EQ(bestand.fout(), EIO);
+        EXPECT_EQ(uit.size(), bij == 0 ? 0u : 1u);
+    }
+}
+
+} // namespace
+} // namespace kz

@@ -1,0 +1,64 @@
+// A source of bytes for a scan held in memory, as tests and the fuzzer need it: handed
+// out in pieces of chosen sizes, changed between reads, or failing at a chosen place.
+#pragma once
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "foundlog/bron.h"
+#include "foundlog/gpxbestand.h"
+
+namespace kz::test {
+
+class GeheugenBron final : public Bron {
+public:
+    // The bytes of tekst in pieces of the sizes in stukken, in turn (all at once when
+    // empty), each no larger than the reader's room.
+    explicit GeheugenBron(std::string tekst, std::vector<std::size_t> stukken = {})
+        : tekst(std::move(tekst)), stukken_(std::move(stukken)) {}
+
+    Stuk lees(char* doel, std::size_t ruimte) override {
+        if (positie_ >= foutBij) return {0, fout};
+        std::size_t n = std::min(ruimte, tekst.size() - std::min(positie_, tekst.size()));
+        if (!stukken_.empty()) n = std::min(n, std::max<std::size_t>(1, stukken_[volgende_++ % stukken_.size()]));
+        n = std::min(n, foutBij - positie_);
+        std::copy_n(tekst.data() + positie_, n, doel);
+        positie_ += n;
+        return {n, 0};
+    }
+    std::uint64_t grootte() const override { return tekst.size(); }
+
+    // Piece sizes taken from the bytes themselves, so that a fuzzer explores the splits:
+    // mostly short pieces, some of thousands of bytes, around the longest line kept.
+    static std::vector<std::size_t> stukkenUit(std::string_view data) {
+        std::vector<std::size_t> stukken;
+        for (std::size_t i = 0; i < data.size() && i < 256; ++i) {
+            const auto b = static_cast<unsigned char>(data[i]);
+            stukken.push_back((1 + b % 67u) * (b & 0x80 ? 61 : 1));
+        }
+        return stukken;
+    }
+
+    // The waypoints that a scan on path pad reads from tekst in such pieces.
+    static std::vector<Waypoint> scan(std::string tekst, std::vector<std::size_t> stukken, Zoekpad pad) {
+        std::vector<Waypoint> uit;
+        GpxBestand bestand(std::make_unique<GeheugenBron>(std::move(tekst), std::move(stukken)));
+        bestand.scan([&](const Waypoint& w) { uit.push_back(w); }, pad);
+        return uit;
+    }
+
+    std::string tekst;                       // may change between reads: the rest is read from it
+    std::size_t foutBij = std::string::npos; // the read that reaches this place fails
+    int fout = EIO;                          // with this error
+
+private:
+    std::vector<std::size_t> stukken_;
+    std::size_t volgende_ = 0, positie_ = 0;
+};
+
+} // namespace kz::test

@@ -1,0 +1,77 @@
+// The plain, obviously correct reading of a found log that the scanner is checked
+// against: the whole text split into lines first, each line trimmed as a string. Shared
+// by the tests and the fuzzer.
+#pragma once
+
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "foundlog/getal.h"
+#include "foundlog/scanner.h"
+
+namespace kz::test {
+
+// The same waypoint, to the bit.
+inline bool zelfde(const Waypoint& a, const Waypoint& b) {
+    return a.vak.rij == b.vak.rij && a.vak.kolom == b.vak.kolom && a.jaargev == b.jaargev && a.isnl == b.isnl &&
+           std::memcmp(&a.vak.breedte10, &b.vak.breedte10, sizeof(double)) == 0 &&
+           std::memcmp(&a.vak.lengte12, &b.vak.lengte12, sizeof(double)) == 0;
+}
+
+inline bool zelfde(const std::vector<Waypoint>& a, const std::vector<Waypoint>& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const Waypoint& x, const Waypoint& y) {
+               return zelfde(x, y);
+           });
+}
+
+inline std::vector<Waypoint> referentie(std::string_view t) {
+    std::vector<std::string_view> regels;
+    std::size_t b = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == '\r' || t[i] == '\n') {
+            regels.push_back(t.substr(b, i - b));
+            if (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ++i;
+            b = i + 1;
+        }
+    }
+    if (b < t.size()) regels.push_back(t.substr(b));
+
+    std::vector<Waypoint> uit;
+    bool open = false;
+    Waypoint w;
+    for (std::string_view r : regels) {
+        while (!r.empty() && (r.front() == ' ' || r.front() == '\t')) r.remove_prefix(1);
+        while (!r.empty() && (r.back() == ' ' || r.back() == '\t')) r.remove_suffix(1);
+        const bool afgekapt = r.size() > Scanner::maxRegel;
+        if (afgekapt) r = r.substr(0, Scanner::maxRegel);
+        if (!open) {
+            if (r.substr(0, 9) != "<wpt lat=") continue;
+            double br = 0, lg = 0;
+            const auto lon = r.find("lon=");
+            if (lon != std::string_view::npos) {
+                const long long lonpos = (long long)lon + 1;
+                const long long brl = lonpos - 13;
+                const long long lgl = afgekapt ? (long long)r.size() - (lonpos + 4) : (long long)r.size() - lonpos - 6;
+                if (lgl >= 0) {
+                    if (brl > 0) br = numeriekeWaarde(r.substr(10, brl));
+                    lg = numeriekeWaarde(r.substr(lonpos + 4, lgl));
+                }
+            }
+            w = Waypoint{};
+            w.vak = vakVanCoordinaat(br, lg);
+            open = true;
+            continue;
+        }
+        if (r.substr(0, 16) == "<gsak:UserFound>") w.jaargev = rondAfNaarInt16(numeriekeWaarde(r.substr(16, 4)));
+        if (!afgekapt && r == "<groundspeak:country>Netherlands</groundspeak:country>") w.isnl = 1;
+        if (!afgekapt && r == "</wpt>") {
+            uit.push_back(w);
+            open = false;
+        }
+    }
+    if (open) uit.push_back(w);
+    return uit;
+}
+
+} // namespace kz::test
