@@ -46,6 +46,7 @@ bool GpxBestand::scan(const WaypointAfnemer& afnemer, Zoekpad pad) {
     const std::size_t ruimte = buffergrootte(bron->grootte());
     const std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(ruimte);
     Scanner scanner(afnemer, pad);
+    std::uint64_t gelezen = 0;
     for (;;) {
         const Bron::Stuk stuk = bron->lees(buffer.get(), ruimte);
         if (stuk.fout != 0) {
@@ -54,6 +55,11 @@ bool GpxBestand::scan(const WaypointAfnemer& afnemer, Zoekpad pad) {
         }
         if (stuk.lengte == 0) break;
         scanner.voedt(buffer.get(), stuk.lengte);
+        gelezen += stuk.lengte;
+        if (voortgang_ && !voortgang_(gelezen, bron->grootte())) {
+            fout_ = ECANCELED;
+            return false;
+        }
     }
     scanner.einde();
     return true;

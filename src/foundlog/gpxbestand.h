@@ -1,6 +1,8 @@
 // A GPX file opened for one scan, read front to back in bounded memory.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -32,6 +34,11 @@ public:
     // Why opening or reading failed, as an errno value; 0 when nothing failed.
     int fout() const { return fout_; }
 
+    // Told after each piece how many bytes have been read, and of how many (Bron::onbekend
+    // when nobody knows); returning false stops the scan, which then fails with ECANCELED.
+    using Voortgang = std::function<bool(std::uint64_t gelezen, std::uint64_t grootte)>;
+    void zetVoortgang(Voortgang voortgang) { voortgang_ = std::move(voortgang); }
+
     // The size of the buffer that a source of the given size is read with: the whole of
     // a small file in one read, a large one in pieces that stay in the processor's cache.
     static std::size_t buffergrootte(std::uint64_t grootte);
@@ -41,6 +48,7 @@ private:
     Bron::Soort soort_ = Bron::standaard;
     std::unique_ptr<Bron> bron_;
     int fout_ = 0;
+    Voortgang voortgang_;
 };
 
 // Opens and scans the file at pad; false when it cannot be opened or read.

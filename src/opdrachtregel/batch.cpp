@@ -38,11 +38,10 @@ int voerBatchUit(const Opdracht& opdracht) {
     // The user named the file, so it is read whatever its name: hidden, another extension.
     const QString pad = QFileInfo(opdracht.gpx).absoluteFilePath();
     GpxBestand bestand(opdracht.gpxBytes);
-    auto leesfout = [&pad] {
-        meld(meldingen::fout(), meldingen::samen(meldingen::nietGeopend(pad), u' '));
+    if (!bestand.open()) {
+        meld(meldingen::fout(), meldingen::samen(meldingen::nietGeopend(pad, bestand.fout()), u' '));
         return 1;
-    };
-    if (!bestand.open()) return leesfout();
+    }
 
     // Without --jaren, the years that the window selects at start.
     std::array<int, 3> jaren = opdracht.jaren.value_or(startJaren(datumtekstVandaag()));
@@ -52,7 +51,10 @@ int voerBatchUit(const Opdracht& opdracht) {
         bestand, jaren, opdracht.kleurschakering, nederlandseRegios(), [&locale](const Waarschuwing& w) {
             meld(meldingen::titel(w), meldingen::samen(meldingen::regels(w, locale), u' '));
         });
-    if (!overzicht) return leesfout();
+    if (!overzicht) {
+        meld(meldingen::fout(), meldingen::samen(meldingen::nietGelezen(pad, bestand.fout()), u' '));
+        return 1;
+    }
 
     // The result panel draws the picture on a client area of the window's size; the
     // input panel, hidden in the picture, is not needed.

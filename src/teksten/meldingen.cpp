@@ -1,5 +1,7 @@
 #include "teksten/meldingen.h"
 
+#include <cerrno>
+
 #include <QDir>
 
 #include "teksten/opmaak.h"
@@ -23,8 +25,31 @@ std::array<QString, 2> regels(const Waarschuwing& w, const QLocale& locale) {
                                        "Nederlandse cache gevonden is."))};
 }
 
-std::array<QString, 2> nietGeopend(const QString& pad) {
-    return {QStringLiteral("Het GPX-bestand kan niet worden geopend:"), QDir::toNativeSeparators(pad)};
+namespace {
+
+// Why a file could not be opened or read, in the user's words.
+QString reden(int fout) {
+    switch (fout) {
+    case 0: return {};
+    case ENOENT: return QStringLiteral(" (het bestand bestaat niet)");
+    case EACCES:
+    case EPERM: return QStringLiteral(" (geen toegang)");
+    case EISDIR: return QStringLiteral(" (dit is een map)");
+    case ENODEV: return QStringLiteral(" (dit is geen gewoon bestand)");
+    case EIO: return QStringLiteral(" (leesfout van het apparaat)");
+    case ENAMETOOLONG: return QStringLiteral(" (de naam is te lang)");
+    default: return QStringLiteral(" (systeemfout %1)").arg(fout);
+    }
+}
+
+} // namespace
+
+std::array<QString, 2> nietGeopend(const QString& pad, int fout) {
+    return {QStringLiteral("Het GPX-bestand kan niet worden geopend:"), QDir::toNativeSeparators(pad) + reden(fout)};
+}
+
+std::array<QString, 2> nietGelezen(const QString& pad, int fout) {
+    return {QStringLiteral("Het GPX-bestand kan niet worden gelezen:"), QDir::toNativeSeparators(pad) + reden(fout)};
 }
 
 QString geenVondsten(int64_t waypoints) {

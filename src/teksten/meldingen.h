@@ -25,8 +25,11 @@ QString titel(const Waarschuwing& w);
 // The warning's two lines: where the cache lies, and whom to mail.
 std::array<QString, 2> regels(const Waarschuwing& w, const QLocale& locale);
 
-// "Het GPX-bestand kan niet worden geopend:" and, on the second line, the path.
-std::array<QString, 2> nietGeopend(const QString& pad);
+// "Het GPX-bestand kan niet worden geopend:" and, on the second line, the path with the
+// reason (an errno value; 0 for none) in brackets.
+std::array<QString, 2> nietGeopend(const QString& pad, int fout = 0);
+// The same for a file that was opened but could not be read to its end.
+std::array<QString, 2> nietGelezen(const QString& pad, int fout);
 // The two lines of a message as one text, with a line feed for a message box or a space
 // for a line of standard error between them.
 inline QString samen(const std::array<QString, 2>& regels, QChar tussen) { return regels[0] + tussen + regels[1]; }

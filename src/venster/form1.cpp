@@ -1,5 +1,6 @@
 #include "venster/form1.h"
 
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -38,7 +39,7 @@ QString bouwPad(const QString& map, const QString& bestand) {
 } // namespace
 
 Form1::Form1(Omgeving omgeving, QWidget* parent)
-    : QWidget(parent), afbeeldingsnaam(QString::fromLatin1(standaardAfbeelding)) {
+    : QWidget(parent), afbeeldingsnaam(QString::fromLatin1(standaardAfbeelding)), bron_(std::move(omgeving.bron)) {
     setWindowTitle(QStringLiteral("Kavelzicht"));
     tk::richtClientvlakIn(*this);
 
@@ -72,6 +73,11 @@ Form1::Form1(Omgeving omgeving, QWidget* parent)
 }
 
 void Form1::Maakoverzicht_Click() {
+    if (bezig()) return;
+    struct Einde {
+        Form1& f;
+        ~Einde() { emit f.passKlaar(); }
+    } einde{*this};
     Invulpaneel& in = *Frame6;
     const bool kleurschakering = in.kleurvariant->checkState() != Qt::Unchecked;
     Frame7->toonKlassen(kleurschakering);
@@ -85,12 +91,13 @@ void Form1::Maakoverzicht_Click() {
     // The file as the file list shows it, in the folder whose files it lists. (The folder
     // list may highlight another folder without having opened it.)
     const QString pad = bouwPad(in.File1->path(), in.File1->fileName());
-    GpxBestand bestand(pad.toStdString());
-    auto meldLeesfout = [this, &pad] {
+    GpxBestand bestand = bron_ ? GpxBestand(bron_(pad.toStdString())) : GpxBestand(pad.toStdString());
+    if (!bestand.open()) {
         tk::MousePointer(*this, tk::vbDefault);
-        tk::MsgBox(*this, meldingen::samen(meldingen::nietGeopend(pad), u'\n'), tk::vbCritical, meldingen::fout());
-    };
-    if (!bestand.open()) return meldLeesfout();
+        tk::MsgBox(*this, meldingen::samen(meldingen::nietGeopend(pad, bestand.fout()), u'\n'), tk::vbCritical,
+                   meldingen::fout());
+        return;
+    }
 
     // The three years in ascending order, in the boxes as well.
     std::array<int, 3> posities{in.jaar[0]->currentIndex(), in.jaar[1]->currentIndex(), in.jaar[2]->currentIndex()};
@@ -101,17 +108,27 @@ void Form1::Maakoverzicht_Click() {
         jaren[k] = posities[k] + eersteJaar;
     }
 
-    // Read and tally; every warning waits for the user, who may let the rest of this
-    // pass's warnings through without a box.
+    // Read and tally off the window's thread; every warning waits for the user, who may
+    // let the rest of this pass's warnings through without a box.
     const QLocale locale;
     bool stil = false;
-    const std::optional<Overzicht> overzicht = maakOverzicht(
-        bestand, jaren, kleurschakering, nederlandseRegios(), [this, &locale, &stil](const Waarschuwing& w) {
+    Leeswerk werk(*this, *in.voortgang);
+    werk_ = &werk;
+    const std::optional<Overzicht> overzicht =
+        werk.voerUit(bestand, jaren, kleurschakering, [this, &locale, &stil](const Waarschuwing& w) {
             if (stil) return;
             stil = tk::MsgBoxMetKeuze(*this, meldingen::samen(meldingen::regels(w, locale), u'\n'), tk::vbCritical,
                                       meldingen::titel(w), meldingen::geenVerdere());
         });
-    if (!overzicht) return meldLeesfout();
+    werk_ = nullptr;
+    if (!overzicht) {
+        tk::MousePointer(*this, tk::vbDefault);
+        // A pass the user stopped ends quietly, on the input panel as it was.
+        if (!werk.afgebroken())
+            tk::MsgBox(*this, meldingen::samen(meldingen::nietGelezen(pad, bestand.fout()), u'\n'), tk::vbCritical,
+                       meldingen::fout());
+        return;
+    }
 
     Frame7->toon(*overzicht);
     Frame6->setVisible(false);
@@ -125,6 +142,17 @@ void Form1::Maakoverzicht_Click() {
     // An empty map is never shown without a word of why.
     if (overzicht->totaal == 0)
         tk::MsgBox(*this, meldingen::geenVondsten(overzicht->waypoints), tk::vbInformation, meldingen::geenVondstenTitel());
+}
+
+void Form1::breekAf() {
+    if (werk_) werk_->breekAf();
+}
+
+void Form1::closeEvent(QCloseEvent* e) {
+    if (!bezig()) return QWidget::closeEvent(e);
+    breekAf();
+    e->ignore();
+    connect(this, &Form1::passKlaar, this, &QWidget::close, Qt::SingleShotConnection);
 }
 
 void Form1::terug_Click() {

@@ -2,14 +2,21 @@
 // and the hidden picture box that the picture is copied into.
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <string>
+
 #include <QString>
 #include <QWidget>
 
 #include "bediening/tekenvlak.h"
 #include "bediening/volume.h"
+#include "foundlog/bron.h"
 #include "venster/invulpaneel.h"
+#include "venster/leeswerk.h"
 #include "venster/resultaatpaneel.h"
 
+class QCloseEvent;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
@@ -25,6 +32,8 @@ public:
         QString datumtekst; // today's date in the short date format; empty: ask the system
         VolumeBron volumes; // the mounted volumes; empty: ask the system
         QString map;        // the folder the lists open on; empty: the current folder
+        // Where a pass reads the chosen file from; empty: the file itself.
+        std::function<std::unique_ptr<Bron>(const std::string& pad)> bron;
     };
 
     // Builds both panels and runs start-up before returning.
@@ -37,6 +46,11 @@ public:
     // The bitmap that every pass writes; a bare name lands in the current folder.
     QString afbeeldingsnaam;
 
+    // Whether a pass is reading; breekAf() stops it, and the input panel comes back
+    // without a result or a picture.
+    bool bezig() const { return werk_ != nullptr; }
+    void breekAf();
+
     // The local .gpx file that dragged data brings (one file URL, any case of the
     // extension, an existing file that the file list can show), or an empty text.
     static QString gesleeptGpxBestand(const QMimeData* data);
@@ -44,6 +58,8 @@ public:
 signals:
     // The other panel is shown now, with the focus on its button.
     void paneelGewisseld();
+    // A pass has ended, however it ended.
+    void passKlaar();
 
 public slots:
     // One overview pass: read the chosen file, show the result panel, save the picture.
@@ -56,6 +72,12 @@ protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
+    // Closing the window while it reads stops the reading, then closes it.
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    std::function<std::unique_ptr<Bron>(const std::string&)> bron_;
+    Leeswerk* werk_ = nullptr;
 };
 
 } // namespace kz

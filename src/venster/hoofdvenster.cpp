@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QScrollBar>
 #include <QScreen>
 #include <QShowEvent>
@@ -25,6 +26,13 @@ Hoofdvenster::Hoofdvenster(Form1::Omgeving omgeving) : form_(new Form1(std::move
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) {
         if (nu && form_->isAncestorOf(nu)) toonFocus();
     });
+}
+
+void Hoofdvenster::closeEvent(QCloseEvent* e) {
+    if (!form_->bezig()) return QScrollArea::closeEvent(e);
+    form_->breekAf();
+    e->ignore();
+    connect(form_, &Form1::passKlaar, this, &QWidget::close, Qt::SingleShotConnection);
 }
 
 void Hoofdvenster::toonFocus() {

@@ -23,6 +23,8 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    // Closing the window while it reads stops the reading, then closes it.
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     // Scrolls the control that has the focus into view.

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QString>
 
 #include "bediening/bestandlijst.h"
@@ -38,6 +39,8 @@ public:
     QLabel* Label4;
     QLabel* Opmerkingen;
     QLabel* versie;
+    // Shown while a long pass reads, over the line of the version and the address.
+    QProgressBar* voortgang;
 
     // Opens the folder of a GPX file in the drive, folder and file lists and selects the
     // file, as a user would. False when the folder cannot be opened or the file is not

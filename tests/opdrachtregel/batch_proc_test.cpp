@@ -256,12 +256,16 @@ TEST_F(Vijandig, ChosenFileThatIsNoRegularFileIsRefusedWithoutWaiting) {
     fs::create_directory(map / "x.gpx");
     fs::create_symlink("/dev/zero", map / "nul.gpx");
     ASSERT_EQ(::mkfifo((map / "pijp.gpx").c_str(), 0644), 0);
-    for (const char* naam : {"weg.gpx", "x.gpx", "nul.gpx", "pijp.gpx"}) {
+    const std::pair<const char*, const char*> gevallen[] = {{"weg.gpx", "het bestand bestaat niet"},
+                                                             {"x.gpx", "dit is een map"},
+                                                             {"nul.gpx", "dit is geen gewoon bestand"},
+                                                             {"pijp.gpx", "dit is geen gewoon bestand"}};
+    for (const auto& [naam, reden] : gevallen) {
         const Uitkomst u = draai({naam});
         EXPECT_FALSE(u.verlopen) << naam;
         EXPECT_EQ(u.status, 1);
         EXPECT_EQ(u.uit, "");
-        EXPECT_EQ(u.fout, "Fout: Het GPX-bestand kan niet worden geopend: " + (map / naam).string() + "\n");
+        EXPECT_EQ(u.fout, "Fout: Het GPX-bestand kan niet worden geopend: " + (map / naam).string() + " (" + reden + ")\n");
     }
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
 }

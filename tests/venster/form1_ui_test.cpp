@@ -28,7 +28,7 @@
 namespace kz {
 namespace {
 
-Form1::Omgeving opDatum(const QString& datum) { return Form1::Omgeving{datum, {}, {}}; }
+Form1::Omgeving opDatum(const QString& datum) { return Form1::Omgeving{datum, {}, {}, {}}; }
 
 
 void toets(QWidget* w, int toets, Qt::KeyboardModifiers mod = Qt::NoModifier) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <thread>
 #include <csignal>
 #include <tuple>
 
@@ -14,6 +16,8 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QKeyEvent>
+#include <QTimer>
 #include <QToolTip>
 
 #include <sys/resource.h>
@@ -71,7 +75,7 @@ protected:
     test::LocaleWacht locale{"nl_NL"};
     QTemporaryDir tmp;
     const QString map = QDir(tmp.path()).canonicalPath();
-    Form1 f{Form1::Omgeving{"02-04-2009", {}, {}}};
+    Form1 f{Form1::Omgeving{"02-04-2009", {}, {}, {}}};
     test::Berichten berichten{&f};
     const std::vector<int> binnen = test::Gpx::vakken(true), buiten = test::Gpx::vakken(false);
 };
@@ -168,6 +172,54 @@ TEST_F(Doorloop, GeenVerdereMeldingenLaatDeRestVanDezeDoorloopZonderVensterDoor)
     EXPECT_EQ(berichten.lijst.size(), 120u);
 }
 
+// A gigabyte read slowly: the window goes on repainting and shows how far it has read;
+// Escape stops the pass, and so does closing the window, which then closes.
+TEST_F(Doorloop, EenLangeDoorloopHoudtHetVensterLevendEnWordtAfgebroken) {
+    struct TrageBron final : Bron {
+        std::uint64_t over = std::uint64_t{1} << 30;
+        Stuk lees(char* doel, std::size_t ruimte) override {
+            const std::size_t n = std::size_t(std::min<std::uint64_t>({ruimte, over, 1 << 20}));
+            std::fill_n(doel, n, '\n');
+            over -= n;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            return {n, 0};
+        }
+        std::uint64_t grootte() const override { return std::uint64_t{1} << 30; }
+    };
+    test::Gpx().schrijf((map + "/groot.gpx").toStdString());
+    Form1 g{Form1::Omgeving{"02-04-2009", {}, {}, [](const std::string&) { return std::make_unique<TrageBron>(); }}};
+    g.afbeeldingsnaam = bmp();
+    g.show();
+    ASSERT_TRUE(g.Frame6->kiesGpxBestand(map + "/groot.gpx"));
+
+    int geschilderd = 0;
+    struct Teller : QObject {
+        int& n;
+        explicit Teller(int& n) : n(n) {}
+        bool eventFilter(QObject*, QEvent* e) override { n += e->type() == QEvent::Paint; return false; }
+    } teller(geschilderd);
+    g.Frame6->voortgang->installEventFilter(&teller);
+    int voortgang = -1;
+    QTimer::singleShot(900, &g, [&] {
+        voortgang = g.Frame6->voortgang->isVisible() ? g.Frame6->voortgang->value() : -1;
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(g.focusWidget() ? g.focusWidget() : &g, &esc);
+    });
+    g.Frame6->Maakoverzicht->click();
+    EXPECT_GT(voortgang, 0);
+    EXPECT_LT(voortgang, 1000);
+    EXPECT_GT(geschilderd, 0);
+    EXPECT_TRUE(g.Frame6->isVisible() && !g.Frame7->isVisible() && !g.Frame6->voortgang->isVisible());
+    EXPECT_TRUE(berichten.lijst.empty());
+    EXPECT_FALSE(QFile::exists(bmp()));
+    EXPECT_EQ(tk::MousePointer(g), tk::vbDefault);
+
+    QTimer::singleShot(300, &g, [&] { g.close(); });
+    g.Frame6->Maakoverzicht->click();
+    EXPECT_FALSE(g.isVisible());
+    EXPECT_FALSE(QFile::exists(bmp()));
+}
+
 TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
     const test::Gpx eerste = test::Gpx::proef();
     draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
@@ -188,7 +240,7 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
     EXPECT_EQ(QImage(bmp()).pixelColor(f.Frame7->vak->mapTo(&f, f.Frame7->vak->celRect(binnen[3]).center())), QColor(0, 255, 0));
 
     // A window that only ever saw the second file shows the same and saves the same picture.
-    Form1 vers{Form1::Omgeving{"02-04-2009", {}, {}}};
+    Form1 vers{Form1::Omgeving{"02-04-2009", {}, {}, {}}};
     vers.show();
     draai(vers, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
     EXPECT_EQ(teksten(f), teksten(vers));
@@ -256,7 +308,7 @@ TEST_F(Doorloop, ZonderLeesbaarBestandAlleenDeMeldingEnBlijftHetVorigeOverzicht)
     kies();
     ASSERT_TRUE(QFile::remove(map + "/eerste.gpx"));
     f.Frame6->Maakoverzicht->click();
-    controleer("Het GPX-bestand kan niet worden geopend:\n" + map + "/eerste.gpx");
+    controleer("Het GPX-bestand kan niet worden geopend:\n" + map + "/eerste.gpx (het bestand bestaat niet)");
 
     // A subfolder highlighted in the folder list but not opened, holding a file of the
     // same name: the file read is the one that the file list shows.
