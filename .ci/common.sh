@@ -1,5 +1,5 @@
 # Shared by run.sh and test.sh: installs what is missing on a Debian machine, and builds.
-KZ_BUILD_PACKAGES="cmake ninja-build g++ qt6-base-dev fonts-liberation"
+KZ_BUILD_PACKAGES="cmake ninja-build g++ qt6-base-dev libarchive-dev fonts-liberation"
 KZ_TEST_PACKAGES="locales libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
     desktop-file-utils appstream man-db dpkg-dev file lintian"
 

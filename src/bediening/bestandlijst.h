@@ -43,7 +43,8 @@ private:
     void lees();
 
     QString pad_;
-    QString patroon_ = QStringLiteral("*.GPX");
+    // GPX files, and the ZIP archives in which pocket queries arrive.
+    QString patroon_ = QStringLiteral("*.GPX;*.ZIP");
 };
 
 } // namespace kz

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "foundlog/archiefbron.h"
 #include "foundlog/scanner.h"
 
 namespace kz {
@@ -27,7 +28,8 @@ GpxBestand::GpxBestand(std::unique_ptr<Bron> bron) : bron_(std::move(bron)) {}
 
 bool GpxBestand::open() {
     if (bron_) return true;
-    bron_ = Bron::open(pad_, fout_, soort_);
+    std::unique_ptr<Bron> bestand = Bron::open(pad_, fout_, soort_);
+    if (bestand) bron_ = Archiefbron::herken(std::move(bestand), fout_, archieffout_);
     return bron_ != nullptr;
 }
 
@@ -51,6 +53,7 @@ bool GpxBestand::scan(const WaypointAfnemer& afnemer, Zoekpad pad) {
         const Bron::Stuk stuk = bron->lees(buffer.get(), ruimte);
         if (stuk.fout != 0) {
             fout_ = stuk.fout;
+            if (const auto* archief = dynamic_cast<const Archiefbron*>(bron.get())) archieffout_ = archief->archieffout();
             return false;
         }
         if (stuk.lengte == 0) break;

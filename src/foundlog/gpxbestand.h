@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "foundlog/archieffout.h"
 #include "foundlog/bron.h"
 #include "foundlog/waypoint.h"
 #include "foundlog/zoekpad.h"
@@ -13,7 +14,9 @@
 namespace kz {
 
 // A GPX file opened for one scan. Opening and scanning are separate steps, so that a
-// pass can stop before it changes anything when the file cannot be opened.
+// pass can stop before it changes anything when the file cannot be opened. A ZIP
+// archive, as a pocket query arrives, or a gzip-packed file is read as the GPX file it
+// holds.
 class GpxBestand {
 public:
     // The file at pad, its bytes as given; opened by open().
@@ -33,6 +36,8 @@ public:
 
     // Why opening or reading failed, as an errno value; 0 when nothing failed.
     int fout() const { return fout_; }
+    // What went wrong inside an archive (a ZIP as a pocket query arrives), if that was it.
+    const Archieffout& archieffout() const { return archieffout_; }
 
     // Told after each piece how many bytes have been read, and of how many (Bron::onbekend
     // when nobody knows); returning false stops the scan, which then fails with ECANCELED.
@@ -48,6 +53,7 @@ private:
     Bron::Soort soort_ = Bron::standaard;
     std::unique_ptr<Bron> bron_;
     int fout_ = 0;
+    Archieffout archieffout_;
     Voortgang voortgang_;
 };
 

@@ -39,7 +39,7 @@ int voerBatchUit(const Opdracht& opdracht) {
     const QString pad = QFileInfo(opdracht.gpx).absoluteFilePath();
     GpxBestand bestand(opdracht.gpxBytes);
     if (!bestand.open()) {
-        meld(meldingen::fout(), meldingen::samen(meldingen::nietGeopend(pad, bestand.fout()), u' '));
+        meld(meldingen::fout(), meldingen::samen(meldingen::nietGeopend(pad, bestand.fout(), bestand.archieffout()), u' '));
         return 1;
     }
 
@@ -52,7 +52,7 @@ int voerBatchUit(const Opdracht& opdracht) {
             meld(meldingen::titel(w), meldingen::samen(meldingen::regels(w, locale), u' '));
         });
     if (!overzicht) {
-        meld(meldingen::fout(), meldingen::samen(meldingen::nietGelezen(pad, bestand.fout()), u' '));
+        meld(meldingen::fout(), meldingen::samen(meldingen::nietGelezen(pad, bestand.fout(), bestand.archieffout()), u' '));
         return 1;
     }
 

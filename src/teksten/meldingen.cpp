@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include <QDir>
+#include <QStringList>
 
 #include "teksten/opmaak.h"
 
@@ -27,8 +28,29 @@ std::array<QString, 2> regels(const Waarschuwing& w, const QLocale& locale) {
 
 namespace {
 
+// What an archive holds: its file names, separated by commas.
+QString inhoud(const Archieffout& archief) {
+    QStringList namen;
+    for (const std::string& naam : archief.inhoud) namen << QString::fromStdString(naam);
+    return namen.join(QStringLiteral(", "));
+}
+
 // Why a file could not be opened or read, in the user's words.
-QString reden(int fout) {
+QString reden(int fout, const Archieffout& archief) {
+    switch (archief.soort) {
+    case Archieffout::Soort::geen: break;
+    case Archieffout::Soort::geenGpx:
+        return archief.inhoud.empty()
+                   ? QStringLiteral(" (het archief is leeg)")
+                   : QStringLiteral(" (het archief bevat geen GPX-bestand met vondsten, alleen: %1)").arg(inhoud(archief));
+    case Archieffout::Soort::meerdereGpx:
+        return QStringLiteral(" (het archief bevat meer dan \u00e9\u00e9n GPX-bestand met vondsten: %1; pak het "
+                              "gewenste bestand uit en kies dat)")
+            .arg(inhoud(archief));
+    case Archieffout::Soort::versleuteld:
+        return QStringLiteral(" (het GPX-bestand in het archief is met een wachtwoord beveiligd; pak het eerst uit)");
+    case Archieffout::Soort::beschadigd: return QStringLiteral(" (het archief is beschadigd of onvolledig)");
+    }
     switch (fout) {
     case 0: return {};
     case ENOENT: return QStringLiteral(" (het bestand bestaat niet)");
@@ -44,12 +66,12 @@ QString reden(int fout) {
 
 } // namespace
 
-std::array<QString, 2> nietGeopend(const QString& pad, int fout) {
-    return {QStringLiteral("Het GPX-bestand kan niet worden geopend:"), QDir::toNativeSeparators(pad) + reden(fout)};
+std::array<QString, 2> nietGeopend(const QString& pad, int fout, const Archieffout& archief) {
+    return {QStringLiteral("Het GPX-bestand kan niet worden geopend:"), QDir::toNativeSeparators(pad) + reden(fout, archief)};
 }
 
-std::array<QString, 2> nietGelezen(const QString& pad, int fout) {
-    return {QStringLiteral("Het GPX-bestand kan niet worden gelezen:"), QDir::toNativeSeparators(pad) + reden(fout)};
+std::array<QString, 2> nietGelezen(const QString& pad, int fout, const Archieffout& archief) {
+    return {QStringLiteral("Het GPX-bestand kan niet worden gelezen:"), QDir::toNativeSeparators(pad) + reden(fout, archief)};
 }
 
 QString geenVondsten(int64_t waypoints) {

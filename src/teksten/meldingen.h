@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QString>
 
+#include "foundlog/archieffout.h"
 #include "foundlog/waarschuwing.h"
 #include "teksten/versie.h"
 
@@ -27,9 +28,10 @@ std::array<QString, 2> regels(const Waarschuwing& w, const QLocale& locale);
 
 // "Het GPX-bestand kan niet worden geopend:" and, on the second line, the path with the
 // reason (an errno value; 0 for none) in brackets.
-std::array<QString, 2> nietGeopend(const QString& pad, int fout = 0);
+// An archive (a ZIP as a pocket query arrives) gives its own reason, naming what it holds.
+std::array<QString, 2> nietGeopend(const QString& pad, int fout = 0, const Archieffout& archief = {});
 // The same for a file that was opened but could not be read to its end.
-std::array<QString, 2> nietGelezen(const QString& pad, int fout);
+std::array<QString, 2> nietGelezen(const QString& pad, int fout, const Archieffout& archief = {});
 // The two lines of a message as one text, with a line feed for a message box or a space
 // for a line of standard error between them.
 inline QString samen(const std::array<QString, 2>& regels, QChar tussen) { return regels[0] + tussen + regels[1]; }

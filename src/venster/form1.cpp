@@ -94,7 +94,7 @@ void Form1::Maakoverzicht_Click() {
     GpxBestand bestand = bron_ ? GpxBestand(bron_(pad.toStdString())) : GpxBestand(pad.toStdString());
     if (!bestand.open()) {
         tk::MousePointer(*this, tk::vbDefault);
-        tk::MsgBox(*this, meldingen::samen(meldingen::nietGeopend(pad, bestand.fout()), u'\n'), tk::vbCritical,
+        tk::MsgBox(*this, meldingen::samen(meldingen::nietGeopend(pad, bestand.fout(), bestand.archieffout()), u'\n'), tk::vbCritical,
                    meldingen::fout());
         return;
     }
@@ -125,7 +125,7 @@ void Form1::Maakoverzicht_Click() {
         tk::MousePointer(*this, tk::vbDefault);
         // A pass the user stopped ends quietly, on the input panel as it was.
         if (!werk.afgebroken())
-            tk::MsgBox(*this, meldingen::samen(meldingen::nietGelezen(pad, bestand.fout()), u'\n'), tk::vbCritical,
+            tk::MsgBox(*this, meldingen::samen(meldingen::nietGelezen(pad, bestand.fout(), bestand.archieffout()), u'\n'), tk::vbCritical,
                        meldingen::fout());
         return;
     }
@@ -169,8 +169,10 @@ QString Form1::gesleeptGpxBestand(const QMimeData* data) {
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
     const QFileInfo info(urls.first().toLocalFile());
-    // The file list shows visible files whose name ends in .gpx in any case.
-    if (info.suffix().compare(QLatin1String("gpx"), Qt::CaseInsensitive) != 0) return {};
+    // The file list shows visible files whose name ends in .gpx or .zip in any case.
+    if (info.suffix().compare(QLatin1String("gpx"), Qt::CaseInsensitive) != 0 &&
+        info.suffix().compare(QLatin1String("zip"), Qt::CaseInsensitive) != 0)
+        return {};
     if (!info.isFile() || info.isHidden()) return {};
     return info.absoluteFilePath();
 }

@@ -51,8 +51,8 @@ public:
     bool bezig() const { return werk_ != nullptr; }
     void breekAf();
 
-    // The local .gpx file that dragged data brings (one file URL, any case of the
-    // extension, an existing file that the file list can show), or an empty text.
+    // The local .gpx or .zip file that dragged data brings (one file URL, any case of
+    // the extension, an existing file that the file list can show), or an empty text.
     static QString gesleeptGpxBestand(const QMimeData* data);
 
 signals:

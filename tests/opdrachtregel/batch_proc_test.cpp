@@ -24,6 +24,7 @@
 #include "support/gpx.h"
 #include "support/proces.h"
 #include "support/proef.h"
+#include "support/zip.h"
 
 namespace kz {
 namespace {
@@ -94,6 +95,31 @@ TEST_F(Batch, ResultaatRegelsMeldingenEnAfbeelding) {
         EXPECT_TRUE(test::zoalsProef(QImage(pad), naam[0] == 'u' ? "batch-bmp" : "batch-png"));
     }
     EXPECT_EQ(lees(map / "uit" / "kaart.bmp")[28], 24); // bits per pixel
+}
+
+// A pocket query as it arrives: the ZIP gives what the bare file gives, to the byte and
+// the pixel, its "-wpts.gpx" aside; an archive without a single found log says what it
+// holds, and exits 1.
+TEST_F(Batch, EenZipGeeftWatHetKaleBestandGeeft) {
+    const std::string gpx = lees(map / "gevonden.gpx");
+    schrijf("pq.zip", test::Zip{{{"123-wpts.gpx", test::Gpx().wpt("52.0", "5.0", 2009).tekst()}, {"123.gpx", gpx}}}.bytes());
+    const Uitkomst kaal = draai({"--uitvoer", "kaal.bmp", "gevonden.gpx"}), zip = draai({"--uitvoer", "zip.bmp", "pq.zip"});
+    EXPECT_EQ(zip.status, 0) << zip.fout;
+    EXPECT_EQ(zip.fout, kaal.fout);
+    std::vector<std::string> z = regels(zip.uit), k = regels(kaal.uit);
+    ASSERT_EQ(z.size(), 10u);
+    EXPECT_EQ(z.back(), "Overzicht opgeslagen als zip.bmp");
+    z.pop_back();
+    k.pop_back();
+    EXPECT_EQ(z, k);
+    EXPECT_EQ(lees(map / "zip.bmp"), lees(map / "kaal.bmp"));
+
+    schrijf("wpts.zip", test::Zip{{{"123-wpts.gpx", gpx}}}.bytes());
+    const Uitkomst fout = draai({"wpts.zip"});
+    EXPECT_EQ(fout.status, 1);
+    EXPECT_EQ(fout.fout, "Fout: Het GPX-bestand kan niet worden geopend: " + (map / "wpts.zip").string() +
+                             " (het archief bevat geen GPX-bestand met vondsten, alleen: 123-wpts.gpx)\n");
+    EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
 }
 
 TEST_F(Batch, ZonderJarenDeJarenVanDeStart) {
@@ -211,6 +237,32 @@ TEST_F(Vijandig, EmptyHugeAndCrowdedFilesGiveExactCountsInBoundedMemory) {
 // NUL bytes and invalid UTF-8 are lines like any other: between and inside the waypoints
 // of a real export they change nothing, and inside the recognised lines they end a
 // number or spoil a match as any other stray character would.
+// A ZIP of a quarter gigabyte of zeros, a few hundred kilobytes packed: simply read, as
+// it is unpacked, in bounded memory.
+TEST_F(Vijandig, ZipBombIsReadAsItIsUnpackedInBoundedMemory) {
+    {
+        archive* a = archive_write_new();
+        archive_write_set_format_zip(a);
+        ASSERT_EQ(archive_write_open_filename(a, (map / "bom.zip").c_str()), ARCHIVE_OK);
+        archive_entry* e = archive_entry_new();
+        archive_entry_set_pathname(e, "nullen.gpx");
+        archive_entry_set_filetype(e, AE_IFREG);
+        archive_entry_set_size(e, la_int64_t{256} << 20);
+        ASSERT_EQ(archive_write_header(a, e), ARCHIVE_OK);
+        const std::string nullen(1 << 20, '\0');
+        for (int i = 0; i < 256; ++i) ASSERT_EQ(archive_write_data(a, nullen.data(), nullen.size()), la_ssize_t(nullen.size()));
+        archive_entry_free(e);
+        archive_write_close(a);
+        archive_write_free(a);
+    }
+    ASSERT_LT(fs::file_size(map / "bom.zip"), std::uintmax_t{2} << 20);
+    schrijf("leeg.gpx", "");
+    const Uitkomst bom = draai({"--uitvoer", "uit.bmp", "bom.zip"}), leeg = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
+    EXPECT_EQ(bom.status, 0) << bom.fout;
+    EXPECT_EQ(bom.uit, leeg.uit);
+    EXPECT_LT(bom.piekKb - leeg.piekKb, 48 * 1024) << bom.piekKb << " KB against " << leeg.piekKb << " KB";
+}
+
 TEST_F(Vijandig, BytesThatAreNoTextChangeNothingButTheLinesTheySpoil) {
     // 117 Dutch finds in the regions, two in cells without Dutch caches, one south of the grid.
     const std::vector<int> binnen = Gpx::vakken(true), buiten = Gpx::vakken(false);

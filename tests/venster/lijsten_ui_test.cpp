@@ -202,7 +202,7 @@ TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
     QTemporaryDir tmp;
     const QString map = QDir(tmp.path()).canonicalPath();
     ASSERT_TRUE(QDir(map).mkpath("sub") && QDir(map).mkpath("map.gpx"));
-    for (const char* naam : {"/sub/Vondsten.GPX", "/sub/ander.gpx", "/sub/notities.txt", "/sub/.verborgen.gpx"})
+    for (const char* naam : {"/sub/Vondsten.GPX", "/sub/ander.gpx", "/sub/notities.txt", "/sub/.verborgen.gpx", "/sub/pq.Zip"})
         ASSERT_TRUE(QFile(map + naam).open(QIODevice::WriteOnly));
     const auto bestand = [&map](const char* naam) { return QUrl::fromLocalFile(map + naam); };
     test::Berichten berichten;
@@ -232,12 +232,15 @@ TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
     EXPECT_EQ(f.Frame6->Dir1->path(), map + "/sub");
     EXPECT_EQ(f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()), map + "/sub");
     EXPECT_EQ(f.Frame6->File1->fileName(), "Vondsten.GPX");
+    // A pocket query as it arrives, a ZIP, is listed and taken as well.
+    EXPECT_EQ(sleep(f, {bestand("/sub/pq.Zip")}), std::make_pair(true, true));
+    EXPECT_EQ(f.Frame6->File1->fileName(), "pq.Zip");
 
     // The result panel takes no drops.
     f.Frame6->hide();
     f.Frame7->show();
     EXPECT_EQ(sleep(f, {bestand("/sub/ander.gpx")}), std::make_pair(false, false));
-    EXPECT_EQ(f.Frame6->File1->fileName(), "Vondsten.GPX");
+    EXPECT_EQ(f.Frame6->File1->fileName(), "pq.Zip");
     EXPECT_TRUE(berichten.lijst.empty());
 }
 
