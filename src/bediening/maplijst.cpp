@@ -65,16 +65,15 @@ void Maplijst::setPath(const QString& pad) {
     };
 
     // The root, every folder on the way down, and the open folder itself.
-    const QStringList delen = doel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    voegToe(QStringLiteral("/"), QStringLiteral("/"), 0, open);
-    QString opWeg;
-    for (int i = 0; i < delen.size(); ++i) {
-        opWeg += QLatin1Char('/') + delen[i];
-        voegToe(delen[i], opWeg, i + 1, open);
+    QStringList keten{doel};
+    while (!QDir(keten.first()).isRoot()) keten.prepend(QFileInfo(keten.first()).absolutePath());
+    for (int i = 0; i < keten.size(); ++i) {
+        const QString naam = QFileInfo(keten[i]).fileName();
+        voegToe(naam.isEmpty() ? QDir::toNativeSeparators(keten[i]) : naam, keten[i], i, open);
     }
     const int rijOpen = count() - 1;
-    const QString basis = doel == QLatin1String("/") ? QString() : doel;
-    for (const QString& naam : submappen) voegToe(naam, basis + QLatin1Char('/') + naam, int(delen.size()) + 1, dicht);
+    const QDir geopend(doel);
+    for (const QString& naam : submappen) voegToe(naam, geopend.filePath(naam), int(keten.size()), dicht);
 
     setCurrentRow(rijOpen);
     scrollToItem(item(rijOpen));

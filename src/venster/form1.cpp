@@ -1,6 +1,7 @@
 #include "venster/form1.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -31,10 +32,6 @@ QIcon vensterIcoon() {
     return QIcon::fromTheme(id, eigen);
 }
 
-// Folder and file name joined with "/" (none added when the folder already ends in one).
-QString bouwPad(const QString& map, const QString& bestand) {
-    return map.endsWith(QLatin1Char('/')) ? map + bestand : map + QLatin1Char('/') + bestand;
-}
 
 } // namespace
 
@@ -90,7 +87,7 @@ void Form1::Maakoverzicht_Click() {
 
     // The file as the file list shows it, in the folder whose files it lists. (The folder
     // list may highlight another folder without having opened it.)
-    const QString pad = bouwPad(in.File1->path(), in.File1->fileName());
+    const QString pad = QDir(in.File1->path()).filePath(in.File1->fileName());
     GpxBestand bestand = bron_ ? GpxBestand(bron_(pad.toStdString())) : GpxBestand(pad.toStdString());
     if (!bestand.open()) {
         tk::MousePointer(*this, tk::vbDefault);
