@@ -35,6 +35,16 @@ for pagina in "$usr"/share/man/{nl/,}man1/kavelzicht.1.gz; do
         grep -q -- "$optie" "$tmp/man.txt" || fout "${pagina#"$usr"/} noemt $optie niet"
     done
 done
+# The Dutch page's example is the bundled sample's real output.
+LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=200 man -l "$usr/share/man/nl/man1/kavelzicht.1.gz" 2>/dev/null |
+    sed 's/\xe2\x88\x92/-/g; s/\xe2\x80\x90/-/g; s/^ *//' >"$tmp/man-nl.txt"
+bron=$(cd "$(dirname "$0")/../.." && pwd)
+(cd "$tmp" && LANG=nl_NL.UTF-8 QT_QPA_PLATFORM=offscreen "$usr/bin/kavelzicht" --jaren 2009,2007,2008 --kleurschakering \
+    --uitvoer overzicht.png "$bron/voorbeelden/gevonden.gpx" 2>/dev/null) >"$tmp/voorbeeld.txt" ||
+    fout "het voorbeeld van de handleiding loopt niet"
+while IFS= read -r regel; do
+    grep -qxF -- "$regel" "$tmp/man-nl.txt" || fout "de handleiding geeft niet de echte uitvoer van het voorbeeld: $regel"
+done <"$tmp/voorbeeld.txt"
 grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
     "$usr/share/doc/kavelzicht/copyright" || fout "copyright is niet machineleesbaar"
 
