@@ -1,6 +1,7 @@
 // Generator of realistic GPX found-log exports (GSAK/Groundspeak style): an XML header,
 // the <gpx> root with its metadata, then one <wpt> per found cache, one element per
-// line, indented, with made-up names and texts of realistic lengths. The same seed
+// line, indented, with made-up names and texts of realistic lengths. Or the site's own
+// export of one's finds, which has no found date but the user's logs. The same seed
 // gives the same file (with the same compiler and standard library). Used by the scanner benchmark, by tests and by the gpxgen program.
 #pragma once
 
@@ -28,6 +29,12 @@ struct Opties {
     // on one line, hints, three to five logs whose texts run over several lines, and
     // GSAK's own block of user fields after the cache (kort is then ignored).
     bool gsak = false;
+    // Shaped like the site's export of one's own finds (the "My Finds" pocket query)
+    // instead: its header names it, there are no GSAK lines, and each find has one to
+    // four logs of the user: the find (Found it; Attended for an event, Webcam Photo
+    // Taken for a webcam), at times a second find later, a Didn't find it and a Write
+    // note earlier (kort and gsak are then ignored).
+    bool mijnVondsten = false;
     // Range of found years; most finds fall in the later years up to 2015, a few after.
     int vanJaar = 2001;
     int totJaar = 2018;

@@ -10,7 +10,7 @@
 namespace {
 
 void gebruik() {
-    std::fputs("gebruik: gpxgen --grootte-mb N | --vondsten N  [--zaad S] [--lf] [--tabs] [--kort | --gsak]\n"
+    std::fputs("gebruik: gpxgen --grootte-mb N | --vondsten N  [--zaad S] [--lf] [--tabs] [--kort | --gsak | --mijnvondsten]\n"
                "                [--jaren VAN-TOT] [--zee N] [--buiten N]  UITVOER.gpx\n"
                "  --grootte-mb N  vondsten tot het bestand N MB (2^20 bytes) groot is\n"
                "  --vondsten N    precies N vondsten\n"
@@ -20,6 +20,8 @@ void gebruik() {
                "  --kort          korte beschrijvingen en logs (regels van gemiddeld ruim 50 bytes)\n"
                "  --gsak          zoals een volledige GSAK-export: attributen, lange beschrijving,\n"
                "                  drie tot vijf logs over meer regels, GSAK-gebruikersvelden\n"
+               "  --mijnvondsten  zoals de eigen vondsten van de site (My Finds pocket query): geen\n"
+               "                  GSAK-regels, het vondstjaar uit de eigen logs\n"
                "  --jaren VAN-TOT vondstjaren (standaard 2001-2018)\n"
                "  --zee N         N Nederlandse vondsten in zeevakken buiten de regio's\n"
                "  --buiten N      N Nederlandse vondsten buiten het raster\n",
@@ -47,6 +49,7 @@ int main(int argc, char** argv) {
         else if (a == "--tabs") o.tabs = true;
         else if (a == "--kort") o.kort = true;
         else if (a == "--gsak") o.gsak = true;
+        else if (a == "--mijnvondsten") o.mijnVondsten = true;
         else if (a == "--grootte-mb") {
             std::uint64_t mb = 0;
             goed = heeftWaarde && leesGetal(w, mb) && mb > 0 && mb < (1u << 20);

@@ -1,11 +1,12 @@
 // Throughput and memory of the found-log scan, measured against `wc -l` on the same file
 // (the plain cost of reading every byte and finding every line end).
 //
-// At start three exports of 200 MB each (MB = 2^20 bytes; --grootte-mb=N changes it) are
+// At start four exports of 200 MB each (MB = 2^20 bytes; --grootte-mb=N changes it) are
 // written to temporary files, which are removed at exit, and read once so that every
 // run works from the page cache: the long-line profile (long descriptions and logs), the
-// short-line profile (short logs, lines of about 50 bytes on average) and one shaped like
-// a full GSAK export. Each run of BM_ScanTegenWc times one `wc -l` and then one scan of
+// short-line profile (short logs, lines of about 50 bytes on average), one shaped like
+// a full GSAK export and one like the site's export of one's own finds (My Finds), whose
+// found years come from its logs. Each run of BM_ScanTegenWc times one `wc -l` and then one scan of
 // the same file; the summary compares the fastest of each. BM_Zoekpad scans the start of
 // each export from memory with each search path the processor has; BM_Buffer reads the
 // GSAK-shaped export through the file reader with buffers of several sizes.
@@ -41,9 +42,9 @@ using Klok = std::chrono::steady_clock;
 
 // One generated export. The paths are plain arrays so that the signal handler may use them.
 struct Profiel {
-    Profiel(const char* n, bool k, bool g) : naam(n), kort(k), gsak(g) {}
+    Profiel(const char* n, bool k, bool g, bool m = false) : naam(n), kort(k), gsak(g), mijn(m) {}
     const char* naam;
-    bool kort, gsak;
+    bool kort, gsak, mijn;
     char pad[512] = "";
     kz::gpxgen::Samenvatting verwacht;
     std::vector<double> scanTijden, wcTijden; // seconds per run of the whole file
@@ -51,7 +52,7 @@ struct Profiel {
     long long wcRegels = -1;
 };
 
-Profiel profielen[] = {{"lang", false, false}, {"kort", true, false}, {"gsak", false, true}};
+Profiel profielen[] = {{"lang", false, false}, {"kort", true, false}, {"gsak", false, true}, {"mijn", false, false, true}};
 
 void ruimOp() {
     for (Profiel& p : profielen)
@@ -239,7 +240,8 @@ int main(int argc, char** argv) {
         }
         ::close(fd);
         const auto van = Klok::now();
-        const kz::gpxgen::Opties opties{.zaad = 2008, .doelBytes = grootteMb << 20, .kort = p.kort, .gsak = p.gsak};
+        const kz::gpxgen::Opties opties{.zaad = 2008, .doelBytes = grootteMb << 20, .kort = p.kort, .gsak = p.gsak,
+                                            .mijnVondsten = p.mijn};
         if (auto fout = kz::gpxgen::schrijfBestand(p.pad, opties, &p.verwacht)) {
             std::fprintf(stderr, "scanner_bench: %s\n", fout->c_str());
             return 1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <iterator>
 
 #include "foundlog/getal.h"
 
@@ -14,6 +15,13 @@ constexpr std::string_view wptBegin = "<wpt lat=";
 constexpr std::string_view gevondenBegin = "<gsak:UserFound>";
 constexpr std::string_view landNederland = "<groundspeak:country>Netherlands</groundspeak:country>";
 constexpr std::string_view wptEind = "</wpt>";
+constexpr std::string_view naamMijnVondsten = "<name>My Finds Pocket Query</name>";
+constexpr std::string_view logBegin = "<groundspeak:log ";
+constexpr std::string_view logEind = "</groundspeak:log>";
+constexpr std::string_view logDatum = "<groundspeak:date>";
+constexpr std::string_view vondstSoorten[] = {"<groundspeak:type>Found it</groundspeak:type>",
+                                              "<groundspeak:type>Attended</groundspeak:type>",
+                                              "<groundspeak:type>Webcam Photo Taken</groundspeak:type>"};
 
 constexpr bool isWit(char c) { return c == ' ' || c == '\t'; }
 
@@ -75,7 +83,8 @@ const char* witVoor(const char* b, const char* x) {
 
 } // namespace
 
-Scanner::Scanner(WaypointAfnemer afnemer, Zoekpad pad) : afnemer_(std::move(afnemer)), zoek_(zoekerVan(pad)) {}
+Scanner::Scanner(WaypointAfnemer afnemer, Zoekpad pad)
+    : afnemer_(std::move(afnemer)), pad_(pad), zoek_(zoekerVan(pad, Kandidaten::kop)) {}
 
 void Scanner::voedt(const char* data, std::size_t lengte) {
     const char* p = data;
@@ -113,17 +122,18 @@ void Scanner::regels(const char* b, const char* e, const char* leesbaar) {
 const char* Scanner::regel(const char* x, const char* e, const char* leesbaar) {
     // As verwerk() does for a whole line, but the line's end is only looked for where it
     // matters: a waypoint's first line is cut up to its end, and a country or closing
-    // line may only have spaces and tabs after its text. Any other line is done with at
-    // its first bytes, and the search goes on from there.
+    // line may only have spaces and tabs after its text. Any other line of a found-date
+    // export is done with at its first bytes, and the search goes on from there. The
+    // rarer lines (the header's name, the lines of a log) are left to verwerk().
     const auto begint = [&](std::string_view t) {
         return std::size_t(leesbaar - x) >= t.size() && std::memcmp(x, t.data(), t.size()) == 0;
     };
-    if (!inWaypoint_) {
-        if (!begint(wptBegin)) return x + 1;
+    const auto heel = [&] {
         const char* q = eersteRegeleinde(x, e);
         verwerk(x, q, false);
         return q;
-    }
+    };
+    if (!inWaypoint_) return begint(wptBegin) || (kop_ && begint(naamMijnVondsten)) ? heel() : x + 1;
     if (begint(gevondenBegin)) {
         // The four characters after the tag (fewer on a shorter line): the year of a date
         // written year first. Spaces and tabs at the end of the line count for nothing.
@@ -131,10 +141,11 @@ const char* Scanner::regel(const char* x, const char* e, const char* leesbaar) {
         const char* eind = getal;
         while (eind < getal + 4 && !isRegeleinde(*eind)) ++eind;
         huidig_.jaargev = rondAfNaarInt16(numeriekeWaarde(std::string_view(getal, std::size_t(eind - getal))));
+        gsakDatum_ = true;
         return eind;
     }
     const bool land = begint(landNederland);
-    if (!land && !begint(wptEind)) return x + 1;
+    if (!land && !begint(wptEind)) return mijnVondsten_ ? heel() : x + 1;
     const char* q = x + (land ? landNederland : wptEind).size();
     while (isWit(*q)) ++q;
     if (!isRegeleinde(*q)) return q;
@@ -177,13 +188,16 @@ void Scanner::verwerk(const char* b, const char* e, bool afgekapt) {
 
     if (!inWaypoint_) {
         if (begintMet(b, lengte, wptBegin)) openWaypoint(std::string_view(b, lengte), afgekapt);
+        else if (kop_ && !afgekapt && isGelijk(b, lengte, naamMijnVondsten)) mijnVondsten_ = true;
         return;
     }
     if (begintMet(b, lengte, gevondenBegin)) {
         // The four characters after the tag: the year of a date written year first.
         const std::size_t n = std::min<std::size_t>(4, lengte - gevondenBegin.size());
         huidig_.jaargev = rondAfNaarInt16(numeriekeWaarde(std::string_view(b + gevondenBegin.size(), n)));
+        gsakDatum_ = true;
     }
+    if (mijnVondsten_) logRegel(b, lengte, afgekapt);
     if (afgekapt) return;
     if (isGelijk(b, lengte, landNederland)) huidig_.isnl = 1;
     else if (isGelijk(b, lengte, wptEind)) sluitWaypoint();
@@ -213,9 +227,48 @@ void Scanner::openWaypoint(std::string_view regel, bool afgekapt) {
     huidig_ = Waypoint{};
     huidig_.vak = vakVanCoordinaat(breedte, lengte);
     inWaypoint_ = true;
+    gsakDatum_ = heeftVondst_ = inLog_ = logVondst_ = logDatum_ = false;
+    if (kop_) {
+        // The header is over: from here on only the lines that this kind of file has.
+        kop_ = false;
+        zoek_ = zoekerVan(pad_, mijnVondsten_ ? Kandidaten::logs : Kandidaten::gewoon);
+    }
+}
+
+void Scanner::logRegel(const char* b, std::size_t lengte, bool afgekapt) {
+    if (begintMet(b, lengte, logBegin)) {
+        sluitLog();
+        inLog_ = true;
+        return;
+    }
+    if (!inLog_) return;
+    if (begintMet(b, lengte, logDatum)) {
+        // As the found date: the four characters after the tag.
+        const std::size_t n = std::min<std::size_t>(4, lengte - logDatum.size());
+        logJaar_ = rondAfNaarInt16(numeriekeWaarde(std::string_view(b + logDatum.size(), n)));
+        logDatum_ = true;
+        return;
+    }
+    if (afgekapt) return;
+    if (isGelijk(b, lengte, logEind)) sluitLog();
+    else if (std::any_of(std::begin(vondstSoorten), std::end(vondstSoorten),
+                         [&](std::string_view t) { return isGelijk(b, lengte, t); }))
+        logVondst_ = true;
+}
+
+void Scanner::sluitLog() {
+    if (inLog_ && logVondst_ && logDatum_) {
+        vroegste_ = heeftVondst_ ? std::min(vroegste_, logJaar_) : logJaar_;
+        heeftVondst_ = true;
+    }
+    inLog_ = logVondst_ = logDatum_ = false;
 }
 
 void Scanner::sluitWaypoint() {
+    if (mijnVondsten_) {
+        sluitLog();
+        if (!gsakDatum_ && heeftVondst_) huidig_.jaargev = vroegste_;
+    }
     inWaypoint_ = false;
     afnemer_(huidig_);
 }

@@ -2,6 +2,17 @@
 // leading and trailing spaces and tabs are removed): a line beginning "<wpt lat=", a
 // line beginning "<gsak:UserFound>", the line
 // "<groundspeak:country>Netherlands</groundspeak:country>" and the line "</wpt>".
+//
+// The site's export of one's own finds ("My Finds" pocket query) has no found date: its
+// header, before the first waypoint, has the line "<name>My Finds Pocket Query</name>".
+// In such a file only, a waypoint without a "<gsak:UserFound>" line is found in the year
+// of its earliest log that is a find. A log runs from a line beginning
+// "<groundspeak:log " to the line "</groundspeak:log>" (or the next log, or the end of
+// the waypoint); it is a find when it has one of the lines
+// "<groundspeak:type>Found it</groundspeak:type>", "...>Attended<..." or
+// "...>Webcam Photo Taken<...", and its year is that of its last line beginning
+// "<groundspeak:date>", read as the found date is. Other files' logs are other people's.
+//
 // Every other line is passed over; no document tree is built.
 #pragma once
 
@@ -36,13 +47,27 @@ private:
     void verwerk(const char* begin, const char* eind, bool afgekapt);
     void openWaypoint(std::string_view regel, bool afgekapt);
     void sluitWaypoint();
+    void logRegel(const char* b, std::size_t lengte, bool afgekapt);
+    void sluitLog();
     void bewaar(const char* begin, const char* eind);
     void sluitRest();
 
     WaypointAfnemer afnemer_;
-    Zoeker zoek_;
+    Zoekpad pad_;
+    Zoeker zoek_; // searches for the lines that the state below can have
+    bool kop_ = true;          // no waypoint yet: the header may still name the file
+    bool mijnVondsten_ = false; // the header named the export of one's own finds
     bool inWaypoint_ = false;
     Waypoint huidig_;
+
+    // In the export of one's own finds: the current waypoint and its current log.
+    bool gsakDatum_ = false;   // it has a found-date line, which decides
+    bool heeftVondst_ = false; // a log of it was a find, in the year vroegste_
+    int16_t vroegste_ = 0;
+    bool inLog_ = false;
+    bool logVondst_ = false; // the log's type is a find
+    bool logDatum_ = false;  // the log has a date line, in the year logJaar_
+    int16_t logJaar_ = 0;
 
     // A line that runs over the end of a piece: its prefix after leading white space.
     bool heeftRest_ = false;    // a partial line is pending

@@ -27,14 +27,29 @@ Zoekpad gekozenZoekpad();
 
 const char* naamVan(Zoekpad pad);
 
-// Returns the first position in [p, r) where a recognised line may begin: a '<' with a
-// 'w' after it ("<wpt lat="), a 'w' two after it ("</wpt>"), a 'U' six and an 'o' eleven
-// after it ("<gsak:UserFound>") or an 'N' 21 after it (the Dutch country line); r when
-// there is none. Whether the line really is one is for the caller to check. The bytes
-// up to e may be read (r <= e); none at or after e.
+// Which lines a search looks for; the scanner takes the set that its state needs, so
+// that a file pays only for the lines it can have.
+enum class Kandidaten {
+    // The lines of a found-date export: a '<' with a 'w' after it ("<wpt lat="), a 'w'
+    // two after it ("</wpt>"), a 'U' six and an 'o' eleven after it ("<gsak:UserFound>")
+    // or an 'N' 21 after it (the Dutch country line).
+    gewoon,
+    // Before the first waypoint: "<wpt lat=" and the name of the file, a '<' with an 'n'
+    // after it and an 'M' six after it ("<name>My Finds Pocket Query</name>").
+    kop,
+    // In the export of one's own finds: those of gewoon, and the lines of a log: a ' '
+    // 16 after the '<' ("<groundspeak:log id=") or a '>' 17 after it
+    // ("<groundspeak:date>", "<groundspeak:type>", "</groundspeak:log>").
+    logs,
+};
+
+// Returns the first position in [p, r) where a line of the set may begin; r when there
+// is none. Whether the line really is one is for the caller to check. The bytes up to e
+// may be read (r <= e); none at or after e.
 using Zoeker = const char* (*)(const char* p, const char* r, const char* e);
 
-// The search function of a path; a path the processor cannot run gives the portable one.
-Zoeker zoekerVan(Zoekpad pad);
+// The search function of a path for a set of lines; a path the processor cannot run
+// gives the portable one.
+Zoeker zoekerVan(Zoekpad pad, Kandidaten welke = Kandidaten::gewoon);
 
 } // namespace kz

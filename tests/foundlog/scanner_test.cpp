@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "gpxgen.h"
 #include "support/geheugenbron.h"
 #include "support/gpx.h"
 #include "support/referentie.h"
@@ -100,6 +101,74 @@ TEST_P(Scan, ReadsWhatTheReferenceReads) {
         {junk + "\r\n" + test::Gpx::waypoint("52.37", "4.89", "2008"), "523,58,2008,1 "},
     };
     for (const auto& [tekst, verwacht] : gevallen) EXPECT_EQ(scan(tekst), verwacht) << tekst.substr(0, 200);
+}
+
+// The site's export of one's own finds: named so in its header, it takes a waypoint's
+// found year from the earliest of the user's logs that are finds, unless the waypoint
+// has a found date. Without that header, logs are other people's and never count.
+TEST_P(Scan, MyFindsTakeTheYearOfTheEarliestOwnFind) {
+    using test::Gpx;
+    const std::string kop = "<name>My Finds Pocket Query</name>";
+    const auto mijn = [](auto... w) { return (std::string() + ... + Gpx::mijnWaypoint(w.land, w.logs, w.soort, w.na)); };
+    struct W {
+        std::string land = "Netherlands";
+        std::vector<std::string> logs;
+        std::string soort = "Traditional Cache", na = "";
+    };
+    // Three dated finds, two of them Dutch: 2 Dutch finds of 3.
+    const std::string drie = mijn(W{.logs = {"2020-09-24 Found it"}}, W{"Belgium", {"2019-01-02 Found it"}},
+                                  W{.logs = {"2018-05-05 Attended"}, .soort = "Event Cache"});
+    EXPECT_EQ(scan(Gpx().regel(" \t" + kop + "\t").regel(drie).tekst()), "523,58,2020,1 508,52,2019,0 523,58,2018,1 ");
+    // Only the find types count; of several finds the earliest, in whatever order they
+    // stand; the found date wins over the logs, wherever it stands.
+    const std::string soorten =
+        mijn(W{.logs = {"2001-01-01 Write note", "2002-02-02 Didn't find it", "2010-03-03 Found it"}},
+             W{.logs = {"2011-04-04 Webcam Photo Taken"}, .soort = "Webcam Cache"},
+             W{.logs = {"2003-05-05 Didn't find it", "2004-06-06 Write note", "2005-07-07 Needs Maintenance"}},
+             W{.logs = {"2015-08-08 Found it", "2009-09-09 Found it", "2012-10-10 Attended"}},
+             W{.logs = {"2005-11-11 Found it"}, .na = "    <gsak:UserFound>2010-06-15</gsak:UserFound>\r\n"},
+             W{.logs = {"2005-11-11 Found it"}, .na = "    <gsak:UserFound></gsak:UserFound>\r\n"});
+    EXPECT_EQ(scan(Gpx().regel(kop).regel(soorten).tekst()),
+              "523,58,2010,1 523,58,2011,1 523,58,0,1 523,58,2009,1 523,58,2010,1 523,58,0,1 ");
+    // A log runs from its opening to its closing line, the next log or the waypoint's
+    // end; its last date counts, before or after its type. A type line outside a log
+    // (as the cache's own, even if it read "Found it") and a date outside one count not.
+    const std::string log = "<groundspeak:log id=\"2\">\r\n", eind = "</groundspeak:log>\r\n",
+                      gevonden = "<groundspeak:type>Found it</groundspeak:type>\r\n";
+    const auto datum = [](const char* d) { return std::string("<groundspeak:date>") + d + "</groundspeak:date>\r\n"; };
+    const std::string logs =
+        "<wpt lat=\"52.37\" lon=\"4.89\">\r\n" + log + gevonden + datum("2013-01-01") + datum("2014-01-01") + eind +
+        "</wpt>\r\n<wpt lat=\"52.37\" lon=\"4.89\">\r\n" + gevonden + datum("2006") + log + datum("2007") + log + gevonden +
+        eind + datum("2001") + "</wpt>\r\n<wpt lat=\"52.37\" lon=\"4.89\">\r\n" + log + datum("2016") + gevonden + log +
+        datum("2017") + "<groundspeak:type>Found it </groundspeak:type>\r\n" + log + datum("2015") + gevonden + "</wpt>\r\n";
+    EXPECT_EQ(scan(Gpx().regel(kop).regel(logs).tekst()), "523,58,2014,0 523,58,0,0 523,58,2015,0 ");
+    // Without the header, with another name, or with it only after the first waypoint,
+    // no log counts.
+    EXPECT_EQ(scan(Gpx().regel(drie).regel(soorten).regel(logs).tekst()),
+              "523,58,0,1 508,52,0,0 523,58,0,1 523,58,0,1 523,58,0,1 523,58,0,1 523,58,0,1 523,58,2010,1 523,58,0,1 "
+              "523,58,0,0 523,58,0,0 523,58,0,0 ");
+    EXPECT_EQ(scan(Gpx().regel("<name>My Finds Pocket Query 2</name>").regel(drie).tekst()),
+              "523,58,0,1 508,52,0,0 523,58,0,1 ");
+    EXPECT_EQ(scan(Gpx().regel(drie).regel(kop).regel(drie).tekst()),
+              "523,58,0,1 508,52,0,0 523,58,0,1 523,58,0,1 508,52,0,0 523,58,0,1 ");
+}
+
+// The generator's export of one's own finds reads as it was written: every find in its
+// year, the Dutch ones apart; the same file under another name has no find.
+TEST_P(Scan, TheGeneratedExportOfOwnFindsReadsAsWritten) {
+    gpxgen::Samenvatting sam;
+    std::string tekst = gpxgen::genereer({.zaad = 11, .vondsten = 400, .mijnVondsten = true, .zeevondsten = 3}, &sam);
+    for (bool eigen : {true, false}) {
+        decltype(sam.perJaar) perJaar{}, nlPerJaar{};
+        for (const Waypoint& w : test::GeheugenBron::scan(tekst, {4093, 1, 77}, GetParam())) {
+            if (w.jaargev < gpxgen::Samenvatting::eersteJaar || w.jaargev > gpxgen::Samenvatting::laatsteJaar) continue;
+            ++perJaar[std::size_t(w.jaargev - gpxgen::Samenvatting::eersteJaar)];
+            if (w.isnl) ++nlPerJaar[std::size_t(w.jaargev - gpxgen::Samenvatting::eersteJaar)];
+        }
+        EXPECT_EQ(perJaar, eigen ? sam.perJaar : decltype(perJaar){});
+        EXPECT_EQ(nlPerJaar, eigen ? sam.nlPerJaar : decltype(nlPerJaar){});
+        if (eigen) tekst.replace(tekst.find("My Finds"), 8, "My Fines");
+    }
 }
 
 // A waypoint line of exactly the longest length kept is not cut, however its trailing

@@ -3,7 +3,9 @@
 // by the tests and the fuzzer.
 #pragma once
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -40,13 +42,36 @@ inline std::vector<Waypoint> referentie(std::string_view t) {
     std::vector<Waypoint> uit;
     bool open = false;
     Waypoint w;
+    // The export of one's own finds, named so before the first waypoint; in it, per
+    // waypoint: whether it has a found-date line, its earliest find by a log, and the
+    // current log.
+    bool kop = true, mijn = false;
+    bool gsak = false, inLog = false, logVondst = false;
+    std::optional<int16_t> logJaar, vroegste;
+    const auto sluitLog = [&] {
+        if (inLog && logVondst && logJaar) vroegste = std::min(vroegste.value_or(*logJaar), *logJaar);
+        inLog = logVondst = false;
+        logJaar.reset();
+    };
+    const auto sluit = [&] {
+        if (mijn) {
+            sluitLog();
+            if (!gsak && vroegste) w.jaargev = *vroegste;
+        }
+        uit.push_back(w);
+        open = false;
+    };
     for (std::string_view r : regels) {
         while (!r.empty() && (r.front() == ' ' || r.front() == '\t')) r.remove_prefix(1);
         while (!r.empty() && (r.back() == ' ' || r.back() == '\t')) r.remove_suffix(1);
         const bool afgekapt = r.size() > Scanner::maxRegel;
         if (afgekapt) r = r.substr(0, Scanner::maxRegel);
         if (!open) {
+            if (kop && !afgekapt && r == "<name>My Finds Pocket Query</name>") mijn = true;
             if (r.substr(0, 9) != "<wpt lat=") continue;
+            kop = gsak = inLog = logVondst = false;
+            logJaar.reset();
+            vroegste.reset();
             double br = 0, lg = 0;
             const auto lon = r.find("lon=");
             if (lon != std::string_view::npos) {
@@ -63,14 +88,29 @@ inline std::vector<Waypoint> referentie(std::string_view t) {
             open = true;
             continue;
         }
-        if (r.substr(0, 16) == "<gsak:UserFound>") w.jaargev = rondAfNaarInt16(numeriekeWaarde(r.substr(16, 4)));
-        if (!afgekapt && r == "<groundspeak:country>Netherlands</groundspeak:country>") w.isnl = 1;
-        if (!afgekapt && r == "</wpt>") {
-            uit.push_back(w);
-            open = false;
+        if (r.substr(0, 16) == "<gsak:UserFound>") {
+            w.jaargev = rondAfNaarInt16(numeriekeWaarde(r.substr(16, 4)));
+            gsak = true;
         }
+        if (mijn) {
+            if (r.substr(0, 17) == "<groundspeak:log ") {
+                sluitLog();
+                inLog = true;
+            } else if (inLog && r.substr(0, 18) == "<groundspeak:date>") {
+                logJaar = rondAfNaarInt16(numeriekeWaarde(r.substr(18, 4)));
+            } else if (inLog && !afgekapt && r == "</groundspeak:log>") {
+                sluitLog();
+            } else if (inLog && !afgekapt &&
+                       (r == "<groundspeak:type>Found it</groundspeak:type>" ||
+                        r == "<groundspeak:type>Attended</groundspeak:type>" ||
+                        r == "<groundspeak:type>Webcam Photo Taken</groundspeak:type>")) {
+                logVondst = true;
+            }
+        }
+        if (!afgekapt && r == "<groundspeak:country>Netherlands</groundspeak:country>") w.isnl = 1;
+        if (!afgekapt && r == "</wpt>") sluit();
     }
-    if (open) uit.push_back(w);
+    if (open) sluit();
     return uit;
 }
 
