@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "gpxgen.h"
 #include "support/geheugenbron.h"
 #include "support/gpx.h"
 #include "support/referentie.h"
@@ -151,24 +150,6 @@ TEST_P(Scan, MyFindsTakeTheYearOfTheEarliestOwnFind) {
               "523,58,0,1 508,52,0,0 523,58,0,1 ");
     EXPECT_EQ(scan(Gpx().regel(drie).regel(kop).regel(drie).tekst()),
               "523,58,0,1 508,52,0,0 523,58,0,1 523,58,0,1 508,52,0,0 523,58,0,1 ");
-}
-
-// The generator's export of one's own finds reads as it was written: every find in its
-// year, the Dutch ones apart; the same file under another name has no find.
-TEST_P(Scan, TheGeneratedExportOfOwnFindsReadsAsWritten) {
-    gpxgen::Samenvatting sam;
-    std::string tekst = gpxgen::genereer({.zaad = 11, .vondsten = 400, .mijnVondsten = true, .zeevondsten = 3}, &sam);
-    for (bool eigen : {true, false}) {
-        decltype(sam.perJaar) perJaar{}, nlPerJaar{};
-        for (const Waypoint& w : test::GeheugenBron::scan(tekst, {4093, 1, 77}, GetParam())) {
-            if (w.jaargev < gpxgen::Samenvatting::eersteJaar || w.jaargev > gpxgen::Samenvatting::laatsteJaar) continue;
-            ++perJaar[std::size_t(w.jaargev - gpxgen::Samenvatting::eersteJaar)];
-            if (w.isnl) ++nlPerJaar[std::size_t(w.jaargev - gpxgen::Samenvatting::eersteJaar)];
-        }
-        EXPECT_EQ(perJaar, eigen ? sam.perJaar : decltype(perJaar){});
-        EXPECT_EQ(nlPerJaar, eigen ? sam.nlPerJaar : decltype(nlPerJaar){});
-        if (eigen) tekst.replace(tekst.find("My Finds"), 8, "My Fines");
-    }
 }
 
 // A waypoint line of exactly the longest length kept is not cut, however its trailing
