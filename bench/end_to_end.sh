@@ -11,7 +11,9 @@
 #  3. its start-up on the bundled sample against bench/floor_qt, the least a Qt program
 #     does to save a window with a label as a bitmap (target 1.10 or less);
 #  4. for information: how the time grows with the number of warnings (10,000 against
-#     100,000 Dutch finds in a sea cell; linear growth gives about 1).
+#     100,000 Dutch finds in a sea cell; linear growth gives about 1);
+#  5. a pocket query as it arrives: the batch mode on a ZIP of the GSAK-shaped export
+#     against `unzip -p` on it (target 1.15 or less), and its peak memory (under 48 MB).
 # Options: --grootte-mb N (default 200), --runs N (default 11), --startruns N (default 21),
 # --profielen "kort lang gsak" (the exports of 1. and 2.).
 set -euo pipefail
@@ -168,3 +170,16 @@ per10=$(reken "($t10 - $t0) / 10000 * 1000000")
 per100=$(reken "($t100 - $t0) / 100000 * 1000000")
 printf 'warnings: %.2f us each with 10,000, %.2f us each with 100,000 (empty file %.1f ms); growth per warning %.2f (linear: about 1)\n' \
   "$per10" "$per100" "$(reken "$t0 * 1000")" "$(reken "$per100 / $per10")"
+
+# 5. A pocket query as it arrives: the batch mode on a ZIP of the GSAK-shaped export
+#    against unzip -p on the same archive (unpacking is the floor), and its peak memory.
+for t in zip unzip; do command -v "$t" >/dev/null || { echo "$t ontbreekt; installeren..." >&2; apt-get install -y -qq "$t" >/dev/null; }; done
+"$bouw/bench/gpxgen" --grootte-mb "$grootte" --zaad 7 --gsak 1234567.gpx >/dev/null
+zip -q pq.zip 1234567.gpx && rm -f 1234567.gpx
+rondes "$runs" "$programma" --uitvoer e2e.bmp pq.zip -- sh -c 'exec unzip -p pq.zip >/dev/null'
+bz=$(kolom 1) uz=$(kolom 2)
+printf 'ZIP of %d MB (%s bytes packed): batch mode %.1f ms, unzip -p %.1f ms; fastest of %d alternating runs\n' \
+  "$grootte" "$(stat -c %s pq.zip)" "$(reken "$bz * 1000")" "$(reken "$uz * 1000")" "$runs"
+printf 'ratio batch / unzip -p: %.2f (target <= 1.15): %s\n' "$(reken "$bz / $uz")" "$(oordeel "$(reken "$bz / $uz")" 1.15)"
+piek=$(/usr/bin/time -f %M "$programma" --uitvoer e2e.bmp pq.zip 2>&1 >/dev/null | tail -n 1)
+printf 'peak memory on the ZIP: %.1f MB (target < 48 MB): %s\n' "$(reken "$piek / 1024")" "$(oordeel "$piek" $((48 * 1024)) "<")"
