@@ -31,6 +31,18 @@ CELL = {
 # the cut of the light inside of the tile, within the border. The 7x7 maps
 # follow the cells of the SVG; 16 px has room for only 4x4, a coarser
 # version of the same shape (wide north-east, south-west coast, tail south).
+# The cells of the map from 24 pixels on, as the scalable icon draws them: north at the
+# top, G visited, R not yet visited.
+KAART = """
+    ...GGR.
+    ..GGGGR
+    .GGRGGG
+    .GGGGG.
+    RGGGRGG
+    GR.GGG.
+    ....G..
+"""
+
 SIZES = {
     16: {
         "border": 1, "cell": 2, "gap": 1, "origin": 2, "corner": [1], "inner_corner": [],
@@ -43,53 +55,21 @@ SIZES = {
     },
     24: {
         "border": 1, "cell": 2, "gap": 1, "origin": 2, "corner": [2, 1], "inner_corner": [1],
-        "map": """
-            ...GGR.
-            ..GGGGR
-            .GGRGGG
-            .GGGGG.
-            RGGGRGG
-            GR.GGG.
-            ....G..
-        """,
+        "map": KAART,
     },
     32: {
         "border": 1, "cell": 3, "gap": 1, "origin": 3, "corner": [2, 1], "inner_corner": [1],
-        "map": """
-            ...GGR.
-            ..GGGGR
-            .GGRGGG
-            .GGGGG.
-            RGGGRGG
-            GR.GGG.
-            ....G..
-        """,
+        "map": KAART,
     },
     48: {
         "border": 2, "cell": 5, "gap": 1, "origin": 4,
         "corner": [4, 2, 1, 1], "inner_corner": [2, 1],
-        "map": """
-            ...GGR.
-            ..GGGGR
-            .GGRGGG
-            .GGGGG.
-            RGGGRGG
-            GR.GGG.
-            ....G..
-        """,
+        "map": KAART,
     },
     64: {
         "border": 2, "cell": 7, "gap": 1, "origin": 4,
         "corner": [5, 3, 2, 1, 1], "inner_corner": [4, 2, 1, 1],
-        "map": """
-            ...GGR.
-            ..GGGGR
-            .GGRGGG
-            .GGGGG.
-            RGGGRGG
-            GR.GGG.
-            ....G..
-        """,
+        "map": KAART,
     },
 }
 
