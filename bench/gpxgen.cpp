@@ -69,7 +69,9 @@ public:
             if (std::find(bijzonder_.begin(), bijzonder_.end(), i) == bijzonder_.end()) bijzonder_.push_back(i);
         }
         buf_.reserve(bestand_ ? drempel + (1 << 20) : 1 << 16);
-        gebruiker_ = naam();
+        // Only the export of one's own finds names its user, so the other profiles give the
+        // files they always gave for a seed.
+        if (o.mijnVondsten) gebruiker_ = naam();
     }
 
     void schrijfAlles() {
@@ -280,10 +282,7 @@ private:
                     " encoded=\"False\"");
             regel(4, "</groundspeak:log>");
         }
-        regel(3, "</groundspeak:logs>");
-        regel(3, "<groundspeak:travelbugs />");
-        regel(2, "</groundspeak:cache>");
-        regel(2, R"(<gsak:wptExtension xmlns:gsak="http://www.gsak.net/xmlv1/6">)");
+        naLogs();
         for (std::string_view vlag : {"gsak:UserFlag"sv, "gsak:Lock"sv, "gsak:DNF"sv, "gsak:Watch"sv})
             element(3, vlag, "false");
         element(3, "gsak:UserFound", gevonden);
@@ -291,6 +290,14 @@ private:
         element(3, "gsak:County", naam());
         regel(2, "</gsak:wptExtension>");
         regel(1, "</wpt>");
+    }
+
+    // After the logs: the end of the cache and the start of GSAK's own fields.
+    void naLogs() {
+        regel(3, "</groundspeak:logs>");
+        regel(3, "<groundspeak:travelbugs />");
+        regel(2, "</groundspeak:cache>");
+        regel(2, R"(<gsak:wptExtension xmlns:gsak="http://www.gsak.net/xmlv1/6">)");
     }
 
     // The rest of a find in a GSAK export, from the attributes on.
@@ -319,10 +326,7 @@ private:
             element(5, "groundspeak:text", alinea(lengte(100, 900, 2), getal(2, 6)) + " TFTC!", " encoded=\"False\"");
             regel(4, "</groundspeak:log>");
         }
-        regel(3, "</groundspeak:logs>");
-        regel(3, "<groundspeak:travelbugs />");
-        regel(2, "</groundspeak:cache>");
-        regel(2, R"(<gsak:wptExtension xmlns:gsak="http://www.gsak.net/xmlv1/6">)");
+        naLogs();
         for (std::string_view vlag : {"gsak:UserFlag"sv, "gsak:Lock"sv, "gsak:DNF"sv, "gsak:Watch"sv})
             element(3, vlag, kans(0.9) ? "false" : "true");
         element(3, "gsak:UserData", kans(0.5) ? "" : naam());
