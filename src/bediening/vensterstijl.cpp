@@ -1,5 +1,6 @@
 #include "bediening/vensterstijl.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -38,6 +39,15 @@ void Vensterstijl::drawControl(ControlElement element, const QStyleOption* optie
                                const QWidget* widget) const {
     alsToetsenbordfocus(optie);
     QProxyStyle::drawControl(element, optie, p, widget);
+    // A list with the focus shows it on its frame, whatever entry is current.
+    if (element == CE_ShapedFrame && optie && (optie->state & State_HasFocus) &&
+        qobject_cast<const QAbstractItemView*>(widget)) {
+        p->save();
+        p->setPen(QPen(optie->palette.color(QPalette::Highlight), 1));
+        p->setBrush(Qt::NoBrush);
+        p->drawRect(optie->rect.adjusted(0, 0, -1, -1));
+        p->restore();
+    }
 }
 
 void Vensterstijl::drawComplexControl(ComplexControl control, const QStyleOptionComplex* optie, QPainter* p,
