@@ -1,5 +1,4 @@
-// Found logs inside archives: a ZIP as a pocket query arrives, a gzip-packed file, and
-// every way an archive can be wrong.
+// Found logs inside archives: a pocket query's ZIP, gzip, and every way an archive is wrong.
 #include <gtest/gtest.h>
 
 #include <cerrno>

@@ -13,8 +13,7 @@ namespace {
 
 constexpr double inf = std::numeric_limits<double>::infinity();
 
-// Spaces, tabs and line feeds count nowhere, also not inside the exponent; far too large
-// numbers and long runs of digits neither overflow nor lose the scale.
+// Blanks count nowhere; huge numbers and long runs of digits neither overflow nor lose the scale.
 TEST(Getal, ReadsTheNumberThatTheTextBeginsWithAndRoundsAYear) {
     const std::pair<std::string, double> gevallen[] = {
         {"52.37", 52.37}, {"4.89\"", 4.89}, {"-0.5", -0.5}, {"+7", 7}, {".5", 0.5}, {"12.", 12}, {"2008-05-17", 2008},

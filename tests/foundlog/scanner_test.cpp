@@ -1,5 +1,4 @@
-// The scanner, through the file reader, against the plain line-by-line reference on every
-// search path, also replaying the fuzz inputs; and the choice of path.
+// The scanner against the plain line-by-line reference on every search path; the choice of path.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -22,8 +21,7 @@ protected:
         if (!wordtOndersteund(GetParam())) GTEST_SKIP() << "deze processor mist " << naamVan(GetParam());
     }
 
-    // The waypoints the reference reads, as "rij,kolom,jaar,nl " each; the file reader on
-    // this path, given the text in pieces of many sizes, must read exactly the same.
+    // The reference's waypoints as "rij,kolom,jaar,nl "; the reader in pieces must read the same.
     std::string scan(const std::string& tekst, std::vector<std::size_t> extra = {}) const {
         const std::vector<Waypoint> ref = test::referentie(tekst);
         std::vector<std::vector<std::size_t>> splitsingen = {{tekst.size() + 1}, std::move(extra)};
@@ -57,8 +55,7 @@ TEST_P(Scan, ReadsWhatTheReferenceReads) {
          std::string(9000, ' ') + "<wpt lat=\"52.0\" lon=\"5.0\">" + std::string(9000, '\t') +
          "\r\n<gsak:UserFound>2012-1-1</gsak:UserFound>\r\n</wpt>" + std::string(5000, ' ') + "\r\n",
          "515,66,2003,0 520,60,2012,0 "},
-        // The coordinates are cut at fixed positions: without quotes off by one; no "lon=",
-        // or too short to cut, gives 0 and 0; huge numbers saturate far outside the grid.
+        // Coordinates are cut at fixed places: unquoted off by one; no "lon=" or too short: 0 and 0.
         {"<wpt lat='52.37' lon='4.89'>\r\n</wpt>\r\n<wpt lat=\"52.37\"  lon=\"4.89\" >\r\n</wpt>\r\n"
          "<wpt lat=52.37 lon=4.89>\r\n</wpt>\r\n<wpt lat=\"-1.5\" lon=\"-2.25\">\r\n</wpt>\r\n",
          "523,58,0,0 523,58,0,0 23,9,0,0 -15,-27,0,0 "},
@@ -83,8 +80,7 @@ TEST_P(Scan, ReadsWhatTheReferenceReads) {
          "<groundspeak:country>Netherlands</groundspeak:country>\r\n<groundspeak:country>Belgium</groundspeak:country>"
          "\r\n</wpt>\r\n",
          "523,58,0,0 523,58,0,0 523,58,0,0 523,58,0,0 523,58,0,1 "},
-        // "</wpt>" must stand alone: the waypoint stays open and takes the lines after it;
-        // a line naming lon= first opens no waypoint.
+        // "</wpt>" must stand alone; a line naming lon= first opens no waypoint.
         {wpt + "<gsak:UserFound>2004</gsak:UserFound></wpt>\r\n</wpt>x\r\n<wpt lat=\"50.85\" lon=\"4.35\">\r\n"
          "<gsak:UserFound>2006</gsak:UserFound>\r\n<groundspeak:country>Netherlands</groundspeak:country>\r\n</wpt>"
          "\r\n<wpt lon=\"5.0\" lat=\"52.0\">\r\n<gsak:UserFound>2010</gsak:UserFound>\r\n</wpt>\r\n",
@@ -102,9 +98,7 @@ TEST_P(Scan, ReadsWhatTheReferenceReads) {
     for (const auto& [tekst, verwacht] : gevallen) EXPECT_EQ(scan(tekst), verwacht) << tekst.substr(0, 200);
 }
 
-// The site's export of one's own finds: named so in its header, it takes a waypoint's
-// found year from the earliest of the user's logs that are finds, unless the waypoint
-// has a found date. Without that header, logs are other people's and never count.
+// My Finds: the earliest own find by a log, unless the waypoint has a found date; only with the header.
 TEST_P(Scan, MyFindsTakeTheYearOfTheEarliestOwnFind) {
     using test::Gpx;
     const std::string kop = "<name>My Finds Pocket Query</name>";
@@ -118,8 +112,7 @@ TEST_P(Scan, MyFindsTakeTheYearOfTheEarliestOwnFind) {
     const std::string drie = mijn(W{.logs = {"2020-09-24 Found it"}}, W{"Belgium", {"2019-01-02 Found it"}},
                                   W{.logs = {"2018-05-05 Attended"}, .soort = "Event Cache"});
     EXPECT_EQ(scan(Gpx().regel(" \t" + kop + "\t").regel(drie).tekst()), "523,58,2020,1 508,52,2019,0 523,58,2018,1 ");
-    // Only the find types count; of several finds the earliest, in whatever order they
-    // stand; the found date wins over the logs, wherever it stands.
+    // Only find types count; of several the earliest; the found date wins, wherever it stands.
     const std::string soorten =
         mijn(W{.logs = {"2001-01-01 Write note", "2002-02-02 Didn't find it", "2010-03-03 Found it"}},
              W{.logs = {"2011-04-04 Webcam Photo Taken"}, .soort = "Webcam Cache"},
@@ -129,9 +122,8 @@ TEST_P(Scan, MyFindsTakeTheYearOfTheEarliestOwnFind) {
              W{.logs = {"2005-11-11 Found it"}, .na = "    <gsak:UserFound></gsak:UserFound>\r\n"});
     EXPECT_EQ(scan(Gpx().regel(kop).regel(soorten).tekst()),
               "523,58,2010,1 523,58,2011,1 523,58,0,1 523,58,2009,1 523,58,2010,1 523,58,0,1 ");
-    // A log runs from its opening to its closing line, the next log or the waypoint's
-    // end; its last date counts, before or after its type. A type line outside a log
-    // (as the cache's own, even if it read "Found it") and a date outside one count not.
+    // A log ends at its closing line, the next log or </wpt>; its last date counts. The cache's
+    // own type line and a date outside a log count not.
     const std::string log = "<groundspeak:log id=\"2\">\r\n", eind = "</groundspeak:log>\r\n",
                       gevonden = "<groundspeak:type>Found it</groundspeak:type>\r\n";
     const auto datum = [](const char* d) { return std::string("<groundspeak:date>") + d + "</groundspeak:date>\r\n"; };
@@ -141,8 +133,7 @@ TEST_P(Scan, MyFindsTakeTheYearOfTheEarliestOwnFind) {
         eind + datum("2001") + "</wpt>\r\n<wpt lat=\"52.37\" lon=\"4.89\">\r\n" + log + datum("2016") + gevonden + log +
         datum("2017") + "<groundspeak:type>Found it </groundspeak:type>\r\n" + log + datum("2015") + gevonden + "</wpt>\r\n";
     EXPECT_EQ(scan(Gpx().regel(kop).regel(logs).tekst()), "523,58,2014,0 523,58,0,0 523,58,2015,0 ");
-    // Without the header, with another name, or with it only after the first waypoint,
-    // no log counts.
+    // Without the header, with another name, or with it after the first waypoint, no log counts.
     EXPECT_EQ(scan(Gpx().regel(drie).regel(soorten).regel(logs).tekst()),
               "523,58,0,1 508,52,0,0 523,58,0,1 523,58,0,1 523,58,0,1 523,58,0,1 523,58,0,1 523,58,2010,1 523,58,0,1 "
               "523,58,0,0 523,58,0,0 523,58,0,0 ");
@@ -152,9 +143,7 @@ TEST_P(Scan, MyFindsTakeTheYearOfTheEarliestOwnFind) {
               "523,58,0,1 508,52,0,0 523,58,0,1 523,58,0,1 508,52,0,0 523,58,0,1 ");
 }
 
-// A waypoint line of exactly the longest length kept is not cut, however its trailing
-// blanks arrive: its longitude ends before the last two characters. Cut, it would run
-// on into them and read 4.89E1.
+// Cut, the longitude would run on into the last two characters and read 4.89E1.
 TEST_P(Scan, ALineOfTheLongestLengthKeptIsWholeWhereverItsBlanksArrive) {
     const std::string begin = "  <wpt lat=\"52.37\" lon=\"4.89E", eind = "01";
     const std::string regel = begin + std::string(Scanner::maxRegel + 2 - begin.size() - eind.size(), '0') + eind;
@@ -164,8 +153,7 @@ TEST_P(Scan, ALineOfTheLongestLengthKeptIsWholeWhereverItsBlanksArrive) {
         EXPECT_EQ(scan(tekst, {eerste, 1, 2}), "523,58,0,0 ") << eerste;
 }
 
-// The fuzzer's seed corpus and every input that once made it fail read as the reference
-// reads them, at once and in the pieces the fuzzer took from them.
+// The fuzzer's seeds and former failures, at once and in the fuzzer's pieces.
 TEST_P(Scan, FuzzSeedsAndFormerFailuresReadAsTheReference) {
     int aantal = 0;
     for (const char* map : {KZ_FUZZ_CORPUS, KZ_FUZZ_REGRESSIES})
@@ -181,8 +169,7 @@ TEST_P(Scan, FuzzSeedsAndFormerFailuresReadAsTheReference) {
     EXPECT_GE(aantal, 5);
 }
 
-// The path comes from the processor, or from KAVELZICHT_ZOEKPAD when this processor can
-// run the one it names.
+// From the processor, or from KAVELZICHT_ZOEKPAD when this processor can run the one it names.
 TEST(Zoekpad, ChosenByTheProcessorOrByName) {
     EXPECT_TRUE(wordtOndersteund(besteZoekpad()));
     for (Zoekpad pad : alleZoekpaden)

@@ -13,8 +13,7 @@ namespace {
 
 TEST(Raster, CellOfACoordinateTheGridTestAndVakindex) {
     const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
-    // A coordinate on the edge of two bands belongs to the band that begins there; big,
-    // infinite and non-numeric values saturate far outside instead of wrapping.
+    // An edge belongs to the band that begins there; big values saturate instead of wrapping.
     const std::tuple<double, double, int, int, bool> gevallen[] = {
         {50.7, 5, 507, 60, true},    {53.49999, 5, 534, 60, true}, {53.5, 5, 535, 60, false},
         {50.69, 5, 506, 60, false},  {52, 3.3334, 520, 40, true},  {52, 3.333333, 520, 39, false},

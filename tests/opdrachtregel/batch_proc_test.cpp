@@ -1,9 +1,5 @@
-// The batch mode of the built program, run as a separate process in a folder of its own:
-// standard output and error, exit status and the picture it writes (what the pass counts
-// and colours is proven on the window), and hostile input: files that are empty, huge,
-// not text, not files, shrinking under the reader, crowded with warnings or counts
-// beyond 16 bits, and a picture that cannot be written. The program must end, with the
-// right counts, in bounded memory, and never damage an earlier picture.
+// The batch mode of the built program, run as a separate process: its output, its picture,
+// and hostile input, which must end with the right counts in bounded memory.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -38,7 +34,6 @@ using Vijandig = proces::Programma;
 
 constexpr long long gigabyte = 1LL << 30;
 
-// What a run shows: exit status, standard output and standard error.
 std::tuple<int, std::string, std::string> gezien(const Uitkomst& u) { return {u.status, u.uit, u.fout}; }
 
 const std::string gebruik = "Gebruik: kavelzicht [--jaren J1,J2,J3] [--kleurschakering] [--uitvoer PAD] GPX-BESTAND";
@@ -73,19 +68,14 @@ TEST_F(Batch, ResultaatRegelsMeldingenEnAfbeelding) {
                             "Regio zonder Nederlandse caches (688)", "Gevonden cache in 'fake'-Regio (1)",
                             "Aantal gevonden Nederlandse caches: 6", "Aantal gevonden caches: 7", "2008: 2 (2)",
                             "2009: 1 (0)", "2014: 1 (1)", "Overzicht opgeslagen als uit/kaart.bmp"));
-    EXPECT_THAT(regels(a.fout),
-                ElementsAre("Fake?: Een cache met de coordinaten: N53,45  E3,36 ligt in een 'fake'-gebied. Mail naar "
-                            "kavelzicht@example.org en stuur uw GPX-bestand indien u meent dat in dit gebied wel een "
-                            "cache gevonden is.",
-                            "Verdwaald?: Een cache met de coordinaten: N50,65  E5,7 ligt buiten het gedefinieerde "
-                            "gebied voor Nederland. Mail naar kavelzicht@example.org en stuur uw GPX-bestand indien u "
-                            "meent dat in dit gebied wel een Nederlandse cache gevonden is."));
+    // The texts are the core's (teksten); here only which warnings, in order, in one line each.
+    EXPECT_THAT(regels(a.fout), ElementsAre(StartsWith("Fake?: Een cache met de coordinaten: N53,45  E3,36 ligt"),
+                                            StartsWith("Verdwaald?: Een cache met de coordinaten: N50,65  E5,7 ")));
     // The old file was replaced whole, with no temporary file left beside it.
     EXPECT_EQ(std::distance(fs::directory_iterator(map / "uit"), fs::directory_iterator()), 1);
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
 
-    // The picture is the one the window saves, to the pixel: a 24-bit bitmap, or the
-    // format that the suffix of --uitvoer names.
+    // The window's picture to the pixel, as a 24-bit bitmap or in the format of the suffix.
     test::Gpx::proef().schrijf(map / "proef.gpx");
     for (const char* naam : {"uit/kaart.bmp", "kaart.PNG"}) {
         const Uitkomst p = draai({"--jaren", "2009,2005,2003", "--kleurschakering", "--uitvoer", naam, "proef.gpx"});
@@ -97,22 +87,17 @@ TEST_F(Batch, ResultaatRegelsMeldingenEnAfbeelding) {
     EXPECT_EQ(lees(map / "uit" / "kaart.bmp")[28], 24); // bits per pixel
 }
 
-// A pocket query as it arrives: the ZIP gives what the bare file gives, to the byte and
-// the pixel, its "-wpts.gpx" aside; an archive without a single found log says what it
-// holds, and exits 1.
+// A pocket query's ZIP gives what the bare file gives, its "-wpts.gpx" aside; without a
+// found log it says what it holds, and exits 1.
 TEST_F(Batch, EenZipGeeftWatHetKaleBestandGeeft) {
     const std::string gpx = lees(map / "gevonden.gpx");
     schrijf("pq.zip", test::Zip{{{"123-wpts.gpx", test::Gpx().wpt("52.0", "5.0", 2009).tekst()}, {"123.gpx", gpx}}}.bytes());
-    const Uitkomst kaal = draai({"--uitvoer", "kaal.bmp", "gevonden.gpx"}), zip = draai({"--uitvoer", "zip.bmp", "pq.zip"});
-    EXPECT_EQ(zip.status, 0) << zip.fout;
-    EXPECT_EQ(zip.fout, kaal.fout);
-    std::vector<std::string> z = regels(zip.uit), k = regels(kaal.uit);
-    ASSERT_EQ(z.size(), 10u);
-    EXPECT_EQ(z.back(), "Overzicht opgeslagen als zip.bmp");
-    z.pop_back();
-    k.pop_back();
-    EXPECT_EQ(z, k);
-    EXPECT_EQ(lees(map / "zip.bmp"), lees(map / "kaal.bmp"));
+    const Uitkomst kaal = draai({"gevonden.gpx"});
+    const std::string bmp = lees(map / "Kavelzicht.bmp");
+    const Uitkomst zip = draai({"pq.zip"});
+    EXPECT_EQ(gezien(zip), gezien(kaal));
+    EXPECT_EQ(lees(map / "Kavelzicht.bmp"), bmp);
+    fs::remove(map / "Kavelzicht.bmp");
 
     schrijf("wpts.zip", test::Zip{{{"123-wpts.gpx", gpx}}}.bytes());
     const Uitkomst fout = draai({"wpts.zip"});
@@ -122,8 +107,8 @@ TEST_F(Batch, EenZipGeeftWatHetKaleBestandGeeft) {
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
 }
 
+// Start-up selects this year and the two before it, kept within the lists.
 TEST_F(Batch, ZonderJarenDeJarenVanDeStart) {
-    // Start-up selects this year and the two before it, kept within the lists.
     const std::time_t nu = std::time(nullptr);
     std::tm lokaal{};
     ::localtime_r(&nu, &lokaal);
@@ -185,13 +170,8 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     }
 }
 
-
-// No waypoint at all, whether the file is empty or one line of a gigabyte: every count
-// is zero, no warning but the notice of why the map is empty, and the long line costs no
-// memory beyond what the empty run needs.
-// A crowded file: 100,000 Dutch finds in one sea cell give a warning line each, in full,
-// written as they come rather than gathered in memory; counts beyond 16 bits, in one
-// cell and in total, with the shading on, stay exact.
+// Without finds, only the notice of why the map is empty; a gigabyte line costs no memory;
+// a crowded file's warnings are written as they come and counts beyond 16 bits stay exact.
 TEST_F(Vijandig, EmptyHugeAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     schrijf("leeg.gpx", "");
     const Uitkomst leeg = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
@@ -199,6 +179,17 @@ TEST_F(Vijandig, EmptyHugeAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     EXPECT_EQ(leeg.fout, "Geen vondsten: Het bestand bevat geen enkel waypoint; het lijkt geen GPX-bestand. Er is "
                          "dus niets op de kaart gezet.\n");
     EXPECT_THAT(regels(leeg.uit), IsSupersetOf({"Aantal gevonden caches: 0", "Bezochte cache-regio: 0 0,0%"}));
+    // Random bytes, and a pocket query that is not My Finds: a stranger's "Found it" counts not.
+    std::string willekeurig(4096, '\0');
+    for (std::size_t i = 0; i < willekeurig.size(); ++i) willekeurig[i] = char((i * 2654435761u) >> 13);
+    schrijf("willekeurig.gpx", willekeurig);
+    const std::string vreemd = Gpx::mijnWaypoint("Netherlands", {"2020-09-24 Found it"});
+    schrijf("pq.gpx", Gpx().regel("<name>Nederland</name>").regel(vreemd).tekst());
+    for (const char* naam : {"willekeurig.gpx", "pq.gpx"}) {
+        const Uitkomst u = draai({"--uitvoer", "uit.bmp", naam});
+        EXPECT_EQ(u.status, 0) << naam;
+        EXPECT_THAT(u.fout, StartsWith("Geen vondsten: ")) << naam;
+    }
 
     // Sparse: a waypoint's first line that runs on for a gigabyte of NUL bytes.
     schrijf("groot.gpx", "<wpt lat=\"52.37\" lon=\"4.89\">");
@@ -234,28 +225,13 @@ TEST_F(Vijandig, EmptyHugeAndCrowdedFilesGiveExactCountsInBoundedMemory) {
 #endif
 }
 
-// NUL bytes and invalid UTF-8 are lines like any other: between and inside the waypoints
-// of a real export they change nothing, and inside the recognised lines they end a
-// number or spoil a match as any other stray character would.
-// A ZIP of a quarter gigabyte of zeros, a few hundred kilobytes packed: simply read, as
-// it is unpacked, in bounded memory.
+// A quarter gigabyte of zeros, packed to a few hundred kilobytes: read as it is unpacked.
 TEST_F(Vijandig, ZipBombIsReadAsItIsUnpackedInBoundedMemory) {
-    {
-        archive* a = archive_write_new();
-        archive_write_set_format_zip(a);
-        ASSERT_EQ(archive_write_open_filename(a, (map / "bom.zip").c_str()), ARCHIVE_OK);
-        archive_entry* e = archive_entry_new();
-        archive_entry_set_pathname(e, "nullen.gpx");
-        archive_entry_set_filetype(e, AE_IFREG);
-        archive_entry_set_size(e, la_int64_t{256} << 20);
-        ASSERT_EQ(archive_write_header(a, e), ARCHIVE_OK);
-        const std::string nullen(1 << 20, '\0');
-        for (int i = 0; i < 256; ++i) ASSERT_EQ(archive_write_data(a, nullen.data(), nullen.size()), la_ssize_t(nullen.size()));
-        archive_entry_free(e);
-        archive_write_close(a);
-        archive_write_free(a);
-    }
-    ASSERT_LT(fs::file_size(map / "bom.zip"), std::uintmax_t{2} << 20);
+    test::Zip nullen;
+    nullen.bestanden.emplace_back("nullen.gpx", std::string(std::size_t{256} << 20, '\0'));
+    const std::string bytes = nullen.bytes();
+    ASSERT_LT(bytes.size(), std::size_t{2} << 20);
+    schrijf("bom.zip", bytes);
     schrijf("leeg.gpx", "");
     const Uitkomst bom = draai({"--uitvoer", "uit.bmp", "bom.zip"}), leeg = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
     EXPECT_EQ(bom.status, 0) << bom.fout;
@@ -263,6 +239,7 @@ TEST_F(Vijandig, ZipBombIsReadAsItIsUnpackedInBoundedMemory) {
     EXPECT_LT(bom.piekKb - leeg.piekKb, 48 * 1024) << bom.piekKb << " KB against " << leeg.piekKb << " KB";
 }
 
+// NUL bytes and invalid UTF-8 are lines like any other: they only spoil the lines they are in.
 TEST_F(Vijandig, BytesThatAreNoTextChangeNothingButTheLinesTheySpoil) {
     // 117 Dutch finds in the regions, two in cells without Dutch caches, one south of the grid.
     const std::vector<int> binnen = Gpx::vakken(true), buiten = Gpx::vakken(false);
@@ -301,17 +278,14 @@ TEST_F(Vijandig, BytesThatAreNoTextChangeNothingButTheLinesTheySpoil) {
                                             StartsWith("Verdwaald?: Een cache met de coordinaten: N52,37  E0 ")));
 }
 
-// A file that is not there, a folder, a device that never ends and a named pipe without
-// a writer, each chosen as the GPX file: the run ends at once with the read error and
-// writes no bitmap.
+// A missing file, a folder, an endless device and a pipe without a writer: refused at once.
 TEST_F(Vijandig, ChosenFileThatIsNoRegularFileIsRefusedWithoutWaiting) {
     fs::create_directory(map / "x.gpx");
     fs::create_symlink("/dev/zero", map / "nul.gpx");
     ASSERT_EQ(::mkfifo((map / "pijp.gpx").c_str(), 0644), 0);
     const std::pair<const char*, const char*> gevallen[] = {{"weg.gpx", "het bestand bestaat niet"},
-                                                             {"x.gpx", "dit is een map"},
-                                                             {"nul.gpx", "dit is geen gewoon bestand"},
-                                                             {"pijp.gpx", "dit is geen gewoon bestand"}};
+        {"x.gpx", "dit is een map"}, {"nul.gpx", "dit is geen gewoon bestand"},
+        {"pijp.gpx", "dit is geen gewoon bestand"}};
     for (const auto& [naam, reden] : gevallen) {
         const Uitkomst u = draai({naam});
         EXPECT_FALSE(u.verlopen) << naam;
@@ -322,8 +296,7 @@ TEST_F(Vijandig, ChosenFileThatIsNoRegularFileIsRefusedWithoutWaiting) {
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
 }
 
-// The file is cut short while the program reads it, below the point it has reached:
-// the scan ends there, with the counts of what it read, and nothing breaks.
+// Cut short below the point the reader has reached: the scan ends with what it read.
 TEST_F(Vijandig, FileThatShrinksWhileReadEndsTheScanWithWhatWasRead) {
     std::string kop = Gpx::waypoint("53.45", "3.36", "2010"); // one warning
     for (int i = 0; i < 100; ++i) kop += Gpx::waypoint("52.37", "4.89", "2009") + Gpx::waypoint("52.09", "5.12", "2010");
@@ -331,9 +304,7 @@ TEST_F(Vijandig, FileThatShrinksWhileReadEndsTheScanWithWhatWasRead) {
     const Uitkomst verwacht = draai({"--uitvoer", "kop.bmp", "kop.gpx"});
     ASSERT_THAT(regels(verwacht.uit), Contains("Aantal gevonden caches: 201")) << verwacht.fout;
 
-    // The export followed by a sparse tail of 4 GB, far more than the program reads before
-    // it is stopped. Once the reader is past the export: stop it, cut the file below its
-    // position, and let it go on.
+    // A sparse tail of 4 GB; once the reader is past the export, stop it, cut, and go on.
     const fs::path pad = map / "krimp.gpx";
     schrijf("krimp.gpx", kop);
     fs::resize_file(pad, 4 * gigabyte);
@@ -362,9 +333,7 @@ TEST_F(Vijandig, FileThatShrinksWhileReadEndsTheScanWithWhatWasRead) {
     EXPECT_EQ(gezien(u), gezien(verwacht));
 }
 
-// A bitmap that cannot be written, because the disk is full or the folder is not
-// writable, ends in the error and exit status 1 and leaves the old bitmap as it was,
-// with no temporary file left beside it.
+// A full disk or a closed folder: error, exit 1, the old bitmap whole and no file beside it.
 TEST_F(Vijandig, BitmapThatCannotBeWrittenLeavesTheOldOneIntact) {
     const std::string oud = "BM oude afbeelding";
     schrijf("een.gpx", Gpx::waypoint("52.37", "4.89", "2009"));

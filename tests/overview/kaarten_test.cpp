@@ -18,8 +18,7 @@ using Drie = std::array<int32_t, 3>;
 class KaartenTest : public ::testing::Test {
 protected:
     KaartenTest() { leesnl(nl); }
-    // Dutch finds in cell i as the tally records them: in the year slot, when the year
-    // has one, and in the all-years slot.
+    // Dutch finds in cell i as the tally records them: year slot (if any) and all-years slot.
     void vondst(int i, int jaar, int aantal = 1) {
         for (int n = 0; n < aantal; ++n) {
             if (jaar >= eersteJaar && jaar <= laatsteJaar) gevonden.telOp(jaar, rijVanIndex(i), kolomVanIndex(i));
@@ -51,8 +50,7 @@ TEST_F(KaartenTest, ColoursOfEveryKindOfCellOnEveryMap) {
         {10, rgb(0, 128, 0)}, {11, rgb(0, 64, 0)}, {15, rgb(0, 64, 0)}, {16, rgb(0, 0, 0)}, {250, rgb(0, 0, 0)}};
     // In the last year of the lists, so that its year map must show them too.
     for (int i = 0; i < 11; ++i) vondst(binnen[i * 40], 2015, klassen[i].first);
-    // A year map shades by the count of its own year; years without a slot of their own
-    // count on the main map only; outside the mask a map is blue where it has finds.
+    // Year maps shade by their own year; slotless years count on the main map only; blue outside.
     vondst(binnen[500], 2005, 4), vondst(binnen[500], 2006, 20);
     vondst(binnen[1], 2000), vondst(binnen[1], 2016);
     vondst(buiten[0], 2006, 3), vondst(buiten[0], 2000);
@@ -76,9 +74,7 @@ TEST_F(KaartenTest, ColoursOfEveryKindOfCellOnEveryMap) {
 }
 
 TEST_F(KaartenTest, NewRegionsLookOnlyAtEarlierYearSlots) {
-    // Cell 0 only in the first year of the lists, new in it; 1 then as well as in 2009, not
-    // new in 2009; 2 in 2003 and 2005; 3 in 2000 (no year slot) and 2004, new in 2004;
-    // 4 in 2005 and 2004, new in 2004 only.
+    // New: first seen in that year slot; 2000 has no slot, so 3 is new in 2004, as is 4.
     for (const auto& [i, jaar] : {std::pair{0, 2001}, {1, 2001}, {1, 2009}, {2, 2003}, {2, 2005}, {3, 2000}, {3, 2004},
                                   {4, 2005}, {4, 2004}})
         vondst(binnen[i], jaar);

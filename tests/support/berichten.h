@@ -1,6 +1,4 @@
-// Catches the program's message boxes for the length of a test: each box is recorded
-// instead of shown, and the real dialog comes back when the catcher goes, whether the
-// test passed or not.
+// Records the program's message boxes instead of showing them, for the length of a test.
 #pragma once
 
 #include <functional>

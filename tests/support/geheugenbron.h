@@ -1,5 +1,4 @@
-// A source of bytes for a scan held in memory, as tests and the fuzzer need it: handed
-// out in pieces of chosen sizes, changed between reads, or failing at a chosen place.
+// Bytes for a scan held in memory: in chosen pieces, changed between reads, or failing at a place.
 #pragma once
 
 #include <algorithm>
@@ -17,8 +16,7 @@ namespace kz::test {
 
 class GeheugenBron final : public Bron {
 public:
-    // The bytes of tekst in pieces of the sizes in stukken, in turn (all at once when
-    // empty), each no larger than the reader's room.
+    // tekst in pieces of the sizes in stukken, in turn (all at once when empty).
     explicit GeheugenBron(std::string tekst, std::vector<std::size_t> stukken = {})
         : tekst(std::move(tekst)), stukken_(std::move(stukken)) {}
 
@@ -33,8 +31,7 @@ public:
     }
     std::uint64_t grootte() const override { return tekst.size(); }
 
-    // Piece sizes taken from the bytes themselves, so that a fuzzer explores the splits:
-    // mostly short pieces, some of thousands of bytes, around the longest line kept.
+    // Piece sizes taken from the bytes themselves, so that a fuzzer explores the splits.
     static std::vector<std::size_t> stukkenUit(std::string_view data) {
         std::vector<std::size_t> stukken;
         for (std::size_t i = 0; i < data.size() && i < 256; ++i) {

@@ -1,5 +1,4 @@
-// Builds found-log exports as the tests need them: one element per line, as the export
-// writes it, with CR LF line ends unless asked otherwise.
+// Found-log exports as the tests need them: one element per line, CR LF unless asked otherwise.
 #pragma once
 
 #include <cstdio>
@@ -17,17 +16,15 @@ class Gpx {
 public:
     explicit Gpx(std::string regeleinde = "\r\n") : eol_(std::move(regeleinde)) {}
 
-    // The lines of one waypoint at the coordinate as written, found in the year as
-    // written (an empty year leaves out the found date, an empty land the country line).
+    // One waypoint; an empty year leaves out the found date, an empty land the country line.
     static std::string waypoint(const std::string& lat, const std::string& lon, const std::string& jaar,
                                 const std::string& land = "Netherlands", const std::string& eol = "\r\n") {
         return "  <wpt lat=\"" + lat + "\" lon=\"" + lon + "\">" + eol + "    <name>GC</name>" + eol +
                (land.empty() ? "" : "    <groundspeak:country>" + land + "</groundspeak:country>" + eol) +
                (jaar.empty() ? "" : "    <gsak:UserFound>" + jaar + "-06-15</gsak:UserFound>" + eol) + "  </wpt>" + eol;
     }
-    // A waypoint as the site's export of one's own finds writes it, without a found date:
-    // the cache's type line, then a log of each "date type" given (the date may be empty,
-    // for a log without a date line), then the lines in na.
+    // A My Finds waypoint: the cache's type line, then a log per "date type" (an empty date: no
+    // date line), then na.
     static std::string mijnWaypoint(const std::string& land, const std::vector<std::string>& logs,
                                     const std::string& soort = "Traditional Cache", const std::string& na = "") {
         std::string t = "  <wpt lat=\"" + std::string(land == "Netherlands" ? "52.37\" lon=\"4.89" : "50.85\" lon=\"4.35") +
@@ -78,8 +75,7 @@ public:
             if ((nl(rijVanIndex(k), kolomVanIndex(k)) != 0) == nederlands) v.push_back(k);
         return v;
     }
-    // Finds in four mask cells and three cells outside it, of 2000 to 2016: the file whose
-    // overview for 2003, 2005 and 2009 with shading tests/support/proef.png shows.
+    // The file whose overview for 2003, 2005 and 2009 with shading tests/support/proef.png shows.
     static Gpx proef() {
         const std::vector<int> binnen = vakken(true), buiten = vakken(false);
         Gpx g;

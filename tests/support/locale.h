@@ -1,6 +1,4 @@
-// Sets the locale for the length of a test and puts the previous one back afterwards,
-// whether the test passed or not: Qt's default locale always, and the C library's
-// numeric locale when the system has that locale installed.
+// Sets Qt's and (when installed) the C library's numeric locale for the length of a test.
 #pragma once
 
 #include <clocale>

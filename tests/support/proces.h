@@ -1,6 +1,4 @@
-// Runs the built program as a separate process for the tests: arguments, a working folder
-// and a fixed environment in; standard output and error, exit status and peak memory out.
-// A watchdog kills a child that runs too long, so a hang shows as a failure.
+// Runs the built program as a separate process, with a watchdog that kills a hang.
 #pragma once
 
 #include <algorithm>
@@ -15,13 +13,14 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <poll.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,9 +30,7 @@ namespace kz::proces {
 struct Opties {
     std::vector<std::string> argumenten{}; // after the program name
     std::string map = ".";               // working folder of the child
-    // The whole environment besides PATH, HOME, the sanitizer options and the tests' own
-    // fontconfig (always), passed on unless
-    // set here. No platform and no display: the batch mode has to choose offscreen itself.
+    // Besides PATH, HOME, the sanitizer options and the fontconfig; no platform, no display.
     std::vector<std::string> omgeving = {"LANG=nl_NL.UTF-8"};
     // Largest file the child may write, with SIGXFSZ ignored: a write beyond it fails.
     std::optional<rlim_t> maxBestand{};
@@ -54,8 +51,7 @@ struct Uitkomst {
     long piekKb = 0;       // peak resident memory (ru_maxrss)
 };
 
-// Runs the program to its end. `tijdens`, when given, is called with the child's pid
-// before its output is read, so only for a child that writes less than a pipe holds.
+// `tijdens`, when given, is called with the child's pid while it runs.
 inline Uitkomst draai(const std::string& programma, const Opties& opties,
                       const std::function<void(pid_t)>& tijdens = {}) {
     std::vector<std::string> argv{programma}, envp = opties.omgeving;
@@ -73,14 +69,15 @@ inline Uitkomst draai(const std::string& programma, const Opties& opties,
     for (auto& s : argv) a.insert(a.end() - 1, s.data());
     for (auto& s : envp) e.insert(e.end() - 1, s.data());
 
-    int pijp[2][2]; // standard output, standard error
-    if (::pipe2(pijp[0], O_CLOEXEC) != 0 || ::pipe2(pijp[1], O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+    // The output goes to files in memory, read once the child has ended.
+    const int uit = ::memfd_create("uit", MFD_CLOEXEC), fout = ::memfd_create("fout", MFD_CLOEXEC);
+    if (uit < 0 || fout < 0) throw std::runtime_error("memfd_create");
     const pid_t pid = ::fork();
     if (pid < 0) throw std::runtime_error("fork");
     if (pid == 0) {
         // Only async-signal-safe calls between fork and exec; standard input is empty.
-        ::dup2(pijp[0][1], 1);
-        ::dup2(pijp[1][1], 2);
+        ::dup2(uit, 1);
+        ::dup2(fout, 2);
         ::dup2(::open("/dev/null", O_RDONLY | O_CLOEXEC), 0);
         if (::chdir(opties.map.c_str()) != 0) ::_exit(126);
         if (opties.maxBestand) {
@@ -91,33 +88,24 @@ inline Uitkomst draai(const std::string& programma, const Opties& opties,
         ::execve(a[0], a.data(), e.data());
         ::_exit(127);
     }
-    for (auto& p : pijp) ::close(p[1]);
     if (tijdens) tijdens(pid);
 
     Uitkomst u;
-    int fd[2] = {pijp[0][0], pijp[1][0]};
-    std::string* naar[2] = {&u.uit, &u.fout};
-    const auto einde = std::chrono::steady_clock::now() + opties.limiet;
-    while (fd[0] >= 0 || fd[1] >= 0) {
-        using namespace std::chrono;
-        const long long rest = duration_cast<milliseconds>(einde - steady_clock::now()).count();
-        if (rest <= 0 && !std::exchange(u.verlopen, true)) ::kill(pid, SIGKILL);
-        pollfd p[2] = {{fd[0], POLLIN, 0}, {fd[1], POLLIN, 0}};
-        if (::poll(p, 2, int(std::clamp(rest, 1LL, 1000LL))) < 0 && errno != EINTR) throw std::runtime_error("poll");
-        for (int i = 0; i < 2; ++i) {
-            if (fd[i] < 0 || !(p[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
-            char buf[65536];
-            const ssize_t n = ::read(fd[i], buf, sizeof buf);
-            if (n > 0) naar[i]->append(buf, std::size_t(n));
-            if (n == 0 || (n < 0 && errno != EINTR)) ::close(std::exchange(fd[i], -1));
-        }
-    }
     int st = 0;
     rusage ru{};
-    while (::wait4(pid, &st, 0, &ru) < 0 && errno == EINTR) {
+    const auto einde = std::chrono::steady_clock::now() + opties.limiet;
+    for (pid_t klaar; (klaar = ::wait4(pid, &st, WNOHANG, &ru)) != pid;) {
+        if (klaar < 0 && errno != EINTR) throw std::runtime_error("wait4");
+        if (std::chrono::steady_clock::now() > einde && !std::exchange(u.verlopen, true)) ::kill(pid, SIGKILL);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     u.status = WIFEXITED(st) ? WEXITSTATUS(st) : -WTERMSIG(st);
     u.piekKb = ru.ru_maxrss;
+    for (const auto& [fd, naar] : {std::pair{uit, &u.uit}, {fout, &u.fout}}) {
+        naar->resize(std::size_t(::lseek(fd, 0, SEEK_END)));
+        if (::pread(fd, naar->data(), naar->size(), 0) != ssize_t(naar->size())) throw std::runtime_error("pread");
+        ::close(fd);
+    }
     return u;
 }
 
@@ -141,8 +129,7 @@ protected:
     void schrijf(const std::string& naam, const std::string& inhoud) const {
         std::ofstream(map / naam, std::ios::binary) << inhoud;
     }
-    // Runs the program in the test's folder, with a small AddressSanitizer quarantine that
-    // keeps the runs with many warnings quick.
+    // A small AddressSanitizer quarantine keeps the runs with many warnings quick.
     Uitkomst draai(std::vector<std::string> argumenten, Opties o = {},
                    const std::function<void(pid_t)>& tijdens = {}) const {
         o.argumenten = std::move(argumenten);

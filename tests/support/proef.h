@@ -1,9 +1,5 @@
-// The reference picture of the window's overview (proef.png beside this file), shared by
-// the window and the batch tests.
-//
-// A picture that differs from it is saved beside it, as proef.<naam>.png, and the failure
-// says where. After an intended change of the picture, run the tests once with
-// KZ_PROEF_HERSCHRIJVEN=1 to write the new reference, look at it, and commit it.
+// The reference picture proef.png; a differing one is saved as proef.<naam>.png. Rewrite it
+// with KZ_PROEF_HERSCHRIJVEN=1 after an intended change, and look at it before committing.
 #pragma once
 
 #include <QByteArray>

@@ -1,6 +1,4 @@
-// The plain, obviously correct reading of a found log that the scanner is checked
-// against: the whole text split into lines first, each line trimmed as a string. Shared
-// by the tests and the fuzzer.
+// The plain, obviously correct reading the scanner is checked against: lines first, each trimmed.
 #pragma once
 
 #include <algorithm>
@@ -42,9 +40,7 @@ inline std::vector<Waypoint> referentie(std::string_view t) {
     std::vector<Waypoint> uit;
     bool open = false;
     Waypoint w;
-    // The export of one's own finds, named so before the first waypoint; in it, per
-    // waypoint: whether it has a found-date line, its earliest find by a log, and the
-    // current log.
+    // My Finds (named before the first waypoint); per waypoint: found date seen, earliest find.
     bool kop = true, mijn = false;
     bool gsak = false, inLog = false, logVondst = false;
     std::optional<int16_t> logJaar, vroegste;

@@ -1,6 +1,4 @@
-// Small archives made in memory for the tests, with libarchive's own writer: a ZIP of
-// named files (stored or deflated, optionally with a password), or one file packed with
-// gzip.
+// Small archives made in memory with libarchive: a ZIP (stored, deflated, encrypted) or gzip.
 #pragma once
 
 #include <string>

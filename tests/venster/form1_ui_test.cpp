@@ -51,8 +51,7 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     f.Picture1->show();
     EXPECT_FALSE(f.Picture1->isVisible());
 
-    // Where the first white cell of the main map would be, the input panel shows its
-    // grey face; once the panels swap, the white cell is there.
+    // The first white cell of the main map shows only once the panels swap.
     const QPoint cel0(28, 44);
     EXPECT_EQ(f.grab().toImage().pixelColor(cel0), tk::knopvlak);
     EXPECT_FALSE(f.Frame6->kleurvariant->isChecked());
@@ -63,9 +62,7 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     tk::DoEvents();
     EXPECT_EQ(f.grab().toImage().pixelColor(cel0), QColor(Qt::white));
 
-    // "&Terug", pressed with keypad Enter, brings the input panel back with the choices
-    // as they were, and the focus to "&Maak overzicht", which Enter presses: no file is
-    // chosen, so the pass ends in its message.
+    // Keypad Enter on "&Terug": the choices as they were, the focus on "&Maak overzicht".
     f.Frame7->terug->setFocus();
     toets(f.Frame7->terug, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(f.focusWidget(), f.Frame6->Maakoverzicht);
@@ -78,8 +75,7 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     EXPECT_TRUE(f.Frame6->kleurvariant->isChecked());
     EXPECT_EQ(f.Frame6->jaar[0]->currentIndex(), 3);
 
-    // One or more controls of every container of the input panel, in pixels inside that
-    // container (the result panel is checked to the pixel by the saved picture).
+    // The result panel is checked to the pixel by the saved picture.
     const std::tuple<QWidget*, QWidget*, QRect> tabel[] = {
         {f.Frame6, &f, {8, 8, 617, 673}},             {f.Frame7, &f, {8, 8, 617, 673}},
         {f.Picture1, &f, {104, 320, 121, 129}},       {f.Frame6->Maakoverzicht, f.Frame6, {488, 640, 105, 25}},
@@ -141,10 +137,8 @@ TEST(Form1, JaarkeuzeUitDeKorteDatum) {
     }
 }
 
-// Run once on the default screen and again on small and scaled screens (see the test list):
-// the window fits the screen's free area, scrolls where it must, and every control can be
-// scrolled into view, by the keyboard too; on a screen that is large enough it is Form1
-// to the pixel. Message boxes belong to this window.
+// On every screen of the test list: the window fits, scrolls where it must, and every control
+// can be scrolled into view, by the keyboard too.
 TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     test::Berichten berichten;
     Hoofdvenster h(opDatum("02-04-2009"));
@@ -180,8 +174,7 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     // The scroll area itself is no Tab stop.
     EXPECT_EQ(h.focusPolicy(), Qt::NoFocus);
 
-    // A pass inside the window: the focus on "&Terug" is in view, the panel as near its
-    // top-left corner as that allows, and the picture is the full 632 x 688 one.
+    // A pass: "&Terug" in view, the panel as near its top-left as that allows.
     QTemporaryDir tmp;
     const QString map = QDir(tmp.path()).canonicalPath();
     test::LocaleWacht locale{"nl_NL"};
@@ -209,8 +202,6 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     EXPECT_TRUE(zichtbaar(f.Frame6->Maakoverzicht));
 }
 
-// A scroll bar is only there when it scrolls more than a pixel, and a window placed
-// partly off the screen's free area comes back onto it.
 TEST(Scherm, GeenSchuifbalkVoorEenPixelEnHetVensterBlijftOpHetScherm) {
     Hoofdvenster h(opDatum("02-04-2009"));
     h.move(h.screen()->availableGeometry().bottomRight() - QPoint(100, 100));

@@ -1,5 +1,4 @@
-// The drive, folder and file lists of the input panel, how they follow each other, and a
-// GPX file dropped on the input panel, which is chosen in them.
+// The drive, folder and file lists of the input panel, and files dropped on it.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -89,8 +88,7 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     EXPECT_EQ(f.Frame6->Dir1->path(), map);
     EXPECT_EQ(f.Frame6->File1->listCount(), 2);
 
-    // Opening the open folder again, or going back from the result panel, lists its files
-    // anew: a new file appears, the chosen one stays chosen while it is there.
+    // Opening again, or going back, lists anew; the chosen file stays chosen while there.
     f.Frame6->File1->setListIndex(1);
     ASSERT_TRUE(QFile(map + "/nieuw.gpx").open(QIODevice::WriteOnly));
     QApplication::sendEvent(f.Frame6->Dir1, &enter);
@@ -152,8 +150,7 @@ TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) 
     EXPECT_EQ(f.Frame6->Dir1->path(), map);
     ASSERT_EQ(f.Frame6->File1->path(), map);
 
-    // A folder that went away since it was listed: a message, and the highlight goes back
-    // to the open folder, whose files stay listed.
+    // A folder gone since it was listed: a message, the highlight back to the open folder.
     const int open = f.Frame6->Dir1->listIndex();
     ASSERT_TRUE(QDir(map + "/weg").removeRecursively());
     muis(f.Frame6->Dir1, open + 2, dubbelklik);
@@ -163,8 +160,7 @@ TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) 
     EXPECT_EQ(f.Frame6->Dir1->listIndex(), open);
     EXPECT_EQ(f.Frame6->File1->entry(0), "enige.gpx");
 
-    // Entering the file list, the first arrow key selects the first (here the only) file,
-    // and Enter on it starts the pass.
+    // The first arrow key selects the first file, and Enter on it starts the pass.
     f.Frame6->File1->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(f.Frame6->File1->listIndex(), -1);
     QKeyEvent omlaag(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier), enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -211,8 +207,6 @@ TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
     f.show();
     ASSERT_NE(f.Frame6->Drive1->drive(), map) << "the test runs inside the folder it drops from";
 
-    // Refused: a text file, two GPX files, a missing one, a folder named like one, a hidden
-    // one, a remote one.
     f.Frame6->File1->setPath(map + "/sub");
     f.Frame6->File1->setListIndex(0);
     const QString dirVooraf = f.Frame6->Dir1->path();

@@ -1,6 +1,4 @@
-// Whole overview passes on the window, started by clicking "&Maak overzicht" over small
-// GPX files written into a temporary folder: what the result panel shows, the messages,
-// the saved bitmap, two passes in a row and the passes that fail.
+// Whole overview passes on the window: panel, messages, bitmap, passes in a row and failures.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -35,8 +33,7 @@ static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 namespace kz {
 namespace {
 
-// What a pass shows in text: the eleven statistics labels, the year-frame captions and
-// the year boxes.
+// The eleven statistics labels, the year-frame captions and the year boxes.
 QStringList teksten(const Form1& f) {
     QStringList t;
     for (const QLabel* l : {f.Frame7->aantal[0], f.Frame7->aantal[1], f.Frame7->perc[0], f.Frame7->perc[1], f.Frame7->Label1[2], f.Frame7->Label1[3], f.Frame7->nlcache,
@@ -57,9 +54,7 @@ protected:
         ASSERT_TRUE(tmp.isValid());
         f.show();
     }
-    // Writes the file (unless gpx is null), chooses it as a user would, sets the shading
-    // and the year boxes, and presses the button, after "&Terug" when the result panel
-    // is up. Every pass, whatever its end, leaves the default pointer.
+    // Writes the file (unless null), chooses it and the choices, and presses the button.
     void draai(Form1& w, const QString& naam, const test::Gpx* gpx, bool schakering, std::array<int, 3> jaren) {
         if (gpx) gpx->schrijf((map + "/" + naam).toStdString());
         if (w.Frame7->isVisible()) w.Frame7->terug->click();
@@ -94,8 +89,7 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
     EXPECT_TRUE(f.Frame7->Frame10->isVisibleTo(f.Frame7));
     EXPECT_EQ(f.focusWidget(), f.Frame7->terug);
 
-    // The maps are the overview that the core makes of the same file; a find of the last
-    // year of the lists shows on the main map and on its year map.
+    // The maps are the overview that the core makes of the same file.
     GpxBestand bestand((map + "/vondsten café.gpx").toStdString());
     ASSERT_TRUE(bestand.open());
     const std::optional<Overzicht> o = maakOverzicht(bestand, {2003, 2009, 2015}, true, nederlandseRegios(), {});
@@ -103,11 +97,8 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
     for (int k = 0; k < aantalVakken; ++k)
         ASSERT_EQ(kleuren(f, k), (std::array{o->kaarten.kleur[0][k], o->kaarten.kleur[1][k], o->kaarten.kleur[2][k],
                                               o->kaarten.kleur[3][k]})) << k;
-    const Kleur rood = rgb(255, 0, 0), klasse2 = rgb(0, 255, 0);
-    EXPECT_EQ(kleuren(f, binnen[0]), (std::array{klasse2, rood, rood, klasse2}));
 
-    // Tooltips: all years on the main map, its own year on each year map; on screen only
-    // where no other control covers the map.
+    // Tooltips: all years on the main map, its own year on each year map; none under a label.
     const QString tip = f.Frame7->vak->tooltipTekst(binnen[0]);
     EXPECT_TRUE(tip.endsWith("\nNederlandse cache-regio\nGevonden: 2 (alle jaren)")) << tip.toStdString();
     EXPECT_TRUE(f.Frame7->vak07->tooltipTekst(binnen[0]).endsWith("\nGevonden in 2003: 0"));
@@ -172,8 +163,7 @@ TEST_F(Doorloop, GeenVerdereMeldingenLaatDeRestVanDezeDoorloopZonderVensterDoor)
     EXPECT_EQ(berichten.lijst.size(), 120u);
 }
 
-// A gigabyte read slowly: the window goes on repainting and shows how far it has read;
-// Escape stops the pass, and so does closing the window, which then closes.
+// A gigabyte read slowly keeps the window painting; Escape and closing stop it.
 TEST_F(Doorloop, EenLangeDoorloopHoudtHetVensterLevendEnWordtAfgebroken) {
     struct TrageBron final : Bron {
         std::uint64_t over = std::uint64_t{1} << 30;
@@ -223,9 +213,7 @@ TEST_F(Doorloop, EenLangeDoorloopHoudtHetVensterLevendEnWordtAfgebroken) {
 TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
     const test::Gpx eerste = test::Gpx::proef();
     draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
-    // The picture to the pixel (layout, fonts, texts, legends, map colours): the panel
-    // without "&Terug" and with the class legend as wide as the statistics frame; on
-    // screen both are undone.
+    // The panel is saved without "&Terug" and with the legend widened; on screen both are undone.
     const QImage beeld = rgb32(QImage(bmp()));
     EXPECT_TRUE(test::zoalsProef(beeld, "venster"));
     EXPECT_EQ(rgb32(f.Picture1->beeld), beeld);
@@ -250,8 +238,7 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
     draai(f, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
     EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
 
-    // The first file again, while no file of the process may grow beyond 64 bytes (this
-    // stops root as well; the signal that the limit raises is ignored meanwhile).
+    // No file may grow beyond 64 bytes (this stops root too); SIGXFSZ ignored meanwhile.
     berichten.lijst.clear();
     rlimit oud{};
     getrlimit(RLIMIT_FSIZE, &oud);
@@ -310,8 +297,7 @@ TEST_F(Doorloop, ZonderLeesbaarBestandAlleenDeMeldingEnBlijftHetVorigeOverzicht)
     f.Frame6->Maakoverzicht->click();
     controleer("Het GPX-bestand kan niet worden geopend:\n" + map + "/eerste.gpx (het bestand bestaat niet)");
 
-    // A subfolder highlighted in the folder list but not opened, holding a file of the
-    // same name: the file read is the one that the file list shows.
+    // The file read is the one the file list shows, not one in a highlighted subfolder.
     g.schrijf((map + "/eerste.gpx").toStdString());
     test::Gpx ander;
     ander.in(binnen[5], 2012);

@@ -1,5 +1,4 @@
-// Test entry for the window tests: one QApplication for the whole run, on the offscreen
-// platform unless the caller chose another, with the tests' own fontconfig.
+// One QApplication for the window tests, offscreen unless chosen otherwise.
 #include <QApplication>
 #include <gtest/gtest.h>
 
