@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts Kavelzicht; arguments are passed on.
 # Without a display (and without arguments) it makes the overview of the bundled sample.
 set -euo pipefail

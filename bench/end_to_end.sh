@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end figures of the batch mode, built in Release in build-bench. Every
 # comparison times its commands alternately in the same run and takes the fastest of
 # each, so that the ratios hold on any machine:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the batch mode's start-up: the least a Qt Widgets program must do to
 // save a picture with text as a bitmap. An application on the offscreen platform, one
 // window with one label, rendered into an image and written through QSaveFile and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generator of realistic GPX found-log exports (GSAK/Groundspeak style): an XML header,
 // the <gpx> root with its metadata, then one <wpt> per found cache, one element per
 // line, indented, with made-up names and texts of realistic lengths. Or the site's own

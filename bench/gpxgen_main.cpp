@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gpxgen: writes a realistic GPX found-log export for trying out and measuring the scan.
 #include <charconv>
 #include <cstdio>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in Release in build-bench and runs the scanner benchmark.
 # Extra arguments go to the benchmark (e.g. --grootte-mb=500, --benchmark_filter=Scan).
 set -eu

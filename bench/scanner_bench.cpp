@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput and memory of the found-log scan, measured against `wc -l` on the same file
 // (the plain cost of reading every byte and finding every line end).
 //

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warnings and hardening for every target; included by CMakeLists.txt after its options.
 
 # Warnings always; as errors only on request (test.sh), so that a newer compiler does not break a packager's build.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing: the program with its desktop entry, icons, AppStream metainfo, manual
 # pages, copyright and changelog, and a Debian package of all of it (cpack -G DEB).
 include(GNUInstallDirs)

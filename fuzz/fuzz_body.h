@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One fuzz case for the scanner and the tally. The core tests replay the inputs that
 // once failed against the same reference (tests/foundlog/scanner_test.cpp).
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the scanner fuzzer for the given number of seconds (default 30; 0 for no limit)
 # with AddressSanitizer and UndefinedBehaviorSanitizer; further arguments go to libFuzzer
 # (e.g. -runs=10000000). It is built with clang in build-fuzz, which also holds the

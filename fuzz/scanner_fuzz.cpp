@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry over the scanner and the tally.
 #include "fuzz_body.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the small PNG icons of Kavelzicht pixel by pixel.
 
 Scaled down from the SVG, the small icons blur: cell edges fall between

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File1: the file list of the input panel.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A failed operation on the drive, folder or file lists, with its error number.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A combo box of the window: the year lists, and the drive list built on it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dir1: the folder list of the input panel.
 #pragma once
 

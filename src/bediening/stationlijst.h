@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drive1: the drive list of the input panel.
 #pragma once
 

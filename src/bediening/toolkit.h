@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thin layer between the program and Qt: message boxes, the mouse pointer, event
 // processing, twips, and the few control operations that the window's code needs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's style: Fusion, with a focus that is always seen.
 #pragma once
 

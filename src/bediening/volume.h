@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mounted volumes that the drive list offers. A "drive" is a mounted volume; paths
 // use "/" as separator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The found log inside an archive, read as it is unpacked: a ZIP as a pocket query
 // arrives (the caches in "<id>.gpx", their extra waypoints in "<id>-wpts.gpx"), or a
 // file packed with gzip. Nothing is unpacked to disk or held whole in memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why the found log in an archive could not be read, with what the archive holds, so
 // that the message can name it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the bytes of a scan come from: the one place where the core touches the
 // operating system's files. A Bron hands out its bytes front to back, in pieces of any
 // size; the scan neither knows nor cares whether they come from a file, from a part of

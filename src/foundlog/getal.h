@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading numbers out of GPX text: always with "." as the decimal point, whatever the
 // user's locale.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A GPX file opened for one scan, read front to back in bounded memory.
 #pragma once
 

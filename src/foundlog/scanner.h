@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line-by-line scan of a GPX found log. It recognises four kinds of line (after
 // leading and trailing spaces and tabs are removed): a line beginning "<wpt lat=", a
 // line beginning "<gsak:UserFound>", the line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tally of each completed waypoint: all finds, Dutch finds, the per-year, per-cell
 // counts, and the warnings for Dutch finds outside the grid or outside the mask.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A warning of the tally: a Dutch find outside the grid, or in a cell of the grid that
 // is no Dutch cache region. The faces of the program turn it into text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One waypoint of a found log, as the scan hands it to the tally.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ways in which the scanner searches its bytes for the few lines it may recognise.
 // Every path gives the same answers; the wider vectors only give them sooner. The
 // program is built for any x86-64 processor, so the path is chosen when it runs, from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-pass count array of Dutch finds per year and cell.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Region grid over the Netherlands: 28 latitude bands of 0.1 degree (rows 507..534)
 // by 47 longitude bands of 1/12 degree (columns 40..86), and the numbering of a cell in
 // the four maps.

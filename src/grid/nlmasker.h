@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed mask of Dutch cache regions over the grid.
 #pragma once
 

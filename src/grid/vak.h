@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cell of a coordinate, with the scaled values that the warnings quote.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch mode: the overview pass run from the command line, with the result on
 // standard output and the messages on standard error instead of dialogs. The window
 // only draws the picture, on the offscreen platform.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the command line asks for: the window, the batch mode with its options, the help
 // or version text, or a usage error.
 #pragma once

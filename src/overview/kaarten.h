@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One walk over the 1316 cells colours the main map and the three year maps and counts
 // the kinds of cell.
 #pragma once

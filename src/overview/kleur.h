@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colours of the maps and legends, and the count classes of shading.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The overview pass as a value: the opened GPX file, the three years and the shading
 // choice go in; the counts, the colours of the four maps, the per-cell counts and the
 // statistics come out as numbers. The window shows it, the batch mode prints it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three years that the year lists select when the program starts: the current year
 // and the two before it, taken from today's date as the user's short date format
 // writes it.

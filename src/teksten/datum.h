@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Today's date as the user's short date format writes it, and the years that the
 // program selects from it at start.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the program's messages: the warnings of the tally and the errors of a
 // pass. Each face puts them in its own form: a message box, or a line on standard error.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as the program shows them. Counts are plain decimal digits; numbers with a
 // fraction take the decimal separator of the given locale and never a group separator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "teksten/overzichtteksten.h"
 
 #include "teksten/opmaak.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of an overview as the result panel shows them; the batch mode prints the
 // same texts.
 #pragma once

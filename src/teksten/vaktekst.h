@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text that a map shows for one of its cells when the pointer rests on it: the
 // cell's latitude and longitude band, whether it is a Dutch cache region, and how many
 // finds it holds.

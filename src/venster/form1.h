@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one window: the input panel Frame6 in front of the result panel Frame7,
 // and the hidden picture box that the picture is copied into.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's window: the window Form1 in a scroll area. On a screen that is large
 // enough the area is exactly Form1's size and nothing scrolls; on a smaller screen, or
 // a scaled one, the window fits the screen's free area and Form1 scrolls inside it, so

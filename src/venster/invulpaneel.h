@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input panel Frame6 "Invulformulier": the three years and the shading choice, the
 // drive, folder and file lists, and the button that starts a pass.
 #pragma once

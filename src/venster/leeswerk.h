@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading of a pass, off the window's thread.
 #pragma once
 

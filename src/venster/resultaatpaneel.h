@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result panel Frame7 "Kavelzicht": the main map, the three year maps, the legends,
 // the statistics and the button "&Terug". It shows an overview and saves its picture;
 // the window and the batch mode both use it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Found logs inside archives: a pocket query's ZIP, gzip, and every way an archive is wrong.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file reader on both kinds of file access, with the same tests.
 #include <gtest/gtest.h>
 

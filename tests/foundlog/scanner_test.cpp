@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scanner against the plain line-by-line reference on every search path; the choice of path.
 #include <gtest/gtest.h>
 

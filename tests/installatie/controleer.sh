@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a temporary folder and packs it as a .deb, then checks both:
 # the desktop entry, the AppStream metainfo and the manual pages with their validators,
 # the installed files, and the package with lintian.

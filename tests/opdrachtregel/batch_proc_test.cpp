@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch mode of the built program, run as a separate process: its output, its picture,
 // and hostile input, which must end with the right counts in bounded memory.
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records the program's message boxes instead of showing them, for the length of a test.
 #pragma once
 

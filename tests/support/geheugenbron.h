@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes for a scan held in memory: in chosen pieces, changed between reads, or failing at a place.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Found-log exports as the tests need them: one element per line, CR LF unless asked otherwise.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sets Qt's and (when installed) the C library's numeric locale for the length of a test.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built program as a separate process, with a watchdog that kills a hang.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference picture proef.png; a differing one is saved as proef.<naam>.png. Rewrite it
 // with KZ_PROEF_HERSCHRIJVEN=1 after an intended change, and look at it before committing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain, obviously correct reading the scanner is checked against: lines first, each trimmed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small archives made in memory with libarchive: a ZIP (stored, deflated, encrypted) or gzip.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window after start-up: panels, layout, maps, legend, year lists, way back.
 #include <gtest/gtest.h>
 

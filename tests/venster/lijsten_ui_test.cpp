@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drive, folder and file lists of the input panel, and files dropped on it.
 #include <gtest/gtest.h>
 

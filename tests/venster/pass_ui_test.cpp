@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole overview passes on the window: panel, messages, bitmap, passes in a row and failures.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One QApplication for the window tests, offscreen unless chosen otherwise.
 #include <QApplication>
 #include <gtest/gtest.h>
