@@ -23,8 +23,12 @@ struct Zip {
 
 private:
     std::string schrijf(int formaat) const {
-        std::string uit(1 << 16, '\0');
-        for (;;) { // grow the room until it holds the archive
+        // Room for the archive at once, even incompressible: libarchive leaks the packer's
+        // state when a write into too small a buffer fails.
+        std::size_t ruimte = std::size_t{1} << 16;
+        for (const auto& b : bestanden) ruimte += b.second.size() + b.second.size() / 256 + 1024;
+        std::string uit(ruimte, '\0');
+        {
             archive* a = archive_write_new();
             bool goed;
             if (formaat == ARCHIVE_FORMAT_RAW) {
@@ -52,9 +56,8 @@ private:
             goed = archive_write_close(a) == ARCHIVE_OK && goed;
             archive_write_free(a);
             if (goed) return uit.substr(0, gebruikt);
-            if (uit.size() > (std::size_t{1} << 28) || wachtwoord) return {};
-            uit.resize(uit.size() * 4);
         }
+        return {};
     }
 };
 
