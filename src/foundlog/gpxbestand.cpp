@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
+#include <system_error>
 
 #include "foundlog/archiefbron.h"
+#include "foundlog/leesrij.h"
 #include "foundlog/scanner.h"
 
 namespace kz {
@@ -12,14 +15,21 @@ namespace kz {
 namespace {
 
 // A small file is read at once into a buffer of its size, at least this much, so that
-// a tiny file costs one small heap block. A large one is read in pieces of this size:
-// large enough that a read costs little per byte, small enough that the piece is still
-// in the processor's cache when the scanner goes over it (buffers from 64 KiB to 1 MiB
-// scan about equally fast, 2 MiB and more some 10% slower; see BM_Buffer). Reading
-// ahead on a second thread was measured too: on a shared two-core machine it did not
-// pay for itself in the batch mode, and it was slower whenever the other core was busy.
+// a tiny file costs one small heap block.
 constexpr std::size_t kleinsteBuffer = std::size_t{64} << 10;
+// A large one is read in pieces of this size: large enough that a read costs little per
+// byte, small enough that the piece is still in the processor's cache when the scanner
+// goes over it.
 constexpr std::size_t grootsteBuffer = std::size_t{512} << 10;
+
+// From this size on (and when nobody knows the size, as inside an archive) a second
+// thread reads ahead: the operating system's copy of a piece then costs the scan nothing,
+// and on a processor with a core to spare a large file takes about as long as reading it
+// does. Three pieces ahead keep the reader busy and still fit in the cache.
+constexpr std::uint64_t vooruitVanaf = std::uint64_t{4} << 20;
+constexpr unsigned vooruitStukken = 3;
+
+bool leesVooruit(std::uint64_t grootte) { return grootte == Bron::onbekend || grootte >= vooruitVanaf; }
 
 } // namespace
 
@@ -46,20 +56,28 @@ bool GpxBestand::scan(const WaypointAfnemer& afnemer, Zoekpad pad) {
         return false;
     }
     const std::unique_ptr<Bron> bron = std::move(bron_);
-    const std::size_t ruimte = buffergrootte(bron->grootte());
+    std::optional<Leesrij> rij;
+    if (leesVooruit(bron->grootte())) {
+        try {
+            rij.emplace(*bron, grootsteBuffer, vooruitStukken);
+        } catch (const std::system_error&) {
+            // No thread to be had: read on this one.
+        }
+    }
+    const std::size_t ruimte = rij ? 0 : buffergrootte(bron->grootte());
     const std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(ruimte);
     Scanner scanner(afnemer, pad);
     std::uint64_t gelezen = 0;
     for (;;) {
-        const Bron::Stuk stuk = bron->lees(buffer.get(), ruimte);
-        if (stuk.fout != 0) {
-            fout_ = stuk.fout;
+        const Leesrij::Stuk stuk = rij ? rij->volgende() : Leesrij::Stuk{buffer.get(), bron->lees(buffer.get(), ruimte)};
+        if (stuk.gelezen.fout != 0) {
+            fout_ = stuk.gelezen.fout;
             if (const auto* archief = dynamic_cast<const Archiefbron*>(bron.get())) archieffout_ = archief->archieffout();
             return false;
         }
-        if (stuk.lengte == 0) break;
-        scanner.voedt(buffer.get(), stuk.lengte);
-        gelezen += stuk.lengte;
+        if (stuk.gelezen.lengte == 0) break;
+        scanner.voedt(stuk.data, stuk.gelezen.lengte);
+        gelezen += stuk.gelezen.lengte;
         if (voortgang_ && !voortgang_(gelezen, bron->grootte())) {
             fout_ = ECANCELED;
             return false;

@@ -30,7 +30,7 @@ public:
         positie_ += n;
         return {n, 0};
     }
-    std::uint64_t grootte() const override { return tekst.size(); }
+    std::uint64_t grootte() const override { return grootteBekend ? tekst.size() : onbekend; }
 
     // Piece sizes taken from the bytes themselves, so that a fuzzer explores the splits.
     static std::vector<std::size_t> stukkenUit(std::string_view data) {
@@ -53,6 +53,7 @@ public:
     std::string tekst;                       // may change between reads: the rest is read from it
     std::size_t foutBij = std::string::npos; // the read that reaches this place fails
     int fout = EIO;                          // with this error
+    bool grootteBekend = true;               // as a file; false as inside an archive (read ahead)
 
 private:
     std::vector<std::size_t> stukken_;
