@@ -42,10 +42,14 @@ public:
         return stukken;
     }
 
-    // The waypoints that a scan on path pad reads from tekst in such pieces.
-    static std::vector<Waypoint> scan(std::string tekst, std::vector<std::size_t> stukken, Zoekpad pad) {
+    // The waypoints that a scan on path pad reads from tekst in such pieces; read ahead on
+    // a second thread when vooruit is set.
+    static std::vector<Waypoint> scan(std::string tekst, std::vector<std::size_t> stukken, Zoekpad pad,
+                                      bool vooruit = false) {
         std::vector<Waypoint> uit;
-        GpxBestand bestand(std::make_unique<GeheugenBron>(std::move(tekst), std::move(stukken)));
+        auto bron = std::make_unique<GeheugenBron>(std::move(tekst), std::move(stukken));
+        bron->grootteBekend = !vooruit;
+        GpxBestand bestand(std::move(bron));
         bestand.scan([&](const Waypoint& w) { uit.push_back(w); }, pad);
         return uit;
     }
