@@ -126,6 +126,7 @@ for profiel in $profielen; do
   [ "$profiel" = gsak ] && opties+=(--gsak)
   "$bouw/bench/gpxgen" "${opties[@]}" export.gpx >/dev/null
   bytes=$(stat -c %s export.gpx)
+  sync # no write-back of the new file during the timed runs
   cat export.gpx >/dev/null # into the page cache
   regels=$(wc -l <export.gpx)
   "$programma" --uitvoer e2e.bmp export.gpx >uit.txt 2>fout.txt
