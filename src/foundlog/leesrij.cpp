@@ -10,15 +10,17 @@ namespace kz {
 namespace {
 
 // Waits until a differs from oud; returns the new value. The other thread usually moves
-// on within microseconds, so a is watched for about a millisecond before this thread
-// sleeps: sleeping at once costs a wake-up through the kernel for every piece, some 10%
-// of the whole read on a virtual machine.
+// on within microseconds, so a is watched for a while before this thread sleeps: sleeping
+// at once costs a wake-up through the kernel for every piece, some 10% of the whole read
+// on a virtual machine. After the first few looks this thread gives way to any other
+// between looks, so that it never holds up the thread it waits for when both share a core.
 std::uint64_t wachtOp(const std::atomic<std::uint64_t>& a, std::uint64_t oud) {
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 2000; ++i) {
         const std::uint64_t nu = a.load(std::memory_order_acquire);
         if (nu != oud) return nu;
+        if (i >= 100) std::this_thread::yield();
 #if defined(__x86_64__) || defined(__i386__)
-        _mm_pause();
+        else _mm_pause();
 #endif
     }
     a.wait(oud, std::memory_order_acquire);
