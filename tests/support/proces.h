@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
@@ -52,9 +51,7 @@ struct Uitkomst {
     long piekKb = 0;       // peak resident memory (ru_maxrss)
 };
 
-// `tijdens`, when given, is called with the child's pid while it runs.
-inline Uitkomst draai(const std::string& programma, const Opties& opties,
-                      const std::function<void(pid_t)>& tijdens = {}) {
+inline Uitkomst draai(const std::string& programma, const Opties& opties) {
     std::vector<std::string> argv{programma}, envp = opties.omgeving;
 #ifdef KZ_FONTCONFIG
     envp.push_back("FONTCONFIG_FILE=" KZ_FONTCONFIG);
@@ -89,7 +86,6 @@ inline Uitkomst draai(const std::string& programma, const Opties& opties,
         ::execve(a[0], a.data(), e.data());
         ::_exit(127);
     }
-    if (tijdens) tijdens(pid);
 
     Uitkomst u;
     int st = 0;
@@ -131,13 +127,12 @@ protected:
         std::ofstream(map / naam, std::ios::binary) << inhoud;
     }
     // A small AddressSanitizer quarantine keeps the runs with many warnings quick.
-    Uitkomst draai(std::vector<std::string> argumenten, Opties o = {},
-                   const std::function<void(pid_t)>& tijdens = {}) const {
+    Uitkomst draai(std::vector<std::string> argumenten, Opties o = {}) const {
         o.argumenten = std::move(argumenten);
         o.map = map.string();
         const char* asan = std::getenv("ASAN_OPTIONS");
         o.omgeving.push_back(std::string("ASAN_OPTIONS=") + (asan ? asan : "") + ":quarantine_size_mb=8");
-        return proces::draai(KZ_PROGRAMMA, o, tijdens);
+        return proces::draai(KZ_PROGRAMMA, o);
     }
 
     const std::filesystem::path map = nieuweMap("kz-programma");

@@ -136,12 +136,6 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
               "Nederlandse cache gevonden is.");
     for (const auto& b : berichten.lijst)
         EXPECT_EQ(std::tuple(b.eigenaar, b.stijl, b.wijzer), std::tuple(&f, 16, tk::vbHourglass));
-
-    // A full-stop locale: the numbers and the warnings follow it.
-    test::LocaleWacht engels("en_US");
-    draai(f, "vondsten café.gpx", nullptr, true, {2015, 2003, 2009});
-    EXPECT_EQ(teksten(f).mid(2, 2), (QStringList{"99.5%", "0.5%"}));
-    EXPECT_TRUE(berichten.lijst[3].prompt.startsWith("Een cache met de coordinaten: N50.65  E5.5 "));
 }
 
 TEST_F(Doorloop, GeenVerdereMeldingenLaatDeRestVanDezeDoorloopZonderVensterDoor) {
