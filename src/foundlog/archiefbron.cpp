@@ -6,9 +6,6 @@
 #include <cstring>
 #include <string_view>
 
-#include <archive.h>
-#include <archive_entry.h>
-
 namespace kz {
 
 namespace {
@@ -50,7 +47,8 @@ bool isVondstenlog(std::string_view naam) { return eindigtOp(naam, ".gpx") && !e
 
 } // namespace
 
-std::unique_ptr<Bron> Archiefbron::herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout) {
+std::unique_ptr<Bron> Archiefbron::herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout,
+                                          const char* bibliotheek) {
     char kop[4];
     std::size_t n = 0;
     while (n < sizeof kop) {
@@ -67,7 +65,13 @@ std::unique_ptr<Bron> Archiefbron::herken(std::unique_ptr<Bron> bron, int& fout,
     auto metKop = std::make_unique<MetKop>(std::move(bron), kop, n);
     if (!zip && !gzip) return metKop;
 
-    std::unique_ptr<Archiefbron> archief(new Archiefbron(std::move(metKop), zip));
+    auto la = std::make_unique<ArchiefBibliotheek>(bibliotheek);
+    if (!la->geladen()) {
+        archieffout.soort = Archieffout::Soort::geenBibliotheek;
+        fout = ENOTSUP;
+        return nullptr;
+    }
+    std::unique_ptr<Archiefbron> archief(new Archiefbron(std::move(metKop), std::move(la), zip));
     if (!archief->volgendeGpx()) {
         archieffout = archief->archieffout_;
         if (archieffout.soort == Archieffout::Soort::geen) archieffout.soort = Archieffout::Soort::geenGpx;
@@ -77,27 +81,27 @@ std::unique_ptr<Bron> Archiefbron::herken(std::unique_ptr<Bron> bron, int& fout,
     return archief;
 }
 
-Archiefbron::Archiefbron(std::unique_ptr<Bron> bron, bool zip)
-    : bron_(std::move(bron)), archief_(archive_read_new()), blok_(blokgrootte) {
+Archiefbron::Archiefbron(std::unique_ptr<Bron> bron, std::unique_ptr<ArchiefBibliotheek> la, bool zip)
+    : bron_(std::move(bron)), la_(std::move(la)), archief_(la_->read_new()), blok_(blokgrootte) {
     if (zip) {
-        archive_read_support_format_zip(archief_);
+        la_->support_format_zip(archief_);
     } else {
         // A gzip file holds one file, without a name that matters.
-        archive_read_support_filter_gzip(archief_);
-        archive_read_support_format_raw(archief_);
+        la_->support_filter_gzip(archief_);
+        la_->support_format_raw(archief_);
     }
-    if (archive_read_open(archief_, this, nullptr, &Archiefbron::leesTerug, nullptr) != ARCHIVE_OK)
+    if (la_->read_open(archief_, this, nullptr, &Archiefbron::leesTerug, nullptr) != ARCHIVE_OK)
         archieffout_.soort = Archieffout::Soort::beschadigd;
 }
 
-Archiefbron::~Archiefbron() { archive_read_free(archief_); }
+Archiefbron::~Archiefbron() { la_->read_free(archief_); }
 
 long Archiefbron::leesTerug(archive* a, void* zelf, const void** blok) {
     auto& z = *static_cast<Archiefbron*>(zelf);
     const Stuk stuk = z.bron_->lees(z.blok_.data(), z.blok_.size());
     if (stuk.fout != 0) {
         z.bronfout_ = stuk.fout;
-        archive_set_error(a, stuk.fout, "read failed");
+        z.la_->set_error(a, stuk.fout, "read failed");
         return -1;
     }
     *blok = z.blok_.data();
@@ -108,26 +112,26 @@ bool Archiefbron::volgendeGpx() {
     if (archieffout_.soort == Archieffout::Soort::beschadigd) return false;
     for (;;) {
         archive_entry* entry = nullptr;
-        const int r = archive_read_next_header(archief_, &entry);
+        const int r = la_->read_next_header(archief_, &entry);
         if (r == ARCHIVE_EOF) return false;
         if (r != ARCHIVE_OK && r != ARCHIVE_WARN) {
             archieffout_.soort = Archieffout::Soort::beschadigd;
             return false;
         }
-        if (archive_format(archief_) == ARCHIVE_FORMAT_RAW) {
+        if (la_->format(archief_) == ARCHIVE_FORMAT_RAW) {
             // A packed file: its one entry is the found log.
             grootte_ = onbekend;
             return true;
         }
-        if (archive_entry_filetype(entry) != AE_IFREG) continue;
-        const char* naam = archive_entry_pathname(entry);
+        if (la_->entry_filetype(entry) != AE_IFREG) continue;
+        const char* naam = la_->entry_pathname(entry);
         archieffout_.inhoud.emplace_back(naam ? naam : "");
         if (!isVondstenlog(archieffout_.inhoud.back())) continue;
-        if (archive_entry_is_encrypted(entry)) {
+        if (la_->entry_is_encrypted(entry)) {
             archieffout_.soort = Archieffout::Soort::versleuteld;
             return false;
         }
-        grootte_ = archive_entry_size_is_set(entry) ? std::uint64_t(archive_entry_size(entry)) : onbekend;
+        grootte_ = la_->entry_size_is_set(entry) ? std::uint64_t(la_->entry_size(entry)) : onbekend;
         return true;
     }
 }
@@ -140,12 +144,12 @@ Bron::Stuk Archiefbron::faal(Archieffout::Soort soort) {
 
 Bron::Stuk Archiefbron::lees(char* doel, std::size_t ruimte) {
     if (klaar_) return {0, archieffout_.soort == Archieffout::Soort::geen ? 0 : EBADMSG};
-    const la_ssize_t n = archive_read_data(archief_, doel, ruimte);
+    const la_ssize_t n = la_->read_data(archief_, doel, ruimte);
     if (n > 0) return {std::size_t(n), 0};
     if (n < 0) return faal(Archieffout::Soort::beschadigd);
 
     // The found log has been read; the rest of the archive may not hold another.
-    if (archive_format(archief_) != ARCHIVE_FORMAT_RAW && volgendeGpx()) {
+    if (la_->format(archief_) != ARCHIVE_FORMAT_RAW && volgendeGpx()) {
         while (volgendeGpx()) {
         }
         return faal(Archieffout::Soort::meerdereGpx);

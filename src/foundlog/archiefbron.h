@@ -9,11 +9,9 @@
 #include <memory>
 #include <vector>
 
+#include "foundlog/archiefbibliotheek.h"
 #include "foundlog/archieffout.h"
 #include "foundlog/bron.h"
-
-struct archive;
-struct archive_entry;
 
 namespace kz {
 
@@ -23,8 +21,11 @@ public:
     // Archiefbron that hands out the archive's one GPX file (any "-wpts.gpx" aside);
     // anything else comes back as a source of the same bytes. Nothing when the source
     // cannot be read (fout, an errno value) or the archive holds no single GPX file to
-    // read (fout EBADMSG, and what went wrong in archieffout).
-    static std::unique_ptr<Bron> herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout);
+    // read (fout EBADMSG, and what went wrong in archieffout), or when the library that
+    // reads archives (by default ArchiefBibliotheek::standaardNaam) cannot be loaded
+    // (fout ENOTSUP).
+    static std::unique_ptr<Bron> herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout,
+                                        const char* bibliotheek = ArchiefBibliotheek::standaardNaam);
 
     ~Archiefbron() override;
     Archiefbron(const Archiefbron&) = delete;
@@ -40,13 +41,14 @@ public:
     const Archieffout& archieffout() const { return archieffout_; }
 
 private:
-    Archiefbron(std::unique_ptr<Bron> bron, bool zip);
+    Archiefbron(std::unique_ptr<Bron> bron, std::unique_ptr<ArchiefBibliotheek> la, bool zip);
     // Goes on to the next GPX file; false at the end of the archive or on an error.
     bool volgendeGpx();
     Stuk faal(Archieffout::Soort soort);
     static long leesTerug(archive*, void* zelf, const void** blok);
 
     std::unique_ptr<Bron> bron_;
+    const std::unique_ptr<ArchiefBibliotheek> la_; // outlives archief_
     archive* archief_ = nullptr;
     std::vector<char> blok_;
     int bronfout_ = 0; // a read of the archive's own bytes that failed

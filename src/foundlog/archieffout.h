@@ -15,6 +15,7 @@ struct Archieffout {
         meerdereGpx, // more than one GPX file to choose from
         versleuteld, // the GPX file is protected with a password
         beschadigd,  // the archive is damaged or cut short (a checksum, a broken entry)
+        geenBibliotheek, // the library that reads archives is not installed
     };
     Soort soort = Soort::geen;
     std::vector<std::string> inhoud; // the names of the files in the archive, as far as read

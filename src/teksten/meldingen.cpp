@@ -51,6 +51,9 @@ QString reden(int fout, const Archieffout& archief) {
     case Archieffout::Soort::versleuteld:
         return QStringLiteral(" (het GPX-bestand in het archief is met een wachtwoord beveiligd; pak het eerst uit)");
     case Archieffout::Soort::beschadigd: return QStringLiteral(" (het archief is beschadigd of onvolledig)");
+    case Archieffout::Soort::geenBibliotheek:
+        return QStringLiteral(" (om archieven te lezen is de bibliotheek libarchive nodig, maar die is niet "
+                              "ge\u00efnstalleerd; pak het GPX-bestand eerst uit)");
     }
     switch (fout) {
     case 0: return {};

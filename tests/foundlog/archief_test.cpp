@@ -24,12 +24,13 @@ struct Gelezen {
     std::vector<Waypoint> waypoints;
 };
 
-Gelezen lees(std::string bytes, std::size_t foutBij = std::string::npos) {
+Gelezen lees(std::string bytes, std::size_t foutBij = std::string::npos,
+             const char* bibliotheek = ArchiefBibliotheek::standaardNaam) {
     auto bron = std::make_unique<test::GeheugenBron>(std::move(bytes), std::vector<std::size_t>{1000, 7, 65536});
     bron->foutBij = foutBij;
     Gelezen g;
     int fout = 0;
-    std::unique_ptr<Bron> archief = Archiefbron::herken(std::move(bron), fout, g.archief);
+    std::unique_ptr<Bron> archief = Archiefbron::herken(std::move(bron), fout, g.archief, bibliotheek);
     g.geopend = archief != nullptr;
     g.fout = fout;
     if (!archief) return g;
@@ -92,6 +93,14 @@ TEST(Archief, ElkeFoutVanHetArchiefWordtGemeldMetWatHetBevat) {
     g = lees(test::Zip{{{"a.gpx", gpx}}}.bytes(), 100);
     EXPECT_FALSE(g.geopend && g.gescand);
     EXPECT_EQ(g.fout, EIO);
+
+    // Without the library that reads archives: an archive is refused as such, and a
+    // plain file, which never needs it, reads as ever.
+    g = lees(test::Zip{{{"a.gpx", gpx}}}.bytes(), std::string::npos, "libarchive-ontbreekt.so");
+    EXPECT_FALSE(g.geopend);
+    EXPECT_EQ(g.fout, ENOTSUP);
+    EXPECT_EQ(g.archief.soort, S::geenBibliotheek);
+    EXPECT_TRUE(lees(gpx, std::string::npos, "libarchive-ontbreekt.so").gescand);
 
     // A password.
     const std::string versleuteld = test::Zip{{{"a.gpx", gpx}}, false, "geheim"}.bytes();

@@ -52,6 +52,8 @@ grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/pakket" >/dev/null
 deb=$(echo "$tmp"/pakket/*.deb)
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fout "Depends zonder de Qt-bibliotheken"
+# libarchive is loaded only when an archive is read, so the package must name it itself.
+dpkg-deb -f "$deb" Depends | grep -q libarchive13 || fout "Depends zonder libarchive"
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/inhoud"
 for f in "${verwacht[@]}"; do grep -qx "./usr/$f" "$tmp/inhoud" || fout "niet in $(basename "$deb"): $f"; done
 [ "$("$usr/bin/kavelzicht" --version)" = "Kavelzicht $(dpkg-deb -f "$deb" Version)" ] ||
