@@ -27,6 +27,9 @@ public:
         positie_ += n;
         return {n, 0};
     }
+    // The first bytes were only looked at: read by place, they are read again.
+    bool leestOpPlek() const override { return bron_->leestOpPlek(); }
+    Stuk leesOp(std::uint64_t plek, char* doel, std::size_t ruimte) override { return bron_->leesOp(plek, doel, ruimte); }
     std::uint64_t grootte() const override { return bron_->grootte(); }
 
 private:

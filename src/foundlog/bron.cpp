@@ -34,6 +34,14 @@ public:
             if (errno != EINTR) return {0, laatsteFout()};
         }
     }
+    bool leestOpPlek() const override { return true; }
+    Stuk leesOp(std::uint64_t plek, char* doel, std::size_t ruimte) override {
+        for (;;) {
+            const ssize_t n = ::pread(fd_, doel, ruimte, off_t(plek));
+            if (n >= 0) return {std::size_t(n), 0};
+            if (errno != EINTR) return {0, laatsteFout()};
+        }
+    }
     std::uint64_t grootte() const override { return grootte_; }
 
 private:

@@ -5,6 +5,7 @@
 // an archive or from a test.
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -26,6 +27,16 @@ public:
     // came before stands, but the source as a whole is not read. A source that is still
     // being written is read to wherever a read first finds nothing more.
     virtual Stuk lees(char* doel, std::size_t ruimte) = 0;
+
+    // Whether leesOp() can be used: the bytes at any place, read by several threads at
+    // once. A file can; a stream, such as the inside of an archive, cannot.
+    virtual bool leestOpPlek() const { return false; }
+    // Reads at most ruimte (> 0) bytes from place plek on into doel, as lees() does, but
+    // without a position of its own: 0 bytes at or past the end.
+    virtual Stuk leesOp(std::uint64_t plek, char* doel, std::size_t ruimte) {
+        (void)plek, (void)doel, (void)ruimte;
+        return {0, ENOTSUP};
+    }
 
     // How many bytes are expected, for choosing a buffer; onbekend when nobody knows.
     static constexpr std::uint64_t onbekend = UINT64_MAX;

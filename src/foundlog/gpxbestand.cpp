@@ -22,14 +22,9 @@ constexpr std::size_t kleinsteBuffer = std::size_t{64} << 10;
 // goes over it.
 constexpr std::size_t grootsteBuffer = std::size_t{512} << 10;
 
-// From this size on (and when nobody knows the size, as inside an archive) a second
-// thread reads ahead: the operating system's copy of a piece then costs the scan nothing,
-// and on a processor with a core to spare a large file takes about as long as reading it
-// does. Three pieces ahead keep the reader busy and still fit in the cache.
+// From this size on a file is read on two threads (see leesrij.h): on a processor with a
+// core to spare, a large file then takes less time than reading it on one thread does.
 constexpr std::uint64_t vooruitVanaf = std::uint64_t{4} << 20;
-constexpr unsigned vooruitStukken = 3;
-
-bool leesVooruit(std::uint64_t grootte) { return grootte == Bron::onbekend || grootte >= vooruitVanaf; }
 
 } // namespace
 
@@ -57,28 +52,33 @@ bool GpxBestand::scan(const WaypointAfnemer& afnemer, Zoekpad pad) {
     }
     const std::unique_ptr<Bron> bron = std::move(bron_);
     std::optional<Leesrij> rij;
-    if (leesVooruit(bron->grootte())) {
+    const std::uint64_t grootte = bron->grootte();
+    if (bron->leestOpPlek() && (vooruitStuk_ != 0 || (grootte != Bron::onbekend && grootte >= vooruitVanaf))) {
         try {
-            rij.emplace(*bron, grootsteBuffer, vooruitStukken);
+            rij.emplace(*bron, vooruitStuk_ != 0 ? vooruitStuk_ : grootsteBuffer, pad);
         } catch (const std::system_error&) {
             // No thread to be had: read on this one.
         }
     }
-    const std::size_t ruimte = rij ? 0 : buffergrootte(bron->grootte());
+    const std::size_t ruimte = rij ? 0 : buffergrootte(grootte);
     const std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(ruimte);
     Scanner scanner(afnemer, pad);
     std::uint64_t gelezen = 0;
     for (;;) {
         const Leesrij::Stuk stuk = rij ? rij->volgende() : Leesrij::Stuk{buffer.get(), bron->lees(buffer.get(), ruimte)};
+        // The bytes before a read that failed are scanned; the scan then fails.
+        if (stuk.gelezen.lengte > 0) {
+            scanner.voedt(stuk.data, stuk.gelezen.lengte, stuk.vooraf);
+            if (rij) rij->zoekVoortaan(scanner.nogGezocht());
+        }
         if (stuk.gelezen.fout != 0) {
             fout_ = stuk.gelezen.fout;
             if (const auto* archief = dynamic_cast<const Archiefbron*>(bron.get())) archieffout_ = archief->archieffout();
             return false;
         }
         if (stuk.gelezen.lengte == 0) break;
-        scanner.voedt(stuk.data, stuk.gelezen.lengte);
         gelezen += stuk.gelezen.lengte;
-        if (voortgang_ && !voortgang_(gelezen, bron->grootte())) {
+        if (voortgang_ && !voortgang_(gelezen, grootte)) {
             fout_ = ECANCELED;
             return false;
         }

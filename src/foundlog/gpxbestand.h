@@ -45,6 +45,10 @@ public:
     using Voortgang = std::function<bool(std::uint64_t gelezen, std::uint64_t grootte)>;
     void zetVoortgang(Voortgang voortgang) { voortgang_ = std::move(voortgang); }
 
+    // Reads on two threads in pieces of this size, whatever the source's size, when it
+    // can be read by place (a large file is read so anyway): for tests and fuzzing.
+    void leesVooruitIn(std::size_t stukgrootte) { vooruitStuk_ = stukgrootte; }
+
     // The size of the buffer that a source of the given size is read with: the whole of
     // a small file in one read, a large one in pieces that stay in the processor's cache.
     static std::size_t buffergrootte(std::uint64_t grootte);
@@ -56,6 +60,7 @@ private:
     int fout_ = 0;
     Archieffout archieffout_;
     Voortgang voortgang_;
+    std::size_t vooruitStuk_ = 0;
 };
 
 // Opens and scans the file at pad; false when it cannot be opened or read.

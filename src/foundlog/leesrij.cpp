@@ -29,10 +29,9 @@ std::uint64_t wachtOp(const std::atomic<std::uint64_t>& a, std::uint64_t oud) {
 
 } // namespace
 
-Leesrij::Leesrij(Bron& bron, std::size_t stukgrootte, unsigned aantal)
-    : bron_(bron), stukgrootte_(stukgrootte), aantal_(aantal),
-      buffers_(std::make_unique_for_overwrite<char[]>(stukgrootte * aantal)),
-      stukken_(std::make_unique<Bron::Stuk[]>(aantal)), draad_([this] { lees(); }) {}
+Leesrij::Leesrij(Bron& bron, std::size_t stukgrootte, Zoekpad pad)
+    : bron_(bron), stukgrootte_(stukgrootte), pad_(pad), eigen_(std::make_unique_for_overwrite<char[]>(stukgrootte)),
+      buffers_(std::make_unique_for_overwrite<char[]>(stukgrootte * aantal)), draad_([this] { leesVooruit(); }) {}
 
 Leesrij::~Leesrij() {
     stop_.store(true, std::memory_order_relaxed);
@@ -42,31 +41,66 @@ Leesrij::~Leesrij() {
     draad_.join();
 }
 
-void Leesrij::lees() {
-    for (std::uint64_t i = 0;; ++i) {
-        // The buffer of piece i is free once the piece aantal_ before it has been handed back.
-        for (std::uint64_t terug = teruggegeven_.load(std::memory_order_acquire); i - terug >= aantal_;
+Bron::Stuk Leesrij::vul(std::uint64_t stuk, char* doel) {
+    // A piece is read whole, unless a read finds the end (the file may have grown since,
+    // but reading ends there) or fails.
+    const std::uint64_t plek = stuk * stukgrootte_;
+    std::size_t n = 0;
+    while (n < stukgrootte_) {
+        const Bron::Stuk s = bron_.leesOp(plek + n, doel + n, stukgrootte_ - n);
+        if (s.fout != 0) return {n, s.fout};
+        if (s.lengte == 0) break;
+        n += s.lengte;
+    }
+    return {n, 0};
+}
+
+// Of every `deel` pieces the caller reads the first and the second thread the others:
+// the second thread also searches its pieces, and the caller looks at the lines of every
+// piece, so this share keeps both about equally busy. (Taking whichever piece nobody has
+// taken yet balances worse: the second thread then runs ahead and reads nearly all.)
+std::uint64_t Leesrij::stukVan(std::uint64_t j) { return j / (deel - 1) * deel + 1 + j % (deel - 1); }
+
+std::uint64_t Leesrij::vanDraadVoor(std::uint64_t i) { return i / deel * (deel - 1) + (i % deel ? i % deel - 1 : 0); }
+
+void Leesrij::leesVooruit() {
+    for (std::uint64_t j = 0;; ++j) {
+        // The thread's piece j goes into the buffer of its piece aantal before, once that
+        // has been handed back.
+        for (std::uint64_t terug = teruggegeven_.load(std::memory_order_acquire); j - terug >= aantal;
              terug = wachtOp(teruggegeven_, terug))
             if (stop_.load(std::memory_order_relaxed)) return;
         if (stop_.load(std::memory_order_relaxed)) return;
-        const Bron::Stuk stuk = bron_.lees(buffer(i), stukgrootte_);
-        stukken_[i % aantal_] = stuk;
-        gevuld_.store(i + 1, std::memory_order_release);
+        const Bron::Stuk stuk = vul(stukVan(j), buffer(j));
+        if (stuk.lengte > 0)
+            Scanner::zoekVooraf(buffer(j), stuk.lengte, pad_, soort_.load(std::memory_order_relaxed), vooraf_[j % aantal]);
+        stukken_[j % aantal] = stuk;
+        gevuld_.store(j + 1, std::memory_order_release);
         gevuld_.notify_one();
-        if (stuk.fout != 0 || stuk.lengte == 0) return;
+        if (stuk.fout != 0 || stuk.lengte < stukgrootte_) return;
     }
 }
 
 Leesrij::Stuk Leesrij::volgende() {
-    if (volgend_ > 0) {
-        teruggegeven_.store(volgend_, std::memory_order_release);
+    if (einde_) return {};
+    const std::uint64_t i = volgend_++;
+    // The thread's pieces before this one are no longer needed.
+    if (const std::uint64_t klaar = vanDraadVoor(i); klaar > teruggegeven_.load(std::memory_order_relaxed)) {
+        teruggegeven_.store(klaar, std::memory_order_release);
         teruggegeven_.notify_one();
     }
-    for (std::uint64_t gevuld = gevuld_.load(std::memory_order_acquire); gevuld <= volgend_;
-         gevuld = wachtOp(gevuld_, gevuld)) {
+    if (i % deel != 0) {
+        const std::uint64_t j = vanDraadVoor(i);
+        for (std::uint64_t gevuld = gevuld_.load(std::memory_order_acquire); gevuld <= j;
+             gevuld = wachtOp(gevuld_, gevuld)) {
+        }
+        const Bron::Stuk stuk = stukken_[j % aantal];
+        einde_ = stuk.fout != 0 || stuk.lengte < stukgrootte_;
+        return {buffer(j), stuk, &vooraf_[j % aantal]};
     }
-    const std::uint64_t i = volgend_++;
-    return {buffer(i), stukken_[i % aantal_]};
+    const Bron::Stuk stuk = vul(i, eigen_.get());
+    einde_ = stuk.fout != 0 || stuk.lengte < stukgrootte_;
+    return {eigen_.get(), stuk, nullptr};
 }
 
 } // namespace kz

@@ -85,9 +85,9 @@ const char* witVoor(const char* b, const char* x) {
 } // namespace
 
 Scanner::Scanner(WaypointAfnemer afnemer, Zoekpad pad)
-    : afnemer_(std::move(afnemer)), pad_(pad), zoek_(zoekerVan(pad, Kandidaten::kop)) {}
+    : afnemer_(std::move(afnemer)), pad_(pad), zoek_(zoekerVan(pad, soort_)) {}
 
-void Scanner::voedt(const char* data, std::size_t lengte) {
+void Scanner::voedt(const char* data, std::size_t lengte, const Vooraf* vooraf) {
     const char* p = data;
     const char* const e = data + lengte;
     if (heeftRest_) {
@@ -101,8 +101,20 @@ void Scanner::voedt(const char* data, std::size_t lengte) {
     // unfinished line waits for the next piece. A CR and the LF after it end the line
     // and then an empty one, which no kind of line matches.
     const char* const r = naLaatsteRegeleinde(p, e);
-    regels(p, r, e);
+    if (vooraf && (vooraf->soort == soort_ || vooraf->soort == Kandidaten::alle)) regelsOp(p, r, e, data, *vooraf);
+    else regels(p, r, e);
     if (r < e) bewaar(r, e);
+}
+
+void Scanner::zoekVooraf(const char* data, std::size_t lengte, Zoekpad pad, Kandidaten soort, Vooraf& uit) {
+    // The lines that voedt() will search: those that end in the piece. Those that began
+    // in the piece before are among them here; voedt() passes over them.
+    uit.soort = soort;
+    uit.plekken.clear();
+    const Zoeker zoek = zoekerVan(pad, soort);
+    const char* const e = data + lengte;
+    const char* const r = naLaatsteRegeleinde(data, e);
+    for (const char* x = data; (x = zoek(x, r, e)) < r; ++x) uit.plekken.push_back(std::uint32_t(x - data));
 }
 
 void Scanner::einde() {
@@ -117,6 +129,20 @@ void Scanner::regels(const char* b, const char* e, const char* leesbaar) {
     while ((x = zoek_(x, e, leesbaar)) < e) {
         const char* begin = witVoor(b, x);
         x = begin > b && !isRegeleinde(begin[-1]) ? x + 1 : regel(x, e, leesbaar);
+    }
+}
+
+void Scanner::regelsOp(const char* b, const char* e, const char* leesbaar, const char* data, const Vooraf& vooraf) {
+    // As regels(), with the places found ahead. Of those found for every kind of line,
+    // only the ones that the current state's search would find count.
+    const bool alle = vooraf.soort != soort_;
+    const char* x = b;
+    for (const std::uint32_t plek : vooraf.plekken) {
+        const char* const y = data + plek;
+        if (y < x || (alle && !kanBeginnen(soort_, y, leesbaar))) continue;
+        if (y >= e) break;
+        const char* begin = witVoor(b, y);
+        x = begin > b && !isRegeleinde(begin[-1]) ? y + 1 : regel(y, e, leesbaar);
     }
 }
 
@@ -232,7 +258,8 @@ void Scanner::openWaypoint(std::string_view regel, bool afgekapt) {
     if (kop_) {
         // The header is over: from here on only the lines that this kind of file has.
         kop_ = false;
-        zoek_ = zoekerVan(pad_, mijnVondsten_ ? Kandidaten::logs : Kandidaten::gewoon);
+        soort_ = mijnVondsten_ ? Kandidaten::logs : Kandidaten::gewoon;
+        zoek_ = zoekerVan(pad_, soort_);
     }
 }
 

@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "foundlog/zoekpad.h"
 #include "foundlog/waypoint.h"
@@ -36,7 +37,22 @@ class Scanner {
 public:
     explicit Scanner(WaypointAfnemer afnemer, Zoekpad pad = gekozenZoekpad());
 
-    void voedt(const char* data, std::size_t lengte);
+    // A piece searched ahead, on any thread: the offsets in it, in order, where a line of
+    // the set `soort` may begin.
+    struct Vooraf {
+        Kandidaten soort = Kandidaten::alle;
+        std::vector<std::uint32_t> plekken;
+    };
+    static void zoekVooraf(const char* data, std::size_t lengte, Zoekpad pad, Kandidaten soort, Vooraf& uit);
+    // The set that a piece may be searched ahead with from now on: the lines that this
+    // scanner will still look for. It changes once, after the header.
+    Kandidaten nogGezocht() const { return kop_ ? Kandidaten::alle : soort_; }
+
+    void voedt(const char* data, std::size_t lengte) { voedt(data, lengte, nullptr); }
+    // As voedt(), with the piece searched ahead (a piece of less than 4 GiB): the scanner
+    // then only looks at the places found, unless they were searched for with a set that
+    // misses lines it looks for.
+    void voedt(const char* data, std::size_t lengte, const Vooraf* vooraf);
     void einde();
 
     // The longest trimmed line prefix that is looked at; longer lines are cut there.
@@ -44,6 +60,7 @@ public:
 
 private:
     void regels(const char* begin, const char* eind, const char* leesbaar);
+    void regelsOp(const char* begin, const char* eind, const char* leesbaar, const char* data, const Vooraf& vooraf);
     const char* regel(const char* begin, const char* eind, const char* leesbaar);
     void verwerk(const char* begin, const char* eind, bool afgekapt);
     void openWaypoint(std::string_view regel, bool afgekapt);
@@ -55,7 +72,8 @@ private:
 
     WaypointAfnemer afnemer_;
     Zoekpad pad_;
-    Zoeker zoek_; // searches for the lines that the state below can have
+    Kandidaten soort_ = Kandidaten::kop; // the lines that the state below can have
+    Zoeker zoek_;                        // searches for them
     bool kop_ = true;          // no waypoint yet: the header may still name the file
     bool mijnVondsten_ = false; // the header named the export of one's own finds
     bool inWaypoint_ = false;

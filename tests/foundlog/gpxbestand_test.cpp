@@ -90,7 +90,7 @@ TEST_P(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWh
     for (int i = 0; i < 30000; ++i) lang.in(i % 1316, 2001 + i % 15);
     const std::string tekst = lang.tekst();
     const std::size_t buffer = GpxBestand::buffergrootte(tekst.size()), tot = buffer + buffer / 2 + 7;
-    ASSERT_GT(tekst.size(), 2 * buffer);
+    ASSERT_GT(tekst.size(), std::size_t{4} << 20); // read on two threads
     const std::string krimpt = schrijf("krimpt.gpx", tekst);
     EXPECT_TRUE(test::zelfde(lees(krimpt, fout), test::referentie(tekst)));
     EXPECT_EQ(fout, 0);
@@ -98,9 +98,10 @@ TEST_P(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWh
         if (n == 1) fs::resize_file(krimpt, tot);
     });
     EXPECT_EQ(fout, 0);
-    // A file this large is read ahead: up to three pieces may have been read before the
-    // cut, and a read at the moment of the cut ends anywhere in between. Every waypoint
-    // but the last, which the cut may have cut short, is the file's own, in order.
+    // A file this large is read on two threads: pieces after the cut may have been read
+    // before it (the second thread is up to three pieces ahead), and a read at the moment
+    // of the cut ends anywhere in between. Every waypoint but the last, which the cut may
+    // have cut short, is the file's own, in order.
     const std::vector<Waypoint> heel = test::referentie(tekst);
     EXPECT_GE(uit.size(), test::referentie(std::string_view(tekst).substr(0, tot)).size());
     EXPECT_LE(uit.size(), test::referentie(std::string_view(tekst).substr(0, 3 * buffer)).size());
@@ -110,8 +111,9 @@ TEST_P(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWh
     }));
 }
 
-// A large file, and a source of unknown size, are read ahead on a second thread, and the
-// scan ends in the same ways (the file tests above and the fuzzer check the pieces' order).
+// A large file is read on two threads; a source that cannot be read by place (the inside
+// of an archive) on one. The scan ends in the same ways (the file tests above, the
+// scanner's tests and the fuzzer check what is read).
 class Vooruit : public ::testing::TestWithParam<bool> {
 protected:
     static const std::string& groot() {
@@ -124,11 +126,11 @@ protected:
     }
     std::unique_ptr<test::GeheugenBron> bron(std::string tekst) const {
         auto b = std::make_unique<test::GeheugenBron>(std::move(tekst), std::vector<std::size_t>{7, 65536, 1, 300000});
-        b->grootteBekend = GetParam();
+        b->opPlek = GetParam();
         return b;
     }
 };
-INSTANTIATE_TEST_SUITE_P(GrootteBekend, Vooruit, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(OpPlek, Vooruit, ::testing::Bool());
 
 // What was handed on before stands; the waypoint still open is not handed on.
 TEST_P(Vooruit, AReadThatFailsEndsTheScanAsFailedWithTheReason) {
@@ -137,6 +139,7 @@ TEST_P(Vooruit, AReadThatFailsEndsTheScanAsFailedWithTheReason) {
         auto b = bron(tekst);
         b->foutBij = bij;
         GpxBestand bestand(std::move(b));
+        bestand.leesVooruitIn(64);
         std::vector<Waypoint> uit;
         EXPECT_TRUE(bestand.open());
         EXPECT_FALSE(bestand.scan([&](const Waypoint& w) { uit.push_back(w); }));
@@ -147,7 +150,7 @@ TEST_P(Vooruit, AReadThatFailsEndsTheScanAsFailedWithTheReason) {
 
 // Stopped while the reader waits for room: the scan ends at once, and the thread with it.
 TEST_P(Vooruit, AScanThatIsStoppedEndsWithoutReadingOn) {
-    ASSERT_GT(groot().size(), std::size_t{4} << 20); // read ahead whether or not the size is known
+    ASSERT_GT(groot().size(), std::size_t{4} << 20); // read on two threads when it can be
     GpxBestand bestand(bron(groot()));
     std::uint64_t gezien = 0;
     bestand.zetVoortgang([&](std::uint64_t gelezen, std::uint64_t) {

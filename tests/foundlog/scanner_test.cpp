@@ -31,6 +31,10 @@ protected:
         for (const auto& stukken : splitsingen)
             EXPECT_TRUE(test::zelfde(test::GeheugenBron::scan(tekst, stukken, GetParam()), ref))
                 << (stukken.empty() ? 0 : stukken[0]);
+        // On two threads, the second searching its pieces ahead for every kind of line.
+        for (std::size_t stuk : {1ul, 33ul, 86ul, 4097ul})
+            EXPECT_TRUE(test::zelfde(test::GeheugenBron::scan(tekst, {stuk / 2 + 1}, GetParam(), stuk), ref))
+                << "vooruit " << stuk;
         std::string s;
         for (const Waypoint& w : ref)
             s += std::to_string(w.vak.rij) + ',' + std::to_string(w.vak.kolom) + ',' + std::to_string(w.jaargev) + ',' +

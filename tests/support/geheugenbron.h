@@ -30,6 +30,17 @@ public:
         positie_ += n;
         return {n, 0};
     }
+    // By place as a file is, from two threads at once: in the same piece sizes, chosen by
+    // the place so that nothing changes between reads.
+    bool leestOpPlek() const override { return opPlek; }
+    Stuk leesOp(std::uint64_t plek, char* doel, std::size_t ruimte) override {
+        if (plek >= foutBij) return {0, fout};
+        const std::size_t p = std::size_t(std::min<std::uint64_t>(plek, tekst.size()));
+        std::size_t n = std::min({ruimte, tekst.size() - p, foutBij - p});
+        if (!stukken_.empty()) n = std::min(n, std::max<std::size_t>(1, stukken_[p % stukken_.size()]));
+        std::copy_n(tekst.data() + p, n, doel);
+        return {n, 0};
+    }
     std::uint64_t grootte() const override { return grootteBekend ? tekst.size() : onbekend; }
 
     // Piece sizes taken from the bytes themselves, so that a fuzzer explores the splits.
@@ -42,14 +53,13 @@ public:
         return stukken;
     }
 
-    // The waypoints that a scan on path pad reads from tekst in such pieces; read ahead on
-    // a second thread when vooruit is set.
+    // The waypoints that a scan on path pad reads from tekst in such pieces; on two
+    // threads, in pieces of vooruit bytes, when that is not 0.
     static std::vector<Waypoint> scan(std::string tekst, std::vector<std::size_t> stukken, Zoekpad pad,
-                                      bool vooruit = false) {
+                                      std::size_t vooruit = 0) {
         std::vector<Waypoint> uit;
-        auto bron = std::make_unique<GeheugenBron>(std::move(tekst), std::move(stukken));
-        bron->grootteBekend = !vooruit;
-        GpxBestand bestand(std::move(bron));
+        GpxBestand bestand(std::make_unique<GeheugenBron>(std::move(tekst), std::move(stukken)));
+        bestand.leesVooruitIn(vooruit);
         bestand.scan([&](const Waypoint& w) { uit.push_back(w); }, pad);
         return uit;
     }
@@ -57,7 +67,8 @@ public:
     std::string tekst;                       // may change between reads: the rest is read from it
     std::size_t foutBij = std::string::npos; // the read that reaches this place fails
     int fout = EIO;                          // with this error
-    bool grootteBekend = true;               // as a file; false as inside an archive (read ahead)
+    bool grootteBekend = true;               // as a file; false as inside an archive
+    bool opPlek = true;                      // read by place as a file; false as an archive
 
 private:
     std::vector<std::size_t> stukken_;
