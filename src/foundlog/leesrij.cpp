@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "foundlog/leesrij.h"
 
+#include <new>
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #endif
@@ -72,8 +74,15 @@ void Leesrij::leesVooruit() {
             if (stop_.load(std::memory_order_relaxed)) return;
         if (stop_.load(std::memory_order_relaxed)) return;
         const Bron::Stuk stuk = vul(stukVan(j), buffer(j));
-        if (stuk.lengte > 0)
-            Scanner::zoekVooraf(buffer(j), stuk.lengte, pad_, soort_.load(std::memory_order_relaxed), vooraf_[j % aantal]);
+        gezocht_[j % aantal] = false;
+        try {
+            if (stuk.lengte > 0)
+                Scanner::zoekVooraf(buffer(j), stuk.lengte, pad_, soort_.load(std::memory_order_relaxed),
+                                    vooraf_[j % aantal]);
+            gezocht_[j % aantal] = true;
+        } catch (const std::bad_alloc&) {
+            // No room for the places: the caller searches this piece itself.
+        }
         stukken_[j % aantal] = stuk;
         gevuld_.store(j + 1, std::memory_order_release);
         gevuld_.notify_one();
@@ -96,7 +105,7 @@ Leesrij::Stuk Leesrij::volgende() {
         }
         const Bron::Stuk stuk = stukken_[j % aantal];
         einde_ = stuk.fout != 0 || stuk.lengte < stukgrootte_;
-        return {buffer(j), stuk, &vooraf_[j % aantal]};
+        return {buffer(j), stuk, gezocht_[j % aantal] ? &vooraf_[j % aantal] : nullptr};
     }
     const Bron::Stuk stuk = vul(i, eigen_.get());
     einde_ = stuk.fout != 0 || stuk.lengte < stukgrootte_;

@@ -65,6 +65,7 @@ private:
     const std::unique_ptr<char[]> buffers_; // the second thread's pieces
     Bron::Stuk stukken_[aantal];
     Scanner::Vooraf vooraf_[aantal];
+    bool gezocht_[aantal] = {};
     std::atomic<Kandidaten> soort_{Kandidaten::alle};
     std::atomic<std::uint64_t> gevuld_{0};       // the thread's pieces read, written by it
     std::atomic<std::uint64_t> teruggegeven_{0}; // the thread's pieces handed back, written by the caller
