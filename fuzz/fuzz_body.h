@@ -38,7 +38,7 @@ inline void eenGeval(const uint8_t* data, std::size_t n, const std::vector<Zoekp
     const std::vector<Waypoint> heel = test::referentie(tekst);
     // One input in 16 is also read on two threads and searched ahead, as a large file is,
     // in pieces of a size taken from the bytes.
-    const std::size_t vooruit = n > 1 && data[0] % 16 == 0 ? 1 + std::size_t(data[1]) * 7 : 0;
+    const std::size_t vooruit = n > 1 && data[0] % 16 == 0 ? 64 + std::size_t(data[1]) * 7 : 0;
     for (Zoekpad pad : paden)
         for (const std::vector<std::size_t>& stukken : {std::vector<std::size_t>{}, test::GeheugenBron::stukkenUit(tekst)})
             eis(test::zelfde(test::GeheugenBron::scan(std::string(tekst), stukken, pad, stukken.empty() ? 0 : vooruit), heel),
