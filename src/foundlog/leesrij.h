@@ -49,12 +49,13 @@ private:
     void leesVooruit();
     Bron::Stuk vul(std::uint64_t stuk, char* doel);
     char* buffer(std::uint64_t j) const { return buffers_.get() + (j % aantal) * stukgrootte_; }
-    // The second thread's piece j is the file's piece stukVan(j); vanDraadVoor(i) of its
-    // pieces come before the file's piece i.
-    static std::uint64_t stukVan(std::uint64_t j);
+    // Whether the caller reads the file's piece i; how many of the caller's and of the
+    // second thread's pieces come before it.
+    static bool isEigen(std::uint64_t i);
+    static std::uint64_t eigenVoor(std::uint64_t i);
     static std::uint64_t vanDraadVoor(std::uint64_t i);
 
-    static constexpr unsigned deel = 3;
+    static constexpr unsigned eigenDeel = 2, uitDeel = 5;
     // The second thread's pieces that may be read ahead of the caller.
     static constexpr unsigned aantal = 3;
 
