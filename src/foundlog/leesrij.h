@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <memory>
 #include <thread>
-#include <vector>
 
 #include "foundlog/bron.h"
 #include "foundlog/scanner.h"

@@ -15,12 +15,6 @@ namespace kz {
 
 namespace {
 
-// The letters after the '<' that set the lines apart from nearly every other line of an
-// export (see Kandidaten). For <gsak:UserFound> the 'o' eleven after passes over GSAK's
-// other user fields, <gsak:UserFlag>, <gsak:UserData>, <gsak:User2> and so on, which
-// stand in every waypoint of a full export.
-constexpr int vooruit = verstePlek;
-
 template <Kandidaten K>
 const char* zoekPortabel(const char* p, const char* r, const char* e) {
     while (p < r) {
@@ -50,7 +44,7 @@ __attribute__((always_inline)) inline unsigned kandidaten16(const char* q) {
         volgt = _mm_or_si128(is(1, 'w'), _mm_and_si128(is(1, 'n'), is(6, 'M')));
     } else {
         volgt = _mm_or_si128(_mm_or_si128(is(1, 'w'), is(2, 'w')),
-                             _mm_or_si128(_mm_and_si128(is(6, 'U'), is(11, 'o')), is(vooruit, 'N')));
+                             _mm_or_si128(_mm_and_si128(is(6, 'U'), is(11, 'o')), is(verstePlek, 'N')));
         if constexpr (K != Kandidaten::gewoon) volgt = _mm_or_si128(volgt, _mm_or_si128(is(16, ' '), is(17, '>')));
         if constexpr (K == Kandidaten::alle) volgt = _mm_or_si128(volgt, _mm_and_si128(is(1, 'n'), is(6, 'M')));
     }
@@ -59,7 +53,7 @@ __attribute__((always_inline)) inline unsigned kandidaten16(const char* q) {
 
 template <Kandidaten K>
 const char* zoekSse2(const char* p, const char* r, const char* e) {
-    for (; p < r && e - p >= 64 + vooruit; p += 64) {
+    for (; p < r && e - p >= 64 + verstePlek; p += 64) {
         const std::uint64_t m = std::uint64_t{kandidaten16<K>(p)} | std::uint64_t{kandidaten16<K>(p + 16)} << 16 |
                                 std::uint64_t{kandidaten16<K>(p + 32)} << 32 | std::uint64_t{kandidaten16<K>(p + 48)} << 48;
         if (m != 0) {
@@ -81,7 +75,7 @@ __attribute__((target("avx2"), always_inline)) inline unsigned kandidaten32(cons
         volgt = _mm256_or_si256(is32(q, 1, 'w'), _mm256_and_si256(is32(q, 1, 'n'), is32(q, 6, 'M')));
     } else {
         volgt = _mm256_or_si256(_mm256_or_si256(is32(q, 1, 'w'), is32(q, 2, 'w')),
-                                _mm256_or_si256(_mm256_and_si256(is32(q, 6, 'U'), is32(q, 11, 'o')), is32(q, vooruit, 'N')));
+                                _mm256_or_si256(_mm256_and_si256(is32(q, 6, 'U'), is32(q, 11, 'o')), is32(q, verstePlek, 'N')));
         if constexpr (K != Kandidaten::gewoon)
             volgt = _mm256_or_si256(volgt, _mm256_or_si256(is32(q, 16, ' '), is32(q, 17, '>')));
         if constexpr (K == Kandidaten::alle)
@@ -92,7 +86,7 @@ __attribute__((target("avx2"), always_inline)) inline unsigned kandidaten32(cons
 
 template <Kandidaten K>
 __attribute__((target("avx2"))) const char* zoekAvx2(const char* p, const char* r, const char* e) {
-    for (; p < r && e - p >= 64 + vooruit; p += 64) {
+    for (; p < r && e - p >= 64 + verstePlek; p += 64) {
         const std::uint64_t m = std::uint64_t{kandidaten32<K>(p)} | std::uint64_t{kandidaten32<K>(p + 32)} << 32;
         if (m != 0) {
             const char* x = p + std::countr_zero(m);
@@ -109,14 +103,14 @@ __attribute__((target("avx512f,avx512bw"))) const char* zoekAvx512(const char* p
     const auto is = [&p](int k, char c, __mmask64 binnen) __attribute__((target("avx512f,avx512bw"))) {
         return _mm512_mask_cmpeq_epi8_mask(binnen, _mm512_loadu_si512(p + k), _mm512_set1_epi8(c));
     };
-    for (; p < r && e - p >= 64 + vooruit; p += 64) {
+    for (; p < r && e - p >= 64 + verstePlek; p += 64) {
         const __mmask64 punt = _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(p), _mm512_set1_epi8('<'));
         if (punt == 0) continue;
         __mmask64 m;
         if constexpr (K == Kandidaten::kop) {
             m = is(1, 'w', punt) | is(6, 'M', is(1, 'n', punt));
         } else {
-            m = is(1, 'w', punt) | is(2, 'w', punt) | is(11, 'o', is(6, 'U', punt)) | is(vooruit, 'N', punt);
+            m = is(1, 'w', punt) | is(2, 'w', punt) | is(11, 'o', is(6, 'U', punt)) | is(verstePlek, 'N', punt);
             if constexpr (K != Kandidaten::gewoon) m |= is(16, ' ', punt) | is(17, '>', punt);
             if constexpr (K == Kandidaten::alle) m |= is(6, 'M', is(1, 'n', punt));
         }

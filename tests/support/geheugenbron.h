@@ -41,7 +41,7 @@ public:
         std::copy_n(tekst.data() + p, n, doel);
         return {n, 0};
     }
-    std::uint64_t grootte() const override { return grootteBekend ? tekst.size() : onbekend; }
+    std::uint64_t grootte() const override { return tekst.size(); }
 
     // Piece sizes taken from the bytes themselves, so that a fuzzer explores the splits.
     static std::vector<std::size_t> stukkenUit(std::string_view data) {
@@ -67,7 +67,6 @@ public:
     std::string tekst;                       // may change between reads: the rest is read from it
     std::size_t foutBij = std::string::npos; // the read that reaches this place fails
     int fout = EIO;                          // with this error
-    bool grootteBekend = true;               // as a file; false as inside an archive
     bool opPlek = true;                      // read by place as a file; false as an archive
 
 private:
