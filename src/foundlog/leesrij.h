@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a large file on two threads. The file is cut into pieces of equal size; the
 // caller's thread reads some, a second thread the others, each into buffers of its own,
-// so that the operating system copies two pieces at once. The second thread also
-// searches its pieces ahead (Scanner::zoekVooraf) while they are in its cache, so the
-// caller only looks at the places it found. Plain reads into the heap; no signals, no
-// mapped memory.
+// so that the operating system copies two pieces at once. The second thread also reads
+// the lines of its pieces ahead (Scanner::zoekVooraf) while they are in its cache, so the
+// caller only keeps the state for them. Plain reads into the heap; no signals, no mapped
+// memory.
 #pragma once
 
 #include <atomic>
@@ -54,7 +54,7 @@ private:
     static std::uint64_t eigenVoor(std::uint64_t i);
     static std::uint64_t vanDraadVoor(std::uint64_t i);
 
-    static constexpr unsigned eigenDeel = 2, uitDeel = 5;
+    static constexpr unsigned eigenDeel = 1, uitDeel = 2;
     // The second thread's pieces that may be read ahead of the caller.
     static constexpr unsigned aantal = 3;
 

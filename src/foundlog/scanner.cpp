@@ -82,6 +82,17 @@ const char* witVoor(const char* b, const char* x) {
     return x;
 }
 
+// The end of a line [b, e) as it is looked at: without the spaces and tabs at its end,
+// and cut at maxRegel bytes (afgekapt is then set).
+const char* bijgesneden(const char* b, const char* e, bool& afgekapt) {
+    while (e > b && isWit(e[-1])) --e;
+    if (std::size_t(e - b) > Scanner::maxRegel) {
+        afgekapt = true;
+        return b + Scanner::maxRegel;
+    }
+    return e;
+}
+
 } // namespace
 
 Scanner::Scanner(WaypointAfnemer afnemer, Zoekpad pad)
@@ -107,14 +118,50 @@ void Scanner::voedt(const char* data, std::size_t lengte, const Vooraf* vooraf) 
 }
 
 void Scanner::zoekVooraf(const char* data, std::size_t lengte, Zoekpad pad, Kandidaten soort, Vooraf& uit) {
-    // The lines that voedt() will search: those that end in the piece. Those that began
-    // in the piece before are among them here; voedt() passes over them.
+    // The lines that voedt() will look at: those that end in the piece. A line that began
+    // in the piece before is among them here, as if it began at the piece's start;
+    // voedt() passes over it. What each line says is read here, while the piece is in
+    // this thread's cache, as regel() and verwerk() read it.
     uit.soort = soort;
-    uit.plekken.clear();
+    uit.regels.clear();
+    uit.vakken.clear();
     const Zoeker zoek = zoekerVan(pad, soort);
     const char* const e = data + lengte;
     const char* const r = naLaatsteRegeleinde(data, e);
-    for (const char* x = data; (x = zoek(x, r, e)) < r; ++x) uit.plekken.push_back(std::uint32_t(x - data));
+    const auto begint = [e](const char* x, std::string_view t) {
+        return std::size_t(e - x) >= t.size() && std::memcmp(x, t.data(), t.size()) == 0;
+    };
+    // Whether only spaces and tabs follow x up to the line's end (which lies before r).
+    const auto alleenWitNa = [](const char* x) {
+        while (isWit(*x)) ++x;
+        return isRegeleinde(*x);
+    };
+    for (const char* x = data; (x = zoek(x, r, e)) < r;) {
+        const char* const begin = witVoor(data, x);
+        if (begin > data && !isRegeleinde(begin[-1])) {
+            ++x;
+            continue;
+        }
+        Vooraf::Regel regel{std::uint32_t(x - data), Vooraf::Soort::anders, 0};
+        const char* verder = x + 1;
+        if (begint(x, wptBegin)) {
+            const char* const q = eersteRegeleinde(x, r);
+            bool afgekapt = false;
+            const char* const eind = bijgesneden(x, q, afgekapt);
+            uit.vakken.push_back(vakVan(std::string_view(x, std::size_t(eind - x)), afgekapt));
+            regel.soort = Vooraf::Soort::waypoint;
+            verder = q;
+        } else if (begint(x, gevondenBegin)) {
+            regel.soort = Vooraf::Soort::gevonden;
+            regel.jaar = jaarNa(x + gevondenBegin.size());
+        } else if (begint(x, landNederland) && alleenWitNa(x + landNederland.size())) {
+            regel.soort = Vooraf::Soort::nederland;
+        } else if (begint(x, wptEind) && alleenWitNa(x + wptEind.size())) {
+            regel.soort = Vooraf::Soort::wptEinde;
+        }
+        uit.regels.push_back(regel);
+        x = verder;
+    }
 }
 
 void Scanner::einde() {
@@ -133,16 +180,39 @@ void Scanner::regels(const char* b, const char* e, const char* leesbaar) {
 }
 
 void Scanner::regelsOp(const char* b, const char* e, const char* leesbaar, const char* data, const Vooraf& vooraf) {
-    // As regels(), with the places found ahead. Of those found for every kind of line,
-    // only the ones that the current state's search would find count.
-    const bool alle = vooraf.soort != soort_;
-    const char* x = b;
-    for (const std::uint32_t plek : vooraf.plekken) {
-        const char* const y = data + plek;
-        if (y < x || (alle && !kanBeginnen(soort_, y, leesbaar))) continue;
-        if (y >= e) break;
-        const char* begin = witVoor(b, y);
-        x = begin > b && !isRegeleinde(begin[-1]) ? y + 1 : regel(y, e, leesbaar);
+    // As regels(), with the lines read ahead: only a line of another kind, when the state
+    // looks at such lines (the header's name, the lines of a log), is looked at here.
+    // Lines that another set of lines found as well do no harm: every line is checked in
+    // full before it counts.
+    std::size_t vak = 0;
+    for (const Vooraf::Regel& regel : vooraf.regels) {
+        const char* const y = data + regel.plek;
+        const bool waypoint = regel.soort == Vooraf::Soort::waypoint;
+        if (y < b) {
+            vak += waypoint; // part of the line that the piece before began
+            continue;
+        }
+        switch (regel.soort) {
+        case Vooraf::Soort::waypoint:
+            if (!inWaypoint_) openWaypoint(vooraf.vakken[vak]);
+            ++vak;
+            break;
+        case Vooraf::Soort::gevonden:
+            if (inWaypoint_) {
+                huidig_.jaargev = regel.jaar;
+                gsakDatum_ = true;
+            }
+            break;
+        case Vooraf::Soort::nederland:
+            if (inWaypoint_) huidig_.isnl = 1;
+            break;
+        case Vooraf::Soort::wptEinde:
+            if (inWaypoint_) sluitWaypoint();
+            break;
+        case Vooraf::Soort::anders:
+            if (inWaypoint_ ? mijnVondsten_ : kop_) this->regel(y, e, leesbaar);
+            break;
+        }
     }
 }
 
@@ -162,14 +232,9 @@ const char* Scanner::regel(const char* x, const char* e, const char* leesbaar) {
     };
     if (!inWaypoint_) return begint(wptBegin) || (kop_ && begint(naamMijnVondsten)) ? heel() : x + 1;
     if (begint(gevondenBegin)) {
-        // The four characters after the tag (fewer on a shorter line): the year of a date
-        // written year first. Spaces and tabs at the end of the line count for nothing.
-        const char* getal = x + gevondenBegin.size();
-        const char* eind = getal;
-        while (eind < getal + 4 && !isRegeleinde(*eind)) ++eind;
-        huidig_.jaargev = rondAfNaarInt16(numeriekeWaarde(std::string_view(getal, std::size_t(eind - getal))));
+        huidig_.jaargev = jaarNa(x + gevondenBegin.size());
         gsakDatum_ = true;
-        return eind;
+        return x + gevondenBegin.size();
     }
     const bool land = begint(landNederland);
     if (!land && !begint(wptEind)) return mijnVondsten_ ? heel() : x + 1;
@@ -204,17 +269,11 @@ void Scanner::sluitRest() {
 void Scanner::verwerk(const char* b, const char* e, bool afgekapt) {
     // b is past the leading white space. Every recognised kind of line begins with '<'.
     if (b == e || *b != '<') return;
-    if (!afgekapt) {
-        while (e > b && isWit(e[-1])) --e;
-        if (std::size_t(e - b) > maxRegel) {
-            e = b + maxRegel;
-            afgekapt = true;
-        }
-    }
+    if (!afgekapt) e = bijgesneden(b, e, afgekapt);
     const std::size_t lengte = std::size_t(e - b);
 
     if (!inWaypoint_) {
-        if (begintMet(b, lengte, wptBegin)) openWaypoint(std::string_view(b, lengte), afgekapt);
+        if (begintMet(b, lengte, wptBegin)) openWaypoint(vakVan(std::string_view(b, lengte), afgekapt));
         else if (kop_ && !afgekapt && isGelijk(b, lengte, naamMijnVondsten)) mijnVondsten_ = true;
         return;
     }
@@ -230,7 +289,15 @@ void Scanner::verwerk(const char* b, const char* e, bool afgekapt) {
     else if (isGelijk(b, lengte, wptEind)) sluitWaypoint();
 }
 
-void Scanner::openWaypoint(std::string_view regel, bool afgekapt) {
+std::int16_t Scanner::jaarNa(const char* getal) {
+    // The four characters after the tag (fewer on a shorter line): the year of a date
+    // written year first. Spaces and tabs at the end of the line count for nothing.
+    const char* eind = getal;
+    while (eind < getal + 4 && !isRegeleinde(*eind)) ++eind;
+    return rondAfNaarInt16(numeriekeWaarde(std::string_view(getal, std::size_t(eind - getal))));
+}
+
+Vak Scanner::vakVan(std::string_view regel, bool afgekapt) {
     // In the usual form <wpt lat="52.37" lon="4.89"> the latitude's digits stand from
     // position 11 (1-based) up to 3 before "lon=", and the longitude's digits from 5
     // after "lon=" up to the last 2 characters; when "lon=" comes too early the latitude
@@ -251,8 +318,12 @@ void Scanner::openWaypoint(std::string_view regel, bool afgekapt) {
             lengte = numeriekeWaarde(regel.substr(std::size_t(lgBegin), std::size_t(lgLengte)));
         }
     }
+    return vakVanCoordinaat(breedte, lengte);
+}
+
+void Scanner::openWaypoint(const Vak& vak) {
     huidig_ = Waypoint{};
-    huidig_.vak = vakVanCoordinaat(breedte, lengte);
+    huidig_.vak = vak;
     inWaypoint_ = true;
     gsakDatum_ = heeftVondst_ = inLog_ = logVondst_ = logDatum_ = false;
     if (kop_) {

@@ -24,6 +24,7 @@
 
 #include "foundlog/zoekpad.h"
 #include "foundlog/waypoint.h"
+#include "grid/vak.h"
 
 namespace kz {
 
@@ -37,11 +38,26 @@ class Scanner {
 public:
     explicit Scanner(WaypointAfnemer afnemer, Zoekpad pad = gekozenZoekpad());
 
-    // A piece searched ahead, on any thread: the offsets in it, in order, where a line of
-    // the set `soort` may begin.
+    // A piece searched ahead, on any thread: in order, the lines in it whose first byte
+    // after spaces and tabs is a place where a line of the set `soort` may begin, each
+    // with what it says when it is one of the recognised lines that need no state to be
+    // read. The scanner then takes them without looking at the piece's bytes again.
     struct Vooraf {
+        enum class Soort : std::uint8_t {
+            waypoint,  // "<wpt lat=": its cell is the next one in vakken
+            gevonden,  // "<gsak:UserFound>": the year in jaar
+            nederland, // the Dutch country line, with nothing but blanks after it
+            wptEinde,  // "</wpt>", with nothing but blanks after it
+            anders,    // any other: the scanner looks at it when its state needs
+        };
+        struct Regel {
+            std::uint32_t plek; // offset of the line's first byte after spaces and tabs
+            Soort soort;
+            std::int16_t jaar;
+        };
         Kandidaten soort = Kandidaten::alle;
-        std::vector<std::uint32_t> plekken;
+        std::vector<Regel> regels;
+        std::vector<Vak> vakken;
     };
     static void zoekVooraf(const char* data, std::size_t lengte, Zoekpad pad, Kandidaten soort, Vooraf& uit);
     // The set that a piece may be searched ahead with from now on: the lines that this
@@ -50,7 +66,7 @@ public:
 
     void voedt(const char* data, std::size_t lengte) { voedt(data, lengte, nullptr); }
     // As voedt(), with the piece searched ahead (a piece of less than 4 GiB): the scanner
-    // then only looks at the places found, unless they were searched for with a set that
+    // then takes the lines read ahead, unless they were searched for with a set that
     // misses lines it looks for.
     void voedt(const char* data, std::size_t lengte, const Vooraf* vooraf);
     void einde();
@@ -61,9 +77,11 @@ public:
 private:
     void regels(const char* begin, const char* eind, const char* leesbaar);
     void regelsOp(const char* begin, const char* eind, const char* leesbaar, const char* data, const Vooraf& vooraf);
+    static Vak vakVan(std::string_view regel, bool afgekapt);
+    static std::int16_t jaarNa(const char* getal);
     const char* regel(const char* begin, const char* eind, const char* leesbaar);
     void verwerk(const char* begin, const char* eind, bool afgekapt);
-    void openWaypoint(std::string_view regel, bool afgekapt);
+    void openWaypoint(const Vak& vak);
     void sluitWaypoint();
     void logRegel(const char* b, std::size_t lengte, bool afgekapt);
     void sluitLog();
