@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -65,6 +66,10 @@ int voerBatchUit(const Opdracht& opdracht) {
     tk::plaats(&paneel, 120, 120, 9255, 10095);
     paneel.toonKlassen(opdracht.kleurschakering);
     paneel.toon(*overzicht);
+    // Qt writes BMP itself, but QImageWriter first searches the plugin folders for a
+    // writer of the format: some twenty files opened and read, a few percent of a run on
+    // a small file. Nothing is loaded after this, so for BMP the folders are left out.
+    if (opdracht.formaat == "BMP") QCoreApplication::setLibraryPaths({});
     QImage beeld;
     const bool bewaard = paneel.bewaarBeeld(beeld, opdracht.uitvoer, opdracht.formaat);
     if (!bewaard) meld(meldingen::fout(), meldingen::nietOpgeslagen(QFileInfo(opdracht.uitvoer).absoluteFilePath()));

@@ -16,6 +16,7 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <QImageWriter>
 
 #include "support/gpx.h"
 #include "support/proces.h"
@@ -85,6 +86,15 @@ TEST_F(Batch, ResultaatRegelsMeldingenEnAfbeelding) {
         EXPECT_TRUE(test::zoalsProef(QImage(pad), naam[0] == 'u' ? "batch-bmp" : "batch-png"));
     }
     EXPECT_EQ(lees(map / "uit" / "kaart.bmp")[28], 24); // bits per pixel
+}
+
+// A format that only a plugin writes is written too (the plugin folders are searched for
+// every format but BMP).
+TEST_F(Batch, EenFormaatUitEenPluginWordtGeschreven) {
+    if (!QImageWriter::supportedImageFormats().contains("jpg")) GTEST_SKIP() << "Qt heeft hier geen JPEG-plugin";
+    const Uitkomst j = draai({"--uitvoer", "kaart.jpg", "gevonden.gpx"});
+    EXPECT_EQ(j.status, 0) << j.fout;
+    EXPECT_EQ(QImageReader(QString::fromStdString((map / "kaart.jpg").string())).format(), "jpeg");
 }
 
 // A pocket query's ZIP gives what the bare file gives, its "-wpts.gpx" aside; without a
