@@ -57,30 +57,21 @@ Bron::Stuk Leesrij::vul(std::uint64_t stuk, char* doel) {
     return {n, 0};
 }
 
-// Of every `uitDeel` pieces the caller reads `eigenDeel`, spread evenly and the first
-// among them, and the second thread the others. The second thread also reads the lines
-// of its pieces ahead, so that the caller only keeps the state for them; every other
-// piece each keeps both about equally busy (of 2/5, 4/9, 1/2, 5/9 and 2/3 for the
-// caller, one in two was the quickest on short lines, long lines and a full GSAK export
-// alike). Taking whichever piece nobody has taken yet balances worse: the second thread
-// then runs ahead and reads nearly all.
-std::uint64_t Leesrij::eigenVoor(std::uint64_t i) { return (i * eigenDeel + uitDeel - 1) / uitDeel; }
-
-bool Leesrij::isEigen(std::uint64_t i) { return eigenVoor(i + 1) > eigenVoor(i); }
-
-std::uint64_t Leesrij::vanDraadVoor(std::uint64_t i) { return i - eigenVoor(i); }
-
+// The pieces alternate between the two threads. The second thread also reads the lines
+// of its pieces ahead, so that the caller only keeps the state for them; one piece in two
+// each keeps both about equally busy (of 2/5, 4/9, 1/2, 5/9 and 2/3 for the caller, one
+// in two was the quickest on short lines, long lines and a full GSAK export alike).
+// Taking whichever piece nobody has taken yet balances worse: the second thread then
+// runs ahead and reads nearly all.
 void Leesrij::leesVooruit() {
-    std::uint64_t i = 0;
-    for (std::uint64_t j = 0;; ++j, ++i) {
+    for (std::uint64_t j = 0;; ++j) {
         // The thread's piece j goes into the buffer of its piece aantal before, once that
         // has been handed back.
         for (std::uint64_t terug = teruggegeven_.load(std::memory_order_acquire); j - terug >= aantal;
              terug = wachtOp(teruggegeven_, terug))
             if (stop_.load(std::memory_order_relaxed)) return;
         if (stop_.load(std::memory_order_relaxed)) return;
-        while (isEigen(i)) ++i;
-        const Bron::Stuk stuk = vul(i, buffer(j));
+        const Bron::Stuk stuk = vul(2 * j + 1, buffer(j));
         gezocht_[j % aantal] = false;
         try {
             if (stuk.lengte > 0)
@@ -88,7 +79,7 @@ void Leesrij::leesVooruit() {
                                     vooraf_[j % aantal]);
             gezocht_[j % aantal] = true;
         } catch (const std::bad_alloc&) {
-            // No room for the places: the caller searches this piece itself.
+            // No room for the lines: the caller searches this piece itself.
         }
         stukken_[j % aantal] = stuk;
         gevuld_.store(j + 1, std::memory_order_release);

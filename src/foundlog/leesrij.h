@@ -48,13 +48,11 @@ private:
     void leesVooruit();
     Bron::Stuk vul(std::uint64_t stuk, char* doel);
     char* buffer(std::uint64_t j) const { return buffers_.get() + (j % aantal) * stukgrootte_; }
-    // Whether the caller reads the file's piece i; how many of the caller's and of the
-    // second thread's pieces come before it.
-    static bool isEigen(std::uint64_t i);
-    static std::uint64_t eigenVoor(std::uint64_t i);
-    static std::uint64_t vanDraadVoor(std::uint64_t i);
-
-    static constexpr unsigned eigenDeel = 1, uitDeel = 2;
+    // The caller reads the file's even pieces, the second thread the odd ones: the
+    // thread's piece j is the file's piece 2j + 1, and i / 2 of the thread's pieces come
+    // before the file's piece i.
+    static bool isEigen(std::uint64_t i) { return i % 2 == 0; }
+    static std::uint64_t vanDraadVoor(std::uint64_t i) { return i / 2; }
     // The second thread's pieces that may be read ahead of the caller.
     static constexpr unsigned aantal = 3;
 

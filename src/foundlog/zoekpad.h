@@ -53,24 +53,6 @@ enum class Kandidaten {
 // may be read (r <= e); none at or after e.
 using Zoeker = const char* (*)(const char* p, const char* r, const char* e);
 
-// The furthest byte after the '<' that a search looks at.
-inline constexpr int verstePlek = 21;
-
-// Whether a line of the set may begin at p (< e; the bytes up to e may be read): what
-// the search functions find, for one place. The letters after the '<' set the lines
-// apart from nearly every other line of an export; for <gsak:UserFound> the 'o' eleven
-// after passes over GSAK's other user fields, <gsak:UserFlag>, <gsak:UserData>,
-// <gsak:User2> and so on, which stand in every waypoint of a full export.
-inline bool kanBeginnen(Kandidaten welke, const char* p, const char* e) {
-    const auto byte = [&](int k) { return e - p > k ? p[k] : '\0'; };
-    if (byte(0) != '<') return false;
-    const bool kop = byte(1) == 'w' || (byte(1) == 'n' && byte(6) == 'M');
-    if (welke == Kandidaten::kop) return kop;
-    if (byte(1) == 'w' || byte(2) == 'w' || (byte(6) == 'U' && byte(11) == 'o') || byte(verstePlek) == 'N') return true;
-    if (welke != Kandidaten::gewoon && (byte(16) == ' ' || byte(17) == '>')) return true;
-    return welke == Kandidaten::alle && kop;
-}
-
 // The search function of a path for a set of lines; a path the processor cannot run
 // gives the portable one.
 Zoeker zoekerVan(Zoekpad pad, Kandidaten welke = Kandidaten::gewoon);

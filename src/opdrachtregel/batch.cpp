@@ -67,8 +67,8 @@ int voerBatchUit(const Opdracht& opdracht) {
     paneel.toonKlassen(opdracht.kleurschakering);
     paneel.toon(*overzicht);
     // Qt writes BMP itself, but QImageWriter first searches the plugin folders for a
-    // writer of the format: some twenty files opened and read, a few percent of a run on
-    // a small file. Nothing is loaded after this, so for BMP the folders are left out.
+    // writer of the format: every image plugin's file opened and read, a few percent of a
+    // run on a small file. Nothing is loaded after this, so for BMP the folders are left out.
     if (opdracht.formaat == "BMP") QCoreApplication::setLibraryPaths({});
     QImage beeld;
     const bool bewaard = paneel.bewaarBeeld(beeld, opdracht.uitvoer, opdracht.formaat);
