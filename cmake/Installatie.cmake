@@ -63,8 +63,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded when the first archive is read, so the package tools cannot see it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libarchive13)
 # The window is laid out for Liberation Sans.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 include(CPack)

@@ -3,9 +3,8 @@
 // once failed against the same reference (tests/foundlog/scanner_test.cpp).
 //
 // It checks, besides the sanitizers' own checks, on every search path it is given:
-// - the file reader, given the bytes at once or in pieces of any size (read on two
-//   threads and searched ahead, or not), reads the same waypoints as a plain, obviously
-//   correct line-by-line reference;
+// - the file reader, given the bytes at once or in pieces of any size, reads the same
+//   waypoints as a plain, obviously correct line-by-line reference;
 // - the tally's counts stay consistent.
 #pragma once
 
@@ -36,12 +35,9 @@ inline void eis(bool ok, const char* wat) {
 inline void eenGeval(const uint8_t* data, std::size_t n, const std::vector<Zoekpad>& paden) {
     const std::string_view tekst(reinterpret_cast<const char*>(data), n);
     const std::vector<Waypoint> heel = test::referentie(tekst);
-    // One input in 16 is also read on two threads and searched ahead, as a large file is,
-    // in pieces of a size taken from the bytes.
-    const std::size_t vooruit = n > 1 && data[0] % 16 == 0 ? 64 + std::size_t(data[1]) * 7 : 0;
     for (Zoekpad pad : paden)
         for (const std::vector<std::size_t>& stukken : {std::vector<std::size_t>{}, test::GeheugenBron::stukkenUit(tekst)})
-            eis(test::zelfde(test::GeheugenBron::scan(std::string(tekst), stukken, pad, stukken.empty() ? 0 : vooruit), heel),
+            eis(test::zelfde(test::GeheugenBron::scan(std::string(tekst), stukken, pad), heel),
                 "the file reader in pieces reads what the reference reads");
 
     static const NlMasker nl = [] {

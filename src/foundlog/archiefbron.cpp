@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "foundlog/archiefbron.h"
 
+#include <archive_entry.h>
+
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <new>
 #include <string_view>
 
 namespace kz {
@@ -21,15 +25,15 @@ public:
         std::memcpy(kop_, kop, lengte);
     }
     Stuk lees(char* doel, std::size_t ruimte) override {
-        if (positie_ == lengte_) return bron_->lees(doel, ruimte);
+        // The first bytes again, and as many after them as fit: the first line is read
+        // in one piece, as it would be without the look.
         const std::size_t n = std::min(ruimte, lengte_ - positie_);
         std::memcpy(doel, kop_ + positie_, n);
         positie_ += n;
-        return {n, 0};
+        if (n == ruimte) return {n, 0};
+        const Stuk rest = bron_->lees(doel + n, ruimte - n);
+        return {n + rest.lengte, rest.fout};
     }
-    // The first bytes were only looked at: read by place, they are read again.
-    bool leestOpPlek() const override { return bron_->leestOpPlek(); }
-    Stuk leesOp(std::uint64_t plek, char* doel, std::size_t ruimte) override { return bron_->leesOp(plek, doel, ruimte); }
     std::uint64_t grootte() const override { return bron_->grootte(); }
 
 private:
@@ -48,10 +52,17 @@ bool eindigtOp(std::string_view naam, std::string_view einde) {
 // extra waypoints beside it.
 bool isVondstenlog(std::string_view naam) { return eindigtOp(naam, ".gpx") && !eindigtOp(naam, "-wpts.gpx"); }
 
+// What the macOS Finder adds to a ZIP it makes: a folder "__MACOSX/" with a "._name" of
+// metadata beside every file.
+bool isMacMetadata(std::string_view naam) {
+    const std::size_t schuin = naam.rfind('/');
+    const std::string_view basis = schuin == std::string_view::npos ? naam : naam.substr(schuin + 1);
+    return naam.substr(0, 9) == "__MACOSX/" || basis.substr(0, 2) == "._";
+}
+
 } // namespace
 
-std::unique_ptr<Bron> Archiefbron::herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout,
-                                          const char* bibliotheek) {
+std::unique_ptr<Bron> Archiefbron::herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout) {
     char kop[4];
     std::size_t n = 0;
     while (n < sizeof kop) {
@@ -65,99 +76,144 @@ std::unique_ptr<Bron> Archiefbron::herken(std::unique_ptr<Bron> bron, int& fout,
     }
     const bool zip = n == 4 && (std::memcmp(kop, "PK\3\4", 4) == 0 || std::memcmp(kop, "PK\5\6", 4) == 0);
     const bool gzip = n >= 2 && kop[0] == '\x1f' && kop[1] == '\x8b';
-    auto metKop = std::make_unique<MetKop>(std::move(bron), kop, n);
-    if (!zip && !gzip) return metKop;
+    if (!zip && !gzip) return std::make_unique<MetKop>(std::move(bron), kop, n);
 
-    auto la = std::make_unique<ArchiefBibliotheek>(bibliotheek);
-    if (!la->geladen()) {
-        archieffout.soort = Archieffout::Soort::geenBibliotheek;
-        fout = ENOTSUP;
-        return nullptr;
+    std::unique_ptr<Archiefbron> archief;
+    bool gelukt;
+    if (zip) {
+        // A ZIP is read by place: its table of contents stands at its end.
+        if (const int f = bron->zoekNaar(0); f != 0) {
+            fout = f;
+            return nullptr;
+        }
+        archief.reset(new Archiefbron(std::move(bron), true));
+        gelukt = archief->kiesGpx();
+    } else {
+        // A gzip file holds one file, without a name that matters.
+        archief.reset(new Archiefbron(std::make_unique<MetKop>(std::move(bron), kop, n), false));
+        gelukt = archief->openArchief() && archief->volgende();
     }
-    std::unique_ptr<Archiefbron> archief(new Archiefbron(std::move(metKop), std::move(la), zip));
-    if (!archief->volgendeGpx()) {
+    if (!gelukt) {
         archieffout = archief->archieffout_;
-        if (archieffout.soort == Archieffout::Soort::geen) archieffout.soort = Archieffout::Soort::geenGpx;
         fout = archief->bronfout_ != 0 ? archief->bronfout_ : EBADMSG;
         return nullptr;
     }
     return archief;
 }
 
-Archiefbron::Archiefbron(std::unique_ptr<Bron> bron, std::unique_ptr<ArchiefBibliotheek> la, bool zip)
-    : bron_(std::move(bron)), la_(std::move(la)), archief_(la_->read_new()), blok_(blokgrootte) {
-    if (zip) {
-        la_->support_format_zip(archief_);
-    } else {
-        // A gzip file holds one file, without a name that matters.
-        la_->support_filter_gzip(archief_);
-        la_->support_format_raw(archief_);
-    }
-    if (la_->read_open(archief_, this, nullptr, &Archiefbron::leesTerug, nullptr) != ARCHIVE_OK)
-        archieffout_.soort = Archieffout::Soort::beschadigd;
+Archiefbron::Archiefbron(std::unique_ptr<Bron> bron, bool zip) : bron_(std::move(bron)), zip_(zip), blok_(blokgrootte) {}
+
+Archiefbron::~Archiefbron() {
+    if (archief_) archive_read_free(archief_);
 }
 
-Archiefbron::~Archiefbron() { la_->read_free(archief_); }
+bool Archiefbron::openArchief() {
+    if (archief_) archive_read_free(archief_);
+    archief_ = archive_read_new();
+    if (!archief_) throw std::bad_alloc();
+    if (zip_) {
+        archive_read_support_format_zip(archief_);
+        archive_read_set_seek_callback(archief_, &Archiefbron::zoekTerug);
+    } else {
+        archive_read_support_filter_gzip(archief_);
+        archive_read_support_format_raw(archief_);
+    }
+    archive_read_set_read_callback(archief_, &Archiefbron::leesTerug);
+    archive_read_set_callback_data(archief_, this);
+    return archive_read_open1(archief_) == ARCHIVE_OK || faal(Archieffout::Soort::beschadigd);
+}
 
-long Archiefbron::leesTerug(archive* a, void* zelf, const void** blok) {
+archive_entry* Archiefbron::volgende() {
+    archive_entry* entry = nullptr;
+    const int r = archive_read_next_header(archief_, &entry);
+    if (r == ARCHIVE_OK || r == ARCHIVE_WARN) return entry;
+    if (r != ARCHIVE_EOF) faal(Archieffout::Soort::beschadigd);
+    return nullptr;
+}
+
+bool Archiefbron::kiesGpx() {
+    if (!openArchief()) return false;
+    // The entries as the table of contents lists them; moving past one reads none of
+    // its data.
+    long gekozen = -1, gpx = 0;
+    bool versleuteld = false;
+    for (long i = 0;; ++i) {
+        archive_entry* entry = volgende();
+        if (!entry) {
+            if (archieffout_.soort != Archieffout::Soort::geen) return false;
+            break;
+        }
+        if (archive_entry_filetype(entry) != AE_IFREG) continue;
+        const char* pad = archive_entry_pathname(entry);
+        const std::string_view naam = pad ? pad : "";
+        if (isMacMetadata(naam)) continue;
+        if (archieffout_.inhoud.size() < Archieffout::genoemd) archieffout_.inhoud.emplace_back(naam);
+        ++archieffout_.aantal;
+        if (!isVondstenlog(naam)) continue;
+        ++gpx;
+        gekozen = i;
+        versleuteld = archive_entry_is_encrypted(entry) != 0;
+        grootte_ = archive_entry_size_is_set(entry) ? std::uint64_t(archive_entry_size(entry)) : onbekend;
+    }
+    if (gpx == 0) return faal(Archieffout::Soort::geenGpx);
+    if (gpx > 1) return faal(Archieffout::Soort::meerdereGpx);
+    if (versleuteld) return faal(Archieffout::Soort::versleuteld);
+
+    // From the start again, up to the chosen file, whose data is read next.
+    if (const int f = bron_->zoekNaar(0); f != 0) {
+        bronfout_ = f;
+        return faal(Archieffout::Soort::beschadigd);
+    }
+    positie_ = 0;
+    if (!openArchief()) return false;
+    for (long i = 0; i <= gekozen; ++i)
+        if (!volgende()) return faal(Archieffout::Soort::beschadigd);
+    return true;
+}
+
+bool Archiefbron::faal(Archieffout::Soort soort) {
+    klaar_ = true;
+    if (archieffout_.soort == Archieffout::Soort::geen) archieffout_.soort = soort;
+    return false;
+}
+
+la_ssize_t Archiefbron::leesTerug(archive* a, void* zelf, const void** blok) {
     auto& z = *static_cast<Archiefbron*>(zelf);
     const Stuk stuk = z.bron_->lees(z.blok_.data(), z.blok_.size());
     if (stuk.fout != 0) {
         z.bronfout_ = stuk.fout;
-        z.la_->set_error(a, stuk.fout, "read failed");
-        return -1;
+        archive_set_error(a, stuk.fout, "read failed");
+        return ARCHIVE_FATAL;
     }
+    z.positie_ += stuk.lengte;
     *blok = z.blok_.data();
-    return long(stuk.lengte);
+    return la_ssize_t(stuk.lengte);
 }
 
-bool Archiefbron::volgendeGpx() {
-    if (archieffout_.soort == Archieffout::Soort::beschadigd) return false;
-    for (;;) {
-        archive_entry* entry = nullptr;
-        const int r = la_->read_next_header(archief_, &entry);
-        if (r == ARCHIVE_EOF) return false;
-        if (r != ARCHIVE_OK && r != ARCHIVE_WARN) {
-            archieffout_.soort = Archieffout::Soort::beschadigd;
-            return false;
-        }
-        if (la_->format(archief_) == ARCHIVE_FORMAT_RAW) {
-            // A packed file: its one entry is the found log.
-            grootte_ = onbekend;
-            return true;
-        }
-        if (la_->entry_filetype(entry) != AE_IFREG) continue;
-        const char* naam = la_->entry_pathname(entry);
-        archieffout_.inhoud.emplace_back(naam ? naam : "");
-        if (!isVondstenlog(archieffout_.inhoud.back())) continue;
-        if (la_->entry_is_encrypted(entry)) {
-            archieffout_.soort = Archieffout::Soort::versleuteld;
-            return false;
-        }
-        grootte_ = la_->entry_size_is_set(entry) ? std::uint64_t(la_->entry_size(entry)) : onbekend;
-        return true;
+la_int64_t Archiefbron::zoekTerug(archive* a, void* zelf, la_int64_t plek, int vanaf) {
+    auto& z = *static_cast<Archiefbron*>(zelf);
+    const std::uint64_t grootte = z.bron_->grootte();
+    la_int64_t doel = plek;
+    if (vanaf == SEEK_CUR) doel += la_int64_t(z.positie_);
+    else if (vanaf == SEEK_END) doel = grootte == onbekend ? -1 : la_int64_t(grootte) + plek;
+    if (doel < 0) return ARCHIVE_FATAL;
+    if (const int f = z.bron_->zoekNaar(std::uint64_t(doel)); f != 0) {
+        z.bronfout_ = f;
+        archive_set_error(a, f, "seek failed");
+        return ARCHIVE_FATAL;
     }
-}
-
-Bron::Stuk Archiefbron::faal(Archieffout::Soort soort) {
-    klaar_ = true;
-    if (archieffout_.soort == Archieffout::Soort::geen) archieffout_.soort = soort;
-    return {0, bronfout_ != 0 ? bronfout_ : EBADMSG};
+    z.positie_ = std::uint64_t(doel);
+    return doel;
 }
 
 Bron::Stuk Archiefbron::lees(char* doel, std::size_t ruimte) {
     if (klaar_) return {0, archieffout_.soort == Archieffout::Soort::geen ? 0 : EBADMSG};
-    const la_ssize_t n = la_->read_data(archief_, doel, ruimte);
+    const la_ssize_t n = archive_read_data(archief_, doel, ruimte);
     if (n > 0) return {std::size_t(n), 0};
-    if (n < 0) return faal(Archieffout::Soort::beschadigd);
-
-    // The found log has been read; the rest of the archive may not hold another.
-    if (la_->format(archief_) != ARCHIVE_FORMAT_RAW && volgendeGpx()) {
-        while (volgendeGpx()) {
-        }
-        return faal(Archieffout::Soort::meerdereGpx);
+    if (n < 0) {
+        faal(Archieffout::Soort::beschadigd);
+        return {0, bronfout_ != 0 ? bronfout_ : EBADMSG};
     }
-    if (archieffout_.soort != Archieffout::Soort::geen) return faal(archieffout_.soort);
     klaar_ = true;
     return {0, 0};
 }

@@ -4,12 +4,13 @@
 // file packed with gzip. Nothing is unpacked to disk or held whole in memory.
 #pragma once
 
+#include <archive.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-#include "foundlog/archiefbibliotheek.h"
 #include "foundlog/archieffout.h"
 #include "foundlog/bron.h"
 
@@ -18,21 +19,20 @@ namespace kz {
 class Archiefbron final : public Bron {
 public:
     // Looks at the first bytes of a source. A ZIP archive or a gzip file becomes an
-    // Archiefbron that hands out the archive's one GPX file (any "-wpts.gpx" aside);
-    // anything else comes back as a source of the same bytes. Nothing when the source
-    // cannot be read (fout, an errno value) or the archive holds no single GPX file to
-    // read (fout EBADMSG, and what went wrong in archieffout), or when the library that
-    // reads archives (by default ArchiefBibliotheek::standaardNaam) cannot be loaded
-    // (fout ENOTSUP).
-    static std::unique_ptr<Bron> herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout,
-                                        const char* bibliotheek = ArchiefBibliotheek::standaardNaam);
+    // Archiefbron that hands out the archive's one GPX file; anything else comes back as
+    // a source of the same bytes. A ZIP's GPX file is chosen from its table of contents
+    // before anything is unpacked: the extra waypoints ("-wpts.gpx") and the metadata
+    // that macOS adds ("__MACOSX/", "._name") are left aside, and every other file is
+    // passed over without reading it. Nothing when the source cannot be read (fout, an
+    // errno value) or the archive holds no single GPX file to read (fout EBADMSG, and
+    // what went wrong in archieffout).
+    static std::unique_ptr<Bron> herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout);
 
     ~Archiefbron() override;
     Archiefbron(const Archiefbron&) = delete;
     Archiefbron& operator=(const Archiefbron&) = delete;
 
-    // The bytes of the GPX file. Once they are read, the rest of the archive is looked
-    // through: a second GPX file fails the read as well.
+    // The bytes of the GPX file.
     Stuk lees(char* doel, std::size_t ruimte) override;
     // The unpacked size of the GPX file, where the archive says it.
     std::uint64_t grootte() const override { return grootte_; }
@@ -41,17 +41,24 @@ public:
     const Archieffout& archieffout() const { return archieffout_; }
 
 private:
-    Archiefbron(std::unique_ptr<Bron> bron, std::unique_ptr<ArchiefBibliotheek> la, bool zip);
-    // Goes on to the next GPX file; false at the end of the archive or on an error.
-    bool volgendeGpx();
-    Stuk faal(Archieffout::Soort soort);
-    static long leesTerug(archive*, void* zelf, const void** blok);
+    Archiefbron(std::unique_ptr<Bron> bron, bool zip);
+    // Opens the archive on its source from the start; false when that fails.
+    bool openArchief();
+    // Chooses the ZIP's GPX file from its table of contents and opens the archive
+    // again at that file; false, with the reason, when there is no single one.
+    bool kiesGpx();
+    // Goes on to the next entry; nothing at the end, and when the archive is damaged.
+    archive_entry* volgende();
+    bool faal(Archieffout::Soort soort);
+    static la_ssize_t leesTerug(archive*, void* zelf, const void** blok);
+    static la_int64_t zoekTerug(archive*, void* zelf, la_int64_t plek, int vanaf);
 
     std::unique_ptr<Bron> bron_;
-    const std::unique_ptr<ArchiefBibliotheek> la_; // outlives archief_
+    const bool zip_;
     archive* archief_ = nullptr;
     std::vector<char> blok_;
-    int bronfout_ = 0; // a read of the archive's own bytes that failed
+    std::uint64_t positie_ = 0; // where the next read of the archive's own bytes begins
+    int bronfout_ = 0;          // a read of the archive's own bytes that failed
     std::uint64_t grootte_ = onbekend;
     bool klaar_ = false;
     Archieffout archieffout_;

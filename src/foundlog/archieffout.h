@@ -3,6 +3,7 @@
 // that the message can name it.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -15,10 +16,13 @@ struct Archieffout {
         meerdereGpx, // more than one GPX file to choose from
         versleuteld, // the GPX file is protected with a password
         beschadigd,  // the archive is damaged or cut short (a checksum, a broken entry)
-        geenBibliotheek, // the library that reads archives is not installed
     };
     Soort soort = Soort::geen;
-    std::vector<std::string> inhoud; // the names of the files in the archive, as far as read
+    // The files in the archive (macOS metadata left out): how many, and the names of the
+    // first few, which is as many as a message names.
+    static constexpr std::size_t genoemd = 5;
+    std::size_t aantal = 0;
+    std::vector<std::string> inhoud;
 };
 
 } // namespace kz

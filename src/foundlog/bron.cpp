@@ -2,6 +2,7 @@
 #include "foundlog/bron.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -34,14 +35,7 @@ public:
             if (errno != EINTR) return {0, laatsteFout()};
         }
     }
-    bool leestOpPlek() const override { return true; }
-    Stuk leesOp(std::uint64_t plek, char* doel, std::size_t ruimte) override {
-        for (;;) {
-            const ssize_t n = ::pread(fd_, doel, ruimte, off_t(plek));
-            if (n >= 0) return {std::size_t(n), 0};
-            if (errno != EINTR) return {0, laatsteFout()};
-        }
-    }
+    int zoekNaar(std::uint64_t plek) override { return ::lseek(fd_, off_t(plek), SEEK_SET) < 0 ? laatsteFout() : 0; }
     std::uint64_t grootte() const override { return grootte_; }
 
 private:
@@ -99,6 +93,17 @@ public:
             if (errno != EINTR) return {0, laatsteFout()};
             std::clearerr(f_);
         }
+    }
+    int zoekNaar(std::uint64_t plek) override {
+        errno = 0;
+#if defined(KZ_POSIX)
+        const int r = ::fseeko(f_, off_t(plek), SEEK_SET);
+#elif defined(_WIN32)
+        const int r = ::_fseeki64(f_, static_cast<long long>(plek), SEEK_SET);
+#else
+        const int r = plek > std::uint64_t(LONG_MAX) ? -1 : std::fseek(f_, long(plek), SEEK_SET);
+#endif
+        return r != 0 ? laatsteFout() : 0;
     }
     std::uint64_t grootte() const override { return grootte_; }
 

@@ -17,7 +17,8 @@ class Bron {
 public:
     virtual ~Bron() = default;
 
-    // One read: lengte bytes (0 at the end), or fout, an errno value, when the read failed.
+    // One read: lengte bytes (0 at the end), and fout, an errno value, when the read
+    // failed after them.
     struct Stuk {
         std::size_t lengte = 0;
         int fout = 0;
@@ -28,14 +29,12 @@ public:
     // being written is read to wherever a read first finds nothing more.
     virtual Stuk lees(char* doel, std::size_t ruimte) = 0;
 
-    // Whether leesOp() can be used: the bytes at any place, read by several threads at
-    // once. A file can; a stream, such as the inside of an archive, cannot.
-    virtual bool leestOpPlek() const { return false; }
-    // Reads at most ruimte (> 0) bytes from place plek on into doel, as lees() does, but
-    // without a position of its own: 0 bytes at or past the end.
-    virtual Stuk leesOp(std::uint64_t plek, char* doel, std::size_t ruimte) {
-        (void)plek, (void)doel, (void)ruimte;
-        return {0, ENOTSUP};
+    // Moves to place plek from the start, so that the next read begins there: 0, or an
+    // errno value (ESPIPE for a source that cannot move). An archive moves to read its
+    // table of contents at its end and to skip what it does not need.
+    virtual int zoekNaar(std::uint64_t plek) {
+        (void)plek;
+        return ESPIPE;
     }
 
     // How many bytes are expected, for choosing a buffer; onbekend when nobody knows.

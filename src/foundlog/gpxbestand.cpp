@@ -3,11 +3,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <optional>
-#include <system_error>
 
 #include "foundlog/archiefbron.h"
-#include "foundlog/leesrij.h"
 #include "foundlog/scanner.h"
 
 namespace kz {
@@ -22,9 +19,30 @@ constexpr std::size_t kleinsteBuffer = std::size_t{64} << 10;
 // goes over it.
 constexpr std::size_t grootsteBuffer = std::size_t{512} << 10;
 
-// From this size on a file is read on two threads (see leesrij.h): on a processor with a
-// core to spare, a large file then takes less time than reading it on one thread does.
-constexpr std::uint64_t vooruitVanaf = std::uint64_t{4} << 20;
+// The file's own bytes with the progress told before each read, which may stop it.
+class MetVoortgang final : public Bron {
+public:
+    MetVoortgang(std::unique_ptr<Bron> bron, GpxBestand::Voortgang voortgang)
+        : bron_(std::move(bron)), voortgang_(std::move(voortgang)), grootte_(bron_->grootte()) {}
+    Stuk lees(char* doel, std::size_t ruimte) override {
+        if (!voortgang_(plek_, grootte_)) return {0, ECANCELED};
+        const Stuk stuk = bron_->lees(doel, ruimte);
+        plek_ += stuk.lengte;
+        return stuk;
+    }
+    int zoekNaar(std::uint64_t plek) override {
+        const int fout = bron_->zoekNaar(plek);
+        if (fout == 0) plek_ = plek;
+        return fout;
+    }
+    std::uint64_t grootte() const override { return grootte_; }
+
+private:
+    std::unique_ptr<Bron> bron_;
+    GpxBestand::Voortgang voortgang_;
+    const std::uint64_t grootte_;
+    std::uint64_t plek_ = 0;
+};
 
 } // namespace
 
@@ -33,9 +51,11 @@ GpxBestand::GpxBestand(std::string pad, Bron::Soort soort) : pad_(std::move(pad)
 GpxBestand::GpxBestand(std::unique_ptr<Bron> bron) : bron_(std::move(bron)) {}
 
 bool GpxBestand::open() {
-    if (bron_) return true;
-    std::unique_ptr<Bron> bestand = Bron::open(pad_, fout_, soort_);
-    if (bestand) bron_ = Archiefbron::herken(std::move(bestand), fout_, archieffout_);
+    const bool bestand = !bron_;
+    if (bestand) bron_ = Bron::open(pad_, fout_, soort_);
+    if (!bron_) return false;
+    if (voortgang_) bron_ = std::make_unique<MetVoortgang>(std::move(bron_), voortgang_);
+    if (bestand) bron_ = Archiefbron::herken(std::move(bron_), fout_, archieffout_);
     return bron_ != nullptr;
 }
 
@@ -51,37 +71,20 @@ bool GpxBestand::scan(const WaypointAfnemer& afnemer, Zoekpad pad) {
         return false;
     }
     const std::unique_ptr<Bron> bron = std::move(bron_);
-    std::optional<Leesrij> rij;
-    const std::uint64_t grootte = bron->grootte();
-    if (bron->leestOpPlek() && (vooruitStuk_ != 0 || (grootte != Bron::onbekend && grootte >= vooruitVanaf))) {
-        try {
-            rij.emplace(*bron, vooruitStuk_ != 0 ? vooruitStuk_ : grootsteBuffer, pad);
-        } catch (const std::system_error&) {
-            // No thread to be had: read on this one.
-        }
-    }
-    const std::size_t ruimte = rij ? 0 : buffergrootte(grootte);
+    const std::size_t ruimte = buffergrootte(bron->grootte());
     const std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(ruimte);
     Scanner scanner(afnemer, pad);
-    std::uint64_t gelezen = 0;
     for (;;) {
-        const Leesrij::Stuk stuk = rij ? rij->volgende() : Leesrij::Stuk{buffer.get(), bron->lees(buffer.get(), ruimte)};
+        const Bron::Stuk stuk = bron->lees(buffer.get(), ruimte);
         // The bytes before a read that failed are scanned; the scan then fails.
-        if (stuk.gelezen.lengte > 0) {
-            scanner.voedt(stuk.data, stuk.gelezen.lengte, stuk.vooraf);
-            if (rij) rij->zoekVoortaan(scanner.nogGezocht());
-        }
-        if (stuk.gelezen.fout != 0) {
-            fout_ = stuk.gelezen.fout;
+        if (stuk.lengte > 0) scanner.voedt(buffer.get(), stuk.lengte);
+        nietOpEigenRegel_ = scanner.nietOpEigenRegel();
+        if (stuk.fout != 0) {
+            fout_ = stuk.fout;
             if (const auto* archief = dynamic_cast<const Archiefbron*>(bron.get())) archieffout_ = archief->archieffout();
             return false;
         }
-        if (stuk.gelezen.lengte == 0) break;
-        gelezen += stuk.gelezen.lengte;
-        if (voortgang_ && !voortgang_(gelezen, grootte)) {
-            fout_ = ECANCELED;
-            return false;
-        }
+        if (stuk.lengte == 0) break;
     }
     scanner.einde();
     return true;

@@ -22,11 +22,12 @@ class GpxBestand {
 public:
     // The file at pad, its bytes as given; opened by open().
     explicit GpxBestand(std::string pad, Bron::Soort soort = Bron::standaard);
-    // Any other source of a found log (a part of an archive, a test's bytes): open
-    // already, and read by scan() like a file.
+    // Any other source of a found log (the GPX file of an archive, a test's bytes): read
+    // by open() and scan() as a plain file's bytes.
     explicit GpxBestand(std::unique_ptr<Bron> bron);
 
-    // Opens the file; false when it cannot be opened or is no regular file.
+    // Opens the file and, in an archive, chooses its GPX file; false when it cannot be
+    // opened, is no regular file, or is an archive without a single GPX file to read.
     bool open();
     // Reads the whole source through a Scanner on the given search path and closes it.
     // The source is read to wherever a read first finds nothing more: a file that grows
@@ -40,14 +41,16 @@ public:
     // What went wrong inside an archive (a ZIP as a pocket query arrives), if that was it.
     const Archieffout& archieffout() const { return archieffout_; }
 
-    // Told after each piece how many bytes have been read, and of how many (Bron::onbekend
-    // when nobody knows); returning false stops the scan, which then fails with ECANCELED.
-    using Voortgang = std::function<bool(std::uint64_t gelezen, std::uint64_t grootte)>;
+    // Told before each read of the file's own bytes (those of the archive, for an
+    // archive) where in the file it is, and of how many bytes (Bron::onbekend when nobody
+    // knows); returning false stops the opening or the scan, which then fails with
+    // ECANCELED. Set before open().
+    using Voortgang = std::function<bool(std::uint64_t plek, std::uint64_t grootte)>;
     void zetVoortgang(Voortgang voortgang) { voortgang_ = std::move(voortgang); }
 
-    // Reads on two threads in pieces of this size, whatever the source's size, when it
-    // can be read by place (a large file is read so anyway): for tests and fuzzing.
-    void leesVooruitIn(std::size_t stukgrootte) { vooruitStuk_ = stukgrootte; }
+    // How many "<wpt" tags the scan saw that did not begin their line: waypoints of a
+    // file that puts several elements on one line, which are not read.
+    std::int64_t nietOpEigenRegel() const { return nietOpEigenRegel_; }
 
     // The size of the buffer that a source of the given size is read with: the whole of
     // a small file in one read, a large one in pieces that stay in the processor's cache.
@@ -60,7 +63,7 @@ private:
     int fout_ = 0;
     Archieffout archieffout_;
     Voortgang voortgang_;
-    std::size_t vooruitStuk_ = 0;
+    std::int64_t nietOpEigenRegel_ = 0;
 };
 
 // Opens and scans the file at pad; false when it cannot be opened or read.

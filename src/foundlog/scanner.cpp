@@ -16,6 +16,7 @@ constexpr std::string_view wptBegin = "<wpt lat=";
 constexpr std::string_view gevondenBegin = "<gsak:UserFound>";
 constexpr std::string_view landNederland = "<groundspeak:country>Netherlands</groundspeak:country>";
 constexpr std::string_view wptEind = "</wpt>";
+constexpr std::string_view wptTag = "<wpt ";
 constexpr std::string_view naamMijnVondsten = "<name>My Finds Pocket Query</name>";
 constexpr std::string_view logBegin = "<groundspeak:log ";
 constexpr std::string_view logEind = "</groundspeak:log>";
@@ -98,11 +99,15 @@ const char* bijgesneden(const char* b, const char* e, bool& afgekapt) {
 Scanner::Scanner(WaypointAfnemer afnemer, Zoekpad pad)
     : afnemer_(std::move(afnemer)), pad_(pad), zoek_(zoekerVan(pad, soort_)) {}
 
-void Scanner::voedt(const char* data, std::size_t lengte, const Vooraf* vooraf) {
+void Scanner::voedt(const char* data, std::size_t lengte) {
     const char* p = data;
     const char* const e = data + lengte;
     if (heeftRest_) {
+        // The line goes on from the piece before. Only its beginning is looked at, but a
+        // waypoint further on in it still counts as one that is not on its own line.
         const char* q = eersteRegeleinde(p, e);
+        for (const char* x = p; (x = zoek_(x, q, e)) < q; ++x)
+            if (restBegonnen_ || witVoor(p, x) > p) telNietOpEigenRegel(x, e);
         bewaar(p, q);
         if (q == e) return;
         sluitRest();
@@ -112,56 +117,8 @@ void Scanner::voedt(const char* data, std::size_t lengte, const Vooraf* vooraf) 
     // unfinished line waits for the next piece. A CR and the LF after it end the line
     // and then an empty one, which no kind of line matches.
     const char* const r = naLaatsteRegeleinde(p, e);
-    if (vooraf && (vooraf->soort == soort_ || vooraf->soort == Kandidaten::alle)) regelsOp(p, r, e, data, *vooraf);
-    else regels(p, r, e);
+    regels(p, r, e);
     if (r < e) bewaar(r, e);
-}
-
-void Scanner::zoekVooraf(const char* data, std::size_t lengte, Zoekpad pad, Kandidaten soort, Vooraf& uit) {
-    // The lines that voedt() will look at: those that end in the piece. A line that began
-    // in the piece before is among them here, as if it began at the piece's start;
-    // voedt() passes over it. What each line says is read here, while the piece is in
-    // this thread's cache, as regel() and verwerk() read it.
-    uit.soort = soort;
-    uit.regels.clear();
-    uit.vakken.clear();
-    const Zoeker zoek = zoekerVan(pad, soort);
-    const char* const e = data + lengte;
-    const char* const r = naLaatsteRegeleinde(data, e);
-    const auto begint = [e](const char* x, std::string_view t) {
-        return std::size_t(e - x) >= t.size() && std::memcmp(x, t.data(), t.size()) == 0;
-    };
-    // Whether only spaces and tabs follow x up to the line's end (which lies before r).
-    const auto alleenWitNa = [](const char* x) {
-        while (isWit(*x)) ++x;
-        return isRegeleinde(*x);
-    };
-    for (const char* x = data; (x = zoek(x, r, e)) < r;) {
-        const char* const begin = witVoor(data, x);
-        if (begin > data && !isRegeleinde(begin[-1])) {
-            ++x;
-            continue;
-        }
-        Vooraf::Regel regel{std::uint32_t(x - data), Vooraf::Soort::anders, 0};
-        const char* verder = x + 1;
-        if (begint(x, wptBegin)) {
-            const char* const q = eersteRegeleinde(x, r);
-            bool afgekapt = false;
-            const char* const eind = bijgesneden(x, q, afgekapt);
-            uit.vakken.push_back(vakVan(std::string_view(x, std::size_t(eind - x)), afgekapt));
-            regel.soort = Vooraf::Soort::waypoint;
-            verder = q;
-        } else if (begint(x, gevondenBegin)) {
-            regel.soort = Vooraf::Soort::gevonden;
-            regel.jaar = jaarNa(x + gevondenBegin.size());
-        } else if (begint(x, landNederland) && alleenWitNa(x + landNederland.size())) {
-            regel.soort = Vooraf::Soort::nederland;
-        } else if (begint(x, wptEind) && alleenWitNa(x + wptEind.size())) {
-            regel.soort = Vooraf::Soort::wptEinde;
-        }
-        uit.regels.push_back(regel);
-        x = verder;
-    }
 }
 
 void Scanner::einde() {
@@ -175,43 +132,11 @@ void Scanner::regels(const char* b, const char* e, const char* leesbaar) {
     const char* x = b;
     while ((x = zoek_(x, e, leesbaar)) < e) {
         const char* begin = witVoor(b, x);
-        x = begin > b && !isRegeleinde(begin[-1]) ? x + 1 : regel(x, e, leesbaar);
-    }
-}
-
-void Scanner::regelsOp(const char* b, const char* e, const char* leesbaar, const char* data, const Vooraf& vooraf) {
-    // As regels(), with the lines read ahead: only a line of another kind, when the state
-    // looks at such lines (the header's name, the lines of a log), is looked at here.
-    // Lines that another set of lines found as well do no harm: every line is checked in
-    // full before it counts.
-    std::size_t vak = 0;
-    for (const Vooraf::Regel& regel : vooraf.regels) {
-        const char* const y = data + regel.plek;
-        const bool waypoint = regel.soort == Vooraf::Soort::waypoint;
-        if (y < b) {
-            vak += waypoint; // part of the line that the piece before began
-            continue;
-        }
-        switch (regel.soort) {
-        case Vooraf::Soort::waypoint:
-            if (!inWaypoint_) openWaypoint(vooraf.vakken[vak]);
-            ++vak;
-            break;
-        case Vooraf::Soort::gevonden:
-            if (inWaypoint_) {
-                huidig_.jaargev = regel.jaar;
-                gsakDatum_ = true;
-            }
-            break;
-        case Vooraf::Soort::nederland:
-            if (inWaypoint_) huidig_.isnl = 1;
-            break;
-        case Vooraf::Soort::wptEinde:
-            if (inWaypoint_) sluitWaypoint();
-            break;
-        case Vooraf::Soort::anders:
-            if (inWaypoint_ ? mijnVondsten_ : kop_) this->regel(y, e, leesbaar);
-            break;
+        if (begin > b && !isRegeleinde(begin[-1])) {
+            telNietOpEigenRegel(x, leesbaar);
+            ++x;
+        } else {
+            x = regel(x, e, leesbaar);
         }
     }
 }
@@ -244,6 +169,12 @@ const char* Scanner::regel(const char* x, const char* e, const char* leesbaar) {
     if (land) huidig_.isnl = 1;
     else sluitWaypoint();
     return q;
+}
+
+void Scanner::telNietOpEigenRegel(const char* x, const char* leesbaar) {
+    // Never a recognised line, but a waypoint here is worth a word when the file turns
+    // out to hold none that count.
+    nietOpEigenRegel_ += std::size_t(leesbaar - x) >= wptTag.size() && std::memcmp(x, wptTag.data(), wptTag.size()) == 0;
 }
 
 void Scanner::bewaar(const char* b, const char* e) {

@@ -20,7 +20,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "foundlog/zoekpad.h"
 #include "foundlog/waypoint.h"
@@ -38,45 +37,18 @@ class Scanner {
 public:
     explicit Scanner(WaypointAfnemer afnemer, Zoekpad pad = gekozenZoekpad());
 
-    // A piece searched ahead, on any thread: in order, the lines in it whose first byte
-    // after spaces and tabs is a place where a line of the set `soort` may begin, each
-    // with what it says when it is one of the recognised lines that need no state to be
-    // read. The scanner then takes them without looking at the piece's bytes again.
-    struct Vooraf {
-        enum class Soort : std::uint8_t {
-            waypoint,  // "<wpt lat=": its cell is the next one in vakken
-            gevonden,  // "<gsak:UserFound>": the year in jaar
-            nederland, // the Dutch country line, with nothing but blanks after it
-            wptEinde,  // "</wpt>", with nothing but blanks after it
-            anders,    // any other: the scanner looks at it when its state needs
-        };
-        struct Regel {
-            std::uint32_t plek; // offset of the line's first byte after spaces and tabs
-            Soort soort;
-            std::int16_t jaar;
-        };
-        Kandidaten soort = Kandidaten::alle;
-        std::vector<Regel> regels;
-        std::vector<Vak> vakken;
-    };
-    static void zoekVooraf(const char* data, std::size_t lengte, Zoekpad pad, Kandidaten soort, Vooraf& uit);
-    // The set that a piece may be searched ahead with from now on: the lines that this
-    // scanner will still look for. It changes once, after the header.
-    Kandidaten nogGezocht() const { return kop_ ? Kandidaten::alle : soort_; }
-
-    void voedt(const char* data, std::size_t lengte) { voedt(data, lengte, nullptr); }
-    // As voedt(), with the piece searched ahead (a piece of less than 4 GiB): the scanner
-    // then takes the lines read ahead, unless they were searched for with a set that
-    // misses lines it looks for.
-    void voedt(const char* data, std::size_t lengte, const Vooraf* vooraf);
+    void voedt(const char* data, std::size_t lengte);
     void einde();
+
+    // How many "<wpt" tags were seen that do not begin their line, as in an export that
+    // puts several elements on one line: such waypoints are not read.
+    std::int64_t nietOpEigenRegel() const { return nietOpEigenRegel_; }
 
     // The longest trimmed line prefix that is looked at; longer lines are cut there.
     static constexpr std::size_t maxRegel = 4096;
 
 private:
     void regels(const char* begin, const char* eind, const char* leesbaar);
-    void regelsOp(const char* begin, const char* eind, const char* leesbaar, const char* data, const Vooraf& vooraf);
     static Vak vakVan(std::string_view regel, bool afgekapt);
     static std::int16_t jaarNa(const char* getal);
     const char* regel(const char* begin, const char* eind, const char* leesbaar);
@@ -85,6 +57,8 @@ private:
     void sluitWaypoint();
     void logRegel(const char* b, std::size_t lengte, bool afgekapt);
     void sluitLog();
+    // Counts a "<wpt " at x, a place that is not the first of its line.
+    void telNietOpEigenRegel(const char* x, const char* leesbaar);
     void bewaar(const char* begin, const char* eind);
     void sluitRest();
 
@@ -96,6 +70,7 @@ private:
     bool mijnVondsten_ = false; // the header named the export of one's own finds
     bool inWaypoint_ = false;
     Waypoint huidig_;
+    std::int64_t nietOpEigenRegel_ = 0;
 
     // In the export of one's own finds: the current waypoint and its current log.
     bool gsakDatum_ = false;   // it has a found-date line, which decides

@@ -29,8 +29,7 @@ bool kanBeginnen(Kandidaten welke, const char* p, const char* e) {
     const bool kop = byte(1) == 'w' || (byte(1) == 'n' && byte(6) == 'M');
     if (welke == Kandidaten::kop) return kop;
     if (byte(1) == 'w' || byte(2) == 'w' || (byte(6) == 'U' && byte(11) == 'o') || byte(verstePlek) == 'N') return true;
-    if (welke != Kandidaten::gewoon && (byte(16) == ' ' || byte(17) == '>')) return true;
-    return welke == Kandidaten::alle && kop;
+    return welke == Kandidaten::logs && (byte(16) == ' ' || byte(17) == '>');
 }
 
 template <Kandidaten K>
@@ -63,8 +62,7 @@ __attribute__((always_inline)) inline unsigned kandidaten16(const char* q) {
     } else {
         volgt = _mm_or_si128(_mm_or_si128(is(1, 'w'), is(2, 'w')),
                              _mm_or_si128(_mm_and_si128(is(6, 'U'), is(11, 'o')), is(verstePlek, 'N')));
-        if constexpr (K != Kandidaten::gewoon) volgt = _mm_or_si128(volgt, _mm_or_si128(is(16, ' '), is(17, '>')));
-        if constexpr (K == Kandidaten::alle) volgt = _mm_or_si128(volgt, _mm_and_si128(is(1, 'n'), is(6, 'M')));
+        if constexpr (K == Kandidaten::logs) volgt = _mm_or_si128(volgt, _mm_or_si128(is(16, ' '), is(17, '>')));
     }
     return unsigned(_mm_movemask_epi8(_mm_and_si128(is(0, '<'), volgt)));
 }
@@ -94,10 +92,8 @@ __attribute__((target("avx2"), always_inline)) inline unsigned kandidaten32(cons
     } else {
         volgt = _mm256_or_si256(_mm256_or_si256(is32(q, 1, 'w'), is32(q, 2, 'w')),
                                 _mm256_or_si256(_mm256_and_si256(is32(q, 6, 'U'), is32(q, 11, 'o')), is32(q, verstePlek, 'N')));
-        if constexpr (K != Kandidaten::gewoon)
+        if constexpr (K == Kandidaten::logs)
             volgt = _mm256_or_si256(volgt, _mm256_or_si256(is32(q, 16, ' '), is32(q, 17, '>')));
-        if constexpr (K == Kandidaten::alle)
-            volgt = _mm256_or_si256(volgt, _mm256_and_si256(is32(q, 1, 'n'), is32(q, 6, 'M')));
     }
     return unsigned(_mm256_movemask_epi8(_mm256_and_si256(is32(q, 0, '<'), volgt)));
 }
@@ -129,8 +125,7 @@ __attribute__((target("avx512f,avx512bw"))) const char* zoekAvx512(const char* p
             m = is(1, 'w', punt) | is(6, 'M', is(1, 'n', punt));
         } else {
             m = is(1, 'w', punt) | is(2, 'w', punt) | is(11, 'o', is(6, 'U', punt)) | is(verstePlek, 'N', punt);
-            if constexpr (K != Kandidaten::gewoon) m |= is(16, ' ', punt) | is(17, '>', punt);
-            if constexpr (K == Kandidaten::alle) m |= is(6, 'M', is(1, 'n', punt));
+            if constexpr (K == Kandidaten::logs) m |= is(16, ' ', punt) | is(17, '>', punt);
         }
         if (m != 0) {
             const char* x = p + std::countr_zero(std::uint64_t{m});
@@ -215,8 +210,6 @@ Zoeker zoekerVan(Zoekpad pad, Kandidaten welke) {
         return zoekerVoor<Kandidaten::kop>(pad);
     case Kandidaten::logs:
         return zoekerVoor<Kandidaten::logs>(pad);
-    case Kandidaten::alle:
-        return zoekerVoor<Kandidaten::alle>(pad);
     default:
         return zoekerVoor<Kandidaten::gewoon>(pad);
     }

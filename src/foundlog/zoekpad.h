@@ -43,9 +43,6 @@ enum class Kandidaten {
     // 16 after the '<' ("<groundspeak:log id=") or a '>' 17 after it
     // ("<groundspeak:date>", "<groundspeak:type>", "</groundspeak:log>").
     logs,
-    // All of the above: for searching a piece ahead, before it is known which kind of
-    // file it belongs to and where in it the scanner will be.
-    alle,
 };
 
 // Returns the first position in [p, r) where a line of the set may begin; r when there

@@ -24,9 +24,6 @@ void schrijf(std::FILE* naar, const QString& tekst) {
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), naar);
 }
 
-// A message on one line of standard error: "title: text".
-void meld(const QString& titel, const QString& tekst) { schrijf(stderr, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n')); }
-
 } // namespace
 
 void dempQtMeldingen() {
@@ -35,28 +32,29 @@ void dempQtMeldingen() {
     });
 }
 
-int voerBatchUit(const Opdracht& opdracht) {
+int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
+    // A message on one line of standard error: "title: text".
+    const auto meld = [&omgeving](const QString& titel, const QString& tekst) {
+        schrijf(omgeving.fout, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
+    };
     const QLocale locale;
     // The user named the file, so it is read whatever its name: hidden, another extension.
     const QString pad = QFileInfo(opdracht.gpx).absoluteFilePath();
-    GpxBestand bestand(opdracht.gpxBytes);
-    if (!bestand.open()) {
-        meld(meldingen::fout(), meldingen::samen(meldingen::nietGeopend(pad, bestand.fout(), bestand.archieffout()), u' '));
-        return 1;
-    }
+    GpxBestand bestand = omgeving.bron ? GpxBestand(omgeving.bron(opdracht.gpxBytes)) : GpxBestand(opdracht.gpxBytes);
 
     // Without --jaren, the years that the window selects at start.
     std::array<int, 3> jaren = opdracht.jaren.value_or(startJaren(datumtekstVandaag()));
     sorteerJaren(jaren);
 
-    const std::optional<Overzicht> overzicht = maakOverzicht(
-        bestand, jaren, opdracht.kleurschakering, nederlandseRegios(), [&locale](const Waarschuwing& w) {
+    const Doorloop doorloop =
+        Doorloop::van(bestand, jaren, opdracht.kleurschakering, nederlandseRegios(), [&](const Waarschuwing& w) {
             meld(meldingen::titel(w), meldingen::samen(meldingen::regels(w, locale), u' '));
         });
-    if (!overzicht) {
-        meld(meldingen::fout(), meldingen::samen(meldingen::nietGelezen(pad, bestand.fout(), bestand.archieffout()), u' '));
+    if (!doorloop.overzicht) {
+        meld(meldingen::fout(), meldingen::samen(meldingen::mislukt(pad, doorloop), u' '));
         return 1;
     }
+    const Overzicht* overzicht = &*doorloop.overzicht;
 
     // The result panel draws the picture on a client area of the window's size; the
     // input panel, hidden in the picture, is not needed.
@@ -74,13 +72,14 @@ int voerBatchUit(const Opdracht& opdracht) {
     const bool bewaard = paneel.bewaarBeeld(beeld, opdracht.uitvoer, opdracht.formaat);
     if (!bewaard) meld(meldingen::fout(), meldingen::nietOpgeslagen(QFileInfo(opdracht.uitvoer).absoluteFilePath()));
 
-    if (overzicht->totaal == 0) meld(meldingen::geenVondstenTitel(), meldingen::geenVondsten(overzicht->waypoints));
+    if (overzicht->totaal == 0)
+        meld(meldingen::geenVondstenTitel(), meldingen::geenVondsten(overzicht->waypoints, overzicht->nietOpEigenRegel));
 
     const Overzichtteksten t = Overzichtteksten::van(*overzicht, locale);
     QString uit = t.regels.join(QLatin1Char('\n')) + QLatin1Char('\n');
     if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + opdracht.uitvoer + QLatin1Char('\n');
-    schrijf(stdout, uit);
-    std::fflush(stdout);
+    schrijf(omgeving.uit, uit);
+    std::fflush(omgeving.uit);
     return bewaard ? 0 : 1;
 }
 

@@ -4,6 +4,12 @@
 // only draws the picture, on the offscreen platform.
 #pragma once
 
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "foundlog/bron.h"
 #include "opdrachtregel/opdracht.h"
 
 namespace kz {
@@ -13,8 +19,16 @@ namespace kz {
 // the QApplication is made.
 void dempQtMeldingen();
 
+// Where the batch mode reads and writes; tests replace it.
+struct Batchomgeving {
+    // Where the pass reads the named file from; empty: the file itself.
+    std::function<std::unique_ptr<Bron>(const std::string& pad)> bron;
+    std::FILE* uit = stdout;
+    std::FILE* fout = stderr;
+};
+
 // Runs the pass for a batch command. Needs a QApplication. Returns the exit status: 0 on
 // success, 1 when the GPX file cannot be read or the picture not written.
-int voerBatchUit(const Opdracht& opdracht);
+int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving = {});
 
 } // namespace kz

@@ -33,6 +33,7 @@ std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int
     o->jaren = jaren;
     o->kleurschakering = kleurschakering;
     o->waypoints = telling.waypoints;
+    o->nietOpEigenRegel = bestand.nietOpEigenRegel();
     o->totaal = telling.totaal;
     o->nltotaal = telling.nltotaal;
     o->kaarten = kleurKaarten(telling.gevonden, nl, jaren, kleurschakering);

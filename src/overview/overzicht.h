@@ -19,6 +19,8 @@ struct Overzicht {
     std::array<int, 3> jaren{}; // jr1 <= jr2 <= jr3
     bool kleurschakering = false;
     int64_t waypoints = 0; // every waypoint of the file, with a found date or not
+    // "<wpt" tags that did not begin their line, and so were not read as waypoints.
+    int64_t nietOpEigenRegel = 0;
     int32_t totaal = 0;   // all finds
     int32_t nltotaal = 0; // Dutch finds, inside the grid or not
     Kaarten kaarten;      // colours of the four maps and the counts of the kinds of cell

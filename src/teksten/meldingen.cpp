@@ -29,11 +29,14 @@ std::array<QString, 2> regels(const Waarschuwing& w, const QLocale& locale) {
 
 namespace {
 
-// What an archive holds: its file names, separated by commas.
+// What an archive holds: its first file names, separated by commas, and how many more.
 QString inhoud(const Archieffout& archief) {
     QStringList namen;
     for (const std::string& naam : archief.inhoud) namen << QString::fromStdString(naam);
-    return namen.join(QStringLiteral(", "));
+    QString tekst = namen.join(QStringLiteral(", "));
+    if (archief.aantal > archief.inhoud.size())
+        tekst += QStringLiteral(" en %1 andere").arg(opmaak::heel(int64_t(archief.aantal - archief.inhoud.size())));
+    return tekst;
 }
 
 // Why a file could not be opened or read, in the user's words.
@@ -41,7 +44,7 @@ QString reden(int fout, const Archieffout& archief) {
     switch (archief.soort) {
     case Archieffout::Soort::geen: break;
     case Archieffout::Soort::geenGpx:
-        return archief.inhoud.empty()
+        return archief.aantal == 0
                    ? QStringLiteral(" (het archief is leeg)")
                    : QStringLiteral(" (het archief bevat geen GPX-bestand met vondsten, alleen: %1)").arg(inhoud(archief));
     case Archieffout::Soort::meerdereGpx:
@@ -51,9 +54,6 @@ QString reden(int fout, const Archieffout& archief) {
     case Archieffout::Soort::versleuteld:
         return QStringLiteral(" (het GPX-bestand in het archief is met een wachtwoord beveiligd; pak het eerst uit)");
     case Archieffout::Soort::beschadigd: return QStringLiteral(" (het archief is beschadigd of onvolledig)");
-    case Archieffout::Soort::geenBibliotheek:
-        return QStringLiteral(" (om archieven te lezen is de bibliotheek libarchive nodig, maar die is niet "
-                              "ge\u00efnstalleerd; pak het GPX-bestand eerst uit)");
     }
     switch (fout) {
     case 0: return {};
@@ -78,7 +78,25 @@ std::array<QString, 2> nietGelezen(const QString& pad, int fout, const Archieffo
     return {QStringLiteral("Het GPX-bestand kan niet worden gelezen:"), QDir::toNativeSeparators(pad) + reden(fout, archief)};
 }
 
-QString geenVondsten(int64_t waypoints) {
+std::array<QString, 2> mislukt(const QString& pad, const Doorloop& d) {
+    const QString kop = QStringLiteral("Het overzicht van het GPX-bestand kan niet worden gemaakt:");
+    switch (d.einde) {
+    case Doorloop::Einde::nietGeopend: return nietGeopend(pad, d.fout, d.archieffout);
+    case Doorloop::Einde::geenGeheugen:
+        return {kop, QDir::toNativeSeparators(pad) +
+                         QStringLiteral(" (er is niet genoeg geheugen vrij; sluit andere programma's en probeer het opnieuw)")};
+    case Doorloop::Einde::interneFout:
+        return {kop, QDir::toNativeSeparators(pad) + QStringLiteral(" (interne fout%1)")
+                                                         .arg(d.wat.empty() ? QString() : QStringLiteral(": ") + QString::fromStdString(d.wat))};
+    default: return nietGelezen(pad, d.fout, d.archieffout);
+    }
+}
+
+QString geenVondsten(int64_t waypoints, int64_t nietOpEigenRegel) {
+    if (waypoints == 0 && nietOpEigenRegel > 0)
+        return QStringLiteral("De waypoints in dit bestand staan niet elk aan het begin van een eigen regel, zoals "
+                              "in een export van opencaching.de. Kavelzicht leest alleen bestanden met \u00e9\u00e9n "
+                              "element per regel, zoals GSAK ze schrijft. Er is dus niets op de kaart gezet.");
     if (waypoints == 0)
         return QStringLiteral("Het bestand bevat geen enkel waypoint; het lijkt geen GPX-bestand. Er is dus niets "
                               "op de kaart gezet.");

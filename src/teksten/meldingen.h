@@ -10,6 +10,7 @@
 
 #include "foundlog/archieffout.h"
 #include "foundlog/waarschuwing.h"
+#include "overview/doorloop.h"
 #include "teksten/versie.h"
 
 namespace kz::meldingen {
@@ -33,6 +34,9 @@ std::array<QString, 2> regels(const Waarschuwing& w, const QLocale& locale);
 std::array<QString, 2> nietGeopend(const QString& pad, int fout = 0, const Archieffout& archief = {});
 // The same for a file that was opened but could not be read to its end.
 std::array<QString, 2> nietGelezen(const QString& pad, int fout, const Archieffout& archief = {});
+// Why a pass on the file at pad ended without a result (not for one the user stopped):
+// one of the two above, or a lack of memory or an internal error.
+std::array<QString, 2> mislukt(const QString& pad, const Doorloop& doorloop);
 // The two lines of a message as one text, with a line feed for a message box or a space
 // for a line of standard error between them.
 inline QString samen(const std::array<QString, 2>& regels, QChar tussen) { return regels[0] + tussen + regels[1]; }
@@ -41,9 +45,11 @@ inline QString samen(const std::array<QString, 2>& regels, QChar tussen) { retur
 QString nietOpgeslagen(const QString& pad);
 
 // A pass that found no dated find at all says why: the title, and the text for a file
-// without any waypoint or for one whose waypoints carry no found date.
+// without any waypoint, for one whose waypoints do not stand on lines of their own (no
+// waypoint read, but nietOpEigenRegel "<wpt" tags inside lines), or for one whose
+// waypoints carry no found date.
 inline QString geenVondstenTitel() { return QStringLiteral("Geen vondsten"); }
-QString geenVondsten(int64_t waypoints);
+QString geenVondsten(int64_t waypoints, int64_t nietOpEigenRegel = 0);
 
 // Why a folder of the folder list cannot be opened.
 enum class Mapfout { NietGereed, GeenToegang, NietGevonden };

@@ -90,7 +90,6 @@ TEST_P(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWh
     for (int i = 0; i < 30000; ++i) lang.in(i % 1316, 2001 + i % 15);
     const std::string tekst = lang.tekst();
     const std::size_t buffer = GpxBestand::buffergrootte(tekst.size()), tot = buffer + buffer / 2 + 7;
-    ASSERT_GT(tekst.size(), std::size_t{4} << 20); // read on two threads
     const std::string krimpt = schrijf("krimpt.gpx", tekst);
     EXPECT_TRUE(test::zelfde(lees(krimpt, fout), test::referentie(tekst)));
     EXPECT_EQ(fout, 0);
@@ -98,48 +97,21 @@ TEST_P(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWh
         if (n == 1) fs::resize_file(krimpt, tot);
     });
     EXPECT_EQ(fout, 0);
-    // A file this large is read on two threads: pieces after the cut may have been read
-    // before it (the second thread is up to three pieces ahead), and a read at the moment
-    // of the cut ends anywhere in between. Every waypoint but the last, which the cut may
-    // have cut short, is the file's own, in order.
-    const std::vector<Waypoint> heel = test::referentie(tekst);
-    EXPECT_GE(uit.size(), test::referentie(std::string_view(tekst).substr(0, tot)).size());
-    EXPECT_LE(uit.size(), test::referentie(std::string_view(tekst).substr(0, 3 * buffer)).size());
-    ASSERT_FALSE(uit.empty());
-    EXPECT_TRUE(std::equal(uit.begin(), uit.end() - 1, heel.begin(), [](const Waypoint& a, const Waypoint& b) {
-        return test::zelfde(a, b);
-    }));
+    EXPECT_TRUE(test::zelfde(uit, test::referentie(std::string_view(tekst).substr(0, tot))));
 }
 
-// A large file is read on two threads; a source that cannot be read by place (the inside
-// of an archive) on one. The scan ends in the same ways (the file tests above, the
-// scanner's tests and the fuzzer check what is read).
-class Vooruit : public ::testing::TestWithParam<bool> {
-protected:
-    static const std::string& groot() {
-        static const std::string tekst = [] {
-            test::Gpx g;
-            for (int i = 0; i < 40000; ++i) g.in(i % 1316, 2001 + i % 15);
-            return g.tekst();
-        }();
-        return tekst;
-    }
-    std::unique_ptr<test::GeheugenBron> bron(std::string tekst) const {
-        auto b = std::make_unique<test::GeheugenBron>(std::move(tekst), std::vector<std::size_t>{7, 65536, 1, 300000});
-        b->opPlek = GetParam();
-        return b;
-    }
-};
-INSTANTIATE_TEST_SUITE_P(OpPlek, Vooruit, ::testing::Bool());
+// A source in memory, read in pieces of awkward sizes.
+std::unique_ptr<test::GeheugenBron> bron(std::string tekst) {
+    return std::make_unique<test::GeheugenBron>(std::move(tekst), std::vector<std::size_t>{7, 65536, 1, 300000});
+}
 
 // What was handed on before stands; the waypoint still open is not handed on.
-TEST_P(Vooruit, AReadThatFailsEndsTheScanAsFailedWithTheReason) {
+TEST(Lezen, AReadThatFailsEndsTheScanAsFailedWithTheReason) {
     const std::string tekst = test::Gpx().wpt("52.37", "4.89", 2008).wpt("51.5", "5.5", 2009).tekst();
     for (const std::size_t bij : {std::size_t{0}, tekst.find("<wpt lat=\"51.5\"") + 20}) {
         auto b = bron(tekst);
         b->foutBij = bij;
         GpxBestand bestand(std::move(b));
-        bestand.leesVooruitIn(64);
         std::vector<Waypoint> uit;
         EXPECT_TRUE(bestand.open());
         EXPECT_FALSE(bestand.scan([&](const Waypoint& w) { uit.push_back(w); }));
@@ -148,19 +120,24 @@ TEST_P(Vooruit, AReadThatFailsEndsTheScanAsFailedWithTheReason) {
     }
 }
 
-// Stopped while the reader waits for room: the scan ends at once, and the thread with it.
-TEST_P(Vooruit, AScanThatIsStoppedEndsWithoutReadingOn) {
-    ASSERT_GT(groot().size(), std::size_t{4} << 20); // read on two threads when it can be
-    GpxBestand bestand(bron(groot()));
+// Stopped by its progress callback: the scan ends at once, as failed, reading no further.
+TEST(Lezen, AScanThatIsStoppedEndsWithoutReadingOn) {
+    test::Gpx g;
+    for (int i = 0; i < 20000; ++i) g.in(i % 1316, 2001 + i % 15);
+    auto b = bron(g.tekst());
+    const test::GeheugenBron& gelezen = *b;
+    GpxBestand bestand(std::move(b));
     std::uint64_t gezien = 0;
-    bestand.zetVoortgang([&](std::uint64_t gelezen, std::uint64_t) {
-        gezien = gelezen;
-        return gelezen < 400000;
+    bestand.zetVoortgang([&](std::uint64_t plek, std::uint64_t grootte) {
+        EXPECT_EQ(grootte, gelezen.tekst.size());
+        gezien = plek;
+        return plek < 400000;
     });
+    ASSERT_TRUE(bestand.open());
     EXPECT_FALSE(bestand.scan([](const Waypoint&) {}));
     EXPECT_EQ(bestand.fout(), ECANCELED);
     EXPECT_GE(gezien, 400000u);
-    EXPECT_LT(gezien, groot().size());
+    EXPECT_EQ(gelezen.gelezen, gezien);
 }
 
 } // namespace

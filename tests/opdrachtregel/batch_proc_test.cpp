@@ -107,7 +107,19 @@ TEST_F(Batch, EenZipGeeftWatHetKaleBestandGeeft) {
     const Uitkomst zip = draai({"pq.zip"});
     EXPECT_EQ(gezien(zip), gezien(kaal));
     EXPECT_EQ(lees(map / "Kavelzicht.bmp"), bmp);
+    // As the macOS Finder packs it, with its metadata beside the file.
+    schrijf("mac.zip", test::Zip{{{"123.gpx", gpx}, {"__MACOSX/._123.gpx", "Mac OS X"}}}.bytes());
+    EXPECT_EQ(gezien(draai({"mac.zip"})), gezien(kaal));
     fs::remove(map / "Kavelzicht.bmp");
+
+    // A changed byte: the archive opens, but its GPX file cannot be read to its end.
+    std::string beschadigd = test::Zip{{{"123.gpx", gpx}}, true}.bytes();
+    beschadigd[beschadigd.find("52.37")] = '9';
+    schrijf("beschadigd.zip", beschadigd);
+    const Uitkomst kapot = draai({"beschadigd.zip"});
+    EXPECT_EQ(kapot.status, 1);
+    EXPECT_EQ(kapot.fout, "Fout: Het GPX-bestand kan niet worden gelezen: " + (map / "beschadigd.zip").string() +
+                              " (het archief is beschadigd of onvolledig)\n");
 
     schrijf("wpts.zip", test::Zip{{{"123-wpts.gpx", gpx}}}.bytes());
     const Uitkomst fout = draai({"wpts.zip"});

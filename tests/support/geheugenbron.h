@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Bytes for a scan held in memory: in chosen pieces, changed between reads, or failing at a place.
+// Bytes for a scan held in memory: in chosen pieces, changed between reads, or failing at
+// a place; the bytes handed out are counted.
 #pragma once
 
 #include <algorithm>
@@ -28,18 +29,12 @@ public:
         n = std::min(n, foutBij - positie_);
         std::copy_n(tekst.data() + positie_, n, doel);
         positie_ += n;
+        gelezen += n;
         return {n, 0};
     }
-    // By place as a file is, from two threads at once: in the same piece sizes, chosen by
-    // the place so that nothing changes between reads.
-    bool leestOpPlek() const override { return opPlek; }
-    Stuk leesOp(std::uint64_t plek, char* doel, std::size_t ruimte) override {
-        if (plek >= foutBij) return {0, fout};
-        const std::size_t p = std::size_t(std::min<std::uint64_t>(plek, tekst.size()));
-        std::size_t n = std::min({ruimte, tekst.size() - p, foutBij - p});
-        if (!stukken_.empty()) n = std::min(n, std::max<std::size_t>(1, stukken_[p % stukken_.size()]));
-        std::copy_n(tekst.data() + p, n, doel);
-        return {n, 0};
+    int zoekNaar(std::uint64_t plek) override {
+        positie_ = std::size_t(std::min<std::uint64_t>(plek, tekst.size()));
+        return 0;
     }
     std::uint64_t grootte() const override { return tekst.size(); }
 
@@ -53,13 +48,10 @@ public:
         return stukken;
     }
 
-    // The waypoints that a scan on path pad reads from tekst in such pieces; on two
-    // threads, in pieces of vooruit bytes, when that is not 0.
-    static std::vector<Waypoint> scan(std::string tekst, std::vector<std::size_t> stukken, Zoekpad pad,
-                                      std::size_t vooruit = 0) {
+    // The waypoints that a scan on path pad reads from tekst in such pieces.
+    static std::vector<Waypoint> scan(std::string tekst, std::vector<std::size_t> stukken, Zoekpad pad) {
         std::vector<Waypoint> uit;
         GpxBestand bestand(std::make_unique<GeheugenBron>(std::move(tekst), std::move(stukken)));
-        bestand.leesVooruitIn(vooruit);
         bestand.scan([&](const Waypoint& w) { uit.push_back(w); }, pad);
         return uit;
     }
@@ -67,7 +59,7 @@ public:
     std::string tekst;                       // may change between reads: the rest is read from it
     std::size_t foutBij = std::string::npos; // the read that reaches this place fails
     int fout = EIO;                          // with this error
-    bool opPlek = true;                      // read by place as a file; false as an archive
+    std::size_t gelezen = 0;                 // bytes handed out so far
 
 private:
     std::vector<std::size_t> stukken_;
