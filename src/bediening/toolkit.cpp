@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QVariant>
 #include <QLabel>
@@ -85,20 +86,37 @@ void zetTekstPassend(QLabel* label, const QString& tekst) {
 
 namespace {
 
-bool toonDialoog(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel,
-                 const QString& stil) {
+// A message box that tells whether Escape closed it.
+class Berichtvenster final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool escape = false;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) escape = true;
+        QMessageBox::keyPressEvent(e);
+    }
+};
+
+void toonDialoog(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel, const QString& keuze,
+                 Klaar klaar) {
     QMessageBox::Icon icoon = QMessageBox::NoIcon;
     switch (stijl & 0x70) {
     case 16: icoon = QMessageBox::Critical; break;
     case 64: icoon = QMessageBox::Information; break;
     default: break;
     }
-    QMessageBox box(icoon, titel.isEmpty() ? QCoreApplication::applicationName() : titel, prompt,
-                    QMessageBox::Ok, const_cast<QWidget*>(eigenaar.window()));
-    box.setTextFormat(Qt::PlainText);
-    if (!stil.isEmpty()) box.setCheckBox(new QCheckBox(stil, &box));
-    box.exec();
-    return box.checkBox() && box.checkBox()->isChecked();
+    auto* box = new Berichtvenster(icoon, titel.isEmpty() ? QCoreApplication::applicationName() : titel, prompt,
+                                   QMessageBox::Ok, const_cast<QWidget*>(eigenaar.window()));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
+    if (!keuze.isEmpty()) box->setCheckBox(new QCheckBox(keuze, box));
+    QObject::connect(box, &QMessageBox::finished, box, [box, klaar = std::move(klaar)] {
+        if (klaar) klaar({box->checkBox() && box->checkBox()->isChecked(), box->escape});
+    });
+    if (keuze.isEmpty()) box->open(); // modal to its window
+    else box->show();
 }
 
 BerichtFunctie& berichtFunctie() {
@@ -106,16 +124,21 @@ BerichtFunctie& berichtFunctie() {
     return functie;
 }
 
-} // namespace
-
-bool MsgBoxMetKeuze(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel,
-                    const QString& keuze) {
-    if (const auto& f = berichtFunctie()) return f(eigenaar, prompt, stijl, titel, keuze);
-    return toonDialoog(eigenaar, prompt, stijl, titel, keuze);
+void toon(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel, const QString& keuze,
+          Klaar klaar) {
+    if (const auto& f = berichtFunctie()) return f(eigenaar, prompt, stijl, titel, keuze, std::move(klaar));
+    toonDialoog(eigenaar, prompt, stijl, titel, keuze, std::move(klaar));
 }
 
-void MsgBox(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel) {
-    MsgBoxMetKeuze(eigenaar, prompt, stijl, titel, QString());
+} // namespace
+
+void MsgBox(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel, Klaar klaar) {
+    toon(eigenaar, prompt, stijl, titel, QString(), std::move(klaar));
+}
+
+void MsgBoxMetKeuze(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel,
+                    const QString& keuze, Klaar klaar) {
+    toon(eigenaar, prompt, stijl, titel, keuze, std::move(klaar));
 }
 
 BerichtFunctie zetBerichtFunctie(BerichtFunctie functie) {

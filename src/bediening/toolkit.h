@@ -67,22 +67,28 @@ Kader* maakKader(QWidget* container, const QString& caption, double left, double
 void zetTekstPassend(QLabel* label, const QString& tekst);
 
 // Message boxes. Style 16 is an OK button with the stop icon, 64 with the information
-// icon. A box may offer a check box `stil` below its text; the box then returns whether
-// the user ticked it. The function that shows them can be replaced, so that tests and
-// unattended runs never wait for a dialog.
-using BerichtFunctie = std::function<bool(const QWidget& eigenaar, const QString& prompt, int stijl,
-                                          const QString& titel, const QString& stil)>;
+// icon. A box is shown over the window of `eigenaar`, centred on it, and the call returns
+// at once; `klaar`, if given, is told the answer when the user has closed the box. The
+// function that shows them can be replaced, so that tests and unattended runs never wait
+// for a dialog.
+struct Antwoord {
+    bool stil = false;   // the box's check box was ticked
+    bool escape = false; // the box was closed with Escape
+};
+using Klaar = std::function<void(Antwoord)>;
+using BerichtFunctie = std::function<void(const QWidget& eigenaar, const QString& prompt, int stijl,
+                                          const QString& titel, const QString& keuze, Klaar klaar)>;
 constexpr int vbCritical = 16;
 constexpr int vbInformation = 64;
 
-// Shows a modal message box, owned by the window of `eigenaar` and centred over it, and
-// returns when it has been closed.
-void MsgBox(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel);
-// The same, with a check box of the given text below the message; returns whether the
-// user ticked it.
-bool MsgBoxMetKeuze(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel,
-                    const QString& keuze);
-// Replaces the function behind MsgBox and returns the previous one; an empty function
+// A box that blocks input to its window until it is closed.
+void MsgBox(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel, Klaar klaar = {});
+// A box with a check box of the given text below the message, which leaves its window
+// free: the caller keeps from it what must wait for the answer, and the window can still
+// be closed meanwhile.
+void MsgBoxMetKeuze(const QWidget& eigenaar, const QString& prompt, int stijl, const QString& titel,
+                    const QString& keuze, Klaar klaar);
+// Replaces the function behind both and returns the previous one; an empty function
 // restores the real dialog.
 BerichtFunctie zetBerichtFunctie(BerichtFunctie functie);
 

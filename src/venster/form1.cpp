@@ -9,10 +9,11 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QIcon>
+#include <QShortcut>
+#include <QTimer>
 #include <QUrl>
 
 #include "bediening/toolkit.h"
-#include "grid/nlmasker.h"
 #include "overview/overzicht.h"
 #include "teksten/datum.h"
 #include "teksten/meldingen.h"
@@ -22,6 +23,12 @@
 namespace kz {
 
 namespace {
+
+// A pass that takes longer than this shows how far it has read, and then every
+// voortgangMs; the bar counts in thousandths, so that sizes beyond an int fit.
+constexpr int wachtMs = 500;
+constexpr int voortgangMs = 100;
+constexpr int voortgangSchaal = 1000;
 
 // The installed icon from the desktop's theme; without one, the same icon as built in,
 // drawn for each size.
@@ -48,7 +55,12 @@ Form1::Form1(Omgeving omgeving, QWidget* parent)
     tk::plaats(Frame6, 120, 120, 9255, 10095);
     Frame7 = new Resultaatpaneel(this);
     tk::plaats(Frame7, 120, 120, 9255, 10095);
-    tk::stapel({Picture1, Frame6, Frame7});
+    voortgang = new QProgressBar(this);
+    tk::plaats(voortgang, 480, 9810, 6135, 315);
+    voortgang->setFormat(QStringLiteral("Bezig met lezen: %p%  (Esc breekt af)"));
+    voortgang->setAccessibleName(QStringLiteral("Voortgang van het lezen"));
+    voortgang->hide();
+    tk::stapel({Picture1, voortgang, Frame6, Frame7});
     // The result panel lies wholly behind the input panel until the first pass; hidden,
     // its controls cannot take the focus either.
     Frame7->hide();
@@ -68,14 +80,18 @@ Form1::Form1(Omgeving omgeving, QWidget* parent)
     connect(Frame6->File1, &Bestandlijst::gekozen, this, &Form1::Maakoverzicht_Click);
     connect(Frame7->terug, &Knop::clicked, this, &Form1::terug_Click);
     setAcceptDrops(true);
+
+    klok_ = new QTimer(this);
+    connect(klok_, &QTimer::timeout, this, &Form1::toonVoortgang);
+    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape_->setEnabled(false);
+    connect(escape_, &QShortcut::activated, this, &Form1::breekAf);
 }
+
+Form1::~Form1() { delete werk_; }
 
 void Form1::Maakoverzicht_Click() {
     if (bezig()) return;
-    struct Einde {
-        Form1& f;
-        ~Einde() { emit f.passKlaar(); }
-    } einde{*this};
     Invulpaneel& in = *Frame6;
     const bool kleurschakering = in.kleurvariant->checkState() != Qt::Unchecked;
     Frame7->toonKlassen(kleurschakering);
@@ -83,22 +99,17 @@ void Form1::Maakoverzicht_Click() {
     if (in.File1->listIndex() < 0) {
         tk::MousePointer(*this, tk::vbDefault);
         tk::MsgBox(*this, meldingen::geenBestand(), tk::vbCritical, meldingen::fout());
+        emit passKlaar();
         return;
     }
 
     // The file as the file list shows it, in the folder whose files it lists. (The folder
     // list may highlight another folder without having opened it.)
-    const QString pad = QDir(in.File1->path()).filePath(in.File1->fileName());
-    GpxBestand bestand = bron_ ? GpxBestand(bron_(pad.toStdString())) : GpxBestand(pad.toStdString());
-    if (!bestand.open()) {
-        tk::MousePointer(*this, tk::vbDefault);
-        tk::MsgBox(*this, meldingen::samen(meldingen::nietGeopend(pad, bestand.fout(), bestand.archieffout()), u'\n'), tk::vbCritical,
-                   meldingen::fout());
-        return;
-    }
+    pad_ = QDir(in.File1->path()).filePath(in.File1->fileName());
 
     // The three years in ascending order, in the boxes as well.
-    std::array<int, 3> posities{in.jaar[0]->currentIndex(), in.jaar[1]->currentIndex(), in.jaar[2]->currentIndex()};
+    for (std::size_t k = 0; k < 3; ++k) posities_[k] = in.jaar[k]->currentIndex();
+    std::array<int, 3> posities = posities_;
     sorteerJaren(posities);
     std::array<int, 3> jaren{};
     for (std::size_t k = 0; k < 3; ++k) {
@@ -106,31 +117,74 @@ void Form1::Maakoverzicht_Click() {
         jaren[k] = posities[k] + eersteJaar;
     }
 
-    // Read and tally off the window's thread; every warning waits for the user, who may
-    // let the rest of this pass's warnings through without a box.
-    const QLocale locale;
-    bool stil = false;
-    Leeswerk werk(*this, *in.voortgang);
-    werk_ = &werk;
-    const std::optional<Overzicht> overzicht =
-        werk.voerUit(bestand, jaren, kleurschakering, [this, &locale, &stil](const Waarschuwing& w) {
-            if (stil) return;
-            stil = tk::MsgBoxMetKeuze(*this, meldingen::samen(meldingen::regels(w, locale), u'\n'), tk::vbCritical,
-                                      meldingen::titel(w), meldingen::geenVerdere());
-        });
-    werk_ = nullptr;
-    if (!overzicht) {
-        tk::MousePointer(*this, tk::vbDefault);
-        // A pass the user stopped ends quietly, on the input panel as it was.
-        if (!werk.afgebroken())
-            tk::MsgBox(*this, meldingen::samen(meldingen::nietGelezen(pad, bestand.fout(), bestand.archieffout()), u'\n'), tk::vbCritical,
-                       meldingen::fout());
+    // Opened, read and tallied off the window's thread. The input panel waits meanwhile;
+    // Escape or closing the window stops the reading.
+    auto bestand = bron_ ? std::make_unique<GpxBestand>(bron_(pad_.toStdString()))
+                         : std::make_unique<GpxBestand>(pad_.toStdString());
+    werk_ = new Leeswerk(std::move(bestand), jaren, kleurschakering, this);
+    connect(werk_, &Leeswerk::waarschuwing, this, &Form1::toonWaarschuwing);
+    connect(werk_, &Leeswerk::klaar, this, &Form1::leesKlaar);
+    focusVoor_ = focusWidget();
+    Frame6->setEnabled(false);
+    setFocus();
+    escape_->setEnabled(true);
+    klok_->start(wachtMs);
+    werk_->start();
+}
+
+void Form1::toonWaarschuwing(const Waarschuwing& w) {
+    // The reading waits for the answer; the user may let the rest of this pass's
+    // warnings through without a box, or stop the pass with Escape.
+    waarschuwingOpen_ = true;
+    toonVoortgang();
+    tk::MsgBoxMetKeuze(*this, meldingen::samen(meldingen::regels(w, QLocale()), u'\n'), tk::vbCritical,
+                       meldingen::titel(w), meldingen::geenVerdere(),
+                       [this, werk = QPointer<Leeswerk>(werk_)](tk::Antwoord antwoord) {
+                           waarschuwingOpen_ = false;
+                           if (!werk) return;
+                           if (antwoord.escape || sluiten_) werk->breekAf();
+                           werk->gaDoor(antwoord.stil);
+                       });
+}
+
+void Form1::toonVoortgang() {
+    if (!werk_) return;
+    const std::uint64_t grootte = werk_->grootte(), plek = std::min(werk_->plek(), grootte);
+    if (grootte == Bron::onbekend || grootte == 0) {
+        voortgang->setRange(0, 0);
+    } else {
+        voortgang->setRange(0, voortgangSchaal);
+        voortgang->setValue(int(plek * voortgangSchaal / grootte));
+    }
+    voortgang->show();
+    klok_->setInterval(voortgangMs);
+}
+
+void Form1::leesKlaar() {
+    const std::unique_ptr<Leeswerk> werk(std::exchange(werk_, nullptr));
+    klok_->stop();
+    voortgang->hide();
+    escape_->setEnabled(false);
+    Frame6->setEnabled(true);
+    tk::MousePointer(*this, tk::vbDefault);
+    const Doorloop& uit = werk->uitkomst();
+    const bool gestopt = werk->afgebroken() || uit.einde == Doorloop::Einde::afgebroken;
+    if (gestopt || !uit.overzicht) {
+        // The input panel as it was; a file that could not be opened leaves the years
+        // unsorted too. A pass the user stopped ends quietly.
+        if (uit.einde == Doorloop::Einde::nietGeopend)
+            for (std::size_t k = 0; k < 3; ++k) Frame6->jaar[k]->setCurrentIndex(posities_[k]);
+        if (focusVoor_) focusVoor_->setFocus();
+        if (!gestopt)
+            tk::MsgBox(*this, meldingen::samen(meldingen::mislukt(pad_, uit), u'\n'), tk::vbCritical, meldingen::fout());
+        emit passKlaar();
+        if (sluiten_) window()->close();
         return;
     }
 
-    Frame7->toon(*overzicht);
+    const Overzicht& overzicht = *uit.overzicht;
+    Frame7->toon(overzicht);
     Frame6->setVisible(false);
-    tk::MousePointer(*this, tk::vbDefault);
     const bool bewaard = Frame7->bewaarBeeld(Picture1->beeld, afbeeldingsnaam);
     Frame7->terug->setFocus();
     emit paneelGewisseld();
@@ -138,19 +192,27 @@ void Form1::Maakoverzicht_Click() {
         tk::MsgBox(*this, meldingen::nietOpgeslagen(QFileInfo(afbeeldingsnaam).absoluteFilePath()), tk::vbCritical,
                    meldingen::fout());
     // An empty map is never shown without a word of why.
-    if (overzicht->totaal == 0)
-        tk::MsgBox(*this, meldingen::geenVondsten(overzicht->waypoints), tk::vbInformation, meldingen::geenVondstenTitel());
+    if (overzicht.totaal == 0)
+        tk::MsgBox(*this, meldingen::geenVondsten(overzicht.waypoints, overzicht.nietOpEigenRegel), tk::vbInformation,
+                   meldingen::geenVondstenTitel());
+    emit passKlaar();
 }
 
 void Form1::breekAf() {
     if (werk_) werk_->breekAf();
 }
 
+bool Form1::sluitNaDoorloop() {
+    if (!bezig()) return false;
+    sluiten_ = true;
+    // A warning that is open ends the pass when it is closed.
+    if (!waarschuwingOpen_) breekAf();
+    return true;
+}
+
 void Form1::closeEvent(QCloseEvent* e) {
-    if (!bezig()) return QWidget::closeEvent(e);
-    breekAf();
-    e->ignore();
-    connect(this, &Form1::passKlaar, this, &QWidget::close, Qt::SingleShotConnection);
+    if (sluitNaDoorloop()) e->ignore();
+    else QWidget::closeEvent(e);
 }
 
 void Form1::terug_Click() {
@@ -176,14 +238,14 @@ QString Form1::gesleeptGpxBestand(const QMimeData* data) {
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* e) {
-    if (Frame6->isVisible() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
+    if (Frame6->isVisible() && !bezig() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
         e->acceptProposedAction();
     else
         e->ignore();
 }
 
 void Form1::dragMoveEvent(QDragMoveEvent* e) {
-    if (Frame6->isVisible() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
+    if (Frame6->isVisible() && !bezig() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
         e->acceptProposedAction();
     else
         e->ignore();
@@ -191,7 +253,7 @@ void Form1::dragMoveEvent(QDragMoveEvent* e) {
 
 void Form1::dropEvent(QDropEvent* e) {
     const QString pad = gesleeptGpxBestand(e->mimeData());
-    if (!Frame6->isVisible() || pad.isEmpty() || !Frame6->kiesGpxBestand(pad)) {
+    if (!Frame6->isVisible() || bezig() || pad.isEmpty() || !Frame6->kiesGpxBestand(pad)) {
         e->ignore();
         return;
     }

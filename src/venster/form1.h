@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include <QPointer>
+#include <QProgressBar>
 #include <QString>
 #include <QWidget>
 
@@ -18,6 +20,8 @@
 #include "venster/resultaatpaneel.h"
 
 class QCloseEvent;
+class QShortcut;
+class QTimer;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
@@ -39,10 +43,15 @@ public:
 
     // Builds both panels and runs start-up before returning.
     explicit Form1(Omgeving omgeving = {}, QWidget* parent = nullptr);
+    // Stops a pass that is reading and waits for it.
+    ~Form1() override;
 
     Tekenvlak* Picture1;
     Invulpaneel* Frame6; // input panel "Invulformulier"
     Resultaatpaneel* Frame7; // result panel "Kavelzicht"
+    // Shown over the input panel's line of the version and the address while a pass
+    // reads for longer than a moment.
+    QProgressBar* voortgang;
 
     // The bitmap that every pass writes; a bare name lands in the current folder.
     QString afbeeldingsnaam;
@@ -51,6 +60,10 @@ public:
     // without a result or a picture.
     bool bezig() const { return werk_ != nullptr; }
     void breekAf();
+    // Asked to close the window: false when no pass is reading. Otherwise the pass is
+    // stopped (once a warning that is open has been closed) and the window closes
+    // when it has ended.
+    bool sluitNaDoorloop();
 
     // The local .gpx or .zip file that dragged data brings (one file URL, any case of
     // the extension, an existing file that the file list can show), or an empty text.
@@ -63,7 +76,8 @@ signals:
     void passKlaar();
 
 public slots:
-    // One overview pass: read the chosen file, show the result panel, save the picture.
+    // Starts an overview pass: the chosen file is read off the window's thread, then the
+    // result panel is shown and the picture saved (passKlaar() tells when it has ended).
     void Maakoverzicht_Click();
     void terug_Click();
 
@@ -77,8 +91,20 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void toonWaarschuwing(const Waarschuwing& w);
+    void toonVoortgang();
+    void leesKlaar();
+
     std::function<std::unique_ptr<Bron>(const std::string&)> bron_;
+    // The pass that is reading, and what it was started with.
     Leeswerk* werk_ = nullptr;
+    QString pad_;
+    std::array<int, 3> posities_{};
+    QPointer<QWidget> focusVoor_;
+    QTimer* klok_;
+    QShortcut* escape_;
+    bool waarschuwingOpen_ = false;
+    bool sluiten_ = false;
 };
 
 } // namespace kz

@@ -30,14 +30,12 @@ Hoofdvenster::Hoofdvenster(Form1::Omgeving omgeving) : form_(new Form1(std::move
 }
 
 void Hoofdvenster::closeEvent(QCloseEvent* e) {
-    if (!form_->bezig()) return QScrollArea::closeEvent(e);
-    form_->breekAf();
-    e->ignore();
-    connect(form_, &Form1::passKlaar, this, &QWidget::close, Qt::SingleShotConnection);
+    if (form_->sluitNaDoorloop()) e->ignore();
+    else QScrollArea::closeEvent(e);
 }
 
 void Hoofdvenster::toonFocus() {
-    if (QWidget* w = form_->focusWidget(); w && w->isVisible()) ensureWidgetVisible(w, 8, 8);
+    if (QWidget* w = form_->focusWidget(); w && w != form_ && w->isVisible()) ensureWidgetVisible(w, 8, 8);
 }
 
 void Hoofdvenster::toonPaneel() {

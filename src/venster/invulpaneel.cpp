@@ -59,12 +59,7 @@ Invulpaneel::Invulpaneel(const VolumeBron& volumes, const QString& map, const QS
     grijs.setColor(QPalette::WindowText, tk::werkruimte);
     Opmerkingen->setPalette(grijs);
     versie = tk::maakLabel(this, QStringLiteral("versie: "), 360, 9720, 1935, 255);
-    voortgang = new QProgressBar(this);
-    plaats(voortgang, 360, 9690, 6135, 315);
-    voortgang->setFormat(QStringLiteral("Bezig met lezen: %p%  (Esc breekt af)"));
-    voortgang->setAccessibleName(QStringLiteral("Voortgang van het lezen"));
-    voortgang->hide();
-    stapel({voortgang, Maakoverzicht, Frame9, Frame8, Opmerkingen, versie});
+    stapel({Maakoverzicht, Frame9, Frame8, Opmerkingen, versie});
 
     // The lists open on the process's current folder (or the folder asked for) and its
     // volume.

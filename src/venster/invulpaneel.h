@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QProgressBar>
 #include <QString>
 
 #include "bediening/bestandlijst.h"
@@ -40,8 +39,6 @@ public:
     QLabel* Label4;
     QLabel* Opmerkingen;
     QLabel* versie;
-    // Shown while a long pass reads, over the line of the version and the address.
-    QProgressBar* voortgang;
 
     // Opens the folder of a GPX file in the drive, folder and file lists and selects the
     // file, as a user would. False when the folder cannot be opened or the file is not

@@ -1,97 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "venster/leeswerk.h"
 
-#include <thread>
-
-#include <QApplication>
-#include <QEventLoop>
-#include <QKeyEvent>
-#include <QProgressBar>
-#include <QTimer>
-#include <QWidget>
+#include <QThread>
 
 #include "grid/nlmasker.h"
 
 namespace kz {
 
-namespace {
-
-// The progress bar counts in thousandths, so that sizes beyond an int fit.
-constexpr int schaal = 1000;
-constexpr int wachtMs = 500;
-
-} // namespace
-
-Leeswerk::Leeswerk(QWidget& venster, QProgressBar& voortgang) : venster_(venster), voortgang_(voortgang) {}
-
-std::optional<Overzicht> Leeswerk::voerUit(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering,
-                                           const Waarschuwer& waarschuwer) {
-    std::atomic<std::uint64_t> gelezen = 0, grootte = Bron::onbekend;
-    bestand.zetVoortgang([this, &gelezen, &grootte](std::uint64_t g, std::uint64_t t) {
-        gelezen = g;
-        grootte = t;
+Leeswerk::Leeswerk(std::unique_ptr<GpxBestand> bestand, const std::array<int, 3>& jaren, bool kleurschakering,
+                   QObject* ouder)
+    : QObject(ouder), bestand_(std::move(bestand)), jaren_(jaren), kleurschakering_(kleurschakering),
+      draad_(QThread::create([this] { lees(); })) {
+    draad_->setParent(this);
+    // Emitted on the job's thread, received on the window's: after the reading is over.
+    connect(draad_, &QThread::finished, this, &Leeswerk::klaar);
+    bestand_->zetVoortgang([this](std::uint64_t plek, std::uint64_t grootte) {
+        plek_ = plek;
+        grootte_ = grootte;
         return !stop_;
     });
-    // A warning is shown on the window's thread; the reading waits until it is closed.
-    const Waarschuwer opVenster = [this, &waarschuwer](const Waarschuwing& w) {
-        QMetaObject::invokeMethod(this, [&waarschuwer, &w] { waarschuwer(w); }, Qt::BlockingQueuedConnection);
-    };
-
-    QEventLoop lus;
-    std::optional<Overzicht> uit;
-    std::thread draad([&] {
-        uit = maakOverzicht(bestand, jaren, kleurschakering, nederlandseRegios(), opVenster);
-        QMetaObject::invokeMethod(&lus, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-
-    // A pass that takes longer than a moment shows how far it has read.
-    QTimer klok;
-    klok.setInterval(100);
-    connect(&klok, &QTimer::timeout, this, [this, &gelezen, &grootte] {
-        const std::uint64_t t = grootte, g = gelezen;
-        if (t == Bron::onbekend || t == 0) {
-            voortgang_.setRange(0, 0);
-        } else {
-            voortgang_.setRange(0, schaal);
-            voortgang_.setValue(int(std::min<std::uint64_t>(g, t) * schaal / t));
-        }
-        voortgang_.show();
-    });
-    QTimer::singleShot(wachtMs, &klok, [&klok] { klok.start(); });
-
-    qApp->installEventFilter(this);
-    lus.exec();
-    qApp->removeEventFilter(this);
-    draad.join();
-    klok.stop();
-    voortgang_.hide();
-    bestand.zetVoortgang({});
-    return stop_ ? std::nullopt : std::move(uit);
 }
 
-bool Leeswerk::eventFilter(QObject* object, QEvent* e) {
-    // Input for the window is set aside while it reads; Escape stops the reading.
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget || widget->window() != venster_.window()) return false;
-    switch (e->type()) {
-    case QEvent::KeyPress:
-        if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) breekAf();
-        return true;
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
-    }
+Leeswerk::~Leeswerk() {
+    breekAf();
+    draad_->wait();
+}
+
+void Leeswerk::start() { draad_->start(); }
+
+void Leeswerk::breekAf() {
+    stop_ = true;
+    const std::lock_guard slot(slot_);
+    gewekt_.notify_all();
+}
+
+void Leeswerk::gaDoor(bool stil) {
+    const std::lock_guard slot(slot_);
+    stil_ = stil;
+    wacht_ = false;
+    gewekt_.notify_all();
+}
+
+void Leeswerk::lees() {
+    uitkomst_ = Doorloop::van(*bestand_, jaren_, kleurschakering_, nederlandseRegios(), [this](const Waarschuwing& w) {
+        std::unique_lock slot(slot_);
+        if (stil_ || stop_) return;
+        wacht_ = true;
+        emit waarschuwing(w);
+        gewekt_.wait(slot, [this] { return !wacht_ || stop_; });
+    });
+    bestand_.reset();
 }
 
 } // namespace kz

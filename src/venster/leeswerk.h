@@ -1,47 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The reading of a pass, off the window's thread.
+// The reading of a pass, on a thread of its own while the window goes on.
 #pragma once
 
 #include <array>
 #include <atomic>
-#include <optional>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
 
 #include <QObject>
 
 #include "foundlog/gpxbestand.h"
 #include "foundlog/waarschuwing.h"
-#include "overview/overzicht.h"
+#include "overview/doorloop.h"
 
-class QProgressBar;
-class QWidget;
+class QThread;
 
 namespace kz {
 
-// Reads and tallies a GPX file on a thread of its own while the window goes on
-// repainting. The warnings still come to the window's thread, in file order, and the
-// reading waits while one is shown. The window takes no input meanwhile; Escape stops
-// the reading. After half a second the progress bar shows how far it has come.
+// Opens, reads and tallies a GPX file on a thread of its own (Doorloop::van). Each
+// warning comes to the window's thread as a copy, in file order, and the reading waits
+// until the window answers it with gaDoor(). breekAf() ends the reading at its next read
+// of the file, also while a warning waits for its answer; destroying the job stops it
+// and waits for its thread.
 class Leeswerk : public QObject {
     Q_OBJECT
 public:
-    Leeswerk(QWidget& venster, QProgressBar& voortgang);
+    Leeswerk(std::unique_ptr<GpxBestand> bestand, const std::array<int, 3>& jaren, bool kleurschakering,
+             QObject* ouder = nullptr);
+    ~Leeswerk() override;
 
-    // Makes the overview, as maakOverzicht does, and returns when it is done. Nothing
-    // when the file could not be read to its end or the reading was stopped.
-    std::optional<Overzicht> voerUit(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering,
-                                     const Waarschuwer& waarschuwer);
-
-    // Stops the reading at the next piece of the file; voerUit then returns nothing.
-    void breekAf() { stop_ = true; }
+    void start();
+    void breekAf();
     bool afgebroken() const { return stop_; }
+    // The answer to the last warning: stil lets the rest of this pass's warnings
+    // through without asking.
+    void gaDoor(bool stil);
 
-protected:
-    bool eventFilter(QObject* object, QEvent* e) override;
+    // How far the file has been read, of how many bytes (Bron::onbekend when unknown).
+    std::uint64_t plek() const { return plek_; }
+    std::uint64_t grootte() const { return grootte_; }
+
+    // How the pass ended; once klaar() has been emitted.
+    const Doorloop& uitkomst() const { return uitkomst_; }
+
+signals:
+    void waarschuwing(const kz::Waarschuwing& w);
+    void klaar();
 
 private:
-    QWidget& venster_;
-    QProgressBar& voortgang_;
+    void lees();
+
+    std::unique_ptr<GpxBestand> bestand_;
+    const std::array<int, 3> jaren_;
+    const bool kleurschakering_;
+    QThread* draad_;
+    std::mutex slot_;
+    std::condition_variable gewekt_;
+    bool wacht_ = false; // a warning waits for its answer
+    bool stil_ = false;
     std::atomic<bool> stop_ = false;
+    std::atomic<std::uint64_t> plek_ = 0, grootte_ = Bron::onbekend;
+    Doorloop uitkomst_;
 };
 
 } // namespace kz

@@ -24,14 +24,21 @@ public:
     };
     // From this box on (counting from 1), the user ticks the box's check box; 0: never.
     std::size_t stilNa = 0;
+    // The box (counting from 1) that the user closes with Escape; 0: none.
+    std::size_t escapeBij = 0;
+    // The boxes stay open: their answers wait in `open` for the test to give them.
+    bool vasthouden = false;
+    std::vector<tk::Klaar> open;
 
     // venster, when given, is the window whose pointer each box records.
     explicit Berichten(const QWidget* venster = nullptr) : venster_(venster) {
         vorige_ = tk::zetBerichtFunctie([this](const QWidget& eigenaar, const QString& prompt, int stijl,
-                                               const QString& titel, const QString& keuze) {
+                                               const QString& titel, const QString& keuze, tk::Klaar klaar) {
             lijst.push_back({eigenaar.window(), prompt, stijl, titel,
                              venster_ ? tk::MousePointer(*venster_) : tk::vbDefault, keuze});
-            return stilNa > 0 && lijst.size() >= stilNa;
+            const tk::Antwoord antwoord{stilNa > 0 && lijst.size() >= stilNa, lijst.size() == escapeBij};
+            if (vasthouden) open.push_back(std::move(klaar));
+            else if (klaar) klaar(antwoord);
         });
     }
     ~Berichten() { tk::zetBerichtFunctie(std::move(vorige_)); }

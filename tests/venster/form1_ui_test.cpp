@@ -19,6 +19,7 @@
 #include "support/gpx.h"
 #include "support/locale.h"
 #include "support/proef.h"
+#include "support/wacht.h"
 #include "venster/form1.h"
 #include "overview/startjaren.h"
 #include "venster/hoofdvenster.h"
@@ -186,6 +187,7 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
     h.verticalScrollBar()->setValue(h.verticalScrollBar()->maximum());
     toets(f.Frame6->Maakoverzicht, Qt::Key_Return);
+    ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     ASSERT_TRUE(f.Frame7->isVisible());
     EXPECT_EQ(f.focusWidget(), f.Frame7->terug);
     EXPECT_TRUE(zichtbaar(f.Frame7->terug));

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "support/wacht.h"
 #include "support/berichten.h"
 #include "venster/form1.h"
 #include "bediening/fout.h"
@@ -169,6 +170,7 @@ TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) 
     EXPECT_EQ(f.Frame6->File1->fileName(), "enige.gpx");
     f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
     QApplication::sendEvent(f.Frame6->File1, &enter);
+    ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     EXPECT_TRUE(f.Frame7->isVisible());
     // The file is empty: after the result, an information box says why the map is empty.
     ASSERT_EQ(berichten.lijst.size(), 2u);
@@ -178,6 +180,7 @@ TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) 
     f.terug_Click();
     f.Frame6->File1->setListIndex(-1);
     muis(f.Frame6->File1, 0, dubbelklik);
+    ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     EXPECT_TRUE(f.Frame7->isVisible());
 }
 

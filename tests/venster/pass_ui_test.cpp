@@ -16,8 +16,14 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QKeyEvent>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QToolTip>
+
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <string>
 
 #include <sys/resource.h>
 
@@ -25,7 +31,9 @@
 #include "support/gpx.h"
 #include "support/locale.h"
 #include "support/proef.h"
+#include "support/wacht.h"
 #include "grid/nlmasker.h"
+#include "opdrachtregel/batch.h"
 #include "venster/form1.h"
 
 // Readable QString values in failure messages.
@@ -63,8 +71,14 @@ protected:
         w.Frame6->kleurvariant->setChecked(schakering);
         for (std::size_t k = 0; k < 3; ++k) w.Frame6->jaar[k]->setCurrentIndex(jaren[k] - 2001);
         w.afbeeldingsnaam = bmp();
+        klik(w);
+    }
+    // Presses "&Maak overzicht" and waits until the pass has ended.
+    static void klik(Form1& w) {
         w.Frame6->Maakoverzicht->click();
+        ASSERT_TRUE(test::wachtTot([&] { return !w.bezig(); }));
         EXPECT_EQ(tk::MousePointer(w), tk::vbDefault);
+        EXPECT_TRUE(w.Frame6->isEnabled());
     }
     QString bmp() const { return map + "/Kavelzicht.bmp"; }
 
@@ -158,51 +172,187 @@ TEST_F(Doorloop, GeenVerdereMeldingenLaatDeRestVanDezeDoorloopZonderVensterDoor)
     EXPECT_EQ(berichten.lijst.size(), 120u);
 }
 
-// A gigabyte read slowly keeps the window painting; Escape and closing stop it.
-TEST_F(Doorloop, EenLangeDoorloopHoudtHetVensterLevendEnWordtAfgebroken) {
-    struct TrageBron final : Bron {
-        std::uint64_t over = std::uint64_t{1} << 30;
-        Stuk lees(char* doel, std::size_t ruimte) override {
-            const std::size_t n = std::size_t(std::min<std::uint64_t>({ruimte, over, 1 << 20}));
-            std::fill_n(doel, n, '\n');
-            over -= n;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+// A source read slowly: a gigabyte of empty lines after the given text, 1 MiB each 5 ms.
+struct TrageBron final : Bron {
+    std::string begin;
+    std::atomic<std::uint64_t>* gelezen;
+    std::uint64_t over = std::uint64_t{1} << 30;
+    TrageBron(std::string begin, std::atomic<std::uint64_t>* gelezen) : begin(std::move(begin)), gelezen(gelezen) {}
+    Stuk lees(char* doel, std::size_t ruimte) override {
+        if (!begin.empty()) {
+            const std::size_t n = std::min(ruimte, begin.size());
+            std::copy_n(begin.data(), n, doel);
+            begin.erase(0, n);
             return {n, 0};
         }
-        std::uint64_t grootte() const override { return std::uint64_t{1} << 30; }
-    };
-    test::Gpx().schrijf((map + "/groot.gpx").toStdString());
-    Form1 g{Form1::Omgeving{"02-04-2009", {}, {}, [](const std::string&) { return std::make_unique<TrageBron>(); }}};
-    g.afbeeldingsnaam = bmp();
-    g.show();
-    ASSERT_TRUE(g.Frame6->kiesGpxBestand(map + "/groot.gpx"));
+        const std::size_t n = std::size_t(std::min<std::uint64_t>({ruimte, over, 1 << 20}));
+        std::fill_n(doel, n, '\n');
+        over -= n;
+        *gelezen += n;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return {n, 0};
+    }
+    std::uint64_t grootte() const override { return std::uint64_t{1} << 30; }
+};
 
+class LangeDoorloop : public Doorloop {
+protected:
+    void SetUp() override {
+        Doorloop::SetUp();
+        test::Gpx().schrijf((map + "/groot.gpx").toStdString());
+        maak();
+    }
+    // A window whose passes read a slow gigabyte, after `begin`.
+    void maak(std::string begin = {}) {
+        g = std::make_unique<Form1>(Form1::Omgeving{"02-04-2009", {}, {}, [this, begin](const std::string&) {
+            return std::make_unique<TrageBron>(begin, &gelezen);
+        }});
+        g->afbeeldingsnaam = bmp();
+        g->show();
+        g->activateWindow();
+        ASSERT_TRUE(g->Frame6->kiesGpxBestand(map + "/groot.gpx"));
+    }
+    // The pass ended early, on the input panel, without a picture.
+    void gestopt() {
+        ASSERT_TRUE(test::wachtTot([&] { return !g->bezig(); }, std::chrono::seconds(5)));
+        EXPECT_LT(gelezen, std::uint64_t{1} << 29);
+        EXPECT_TRUE(!g->Frame6->isHidden() && g->Frame6->isEnabled() && g->Frame7->isHidden());
+        EXPECT_FALSE(g->voortgang->isVisible());
+        EXPECT_FALSE(QFile::exists(bmp()));
+        EXPECT_EQ(tk::MousePointer(*g), tk::vbDefault);
+    }
+
+    std::atomic<std::uint64_t> gelezen = 0;
+    std::unique_ptr<Form1> g;
+};
+
+// The window keeps painting, the input panel waits, the progress shows after half a second,
+// and Escape stops the reading.
+TEST_F(LangeDoorloop, HoudtHetVensterLevendEnEscapeBreektAf) {
     int geschilderd = 0;
     struct Teller : QObject {
         int& n;
         explicit Teller(int& n) : n(n) {}
         bool eventFilter(QObject*, QEvent* e) override { n += e->type() == QEvent::Paint; return false; }
     } teller(geschilderd);
-    g.Frame6->voortgang->installEventFilter(&teller);
-    int voortgang = -1;
-    QTimer::singleShot(900, &g, [&] {
-        voortgang = g.Frame6->voortgang->isVisible() ? g.Frame6->voortgang->value() : -1;
-        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(g.focusWidget() ? g.focusWidget() : &g, &esc);
-    });
-    g.Frame6->Maakoverzicht->click();
-    EXPECT_GT(voortgang, 0);
-    EXPECT_LT(voortgang, 1000);
+    g->voortgang->installEventFilter(&teller);
+    QWidget* focus = g->focusWidget();
+    g->Frame6->Maakoverzicht->click();
+    EXPECT_TRUE(g->bezig());
+    EXPECT_FALSE(g->Frame6->isEnabled());
+    test::wacht(std::chrono::milliseconds(300));
+    EXPECT_FALSE(g->voortgang->isVisible());
+    ASSERT_TRUE(test::wachtTot([&] { return g->voortgang->isVisible() && g->voortgang->value() > 0; }));
+    EXPECT_LT(g->voortgang->value(), 1000);
+    test::wacht(std::chrono::milliseconds(100));
     EXPECT_GT(geschilderd, 0);
-    EXPECT_TRUE(g.Frame6->isVisible() && !g.Frame7->isVisible() && !g.Frame6->voortgang->isVisible());
+    test::druk(g.get(), Qt::Key_Escape);
+    gestopt();
     EXPECT_TRUE(berichten.lijst.empty());
-    EXPECT_FALSE(QFile::exists(bmp()));
-    EXPECT_EQ(tk::MousePointer(g), tk::vbDefault);
+    EXPECT_EQ(g->focusWidget(), focus);
+}
 
-    QTimer::singleShot(300, &g, [&] { g.close(); });
-    g.Frame6->Maakoverzicht->click();
-    EXPECT_FALSE(g.isVisible());
+// Closing the window stops the reading and then closes it; a warning that is open
+// first: its Escape stops the pass, and a close is kept until the box is closed.
+TEST_F(LangeDoorloop, SluitenEnEscapeInEenMeldingStoppenDeDoorloop) {
+    g->Frame6->Maakoverzicht->click();
+    test::wacht(std::chrono::milliseconds(100));
+    g->close();
+    gestopt();
+    EXPECT_FALSE(g->isVisible());
+
+    const std::string fake = test::Gpx().in(buiten[0], 2009).in(buiten[1], 2009).tekst();
+    maak(fake);
+    berichten.escapeBij = 1;
+    g->Frame6->Maakoverzicht->click();
+    gestopt();
+    EXPECT_EQ(berichten.lijst.size(), 1u);
+
+    maak(fake);
+    berichten.lijst.clear();
+    berichten.escapeBij = 0;
+    berichten.vasthouden = true;
+    g->Frame6->Maakoverzicht->click();
+    ASSERT_TRUE(test::wachtTot([&] { return berichten.open.size() == 1; }));
+    EXPECT_TRUE(g->voortgang->isVisible()); // its "(Esc breekt af)" under the box
+    g->close();
+    test::wacht(std::chrono::milliseconds(200));
+    EXPECT_TRUE(g->isVisible() && g->bezig());
+    berichten.open[0](tk::Antwoord{});
+    gestopt();
+    EXPECT_FALSE(g->isVisible());
+    EXPECT_EQ(berichten.open.size(), 1u);
+}
+
+// Quitting while a warning waits for its answer: the window goes, with its reading thread, at once.
+TEST_F(LangeDoorloop, WegMetEenOpenMeldingStoptDirect) {
+    maak(test::Gpx().in(buiten[0], 2009).tekst());
+    berichten.vasthouden = true;
+    g->Frame6->Maakoverzicht->click();
+    ASSERT_TRUE(test::wachtTot([&] { return berichten.open.size() == 1; }));
+    QElapsedTimer klok;
+    klok.start();
+    g.reset();
+    EXPECT_LT(klok.elapsed(), 1000);
+    EXPECT_LT(gelezen, std::uint64_t{1} << 29);
+}
+
+// A source that finds no memory to read into.
+struct Onmogelijk final : Bron {
+    Stuk lees(char*, std::size_t) override { throw std::bad_alloc(); }
+};
+
+// Whatever goes wrong in the reading, out of memory included, ends the pass with a box in
+// the window, and with one line on standard error and status 1 in the batch mode.
+TEST_F(Doorloop, EenUitzonderingInHetLezenGeeftEenFoutmelding) {
+    Form1 h{Form1::Omgeving{"02-04-2009", {}, {}, [](const std::string&) { return std::make_unique<Onmogelijk>(); }}};
+    h.afbeeldingsnaam = bmp();
+    h.show();
+    test::Gpx().schrijf((map + "/a.gpx").toStdString());
+    ASSERT_TRUE(h.Frame6->kiesGpxBestand(map + "/a.gpx"));
+    klik(h);
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(berichten.lijst[0].prompt, "Het overzicht van het GPX-bestand kan niet worden gemaakt:\n" + map +
+                                             "/a.gpx (er is niet genoeg geheugen vrij; sluit andere programma's en "
+                                             "probeer het opnieuw)");
+    EXPECT_TRUE(h.Frame6->isVisible() && !h.Frame7->isVisible());
     EXPECT_FALSE(QFile::exists(bmp()));
+
+    const Opdracht batch = Opdracht::lees({"kavelzicht", "--uitvoer", bmp().toStdString(), (map + "/a.gpx").toStdString()});
+    ASSERT_EQ(batch.soort, Opdracht::Batch);
+    std::FILE* uit = std::tmpfile();
+    std::FILE* fout = std::tmpfile();
+    ASSERT_TRUE(uit && fout);
+    EXPECT_EQ(voerBatchUit(batch, {[](const std::string&) { return std::make_unique<Onmogelijk>(); }, uit, fout}), 1);
+    const auto inhoud = [](std::FILE* f) {
+        std::string tekst(std::size_t(std::ftell(f)), '\0');
+        std::rewind(f);
+        tekst.resize(std::fread(tekst.data(), 1, tekst.size(), f));
+        std::fclose(f);
+        return tekst;
+    };
+    EXPECT_EQ(inhoud(uit), "");
+    EXPECT_EQ(inhoud(fout), "Fout: " + berichten.lijst[0].prompt.replace('\n', ' ').toStdString() + "\n");
+    EXPECT_FALSE(QFile::exists(bmp()));
+}
+
+// A map without finds is never shown without a word of why.
+TEST_F(Doorloop, ZonderVondstenZegtHetWaarom) {
+    const std::pair<std::string, QString> gevallen[] = {
+        {"<gpx>\r\n<name>leeg</name>\r\n</gpx>\r\n", "lijkt geen GPX-bestand"},
+        {test::Gpx().in(binnen[0], 0).tekst(), "Het bestand bevat 1 waypoint, maar daarbij staat geen datum"},
+        {"<gpx><metadata><keywords>x</keywords></metadata><wpt lat=\"52.1\" lon=\"5.1\"><name>OC1</name></wpt>"
+         "<wpt lat=\"52.2\" lon=\"5.2\"></wpt></gpx>\n",
+         "niet elk aan het begin van een eigen regel"}};
+    for (const auto& [tekst, reden] : gevallen) {
+        berichten.lijst.clear();
+        std::ofstream((map + "/leeg.gpx").toStdString(), std::ios::binary) << tekst;
+        draai(f, "leeg.gpx", nullptr, false, {2007, 2008, 2009});
+        ASSERT_EQ(berichten.lijst.size(), 1u) << reden.toStdString();
+        EXPECT_EQ(berichten.lijst[0].titel, "Geen vondsten");
+        EXPECT_TRUE(berichten.lijst[0].prompt.contains(reden)) << berichten.lijst[0].prompt.toStdString();
+        EXPECT_TRUE(f.Frame7->isVisible());
+    }
 }
 
 TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
@@ -282,14 +432,14 @@ TEST_F(Doorloop, ZonderLeesbaarBestandAlleenDeMeldingEnBlijftHetVorigeOverzicht)
     // No file selected; the class legend already follows the shading choice.
     kies();
     f.Frame6->File1->setListIndex(-1);
-    f.Frame6->Maakoverzicht->click();
+    klik(f);
     controleer("U dient nog een GPX-bestand te selecteren");
     EXPECT_FALSE(f.Frame7->Frame10->isVisibleTo(f.Frame7));
 
     // A file that went away after it was listed.
     kies();
     ASSERT_TRUE(QFile::remove(map + "/eerste.gpx"));
-    f.Frame6->Maakoverzicht->click();
+    klik(f);
     controleer("Het GPX-bestand kan niet worden geopend:\n" + map + "/eerste.gpx (het bestand bestaat niet)");
 
     // The file read is the one the file list shows, not one in a highlighted subfolder.
@@ -300,7 +450,7 @@ TEST_F(Doorloop, ZonderLeesbaarBestandAlleenDeMeldingEnBlijftHetVorigeOverzicht)
     kies();
     f.Frame6->Dir1->setListIndex(f.Frame6->Dir1->listCount() - 1);
     ASSERT_EQ(f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()), map + "/sub");
-    f.Frame6->Maakoverzicht->click();
+    klik(f);
     EXPECT_TRUE(f.Frame7->isVisible());
     EXPECT_EQ(teksten(f).mid(6, 2), eerder.mid(6, 2)); // the Dutch finds and all finds of eerste.gpx
 }
