@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
         break;
     }
     QApplication app(argc, argv);
-    kz::richtApplicatieIn(app);
+    kz::richtApplicatieIn(app, opdracht.stijl || !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"));
     kz::Hoofdvenster venster;
     // Opened with a file (from a file manager): its folder open and the file chosen, as
     // a drop does.

@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include <QColor>
+#include <QPalette>
 #include <QString>
 
 #include "overview/kleur.h"
@@ -32,8 +33,8 @@ int pixelsY(double twips);
 constexpr int clientBreedte = 9480;
 constexpr int clientHoogte = 10320;
 
-// Gives a widget the size and face of the window's client area: 632 x 688 pixels on the
-// grey button face. The window is one; the batch mode draws its picture on another.
+// Gives a widget the size and face of the window's client area: 632 x 688 pixels in the
+// window's palette. The window is one; the batch mode draws its picture on another.
 void richtClientvlakIn(QWidget& vlak);
 
 // Places a control in its container; all four values in twips.
@@ -48,8 +49,16 @@ void stapel(std::initializer_list<QWidget*> voorNaarAchter);
 
 // The fixed window colours.
 inline const QColor knopvlak{240, 240, 240};    // button face: window and frame background
-inline const QColor werkruimte{128, 128, 128};  // application workspace, as text colour
+// The grey of the application workspace, as a text colour; dark enough for a contrast
+// of 4.5 to 1 on the button face.
+inline const QColor werkruimte{105, 105, 105};
 inline const QColor framekopBlauw{0, 0, 255};   // the blue captions of the input frames
+
+// The window's palette: every colour role in every state, from the classic light scheme
+// (Fusion's own palette) on the button face. The window looks the same on a light and a
+// dark desktop; the message boxes and menus, which are windows of their own, take the
+// desktop's colours.
+QPalette vensterPalet();
 
 QColor naarQColor(Kleur k);
 

@@ -20,7 +20,7 @@ void alsToetsenbordfocus(const Optie* optie) {
 
 } // namespace
 
-Vensterstijl::Vensterstijl() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+Vensterstijl::Vensterstijl(const QString& basis) : QProxyStyle(QStyleFactory::create(basis)) {}
 
 void Vensterstijl::drawPrimitive(PrimitiveElement element, const QStyleOption* optie, QPainter* p,
                                  const QWidget* widget) const {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's style: Fusion, with a focus that is always seen.
+// The window's style: Fusion, or the style the user asked for, with a focus that is
+// always seen.
 #pragma once
 
 #include <QProxyStyle>
@@ -13,7 +14,8 @@ namespace kz {
 class Vensterstijl : public QProxyStyle {
     Q_OBJECT
 public:
-    Vensterstijl();
+    // Over the style of that name (as QStyleFactory knows it).
+    explicit Vensterstijl(const QString& basis = QStringLiteral("Fusion"));
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* optie, QPainter* p,
                        const QWidget* widget = nullptr) const override;

@@ -76,7 +76,9 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
     const QCommandLineOption hulpOptie(QStringLiteral("help"));
     const QCommandLineOption versieOptie(QStringLiteral("version"));
     const QCommandLineOption vensterOptie(QStringLiteral("venster"));
-    parser.addOptions({jarenOptie, kleurOptie, uitvoerOptie, hulpOptie, versieOptie, vensterOptie});
+    // Qt's own option for the window's style, which QApplication takes.
+    const QCommandLineOption stijlOptie(QStringLiteral("style"), QString(), QStringLiteral("STIJL"));
+    parser.addOptions({jarenOptie, kleurOptie, uitvoerOptie, hulpOptie, versieOptie, vensterOptie, stijlOptie});
 
     const bool gelezen = parser.parse(argumenten);
     if (parser.isSet(hulpOptie)) {
@@ -100,6 +102,7 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
         return fout(QStringLiteral("bij %1 ontbreekt een waarde").arg(argumenten.last()));
     }
 
+    o.stijl = parser.isSet(stijlOptie);
     const QStringList bestanden = parser.positionalArguments();
     if (bestanden.size() > 1) return fout(QStringLiteral("geef precies een GPX-bestand"));
     if (!bestanden.isEmpty()) {
@@ -136,7 +139,11 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
         o.formaat = *formaat;
     }
 
-    if (bestanden.isEmpty()) return fout(QStringLiteral("geen GPX-bestand opgegeven"));
+    if (bestanden.isEmpty()) {
+        // Only Qt's own options: the window, as without arguments.
+        if (o.stijl && !parser.isSet(jarenOptie) && !parser.isSet(kleurOptie) && !parser.isSet(uitvoerOptie)) return o;
+        return fout(QStringLiteral("geen GPX-bestand opgegeven"));
+    }
     o.soort = Batch;
     return o;
 }

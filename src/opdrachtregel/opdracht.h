@@ -25,6 +25,9 @@ struct Opdracht {
     QByteArray formaat = "BMP"; // image format, from the suffix of uitvoer
     QString gpx;          // the GPX file as text, for messages; with Venster it may be empty
     std::string gpxBytes; // the same name as the exact bytes that were given, for opening it
+    // Qt's -style STYLE was given: the window keeps that style (the batch mode's picture
+    // is always drawn in the program's own).
+    bool stijl = false;
 
     QString fout; // with Gebruiksfout: what is wrong, in Dutch
 

@@ -4,6 +4,7 @@ class QApplication;
 namespace kz {
 
 // Application-wide settings: name, version, style, font. Called once after the
-// QApplication exists and before the window is made.
-void richtApplicatieIn(QApplication& app);
+// QApplication exists and before the window is made. eigenStijl: the user asked for a
+// style (-style, QT_STYLE_OVERRIDE), which is then kept; otherwise Fusion.
+void richtApplicatieIn(QApplication& app, bool eigenStijl = false);
 }

@@ -3,11 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 #include <vector>
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QFontInfo>
 #include <QImage>
 #include <QKeyEvent>
@@ -105,7 +111,6 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f.Frame7->vak)->role(), QAccessible::Graphic);
     EXPECT_EQ(f.Frame6->versie->text(), QString("Versie: ") + kz::versie);
     EXPECT_EQ(f.Frame6->Opmerkingen->text(), QString("Opmerkingen? Mail naar ") + meldingen::contactadres);
-    EXPECT_EQ(f.Frame6->Opmerkingen->palette().color(QPalette::WindowText), QColor(128, 128, 128));
     for (Kader* k : {f.Frame6->Frame8, f.Frame6->Frame9}) EXPECT_EQ(k->kopKleur(), QColor(0, 0, 255));
     EXPECT_EQ(QFontInfo(f.Frame6->Label4->font()).family(), "Liberation Sans");
     EXPECT_EQ(QFontInfo(f.Frame6->Label4->font()).pointSize(), 8);
@@ -137,6 +142,49 @@ TEST(Form1, JaarkeuzeUitDeKorteDatum) {
             EXPECT_EQ(f.Frame6->jaar[i]->currentText(), QString::number(jaar - 2 + i)) << datum;
         }
     }
+}
+
+// The contrast of two colours as the web's accessibility guidelines reckon it, 1 to 21.
+double contrast(const QColor& a, const QColor& b) {
+    const auto licht = [](const QColor& c) {
+        const auto kanaal = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * kanaal(c.redF()) + 0.7152 * kanaal(c.greenF()) + 0.0722 * kanaal(c.blueF());
+    };
+    const double x = licht(a), y = licht(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// On a dark desktop the window keeps its own colours: every text stands out from its ground.
+TEST(Form1, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
+    const QPalette eerder = QApplication::palette();
+    QPalette donker(QColor(53, 53, 53), QColor(45, 45, 45));
+    for (const QPalette::ColorRole rol : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+        donker.setColor(rol, QColor(238, 238, 236));
+    donker.setColor(QPalette::Base, QColor(30, 30, 30));
+    // As a desktop theme sets it: for the application and for kinds of control.
+    QApplication::setPalette(donker);
+    for (const char* soort : {"QLabel", "QComboBox", "QAbstractItemView", "QPushButton", "QCheckBox", "QGroupBox"})
+        QApplication::setPalette(donker, soort);
+    {
+        Hoofdvenster h(opDatum("02-04-2009"));
+        const Form1& f = h.form();
+        const auto leesbaar = [](const QWidget* w, QPalette::ColorRole tekst, QPalette::ColorRole grond,
+                                 QColor kleur = {}) {
+            if (!kleur.isValid()) kleur = w->palette().color(tekst);
+            EXPECT_GE(contrast(kleur, w->palette().color(grond)), 4.5)
+                << w->metaObject()->className() << " " << w->accessibleName().toStdString();
+        };
+        for (const QLabel* w : f.findChildren<QLabel*>()) leesbaar(w, QPalette::WindowText, QPalette::Window);
+        for (const QCheckBox* w : f.findChildren<QCheckBox*>()) leesbaar(w, QPalette::WindowText, QPalette::Window);
+        for (const QPushButton* w : f.findChildren<QPushButton*>()) leesbaar(w, QPalette::ButtonText, QPalette::Button);
+        for (const QComboBox* w : f.findChildren<QComboBox*>()) leesbaar(w, QPalette::ButtonText, QPalette::Button);
+        for (const QListWidget* w : f.findChildren<QListWidget*>()) leesbaar(w, QPalette::Text, QPalette::Base);
+        for (const Kader* w : f.findChildren<Kader*>()) leesbaar(w, QPalette::WindowText, QPalette::Window, w->kopKleur());
+        EXPECT_EQ(h.palette().color(QPalette::Window), tk::knopvlak);
+    }
+    QApplication::setPalette(eerder);
+    for (const char* soort : {"QLabel", "QComboBox", "QAbstractItemView", "QPushButton", "QCheckBox", "QGroupBox"})
+        QApplication::setPalette(eerder, soort);
 }
 
 // On every screen of the test list: the window fits, scrolls where it must, and every control
