@@ -10,7 +10,8 @@
 #     the whole run against `wc -l` on the export is printed for information;
 #  2. its peak memory on those files (target under 48 MB);
 #  3. its start-up on the bundled sample against bench/floor_qt, the least a Qt program
-#     does to save a window with a label as a bitmap (target 1.10 or less);
+#     does to save a window with a label as a bitmap, linked against the same libraries
+#     as the program, libarchive included (target 1.10 or less);
 #  4. for information: how the time grows with the number of warnings (10,000 against
 #     100,000 Dutch finds in a sea cell; linear growth gives about 1);
 #  5. a pocket query as it arrives: the batch mode on a ZIP of the GSAK-shaped export
