@@ -6,18 +6,28 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 
 #include "venster/app.h"
 #include "opdrachtregel/batch.h"
 #include "venster/hoofdvenster.h"
 #include "opdrachtregel/opdracht.h"
-#include "bediening/toolkit.h"
 #include "teksten/meldingen.h"
 #include "teksten/versie.h"
 
 namespace {
 
 void schrijf(std::FILE* naar, const QString& tekst) { std::fputs(tekst.toLocal8Bit().constData(), naar); }
+
+// While the window mode starts: Qt gives up (with a fatal message) when it finds no
+// display to show the window on; the user is told in Dutch what to do instead.
+QtMessageHandler qtMeldingen = nullptr;
+void zonderBeeldscherm(QtMsgType soort, const QMessageLogContext& context, const QString& tekst) {
+    if (soort != QtFatalMsg) return qtMeldingen(soort, context, tekst);
+    schrijf(stderr, kz::meldingen::geenBeeldscherm() + QLatin1Char('\n'));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
 
 } // namespace
 
@@ -47,16 +57,18 @@ int main(int argc, char** argv) {
     case kz::Opdracht::Venster:
         break;
     }
+    qtMeldingen = qInstallMessageHandler(zonderBeeldscherm);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtMeldingen);
     kz::richtApplicatieIn(app, opdracht.stijl || !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"));
+    // The interface is Dutch, Qt's own texts too (a scroll bar's menu, a box's buttons).
+    kz::laadQtVertalingen(app);
     kz::Hoofdvenster venster;
-    // Opened with a file (from a file manager): its folder open and the file chosen, as
-    // a drop does.
-    const QString gekozen = opdracht.gpx.isEmpty() ? QString() : QFileInfo(opdracht.gpx).absoluteFilePath();
-    const bool gevonden = gekozen.isEmpty() || venster.form().Frame6->kiesGpxBestand(gekozen);
     venster.show();
-    if (!gevonden)
-        kz::tk::MsgBox(venster, kz::meldingen::samen(kz::meldingen::nietGeopend(gekozen), u'\n'), kz::tk::vbCritical,
-                       kz::meldingen::fout());
+    // Opened with a file (from a file manager): its overview, once the window stands.
+    if (!opdracht.gpx.isEmpty()) {
+        const QString gekozen = QFileInfo(opdracht.gpx).absoluteFilePath();
+        QTimer::singleShot(0, &venster, [&venster, gekozen] { venster.form().openOverzicht(gekozen); });
+    }
     return app.exec();
 }

@@ -8,11 +8,16 @@ namespace kz {
 
 // A combo box that a screen reader names by its accessible name (its label), with the
 // chosen entry as its value. Qt's own combo box on Linux gives the chosen entry as the
-// name, so a year list would be read as "2013" rather than "Jaar 1".
+// name, so a year list would be read as "2013" rather than "Jaar 1". The mouse wheel
+// changes the choice only once the box has the focus; otherwise it scrolls the window, so
+// that scrolling past a year list never changes a year.
 class Keuzelijst : public QComboBox {
     Q_OBJECT
 public:
     explicit Keuzelijst(QWidget* container);
+
+protected:
+    void wheelEvent(QWheelEvent* e) override;
 };
 
 } // namespace kz

@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include "bediening/kader.h"
+#include "bediening/waardelabel.h"
 
 namespace kz::tk {
 
@@ -93,11 +94,11 @@ void stapel(std::initializer_list<QWidget*> voorNaarAchter) {
 QColor naarQColor(Kleur k) { return QColor(rood(k), groen(k), blauw(k)); }
 
 QLabel* maakLabel(QWidget* container, const QString& caption, double left, double top, double width, double height,
-                  bool rechts) {
-    auto* label = new QLabel(container);
+                  bool waarde) {
+    QLabel* label = waarde ? new Waardelabel(container) : new QLabel(container);
     label->setTextFormat(Qt::PlainText);
     label->setText(caption);
-    label->setAlignment((rechts ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+    if (!waarde) label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
     plaats(label, left, top, width, height);
     return label;
@@ -211,12 +212,24 @@ public:
     }
 };
 
+// A control that a screen reader passes over (Qt has no other way to say so).
+class Onzichtbaar : public QAccessibleWidget {
+public:
+    explicit Onzichtbaar(QWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+};
+
 } // namespace
 
 void kondigBedieningAan() {
     QAccessible::installFactory([](const QString& klasse, QObject* object) -> QAccessibleInterface* {
         auto* widget = qobject_cast<QWidget*>(object);
         if (!widget) return nullptr;
+        if (klasse == QLatin1String("kz::Waardelabel")) return new Onzichtbaar(widget);
         if (klasse == QLatin1String("kz::Kaart") || klasse == QLatin1String("kz::Kleurvak"))
             return new QAccessibleWidget(widget, QAccessible::Graphic);
         if (klasse == QLatin1String("kz::Keuzelijst")) return new Keuzelijsttoegang(static_cast<QComboBox*>(widget));

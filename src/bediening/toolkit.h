@@ -63,9 +63,10 @@ QPalette vensterPalet();
 QColor naarQColor(Kleur k);
 
 // A label as the window uses it, placed in its container (twips): plain text, opaque on
-// the button face, text at the top, left- or right-aligned.
+// the button face, text at the top, left-aligned; or, for a value beside the label of
+// its caption, a Waardelabel.
 QLabel* maakLabel(QWidget* container, const QString& caption, double left, double top, double width, double height,
-                  bool rechts = false);
+                  bool waarde = false);
 // A frame placed in its container (twips), its caption in blue where asked.
 Kader* maakKader(QWidget* container, const QString& caption, double left, double top, double width, double height,
                  bool blauw = false);
@@ -112,8 +113,8 @@ void DoEvents();
 
 // Tells assistive technology what the window's own controls are: the maps and legend
 // boxes are pictures, with the name and description that the window gives them; a
-// combo box is named by its label, its chosen entry is its value. Installed once with
-// the application.
+// combo box is named by its label, its chosen entry is its value; a Waardelabel, which
+// only repeats what another label says, is left out. Installed once with the application.
 void kondigBedieningAan();
 
 } // namespace kz::tk

@@ -69,8 +69,9 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     // run on a small file. Nothing is loaded after this, so for BMP the folders are left out.
     if (opdracht.formaat == "BMP") QCoreApplication::setLibraryPaths({});
     QImage beeld;
-    const bool bewaard = paneel.bewaarBeeld(beeld, opdracht.uitvoer, opdracht.formaat);
-    if (!bewaard) meld(meldingen::fout(), meldingen::nietOpgeslagen(QFileInfo(opdracht.uitvoer).absoluteFilePath()));
+    QFileDevice::FileError fout = QFileDevice::NoError;
+    const bool bewaard = paneel.bewaarBeeld(beeld, opdracht.uitvoer, opdracht.formaat, &fout);
+    if (!bewaard) meld(meldingen::fout(), meldingen::nietOpgeslagen(QFileInfo(opdracht.uitvoer).absoluteFilePath(), fout));
 
     if (overzicht->totaal == 0)
         meld(meldingen::geenVondstenTitel(), meldingen::geenVondsten(overzicht->waypoints, overzicht->nietOpEigenRegel));

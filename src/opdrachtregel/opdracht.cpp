@@ -50,9 +50,10 @@ QString Opdracht::gebruikstekst() {
         "  --kleurschakering   kleur bezochte regio's naar het aantal gevonden caches\n"
         "  --uitvoer PAD       het overzicht opslaan als PAD (standaard Kavelzicht.bmp);\n"
         "                      de extensie kiest het formaat: .bmp, .png, .jpg, .ppm, ...\n"
-        "  --venster           het venster openen, met de map van GPX-BESTAND open en het\n"
-        "                      bestand gekozen (zoals \"Openen met\" in een bestandsbeheerder)\n"
-        "  --help              deze tekst tonen\n"
+        "  --venster           het venster openen; met GPX-BESTAND staat de map daarvan\n"
+        "                      open, is het bestand gekozen en toont het venster het\n"
+        "                      overzicht (zoals \"Openen met\" in een bestandsbeheerder)\n"
+        "  -h, --help          deze tekst tonen\n"
         "  --version           de versie tonen\n");
 }
 
@@ -73,7 +74,7 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
     const QCommandLineOption jarenOptie(QStringLiteral("jaren"), QString(), QStringLiteral("J1,J2,J3"));
     const QCommandLineOption kleurOptie(QStringLiteral("kleurschakering"));
     const QCommandLineOption uitvoerOptie(QStringLiteral("uitvoer"), QString(), QStringLiteral("PAD"));
-    const QCommandLineOption hulpOptie(QStringLiteral("help"));
+    const QCommandLineOption hulpOptie(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption versieOptie(QStringLiteral("version"));
     const QCommandLineOption vensterOptie(QStringLiteral("venster"));
     // Qt's own option for the window's style, which QApplication takes.

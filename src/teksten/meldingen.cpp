@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 #include "teksten/opmaak.h"
@@ -120,8 +121,34 @@ QString mapNietGeopend(const QString& pad, Mapfout reden) {
     return QStringLiteral("De map kan niet worden geopend:\n") + QDir::toNativeSeparators(pad) + QLatin1Char('\n') + waarom;
 }
 
-QString nietOpgeslagen(const QString& pad) {
-    return QStringLiteral("Het overzicht kan niet worden opgeslagen als ") + QDir::toNativeSeparators(pad);
+QString nietOpgeslagen(const QString& pad, QFileDevice::FileError fout) {
+    const QFileInfo bestand(pad), map(bestand.absolutePath());
+    QString waarom;
+    if (!map.isDir()) waarom = QStringLiteral("de map bestaat niet");
+    else if (bestand.isDir()) waarom = QStringLiteral("dit is een map");
+    else if (!map.isWritable() || (bestand.exists() && !bestand.isWritable()) || fout == QFileDevice::PermissionsError)
+        waarom = QStringLiteral("geen toegang");
+    else if (fout == QFileDevice::WriteError || fout == QFileDevice::ResourceError)
+        waarom = QStringLiteral("het schrijven is mislukt; is de schijf vol?");
+    else waarom = QStringLiteral("het bestand kan niet worden aangemaakt");
+    return QStringLiteral("Het overzicht kan niet worden opgeslagen als ") + QDir::toNativeSeparators(pad) +
+           QStringLiteral(" (") + waarom + QLatin1Char(')');
+}
+
+QString geenBeeldscherm() {
+    return QStringLiteral("kavelzicht: het venster kan niet worden geopend, want er is geen beeldscherm (DISPLAY of "
+                          "WAYLAND_DISPLAY is niet gezet of niet bereikbaar).\nZonder beeldscherm maakt de batchmodus het "
+                          "overzicht, bijvoorbeeld:\n  kavelzicht --kleurschakering --uitvoer overzicht.bmp vondsten.gpx\n"
+                          "Zie kavelzicht --help.");
+}
+
+QString opslagplaats(const QString& bitmap) {
+    return QStringLiteral("Het overzicht wordt opgeslagen als ") + QDir::toNativeSeparators(bitmap);
+}
+
+QString opgeslagen(const QString& gpx, const QString& bitmap) {
+    return QDir::toNativeSeparators(gpx) + QStringLiteral(" gelezen; het overzicht is opgeslagen als ") +
+           QDir::toNativeSeparators(bitmap);
 }
 
 } // namespace kz::meldingen

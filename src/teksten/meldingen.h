@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include <QFileDevice>
 #include <QLocale>
 #include <QString>
 
@@ -41,8 +42,13 @@ std::array<QString, 2> mislukt(const QString& pad, const Doorloop& doorloop);
 // for a line of standard error between them.
 inline QString samen(const std::array<QString, 2>& regels, QChar tussen) { return regels[0] + tussen + regels[1]; }
 
-// "Het overzicht kan niet worden opgeslagen als " and the path.
-QString nietOpgeslagen(const QString& pad);
+// "Het overzicht kan niet worden opgeslagen als " and the path, with the reason in
+// brackets: what writing it failed with (QFileDevice's error), and what the folder says.
+QString nietOpgeslagen(const QString& pad, QFileDevice::FileError fout = QFileDevice::UnspecifiedError);
+// Where a pass of the window saves its picture (the status line before the first pass),
+// and what the last one read and where it saved it.
+QString opslagplaats(const QString& bitmap);
+QString opgeslagen(const QString& gpx, const QString& bitmap);
 
 // A pass that found no dated find at all says why: the title, and the text for a file
 // without any waypoint, for one whose waypoints do not stand on lines of their own (no
@@ -50,6 +56,9 @@ QString nietOpgeslagen(const QString& pad);
 // waypoints carry no found date.
 inline QString geenVondstenTitel() { return QStringLiteral("Geen vondsten"); }
 QString geenVondsten(int64_t waypoints, int64_t nietOpEigenRegel = 0);
+
+// The window mode found no display to show the window on: what to do instead.
+QString geenBeeldscherm();
 
 // Why a folder of the folder list cannot be opened.
 enum class Mapfout { NietGereed, GeenToegang, NietGevonden };

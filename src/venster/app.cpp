@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QStyle>
 
 #include "bediening/toolkit.h"
@@ -25,6 +27,15 @@ void richtApplicatieIn(QApplication& app, bool eigenStijl) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(8);
     app.setFont(font);
+}
+
+bool laadQtVertalingen(QApplication& app) {
+    auto* vertaler = new QTranslator(&app);
+    if (!vertaler->load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete vertaler;
+        return false;
+    }
+    return QCoreApplication::installTranslator(vertaler);
 }
 
 } // namespace kz

@@ -7,4 +7,8 @@ namespace kz {
 // QApplication exists and before the window is made. eigenStijl: the user asked for a
 // style (-style, QT_STYLE_OVERRIDE), which is then kept; otherwise Fusion.
 void richtApplicatieIn(QApplication& app, bool eigenStijl = false);
+
+// Installs Qt's own Dutch texts (the menus and buttons that Qt makes), whatever the
+// locale: the interface is Dutch. Whether they were found.
+bool laadQtVertalingen(QApplication& app);
 }

@@ -12,22 +12,24 @@ namespace {
 
 // Writes the image through a temporary file next to the target and renames it over the
 // target only when everything has been written.
-bool schrijf(const QImage& beeld, const QString& pad, const QByteArray& formaat) {
-    if (beeld.isNull()) return false;
+QFileDevice::FileError schrijf(const QImage& beeld, const QString& pad, const QByteArray& formaat) {
+    if (beeld.isNull()) return QFileDevice::ResourceError;
     QSaveFile bestand(pad);
-    if (!bestand.open(QIODevice::WriteOnly)) return false;
+    if (!bestand.open(QIODevice::WriteOnly)) return bestand.error();
     QImageWriter schrijver(&bestand, formaat);
     if (!schrijver.write(beeld)) {
+        const QFileDevice::FileError fout = bestand.error() != QFileDevice::NoError ? bestand.error() : QFileDevice::WriteError;
         bestand.cancelWriting();
-        return false;
+        return fout;
     }
-    return bestand.commit();
+    if (!bestand.commit()) return bestand.error() != QFileDevice::NoError ? bestand.error() : QFileDevice::WriteError;
+    return QFileDevice::NoError;
 }
 
 } // namespace
 
 bool SaveFormImageToFile(QWidget& ContainerForm, QImage& PictureBoxImage, const QString& ImageFileName,
-                         const QByteArray& formaat) {
+                         const QByteArray& formaat, QFileDevice::FileError* fout) {
     // The whole client area from its top-left corner, children included; hidden
     // children (the picture box among them) are not drawn. It is rendered at one image
     // pixel per window pixel, so the picture has the client area's size in pixels on a
@@ -35,7 +37,9 @@ bool SaveFormImageToFile(QWidget& ContainerForm, QImage& PictureBoxImage, const 
     PictureBoxImage = QImage(ContainerForm.size(), QImage::Format_RGB32);
     PictureBoxImage.setDevicePixelRatio(1.0);
     ContainerForm.render(&PictureBoxImage);
-    return schrijf(PictureBoxImage, QFileInfo(ImageFileName).absoluteFilePath(), formaat);
+    const QFileDevice::FileError f = schrijf(PictureBoxImage, QFileInfo(ImageFileName).absoluteFilePath(), formaat);
+    if (fout) *fout = f;
+    return f == QFileDevice::NoError;
 }
 
 } // namespace kz

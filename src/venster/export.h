@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QImage>
 #include <QString>
 
@@ -17,8 +18,8 @@ inline constexpr const char* standaardAfbeelding = "Kavelzicht.bmp";
 // visible children, into PictureBoxImage and saves that image in the given format (BMP:
 // 24 bits) as ImageFileName (a relative name lands in the current folder). The file is
 // replaced in one step: an earlier file of that name stays whole when writing fails.
-// Returns whether the file was written.
+// Returns whether the file was written; when not, fout (if given) tells how it failed.
 bool SaveFormImageToFile(QWidget& ContainerForm, QImage& PictureBoxImage, const QString& ImageFileName,
-                         const QByteArray& formaat = "BMP");
+                         const QByteArray& formaat = "BMP", QFileDevice::FileError* fout = nullptr);
 
 } // namespace kz

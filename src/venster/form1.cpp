@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "venster/form1.h"
 
+#include <cerrno>
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -105,7 +107,21 @@ void Form1::Maakoverzicht_Click() {
 
     // The file as the file list shows it, in the folder whose files it lists. (The folder
     // list may highlight another folder without having opened it.)
-    pad_ = QDir(in.File1->path()).filePath(in.File1->fileName());
+    start(QDir(in.File1->path()).filePath(in.File1->fileName()), kleurschakering);
+}
+
+void Form1::openOverzicht(const QString& pad) {
+    if (bezig()) return;
+    Frame6->kiesGpxBestand(pad);
+    const bool kleurschakering = Frame6->kleurvariant->checkState() != Qt::Unchecked;
+    Frame7->toonKlassen(kleurschakering);
+    tk::MousePointer(*this, tk::vbHourglass);
+    start(pad, kleurschakering);
+}
+
+void Form1::start(const QString& pad, bool kleurschakering) {
+    Invulpaneel& in = *Frame6;
+    pad_ = pad;
 
     // The three years in ascending order, in the boxes as well.
     for (std::size_t k = 0; k < 3; ++k) posities_[k] = in.jaar[k]->currentIndex();
@@ -174,6 +190,8 @@ void Form1::leesKlaar() {
         // unsorted too. A pass the user stopped ends quietly.
         if (uit.einde == Doorloop::Einde::nietGeopend)
             for (std::size_t k = 0; k < 3; ++k) Frame6->jaar[k]->setCurrentIndex(posities_[k]);
+        // A listed file that has gone: the list as the folder now is.
+        if (uit.fout == ENOENT) Frame6->File1->vernieuw();
         if (focusVoor_) focusVoor_->setFocus();
         if (!gestopt)
             tk::MsgBox(*this, meldingen::samen(meldingen::mislukt(pad_, uit), u'\n'), tk::vbCritical, meldingen::fout());
@@ -185,17 +203,23 @@ void Form1::leesKlaar() {
     const Overzicht& overzicht = *uit.overzicht;
     Frame7->toon(overzicht);
     Frame6->setVisible(false);
-    const bool bewaard = Frame7->bewaarBeeld(Picture1->beeld, afbeeldingsnaam);
+    QFileDevice::FileError fout = QFileDevice::NoError;
+    const bool bewaard = Frame7->bewaarBeeld(Picture1->beeld, afbeeldingsnaam, "BMP", &fout);
     Frame7->terug->setFocus();
     emit paneelGewisseld();
-    if (!bewaard)
-        tk::MsgBox(*this, meldingen::nietOpgeslagen(QFileInfo(afbeeldingsnaam).absoluteFilePath()), tk::vbCritical,
-                   meldingen::fout());
+    const QString bitmap = QFileInfo(afbeeldingsnaam).absoluteFilePath();
+    status_ = bewaard ? meldingen::opgeslagen(pad_, bitmap) : meldingen::nietOpgeslagen(bitmap, fout);
+    emit statusGewijzigd();
+    if (!bewaard) tk::MsgBox(*this, status_, tk::vbCritical, meldingen::fout());
     // An empty map is never shown without a word of why.
     if (overzicht.totaal == 0)
         tk::MsgBox(*this, meldingen::geenVondsten(overzicht.waypoints, overzicht.nietOpEigenRegel), tk::vbInformation,
                    meldingen::geenVondstenTitel());
     emit passKlaar();
+}
+
+QString Form1::statustekst() const {
+    return status_.isEmpty() ? meldingen::opslagplaats(QFileInfo(afbeeldingsnaam).absoluteFilePath()) : status_;
 }
 
 void Form1::breekAf() {

@@ -60,6 +60,14 @@ public:
     // without a result or a picture.
     bool bezig() const { return werk_ != nullptr; }
     void breekAf();
+    // Open with: the folder of the file at pad opened in the lists and the file chosen, as
+    // far as the lists show it, and its overview made, with the years and the shading
+    // chosen.
+    void openOverzicht(const QString& pad);
+
+    // Where the picture goes, or which file the last pass read and where its picture went.
+    QString statustekst() const;
+
     // Asked to close the window: false when no pass is reading. Otherwise the pass is
     // stopped (once a warning that is open has been closed) and the window closes
     // when it has ended.
@@ -74,6 +82,7 @@ signals:
     void paneelGewisseld();
     // A pass has ended, however it ended.
     void passKlaar();
+    void statusGewijzigd();
 
 public slots:
     // Starts an overview pass: the chosen file is read off the window's thread, then the
@@ -91,6 +100,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // Starts the pass on the file at pad.
+    void start(const QString& pad, bool kleurschakering);
     void toonWaarschuwing(const Waarschuwing& w);
     void toonVoortgang();
     void leesKlaar();
@@ -105,6 +116,7 @@ private:
     QShortcut* escape_;
     bool waarschuwingOpen_ = false;
     bool sluiten_ = false;
+    QString status_; // after a pass
 };
 
 } // namespace kz

@@ -11,7 +11,27 @@
 #include <QStyle>
 #include <QWindow>
 
+#include "bediening/toolkit.h"
+
 namespace kz {
+
+namespace {
+
+// What a window may lack of its contents before it scrolls: the client area has a margin
+// of 7 pixels to the right of and below its panels, so losing up to this much hides
+// nothing, where a scroll bar would scroll almost nothing and take room besides.
+constexpr int speling = 6;
+
+// Which scroll bars contents of a size need in a viewport of another; a scroll bar takes
+// room from the other direction, which may then need one too.
+std::pair<bool, bool> balken(QSize inhoud, QSize ruimte, int balk) {
+    bool hoog = inhoud.height() > ruimte.height() + speling;
+    const bool breed = inhoud.width() > ruimte.width() - (hoog ? balk : 0) + speling;
+    hoog = hoog || (breed && inhoud.height() > ruimte.height() - balk + speling);
+    return {breed, hoog};
+}
+
+} // namespace
 
 Hoofdvenster::Hoofdvenster(Form1::Omgeving omgeving) : form_(new Form1(std::move(omgeving))) {
     setFrameShape(QFrame::NoFrame);
@@ -20,14 +40,29 @@ Hoofdvenster::Hoofdvenster(Form1::Omgeving omgeving) : form_(new Form1(std::move
     setWindowIcon(form_->windowIcon());
     setBackgroundRole(QPalette::Window);
     setPalette(form_->palette());
-    setFixedSize(form_->size());
     // The scroll area only holds the window; Tab never stops on it.
     setFocusPolicy(Qt::NoFocus);
+
+    status = new QLabel(this);
+    status->setTextFormat(Qt::PlainText);
+    status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status->setContentsMargins(tk::pixelsX(120), 0, tk::pixelsX(120), 0);
+    status->setAutoFillBackground(true);
+    status->setText(form_->statustekst());
+    setViewportMargins(0, 0, 0, status->sizeHint().height());
+    setFixedSize(inhoud());
+    connect(form_, &Form1::statusGewijzigd, this, [this] { status->setText(form_->statustekst()); });
+
     connect(form_, &Form1::paneelGewisseld, this, &Hoofdvenster::toonPaneel);
+    // The view follows the focus as the keyboard moves it; a click leaves what lies
+    // under the pointer where it is, so that the second click of a double click lands
+    // where the first did.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) {
-        if (nu && form_->isAncestorOf(nu)) toonFocus();
+        if (nu && form_->isAncestorOf(nu) && QGuiApplication::mouseButtons() == Qt::NoButton) toonFocus();
     });
 }
+
+QSize Hoofdvenster::inhoud() const { return form_->size() + QSize(0, viewportMargins().bottom()); }
 
 void Hoofdvenster::closeEvent(QCloseEvent* e) {
     if (form_->sluitNaDoorloop()) e->ignore();
@@ -41,20 +76,18 @@ void Hoofdvenster::toonFocus() {
 void Hoofdvenster::toonPaneel() {
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
-    toonFocus();
+    // The result panel from its top, its main map in view; "&Terug" keeps the focus.
+    if (form_->Frame6->isVisible()) toonFocus();
 }
 
 void Hoofdvenster::resizeEvent(QResizeEvent* e) {
     QScrollArea::resizeEvent(e);
-    // On a scaled screen the window may get a pixel less than it asked for; a scroll bar
-    // that would scroll that one pixel is left out.
-    const QSize inhoud = form_->size(), ruimte = maximumViewportSize();
-    const int balk = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    bool hoog = inhoud.height() > ruimte.height() + 1;
-    const bool breed = inhoud.width() > ruimte.width() - (hoog ? balk : 0) + 1;
-    hoog = hoog || (breed && inhoud.height() > ruimte.height() - balk + 1);
+    const auto [breed, hoog] = balken(form_->size(), maximumViewportSize(), style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     setHorizontalScrollBarPolicy(breed ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(hoog ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    // The status line below the viewport, across the window.
+    const QRect vlak = viewport()->geometry();
+    status->setGeometry(0, vlak.bottom() + 1, width(), viewportMargins().bottom());
 }
 
 void Hoofdvenster::showEvent(QShowEvent* e) {
@@ -79,19 +112,17 @@ void Hoofdvenster::pasAanScherm() {
         rand = QSize(2 * kader, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * kader);
     }
     const QSize ruimte = vrij.size() - rand;
-    const QSize inhoud = form_->size();
+    const QSize regel(0, viewportMargins().bottom());
     const int balk = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-
-    // A scroll bar takes room from the other direction, which may then need one too.
-    bool breed = inhoud.width() > ruimte.width(), hoog = inhoud.height() > ruimte.height();
-    hoog = hoog || (breed && inhoud.height() + balk > ruimte.height());
-    breed = breed || (hoog && inhoud.width() + balk > ruimte.width());
-    const QSize nodig = inhoud + QSize(hoog ? balk : 0, breed ? balk : 0);
+    const auto [breed, hoog] = balken(form_->size(), ruimte - regel, balk);
+    const QSize nodig = inhoud() + QSize(hoog ? balk : 0, breed ? balk : 0);
+    // Never larger than the free area: a window that fits within a few pixels loses
+    // them from its margin.
     if (!breed && !hoog) {
-        setFixedSize(inhoud);
+        setFixedSize(nodig.boundedTo(ruimte));
     } else {
         setMinimumSize(QSize(160, 120).boundedTo(ruimte));
-        setMaximumSize(nodig);
+        setMaximumSize(nodig.boundedTo(ruimte));
         resize(nodig.boundedTo(ruimte));
     }
     // A window that lies partly off the free area moves onto it, as little as it must,

@@ -154,14 +154,14 @@ void Resultaatpaneel::toon(const Overzicht& o) {
     tk::zetTekstPassend(nrjr2, t.nrjr[1]);
     tk::zetTekstPassend(nrjr3, t.nrjr[2]);
 
-    // A screen reader reads each statistic as its caption with its value.
-    const std::array<QWidget*, 9> waarden{aantal[0], aantal[1], Label1[2], Label1[3], nlcache, totcache, nrjr1, nrjr2, nrjr3};
-    for (std::size_t i = 0; i < waarden.size(); ++i) waarden[i]->setAccessibleName(t.regels[qsizetype(i)]);
-    perc[0]->setAccessibleName(t.regels[0]);
-    perc[1]->setAccessibleName(t.regels[1]);
+    // A screen reader reads each statistic once, as its caption with its value; the
+    // labels that show only the value are passed over.
+    const std::array<QWidget*, 9> gelezen{Label1[0], Label1[1], Label1[2], Label1[3], Label6, Label3, nrjr1, nrjr2, nrjr3};
+    for (std::size_t i = 0; i < gelezen.size(); ++i) gelezen[i]->setAccessibleName(t.regels[qsizetype(i)]);
 }
 
-bool Resultaatpaneel::bewaarBeeld(QImage& beeld, const QString& naam, const QByteArray& formaat) {
+bool Resultaatpaneel::bewaarBeeld(QImage& beeld, const QString& naam, const QByteArray& formaat,
+                                  QFileDevice::FileError* fout) {
     setVisible(true);
     terug->setVisible(false);
     const int legendaBreedte = tk::breedte(Frame10);
@@ -169,7 +169,7 @@ bool Resultaatpaneel::bewaarBeeld(QImage& beeld, const QString& naam, const QByt
     // Let the window paint the panel as it now stands before it is copied.
     tk::DoEvents();
 
-    const bool gelukt = SaveFormImageToFile(*parentWidget(), beeld, naam, formaat);
+    const bool gelukt = SaveFormImageToFile(*parentWidget(), beeld, naam, formaat, fout);
 
     tk::zetBreedte(Frame10, legendaBreedte);
     terug->setVisible(true);

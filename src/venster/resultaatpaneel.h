@@ -7,6 +7,7 @@
 #include <array>
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QImage>
 #include <QLabel>
 #include <QString>
@@ -60,8 +61,9 @@ public:
     // Lays the panel out as the picture has it (no "&Terug", the class legend as wide as
     // the statistics frame), copies the container's client area into `beeld` and saves
     // it as `naam` in the given format, then gives the panel its normal look back.
-    // Returns whether the file was written.
-    bool bewaarBeeld(QImage& beeld, const QString& naam, const QByteArray& formaat = "BMP");
+    // Returns whether the file was written; when not, fout (if given) tells how it failed.
+    bool bewaarBeeld(QImage& beeld, const QString& naam, const QByteArray& formaat = "BMP",
+                     QFileDevice::FileError* fout = nullptr);
 
 private:
     // Places the cells of the four maps in their grids.

@@ -273,21 +273,22 @@ TEST_F(Vijandig, BitmapThatCannotBeWrittenLeavesTheOldOneIntact) {
     schrijf("een.gpx", Gpx::waypoint("52.37", "4.89", "2009"));
     fs::create_directory(map / "kaarten");
     schrijf("kaarten/Kavelzicht.bmp", oud);
-    auto controleer = [&](const Uitkomst& u) {
+    auto controleer = [&](const Uitkomst& u, const std::string& reden) {
         EXPECT_EQ(u.status, 1);
         EXPECT_EQ(regels(u.uit).size(), 9u); // the statistics, but no "Overzicht opgeslagen als"
         EXPECT_EQ(u.fout, "Fout: Het overzicht kan niet worden opgeslagen als " +
-                              (map / "kaarten" / "Kavelzicht.bmp").string() + "\n");
+                              (map / "kaarten" / "Kavelzicht.bmp").string() + " (" + reden + ")\n");
         std::ifstream in(map / "kaarten" / "Kavelzicht.bmp", std::ios::binary);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), oud);
         EXPECT_EQ(std::distance(fs::directory_iterator(map / "kaarten"), fs::directory_iterator()), 1);
     };
     // The disk is full: the new bitmap cannot be written completely.
-    controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}, {.maxBestand = 64 * 1024}));
+    controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}, {.maxBestand = 64 * 1024}),
+               "het schrijven is mislukt; is de schijf vol?");
     // A folder without write permission (only when permissions stop this user).
     if (::geteuid() != 0) {
         fs::permissions(map / "kaarten", fs::perms::owner_read | fs::perms::owner_exec);
-        controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}));
+        controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}), "geen toegang");
     }
 }
 

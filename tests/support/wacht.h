@@ -13,10 +13,14 @@
 #include <QWidget>
 #include <QWindow>
 
-// Qt's own way in for simulated keys (QtTest uses it): the window system's path, on
-// which shortcuts are tried before the focus widget gets the key.
+// Qt's own ways in for simulated keys and mouse buttons (QtTest uses them): the window
+// system's path, on which shortcuts are tried before the focus widget gets a key, and
+// two presses in a row make a double click.
 Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* window, QEvent::Type t, int k, Qt::KeyboardModifiers mods,
                                     const QString& text = QString(), bool autorep = false, ushort count = 1);
+Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
+                                      Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
+                                      Qt::KeyboardModifiers mods, int timestamp);
 
 namespace kz::test {
 
@@ -42,6 +46,24 @@ inline void druk(QWidget* w, int toets, Qt::KeyboardModifiers mod = Qt::NoModifi
     QWindow* venster = w->window()->windowHandle();
     qt_handleKeyEvent(venster, QEvent::KeyPress, toets, mod);
     qt_handleKeyEvent(venster, QEvent::KeyRelease, toets, mod);
+}
+
+// Clicks the left button `keer` times in a row at a point of w, in the window system's
+// order of events: a quick second click is a double click. The pointer stays where it
+// was pressed first, whatever moves beneath it.
+inline void klik(QWidget* w, QPoint punt, int keer = 1) {
+    static int tijd = 1000;
+    QWindow* venster = w->window()->windowHandle();
+    const QPointF plek = w->mapTo(w->window(), punt);
+    for (int i = 0; i < keer; ++i) {
+        qt_handleMouseEvent(venster, plek, venster->mapToGlobal(plek), Qt::LeftButton, Qt::LeftButton,
+                            QEvent::MouseButtonPress, Qt::NoModifier, tijd += 20);
+        QCoreApplication::processEvents();
+        qt_handleMouseEvent(venster, plek, venster->mapToGlobal(plek), Qt::NoButton, Qt::LeftButton,
+                            QEvent::MouseButtonRelease, Qt::NoModifier, tijd += 20);
+        QCoreApplication::processEvents();
+    }
+    tijd += 5000; // the next click begins anew
 }
 
 } // namespace kz::test

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <chrono>
 #include <thread>
 #include <csignal>
@@ -134,9 +135,20 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
     auto lees = [](QWidget* w, QAccessible::Text soort) { return QAccessible::queryAccessibleInterface(w)->text(soort); };
     EXPECT_EQ(lees(f.Frame7->vak, QAccessible::Description), "Hoofdkaart: 3 van 627 regio's bezocht");
     EXPECT_EQ(lees(f.Frame7->vak07, QAccessible::Name), "Jaarkaart 2003");
+    EXPECT_EQ(lees(f.Frame7->vak08, QAccessible::Description), "2009: 1 regio's bezocht, waarvan 0 voor het eerst");
     EXPECT_EQ(lees(f.Frame7->vak09, QAccessible::Description), "2015: 1 regio's bezocht, waarvan 1 voor het eerst");
-    EXPECT_EQ(lees(f.Frame7->aantal[1], QAccessible::Name), "Bezochte cache-regio: 3 0,5%");
-    EXPECT_EQ(lees(f.Frame7->totcache, QAccessible::Name), "Aantal gevonden caches: 9");
+    // Each statistic once, caption with value; the labels of the bare values are left out.
+    QStringList gehoord;
+    const std::function<void(QAccessibleInterface*)> hoor = [&](QAccessibleInterface* i) {
+        if (!i->state().invisible) gehoord << i->text(QAccessible::Name);
+        for (int k = 0; k < i->childCount(); ++k) hoor(i->child(k));
+    };
+    hoor(QAccessible::queryAccessibleInterface(f.Frame7));
+    for (const char* regel : {"Nog niet bezochte cache-regio: 624 99,5%", "Bezochte cache-regio: 3 0,5%",
+                                 "Regio zonder Nederlandse caches (687)", "Aantal gevonden Nederlandse caches: 8",
+                                 "Aantal gevonden caches: 9", "2009: 1 (0)"})
+        EXPECT_EQ(gehoord.count(QString(regel)), 1) << regel;
+    for (const char* alleenGetal : {"624", "99,5%", "8", "9"}) EXPECT_FALSE(gehoord.contains(alleenGetal));
 
     // One stop box per warning, in file order, while the hourglass is up.
     ASSERT_EQ(berichten.lijst.size(), 2u);
@@ -395,7 +407,9 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
     std::signal(SIGXFSZ, signaal);
     ASSERT_EQ(berichten.lijst.size(), 3u); // after the two warnings
     EXPECT_EQ(std::tuple(berichten.lijst[2].prompt, berichten.lijst[2].titel, berichten.lijst[2].wijzer),
-              std::tuple("Het overzicht kan niet worden opgeslagen als " + bmp(), "Fout", tk::vbDefault));
+              std::tuple("Het overzicht kan niet worden opgeslagen als " + bmp() +
+                             " (het schrijven is mislukt; is de schijf vol?)",
+                         "Fout", tk::vbDefault));
     // The overview stands with the panel's normal look; the earlier bitmap is whole.
     EXPECT_TRUE(f.Frame7->isVisible() && f.Frame7->terug->isVisible());
     EXPECT_EQ(tk::breedte(f.Frame7->Frame10), 4575);
