@@ -63,6 +63,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window is laid out for Liberation Sans.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+# The window is laid out for Liberation Sans, and Qt's own texts in it are Dutch.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
 include(CPack)

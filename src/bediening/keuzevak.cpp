@@ -6,6 +6,7 @@
 #include <QStylePainter>
 
 #include "bediening/toolkit.h"
+#include "bediening/vensterstijl.h"
 
 namespace kz {
 
@@ -28,12 +29,8 @@ void Keuzevak::paintEvent(QPaintEvent*) {
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     p.drawText(tekstvlak, vlaggen, text());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = p.fontMetrics().boundingRect(tekstvlak, vlaggen, text()).adjusted(-1, 0, 1, 0) & rect();
-        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-    }
+    // The focus on the box itself, clear of the caption.
+    if (hasFocus()) Vensterstijl::tekenFocusring(&p, ind, palette());
 }
 
 bool Keuzevak::hitButton(const QPoint& pos) const { return rect().contains(pos); }

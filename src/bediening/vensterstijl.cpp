@@ -18,20 +18,27 @@ void alsToetsenbordfocus(const Optie* optie) {
         const_cast<Optie*>(optie)->state |= QStyle::State_KeyboardFocusChange;
 }
 
+// The ring that shows the focus: two pixels wide (at any scale) in the highlight colour,
+// along the inside of r.
+void focusring(QPainter* p, const QRect& r, const QPalette& palet) {
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing, false);
+    p->setPen(QPen(palet.color(QPalette::Highlight), Vensterstijl::ringbreedte, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p->setBrush(Qt::NoBrush);
+    p->drawRect(QRectF(r).adjusted(1, 1, -1, -1));
+    p->restore();
+}
+
+bool heeftFocus(const QStyleOption* optie) { return optie && (optie->state & QStyle::State_HasFocus); }
+
 } // namespace
 
 Vensterstijl::Vensterstijl(const QString& basis) : QProxyStyle(QStyleFactory::create(basis)) {}
 
 void Vensterstijl::drawPrimitive(PrimitiveElement element, const QStyleOption* optie, QPainter* p,
                                  const QWidget* widget) const {
-    if (element == PE_FrameFocusRect && optie) {
-        p->save();
-        p->setPen(QPen(optie->palette.color(QPalette::Highlight), 1));
-        p->setBrush(Qt::NoBrush);
-        p->drawRect(optie->rect.adjusted(0, 0, -1, -1));
-        p->restore();
-        return;
-    }
+    // The focus of the whole control is drawn here; a list's current entry needs none.
+    if (element == PE_FrameFocusRect) return;
     alsToetsenbordfocus(optie);
     QProxyStyle::drawPrimitive(element, optie, p, widget);
 }
@@ -40,21 +47,25 @@ void Vensterstijl::drawControl(ControlElement element, const QStyleOption* optie
                                const QWidget* widget) const {
     alsToetsenbordfocus(optie);
     QProxyStyle::drawControl(element, optie, p, widget);
-    // A list with the focus shows it on its frame, whatever entry is current.
-    if (element == CE_ShapedFrame && optie && (optie->state & State_HasFocus) &&
-        qobject_cast<const QAbstractItemView*>(widget)) {
-        p->save();
-        p->setPen(QPen(optie->palette.color(QPalette::Highlight), 1));
-        p->setBrush(Qt::NoBrush);
-        p->drawRect(optie->rect.adjusted(0, 0, -1, -1));
-        p->restore();
-    }
+    if (!heeftFocus(optie)) return;
+    // A button, and a list on its frame whatever entry is current.
+    if (element == CE_PushButton || (element == CE_ShapedFrame && qobject_cast<const QAbstractItemView*>(widget)))
+        focusring(p, optie->rect, optie->palette);
 }
 
 void Vensterstijl::drawComplexControl(ComplexControl control, const QStyleOptionComplex* optie, QPainter* p,
                                       const QWidget* widget) const {
     alsToetsenbordfocus(optie);
     QProxyStyle::drawComplexControl(control, optie, p, widget);
+    if (control == CC_ComboBox && heeftFocus(optie)) focusring(p, optie->rect, optie->palette);
 }
+
+int Vensterstijl::pixelMetric(PixelMetric metric, const QStyleOption* optie, const QWidget* widget) const {
+    // A list's frame is as wide as the focus ring, so that the ring covers no entry.
+    if (metric == PM_DefaultFrameWidth && qobject_cast<const QAbstractItemView*>(widget)) return ringbreedte;
+    return QProxyStyle::pixelMetric(metric, optie, widget);
+}
+
+void Vensterstijl::tekenFocusring(QPainter* p, const QRect& r, const QPalette& palet) { focusring(p, r, palet); }
 
 } // namespace kz

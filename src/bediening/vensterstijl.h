@@ -8,9 +8,9 @@
 namespace kz {
 
 // Fusion draws the focus of a control only after the user has moved it with the keyboard,
-// and around list entries as a faint dotted line. Here every control that has the focus
-// shows it, also where the program put it (at start, after a pass), and the dotted line
-// becomes a solid one in the highlight colour, at every scale.
+// as a thin line. Here every control that has the focus shows it, also where the program
+// put it (at start, after a pass), as a ring two pixels wide in the highlight colour
+// along the inside of a button, a combo box or a list, at every scale.
 class Vensterstijl : public QProxyStyle {
     Q_OBJECT
 public:
@@ -23,6 +23,13 @@ public:
                      const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* optie, QPainter* p,
                             const QWidget* widget = nullptr) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption* optie = nullptr,
+                    const QWidget* widget = nullptr) const override;
+
+    // The width of the ring, in device-independent pixels.
+    static constexpr int ringbreedte = 2;
+    // Draws the ring along the inside of r, for a control that paints itself.
+    static void tekenFocusring(QPainter* p, const QRect& r, const QPalette& palet);
 };
 
 } // namespace kz

@@ -126,6 +126,8 @@ QString nietOpgeslagen(const QString& pad, QFileDevice::FileError fout) {
     QString waarom;
     if (!map.isDir()) waarom = QStringLiteral("de map bestaat niet");
     else if (bestand.isDir()) waarom = QStringLiteral("dit is een map");
+    else if (bestand.exists() && (!bestand.isFile() || bestand.canonicalFilePath().isEmpty()))
+        waarom = QStringLiteral("dit is geen gewoon bestand");
     else if (!map.isWritable() || (bestand.exists() && !bestand.isWritable()) || fout == QFileDevice::PermissionsError)
         waarom = QStringLiteral("geen toegang");
     else if (fout == QFileDevice::WriteError || fout == QFileDevice::ResourceError)
@@ -140,6 +142,12 @@ QString geenBeeldscherm() {
                           "WAYLAND_DISPLAY is niet gezet of niet bereikbaar).\nZonder beeldscherm maakt de batchmodus het "
                           "overzicht, bijvoorbeeld:\n  kavelzicht --kleurschakering --uitvoer overzicht.bmp vondsten.gpx\n"
                           "Zie kavelzicht --help.");
+}
+
+QString titelNa(const QString& gpx, const QString& bitmap) {
+    const QString naam = QFileInfo(gpx).fileName();
+    return bitmap.isEmpty() ? naam + QStringLiteral(", niet opgeslagen")
+                            : naam + QStringLiteral(", opgeslagen als ") + QDir::toNativeSeparators(bitmap);
 }
 
 QString opslagplaats(const QString& bitmap) {

@@ -49,6 +49,9 @@ QString nietOpgeslagen(const QString& pad, QFileDevice::FileError fout = QFileDe
 // and what the last one read and where it saved it.
 QString opslagplaats(const QString& bitmap);
 QString opgeslagen(const QString& gpx, const QString& bitmap);
+// The same for a window title: the file's name, and the picture's path (empty when it
+// was not written).
+QString titelNa(const QString& gpx, const QString& bitmap);
 
 // A pass that found no dated find at all says why: the title, and the text for a file
 // without any waypoint, for one whose waypoints do not stand on lines of their own (no

@@ -29,13 +29,13 @@ void richtApplicatieIn(QApplication& app, bool eigenStijl) {
     app.setFont(font);
 }
 
-bool laadQtVertalingen(QApplication& app) {
+QTranslator* laadQtVertalingen(QApplication& app) {
     auto* vertaler = new QTranslator(&app);
-    if (!vertaler->load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete vertaler;
-        return false;
-    }
-    return QCoreApplication::installTranslator(vertaler);
+    if (vertaler->load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(vertaler))
+        return vertaler;
+    delete vertaler;
+    return nullptr;
 }
 
 } // namespace kz

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 class QApplication;
+class QTranslator;
 namespace kz {
 
 // Application-wide settings: name, version, style, font. Called once after the
@@ -9,6 +10,7 @@ namespace kz {
 void richtApplicatieIn(QApplication& app, bool eigenStijl = false);
 
 // Installs Qt's own Dutch texts (the menus and buttons that Qt makes), whatever the
-// locale: the interface is Dutch. Whether they were found.
-bool laadQtVertalingen(QApplication& app);
+// locale: the interface is Dutch. The translator, owned by app; nothing when Qt's
+// translations are not installed.
+QTranslator* laadQtVertalingen(QApplication& app);
 }

@@ -14,6 +14,11 @@ namespace {
 // target only when everything has been written.
 QFileDevice::FileError schrijf(const QImage& beeld, const QString& pad, const QByteArray& formaat) {
     if (beeld.isNull()) return QFileDevice::ResourceError;
+    // Only a regular file is replaced, found where its links lead: renaming over a
+    // device such as /dev/null, or over what a link such as /dev/stdout names, would put
+    // a file in its place.
+    if (const QFileInfo doel(pad); doel.exists() && (!doel.isFile() || doel.canonicalFilePath().isEmpty()))
+        return QFileDevice::OpenError;
     QSaveFile bestand(pad);
     if (!bestand.open(QIODevice::WriteOnly)) return bestand.error();
     QImageWriter schrijver(&bestand, formaat);

@@ -209,6 +209,7 @@ void Form1::leesKlaar() {
     emit paneelGewisseld();
     const QString bitmap = QFileInfo(afbeeldingsnaam).absoluteFilePath();
     status_ = bewaard ? meldingen::opgeslagen(pad_, bitmap) : meldingen::nietOpgeslagen(bitmap, fout);
+    titel_ = meldingen::titelNa(pad_, bewaard ? bitmap : QString());
     emit statusGewijzigd();
     if (!bewaard) tk::MsgBox(*this, status_, tk::vbCritical, meldingen::fout());
     // An empty map is never shown without a word of why.

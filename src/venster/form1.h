@@ -67,6 +67,9 @@ public:
 
     // Where the picture goes, or which file the last pass read and where its picture went.
     QString statustekst() const;
+    // The same after a pass, short, for a window title: the file read and the picture
+    // written; empty before.
+    QString titeltekst() const { return titel_; }
 
     // Asked to close the window: false when no pass is reading. Otherwise the pass is
     // stopped (once a warning that is open has been closed) and the window closes
@@ -117,6 +120,7 @@ private:
     bool waarschuwingOpen_ = false;
     bool sluiten_ = false;
     QString status_; // after a pass
+    QString titel_;
 };
 
 } // namespace kz

@@ -2,6 +2,7 @@
 #include "venster/hoofdvenster.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -48,10 +49,9 @@ Hoofdvenster::Hoofdvenster(Form1::Omgeving omgeving) : form_(new Form1(std::move
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     status->setContentsMargins(tk::pixelsX(120), 0, tk::pixelsX(120), 0);
     status->setAutoFillBackground(true);
-    status->setText(form_->statustekst());
-    setViewportMargins(0, 0, 0, status->sizeHint().height());
+    toonStatus(true);
     setFixedSize(inhoud());
-    connect(form_, &Form1::statusGewijzigd, this, [this] { status->setText(form_->statustekst()); });
+    connect(form_, &Form1::statusGewijzigd, this, [this] { toonStatus(!status->isHidden()); });
 
     connect(form_, &Form1::paneelGewisseld, this, &Hoofdvenster::toonPaneel);
     // The view follows the focus as the keyboard moves it; a click leaves what lies
@@ -63,6 +63,14 @@ Hoofdvenster::Hoofdvenster(Form1::Omgeving omgeving) : form_(new Form1(std::move
 }
 
 QSize Hoofdvenster::inhoud() const { return form_->size() + QSize(0, viewportMargins().bottom()); }
+
+void Hoofdvenster::toonStatus(bool zichtbaar) {
+    status->setText(form_->statustekst());
+    status->setVisible(zichtbaar);
+    setViewportMargins(0, 0, 0, zichtbaar ? status->sizeHint().height() : 0);
+    setWindowTitle(zichtbaar || form_->titeltekst().isEmpty() ? form_->windowTitle()
+                                                               : form_->windowTitle() + QStringLiteral(" \u2013 ") + form_->titeltekst());
+}
 
 void Hoofdvenster::closeEvent(QCloseEvent* e) {
     if (form_->sluitNaDoorloop()) e->ignore();
@@ -112,9 +120,12 @@ void Hoofdvenster::pasAanScherm() {
         rand = QSize(2 * kader, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * kader);
     }
     const QSize ruimte = vrij.size() - rand;
-    const QSize regel(0, viewportMargins().bottom());
     const int balk = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const auto [breed, hoog] = balken(form_->size(), ruimte - regel, balk);
+    // The status line only where it makes no scroll bar needed that would not be anyway.
+    const auto zonder = balken(form_->size(), ruimte, balk);
+    auto [breed, hoog] = balken(form_->size(), ruimte - QSize(0, status->sizeHint().height()), balk);
+    toonStatus(std::pair(breed, hoog) == zonder);
+    std::tie(breed, hoog) = zonder;
     const QSize nodig = inhoud() + QSize(hoog ? balk : 0, breed ? balk : 0);
     // Never larger than the free area: a window that fits within a few pixels loses
     // them from its margin.

@@ -28,6 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using proces::regels;
+using proces::Opties;
 using proces::Uitkomst;
 using namespace ::testing;
 using test::Gpx;
@@ -171,25 +172,41 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
         {"--onbekend", f}, {"-x", f}, {"--jaren", "2000,2008,2009", f}, {"--jaren", "2008,2009,2016", f},
         {"--jaren", "2008,2009", f}, {"--jaren", "2008,2009,2010,2011", f}, {"--jaren", "2008,,2009", f},
         {"--kleurschakering"}, {f, f}, {f, "--jaren"}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f},
-        {"--venster", "--kleurschakering", f}, {"--venster", f, f}};
+        {"--venster", "--kleurschakering", f}, {"--venster", "--uitvoer", "kaart.bmp", f},
+        {"--venster", "--jaren", "2007,2008,2009", f}, {"--venster", f, f}, {"--jaren", "02009,2007,2008", f}};
     for (const auto& args : gebruiksfouten) {
         const Uitkomst a = draai(args);
         EXPECT_EQ(a.status, 2) << ::testing::PrintToString(args);
         EXPECT_EQ(a.uit, "");
         EXPECT_THAT(a.fout, HasSubstr(gebruik));
     }
-    const Uitkomst hulp = draai({"--help"});
-    EXPECT_EQ(hulp.status, 0);
-    EXPECT_THAT(hulp.uit, StartsWith(gebruik + "\n"));
+    for (const char* vraag : {"--help", "-h"}) {
+        const Uitkomst hulp = draai({vraag});
+        EXPECT_EQ(hulp.status, 0);
+        EXPECT_THAT(hulp.uit, StartsWith(gebruik + "\n"));
+    }
     const Uitkomst versie = draai({"--version"});
     EXPECT_EQ(versie.status, 0);
     EXPECT_EQ(versie.uit, std::string("Kavelzicht ") + KZ_VERSIE + "\n");
-    // Without arguments, or with --venster and a file, the window opens and waits.
-    for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--venster", f}}) {
-        const Uitkomst venster = draai(args, {.omgeving = {"QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)});
-        EXPECT_TRUE(venster.verlopen) << "status " << venster.status << ": " << venster.fout;
-        EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
-    }
+
+    // Without a display the window cannot open: it says so, and what to do instead.
+    const Uitkomst blind = draai({});
+    EXPECT_EQ(blind.status, 1);
+    EXPECT_THAT(blind.fout, HasSubstr("het venster kan niet worden geopend, want er is geen beeldscherm"));
+    EXPECT_THAT(blind.fout, HasSubstr("kavelzicht --kleurschakering --uitvoer overzicht.bmp vondsten.gpx"));
+    // Without arguments the window opens and waits; with --venster and a file (here one
+    // without warnings, which would wait for the user) it shows the file's overview and
+    // saves the picture that the batch mode saves, then waits.
+    const Opties venster{.omgeving = {"LANG=nl_NL.UTF-8", "QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)};
+    const Uitkomst leeg = draai({}, venster);
+    EXPECT_TRUE(leeg.verlopen) << "status " << leeg.status << ": " << leeg.fout;
+    EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
+    Gpx().wpt("52.37", "4.89", 2008).wpt("51.44", "5.48", 2014).schrijf(map / "schoon.gpx");
+    const Uitkomst open = draai({"--venster", "schoon.gpx"}, {.omgeving = venster.omgeving, .limiet = std::chrono::seconds(8)});
+    EXPECT_TRUE(open.verlopen) << "status " << open.status << ": " << open.fout;
+    const std::string bmp = lees(map / "Kavelzicht.bmp");
+    ASSERT_EQ(draai({"schoon.gpx"}).status, 0);
+    EXPECT_TRUE(!bmp.empty() && bmp == lees(map / "Kavelzicht.bmp"));
 }
 
 // Without finds, only the notice of why the map is empty; a gigabyte line costs no memory;
@@ -282,6 +299,14 @@ TEST_F(Vijandig, BitmapThatCannotBeWrittenLeavesTheOldOneIntact) {
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), oud);
         EXPECT_EQ(std::distance(fs::directory_iterator(map / "kaarten"), fs::directory_iterator()), 1);
     };
+    // A device is never replaced by a file, also not through a link.
+    for (const char* apparaat : {"/dev/null", "/dev/stdout"}) {
+        const Uitkomst u = draai({"--uitvoer", apparaat, "een.gpx"});
+        EXPECT_EQ(u.status, 1);
+        EXPECT_EQ(u.fout, std::string("Fout: Het overzicht kan niet worden opgeslagen als ") + apparaat +
+                              " (dit is geen gewoon bestand)\n");
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
     // The disk is full: the new bitmap cannot be written completely.
     controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}, {.maxBestand = 64 * 1024}),
                "het schrijven is mislukt; is de schijf vol?");

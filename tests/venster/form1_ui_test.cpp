@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QWheelEvent>
 
 #include "support/berichten.h"
@@ -29,6 +30,7 @@
 #include "support/wacht.h"
 #include "venster/form1.h"
 #include "overview/startjaren.h"
+#include "venster/app.h"
 #include "venster/hoofdvenster.h"
 #include "bediening/bestandlijst.h"
 #include "teksten/meldingen.h"
@@ -127,6 +129,15 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     do if (std::count(volgorde.begin(), volgorde.end(), w)) gevonden.push_back(w);
     while ((w = w->nextInFocusChain()) != f.Frame6->jaar[0]);
     EXPECT_EQ(gevonden, volgorde);
+}
+
+// Qt's own texts are Dutch, whatever the locale.
+TEST(Form1, QtsEigenTekstenZijnNederlands) {
+    QTranslator* vertaler = laadQtVertalingen(*qApp);
+    if (!vertaler) GTEST_SKIP() << "de Nederlandse vertaling van Qt (qt6-translations-l10n) ontbreekt";
+    EXPECT_EQ(QCoreApplication::translate("QScrollBar", "Scroll here"), "Hier schuiven");
+    QCoreApplication::removeTranslator(vertaler);
+    delete vertaler;
 }
 
 TEST(Form1, JaarkeuzeUitDeKorteDatum) {

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "support/gebruiker.h"
 #include "support/wacht.h"
 #include "support/berichten.h"
 #include "venster/form1.h"
@@ -137,6 +138,25 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     EXPECT_EQ(systeem.first().wortel, "/");
     EXPECT_GE(volumeVan(systeem, QDir::currentPath()), 0);
     for (const Volume& v : systeem) EXPECT_FALSE(v.wortel.startsWith("/proc") || v.wortel.startsWith("/sys"));
+}
+
+// A start folder that is gone or cannot be read: the lists open on the nearest folder
+// above it that can.
+TEST(Lijsten, EenStartmapDieNietOpengaatOpentDeMapErboven) {
+    if (bool geslaagd = false; test::alsGewoneGebruiker(geslaagd)) {
+        EXPECT_TRUE(geslaagd) << "als gewone gebruiker";
+        return;
+    }
+    QTemporaryDir tmp;
+    const QString map = QDir(tmp.path()).canonicalPath();
+    ASSERT_TRUE(QDir(map).mkpath("dicht/binnen") && QFile(map + "/a.gpx").open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::setPermissions(map + "/dicht", QFileDevice::WriteOwner));
+    for (const QString& start : {map + "/dicht/binnen", map + "/weg/ook"}) {
+        Form1 f(Form1::Omgeving{"02-04-2009", {}, start, {}});
+        EXPECT_EQ(f.Frame6->Dir1->path(), map) << start.toStdString();
+        EXPECT_EQ(f.Frame6->File1->entry(0), "a.gpx");
+    }
+    QFile::setPermissions(map + "/dicht", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) {

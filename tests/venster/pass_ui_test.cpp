@@ -309,6 +309,31 @@ TEST_F(LangeDoorloop, WegMetEenOpenMeldingStoptDirect) {
     EXPECT_LT(gelezen, std::uint64_t{1} << 29);
 }
 
+// Open with: the file's overview, also under a name that the file list does not show;
+// a file that cannot be read gets the error box with the reason.
+TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
+    test::Gpx g;
+    g.in(binnen[0], 2009).in(binnen[1], 2008);
+    g.schrijf((map + "/export.txt").toStdString());
+    g.schrijf((map + "/export.gpx").toStdString());
+    f.afbeeldingsnaam = bmp();
+    for (const char* naam : {"/export.txt", "/export.gpx"}) {
+        f.openOverzicht(map + naam);
+        ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
+        ASSERT_TRUE(f.Frame7->isVisible()) << naam;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(f.Frame7->vak)->text(QAccessible::Description),
+                  "Hoofdkaart: 2 van 627 regio's bezocht");
+        f.terug_Click();
+        EXPECT_EQ(f.Frame6->File1->path(), map);
+    }
+    EXPECT_EQ(f.Frame6->File1->fileName(), "export.gpx");
+    EXPECT_TRUE(berichten.lijst.empty());
+    f.openOverzicht(map + "/weg.gpx");
+    ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(berichten.lijst[0].prompt, "Het GPX-bestand kan niet worden geopend:\n" + map + "/weg.gpx (het bestand bestaat niet)");
+}
+
 // A source that finds no memory to read into.
 struct Onmogelijk final : Bron {
     Stuk lees(char*, std::size_t) override { throw std::bad_alloc(); }

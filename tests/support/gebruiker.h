@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Runs a test again as an ordinary user when the tests run as root, for whom every folder
+// can be read and written, so that what permissions do is still tested.
+#pragma once
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kz::test {
+
+// As root: runs this test in a new process of this program as the user nobody, and tells
+// whether it passed there; the caller's test then ends. Otherwise (or in that process):
+// false, and the caller's test goes on itself.
+inline bool alsGewoneGebruiker(bool& geslaagd) {
+    if (::geteuid() != 0) return false;
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+    std::string programma = "/proc/self/exe";
+    std::vector<char*> argv{programma.data(), filter.data(), nullptr};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        // Only async-signal-safe calls between fork and exec.
+        const gid_t niemand = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(niemand) != 0 || ::setuid(niemand) != 0) ::_exit(125);
+        ::execv(programma.c_str(), argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    geslaagd = pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return true;
+}
+
+} // namespace kz::test
