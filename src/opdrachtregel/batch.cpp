@@ -52,7 +52,7 @@ int voerBatchUit(const Opdracht& opdracht) {
     const std::optional<Overzicht> overzicht = maakOverzicht(
         bestand, jaren, opdracht.kleurschakering, nederlandseRegios(), [&locale](const Waarschuwing& w) {
             meld(meldingen::titel(w), meldingen::samen(meldingen::regels(w, locale), u' '));
-        });
+        }, huidigKalenderjaar());
     if (!overzicht) {
         meld(meldingen::fout(), meldingen::samen(meldingen::nietGelezen(pad, bestand.fout(), bestand.archieffout()), u' '));
         return 1;
@@ -79,9 +79,11 @@ int voerBatchUit(const Opdracht& opdracht) {
     const Overzichtteksten t = Overzichtteksten::van(*overzicht, locale);
     QString uit = t.regels.join(QLatin1Char('\n')) + QLatin1Char('\n');
     if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + opdracht.uitvoer + QLatin1Char('\n');
+    const bool regioBewaard =
+        opdracht.regio.voerUit(*overzicht, locale, uit, [](const QString& tekst) { meld(meldingen::fout(), tekst); });
     schrijf(stdout, uit);
     std::fflush(stdout);
-    return bewaard ? 0 : 1;
+    return bewaard && regioBewaard ? 0 : 1;
 }
 
 } // namespace kz

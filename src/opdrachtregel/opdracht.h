@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "opdrachtregel/regioopties.h"
 #include "venster/export.h"
 
 namespace kz {
@@ -25,6 +26,7 @@ struct Opdracht {
     QByteArray formaat = "BMP"; // image format, from the suffix of uitvoer
     QString gpx;          // the GPX file as text, for messages; with Venster it may be empty
     std::string gpxBytes; // the same name as the exact bytes that were given, for opening it
+    Regioopties regio;    // --per-jaar, --regio-export, --thuis
 
     QString fout; // with Gebruiksfout: what is wrong, in Dutch
 
