@@ -41,13 +41,17 @@ QString legendaTotaal(int32_t aantalRegios) {
     return QStringLiteral("Regio's bezocht tot en met het jaar (van %1)").arg(aantalRegios);
 }
 
+QString jaarzin(const Voortgang::Jaar& j, int32_t aantalRegios) {
+    return QStringLiteral("%1: %2 regio's bezocht, waarvan %3 voor het eerst; %4 van %5 tot dan toe")
+        .arg(jaar(j), opmaak::heel(j.regios), opmaak::heel(j.nieuw), opmaak::heel(j.totNu), opmaak::heel(aantalRegios));
+}
+
+QString geenJaren() { return QStringLiteral("Geen vondsten met een jaar."); }
+
 QString beschrijving(const Voortgang& v) {
-    if (v.jaren.empty() && !v.zonderJaar) return QStringLiteral("Geen vondsten met een jaar.");
+    if (v.jaren.empty() && !v.zonderJaar) return geenJaren();
     QStringList delen;
-    for (const Voortgang::Jaar& j : regels(v))
-        delen << QStringLiteral("%1: %2 regio's bezocht, waarvan %3 voor het eerst; %4 van %5 tot dan toe")
-                     .arg(jaar(j), opmaak::heel(j.regios), opmaak::heel(j.nieuw), opmaak::heel(j.totNu),
-                          opmaak::heel(v.aantalRegios));
+    for (const Voortgang::Jaar& j : regels(v)) delen << jaarzin(j, v.aantalRegios);
     return delen.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 

@@ -31,9 +31,22 @@ QByteArray csv(const Voortgang& v);
 // The chart's legend: the bars, and the line out of the number of regions.
 QString legendaJaar();
 QString legendaTotaal(int32_t aantalRegios);
-// What the chart shows, for a screen reader: per year "2008: 15 regio's bezocht, waarvan
-// 9 voor het eerst; 120 van 627 tot dan toe", or that there is nothing to show.
+// One line of the chart in words, as its tooltip and a screen reader say it: "2008: 15
+// regio's bezocht, waarvan 9 voor het eerst; 120 van 627 tot dan toe".
+QString jaarzin(const Voortgang::Jaar& j, int32_t aantalRegios);
+// What the chart shows, for a screen reader: the sentence of each line, or that there is
+// nothing to show.
 QString beschrijving(const Voortgang& v);
+// What the chart says when no find has a usable year.
+QString geenJaren();
+
+// The dialog "Voortgang per jaar": the label of its table, its buttons, the title of the
+// file dialog of the export, and the proposed file name.
+inline QString tabelLabel() { return QStringLiteral("Per &jaar:"); }
+inline QString exporteren() { return QStringLiteral("&Exporteren..."); }
+inline QString sluiten() { return QStringLiteral("&Sluiten"); }
+inline QString exportTitel() { return QStringLiteral("Regio's exporteren"); }
+inline QString exportVoorstel() { return QStringLiteral("Kavelzicht-regios.geojson"); }
 
 // "Voortgang per jaar opgeslagen als " and the path; and why it could not be.
 QString opgeslagen(const QString& pad);
