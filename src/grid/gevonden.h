@@ -26,8 +26,10 @@ public:
     int32_t operator()(int jaar, int rij, int kolom) const {
         return heeftSlot(jaar) || jaar == totaalslot ? tellers_[plek(jaar, rij, kolom)] : 0;
     }
-    // Adds one find; jaar is totaalslot or a year for which magSlot holds.
+    // Adds one find to totaalslot or to a year for which magSlot holds; any other year
+    // is left out, so that no year can grow the array past its bound.
     void telOp(int jaar, int rij, int kolom) {
+        if (jaar != totaalslot && !magSlot(jaar)) return;
         const std::size_t p = plek(jaar, rij, kolom);
         if (p >= tellers_.size()) tellers_.resize((std::size_t(jaar - totaalslot) + 1) * aantalVakken);
         ++tellers_[p];
