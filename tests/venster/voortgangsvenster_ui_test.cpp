@@ -50,7 +50,6 @@ TEST_F(VoortgangsvensterTest, ChartTableNearestRegionsAndKeyboard) {
     test::LocaleWacht locale{"nl_NL"};
     Voortgangsvenster d(*overzicht, Coordinaat{52.0907, 5.1214});
     d.show();
-    QApplication::setActiveWindow(&d);
     EXPECT_EQ(d.windowTitle(), "Voortgang per jaar");
 
     // A line per year from 2008 to 2024 and the one without a year, as the CSV has them.
@@ -78,11 +77,11 @@ TEST_F(VoortgangsvensterTest, ChartTableNearestRegionsAndKeyboard) {
     EXPECT_EQ(d.dichtstbij->item(0)->text(), "1. 520/61: hier (52,0° – 52,1° N, 5° 05' – 5° 10' O)");
 
     // Tab goes chart, table, list, export, close; Escape closes.
-    EXPECT_EQ(QApplication::focusWidget(), d.grafiek);
+    EXPECT_EQ(d.focusWidget(), d.grafiek);
     for (QWidget* volgende : std::initializer_list<QWidget*>{d.tabel, d.dichtstbij, d.exporteren, d.sluiten}) {
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QApplication::sendEvent(QApplication::focusWidget(), &tab);
-        EXPECT_EQ(QApplication::focusWidget(), volgende) << volgende->metaObject()->className();
+        QApplication::sendEvent(d.focusWidget(), &tab);
+        EXPECT_EQ(d.focusWidget(), volgende) << volgende->metaObject()->className();
     }
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(&d, &esc);
