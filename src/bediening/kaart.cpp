@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include <QContextMenuEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QHelpEvent>
 #include <QLocale>
 #include <QPaintEvent>
@@ -11,6 +13,7 @@
 #include <QToolTip>
 
 #include "bediening/toolkit.h"
+#include "bediening/vensterstijl.h"
 #include "teksten/vaktekst.h"
 
 namespace kz {
@@ -18,6 +21,7 @@ namespace kz {
 Kaart::Kaart(QWidget* container, float left0, float top0, float celBreedte, float celHoogte) : QWidget(container) {
     cellen_.fill(Cel{left0, top0, celBreedte, celHoogte, witteKleur});
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::TabFocus);
     setGeometry(container->rect());
     container->installEventFilter(this);
     lower();
@@ -108,10 +112,38 @@ void Kaart::paintEvent(QPaintEvent* e) {
     const int band = std::max(1, 16384 / std::max(1, beeld_.width()));
     for (int y = 0; y < beeld_.height(); y += band)
         p.drawImage(beeldPlek_ + QPoint(0, y), beeld_, QRect(0, y, beeld_.width(), std::min(band, beeld_.height() - y)));
+    if (hasFocus()) Vensterstijl::tekenFocusring(&p, celRect(huidig_).adjusted(-2, -2, 2, 2), palette());
+}
+
+void Kaart::zetHuidig(int i) {
+    const QRect was = celRect(huidig_);
+    huidig_ = std::clamp(i, 0, aantal - 1);
+    update(was.adjusted(-2, -2, 2, 2));
+    update(celRect(huidig_).adjusted(-2, -2, 2, 2));
+    if (hasFocus()) QToolTip::showText(mapToGlobal(celRect(huidig_).bottomRight()), tooltipTekst(huidig_), this);
+}
+
+void Kaart::keyPressEvent(QKeyEvent* e) {
+    // The arrow keys move over the grid, a row being a line of cells.
+    switch (e->key()) {
+    case Qt::Key_Left: return zetHuidig(huidig_ % aantalKolommen ? huidig_ - 1 : huidig_);
+    case Qt::Key_Right: return zetHuidig(huidig_ % aantalKolommen < aantalKolommen - 1 ? huidig_ + 1 : huidig_);
+    case Qt::Key_Up: return zetHuidig(huidig_ >= aantalKolommen ? huidig_ - aantalKolommen : huidig_);
+    case Qt::Key_Down: return zetHuidig(huidig_ + aantalKolommen < aantal ? huidig_ + aantalKolommen : huidig_);
+    default: QWidget::keyPressEvent(e);
+    }
+}
+
+void Kaart::contextMenuEvent(QContextMenuEvent* e) {
+    // From the keyboard: the menu of the current cell, beside it.
+    emit menuGevraagd(huidig_, mapToGlobal(celRect(huidig_).center()));
+    e->accept();
 }
 
 void Kaart::zetMasker(const NlMasker& nl) {
     for (int i = 0; i < aantal; ++i) nederlands_[i] = nl(rijVanIndex(i), kolomVanIndex(i)) != 0;
+    // The keyboard starts on the first Dutch cache region.
+    huidig_ = int(std::find(nederlands_.begin(), nederlands_.end(), true) - nederlands_.begin()) % aantal;
 }
 
 void Kaart::zetAantallen(const std::array<int32_t, aantalVakken>& aantallen, int jaar) {
@@ -131,6 +163,14 @@ bool Kaart::eventFilter(QObject* object, QEvent* e) {
     if (e->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
     // The map lets the mouse through, so its container receives the tooltip request; it
     // is answered for a cell only where no other control of the container lies in front.
+    // The right mouse button over a cell, where no other control lies in front.
+    if (e->type() == QEvent::ContextMenu) {
+        const auto* menu = static_cast<QContextMenuEvent*>(e);
+        const int i = parentWidget()->childAt(menu->pos()) ? -1 : indexOp(menu->pos());
+        if (i < 0) return false;
+        emit menuGevraagd(i, menu->globalPos());
+        return true;
+    }
     if (e->type() == QEvent::ToolTip) {
         const auto* hulp = static_cast<QHelpEvent*>(e);
         const int i = parentWidget()->childAt(hulp->pos()) ? -1 : indexOp(hulp->pos());

@@ -18,7 +18,10 @@ namespace kz {
 // widget always covers its container and lies behind the container's other controls.
 // Each cell is drawn solid in its fill colour with a one-pixel outline in the button
 // face colour, so that the cells read as a grid on the grey window. Resting the pointer
-// on a cell shows its band, its kind and, once a pass has run, its count.
+// on a cell shows its band, its kind and, once a pass has run, its count. The right
+// mouse button over a cell asks for its menu; so does the menu key on a map that has the
+// focus (Tab reaches it), for the current cell, which the arrow keys move and the map
+// outlines.
 class Kaart : public QWidget {
     Q_OBJECT
 public:
@@ -50,9 +53,19 @@ public:
     // The tooltip of cell i.
     QString tooltipTekst(int i) const;
 
+    // The cell that the keyboard is on.
+    int huidig() const { return huidig_; }
+    void zetHuidig(int i);
+
+signals:
+    // The menu of cell i is asked for, to be shown at a point of the screen.
+    void menuGevraagd(int i, QPoint plek);
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     bool eventFilter(QObject* object, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     // Asks once for a repaint of the whole map from a new picture, however many cells
@@ -77,6 +90,7 @@ private:
     // A repaint of the whole map has been asked for and not yet done; while the map is
     // hidden, the paint comes when it is shown.
     bool heelOpnieuw_ = false;
+    int huidig_ = 0;
 };
 
 } // namespace kz

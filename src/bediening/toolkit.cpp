@@ -230,7 +230,8 @@ void kondigBedieningAan() {
         auto* widget = qobject_cast<QWidget*>(object);
         if (!widget) return nullptr;
         if (klasse == QLatin1String("kz::Waardelabel")) return new Onzichtbaar(widget);
-        if (klasse == QLatin1String("kz::Kaart") || klasse == QLatin1String("kz::Kleurvak"))
+        if (klasse == QLatin1String("kz::Kaart") || klasse == QLatin1String("kz::Kleurvak") ||
+            klasse == QLatin1String("kz::Voortgangsgrafiek"))
             return new QAccessibleWidget(widget, QAccessible::Graphic);
         if (klasse == QLatin1String("kz::Keuzelijst")) return new Keuzelijsttoegang(static_cast<QComboBox*>(widget));
         return nullptr;

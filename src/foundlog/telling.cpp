@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "foundlog/telling.h"
 
+#include <cstddef>
 #include <utility>
 
 namespace kz {
 
-Telling::Telling(const NlMasker& nl, Waarschuwer waarschuwer) : nl_(nl), waarschuwer_(std::move(waarschuwer)) {}
+Telling::Telling(const NlMasker& nl, Waarschuwer waarschuwer, int huidigJaar)
+    : gevonden(huidigJaar), nl_(nl), waarschuwer_(std::move(waarschuwer)) {}
 
 void Telling::tel(const Waypoint& wp) {
     ++waypoints;
-    if (wp.jaargev > 0) ++totaal;
+    if (wp.jaargev > 0) {
+        ++totaal;
+        telJaar(wp.jaargev, wp.isnl == 1);
+    }
     if (wp.isnl != 1 || wp.jaargev <= 0) return;
     ++nltotaal;
     const int rij = wp.vak.rij;
@@ -18,11 +23,28 @@ void Telling::tel(const Waypoint& wp) {
         waarschuw(Waarschuwing::Soort::Verdwaald, wp);
         return;
     }
-    if (wp.jaargev >= eersteJaar && wp.jaargev <= laatsteJaar) {
+    if (gevonden.magSlot(wp.jaargev)) {
         gevonden.telOp(wp.jaargev, rij, kolom);
-        if (nl_(rij, kolom) == 0) waarschuw(Waarschuwing::Soort::Fake, wp);
+        // Only the years of the year lists warn, as they always did: a file with later
+        // finds gives the same warnings as before those years had slots.
+        if (wp.jaargev <= laatsteJaar && nl_(rij, kolom) == 0) waarschuw(Waarschuwing::Soort::Fake, wp);
     }
     gevonden.telOp(totaalslot, rij, kolom);
+}
+
+void Telling::telJaar(int jaar, bool nederlands) {
+    if (!gevonden.magSlot(jaar)) {
+        ++perJaar.totaalZonderJaar;
+        if (nederlands) ++perJaar.nltotaalZonderJaar;
+        return;
+    }
+    const auto i = std::size_t(jaar - eersteJaar);
+    if (i >= perJaar.totaal.size()) {
+        perJaar.totaal.resize(i + 1);
+        perJaar.nltotaal.resize(i + 1);
+    }
+    ++perJaar.totaal[i];
+    if (nederlands) ++perJaar.nltotaal[i];
 }
 
 void Telling::waarschuw(Waarschuwing::Soort soort, const Waypoint& wp) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "foundlog/waypoint.h"
 #include "foundlog/waarschuwing.h"
@@ -14,7 +15,19 @@ namespace kz {
 
 class Telling {
 public:
-    Telling(const NlMasker& nl, Waarschuwer waarschuwer);
+    // Finds per found year, of every country and of the Netherlands (inside the grid or
+    // not). A usable year is one from 2001 up to the last year that may have a slot (the
+    // current year); the finds of any other year (2000, a year still to come, a date
+    // written day first) are counted together.
+    struct PerJaar {
+        std::vector<int32_t> totaal;   // index jaar - eersteJaar, up to the latest usable year found
+        std::vector<int32_t> nltotaal; // as long as totaal
+        int32_t totaalZonderJaar = 0;
+        int32_t nltotaalZonderJaar = 0;
+    };
+
+    // `huidigJaar` is the current year: later years get no slot and no usable year.
+    Telling(const NlMasker& nl, Waarschuwer waarschuwer, int huidigJaar = laatsteJaar);
 
     void tel(const Waypoint& wp);
 
@@ -22,9 +35,11 @@ public:
     int32_t totaal = 0;   // waypoints with a found year above 0
     int32_t nltotaal = 0; // of those, the ones in the Netherlands
     Gevonden gevonden;    // Dutch finds per year and cell; totaalslot = all years
+    PerJaar perJaar;
 
 private:
     void waarschuw(Waarschuwing::Soort soort, const Waypoint& wp);
+    void telJaar(int jaar, bool nederlands);
 
     const NlMasker& nl_;
     Waarschuwer waarschuwer_;

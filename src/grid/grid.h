@@ -17,10 +17,22 @@ constexpr int aantalKolommen = laatsteKolom - eersteKolom + 1; // 47
 constexpr int aantalVakken = aantalRijen * aantalKolommen;     // 1316
 
 // Year slots of the count array: 2001..2015 hold the finds of that year, the slot of
-// 2000 (totaalslot) holds each cell's count over all found years.
+// 2000 (totaalslot) holds each cell's count over all found years. 2001..2015 are also
+// the window's year lists. Later years get a slot too, up to the current year (see
+// laatsteJaarslot).
 constexpr int totaalslot = 2000;
 constexpr int eersteJaar = 2001;
 constexpr int laatsteJaar = 2015;
+// No year slot lies beyond this year, whatever the clock says: it bounds the count array
+// at 101 slots (about half a megabyte).
+constexpr int uitersteJaar = 2100;
+
+// The last year that can have a slot of its own when it is `huidigJaar` now: the current
+// year, but never before 2015 (those slots always exist) nor after uitersteJaar. Finds of
+// a later year count in the all-years slot only.
+constexpr int laatsteJaarslot(int huidigJaar) {
+    return huidigJaar < laatsteJaar ? laatsteJaar : huidigJaar > uitersteJaar ? uitersteJaar : huidigJaar;
+}
 
 constexpr bool inRaster(int rij, int kolom) {
     return rij >= eersteRij && rij <= laatsteRij && kolom >= eersteKolom && kolom <= laatsteKolom;

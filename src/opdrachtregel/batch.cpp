@@ -49,7 +49,7 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     const Doorloop doorloop =
         Doorloop::van(bestand, jaren, opdracht.kleurschakering, nederlandseRegios(), [&](const Waarschuwing& w) {
             meld(meldingen::titel(w), meldingen::samen(meldingen::regels(w, locale), u' '));
-        });
+        }, huidigKalenderjaar());
     if (!doorloop.overzicht) {
         meld(meldingen::fout(), meldingen::samen(meldingen::mislukt(pad, doorloop), u' '));
         return 1;
@@ -79,9 +79,11 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     const Overzichtteksten t = Overzichtteksten::van(*overzicht, locale);
     QString uit = t.regels.join(QLatin1Char('\n')) + QLatin1Char('\n');
     if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + opdracht.uitvoer + QLatin1Char('\n');
+    const bool regioBewaard = opdracht.regio.voerUit(*overzicht, locale, uit,
+                                                     [&](const QString& tekst) { meld(meldingen::fout(), tekst); });
     schrijf(omgeving.uit, uit);
     std::fflush(omgeving.uit);
-    return bewaard ? 0 : 1;
+    return bewaard && regioBewaard ? 0 : 1;
 }
 
 } // namespace kz

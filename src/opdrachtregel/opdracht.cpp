@@ -5,12 +5,15 @@
 #include <QFileInfo>
 #include <QImageWriter>
 
+#include "grid/grid.h"
+#include "teksten/datum.h"
+
 namespace kz {
 
 namespace {
 
-// "2009,2007,2008": exactly three years of four digits, each in the year lists.
-std::optional<std::array<int, 3>> leesJaren(const QString& tekst) {
+// "2009,2007,2008": exactly three years of four digits, each from 2001 to `laatste`.
+std::optional<std::array<int, 3>> leesJaren(const QString& tekst, int laatste) {
     const QStringList delen = tekst.split(QLatin1Char(','));
     if (delen.size() != 3) return std::nullopt;
     std::array<int, 3> jaren{};
@@ -19,7 +22,7 @@ std::optional<std::array<int, 3>> leesJaren(const QString& tekst) {
         bool getal = deel.size() == 4;
         for (QChar c : deel) getal = getal && c >= QLatin1Char('0') && c <= QLatin1Char('9');
         jaren[k] = getal ? deel.toInt() : 0;
-        if (jaren[k] < 2001 || jaren[k] > 2015) return std::nullopt;
+        if (jaren[k] < eersteJaar || jaren[k] > laatste) return std::nullopt;
     }
     return jaren;
 }
@@ -39,10 +42,11 @@ std::optional<QByteArray> formaatVan(const QString& pad) {
 QString Opdracht::gebruikstekst() {
     return QStringLiteral(
         "Gebruik: kavelzicht [--jaren J1,J2,J3] [--kleurschakering] [--uitvoer PAD] GPX-BESTAND\n"
+        "                    [--per-jaar PAD] [--regio-export PAD] [--thuis BREEDTE,LENGTE]\n"
         "         kavelzicht --venster [GPX-BESTAND]\n"
         "Zonder argumenten opent Kavelzicht het venster.\n"
         "\n"
-        "  --jaren J1,J2,J3    drie jaren (2001 t/m 2015) voor de jaarkaarten;\n"
+        "  --jaren J1,J2,J3    drie jaren (2001 t/m dit jaar) voor de jaarkaarten;\n"
         "                      zonder deze optie het huidige jaar en de twee jaren ervoor,\n"
         "                      vanaf 2015 steeds 2013 t/m 2015; het jaar komt uit het eind\n"
         "                      van de korte datum van de locale, en eindigt die niet op\n"
@@ -50,11 +54,13 @@ QString Opdracht::gebruikstekst() {
         "  --kleurschakering   kleur bezochte regio's naar het aantal gevonden caches\n"
         "  --uitvoer PAD       het overzicht opslaan als PAD (standaard Kavelzicht.bmp);\n"
         "                      de extensie kiest het formaat: .bmp, .png, .jpg, .ppm, ...\n"
+        "%1"
         "  --venster           het venster openen; met GPX-BESTAND staat de map daarvan\n"
         "                      open, is het bestand gekozen en toont het venster het\n"
         "                      overzicht (zoals \"Openen met\" in een bestandsbeheerder)\n"
         "  -h, --help          deze tekst tonen\n"
-        "  --version           de versie tonen\n");
+        "  --version           de versie tonen\n")
+        .arg(Regioopties::gebruikstekst());
 }
 
 Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
@@ -80,6 +86,7 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
     // Qt's own option for the window's style, which QApplication takes.
     const QCommandLineOption stijlOptie(QStringLiteral("style"), QString(), QStringLiteral("STIJL"));
     parser.addOptions({jarenOptie, kleurOptie, uitvoerOptie, hulpOptie, versieOptie, vensterOptie, stijlOptie});
+    parser.addOptions(Regioopties::opties());
 
     const bool gelezen = parser.parse(argumenten);
     if (parser.isSet(hulpOptie)) {
@@ -117,17 +124,22 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
             }
     }
     if (parser.isSet(vensterOptie)) {
-        if (parser.isSet(jarenOptie) || parser.isSet(kleurOptie) || parser.isSet(uitvoerOptie))
-            return fout(QStringLiteral("--venster gaat niet samen met --jaren, --kleurschakering of --uitvoer"));
+        if (parser.isSet(jarenOptie) || parser.isSet(kleurOptie) || parser.isSet(uitvoerOptie) ||
+            Regioopties::gezet(parser))
+            return fout(QStringLiteral("--venster gaat niet samen met --jaren, --kleurschakering, --uitvoer, "
+                                       "--per-jaar, --regio-export of --thuis"));
         o.soort = Venster;
         return o;
     }
 
     if (parser.isSet(jarenOptie)) {
-        o.jaren = leesJaren(parser.value(jarenOptie));
+        // Any year up to this one; the years of the year lists also when the clock is behind.
+        const int laatste = laatsteJaarslot(huidigKalenderjaar());
+        o.jaren = leesJaren(parser.value(jarenOptie), laatste);
         if (!o.jaren)
-            return fout(QStringLiteral("--jaren verwacht precies drie jaren van 2001 tot en met 2015, gescheiden door "
-                                       "komma's, niet '%1'")
+            return fout(QStringLiteral("--jaren verwacht precies drie jaren van 2001 tot en met %1, gescheiden door "
+                                       "komma's, niet '%2'")
+                            .arg(laatste)
                             .arg(parser.value(jarenOptie)));
     }
     o.kleurschakering = parser.isSet(kleurOptie);
@@ -139,10 +151,13 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
             return fout(QStringLiteral("--uitvoer: onbekend afbeeldingsformaat '.%1'").arg(QFileInfo(o.uitvoer).suffix()));
         o.formaat = *formaat;
     }
+    if (const std::optional<QString> f = o.regio.lees(parser)) return fout(*f);
 
     if (bestanden.isEmpty()) {
         // Only Qt's own options: the window, as without arguments.
-        if (o.stijl && !parser.isSet(jarenOptie) && !parser.isSet(kleurOptie) && !parser.isSet(uitvoerOptie)) return o;
+        if (o.stijl && !parser.isSet(jarenOptie) && !parser.isSet(kleurOptie) && !parser.isSet(uitvoerOptie) &&
+            !Regioopties::gezet(parser))
+            return o;
         return fout(QStringLiteral("geen GPX-bestand opgegeven"));
     }
     o.soort = Batch;

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "opdrachtregel/regioopties.h"
 #include "venster/export.h"
 
 namespace kz {
@@ -28,6 +29,7 @@ struct Opdracht {
     // Qt's -style STYLE was given: the window keeps that style (the batch mode's picture
     // is always drawn in the program's own).
     bool stijl = false;
+    Regioopties regio;    // --per-jaar, --regio-export, --thuis
 
     QString fout; // with Gebruiksfout: what is wrong, in Dutch
 

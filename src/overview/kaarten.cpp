@@ -13,10 +13,6 @@ constexpr int vakjeBezocht = 1;
 constexpr int vakjeZonderNl = 2;
 constexpr int vakjeFake = 3;
 
-// Whether a chosen year has a slot of its own. The year lists only offer 2001..2015;
-// anything else is treated as a year without finds instead of reading past the array.
-constexpr bool heeftJaarslot(int jaar) { return jaar >= eersteJaar && jaar <= laatsteJaar; }
-
 // Colour of a cell in the mask with n >= 1 finds.
 Kleur bezochtKleur(int32_t n, bool kleurschakering) {
     return vakjeKleuren[static_cast<std::size_t>(kleurschakering ? klasseVakje(n) : vakjeBezocht)];
@@ -53,7 +49,8 @@ Kaarten kleurKaarten(const Gevonden& gevonden, const NlMasker& nl, const std::ar
             // Year maps: the finds of their own year only; the all-years slot is never read.
             for (std::size_t m = 0; m < 3; ++m) {
                 const int jaar = jaren[m];
-                const int32_t n = heeftJaarslot(jaar) ? gevonden(jaar, rij, kolom) : 0;
+                // A year without a slot (none of its finds counted) reads as 0.
+                const int32_t n = gevonden(jaar, rij, kolom);
                 Kleur& kleur = k.kleur[m + 1][index];
                 if (n > 0 && inMasker) {
                     ++k.jrvak[m];

@@ -25,8 +25,8 @@ void sorteerJaren(std::array<int, 3>& jaren) {
 }
 
 std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering,
-                                       const NlMasker& nl, const Waarschuwer& waarschuwer) {
-    Telling telling(nl, waarschuwer);
+                                       const NlMasker& nl, const Waarschuwer& waarschuwer, int huidigJaar) {
+    Telling telling(nl, waarschuwer, huidigJaar);
     if (!bestand.scan([&telling](const Waypoint& wp) { telling.tel(wp); })) return std::nullopt;
 
     std::optional<Overzicht> o(std::in_place);
@@ -40,10 +40,11 @@ std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int
     o->perc = {aandeel(o->kaarten.nietbezocht, o->kaarten.bezocht), aandeel(o->kaarten.bezocht, o->kaarten.nietbezocht)};
     const std::array<int, 4> slots{totaalslot, jaren[0], jaren[1], jaren[2]};
     for (std::size_t m = 0; m < slots.size(); ++m) {
-        const bool heeftSlot = slots[m] == totaalslot || (slots[m] >= eersteJaar && slots[m] <= laatsteJaar);
-        for (int i = 0; heeftSlot && i < aantalVakken; ++i)
+        for (int i = 0; i < aantalVakken; ++i)
             o->aantallen[m][std::size_t(i)] = telling.gevonden(slots[m], rijVanIndex(i), kolomVanIndex(i));
     }
+    o->gevonden = std::move(telling.gevonden);
+    o->perJaar = std::move(telling.perJaar);
     return o;
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "foundlog/gpxbestand.h"
+#include "foundlog/telling.h"
 #include "foundlog/waarschuwing.h"
 #include "grid/nlmasker.h"
 #include "overview/kaarten.h"
@@ -28,6 +29,10 @@ struct Overzicht {
     std::array<float, 2> perc{};
     // Finds per cell by vakindex: all years on the main map, the map's year on the others.
     std::array<std::array<int32_t, aantalVakken>, 4> aantallen{};
+    // What the tally counted, for the progress per year and the export of the regions:
+    // every year slot of every cell, and the finds per found year.
+    Gevonden gevonden;
+    Telling::PerJaar perJaar;
 };
 
 // Share of a in a + b in percent, computed in single precision step by step; 0 when
@@ -40,8 +45,11 @@ void sorteerJaren(std::array<int, 3>& jaren);
 
 // Reads the opened file and makes the overview for the years (in ascending order). Each
 // warning goes to waarschuwer as its waypoint completes, and the scan waits for it.
-// Returns nothing when the file could not be read to its end.
+// Years up to huidigJaar (the current year) get a slot of their own; with the default,
+// only the years of the year lists do. Returns nothing when the file could not be read to
+// its end.
 std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering,
-                                       const NlMasker& nl, const Waarschuwer& waarschuwer);
+                                       const NlMasker& nl, const Waarschuwer& waarschuwer,
+                                       int huidigJaar = laatsteJaar);
 
 } // namespace kz

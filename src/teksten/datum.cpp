@@ -10,6 +10,8 @@
 
 namespace kz {
 
+int huidigKalenderjaar() { return QDate::currentDate().year(); }
+
 QString datumtekstVandaag() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
 
 std::array<int, 3> startJaren(const QString& datumtekst) { return startJaren(std::string_view(datumtekst.right(4).toStdString())); }

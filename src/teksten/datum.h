@@ -12,6 +12,10 @@ namespace kz {
 // Today's date in the system locale's short date format.
 QString datumtekstVandaag();
 
+// This year by the calendar, for the year slots after 2015 and the years that --jaren
+// accepts (the start years above read the date text instead).
+int huidigKalenderjaar();
+
 // The years selected at start for a date text in the short date format (see
 // startjaren.h): its last four characters decide.
 std::array<int, 3> startJaren(const QString& datumtekst);

@@ -23,10 +23,13 @@ QString twaalfden(int k) {
 
 } // namespace
 
+QString bandTekst(int rij, int kolom, const QLocale& locale) {
+    return tienden(rij, locale) + streep + tienden(rij + 1, locale) + QStringLiteral(" N, ") + twaalfden(kolom) +
+           streep + twaalfden(kolom + 1) + QStringLiteral(" O");
+}
+
 QString vakTekst(int index, bool nederlands, std::optional<int32_t> aantal, int jaar, const QLocale& locale) {
-    const int rij = rijVanIndex(index), kolom = kolomVanIndex(index);
-    QString s = tienden(rij, locale) + streep + tienden(rij + 1, locale) + QStringLiteral(" N, ") + twaalfden(kolom) +
-                streep + twaalfden(kolom + 1) + QStringLiteral(" O\n") +
+    QString s = bandTekst(rijVanIndex(index), kolomVanIndex(index), locale) + QLatin1Char('\n') +
                 (nederlands ? QStringLiteral("Nederlandse cache-regio") : QStringLiteral("Regio zonder Nederlandse caches"));
     if (aantal) {
         s += jaar == 0 ? QStringLiteral("\nGevonden: %1 (alle jaren)").arg(*aantal)

@@ -11,12 +11,21 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QIcon>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QSettings>
 #include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 
 #include "bediening/toolkit.h"
+#include "grid/nlmasker.h"
+#include "grid/vakgrenzen.h"
 #include "overview/overzicht.h"
+#include "overview/regio.h"
+#include "teksten/thuis.h"
+#include "teksten/vakmenu.h"
+#include "venster/voortgangsvenster.h"
 #include "teksten/datum.h"
 #include "teksten/meldingen.h"
 #include "teksten/versie.h"
@@ -32,6 +41,9 @@ constexpr int wachtMs = 500;
 constexpr int voortgangMs = 100;
 constexpr int voortgangSchaal = 1000;
 
+// Where the settings keep the home that the user chose on a map.
+constexpr const char* thuisSleutel = "thuis";
+
 // The installed icon from the desktop's theme; without one, the same icon as built in,
 // drawn for each size.
 QIcon vensterIcoon() {
@@ -46,7 +58,8 @@ QIcon vensterIcoon() {
 } // namespace
 
 Form1::Form1(Omgeving omgeving, QWidget* parent)
-    : QWidget(parent), afbeeldingsnaam(QString::fromLatin1(standaardAfbeelding)), bron_(std::move(omgeving.bron)) {
+    : QWidget(parent), afbeeldingsnaam(QString::fromLatin1(standaardAfbeelding)), bron_(std::move(omgeving.bron)),
+      openUrl_(omgeving.openUrl ? std::move(omgeving.openUrl) : [](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     setWindowTitle(QStringLiteral("Kavelzicht"));
     tk::richtClientvlakIn(*this);
 
@@ -76,15 +89,25 @@ Form1::Form1(Omgeving omgeving, QWidget* parent)
     QWidget::setTabOrder(Frame6->Dir1, Frame6->File1);
     QWidget::setTabOrder(Frame6->File1, Frame6->kleurvariant);
     QWidget::setTabOrder(Frame6->kleurvariant, Frame7->terug);
+    QWidget::setTabOrder(Frame7->terug, Frame7->voortgang);
+    QWidget::setTabOrder(Frame7->voortgang, Frame7->exporteren);
+    QWidget::setTabOrder(Frame7->exporteren, Frame7->vak);
+    QWidget::setTabOrder(Frame7->vak, Frame7->vak07);
+    QWidget::setTabOrder(Frame7->vak07, Frame7->vak08);
+    QWidget::setTabOrder(Frame7->vak08, Frame7->vak09);
     Frame6->jaar[0]->setFocus();
 
     connect(Frame6->Maakoverzicht, &Knop::clicked, this, &Form1::Maakoverzicht_Click);
     connect(Frame6->File1, &Bestandlijst::gekozen, this, &Form1::Maakoverzicht_Click);
     connect(Frame7->terug, &Knop::clicked, this, &Form1::terug_Click);
+    connect(Frame7->voortgang, &Knop::clicked, this, &Form1::toonVoortgang);
+    connect(Frame7->exporteren, &Knop::clicked, this, &Form1::exporteer);
+    for (Kaart* kaart : {Frame7->vak, Frame7->vak07, Frame7->vak08, Frame7->vak09})
+        connect(kaart, &Kaart::menuGevraagd, this, [this](int i, QPoint plek) { vakmenu(i)->popup(plek); });
     setAcceptDrops(true);
 
     klok_ = new QTimer(this);
-    connect(klok_, &QTimer::timeout, this, &Form1::toonVoortgang);
+    connect(klok_, &QTimer::timeout, this, &Form1::toonLeesvoortgang);
     escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape_->setEnabled(false);
     connect(escape_, &QShortcut::activated, this, &Form1::breekAf);
@@ -152,7 +175,7 @@ void Form1::toonWaarschuwing(const Waarschuwing& w) {
     // The reading waits for the answer; the user may let the rest of this pass's
     // warnings through without a box, or stop the pass with Escape.
     waarschuwingOpen_ = true;
-    toonVoortgang();
+    toonLeesvoortgang();
     tk::MsgBoxMetKeuze(*this, meldingen::samen(meldingen::regels(w, QLocale()), u'\n'), tk::vbCritical,
                        meldingen::titel(w), meldingen::geenVerdere(),
                        [this, werk = QPointer<Leeswerk>(werk_)](tk::Antwoord antwoord) {
@@ -163,7 +186,7 @@ void Form1::toonWaarschuwing(const Waarschuwing& w) {
                        });
 }
 
-void Form1::toonVoortgang() {
+void Form1::toonLeesvoortgang() {
     if (!werk_) return;
     const std::uint64_t grootte = werk_->grootte(), plek = std::min(werk_->plek(), grootte);
     if (grootte == Bron::onbekend || grootte == 0) {
@@ -183,7 +206,7 @@ void Form1::leesKlaar() {
     escape_->setEnabled(false);
     Frame6->setEnabled(true);
     tk::MousePointer(*this, tk::vbDefault);
-    const Doorloop& uit = werk->uitkomst();
+    Doorloop& uit = werk->uitkomst();
     const bool gestopt = werk->afgebroken() || uit.einde == Doorloop::Einde::afgebroken;
     if (gestopt || !uit.overzicht) {
         // The input panel as it was; a file that could not be opened leaves the years
@@ -200,7 +223,8 @@ void Form1::leesKlaar() {
         return;
     }
 
-    const Overzicht& overzicht = *uit.overzicht;
+    laatste_ = std::move(uit.overzicht);
+    const Overzicht& overzicht = *laatste_;
     Frame7->toon(overzicht);
     Frame6->setVisible(false);
     QFileDevice::FileError fout = QFileDevice::NoError;
@@ -217,6 +241,31 @@ void Form1::leesKlaar() {
         tk::MsgBox(*this, meldingen::geenVondsten(overzicht.waypoints, overzicht.nietOpEigenRegel), tk::vbInformation,
                    meldingen::geenVondstenTitel());
     emit passKlaar();
+}
+
+QMenu* Form1::vakmenu(int i) {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const int rij = rijVanIndex(i), kolom = kolomVanIndex(i);
+    connect(menu->addAction(vakmenu::openOpOsm()), &QAction::triggered, this,
+            [this, rij, kolom] { openUrl_(vakmenu::osmUrl(rij, kolom)); });
+    connect(menu->addAction(vakmenu::ditIsMijnThuis()), &QAction::triggered, this, [rij, kolom] {
+        QSettings().setValue(thuisSleutel, thuis::alsTekst(Vakgrenzen::van(rij, kolom).midden()));
+    });
+    return menu;
+}
+
+std::optional<Coordinaat> Form1::thuis() { return thuis::lees(QSettings().value(thuisSleutel).toString()); }
+
+void Form1::toonVoortgang() {
+    if (!laatste_) return;
+    auto* venster = new Voortgangsvenster(*laatste_, thuis(), this);
+    venster->setAttribute(Qt::WA_DeleteOnClose);
+    venster->open();
+}
+
+void Form1::exporteer() {
+    if (laatste_) Voortgangsvenster::exporteer(*this, Regio::alle(laatste_->gevonden, nederlandseRegios()), thuis());
 }
 
 QString Form1::statustekst() const {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <QPointer>
@@ -15,11 +16,14 @@
 #include "bediening/tekenvlak.h"
 #include "bediening/volume.h"
 #include "foundlog/bron.h"
+#include "grid/coordinaat.h"
 #include "venster/invulpaneel.h"
 #include "venster/leeswerk.h"
 #include "venster/resultaatpaneel.h"
 
 class QCloseEvent;
+class QMenu;
+class QUrl;
 class QShortcut;
 class QTimer;
 class QDragEnterEvent;
@@ -39,6 +43,8 @@ public:
         QString map;        // the folder the lists open on; empty: the current folder
         // Where a pass reads the chosen file from; empty: the file itself.
         std::function<std::unique_ptr<Bron>(const std::string& pad)> bron;
+        // How an address is shown in the browser; empty: by the desktop.
+        std::function<bool(const QUrl&)> openUrl;
     };
 
     // Builds both panels and runs start-up before returning.
@@ -67,6 +73,15 @@ public:
 
     // Where the picture goes, or which file the last pass read and where its picture went.
     QString statustekst() const;
+
+    // The menu of map cell i: the cell on OpenStreetMap, and the cell as the user's home
+    // (kept in the settings). Not yet shown.
+    QMenu* vakmenu(int i);
+    // The home the user chose on a map, if any.
+    static std::optional<Coordinaat> thuis();
+    // The progress per year of the last pass, in its dialog; the export of its regions.
+    void toonVoortgang();
+    void exporteer();
     // The same after a pass, short, for a window title: the file read and the picture
     // written; empty before.
     QString titeltekst() const { return titel_; }
@@ -106,10 +121,12 @@ private:
     // Starts the pass on the file at pad.
     void start(const QString& pad, bool kleurschakering);
     void toonWaarschuwing(const Waarschuwing& w);
-    void toonVoortgang();
+    void toonLeesvoortgang();
     void leesKlaar();
 
     std::function<std::unique_ptr<Bron>(const std::string&)> bron_;
+    std::function<bool(const QUrl&)> openUrl_;
+    std::optional<Overzicht> laatste_; // the last pass's result, for its progress and regions
     // The pass that is reading, and what it was started with.
     Leeswerk* werk_ = nullptr;
     QString pad_;

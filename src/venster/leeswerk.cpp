@@ -4,13 +4,14 @@
 #include <QThread>
 
 #include "grid/nlmasker.h"
+#include "teksten/datum.h"
 
 namespace kz {
 
 Leeswerk::Leeswerk(std::unique_ptr<GpxBestand> bestand, const std::array<int, 3>& jaren, bool kleurschakering,
                    QObject* ouder)
     : QObject(ouder), bestand_(std::move(bestand)), jaren_(jaren), kleurschakering_(kleurschakering),
-      draad_(QThread::create([this] { lees(); })) {
+      huidigJaar_(huidigKalenderjaar()), draad_(QThread::create([this] { lees(); })) {
     draad_->setParent(this);
     // Emitted on the job's thread, received on the window's: after the reading is over.
     connect(draad_, &QThread::finished, this, &Leeswerk::klaar);
@@ -42,13 +43,14 @@ void Leeswerk::gaDoor(bool stil) {
 }
 
 void Leeswerk::lees() {
-    uitkomst_ = Doorloop::van(*bestand_, jaren_, kleurschakering_, nederlandseRegios(), [this](const Waarschuwing& w) {
+    const auto waarschuwer = [this](const Waarschuwing& w) {
         std::unique_lock slot(slot_);
         if (stil_ || stop_) return;
         wacht_ = true;
         emit waarschuwing(w);
         gewekt_.wait(slot, [this] { return !wacht_ || stop_; });
-    });
+    };
+    uitkomst_ = Doorloop::van(*bestand_, jaren_, kleurschakering_, nederlandseRegios(), waarschuwer, huidigJaar_);
     bestand_.reset();
 }
 

@@ -43,7 +43,7 @@ public:
     std::uint64_t grootte() const { return grootte_; }
 
     // How the pass ended; once klaar() has been emitted.
-    const Doorloop& uitkomst() const { return uitkomst_; }
+    Doorloop& uitkomst() { return uitkomst_; }
 
 signals:
     void waarschuwing(const kz::Waarschuwing& w);
@@ -55,6 +55,7 @@ private:
     std::unique_ptr<GpxBestand> bestand_;
     const std::array<int, 3> jaren_;
     const bool kleurschakering_;
+    const int huidigJaar_; // the year slots go up to this one
     QThread* draad_;
     std::mutex slot_;
     std::condition_variable gewekt_;

@@ -34,6 +34,12 @@ Kleurvak* maakVakje(int i, QWidget* container, int left, int top) {
 Resultaatpaneel::Resultaatpaneel(QWidget* container) : Kader(QStringLiteral("Kavelzicht"), container) {
     terug = new Knop(QStringLiteral("&Terug"), this);
     plaats(terug, 4800, 9000, 1215, 375);
+    voortgang = new Knop(QStringLiteral("&Voortgang..."), this);
+    plaats(voortgang, 4800, 9405, 1215, 300);
+    voortgang->setAccessibleName(QStringLiteral("Voortgang per jaar"));
+    exporteren = new Knop(QStringLiteral("&Exporteren..."), this);
+    plaats(exporteren, 4800, 9720, 1215, 300);
+    exporteren->setAccessibleName(QStringLiteral("Regio's exporteren"));
 
     // Legend of the count classes: three columns of two boxes, each with its label.
     Frame10 = maakKader(this, QStringLiteral("Aantal gevonden caches per regio"), 120, 8880, 4575, 1095, true);
@@ -91,7 +97,7 @@ Resultaatpaneel::Resultaatpaneel(QWidget* container) : Kader(QStringLiteral("Kav
     nrjr3 = maakLabel(Frame5, QStringLiteral("9999"), 360, 2880, 975, 255);
     stapel({vakje[12], nrjr3, vak09});
 
-    stapel({terug, Frame10, Frame1, Frame2, Frame3, Frame4, Frame5});
+    stapel({terug, voortgang, exporteren, Frame10, Frame1, Frame2, Frame3, Frame4, Frame5});
 
     // What a screen reader names: the captionless frames, the maps, the legend boxes by
     // the label beside each.
@@ -163,7 +169,7 @@ void Resultaatpaneel::toon(const Overzicht& o) {
 bool Resultaatpaneel::bewaarBeeld(QImage& beeld, const QString& naam, const QByteArray& formaat,
                                   QFileDevice::FileError* fout) {
     setVisible(true);
-    terug->setVisible(false);
+    for (Knop* knop : {terug, voortgang, exporteren}) knop->setVisible(false);
     const int legendaBreedte = tk::breedte(Frame10);
     tk::zetBreedte(Frame10, tk::breedte(Frame2));
     // Let the window paint the panel as it now stands before it is copied.
@@ -172,7 +178,7 @@ bool Resultaatpaneel::bewaarBeeld(QImage& beeld, const QString& naam, const QByt
     const bool gelukt = SaveFormImageToFile(*parentWidget(), beeld, naam, formaat, fout);
 
     tk::zetBreedte(Frame10, legendaBreedte);
-    terug->setVisible(true);
+    for (Knop* knop : {terug, voortgang, exporteren}) knop->setVisible(true);
     return gelukt;
 }
 

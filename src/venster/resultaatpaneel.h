@@ -28,6 +28,10 @@ public:
     explicit Resultaatpaneel(QWidget* container);
 
     Knop* terug;
+    // Below it: the progress per year in a dialog, and the export of the regions. Like
+    // "&Terug", they are not in the picture.
+    Knop* voortgang;
+    Knop* exporteren;
     Kader* Frame10;
     std::array<QLabel*, 6> Label2;
     Kader* Frame1;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "foundlog/telling.h"
@@ -54,6 +55,43 @@ TEST(Telling, WhatIsCountedWhereAndWhatIsWarned) {
                   std::to_string(w.lengte) + "; ";
     EXPECT_EQ(gemeld, "Fake 53.450000 3.360000; Verdwaald 50.650000 5.700000; Verdwaald 0.000000 0.000000; "
                       "Fake 53.410000 3.400000; ");
+}
+
+// Years after 2015 get a slot up to the latest found year, never past the current year
+// (nor past 2100, whatever the clock says); later years, 2000 and day-first dates have
+// no usable year. The fake warning stays with the years of the year lists.
+TEST(Telling, YearSlotsAfter2015UpToTheCurrentYear) {
+    NlMasker nl;
+    leesnl(nl);
+    int meldingen = 0;
+    Telling t(nl, [&](const Waarschuwing&) { ++meldingen; }, 2026);
+    EXPECT_EQ(t.gevonden.laatsteSlot(), 2015);
+    for (const Waypoint& w : {vondst(52.37, 4.89, 2015), vondst(52.37, 4.89, 2024), vondst(52.37, 4.89, 2024),
+                              vondst(52.37, 4.89, 2027), vondst(52.37, 4.89, 2000), vondst(52.37, 4.89, 15),
+                              vondst(53.45, 3.36, 2020), vondst(50.85, 4.35, 2025, 0), vondst(50.65, 5.7, 2018)})
+        t.tel(w);
+    const Gevonden& g = t.gevonden;
+    EXPECT_EQ(g.laatsteSlot(), 2024);
+    EXPECT_EQ((std::array{g(2024, 523, 58), g(2000, 523, 58), g(2015, 523, 58), g(2025, 523, 58), g(2027, 523, 58),
+                          g(2020, 534, 40), g(2000, 534, 40)}),
+              (std::array<int32_t, 7>{2, 6, 1, 0, 0, 1, 1}));
+    EXPECT_EQ(meldingen, 1); // only the find south of the grid
+    const Telling::PerJaar& p = t.perJaar;
+    ASSERT_EQ(p.totaal.size(), 25u); // 2001..2025
+    EXPECT_EQ((std::array{p.totaal[14], p.totaal[17], p.totaal[19], p.totaal[23], p.totaal[24], p.nltotaal[24],
+                          p.nltotaal[17], p.totaalZonderJaar, p.nltotaalZonderJaar}),
+              (std::array<int32_t, 9>{1, 1, 1, 2, 1, 0, 1, 3, 3}));
+
+    // Without a current year, the slots of the year lists only; a wrong clock is bounded.
+    Telling vast(nl, {});
+    vast.tel(vondst(52.37, 4.89, 2016));
+    EXPECT_EQ(std::tuple(vast.gevonden.laatsteSlot(), vast.gevonden(2000, 523, 58), vast.perJaar.totaalZonderJaar),
+              std::tuple(2015, 1, 1));
+    Telling ver(nl, {}, 30000);
+    ver.tel(vondst(52.37, 4.89, 2100));
+    ver.tel(vondst(52.37, 4.89, 30000));
+    EXPECT_EQ(std::tuple(ver.gevonden.laatsteSlot(), ver.gevonden(2100, 523, 58), ver.perJaar.totaalZonderJaar),
+              std::tuple(2100, 1, 1));
 }
 
 } // namespace

@@ -17,6 +17,10 @@
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QXmlStreamReader>
 
 #include "support/gpx.h"
 #include "support/proces.h"
@@ -43,6 +47,21 @@ const std::string gebruik = "Gebruik: kavelzicht [--jaren J1,J2,J3] [--kleurscha
 std::string lees(const fs::path& pad) {
     std::ifstream in(pad, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+int ditJaar() {
+    const std::time_t nu = std::time(nullptr);
+    std::tm lokaal{};
+    ::localtime_r(&nu, &lokaal);
+    return lokaal.tm_year + 1900;
+}
+
+// The number after the last ": " or in the brackets of a line of the batch output.
+int getalIn(const std::vector<std::string>& uit, const std::string& begin) {
+    for (const std::string& r : uit)
+        if (r.rfind(begin, 0) == 0) return std::stoi(r.substr(begin.size()));
+    ADD_FAILURE() << "geen regel " << begin;
+    return -1;
 }
 
 class Batch : public proces::Programma {
@@ -132,10 +151,7 @@ TEST_F(Batch, EenZipGeeftWatHetKaleBestandGeeft) {
 
 // Start-up selects this year and the two before it, kept within the lists.
 TEST_F(Batch, ZonderJarenDeJarenVanDeStart) {
-    const std::time_t nu = std::time(nullptr);
-    std::tm lokaal{};
-    ::localtime_r(&nu, &lokaal);
-    const int jaar = std::clamp(lokaal.tm_year + 1900, 2003, 2015);
+    const int jaar = std::clamp(ditJaar(), 2003, 2015);
     const Uitkomst a = draai({"gevonden.gpx"});
     EXPECT_EQ(a.status, 0) << a.fout;
     const std::vector<std::string> uit = regels(a.uit);
@@ -168,18 +184,27 @@ TEST_F(Batch, DecimaalTekenVolgtDeLocale) {
 
 TEST_F(Batch, GebruikHulpVersieEnFouten) {
     const std::string f = "gevonden.gpx";
+    const std::string volgendJaar = std::to_string(ditJaar() + 1);
     const std::vector<std::vector<std::string>> gebruiksfouten = {
-        {"--onbekend", f}, {"-x", f}, {"--jaren", "2000,2008,2009", f}, {"--jaren", "2008,2009,2016", f},
+        {"--onbekend", f}, {"-x", f}, {"--jaren", "2000,2008,2009", f}, {"--jaren", "2008,2009," + volgendJaar, f},
+        {"--jaren", "2008,2009,02009", f}, {"--thuis", "52,09;5,12", f}, {"--thuis", "52.09,5.12,3", f},
+        {"--thuis", "91,5", f}, {"--thuis", "", f}, {"--regio-export", "r.txt", f}, {"--regio-export", "r", f},
+        {"--regio-export", "", f}, {"--per-jaar", "", f}, {"--venster", "--thuis", "52,5", f},
         {"--jaren", "2008,2009", f}, {"--jaren", "2008,2009,2010,2011", f}, {"--jaren", "2008,,2009", f},
         {"--kleurschakering"}, {f, f}, {f, "--jaren"}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f},
         {"--venster", "--kleurschakering", f}, {"--venster", "--uitvoer", "kaart.bmp", f},
-        {"--venster", "--jaren", "2007,2008,2009", f}, {"--venster", f, f}, {"--jaren", "02009,2007,2008", f}};
+        {"--venster", "--jaren", "2007,2008,2009", f}, {"--venster", f, f}};
     for (const auto& args : gebruiksfouten) {
         const Uitkomst a = draai(args);
         EXPECT_EQ(a.status, 2) << ::testing::PrintToString(args);
         EXPECT_EQ(a.uit, "");
         EXPECT_THAT(a.fout, HasSubstr(gebruik));
     }
+    // The new ranges and forms are said in Dutch.
+    EXPECT_THAT(draai({"--jaren", "2008,2009," + volgendJaar, f}).fout,
+                HasSubstr("drie jaren van 2001 tot en met " + std::to_string(ditJaar()) + ","));
+    EXPECT_THAT(draai({"--thuis", "52,09;5,12", f}).fout, HasSubstr("zoals 52.09,5.12; niet '52,09;5,12'"));
+    EXPECT_THAT(draai({"--regio-export", "r.txt", f}).fout, HasSubstr("onbekend formaat '.txt'; kies .geojson, .gpx of .csv"));
     for (const char* vraag : {"--help", "-h"}) {
         const Uitkomst hulp = draai({vraag});
         EXPECT_EQ(hulp.status, 0);
@@ -207,6 +232,95 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     const std::string bmp = lees(map / "Kavelzicht.bmp");
     ASSERT_EQ(draai({"schoon.gpx"}).status, 0);
     EXPECT_TRUE(!bmp.empty() && bmp == lees(map / "Kavelzicht.bmp"));
+}
+
+// The new options add files and lines after the described ones and change nothing else;
+// on the bundled sample the exports agree with the counts that the batch mode prints.
+TEST_F(Batch, PerJaarRegioExportEnThuisOpHetVoorbeeld) {
+    const Uitkomst kaal = draai({"--jaren", "2007,2008,2009", KZ_VOORBEELD});
+    ASSERT_EQ(kaal.status, 0) << kaal.fout;
+    const Uitkomst a = draai({"--jaren", "2007,2008,2009", "--per-jaar", "jaren.csv", "--regio-export", "regios.geojson",
+                              "--thuis", "52.09,5.12", KZ_VOORBEELD});
+    ASSERT_EQ(a.status, 0) << a.fout;
+    EXPECT_EQ(a.fout, kaal.fout);
+    ASSERT_THAT(a.uit, StartsWith(kaal.uit));
+    const std::vector<std::string> uit = regels(a.uit), extra = regels(a.uit.substr(kaal.uit.size()));
+    const int nietBezocht = getalIn(uit, "Nog niet bezochte cache-regio: "), bezocht = getalIn(uit, "Bezochte cache-regio: ");
+    const int fake = getalIn(uit, "Gevonden cache in 'fake'-Regio ("), totaal = getalIn(uit, "Aantal gevonden caches: ");
+
+    // Each file is named, then the 10 nearest unvisited regions, nearest first.
+    ASSERT_EQ(extra.size(), 13u);
+    EXPECT_EQ(extra[0], "Voortgang per jaar opgeslagen als jaren.csv");
+    EXPECT_EQ(extra[1], "Regio's opgeslagen als regios.geojson");
+    EXPECT_EQ(extra[2], "De 10 dichtstbijzijnde nog niet bezochte cache-regio's vanaf 52,09° N, 5,12° O:");
+    double vorige = -1;
+    for (int i = 0; i < 10; ++i) {
+        const std::string& r = extra[3 + std::size_t(i)];
+        ASSERT_THAT(r, StartsWith(std::to_string(i + 1) + ". ")) << r;
+        const std::size_t km = r.find(" km ");
+        const double afstand = km == std::string::npos ? 0 : std::stod(r.substr(r.find(": ") + 2, km));
+        EXPECT_EQ(km == std::string::npos, r.find(": hier (") != std::string::npos) << r;
+        EXPECT_LE(vorige, afstand) << r;
+        vorige = afstand;
+    }
+
+    // The rows of the years add up to all finds but those without a year.
+    const std::vector<std::string> csv = regels(lees(map / "jaren.csv"));
+    ASSERT_GE(csv.size(), 2u);
+    EXPECT_EQ(csv[0], "Jaar,Gevonden caches,Gevonden Nederlandse caches,Regio's bezocht,Regio's voor het eerst bezocht,"
+                      "Regio's bezocht tot en met dit jaar (van 627)");
+    int som = 0, zonderJaar = 0;
+    for (std::size_t i = 1; i < csv.size(); ++i) {
+        const std::string jaar = csv[i].substr(0, csv[i].find(','));
+        const int n = std::stoi(csv[i].substr(jaar.size() + 1));
+        (jaar == "zonder jaar" ? zonderJaar : som) += n;
+    }
+    EXPECT_EQ(som, totaal - zonderJaar);
+    EXPECT_THAT(csv.back(), EndsWith("," + std::to_string(bezocht)));
+
+    // The GeoJSON counts are the batch output's.
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(lees(map / "regios.geojson")));
+    std::map<std::string, int> status;
+    for (const QJsonValue& k : doc["features"].toArray()) ++status[k["properties"]["status"].toString().toStdString()];
+    EXPECT_EQ(status, (std::map<std::string, int>{{"bezocht", bezocht}, {"niet bezocht", nietBezocht}, {"fake", fake}}));
+
+    // The GPX file: a waypoint per unvisited region; years after 2015 as --jaren.
+    const Uitkomst g = draai({"--jaren", "2020,2021,2022", "--regio-export", "nog.GPX", KZ_VOORBEELD});
+    ASSERT_EQ(g.status, 0) << g.fout;
+    EXPECT_THAT(regels(g.uit), IsSupersetOf({"2020: 0 (0)", "2022: 0 (0)", "Regio's opgeslagen als nog.GPX"}));
+    QXmlStreamReader xml(QByteArray::fromStdString(lees(map / "nog.GPX")));
+    int wpts = 0;
+    while (!xml.atEnd()) wpts += xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("wpt");
+    EXPECT_FALSE(xml.hasError());
+    EXPECT_EQ(wpts, nietBezocht);
+}
+
+// Finds after 2015 have year maps of their own, and warn as they always did: not at all.
+TEST_F(Batch, JarenNa2015) {
+    Gpx().wpt("52.37", "4.89", 2016).wpt("52.09", "5.12", 2020).wpt("52.371", "4.891", 2020).wpt("53.45", "3.36", 2020)
+        .schrijf(map / "laat.gpx");
+    const Uitkomst a = draai({"--jaren", "2016,2020," + std::to_string(ditJaar()), "laat.gpx"});
+    ASSERT_EQ(a.status, 0) << a.fout;
+    EXPECT_EQ(a.fout, "");
+    EXPECT_THAT(regels(a.uit), IsSupersetOf({"Gevonden cache in 'fake'-Regio (1)", "2016: 1 (1)", "2020: 2 (1)"}));
+}
+
+// An export that cannot be written is an error after the pass: the picture and the other
+// files are written, nothing is left half-written, and the exit status is 1.
+TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
+    const Uitkomst a = draai({"--per-jaar", "weg/j.csv", "--regio-export", "r.gpx", "gevonden.gpx"});
+    EXPECT_EQ(a.status, 1);
+    EXPECT_EQ(a.fout.substr(a.fout.rfind("Fout: ")),
+              "Fout: De voortgang per jaar kan niet worden opgeslagen als " + (map / "weg" / "j.csv").string() + "\n");
+    EXPECT_THAT(regels(a.uit), IsSupersetOf({"Overzicht opgeslagen als Kavelzicht.bmp", "Regio's opgeslagen als r.gpx"}));
+    EXPECT_TRUE(fs::exists(map / "r.gpx") && fs::exists(map / "Kavelzicht.bmp"));
+
+    fs::create_directory(map / "dicht");
+    const Uitkomst vol = draai({"--regio-export", "dicht/r.geojson", "gevonden.gpx"}, {.maxBestand = 4096});
+    EXPECT_EQ(vol.status, 1);
+    EXPECT_THAT(vol.fout, HasSubstr("Fout: De regio's kunnen niet worden opgeslagen als " +
+                                    (map / "dicht" / "r.geojson").string() + "\n"));
+    EXPECT_TRUE(fs::is_empty(map / "dicht"));
 }
 
 // Without finds, only the notice of why the map is empty; a gigabyte line costs no memory;

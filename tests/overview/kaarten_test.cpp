@@ -83,6 +83,17 @@ TEST_F(KaartenTest, NewRegionsLookOnlyAtEarlierYearSlots) {
     EXPECT_EQ(tellers(kleur({2004, 2009, 2015}, false)), std::tuple(622, 5, 689, 0, Drie{2, 1, 0}, Drie{2, 0, 0}));
 }
 
+// A chosen year after 2015 has its own map once the count array has its slot; new
+// regions look at every earlier slot, 2016 on included.
+TEST_F(KaartenTest, YearMapsAfter2015) {
+    Gevonden laat(2030);
+    for (const auto& [i, jaar] : {std::pair{0, 2016}, {0, 2024}, {1, 2024}, {2, 2010}, {2, 2024}, {3, 2029}})
+        for (int slot : {jaar, totaalslot}) laat.telOp(slot, rijVanIndex(binnen[i]), kolomVanIndex(binnen[i]));
+    const Kaarten k = kleurKaarten(laat, nl, {2016, 2024, 2030}, false);
+    EXPECT_EQ(tellers(k), std::tuple(623, 4, 689, 0, Drie{1, 3, 0}, Drie{1, 1, 0}));
+    EXPECT_EQ(op(k, binnen[1]), (Vier{groen_, rood_, groen_, rood_}));
+}
+
 TEST(Aandeel, SinglePrecisionQuotientTimesHundred) {
     // 5 of 627 is 0.797448158 in double precision.
     EXPECT_EQ((std::array{aandeel(235, 392), aandeel(392, 235), aandeel(5, 622), aandeel(0, 627), aandeel(0, 0)}),

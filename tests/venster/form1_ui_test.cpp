@@ -40,7 +40,7 @@
 namespace kz {
 namespace {
 
-Form1::Omgeving opDatum(const QString& datum) { return Form1::Omgeving{datum, {}, {}, {}}; }
+Form1::Omgeving opDatum(const QString& datum) { return Form1::Omgeving{datum, {}, {}, {}, {}}; }
 
 
 void toets(QWidget* w, int toets, Qt::KeyboardModifiers mod = Qt::NoModifier) {
@@ -282,7 +282,7 @@ TEST(Scherm, DeMuisDoetWatZeAanwijst) {
         for (int r = 0; r <= k; ++r) g.in(binnen[std::size_t(r) * 20], 2009);
         g.schrijf((map + QStringLiteral("/vondsten_%1.gpx").arg(k, 2, 10, QLatin1Char('0'))).toStdString());
     }
-    Hoofdvenster h(Form1::Omgeving{"02-04-2009", {}, map, {}});
+    Hoofdvenster h(Form1::Omgeving{"02-04-2009", {}, map, {}, {}});
     h.show();
     h.activateWindow();
     tk::DoEvents();

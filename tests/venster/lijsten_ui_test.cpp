@@ -47,7 +47,7 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
         ASSERT_TRUE(QFile(map + "/" + b).open(QIODevice::WriteOnly)) << b;
     test::Berichten berichten;
     const QList<Volume> volumes = {{"/", "", true}, {map + "/leeg", "LEEG", false}, {map + "/stick", "", true}};
-    Form1 f(Form1::Omgeving{"02-04-2009", [&] { return volumes; }, {}, {}});
+    Form1 f(Form1::Omgeving{"02-04-2009", [&] { return volumes; }, {}, {}, {}});
     f.show();
     ASSERT_EQ(f.Frame6->Drive1->count(), 3);
     EXPECT_EQ(f.Frame6->Drive1->drive(), "/");
@@ -152,7 +152,7 @@ TEST(Lijsten, EenStartmapDieNietOpengaatOpentDeMapErboven) {
     ASSERT_TRUE(QDir(map).mkpath("dicht/binnen") && QFile(map + "/a.gpx").open(QIODevice::WriteOnly));
     ASSERT_TRUE(QFile::setPermissions(map + "/dicht", QFileDevice::WriteOwner));
     for (const QString& start : {map + "/dicht/binnen", map + "/weg/ook"}) {
-        Form1 f(Form1::Omgeving{"02-04-2009", {}, start, {}});
+        Form1 f(Form1::Omgeving{"02-04-2009", {}, start, {}, {}});
         EXPECT_EQ(f.Frame6->Dir1->path(), map) << start.toStdString();
         EXPECT_EQ(f.Frame6->File1->entry(0), "a.gpx");
     }
@@ -167,7 +167,7 @@ TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) 
     test::Berichten berichten;
 
     // Started in a folder that cannot be listed, the lists open on the nearest one above.
-    Form1 f(Form1::Omgeving{"02-04-2009", {}, map + "/bestaat/niet", {}});
+    Form1 f(Form1::Omgeving{"02-04-2009", {}, map + "/bestaat/niet", {}, {}});
     f.show();
     EXPECT_EQ(f.Frame6->Dir1->path(), map);
     ASSERT_EQ(f.Frame6->File1->path(), map);
@@ -227,7 +227,7 @@ TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
     const auto bestand = [&map](const char* naam) { return QUrl::fromLocalFile(map + naam); };
     test::Berichten berichten;
     // A second volume whose root is the temporary folder: the drive list has to follow.
-    Form1 f({QStringLiteral("02-04-2009"), [map] { return QList<Volume>{{"/", {}, true}, {map, {}, true}}; }, {}, {}});
+    Form1 f({QStringLiteral("02-04-2009"), [map] { return QList<Volume>{{"/", {}, true}, {map, {}, true}}; }, {}, {}, {}});
     f.show();
     ASSERT_NE(f.Frame6->Drive1->drive(), map) << "the test runs inside the folder it drops from";
 

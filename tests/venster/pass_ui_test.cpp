@@ -18,7 +18,11 @@
 #include <QTemporaryDir>
 #include <QKeyEvent>
 #include <QElapsedTimer>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QSettings>
 #include <QTimer>
+#include <QUrl>
 #include <QToolTip>
 
 #include <atomic>
@@ -36,6 +40,9 @@
 #include "grid/nlmasker.h"
 #include "opdrachtregel/batch.h"
 #include "venster/form1.h"
+#include "venster/voortgangsvenster.h"
+#include "grid/vakgrenzen.h"
+#include "teksten/vakmenu.h"
 
 // Readable QString values in failure messages.
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -86,7 +93,7 @@ protected:
     test::LocaleWacht locale{"nl_NL"};
     QTemporaryDir tmp;
     const QString map = QDir(tmp.path()).canonicalPath();
-    Form1 f{Form1::Omgeving{"02-04-2009", {}, {}, {}}};
+    Form1 f{Form1::Omgeving{"02-04-2009", {}, {}, {}, {}}};
     test::Berichten berichten{&f};
     const std::vector<int> binnen = test::Gpx::vakken(true), buiten = test::Gpx::vakken(false);
 };
@@ -218,7 +225,7 @@ protected:
     void maak(std::string begin = {}) {
         g = std::make_unique<Form1>(Form1::Omgeving{"02-04-2009", {}, {}, [this, begin](const std::string&) {
             return std::make_unique<TrageBron>(begin, &gelezen);
-        }});
+        }, {}});
         g->afbeeldingsnaam = bmp();
         g->show();
         g->activateWindow();
@@ -334,6 +341,59 @@ TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
     EXPECT_EQ(berichten.lijst[0].prompt, "Het GPX-bestand kan niet worden geopend:\n" + map + "/weg.gpx (het bestand bestaat niet)");
 }
 
+// After a pass: the progress per year and the export below "&Terug", Tab on to the maps,
+// and a map cell's menu, by the mouse or the keyboard, with the cell on OpenStreetMap and
+// as the home that the progress then measures from.
+TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
+    QSettings().remove("thuis");
+    QUrl geopend;
+    Form1 g{Form1::Omgeving{"02-04-2009", {}, {}, {}, [&](const QUrl& url) { return geopend = url, true; }}};
+    g.show();
+    const test::Gpx proef = test::Gpx::proef();
+    draai(g, "proef.gpx", &proef, true, {2003, 2005, 2009});
+    ASSERT_TRUE(g.Frame7->isVisible());
+    g.activateWindow();
+    std::vector<QWidget*> volgorde{g.focusWidget()};
+    while (volgorde.size() < 5) {
+        test::druk(&g, Qt::Key_Tab);
+        volgorde.push_back(g.focusWidget());
+    }
+    EXPECT_EQ(volgorde, (std::vector<QWidget*>{g.Frame7->terug, g.Frame7->voortgang, g.Frame7->exporteren,
+                                                g.Frame7->vak, g.Frame7->vak07}));
+
+    // The keyboard's cell of a map asks for its menu; the mouse's would be at the pointer.
+    int gevraagd = -1;
+    QObject::connect(g.Frame7->vak, &Kaart::menuGevraagd, &g, [&](int i, QPoint) { gevraagd = i; });
+    g.Frame7->vak->setFocus();
+    test::druk(g.Frame7->vak, Qt::Key_Right);
+    QContextMenuEvent menutoets(QContextMenuEvent::Keyboard, QPoint(), QPoint(), Qt::NoModifier);
+    QApplication::sendEvent(g.Frame7->vak, &menutoets);
+    EXPECT_EQ(gevraagd, binnen[0] + 1);
+    for (QMenu* m : g.findChildren<QMenu*>()) m->close();
+
+    QMenu* menu = g.vakmenu(binnen[40]);
+    ASSERT_EQ(menu->actions().size(), 2);
+    menu->actions()[0]->trigger();
+    EXPECT_EQ(geopend, vakmenu::osmUrl(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])));
+    EXPECT_FALSE(Form1::thuis());
+    menu->actions()[1]->trigger();
+    ASSERT_TRUE(Form1::thuis());
+    EXPECT_TRUE(Vakgrenzen::van(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])).bevat(*Form1::thuis()));
+
+    g.Frame7->voortgang->click();
+    auto* venster = g.findChild<Voortgangsvenster*>();
+    ASSERT_TRUE(venster && venster->isVisible());
+    ASSERT_TRUE(venster->dichtstbij);
+    EXPECT_EQ(venster->dichtstbij->count(), 10);
+    venster->close();
+
+    Voortgangsvenster::zetPadVrager([&](QWidget*, const QString&, const QString&, QString*) { return map + "/r.geojson"; });
+    g.Frame7->exporteren->click();
+    Voortgangsvenster::zetPadVrager({});
+    EXPECT_TRUE(QFile::exists(map + "/r.geojson"));
+    QSettings().remove("thuis");
+}
+
 // A source that finds no memory to read into.
 struct Onmogelijk final : Bron {
     Stuk lees(char*, std::size_t) override { throw std::bad_alloc(); }
@@ -342,7 +402,7 @@ struct Onmogelijk final : Bron {
 // Whatever goes wrong in the reading, out of memory included, ends the pass with a box in
 // the window, and with one line on standard error and status 1 in the batch mode.
 TEST_F(Doorloop, EenUitzonderingInHetLezenGeeftEenFoutmelding) {
-    Form1 h{Form1::Omgeving{"02-04-2009", {}, {}, [](const std::string&) { return std::make_unique<Onmogelijk>(); }}};
+    Form1 h{Form1::Omgeving{"02-04-2009", {}, {}, [](const std::string&) { return std::make_unique<Onmogelijk>(); }, {}}};
     h.afbeeldingsnaam = bmp();
     h.show();
     test::Gpx().schrijf((map + "/a.gpx").toStdString());
@@ -410,7 +470,7 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
     EXPECT_EQ(QImage(bmp()).pixelColor(f.Frame7->vak->mapTo(&f, f.Frame7->vak->celRect(binnen[3]).center())), QColor(0, 255, 0));
 
     // A window that only ever saw the second file shows the same and saves the same picture.
-    Form1 vers{Form1::Omgeving{"02-04-2009", {}, {}, {}}};
+    Form1 vers{Form1::Omgeving{"02-04-2009", {}, {}, {}, {}}};
     vers.show();
     draai(vers, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
     EXPECT_EQ(teksten(f), teksten(vers));

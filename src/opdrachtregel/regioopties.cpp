@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "opdrachtregel/regioopties.h"
+
+#include <QFileInfo>
+
+#include "grid/nlmasker.h"
+#include "overview/regio.h"
+#include "overview/regioafstand.h"
+#include "overview/voortgang.h"
+#include "teksten/regioteksten.h"
+#include "teksten/thuis.h"
+#include "teksten/voortgangteksten.h"
+
+namespace kz {
+
+namespace {
+
+const QString perJaarNaam = QStringLiteral("per-jaar");
+const QString exportNaam = QStringLiteral("regio-export");
+const QString thuisNaam = QStringLiteral("thuis");
+
+// The unvisited regions that the batch mode lists from a home.
+constexpr std::size_t aantalDichtstbij = 10;
+
+} // namespace
+
+QList<QCommandLineOption> Regioopties::opties() {
+    return {QCommandLineOption(perJaarNaam, QString(), QStringLiteral("PAD")),
+            QCommandLineOption(exportNaam, QString(), QStringLiteral("PAD")),
+            QCommandLineOption(thuisNaam, QString(), QStringLiteral("BREEDTE,LENGTE"))};
+}
+
+bool Regioopties::gezet(const QCommandLineParser& parser) {
+    return parser.isSet(perJaarNaam) || parser.isSet(exportNaam) || parser.isSet(thuisNaam);
+}
+
+std::optional<QString> Regioopties::lees(const QCommandLineParser& parser) {
+    if (parser.isSet(perJaarNaam)) {
+        perJaar = parser.value(perJaarNaam);
+        if (perJaar.isEmpty()) return QStringLiteral("--per-jaar heeft een bestandsnaam nodig");
+    }
+    if (parser.isSet(exportNaam)) {
+        regioExport = parser.value(exportNaam);
+        if (regioExport.isEmpty()) return QStringLiteral("--regio-export heeft een bestandsnaam nodig");
+        const std::optional<regioexport::Formaat> f = regioexport::formaatVan(regioExport);
+        if (!f) return regioexport::onbekendFormaat(regioExport);
+        formaat = *f;
+    }
+    if (parser.isSet(thuisNaam)) {
+        thuis = thuis::lees(parser.value(thuisNaam));
+        if (!thuis)
+            return QStringLiteral("--thuis verwacht breedte en lengte in graden, gescheiden door een komma en met een "
+                                  "punt als decimaalteken, zoals 52.09,5.12; niet '%1'")
+                .arg(parser.value(thuisNaam));
+    }
+    return std::nullopt;
+}
+
+QString Regioopties::gebruikstekst() {
+    return QStringLiteral(
+        "  --per-jaar PAD      de voortgang per jaar opslaan als CSV-bestand PAD: per\n"
+        "                      gevonden jaar de vondsten, de Nederlandse vondsten, de\n"
+        "                      bezochte regio's, de nieuwe en die tot dan toe\n"
+        "  --regio-export PAD  de regio's opslaan als PAD; de extensie kiest het formaat:\n"
+        "                      .geojson (alle regio's als vlakken), .gpx (een waypoint\n"
+        "                      per nog niet bezochte regio) of .csv (een regel per regio)\n"
+        "  --thuis BREEDTE,LENGTE\n"
+        "                      uw thuis in graden, zoals 52.09,5.12: toont de 10\n"
+        "                      dichtstbijzijnde nog niet bezochte regio's en sorteert\n"
+        "                      de GPX-export op afstand\n");
+}
+
+bool Regioopties::voerUit(const Overzicht& overzicht, const QLocale& locale, QString& uit,
+                          const std::function<void(const QString&)>& fout) const {
+    bool gelukt = true;
+    // A failure names the file by its full path, as the picture's does.
+    const auto bewaar = [&](const QString& pad, const QByteArray& bytes, const QString& goed,
+                            QString (*mis)(const QString&)) {
+        if (regioexport::bewaar(pad, bytes)) {
+            uit += goed + QLatin1Char('\n');
+        } else {
+            fout(mis(QFileInfo(pad).absoluteFilePath()));
+            gelukt = false;
+        }
+    };
+    if (!perJaar.isEmpty())
+        bewaar(perJaar, voortgangteksten::csv(Voortgang::van(overzicht, nederlandseRegios())),
+               voortgangteksten::opgeslagen(perJaar), voortgangteksten::nietOpgeslagen);
+    if (regioExport.isEmpty() && !thuis) return gelukt;
+
+    const std::vector<Regio> regios = Regio::alle(overzicht.gevonden, nederlandseRegios());
+    if (!regioExport.isEmpty())
+        bewaar(regioExport, regioexport::inhoud(formaat, regios, thuis, locale), regioexport::opgeslagen(regioExport),
+               regioexport::nietOpgeslagen);
+    if (thuis)
+        uit += regioteksten::dichtstbij(Regioafstand::nietBezocht(regios, *thuis, aantalDichtstbij), *thuis, locale)
+                   .join(QLatin1Char('\n')) +
+               QLatin1Char('\n');
+    return gelukt;
+}
+
+} // namespace kz

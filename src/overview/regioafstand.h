@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How far, and in which direction, an unvisited region lies from the user's home.
+#pragma once
+
+#include <cstddef>
+#include <limits>
+#include <vector>
+
+#include "grid/coordinaat.h"
+#include "overview/regio.h"
+
+namespace kz {
+
+struct Regioafstand {
+    int rij = 0;
+    int kolom = 0;
+    double km = 0;    // great-circle distance to the region's nearest point; 0 inside it
+    double koers = 0; // bearing of that point in degrees from north; 0 inside it
+    bool binnen = false; // the home lies in the region
+
+    // The unvisited Dutch cache regions of `regios` by their distance from `thuis`,
+    // nearest first (equal distances in the order of vakindex), at most `aantal`.
+    static std::vector<Regioafstand> nietBezocht(const std::vector<Regio>& regios, Coordinaat thuis,
+                                                 std::size_t aantal = std::numeric_limits<std::size_t>::max());
+};
+
+} // namespace kz

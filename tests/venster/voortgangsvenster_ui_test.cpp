@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The dialog "Voortgang per jaar": its chart, table and nearest regions, the keyboard, and
+// the export with its file dialog replaced.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+
+#include "support/berichten.h"
+#include "support/geheugenbron.h"
+#include "support/gpx.h"
+#include "support/locale.h"
+#include "teksten/voortgangteksten.h"
+#include "venster/voortgangsvenster.h"
+
+namespace kz {
+namespace {
+
+class VoortgangsvensterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::vector<int> binnen = test::Gpx::vakken(true);
+        test::Gpx g;
+        g.in(binnen[0], 2008).in(binnen[1], 2008).in(binnen[1], 2010).in(binnen[2], 2024).in(binnen[3], 2000);
+        GpxBestand bestand(std::make_unique<test::GeheugenBron>(g.tekst()));
+        overzicht = maakOverzicht(bestand, {2008, 2009, 2010}, false, nederlandseRegios(), {}, 2026);
+        ASSERT_TRUE(overzicht);
+    }
+    // Answers the file dialog with this path and filter.
+    static void antwoord(const QString& pad, const QString& filter) {
+        Voortgangsvenster::zetPadVrager([=](QWidget*, const QString&, const QString&, QString* gekozen) {
+            *gekozen = filter;
+            return pad;
+        });
+    }
+    void TearDown() override { Voortgangsvenster::zetPadVrager({}); }
+
+    std::optional<Overzicht> overzicht;
+};
+
+TEST_F(VoortgangsvensterTest, ChartTableNearestRegionsAndKeyboard) {
+    test::LocaleWacht locale{"nl_NL"};
+    Voortgangsvenster d(*overzicht, Coordinaat{52.0907, 5.1214});
+    d.show();
+    EXPECT_EQ(d.windowTitle(), "Voortgang per jaar");
+
+    // A line per year from 2008 to 2024 and the one without a year, as the CSV has them.
+    ASSERT_EQ(d.tabel->rowCount(), 18);
+    const QStringList csv = QString::fromUtf8(voortgangteksten::csv(d.grafiek->voortgang())).split('\n', Qt::SkipEmptyParts);
+    for (int r = 0; r < d.tabel->rowCount(); ++r) {
+        QStringList rij;
+        for (int k = 0; k < d.tabel->columnCount(); ++k) rij << d.tabel->item(r, k)->text();
+        EXPECT_EQ(rij.join(','), csv[r + 1]);
+    }
+    EXPECT_EQ(d.tabel->item(17, 0)->text(), "zonder jaar");
+
+    auto* grafiek = QAccessible::queryAccessibleInterface(d.grafiek);
+    EXPECT_EQ(grafiek->role(), QAccessible::Graphic);
+    EXPECT_EQ(grafiek->text(QAccessible::Name), "Voortgang per jaar");
+    EXPECT_TRUE(grafiek->text(QAccessible::Description)
+                    .startsWith("2008: 2 regio's bezocht, waarvan 2 voor het eerst; 2 van 627 tot dan toe. 2009: 0"));
+    // The tooltip's year is the bar's: the first year at the left of the plot, the last at the right.
+    const int midden = d.grafiek->height() / 2;
+    EXPECT_LT(d.grafiek->jaarOp({d.grafiek->width() / 4, midden}), d.grafiek->jaarOp({d.grafiek->width() * 3 / 4, midden}));
+    EXPECT_EQ(d.grafiek->jaarOp({1, midden}), -1);
+
+    ASSERT_TRUE(d.dichtstbij);
+    ASSERT_EQ(d.dichtstbij->count(), 10);
+    EXPECT_EQ(d.dichtstbij->item(0)->text(), "1. 520/61: hier (52,0° – 52,1° N, 5° 05' – 5° 10' O)");
+
+    // Tab goes chart, table, list, export, close; Escape closes.
+    EXPECT_EQ(d.focusWidget(), d.grafiek);
+    for (QWidget* volgende : std::initializer_list<QWidget*>{d.tabel, d.dichtstbij, d.exporteren, d.sluiten}) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(d.focusWidget(), &tab);
+        EXPECT_EQ(d.focusWidget(), volgende) << volgende->metaObject()->className();
+    }
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&d, &esc);
+    EXPECT_FALSE(d.isVisible());
+
+    // Without a home, no list; on a dark palette the chart paints on dark with its bars in
+    // the highlight colour.
+    Voortgangsvenster zonder(*overzicht, std::nullopt);
+    EXPECT_FALSE(zonder.dichtstbij);
+    QPalette donker;
+    donker.setColor(QPalette::Base, QColor(30, 30, 30));
+    donker.setColor(QPalette::Text, QColor(230, 230, 230));
+    donker.setColor(QPalette::Highlight, QColor(80, 160, 255));
+    zonder.grafiek->setPalette(donker);
+    zonder.grafiek->resize(560, 260);
+    const QImage beeld = zonder.grafiek->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(beeld.constBits());
+    const std::vector<QRgb> alle(pixels, pixels + beeld.width() * beeld.height());
+    EXPECT_EQ(beeld.pixel(2, beeld.height() - 2), qRgb(30, 30, 30));
+    EXPECT_GT(std::count(alle.begin(), alle.end(), qRgb(80, 160, 255)), 200);  // bars
+    EXPECT_GT(std::count(alle.begin(), alle.end(), qRgb(230, 230, 230)), 50); // axes, line and text
+}
+
+TEST_F(VoortgangsvensterTest, ExportWritesWhatTheBatchModeWrites) {
+    QTemporaryDir map;
+    test::Berichten berichten;
+    Voortgangsvenster d(*overzicht, Coordinaat{52.0907, 5.1214});
+    // A name without a suffix gets the chosen filter's.
+    antwoord(map.filePath("nog"), "GPX (*.gpx)");
+    d.exporteren->click();
+    QFile gpx(map.filePath("nog.gpx"));
+    ASSERT_TRUE(gpx.open(QIODevice::ReadOnly));
+    EXPECT_EQ(gpx.readAll().count("<wpt "), 623);
+    EXPECT_EQ(d.melding->text(), "Regio's opgeslagen als " + QDir::toNativeSeparators(map.filePath("nog.gpx")));
+    // Cancelled: nothing; a folder that is not there: a message box, nothing written.
+    antwoord(QString(), "GPX (*.gpx)");
+    d.exporteren->click();
+    antwoord(map.filePath("weg/r.csv"), "GeoJSON (*.geojson)");
+    d.exporteren->click();
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(berichten.lijst[0].titel, "Fout");
+    EXPECT_EQ(berichten.lijst[0].stijl, tk::vbCritical);
+    EXPECT_EQ(berichten.lijst[0].prompt,
+              "De regio's kunnen niet worden opgeslagen als " + QDir::toNativeSeparators(map.filePath("weg/r.csv")));
+    EXPECT_EQ(QDir(map.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"nog.gpx"});
+}
+
+} // namespace
+} // namespace kz
