@@ -229,9 +229,11 @@ void kondigBedieningAan() {
     QAccessible::installFactory([](const QString& klasse, QObject* object) -> QAccessibleInterface* {
         auto* widget = qobject_cast<QWidget*>(object);
         if (!widget) return nullptr;
-        if (klasse == QLatin1String("kz::Waardelabel")) return new Onzichtbaar(widget);
-        if (klasse == QLatin1String("kz::Kaart") || klasse == QLatin1String("kz::Kleurvak") ||
-            klasse == QLatin1String("kz::Voortgangsgrafiek"))
+        // A bare value beside its caption's label, and a legend box beside its label, only
+        // repeat what that label says.
+        if (klasse == QLatin1String("kz::Waardelabel") || klasse == QLatin1String("kz::Kleurvak"))
+            return new Onzichtbaar(widget);
+        if (klasse == QLatin1String("kz::Kaart") || klasse == QLatin1String("kz::Voortgangsgrafiek"))
             return new QAccessibleWidget(widget, QAccessible::Graphic);
         if (klasse == QLatin1String("kz::Keuzelijst")) return new Keuzelijsttoegang(static_cast<QComboBox*>(widget));
         return nullptr;
