@@ -29,7 +29,7 @@ public:
         n = std::min(n, foutBij - positie_);
         std::copy_n(tekst.data() + positie_, n, doel);
         positie_ += n;
-        gelezen += n;
+        if (gelezen) *gelezen += n;
         return {n, 0};
     }
     int zoekNaar(std::uint64_t plek) override {
@@ -59,7 +59,7 @@ public:
     std::string tekst;                       // may change between reads: the rest is read from it
     std::size_t foutBij = std::string::npos; // the read that reaches this place fails
     int fout = EIO;                          // with this error
-    std::size_t gelezen = 0;                 // bytes handed out so far
+    std::size_t* gelezen = nullptr;          // when set: counts the bytes handed out (it outlives the source)
 
 private:
     std::vector<std::size_t> stukken_;
