@@ -56,9 +56,10 @@ Hoofdvenster::Hoofdvenster(Form1::Omgeving omgeving) : form_(new Form1(std::move
     connect(form_, &Form1::paneelGewisseld, this, &Hoofdvenster::toonPaneel);
     // The view follows the focus as the keyboard moves it; a click leaves what lies
     // under the pointer where it is, so that the second click of a double click lands
-    // where the first did.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) {
-        if (nu && form_->isAncestorOf(nu) && QGuiApplication::mouseButtons() == Qt::NoButton) toonFocus();
+    // where the first did, and so does the window's activation, which gives the focus
+    // back from outside.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* oud, QWidget* nu) {
+        if (oud && nu && form_->isAncestorOf(nu) && QGuiApplication::mouseButtons() == Qt::NoButton) toonFocus();
     });
 }
 
