@@ -99,7 +99,7 @@ Archiefbron::Archiefbron(std::unique_ptr<Bron> bron, std::unique_ptr<ArchiefBibl
 
 Archiefbron::~Archiefbron() { la_->read_free(archief_); }
 
-long Archiefbron::leesTerug(archive* a, void* zelf, const void** blok) {
+la_ssize_t Archiefbron::leesTerug(archive* a, void* zelf, const void** blok) {
     auto& z = *static_cast<Archiefbron*>(zelf);
     const Stuk stuk = z.bron_->lees(z.blok_.data(), z.blok_.size());
     if (stuk.fout != 0) {
@@ -108,7 +108,7 @@ long Archiefbron::leesTerug(archive* a, void* zelf, const void** blok) {
         return -1;
     }
     *blok = z.blok_.data();
-    return long(stuk.lengte);
+    return la_ssize_t(stuk.lengte);
 }
 
 bool Archiefbron::volgendeGpx() {

@@ -45,7 +45,7 @@ private:
     // Goes on to the next GPX file; false at the end of the archive or on an error.
     bool volgendeGpx();
     Stuk faal(Archieffout::Soort soort);
-    static long leesTerug(archive*, void* zelf, const void** blok);
+    static la_ssize_t leesTerug(archive*, void* zelf, const void** blok);
 
     std::unique_ptr<Bron> bron_;
     const std::unique_ptr<ArchiefBibliotheek> la_; // outlives archief_
