@@ -5,8 +5,8 @@
 #
 #   .ci/windows-bibliotheken.sh qtbase|libarchive|googletest PREFIX WERKMAP
 #
-# WERKMAP holds the sources and the build folders (hundreds of MB for qtbase); only
-# PREFIX is kept. windows.sh calls this for each library that its cache lacks; the
+# WERKMAP holds the sources and the build folders (hundreds of MB for qtbase), kept so
+# that a run after a failure goes on where it stopped; only PREFIX is kept for good. windows.sh calls this for each library that its cache lacks; the
 # cache is keyed by a hash of this file and of the toolchain file, so any change here
 # builds the libraries anew.
 set -euo pipefail
@@ -39,17 +39,20 @@ qtbase() {
     src=$(debianbron qt6-base "$versie")
 
     # Debian's source leaves out the Wintab headers that the windows platform plugin
-    # includes for drawing tablets. Wine's (LGPL) stand in; they use two of Wine's own
-    # macros for the ANSI and wide variants, defined here as the Windows headers would.
+    # includes for drawing tablets. Wine's (LGPL) stand in, from Debian's libwine-dev
+    # (unpacked here, not installed). They use two macros of Wine's own headers for the
+    # ANSI and wide variants, and Qt calls the Wintab functions through pointers of
+    # Wintab's calling convention API: all three defined here as Windows would.
     local wintab=$src/src/3rdparty/wintab
-    if [ ! -f "$wintab/wintab.h" ]; then
-        rm -rf "$werk/wine"
+    if [ ! -f "$wintab/wine/wintab.h" ]; then
+        rm -rf "$werk/wine" "$werk"/libwine-dev_*.deb
         (cd "$werk" && apt-get download -qq libwine-dev >/dev/null 2>&1 && dpkg-deb -x libwine-dev_*.deb wine)
         mkdir -p "$wintab/wine"
         cp "$werk"/wine/usr/include/wine/wine/windows/wintab.h "$wintab/wine/wintab.h"
         cp "$werk"/wine/usr/include/wine/wine/windows/pktdef.h "$wintab/pktdef.h"
-        cat > "$wintab/wintab.h" <<'EOF'
-/* Wine's wintab.h, with the two macros of Wine's own headers that it uses. */
+    fi
+    cat > "$wintab/wintab.h" <<'EOF'
+/* Wine's wintab.h, with the macros of Wine's and Wintab's own headers that it needs. */
 #ifndef KZ_WINTAB_H
 #define KZ_WINTAB_H
 #include <windows.h>
@@ -63,16 +66,17 @@ qtbase() {
 #ifndef DECL_WINELIB_TYPE_AW
 # define DECL_WINELIB_TYPE_AW(type) typedef WINELIB_NAME_AW(type) type;
 #endif
+#ifndef API
+# define API WINAPI
+#endif
 #include "wine/wintab.h"
 #endif
 EOF
-    fi
 
     # Only what Kavelzicht uses: Core, Gui and Widgets, the windows platform plugin
     # and the offscreen one for the tests, PNG. The host's Qt of the same version
     # provides moc, rcc and uic. INPUT_opengl=no, not FEATURE_opengl=OFF: the latter
     # leaves dynamicgl on, which then fails to build.
-    rm -rf "$werk/qtbase-bouw"
     cmake -S "$src" -B "$werk/qtbase-bouw" -G Ninja -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_BUILD_TYPE=Release \
@@ -98,7 +102,6 @@ libarchive() {
     # POSIX regex library (Windows has none; only the tools' pattern options use it).
     # Its one test that runs a program (whether zlib wants ZLIB_WINAPI, a 32-bit matter)
     # would crash this CMake when cross-compiling; /bin/false answers it with no.
-    rm -rf "$werk/libarchive-bouw"
     cmake -S "$src" -B "$werk/libarchive-bouw" -G Ninja -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_BUILD_TYPE=Release \
@@ -116,7 +119,6 @@ libarchive() {
 
 googletest() {
     # Debian's googletest sources, as libgtest-dev and libgmock-dev are built from them.
-    rm -rf "$werk/googletest-bouw"
     cmake -S /usr/src/googletest -B "$werk/googletest-bouw" -G Ninja -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_BUILD_TYPE=Release \
