@@ -63,36 +63,18 @@ set(KZ_PLATFORMS Qt6::QWindowsIntegrationPlugin Qt6::QOffscreenIntegrationPlugin
 set(kz_plugins)
 foreach(plugin ${KZ_PLATFORMS})
   install(FILES $<TARGET_FILE:${plugin}> DESTINATION platforms)
-  list(APPEND kz_plugins "\${map}/platforms/$<TARGET_FILE_NAME:${plugin}>")
+  list(APPEND kz_plugins "platforms/$<TARGET_FILE_NAME:${plugin}>")
 endforeach()
 install(FILES ${KZ_ICO} ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-# The DLLs that the program and the plugin load, found by reading their imports: ours
-# only (Qt, libarchive, zlib, the compiler's runtime), not Windows' own.
+# The DLLs that the program and the plugins load, found by reading their imports.
 install(CODE "
-  set(map \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
-  file(GET_RUNTIME_DEPENDENCIES
-    EXECUTABLES \"\${map}/$<TARGET_FILE_NAME:kavelzicht>\"
-    MODULES ${kz_plugins}
-    DIRECTORIES ${KZ_DLL_MAPPEN}
-    PRE_INCLUDE_REGEXES [[^([Qq][Tt]6|[Ll][Ii][Bb]|[Zz][Ll][Ii][Bb]1)]]
-    PRE_EXCLUDE_REGEXES [[.*]]
-    RESOLVED_DEPENDENCIES_VAR dlls
-    UNRESOLVED_DEPENDENCIES_VAR ontbrekend)
-  if(ontbrekend)
-    message(FATAL_ERROR \"DLL niet gevonden: \${ontbrekend}\")
-  endif()
-  file(INSTALL \${dlls} DESTINATION \"\${map}\")
-  if(CMAKE_INSTALL_DO_STRIP)
-    foreach(dll \${dlls})
-      get_filename_component(naam \${dll} NAME)
-      execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \"\${map}/\${naam}\" COMMAND_ERROR_IS_FATAL ANY)
-    endforeach()
-    foreach(plugin ${kz_plugins})
-      execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \${plugin} COMMAND_ERROR_IS_FATAL ANY)
-    endforeach()
-  endif()
+  set(KZ_DLL_MAPPEN \"${KZ_DLL_MAPPEN}\")
+  set(KZ_PROGRAMMA \"$<TARGET_FILE_NAME:kavelzicht>\")
+  set(KZ_PLUGINS \"${kz_plugins}\")
+  set(KZ_STRIP \"${CMAKE_STRIP}\")
 ")
+install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/WindowsDlls.cmake)
 
 # The packages. The zip unpacks into a folder kavelzicht-VERSION-windows-x64; the
 # installer (a 32-bit program, as NSIS makes them) installs for all users into Program
