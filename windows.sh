@@ -190,13 +190,18 @@ wijn "$pfx" reg query 'HKLM\Software\Classes\.gpx\OpenWithProgids' /v Kavelzicht
     fout "Kavelzicht staat niet onder Openen met voor .gpx"
 regels "$pfx" "$programma/kavelzicht.exe" >"$controle/setup.txt"
 cmp "$controle/zip.txt" "$controle/setup.txt" || fout "de installatie geeft andere regels dan de zip"
-# The uninstaller runs on as a copy of itself in the temporary folder, and ends later.
+# The uninstaller runs on as a copy of itself in the temporary folder, and ends later:
+# when Wine's server, no longer kept, ends with it.
 wijn "$pfx" "$programma/Verwijderen.exe" /S
-for _ in $(seq 60); do [ -e "$programma" ] || break; sleep 1; done
+WINEPREFIX=$pfx wineserver -p0 || true
+WINEPREFIX=$pfx timeout 120 wineserver -w || true
 [ ! -e "$programma" ] || fout "na het verwijderen staat er nog: $(ls "$programma")"
 [ ! -e "$menu" ] || fout "na het verwijderen staat het Start-menu-item er nog"
-! wijn "$pfx" reg query 'HKLM\Software\Classes\Kavelzicht.gpx' >/dev/null 2>&1 ||
-    fout "na het verwijderen staat Kavelzicht.gpx nog in het register"
+for sleutel in 'Classes\Kavelzicht.gpx' 'Classes\Applications\kavelzicht.exe' 'Classes\.gpx' \
+    'WOW6432Node\Kavelzicht' 'WOW6432Node\Microsoft\Windows\CurrentVersion\Uninstall\Kavelzicht'; do
+    ! wijn "$pfx" reg query "HKLM\Software\$sleutel" >/dev/null 2>&1 ||
+        fout "na het verwijderen staat HKLM\Software\$sleutel nog in het register"
+done
 if [ -x build/kavelzicht ]; then
     build/kavelzicht --jaren 2007,2008,2009 --uitvoer "$controle/linux.bmp" voorbeelden/gevonden.gpx 2>/dev/null |
         grep -v '^Overzicht opgeslagen' >"$controle/linux.txt"

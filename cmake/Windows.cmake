@@ -108,7 +108,12 @@ set(CPACK_NSIS_UNINSTALL_NAME Verwijderen)
 # The Start-menu folder "Kavelzicht" (the installer's default) holds the program, with its icon.
 set(CPACK_NSIS_CREATE_ICONS_EXTRA
   "CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\Kavelzicht.lnk' '$INSTDIR\\kavelzicht.exe' '' '$INSTDIR\\kavelzicht.ico'")
-set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete '$SMPROGRAMS\\$MUI_TEMP\\Kavelzicht.lnk'")
+# The uninstaller also removes the key of the program's maker that the installer made
+# (Software\Kavelzicht, once the installer's own subkey is gone).
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "
+  Delete '$SMPROGRAMS\\$MUI_TEMP\\Kavelzicht.lnk'
+  DeleteRegKey /ifempty SHCTX 'Software\\Kavelzicht'
+")
 # "Open with" for .gpx: a file type of the program's own, offered in the list of
 # programs for .gpx; the default program for .gpx stays what it was.
 set(kz_opdracht "'\"$INSTDIR\\kavelzicht.exe\" --venster \"%1\"'")
