@@ -16,5 +16,10 @@ if(NOT KZ_SANITIZE AND NOT KZ_FUZZ AND NOT CMAKE_CXX_FLAGS MATCHES "_FORTIFY_SOU
 endif()
 # Stack canaries in every function with a local array or a local whose address is taken.
 add_compile_options("$<${KZ_OPTIMISED}:-fstack-protector-strong>")
-# Full RELRO: all relocations resolved at start-up (-z now), then the GOT made read-only (-z relro).
-add_link_options("$<${KZ_OPTIMISED}:LINKER:-z,relro,-z,now>")
+if(WIN32)
+  # MinGW keeps the canary's check in a library of its own (libssp), linked on request.
+  add_link_options("$<${KZ_OPTIMISED}:-fstack-protector-strong>")
+else()
+  # Full RELRO: all relocations resolved at start-up (-z now), then the GOT made read-only (-z relro).
+  add_link_options("$<${KZ_OPTIMISED}:LINKER:-z,relro,-z,now>")
+endif()

@@ -12,8 +12,10 @@
 #include <string>
 #include <vector>
 
+#if !defined(_WIN32)
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include "foundlog/gpxbestand.h"
 #include "support/geheugenbron.h"
@@ -62,9 +64,11 @@ TEST_P(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
     EXPECT_EQ(fout, EISDIR);
     EXPECT_TRUE(lees("/dev/null", fout).empty());
     EXPECT_EQ(fout, ENODEV);
+#if !defined(_WIN32)
     if (::mkfifo(pad("pijp.gpx").c_str(), 0600) != 0) GTEST_SKIP() << "geen named pipe: " << std::strerror(errno);
     EXPECT_TRUE(lees(pad("pijp.gpx"), fout).empty());
     EXPECT_EQ(fout, ENODEV);
+#endif
 
     GpxBestand nietGeopend(pad("weg.gpx"), GetParam());
     EXPECT_FALSE(nietGeopend.scan([](const Waypoint&) {}));
