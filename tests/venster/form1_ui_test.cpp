@@ -42,7 +42,6 @@ namespace {
 
 Form1::Omgeving opDatum(const QString& datum) { return Form1::Omgeving{datum, {}, {}, {}, {}}; }
 
-
 void toets(QWidget* w, int toets, Qt::KeyboardModifiers mod = Qt::NoModifier) {
     QKeyEvent e(QEvent::KeyPress, toets, mod);
     QApplication::sendEvent(w, &e);
@@ -78,12 +77,7 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     f.Frame7->terug->setFocus();
     toets(f.Frame7->terug, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(f.focusWidget(), f.Frame6->Maakoverzicht);
-    toets(f.Frame6->Maakoverzicht, Qt::Key_Return);
-    ASSERT_EQ(berichten.lijst.size(), 1u);
-    EXPECT_EQ(berichten.lijst[0].prompt, "U dient nog een GPX-bestand te selecteren");
-    EXPECT_EQ(berichten.lijst[0].eigenaar, &f);
-    EXPECT_TRUE(f.Frame6->isVisible());
-    EXPECT_FALSE(f.Frame7->isVisible());
+    EXPECT_TRUE(f.Frame6->isVisible() && !f.Frame7->isVisible());
     EXPECT_TRUE(f.Frame6->kleurvariant->isChecked());
     EXPECT_EQ(f.Frame6->jaar[0]->currentIndex(), 3);
 
@@ -169,15 +163,18 @@ double contrast(const QColor& a, const QColor& b) {
 
 // On a dark desktop the window keeps its own colours: every text stands out from its ground.
 TEST(Form1, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
+    // As a desktop theme sets a palette: for the application and for kinds of control.
+    const auto zet = [](const QPalette& p) {
+        QApplication::setPalette(p);
+        for (const char* soort : {"QLabel", "QComboBox", "QAbstractItemView", "QPushButton", "QCheckBox", "QGroupBox"})
+            QApplication::setPalette(p, soort);
+    };
     const QPalette eerder = QApplication::palette();
     QPalette donker(QColor(53, 53, 53), QColor(45, 45, 45));
     for (const QPalette::ColorRole rol : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
         donker.setColor(rol, QColor(238, 238, 236));
     donker.setColor(QPalette::Base, QColor(30, 30, 30));
-    // As a desktop theme sets it: for the application and for kinds of control.
-    QApplication::setPalette(donker);
-    for (const char* soort : {"QLabel", "QComboBox", "QAbstractItemView", "QPushButton", "QCheckBox", "QGroupBox"})
-        QApplication::setPalette(donker, soort);
+    zet(donker);
     {
         Hoofdvenster h(opDatum("02-04-2009"));
         const Form1& f = h.form();
@@ -195,21 +192,21 @@ TEST(Form1, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
         for (const Kader* w : f.findChildren<Kader*>()) leesbaar(w, QPalette::WindowText, QPalette::Window, w->kopKleur());
         EXPECT_EQ(h.palette().color(QPalette::Window), tk::knopvlak);
     }
-    QApplication::setPalette(eerder);
-    for (const char* soort : {"QLabel", "QComboBox", "QAbstractItemView", "QPushButton", "QCheckBox", "QGroupBox"})
-        QApplication::setPalette(eerder, soort);
+    zet(eerder);
 }
 
-// On every screen of the test list: the window fits, scrolls where it must, and every control
-// can be scrolled into view, by the keyboard too.
+// On every screen of the test list: the window fits, also when placed near the corner,
+// scrolls where it must, and every control can be scrolled into view, by the keyboard too.
 TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     test::Berichten berichten;
     Hoofdvenster h(opDatum("02-04-2009"));
+    h.move(h.screen()->availableGeometry().bottomRight() - QPoint(100, 100));
     h.show();
     tk::DoEvents();
     Form1& f = h.form();
     const QRect vrij = h.screen()->availableGeometry();
-    EXPECT_TRUE(vrij.contains(h.frameGeometry())) << vrij.width() << "x" << vrij.height();
+    EXPECT_TRUE(vrij.contains(h.frameGeometry())) << vrij.width() << "x" << vrij.height() << " " << h.frameGeometry().x()
+                                                  << "," << h.frameGeometry().y();
     EXPECT_TRUE(QRect(QPoint(), vrij.size()).contains(QRect(QPoint(), h.maximumSize())));
     const bool schuift = h.verticalScrollBar()->isVisible() || h.horizontalScrollBar()->isVisible();
     if (vrij.width() >= 700 && vrij.height() >= 780) {
@@ -234,9 +231,6 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     toets(f.Frame6->jaar[2], Qt::Key_Tab);
     EXPECT_EQ(f.focusWidget(), f.Frame6->Maakoverzicht);
     EXPECT_TRUE(zichtbaar(f.Frame6->Maakoverzicht));
-    toets(f.Frame6->Maakoverzicht, Qt::Key_Return);
-    ASSERT_EQ(berichten.lijst.size(), 1u);
-    EXPECT_EQ(berichten.lijst[0].eigenaar, &h);
     // The scroll area itself is no Tab stop.
     EXPECT_EQ(h.focusPolicy(), Qt::NoFocus);
 
@@ -267,6 +261,17 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     toets(f.Frame7->terug, Qt::Key_Return);
     EXPECT_EQ(f.focusWidget(), f.Frame6->Maakoverzicht);
     EXPECT_TRUE(zichtbaar(f.Frame6->Maakoverzicht));
+
+    // A viewport a few pixels narrower than the window (what a scaled screen may give)
+    // loses them from the margin; one narrower still scrolls.
+    for (int minder : {0, 1, 6, 7, 20}) {
+        h.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        h.setMinimumSize(0, 0);
+        h.resize(632 - minder, 688 + 60);
+        tk::DoEvents();
+        EXPECT_EQ(h.horizontalScrollBar()->isVisible(), minder > 6) << minder;
+        EXPECT_FALSE(h.verticalScrollBar()->isVisible()) << minder;
+    }
 }
 
 // Where the window scrolls: a double click reads the file under the pointer, and the
@@ -311,27 +316,6 @@ TEST(Scherm, DeMuisDoetWatZeAanwijst) {
     EXPECT_EQ(f.Frame6->Drive1->currentIndex(), 0);
     wiel(f.Frame6->jaar[0]); // the one with the focus
     EXPECT_EQ(f.Frame6->jaar[0]->currentText(), "2012");
-}
-
-TEST(Scherm, GeenSchuifbalkVoorEenPaarPixelsEnHetVensterBlijftOpHetScherm) {
-    Hoofdvenster h(opDatum("02-04-2009"));
-    h.move(h.screen()->availableGeometry().bottomRight() - QPoint(100, 100));
-    h.show();
-    tk::DoEvents();
-    EXPECT_TRUE(h.screen()->availableGeometry().contains(h.frameGeometry()))
-        << h.screen()->availableGeometry().width() << "x" << h.screen()->availableGeometry().height() << " "
-        << h.frameGeometry().x() << "," << h.frameGeometry().y() << " " << h.frameGeometry().width() << "x"
-        << h.frameGeometry().height();
-    // A viewport a few pixels narrower than the window (what a scaled screen may give)
-    // loses them from the margin; one narrower still scrolls.
-    for (int minder : {0, 1, 6, 7, 20}) {
-        h.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        h.setMinimumSize(0, 0);
-        h.resize(632 - minder, 688 + 60);
-        tk::DoEvents();
-        EXPECT_EQ(h.horizontalScrollBar()->isVisible(), minder > 6) << minder;
-        EXPECT_FALSE(h.verticalScrollBar()->isVisible()) << minder;
-    }
 }
 
 } // namespace
