@@ -11,7 +11,6 @@
 #include <iterator>
 #include <tuple>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QImage>
@@ -20,7 +19,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QXmlStreamReader>
 
 #include "support/gpx.h"
 #include "support/proces.h"
@@ -220,22 +218,23 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     EXPECT_THAT(blind.fout, HasSubstr("het venster kan niet worden geopend, want er is geen beeldscherm"));
     EXPECT_THAT(blind.fout, HasSubstr("kavelzicht --kleurschakering --uitvoer overzicht.bmp vondsten.gpx"));
     // Without arguments the window opens and waits; with --venster and a file (here one
-    // without warnings, which would wait for the user) it shows the file's overview and
-    // saves the picture that the batch mode saves, then waits.
+    // without warnings, which would wait for the user, under a name that the file list does
+    // not show) it shows the file's overview and saves the picture that the batch mode saves.
     const Opties venster{.omgeving = {"LANG=nl_NL.UTF-8", "QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)};
     const Uitkomst leeg = draai({}, venster);
     EXPECT_TRUE(leeg.verlopen) << "status " << leeg.status << ": " << leeg.fout;
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
-    Gpx().wpt("52.37", "4.89", 2008).wpt("51.44", "5.48", 2014).schrijf(map / "schoon.gpx");
-    const Uitkomst open = draai({"--venster", "schoon.gpx"}, {.omgeving = venster.omgeving, .limiet = std::chrono::seconds(8)});
+    Gpx().wpt("52.37", "4.89", 2008).wpt("51.44", "5.48", 2014).schrijf(map / "schoon.txt");
+    const Uitkomst open = draai({"--venster", "schoon.txt"}, {.omgeving = venster.omgeving, .limiet = std::chrono::seconds(8)});
     EXPECT_TRUE(open.verlopen) << "status " << open.status << ": " << open.fout;
     const std::string bmp = lees(map / "Kavelzicht.bmp");
-    ASSERT_EQ(draai({"schoon.gpx"}).status, 0);
+    ASSERT_EQ(draai({"schoon.txt"}).status, 0);
     EXPECT_TRUE(!bmp.empty() && bmp == lees(map / "Kavelzicht.bmp"));
 }
 
 // The new options add files and lines after the described ones and change nothing else;
-// on the bundled sample the exports agree with the counts that the batch mode prints.
+// on the bundled sample the exports agree with the counts that the batch mode prints. (Their
+// formats, the order of the nearest regions and GPX export: regioexport_test.)
 TEST_F(Batch, PerJaarRegioExportEnThuisOpHetVoorbeeld) {
     const Uitkomst kaal = draai({"--jaren", "2007,2008,2009", KZ_VOORBEELD});
     ASSERT_EQ(kaal.status, 0) << kaal.fout;
@@ -248,27 +247,16 @@ TEST_F(Batch, PerJaarRegioExportEnThuisOpHetVoorbeeld) {
     const int nietBezocht = getalIn(uit, "Nog niet bezochte cache-regio: "), bezocht = getalIn(uit, "Bezochte cache-regio: ");
     const int fake = getalIn(uit, "Gevonden cache in 'fake'-Regio ("), totaal = getalIn(uit, "Aantal gevonden caches: ");
 
-    // Each file is named, then the 10 nearest unvisited regions, nearest first.
+    // Each file is named, then the 10 nearest unvisited regions.
     ASSERT_EQ(extra.size(), 13u);
     EXPECT_EQ(extra[0], "Voortgang per jaar opgeslagen als jaren.csv");
     EXPECT_EQ(extra[1], "Regio's opgeslagen als regios.geojson");
     EXPECT_EQ(extra[2], "De 10 dichtstbijzijnde nog niet bezochte cache-regio's vanaf 52,09° N, 5,12° O:");
-    double vorige = -1;
-    for (int i = 0; i < 10; ++i) {
-        const std::string& r = extra[3 + std::size_t(i)];
-        ASSERT_THAT(r, StartsWith(std::to_string(i + 1) + ". ")) << r;
-        const std::size_t km = r.find(" km ");
-        const double afstand = km == std::string::npos ? 0 : std::stod(r.substr(r.find(": ") + 2, km));
-        EXPECT_EQ(km == std::string::npos, r.find(": hier (") != std::string::npos) << r;
-        EXPECT_LE(vorige, afstand) << r;
-        vorige = afstand;
-    }
+    EXPECT_THAT(extra[12], StartsWith("10. "));
 
-    // The rows of the years add up to all finds but those without a year.
+    // The rows of the years (after the header) add up to all finds but those without a year.
     const std::vector<std::string> csv = regels(lees(map / "jaren.csv"));
     ASSERT_GE(csv.size(), 2u);
-    EXPECT_EQ(csv[0], "Jaar,Gevonden caches,Gevonden Nederlandse caches,Regio's bezocht,Regio's voor het eerst bezocht,"
-                      "Regio's bezocht tot en met dit jaar (van 627)");
     int som = 0, zonderJaar = 0;
     for (std::size_t i = 1; i < csv.size(); ++i) {
         const std::string jaar = csv[i].substr(0, csv[i].find(','));
@@ -283,16 +271,6 @@ TEST_F(Batch, PerJaarRegioExportEnThuisOpHetVoorbeeld) {
     std::map<std::string, int> status;
     for (const QJsonValue& k : doc["features"].toArray()) ++status[k["properties"]["status"].toString().toStdString()];
     EXPECT_EQ(status, (std::map<std::string, int>{{"bezocht", bezocht}, {"niet bezocht", nietBezocht}, {"fake", fake}}));
-
-    // The GPX file: a waypoint per unvisited region; years after 2015 as --jaren.
-    const Uitkomst g = draai({"--jaren", "2020,2021,2022", "--regio-export", "nog.GPX", KZ_VOORBEELD});
-    ASSERT_EQ(g.status, 0) << g.fout;
-    EXPECT_THAT(regels(g.uit), IsSupersetOf({"2020: 0 (0)", "2022: 0 (0)", "Regio's opgeslagen als nog.GPX"}));
-    QXmlStreamReader xml(QByteArray::fromStdString(lees(map / "nog.GPX")));
-    int wpts = 0;
-    while (!xml.atEnd()) wpts += xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("wpt");
-    EXPECT_FALSE(xml.hasError());
-    EXPECT_EQ(wpts, nietBezocht);
 }
 
 // Finds after 2015 have year maps of their own, and warn as they always did: not at all.
@@ -380,14 +358,13 @@ TEST_F(Vijandig, ZipBombIsReadAsItIsUnpackedInBoundedMemory) {
     EXPECT_LT(bom.piekKb - leeg.piekKb, 48 * 1024) << bom.piekKb << " KB against " << leeg.piekKb << " KB";
 }
 
-// A missing file, a folder, an endless device and a pipe without a writer: refused at once.
+// A missing file, a folder, an endless device: refused at once, with the reason. (A pipe
+// without a writer, which would wait: gpxbestand_test.)
 TEST_F(Vijandig, ChosenFileThatIsNoRegularFileIsRefusedWithoutWaiting) {
     fs::create_directory(map / "x.gpx");
     fs::create_symlink("/dev/zero", map / "nul.gpx");
-    ASSERT_EQ(::mkfifo((map / "pijp.gpx").c_str(), 0644), 0);
-    const std::pair<const char*, const char*> gevallen[] = {{"weg.gpx", "het bestand bestaat niet"},
-        {"x.gpx", "dit is een map"}, {"nul.gpx", "dit is geen gewoon bestand"},
-        {"pijp.gpx", "dit is geen gewoon bestand"}};
+    const std::pair<const char*, const char*> gevallen[] = {
+        {"weg.gpx", "het bestand bestaat niet"}, {"x.gpx", "dit is een map"}, {"nul.gpx", "dit is geen gewoon bestand"}};
     for (const auto& [naam, reden] : gevallen) {
         const Uitkomst u = draai({naam});
         EXPECT_FALSE(u.verlopen) << naam;
