@@ -321,14 +321,13 @@ TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     EXPECT_LT(groot.piekKb - leeg.piekKb, 48 * 1024) << groot.piekKb << " KB against " << leeg.piekKb << " KB";
 
     // A quarter gigabyte of zeros, packed to a few hundred kilobytes: read as it is unpacked.
-    test::Zip nullen;
-    nullen.bestanden.emplace_back("nullen.gpx", std::string(std::size_t{256} << 20, '\0'));
-    const std::string bytes = nullen.bytes();
-    ASSERT_LT(bytes.size(), std::size_t{2} << 20);
-    schrijf("bom.zip", bytes);
-    const Uitkomst bom = draai({"--uitvoer", "uit.bmp", "bom.zip"});
+    // (Against the empty file again: a child's peak counts from the fork, and a sanitizer may
+    // still hold the zeros.)
+    schrijf("bom.zip", test::Zip{{{"nullen.gpx", std::string(std::size_t{256} << 20, '\0')}}}.bytes());
+    ASSERT_LT(fs::file_size(map / "bom.zip"), std::uintmax_t{2} << 20);
+    const Uitkomst bom = draai({"--uitvoer", "uit.bmp", "bom.zip"}), naast = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
     EXPECT_EQ(std::pair(bom.status, bom.uit), std::pair(0, leeg.uit)) << bom.fout;
-    EXPECT_LT(bom.piekKb - leeg.piekKb, 48 * 1024) << bom.piekKb << " KB against " << leeg.piekKb << " KB";
+    EXPECT_LT(bom.piekKb - naast.piekKb, 48 * 1024) << bom.piekKb << " KB against " << naast.piekKb << " KB";
 
     {
         std::ofstream uit(map / "vol.gpx", std::ios::binary); // piece by piece: no large buffer in the test
