@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -21,19 +20,11 @@
 namespace kz {
 namespace {
 
-// Left-button events in the middle of a list row.
-void muis(QListWidget* lijst, int rij, std::initializer_list<QEvent::Type> soorten) {
+// Clicks (once or twice in a row) in the middle of a list row.
+void muis(QListWidget* lijst, int rij, int keer) {
     lijst->scrollToItem(lijst->item(rij));
-    const QPointF punt = lijst->visualItemRect(lijst->item(rij)).center();
-    for (QEvent::Type soort : soorten) {
-        QMouseEvent e(soort, punt, lijst->viewport()->mapToGlobal(punt), Qt::LeftButton,
-                      soort == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(lijst->viewport(), &e);
-    }
+    test::klik(lijst->viewport(), lijst->visualItemRect(lijst->item(rij)).center(), keer);
 }
-const auto klik = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
-const auto dubbelklik = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                         QEvent::MouseButtonRelease};
 
 TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     QTemporaryDir tmp;
@@ -66,12 +57,12 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     EXPECT_EQ(onder, QStringList({"/", QFileInfo(map).path(), "", "/A", "/b", "/leeg", "/stick", "/x.gpx"}));
 
     // A click only highlights: the open folder, the file list and its choice stay.
-    muis(f.Frame6->Dir1, open + 2, klik);
+    muis(f.Frame6->Dir1, open + 2, 1);
     EXPECT_EQ(f.Frame6->Dir1->listIndex(), open + 2);
     EXPECT_EQ(f.Frame6->Dir1->path() + "/" + f.Frame6->File1->fileName(), map + "/finds.gpx");
 
     // A double click opens, and the file list follows with no choice made.
-    muis(f.Frame6->Dir1, open + 2, dubbelklik);
+    muis(f.Frame6->Dir1, open + 2, 2);
     EXPECT_EQ(f.Frame6->Dir1->path(), map + "/b");
     ASSERT_EQ(f.Frame6->File1->path(), map + "/b");
     EXPECT_EQ(std::pair(f.Frame6->File1->entry(0), f.Frame6->File1->listIndex()), std::pair(QString("c.gpx"), -1));
@@ -89,7 +80,7 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     QApplication::sendEvent(f.Frame6->Dir1, &enter);
     EXPECT_EQ(std::pair(f.Frame6->File1->listCount(), f.Frame6->File1->fileName()), std::pair(3, QString("finds.gpx")));
     ASSERT_TRUE(QFile::remove(map + "/finds.gpx"));
-    muis(f.Frame6->Dir1, open, dubbelklik);
+    muis(f.Frame6->Dir1, open, 2);
     EXPECT_EQ(std::pair(f.Frame6->File1->listCount(), f.Frame6->File1->listIndex()), std::pair(2, -1));
     ASSERT_TRUE(QFile(map + "/later.gpx").open(QIODevice::WriteOnly));
     f.terug_Click();
@@ -156,7 +147,7 @@ TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) 
     // A folder gone since it was listed: a message, the highlight back to the open folder.
     const int open = f.Frame6->Dir1->listIndex();
     ASSERT_TRUE(QDir(map + "/weg").removeRecursively());
-    muis(f.Frame6->Dir1, open + 2, dubbelklik);
+    muis(f.Frame6->Dir1, open + 2, 2);
     ASSERT_EQ(berichten.lijst.size(), 1u);
     EXPECT_EQ(berichten.lijst[0].titel + ": " + berichten.lijst[0].prompt,
               "Fout: De map kan niet worden geopend:\n" + map + "/weg\nDe map bestaat niet (meer).");
