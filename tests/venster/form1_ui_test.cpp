@@ -51,8 +51,6 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     Form1 f(opDatum("02-04-2009"));
     f.show();
     tk::DoEvents();
-    EXPECT_EQ(f.windowTitle(), "Kavelzicht");
-    EXPECT_EQ(f.size(), QSize(632, 688));
     // The icon as installed, drawn for each size: the 16-pixel one is not a scaled-down 32.
     EXPECT_EQ(f.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
               QImage(QStringLiteral(":/iconen/%1-16.png").arg(bureaubladId)).convertToFormat(QImage::Format_ARGB32));
