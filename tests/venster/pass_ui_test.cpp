@@ -33,7 +33,6 @@
 #include "support/berichten.h"
 #include "support/gpx.h"
 #include "support/locale.h"
-#include "support/proef.h"
 #include "support/wacht.h"
 #include "opdrachtregel/batch.h"
 #include "venster/form1.h"
@@ -92,7 +91,8 @@ protected:
     test::LocaleWacht locale{"nl_NL"};
     QTemporaryDir tmp;
     const QString map = QDir(tmp.path()).canonicalPath();
-    Form1 f{Form1::Omgeving{"02-04-2009", {}, {}, {}, {}}};
+    QUrl geopend; // what the window opened in the browser
+    Form1 f{Form1::Omgeving{"02-04-2009", {}, {}, {}, [this](const QUrl& url) { return geopend = url, true; }}};
     test::Berichten berichten{&f};
     const std::vector<int> binnen = test::Gpx::vakken(true), buiten = test::Gpx::vakken(false);
 };
@@ -322,32 +322,29 @@ TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
 // as the home that the progress then measures from.
 TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     QSettings().remove("thuis");
-    QUrl geopend;
-    Form1 g{Form1::Omgeving{"02-04-2009", {}, {}, {}, [&](const QUrl& url) { return geopend = url, true; }}};
-    g.show();
     const test::Gpx proef = test::Gpx::proef();
-    draai(g, "proef.gpx", &proef, true, {2003, 2005, 2009});
-    ASSERT_TRUE(g.Frame7->isVisible());
-    g.activateWindow();
-    std::vector<QWidget*> volgorde{g.focusWidget()};
+    draai(f, "proef.gpx", &proef, true, {2003, 2005, 2009});
+    ASSERT_TRUE(f.Frame7->isVisible());
+    f.activateWindow();
+    std::vector<QWidget*> volgorde{f.focusWidget()};
     while (volgorde.size() < 5) {
-        test::druk(&g, Qt::Key_Tab);
-        volgorde.push_back(g.focusWidget());
+        test::druk(&f, Qt::Key_Tab);
+        volgorde.push_back(f.focusWidget());
     }
-    EXPECT_EQ(volgorde, (std::vector<QWidget*>{g.Frame7->terug, g.Frame7->voortgang, g.Frame7->exporteren,
-                                                g.Frame7->vak, g.Frame7->vak07}));
+    EXPECT_EQ(volgorde, (std::vector<QWidget*>{f.Frame7->terug, f.Frame7->voortgang, f.Frame7->exporteren,
+                                                f.Frame7->vak, f.Frame7->vak07}));
 
     // The keyboard's cell of a map asks for its menu; the mouse's would be at the pointer.
     int gevraagd = -1;
-    QObject::connect(g.Frame7->vak, &Kaart::menuGevraagd, &g, [&](int i, QPoint) { gevraagd = i; });
-    g.Frame7->vak->setFocus();
-    test::druk(g.Frame7->vak, Qt::Key_Right);
+    QObject::connect(f.Frame7->vak, &Kaart::menuGevraagd, &f, [&](int i, QPoint) { gevraagd = i; });
+    f.Frame7->vak->setFocus();
+    test::druk(f.Frame7->vak, Qt::Key_Right);
     QContextMenuEvent menutoets(QContextMenuEvent::Keyboard, QPoint(), QPoint(), Qt::NoModifier);
-    QApplication::sendEvent(g.Frame7->vak, &menutoets);
+    QApplication::sendEvent(f.Frame7->vak, &menutoets);
     EXPECT_EQ(gevraagd, binnen[0] + 1);
-    for (QMenu* m : g.findChildren<QMenu*>()) m->close();
+    for (QMenu* m : f.findChildren<QMenu*>()) m->close();
 
-    QMenu* menu = g.vakmenu(binnen[40]);
+    QMenu* menu = f.vakmenu(binnen[40]);
     ASSERT_EQ(menu->actions().size(), 2);
     menu->actions()[0]->trigger();
     EXPECT_EQ(geopend, vakmenu::osmUrl(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])));
@@ -356,15 +353,14 @@ TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     ASSERT_TRUE(Form1::thuis());
     EXPECT_TRUE(Vakgrenzen::van(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])).bevat(*Form1::thuis()));
 
-    g.Frame7->voortgang->click();
-    auto* venster = g.findChild<Voortgangsvenster*>();
-    ASSERT_TRUE(venster && venster->isVisible());
-    ASSERT_TRUE(venster->dichtstbij);
+    f.Frame7->voortgang->click();
+    auto* venster = f.findChild<Voortgangsvenster*>();
+    ASSERT_TRUE(venster && venster->isVisible() && venster->dichtstbij);
     EXPECT_EQ(venster->dichtstbij->count(), 10);
     venster->close();
 
     Voortgangsvenster::zetPadVrager([&](QWidget*, const QString&, const QString&, QString*) { return map + "/r.geojson"; });
-    g.Frame7->exporteren->click();
+    f.Frame7->exporteren->click();
     Voortgangsvenster::zetPadVrager({});
     EXPECT_TRUE(QFile::exists(map + "/r.geojson"));
     QSettings().remove("thuis");
@@ -433,8 +429,8 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukkingen) {
     const test::Gpx eerste = test::Gpx::proef();
     draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
     // The panel is saved without "&Terug" and with the legend widened; on screen both are undone.
+    // (The picture itself is compared with proef.png in Scherm.HetVensterPast...)
     const QImage beeld = rgb32(QImage(bmp()));
-    EXPECT_TRUE(test::zoalsProef(beeld, "venster"));
     EXPECT_EQ(rgb32(f.Picture1->beeld), beeld);
     EXPECT_TRUE(f.Frame7->terug->isVisible());
     EXPECT_EQ(tk::breedte(f.Frame7->Frame10), 4575);
