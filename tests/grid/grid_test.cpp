@@ -56,7 +56,7 @@ TEST(Masker, ShapeOfTheDutchRegions) {
 constexpr Coordinaat amsterdam{52.3676, 4.9041}, utrecht{52.0907, 5.1214}, groningen{53.2194, 6.5665},
     maastricht{50.8514, 5.6910};
 
-TEST(Afstand, KnownPairsOfPoints) {
+TEST(Afstand, KnownPairsOfPointsAndTheNearestPointOfACell) {
     // Straight-line distances as atlases give them: Amsterdam-Utrecht 34 km, Groningen-Maastricht 270 km.
     EXPECT_NEAR(afstandKm(amsterdam, utrecht), 34.16, 0.01);
     EXPECT_NEAR(afstandKm(utrecht, amsterdam), 34.16, 0.01);
@@ -76,10 +76,8 @@ TEST(Afstand, KnownPairsOfPoints) {
     const std::pair<double, int> streken[] = {{0, 0}, {22.4, 0}, {22.5, 1}, {154.24, 3}, {180, 4}, {193.16, 4},
                                                {247.4, 5}, {247.6, 6}, {270, 6}, {337.4, 7}, {337.5, 0}, {359.9, 0}, {-45, 7}, {720, 0}};
     for (const auto& [graden, streek] : streken) EXPECT_EQ(windstreek(graden), streek) << graden;
-}
 
-TEST(Afstand, ToTheNearestPointOfACell) {
-    // Utrecht lies in cell (520, 61): 52.0-52.1 N, 5 1/12 - 5 2/12 E.
+    // To the nearest point of a cell. Utrecht lies in cell (520, 61): 52.0-52.1 N, 5 1/12 - 5 2/12 E.
     const Vakgrenzen thuis = Vakgrenzen::van(520, 61);
     EXPECT_TRUE(thuis.bevat(utrecht));
     EXPECT_EQ(afstandTotVakKm(utrecht, thuis), 0);

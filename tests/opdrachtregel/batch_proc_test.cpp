@@ -212,8 +212,9 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
 
 // The new options add files and lines after the described ones and change nothing else;
 // on the bundled sample the exports agree with the counts that the batch mode prints. (Their
-// formats, the order of the nearest regions and GPX export: regioexport_test.)
-TEST_F(Batch, PerJaarRegioExportEnThuisOpHetVoorbeeld) {
+// formats, the order of the nearest regions and GPX export: teksten_test.) --jaren takes
+// years after 2015.
+TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     const Uitkomst kaal = draai({"--jaren", "2007,2008,2009", KZ_VOORBEELD});
     ASSERT_EQ(kaal.status, 0) << kaal.fout;
     const Uitkomst a = draai({"--jaren", "2007,2008,2009", "--per-jaar", "jaren.csv", "--regio-export", "regios.geojson",
@@ -249,16 +250,13 @@ TEST_F(Batch, PerJaarRegioExportEnThuisOpHetVoorbeeld) {
     std::map<std::string, int> status;
     for (const QJsonValue& k : doc["features"].toArray()) ++status[k["properties"]["status"].toString().toStdString()];
     EXPECT_EQ(status, (std::map<std::string, int>{{"bezocht", bezocht}, {"niet bezocht", nietBezocht}, {"fake", fake}}));
-}
 
-// Finds after 2015 have year maps of their own, and warn as they always did: not at all.
-TEST_F(Batch, JarenNa2015) {
+    // Finds after 2015 have year maps of their own, and warn as they always did: not at all.
     Gpx().wpt("52.37", "4.89", 2016).wpt("52.09", "5.12", 2020).wpt("52.371", "4.891", 2020).wpt("53.45", "3.36", 2020)
         .schrijf(map / "laat.gpx");
-    const Uitkomst a = draai({"--jaren", "2016,2020," + std::to_string(ditJaar()), "laat.gpx"});
-    ASSERT_EQ(a.status, 0) << a.fout;
-    EXPECT_EQ(a.fout, "");
-    EXPECT_THAT(regels(a.uit), IsSupersetOf({"Gevonden cache in 'fake'-Regio (1)", "2016: 1 (1)", "2020: 2 (1)"}));
+    const Uitkomst laat = draai({"--jaren", "2016,2020," + std::to_string(ditJaar()), "laat.gpx"});
+    EXPECT_EQ(std::pair(laat.status, laat.fout), std::pair(0, std::string()));
+    EXPECT_THAT(regels(laat.uit), IsSupersetOf({"Gevonden cache in 'fake'-Regio (1)", "2016: 1 (1)", "2020: 2 (1)"}));
 }
 
 // An export that cannot be written is an error after the pass: the picture and the other

@@ -77,18 +77,16 @@ TEST_F(KaartenTest, ColoursOfEveryKindOfCellOnEveryMap) {
     }
 }
 
-TEST_F(KaartenTest, NewRegionsLookOnlyAtEarlierYearSlots) {
-    // New: first seen in that year slot; 2000 has no slot, so 3 is new in 2004, as is 4.
+// New: first seen in that year slot; 2000 has no slot, so 3 is new in 2004, as is 4. A
+// chosen year after 2015 has its own map once the count array has its slot; new regions
+// look at every earlier slot, 2016 on included.
+TEST_F(KaartenTest, NewRegionsLookOnlyAtEarlierYearSlotsAlsoAfter2015) {
     for (const auto& [i, jaar] : {std::pair{0, 2001}, {1, 2001}, {1, 2009}, {2, 2003}, {2, 2005}, {3, 2000}, {3, 2004},
                                   {4, 2005}, {4, 2004}})
         vondst(binnen[i], jaar);
     EXPECT_EQ(tellers(kleur({2001, 2003, 2005}, false)), std::tuple(622, 5, 689, 0, Drie{2, 1, 2}, Drie{2, 1, 0}));
     EXPECT_EQ(tellers(kleur({2004, 2009, 2015}, false)), std::tuple(622, 5, 689, 0, Drie{2, 1, 0}, Drie{2, 0, 0}));
-}
 
-// A chosen year after 2015 has its own map once the count array has its slot; new
-// regions look at every earlier slot, 2016 on included.
-TEST_F(KaartenTest, YearMapsAfter2015) {
     Gevonden laat(2030);
     for (const auto& [i, jaar] : {std::pair{0, 2016}, {0, 2024}, {1, 2024}, {2, 2010}, {2, 2024}, {3, 2029}})
         for (int slot : {jaar, totaalslot}) laat.telOp(slot, rijVanIndex(binnen[i]), kolomVanIndex(binnen[i]));
