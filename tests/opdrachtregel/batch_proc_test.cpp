@@ -330,22 +330,6 @@ TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
 #endif
 }
 
-// A missing file, a folder, an endless device: refused at once, with the reason. (A pipe
-// without a writer, which would wait: gpxbestand_test.)
-TEST_F(Vijandig, ChosenFileThatIsNoRegularFileIsRefusedWithoutWaiting) {
-    fs::create_directory(map / "x.gpx");
-    fs::create_symlink("/dev/zero", map / "nul.gpx");
-    const std::pair<const char*, const char*> gevallen[] = {
-        {"weg.gpx", "het bestand bestaat niet"}, {"x.gpx", "dit is een map"}, {"nul.gpx", "dit is geen gewoon bestand"}};
-    for (const auto& [naam, reden] : gevallen) {
-        const Uitkomst u = draai({naam});
-        EXPECT_FALSE(u.verlopen) << naam;
-        EXPECT_EQ(gezien(u), std::tuple(1, "", "Fout: Het GPX-bestand kan niet worden geopend: " + (map / naam).string() +
-                                                   " (" + reden + ")\n"));
-    }
-    EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
-}
-
 // A full disk or a closed folder: error, exit 1, the old bitmap whole and no file beside it.
 TEST_F(Vijandig, BitmapThatCannotBeWrittenLeavesTheOldOneIntact) {
     const std::string oud = "BM oude afbeelding";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
 #include <initializer_list>
 #include <map>
@@ -53,7 +54,11 @@ TEST(Teksten, NumbersInTheFormOfTheLocale) {
               "52,37|1E+20|-9255700530942,12|0|0|0|1234,5|-0,5|0,333333333333333|1,5E-07|52|4.89");
 }
 
-TEST(Teksten, WarningsAndCellTooltips) {
+// Also why a file cannot be opened, as the window's box and the batch mode's line say it (the
+// refusal itself: gpxbestand_test; a missing file: pass_ui_test).
+TEST(Teksten, WarningsReasonsAndCellTooltips) {
+    EXPECT_EQ(samen({meldingen::nietGeopend("a.gpx", EISDIR)[1], meldingen::nietGeopend("a.gpx", ENODEV)[1]}),
+              "a.gpx (dit is een map)|a.gpx (dit is geen gewoon bestand)");
     const Waarschuwing fake{Waarschuwing::Soort::Fake, 53.45, 3.36}, weg{Waarschuwing::Soort::Verdwaald, 53.45, 3.36};
     const auto f = meldingen::regels(fake, nl), w = meldingen::regels(weg, nl);
     EXPECT_EQ(samen({meldingen::titel(fake), f[0], f[1], meldingen::titel(weg), w[0], w[1]}),
