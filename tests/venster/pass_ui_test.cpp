@@ -184,10 +184,11 @@ TEST_F(Doorloop, GeenVerdereMeldingenLaatDeRestVanDezeDoorloopZonderVensterDoor)
     EXPECT_EQ(berichten.lijst.size(), 120u);
 }
 
-// A source read slowly: after the given text, empty lines without end, 1 MiB each 5 ms.
+// A source read slowly: a gigabyte of empty lines after the given text, 1 MiB each 5 ms.
 struct TrageBron final : Bron {
     std::string begin;
     std::atomic<std::uint64_t>* gelezen;
+    std::uint64_t over = std::uint64_t{1} << 30;
     TrageBron(std::string begin, std::atomic<std::uint64_t>* gelezen) : begin(std::move(begin)), gelezen(gelezen) {}
     Stuk lees(char* doel, std::size_t ruimte) override {
         if (!begin.empty()) {
@@ -196,13 +197,14 @@ struct TrageBron final : Bron {
             begin.erase(0, n);
             return {n, 0};
         }
-        const std::size_t n = std::min<std::size_t>(ruimte, 1 << 20);
+        const std::size_t n = std::size_t(std::min<std::uint64_t>({ruimte, over, 1 << 20}));
         std::fill_n(doel, n, '\n');
+        over -= n;
         *gelezen += n;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
         return {n, 0};
     }
-    std::uint64_t grootte() const override { return std::uint64_t{1} << 30; } // a gigabyte, as far as anyone knows
+    std::uint64_t grootte() const override { return std::uint64_t{1} << 30; }
 };
 
 class LangeDoorloop : public Doorloop {
