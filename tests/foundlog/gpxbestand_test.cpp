@@ -2,7 +2,6 @@
 // The file reader on both kinds of file access, with the same tests.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -56,23 +55,22 @@ private:
 INSTANTIATE_TEST_SUITE_P(Soorten, Bestand, ::testing::Values(Bron::Soort::posix, Bron::Soort::portabel),
                          [](const auto& info) { return info.param == Bron::Soort::posix ? "posix" : "portabel"; });
 
+// A pipe without a writer too, which would wait.
 TEST_P(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
-    int fout = 0;
-    EXPECT_TRUE(lees(pad("weg.gpx"), fout).empty());
-    EXPECT_EQ(fout, ENOENT);
-    EXPECT_TRUE(lees(pad(""), fout).empty());
-    EXPECT_EQ(fout, EISDIR);
-    EXPECT_TRUE(lees("/dev/null", fout).empty());
-    EXPECT_EQ(fout, ENODEV);
-#if !defined(_WIN32)
-    if (::mkfifo(pad("pijp.gpx").c_str(), 0600) != 0) GTEST_SKIP() << "geen named pipe: " << std::strerror(errno);
-    EXPECT_TRUE(lees(pad("pijp.gpx"), fout).empty());
-    EXPECT_EQ(fout, ENODEV);
-#endif
-
     GpxBestand nietGeopend(pad("weg.gpx"), GetParam());
     EXPECT_FALSE(nietGeopend.scan([](const Waypoint&) {}));
     EXPECT_NE(nietGeopend.fout(), 0);
+    std::vector<std::pair<std::string, int>> gevallen{{pad("weg.gpx"), ENOENT}, {pad(""), EISDIR}};
+#if !defined(_WIN32)
+    gevallen.emplace_back("/dev/null", ENODEV);
+    if (::mkfifo(pad("pijp.gpx").c_str(), 0600) != 0) GTEST_SKIP() << "geen named pipe: " << std::strerror(errno);
+    gevallen.emplace_back(pad("pijp.gpx"), ENODEV);
+#endif
+    for (const auto& [p, reden] : gevallen) {
+        int fout = 0;
+        EXPECT_TRUE(lees(p, fout).empty()) << p;
+        EXPECT_EQ(fout, reden) << p;
+    }
 }
 
 // Read until a read finds nothing more; every line one the file held, none skipped or joined.
@@ -81,22 +79,19 @@ TEST_P(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWh
     const std::string erbij = test::Gpx::waypoint("51.5", "5.5", "2009") + test::Gpx::waypoint("53.1", "6.1", "2010");
     const std::string groeit = schrijf("groeit.gpx", begin);
     int fout = -1;
-    EXPECT_TRUE(lees(schrijf("leeg.gpx", ""), fout).empty());
-    EXPECT_EQ(fout, 0);
+    EXPECT_TRUE(lees(schrijf("leeg.gpx", ""), fout).empty() && fout == 0);
     std::vector<Waypoint> uit = lees(groeit, fout, [&](std::size_t n) {
         if (n == 1) std::ofstream(groeit, std::ios::binary | std::ios::app) << erbij;
     });
     EXPECT_EQ(fout, 0);
-    EXPECT_EQ(uit.size(), 3u);
-    EXPECT_TRUE(test::zelfde(uit, test::referentie(begin + erbij)));
+    EXPECT_TRUE(test::zelfde(uit, test::referentie(begin + erbij))); // all three
 
     test::Gpx lang;
     for (int i = 0; i < 30000; ++i) lang.in(i % 1316, 2001 + i % 15);
     const std::string tekst = lang.tekst();
     const std::size_t buffer = GpxBestand::buffergrootte(tekst.size()), tot = buffer + buffer / 2 + 7;
     const std::string krimpt = schrijf("krimpt.gpx", tekst);
-    EXPECT_TRUE(test::zelfde(lees(krimpt, fout), test::referentie(tekst)));
-    EXPECT_EQ(fout, 0);
+    EXPECT_TRUE(test::zelfde(lees(krimpt, fout), test::referentie(tekst)) && fout == 0);
     uit = lees(krimpt, fout, [&](std::size_t n) {
         if (n == 1) fs::resize_file(krimpt, tot);
     });
@@ -118,8 +113,7 @@ TEST(Lezen, AReadThatFailsEndsTheScanAsFailedWithTheReason) {
         GpxBestand bestand(std::move(b));
         std::vector<Waypoint> uit;
         EXPECT_TRUE(bestand.open());
-        EXPECT_FALSE(bestand.scan([&](const Waypoint& w) { uit.push_back(w); }));
-        EXPECT_EQ(bestand.fout(), EIO);
+        EXPECT_TRUE(!bestand.scan([&](const Waypoint& w) { uit.push_back(w); }) && bestand.fout() == EIO);
         EXPECT_EQ(uit.size(), bij == 0 ? 0u : 1u);
     }
 }
@@ -140,8 +134,7 @@ TEST(Lezen, AScanThatIsStoppedEndsWithoutReadingOn) {
         return plek < 400000;
     });
     ASSERT_TRUE(bestand.open());
-    EXPECT_FALSE(bestand.scan([](const Waypoint&) {}));
-    EXPECT_EQ(bestand.fout(), ECANCELED);
+    EXPECT_TRUE(!bestand.scan([](const Waypoint&) {}) && bestand.fout() == ECANCELED);
     EXPECT_GE(gezien, 400000u);
     EXPECT_EQ(gelezen, gezien);
 }

@@ -5,22 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <tuple>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDate>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QXmlStreamReader>
 
 #include "support/gpx.h"
 #include "support/proces.h"
@@ -49,12 +47,7 @@ std::string lees(const fs::path& pad) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-int ditJaar() {
-    const std::time_t nu = std::time(nullptr);
-    std::tm lokaal{};
-    ::localtime_r(&nu, &lokaal);
-    return lokaal.tm_year + 1900;
-}
+int ditJaar() { return QDate::currentDate().year(); }
 
 // The number after the last ": " or in the brackets of a line of the batch output.
 int getalIn(const std::vector<std::string>& uit, const std::string& begin) {
@@ -136,16 +129,13 @@ TEST_F(Batch, EenZipGeeftWatHetKaleBestandGeeft) {
     std::string beschadigd = test::Zip{{{"123.gpx", gpx}}, true}.bytes();
     beschadigd[beschadigd.find("52.37")] = '9';
     schrijf("beschadigd.zip", beschadigd);
-    const Uitkomst kapot = draai({"beschadigd.zip"});
-    EXPECT_EQ(kapot.status, 1);
-    EXPECT_EQ(kapot.fout, "Fout: Het GPX-bestand kan niet worden gelezen: " + (map / "beschadigd.zip").string() +
-                              " (het archief is beschadigd of onvolledig)\n");
-
+    EXPECT_EQ(gezien(draai({"beschadigd.zip"})),
+              std::tuple(1, "", "Fout: Het GPX-bestand kan niet worden gelezen: " + (map / "beschadigd.zip").string() +
+                                    " (het archief is beschadigd of onvolledig)\n"));
     schrijf("wpts.zip", test::Zip{{{"123-wpts.gpx", gpx}}}.bytes());
-    const Uitkomst fout = draai({"wpts.zip"});
-    EXPECT_EQ(fout.status, 1);
-    EXPECT_EQ(fout.fout, "Fout: Het GPX-bestand kan niet worden geopend: " + (map / "wpts.zip").string() +
-                             " (het archief bevat geen GPX-bestand met vondsten, alleen: 123-wpts.gpx)\n");
+    EXPECT_EQ(gezien(draai({"wpts.zip"})),
+              std::tuple(1, "", "Fout: Het GPX-bestand kan niet worden geopend: " + (map / "wpts.zip").string() +
+                                    " (het archief bevat geen GPX-bestand met vondsten, alleen: 123-wpts.gpx)\n"));
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
 }
 
@@ -162,9 +152,7 @@ TEST_F(Batch, ZonderJarenDeJarenVanDeStart) {
     // a name that is no valid UTF-8 (Latin-1, as on an old memory stick).
     for (const char* naam : {".verborgen.gpx", "vondsten [1].xml", "caf\xe9.gpx"}) {
         fs::copy_file(map / "gevonden.gpx", map / naam);
-        const Uitkomst b = draai({naam});
-        EXPECT_EQ(b.status, 0) << naam << b.fout;
-        EXPECT_EQ(b.uit, a.uit) << naam;
+        EXPECT_THAT(gezien(draai({naam})), FieldsAre(0, a.uit, _)) << naam;
     }
 }
 
@@ -174,11 +162,9 @@ TEST_F(Batch, DecimaalTekenVolgtDeLocale) {
         {{"LC_ALL=nl_NL.UTF-8", "LANG=en_US.UTF-8"}, ","}, {{"LC_ALL=C", "LANG=nl_NL.UTF-8"}, "."},
         {{"LC_NUMERIC=de_DE.UTF-8", "LANG=en_US.UTF-8"}, ","}, {{"LC_NUMERIC=en_GB.UTF-8", "LANG=nl_NL.UTF-8"}, "."}};
     for (const auto& [omgeving, t] : gevallen) {
-        SCOPED_TRACE(::testing::PrintToString(omgeving));
-        const Uitkomst a = draai({"--jaren", "2008,2009,2014", "gevonden.gpx"}, {.omgeving = omgeving});
-        EXPECT_EQ(a.status, 0);
-        EXPECT_THAT(regels(a.uit), ::testing::Contains("Bezochte cache-regio: 3 0" + t + "5%"));
-        EXPECT_THAT(a.fout, HasSubstr("N53" + t + "45  E3" + t + "36 "));
+        EXPECT_THAT(gezien(draai({"--jaren", "2008,2009,2014", "gevonden.gpx"}, {.omgeving = omgeving})),
+                    FieldsAre(0, HasSubstr("\nBezochte cache-regio: 3 0" + t + "5%\n"), HasSubstr("N53" + t + "45  E3" + t + "36 ")))
+            << ::testing::PrintToString(omgeving);
     }
 }
 
@@ -194,49 +180,41 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
         {"--kleurschakering"}, {f, f}, {f, "--jaren"}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f},
         {"--venster", "--kleurschakering", f}, {"--venster", "--uitvoer", "kaart.bmp", f},
         {"--venster", "--jaren", "2007,2008,2009", f}, {"--venster", f, f}};
-    for (const auto& args : gebruiksfouten) {
-        const Uitkomst a = draai(args);
-        EXPECT_EQ(a.status, 2) << ::testing::PrintToString(args);
-        EXPECT_EQ(a.uit, "");
-        EXPECT_THAT(a.fout, HasSubstr(gebruik));
-    }
+    for (const auto& args : gebruiksfouten)
+        EXPECT_THAT(gezien(draai(args)), FieldsAre(2, "", HasSubstr(gebruik))) << ::testing::PrintToString(args);
     // The new ranges and forms are said in Dutch.
     EXPECT_THAT(draai({"--jaren", "2008,2009," + volgendJaar, f}).fout,
                 HasSubstr("drie jaren van 2001 tot en met " + std::to_string(ditJaar()) + ","));
     EXPECT_THAT(draai({"--thuis", "52,09;5,12", f}).fout, HasSubstr("zoals 52.09,5.12; niet '52,09;5,12'"));
     EXPECT_THAT(draai({"--regio-export", "r.txt", f}).fout, HasSubstr("onbekend formaat '.txt'; kies .geojson, .gpx of .csv"));
-    for (const char* vraag : {"--help", "-h"}) {
-        const Uitkomst hulp = draai({vraag});
-        EXPECT_EQ(hulp.status, 0);
-        EXPECT_THAT(hulp.uit, StartsWith(gebruik + "\n"));
-    }
-    const Uitkomst versie = draai({"--version"});
-    EXPECT_EQ(versie.status, 0);
-    EXPECT_EQ(versie.uit, std::string("Kavelzicht ") + KZ_VERSIE + "\n");
+    for (const char* vraag : {"--help", "-h"})
+        EXPECT_THAT(gezien(draai({vraag})), FieldsAre(0, StartsWith(gebruik + "\n"), ""));
+    EXPECT_EQ(gezien(draai({"--version"})), std::tuple(0, std::string("Kavelzicht ") + KZ_VERSIE + "\n", ""));
 
     // Without a display the window cannot open: it says so, and what to do instead.
-    const Uitkomst blind = draai({});
-    EXPECT_EQ(blind.status, 1);
-    EXPECT_THAT(blind.fout, HasSubstr("het venster kan niet worden geopend, want er is geen beeldscherm"));
-    EXPECT_THAT(blind.fout, HasSubstr("kavelzicht --kleurschakering --uitvoer overzicht.bmp vondsten.gpx"));
+    EXPECT_THAT(gezien(draai({})),
+                FieldsAre(1, "", AllOf(HasSubstr("het venster kan niet worden geopend, want er is geen beeldscherm"),
+                                       HasSubstr("kavelzicht --kleurschakering --uitvoer overzicht.bmp vondsten.gpx"))));
     // Without arguments the window opens and waits; with --venster and a file (here one
-    // without warnings, which would wait for the user) it shows the file's overview and
-    // saves the picture that the batch mode saves, then waits.
+    // without warnings, which would wait for the user, under a name that the file list does
+    // not show) it shows the file's overview and saves the picture that the batch mode saves.
     const Opties venster{.omgeving = {"LANG=nl_NL.UTF-8", "QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)};
     const Uitkomst leeg = draai({}, venster);
     EXPECT_TRUE(leeg.verlopen) << "status " << leeg.status << ": " << leeg.fout;
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
-    Gpx().wpt("52.37", "4.89", 2008).wpt("51.44", "5.48", 2014).schrijf(map / "schoon.gpx");
-    const Uitkomst open = draai({"--venster", "schoon.gpx"}, {.omgeving = venster.omgeving, .limiet = std::chrono::seconds(8)});
+    Gpx().wpt("52.37", "4.89", 2008).wpt("51.44", "5.48", 2014).schrijf(map / "schoon.txt");
+    const Uitkomst open = draai({"--venster", "schoon.txt"}, {.omgeving = venster.omgeving, .limiet = std::chrono::seconds(8)});
     EXPECT_TRUE(open.verlopen) << "status " << open.status << ": " << open.fout;
     const std::string bmp = lees(map / "Kavelzicht.bmp");
-    ASSERT_EQ(draai({"schoon.gpx"}).status, 0);
+    ASSERT_EQ(draai({"schoon.txt"}).status, 0);
     EXPECT_TRUE(!bmp.empty() && bmp == lees(map / "Kavelzicht.bmp"));
 }
 
 // The new options add files and lines after the described ones and change nothing else;
-// on the bundled sample the exports agree with the counts that the batch mode prints.
-TEST_F(Batch, PerJaarRegioExportEnThuisOpHetVoorbeeld) {
+// on the bundled sample the exports agree with the counts that the batch mode prints. (Their
+// formats, the order of the nearest regions and GPX export: teksten_test.) --jaren takes
+// years after 2015.
+TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     const Uitkomst kaal = draai({"--jaren", "2007,2008,2009", KZ_VOORBEELD});
     ASSERT_EQ(kaal.status, 0) << kaal.fout;
     const Uitkomst a = draai({"--jaren", "2007,2008,2009", "--per-jaar", "jaren.csv", "--regio-export", "regios.geojson",
@@ -248,27 +226,16 @@ TEST_F(Batch, PerJaarRegioExportEnThuisOpHetVoorbeeld) {
     const int nietBezocht = getalIn(uit, "Nog niet bezochte cache-regio: "), bezocht = getalIn(uit, "Bezochte cache-regio: ");
     const int fake = getalIn(uit, "Gevonden cache in 'fake'-Regio ("), totaal = getalIn(uit, "Aantal gevonden caches: ");
 
-    // Each file is named, then the 10 nearest unvisited regions, nearest first.
+    // Each file is named, then the 10 nearest unvisited regions.
     ASSERT_EQ(extra.size(), 13u);
     EXPECT_EQ(extra[0], "Voortgang per jaar opgeslagen als jaren.csv");
     EXPECT_EQ(extra[1], "Regio's opgeslagen als regios.geojson");
     EXPECT_EQ(extra[2], "De 10 dichtstbijzijnde nog niet bezochte cache-regio's vanaf 52,09° N, 5,12° O:");
-    double vorige = -1;
-    for (int i = 0; i < 10; ++i) {
-        const std::string& r = extra[3 + std::size_t(i)];
-        ASSERT_THAT(r, StartsWith(std::to_string(i + 1) + ". ")) << r;
-        const std::size_t km = r.find(" km ");
-        const double afstand = km == std::string::npos ? 0 : std::stod(r.substr(r.find(": ") + 2, km));
-        EXPECT_EQ(km == std::string::npos, r.find(": hier (") != std::string::npos) << r;
-        EXPECT_LE(vorige, afstand) << r;
-        vorige = afstand;
-    }
+    EXPECT_THAT(extra[12], StartsWith("10. "));
 
-    // The rows of the years add up to all finds but those without a year.
+    // The rows of the years (after the header) add up to all finds but those without a year.
     const std::vector<std::string> csv = regels(lees(map / "jaren.csv"));
     ASSERT_GE(csv.size(), 2u);
-    EXPECT_EQ(csv[0], "Jaar,Gevonden caches,Gevonden Nederlandse caches,Regio's bezocht,Regio's voor het eerst bezocht,"
-                      "Regio's bezocht tot en met dit jaar (van 627)");
     int som = 0, zonderJaar = 0;
     for (std::size_t i = 1; i < csv.size(); ++i) {
         const std::string jaar = csv[i].substr(0, csv[i].find(','));
@@ -284,25 +251,12 @@ TEST_F(Batch, PerJaarRegioExportEnThuisOpHetVoorbeeld) {
     for (const QJsonValue& k : doc["features"].toArray()) ++status[k["properties"]["status"].toString().toStdString()];
     EXPECT_EQ(status, (std::map<std::string, int>{{"bezocht", bezocht}, {"niet bezocht", nietBezocht}, {"fake", fake}}));
 
-    // The GPX file: a waypoint per unvisited region; years after 2015 as --jaren.
-    const Uitkomst g = draai({"--jaren", "2020,2021,2022", "--regio-export", "nog.GPX", KZ_VOORBEELD});
-    ASSERT_EQ(g.status, 0) << g.fout;
-    EXPECT_THAT(regels(g.uit), IsSupersetOf({"2020: 0 (0)", "2022: 0 (0)", "Regio's opgeslagen als nog.GPX"}));
-    QXmlStreamReader xml(QByteArray::fromStdString(lees(map / "nog.GPX")));
-    int wpts = 0;
-    while (!xml.atEnd()) wpts += xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("wpt");
-    EXPECT_FALSE(xml.hasError());
-    EXPECT_EQ(wpts, nietBezocht);
-}
-
-// Finds after 2015 have year maps of their own, and warn as they always did: not at all.
-TEST_F(Batch, JarenNa2015) {
+    // Finds after 2015 have year maps of their own, and warn as they always did: not at all.
     Gpx().wpt("52.37", "4.89", 2016).wpt("52.09", "5.12", 2020).wpt("52.371", "4.891", 2020).wpt("53.45", "3.36", 2020)
         .schrijf(map / "laat.gpx");
-    const Uitkomst a = draai({"--jaren", "2016,2020," + std::to_string(ditJaar()), "laat.gpx"});
-    ASSERT_EQ(a.status, 0) << a.fout;
-    EXPECT_EQ(a.fout, "");
-    EXPECT_THAT(regels(a.uit), IsSupersetOf({"Gevonden cache in 'fake'-Regio (1)", "2016: 1 (1)", "2020: 2 (1)"}));
+    const Uitkomst laat = draai({"--jaren", "2016,2020," + std::to_string(ditJaar()), "laat.gpx"});
+    EXPECT_EQ(std::pair(laat.status, laat.fout), std::pair(0, std::string()));
+    EXPECT_THAT(regels(laat.uit), IsSupersetOf({"Gevonden cache in 'fake'-Regio (1)", "2016: 1 (1)", "2020: 2 (1)"}));
 }
 
 // An export that cannot be written is an error after the pass: the picture and the other
@@ -323,9 +277,10 @@ TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
     EXPECT_TRUE(fs::is_empty(map / "dicht"));
 }
 
-// Without finds, only the notice of why the map is empty; a gigabyte line costs no memory;
-// a crowded file's warnings are written as they come and counts beyond 16 bits stay exact.
-TEST_F(Vijandig, EmptyHugeAndCrowdedFilesGiveExactCountsInBoundedMemory) {
+// Without finds, only the notice of why the map is empty; a gigabyte line and a zip bomb
+// cost no memory; a crowded file's warnings are written as they come and counts beyond 16
+// bits stay exact.
+TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     schrijf("leeg.gpx", "");
     const Uitkomst leeg = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
     ASSERT_EQ(leeg.status, 0) << leeg.fout;
@@ -340,6 +295,15 @@ TEST_F(Vijandig, EmptyHugeAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     EXPECT_EQ(groot.uit, leeg.uit);
     EXPECT_THAT(groot.fout, ::testing::StartsWith("Geen vondsten: Het bestand bevat 1 waypoint, maar daarbij staat geen datum"));
     EXPECT_LT(groot.piekKb - leeg.piekKb, 48 * 1024) << groot.piekKb << " KB against " << leeg.piekKb << " KB";
+
+    // A quarter gigabyte of zeros, packed to a few hundred kilobytes: read as it is unpacked.
+    // (Against the empty file again: a child's peak counts from the fork, and a sanitizer may
+    // still hold the zeros.)
+    schrijf("bom.zip", test::Zip{{{"nullen.gpx", std::string(std::size_t{256} << 20, '\0')}}}.bytes());
+    ASSERT_LT(fs::file_size(map / "bom.zip"), std::uintmax_t{2} << 20);
+    const Uitkomst bom = draai({"--uitvoer", "uit.bmp", "bom.zip"}), naast = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
+    EXPECT_EQ(std::pair(bom.status, bom.uit), std::pair(0, leeg.uit)) << bom.fout;
+    EXPECT_LT(bom.piekKb - naast.piekKb, 48 * 1024) << bom.piekKb << " KB against " << naast.piekKb << " KB";
 
     {
         std::ofstream uit(map / "vol.gpx", std::ios::binary); // piece by piece: no large buffer in the test
@@ -366,38 +330,6 @@ TEST_F(Vijandig, EmptyHugeAndCrowdedFilesGiveExactCountsInBoundedMemory) {
 #endif
 }
 
-// A quarter gigabyte of zeros, packed to a few hundred kilobytes: read as it is unpacked.
-TEST_F(Vijandig, ZipBombIsReadAsItIsUnpackedInBoundedMemory) {
-    test::Zip nullen;
-    nullen.bestanden.emplace_back("nullen.gpx", std::string(std::size_t{256} << 20, '\0'));
-    const std::string bytes = nullen.bytes();
-    ASSERT_LT(bytes.size(), std::size_t{2} << 20);
-    schrijf("bom.zip", bytes);
-    schrijf("leeg.gpx", "");
-    const Uitkomst bom = draai({"--uitvoer", "uit.bmp", "bom.zip"}), leeg = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
-    EXPECT_EQ(bom.status, 0) << bom.fout;
-    EXPECT_EQ(bom.uit, leeg.uit);
-    EXPECT_LT(bom.piekKb - leeg.piekKb, 48 * 1024) << bom.piekKb << " KB against " << leeg.piekKb << " KB";
-}
-
-// A missing file, a folder, an endless device and a pipe without a writer: refused at once.
-TEST_F(Vijandig, ChosenFileThatIsNoRegularFileIsRefusedWithoutWaiting) {
-    fs::create_directory(map / "x.gpx");
-    fs::create_symlink("/dev/zero", map / "nul.gpx");
-    ASSERT_EQ(::mkfifo((map / "pijp.gpx").c_str(), 0644), 0);
-    const std::pair<const char*, const char*> gevallen[] = {{"weg.gpx", "het bestand bestaat niet"},
-        {"x.gpx", "dit is een map"}, {"nul.gpx", "dit is geen gewoon bestand"},
-        {"pijp.gpx", "dit is geen gewoon bestand"}};
-    for (const auto& [naam, reden] : gevallen) {
-        const Uitkomst u = draai({naam});
-        EXPECT_FALSE(u.verlopen) << naam;
-        EXPECT_EQ(u.status, 1);
-        EXPECT_EQ(u.uit, "");
-        EXPECT_EQ(u.fout, "Fout: Het GPX-bestand kan niet worden geopend: " + (map / naam).string() + " (" + reden + ")\n");
-    }
-    EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
-}
-
 // A full disk or a closed folder: error, exit 1, the old bitmap whole and no file beside it.
 TEST_F(Vijandig, BitmapThatCannotBeWrittenLeavesTheOldOneIntact) {
     const std::string oud = "BM oude afbeelding";
@@ -409,16 +341,14 @@ TEST_F(Vijandig, BitmapThatCannotBeWrittenLeavesTheOldOneIntact) {
         EXPECT_EQ(regels(u.uit).size(), 9u); // the statistics, but no "Overzicht opgeslagen als"
         EXPECT_EQ(u.fout, "Fout: Het overzicht kan niet worden opgeslagen als " +
                               (map / "kaarten" / "Kavelzicht.bmp").string() + " (" + reden + ")\n");
-        std::ifstream in(map / "kaarten" / "Kavelzicht.bmp", std::ios::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), oud);
+        EXPECT_EQ(lees(map / "kaarten" / "Kavelzicht.bmp"), oud);
         EXPECT_EQ(std::distance(fs::directory_iterator(map / "kaarten"), fs::directory_iterator()), 1);
     };
     // A device is never replaced by a file, also not through a link.
     for (const char* apparaat : {"/dev/null", "/dev/stdout"}) {
         const Uitkomst u = draai({"--uitvoer", apparaat, "een.gpx"});
-        EXPECT_EQ(u.status, 1);
-        EXPECT_EQ(u.fout, std::string("Fout: Het overzicht kan niet worden opgeslagen als ") + apparaat +
-                              " (dit is geen gewoon bestand)\n");
+        EXPECT_EQ(std::pair(u.status, u.fout), std::pair(1, std::string("Fout: Het overzicht kan niet worden opgeslagen als ") +
+                                                                apparaat + " (dit is geen gewoon bestand)\n"));
     }
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
     // The disk is full: the new bitmap cannot be written completely.

@@ -1,14 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
 #include <initializer_list>
+#include <map>
+#include <set>
 #include <string>
+#include <vector>
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include "grid/afstand.h"
 #include "grid/grid.h"
+#include "grid/nlmasker.h"
+#include "overview/regio.h"
 #include "teksten/meldingen.h"
 #include "teksten/opmaak.h"
+#include "teksten/regioexport.h"
+#include "teksten/regioteksten.h"
+#include "teksten/thuis.h"
+#include "teksten/vakmenu.h"
 #include "teksten/vaktekst.h"
+#include "teksten/voortgangteksten.h"
 
 namespace kz {
 namespace {
@@ -35,7 +54,11 @@ TEST(Teksten, NumbersInTheFormOfTheLocale) {
               "52,37|1E+20|-9255700530942,12|0|0|0|1234,5|-0,5|0,333333333333333|1,5E-07|52|4.89");
 }
 
-TEST(Teksten, WarningsAndCellTooltips) {
+// Also why a file cannot be opened, as the window's box and the batch mode's line say it (the
+// refusal itself: gpxbestand_test; a missing file: pass_ui_test).
+TEST(Teksten, WarningsReasonsAndCellTooltips) {
+    EXPECT_EQ(samen({meldingen::nietGeopend("a.gpx", EISDIR)[1], meldingen::nietGeopend("a.gpx", ENODEV)[1]}),
+              "a.gpx (dit is een map)|a.gpx (dit is geen gewoon bestand)");
     const Waarschuwing fake{Waarschuwing::Soort::Fake, 53.45, 3.36}, weg{Waarschuwing::Soort::Verdwaald, 53.45, 3.36};
     const auto f = meldingen::regels(fake, nl), w = meldingen::regels(weg, nl);
     EXPECT_EQ(samen({meldingen::titel(fake), f[0], f[1], meldingen::titel(weg), w[0], w[1]}),
@@ -51,6 +74,157 @@ TEST(Teksten, WarningsAndCellTooltips) {
               "52,0° – 52,1° N, 5° 00' – 5° 05' O\nRegio zonder Nederlandse caches\nGevonden: 17 (alle jaren)|"
               "53,4° – 53,5° N, 3° 20' – 3° 25' O\nRegio zonder Nederlandse caches|"
               "50.9° – 51.0° N, 3° 55' – 4° 00' O\nNederlandse cache-regio\nGevonden in 2015: 0");
+}
+
+constexpr Coordinaat utrecht{52.0907, 5.1214};
+
+// Finds in two Dutch cells (Utrecht's among them), one also after 2015, and in two cells
+// outside the mask.
+std::vector<Regio> regios() {
+    Gevonden g(2026);
+    for (const auto& [jaar, rij, kolom] : {std::tuple{2009, 523, 58}, {2024, 523, 58}, {2000, 523, 58}, {2012, 520, 61},
+                                           {2012, 534, 40}, {2000, 507, 40}}) {
+        if (g.magSlot(jaar)) g.telOp(jaar, rij, kolom);
+        g.telOp(totaalslot, rij, kolom);
+    }
+    return Regio::alle(g, nederlandseRegios());
+}
+
+// Twice the signed area of a ring (shoelace): positive when it runs counter-clockwise.
+double oppervlak(const QJsonArray& ring) {
+    double som = 0;
+    for (qsizetype i = 0; i + 1 < ring.size(); ++i)
+        som += ring[i][0].toDouble() * ring[i + 1][1].toDouble() - ring[i + 1][0].toDouble() * ring[i][1].toDouble();
+    return som;
+}
+
+TEST(RegioExport, GeoJsonHasEveryRegionAndTheFakesAsClosedCounterClockwiseRings) {
+    QJsonParseError fout{};
+    const QJsonDocument doc = QJsonDocument::fromJson(regioexport::geojson(regios()), &fout);
+    ASSERT_EQ(fout.error, QJsonParseError::NoError);
+    EXPECT_EQ(doc["type"].toString(), "FeatureCollection");
+    const QJsonArray kenmerken = doc["features"].toArray();
+    ASSERT_EQ(kenmerken.size(), 629); // 627 regions, 2 fake cells with finds
+    std::map<QString, int> status;
+    for (const QJsonValue& k : kenmerken) {
+        ASSERT_EQ(k["type"].toString() + " " + k["geometry"]["type"].toString(), "Feature Polygon");
+        const QJsonArray ringen = k["geometry"]["coordinates"].toArray(), ring = ringen[0].toArray();
+        ASSERT_TRUE(ringen.size() == 1 && ring.size() == 5 && ring.first() == ring.last()) << k["id"].toString().toStdString();
+        ASSERT_GT(oppervlak(ring), 0);
+        // The ring is the cell's bounds: 1/12 degree wide, 0.1 high, at its row and column.
+        const QJsonObject e = k["properties"].toObject();
+        const Vakgrenzen g = Vakgrenzen::van(e["rij"].toInt(), e["kolom"].toInt());
+        ASSERT_NEAR(ring[0][0].toDouble(), g.west, 1e-6);
+        ASSERT_NEAR(ring[2][1].toDouble(), g.noord, 1e-6);
+        ++status[e["status"].toString()];
+        if (k["id"].toString() == "523/58") {
+            EXPECT_EQ(std::pair(e["vondsten"].toInt(), e["eerste_jaar"].toInt()), std::pair(3, 2009));
+            EXPECT_EQ(e["vondsten_per_jaar"].toObject(), (QJsonObject{{"2009", 1}, {"2024", 1}}));
+        }
+    }
+    EXPECT_EQ(status, (std::map<QString, int>{{"bezocht", 2}, {"niet bezocht", 625}, {"fake", 2}}));
+}
+
+TEST(RegioExport, GpxHasOneWaypointPerUnvisitedRegionNearestFirstFromHome) {
+    for (const std::optional<Coordinaat> thuis : {std::optional<Coordinaat>{}, std::optional(utrecht)}) {
+        QXmlStreamReader xml(regioexport::gpx(regios(), thuis, nl));
+        ASSERT_TRUE(xml.readNextStartElement() && xml.name() == QLatin1String("gpx"));
+        EXPECT_EQ(xml.namespaceUri(), QLatin1String("http://www.topografix.com/GPX/1/1"));
+        EXPECT_EQ(xml.attributes().value("version"), QLatin1String("1.1"));
+        std::vector<QString> namen;
+        double vorige = 0;
+        while (xml.readNextStartElement()) {
+            if (xml.name() != QLatin1String("wpt")) {
+                xml.skipCurrentElement();
+                continue;
+            }
+            const Coordinaat midden{xml.attributes().value("lat").toDouble(), xml.attributes().value("lon").toDouble()};
+            std::map<QString, QString> velden;
+            while (xml.readNextStartElement())
+                velden[xml.name().toString()] = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            EXPECT_EQ(velden["type"], "Nog niet bezochte cache-regio");
+            // Named by row and column, at the centre of that cell; from a home, nearest first.
+            const QString naam = velden["name"];
+            const Vakgrenzen g = Vakgrenzen::van(naam.section('/', 0, 0).toInt(), naam.section('/', 1).toInt());
+            EXPECT_NEAR(midden.breedte, g.midden().breedte, 1e-6);
+            EXPECT_NEAR(midden.lengte, g.midden().lengte, 1e-6);
+            if (thuis) {
+                EXPECT_LE(vorige, afstandTotVakKm(*thuis, g)) << naam.toStdString();
+                vorige = afstandTotVakKm(*thuis, g);
+            }
+            namen.push_back(naam);
+        }
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        const std::set<QString> verschillend(namen.begin(), namen.end());
+        EXPECT_EQ(std::pair(namen.size(), verschillend.size()), std::pair(std::size_t{625}, std::size_t{625}));
+        EXPECT_FALSE(verschillend.count("523/58") || verschillend.count("520/61") || verschillend.count("534/40"));
+        if (thuis) {
+            EXPECT_EQ(namen.front(), "521/61"); // Utrecht's own is visited: the one north of it
+        }
+    }
+}
+
+TEST(RegioExport, CsvFilesSuffixesAndWritingInOneStep) {
+    const QStringList r = QString::fromUtf8(regioexport::csv(regios())).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(r.size(), 630);
+    EXPECT_EQ(r[0], "Naam,Rij,Kolom,Status,Vondsten,Eerste jaar,Zuid,Noord,West,Oost,2009,2010,2011,2012,2013,2014,"
+                    "2015,2016,2017,2018,2019,2020,2021,2022,2023,2024");
+    EXPECT_TRUE(r.contains("523/58,523,58,bezocht,3,2009,52.3,52.4,4.833333,4.916667,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1"));
+    EXPECT_TRUE(r.contains("507/40,507,40,fake,1,,50.7,50.8,3.333333,3.416667,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0"));
+
+    Voortgang v;
+    v.aantalRegios = 627;
+    v.jaren = {{2008, 3, 2, 2, 2, 2}, {2009, 0, 0, 0, 0, 2}};
+    v.zonderJaar = Voortgang::Jaar{0, 4, 4, 1, 1, 3};
+    EXPECT_EQ(voortgangteksten::csv(v).toStdString(),
+              "Jaar,Gevonden caches,Gevonden Nederlandse caches,Regio's bezocht,Regio's voor het eerst bezocht,"
+              "Regio's bezocht tot en met dit jaar (van 627)\n2008,3,2,2,2,2\n2009,0,0,0,0,2\nzonder jaar,4,4,1,1,3\n");
+
+    EXPECT_EQ(regioexport::formaatVan("a/b.GeoJSON"), regioexport::Formaat::GeoJson);
+    EXPECT_EQ(regioexport::formaatVan("b.gpx"), regioexport::Formaat::Gpx);
+    EXPECT_EQ(regioexport::formaatVan("b.Csv"), regioexport::Formaat::Csv);
+    for (const char* pad : {"b.json", "b", "b.gpx.txt"}) EXPECT_FALSE(regioexport::formaatVan(pad)) << pad;
+
+    // An earlier file is replaced whole.
+    QTemporaryDir map;
+    const QString pad = map.filePath("r.csv");
+    QFile oud(pad);
+    ASSERT_TRUE(oud.open(QIODevice::WriteOnly) && oud.write("oud, veel langer dan het nieuwe bestand") > 0);
+    oud.close();
+    EXPECT_TRUE(regioexport::bewaar(pad, "nieuw\n"));
+    ASSERT_TRUE(oud.open(QIODevice::ReadOnly));
+    EXPECT_EQ(oud.readAll(), "nieuw\n");
+}
+
+TEST(RegioTeksten, HomeNearestLinesAndTheMapAddress) {
+    for (const auto& [tekst, breedte, lengte] : {std::tuple{"52.09,5.12", 52.09, 5.12}, {"-33.9,151.2", -33.9, 151.2},
+                                                 {"+52,5", 52.0, 5.0}, {"90,-180", 90.0, -180.0}}) {
+        const std::optional<Coordinaat> c = thuis::lees(tekst);
+        ASSERT_TRUE(c) << tekst;
+        EXPECT_EQ(std::pair(c->breedte, c->lengte), std::pair(breedte, lengte)) << tekst;
+        EXPECT_EQ(thuis::lees(thuis::alsTekst(*c))->breedte, breedte);
+    }
+    for (const char* fout : {"52,09,5,12", "52.09;5.12", "52.09", "52.09, 5.12", "91,5", "52,181", "abc,def", "1e2,5",
+                             "52.,5", "", "nan,nan", "52.09,5.12,"})
+        EXPECT_FALSE(thuis::lees(fout)) << fout;
+
+    EXPECT_EQ(regioteksten::afstandsregel({521, 63, 8.96, 80, false}, nl),
+              "521/63: 9,0 km O (52,1° – 52,2° N, 5° 15' – 5° 20' O)");
+    EXPECT_EQ(regioteksten::afstandsregel({520, 61, 0, 0, true}, QLocale::c()),
+              "520/61: hier (52.0° – 52.1° N, 5° 05' – 5° 10' O)");
+    const QStringList lijst = regioteksten::dichtstbij({{520, 61, 0, 0, true}, {521, 61, 1.1, 10, false}}, {52.09, -5.12}, nl);
+    EXPECT_EQ(lijst, (QStringList{"De 2 dichtstbijzijnde nog niet bezochte cache-regio's vanaf 52,09° N, 5,12° W:",
+                                  "1. 520/61: hier (52,0° – 52,1° N, 5° 05' – 5° 10' O)",
+                                  "2. 521/61: 1,1 km N (52,1° – 52,2° N, 5° 05' – 5° 10' O)"}));
+    EXPECT_EQ(regioteksten::dichtstbij({}, utrecht, nl), QStringList{"Alle cache-regio's zijn bezocht."});
+    QStringList streken;
+    for (int s = 0; s < 8; ++s) streken << regioteksten::windstreek(s);
+    EXPECT_EQ(streken.join(' '), "N NO O ZO Z ZW W NW");
+
+    EXPECT_EQ(vakmenu::osmUrl(520, 61).toString(),
+              "https://www.openstreetmap.org/?minlon=5.083333&minlat=52&maxlon=5.166667&maxlat=52.1&box=yes");
+    EXPECT_EQ(vakmenu::osmUrl(507, 40).toString(),
+              "https://www.openstreetmap.org/?minlon=3.333333&minlat=50.7&maxlon=3.416667&maxlat=50.8&box=yes");
 }
 
 } // namespace

@@ -2,15 +2,12 @@
 // The drive, folder and file lists of the input panel, and files dropped on it.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -23,25 +20,16 @@
 namespace kz {
 namespace {
 
-// Left-button events in the middle of a list row.
-void muis(QListWidget* lijst, int rij, std::initializer_list<QEvent::Type> soorten) {
+// Clicks (once or twice in a row) in the middle of a list row.
+void muis(QListWidget* lijst, int rij, int keer) {
     lijst->scrollToItem(lijst->item(rij));
-    const QPointF punt = lijst->visualItemRect(lijst->item(rij)).center();
-    for (QEvent::Type soort : soorten) {
-        QMouseEvent e(soort, punt, lijst->viewport()->mapToGlobal(punt), Qt::LeftButton,
-                      soort == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(lijst->viewport(), &e);
-    }
+    test::klik(lijst->viewport(), lijst->visualItemRect(lijst->item(rij)).center(), keer);
 }
-const auto klik = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
-const auto dubbelklik = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                         QEvent::MouseButtonRelease};
 
 TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
     const QString map = QDir(tmp.path()).canonicalPath();
-    ASSERT_FALSE(QDir::currentPath().startsWith(map));
+    ASSERT_TRUE(tmp.isValid() && !QDir::currentPath().startsWith(map));
     for (const char* d : {"x.gpx", "b/diep", "A", ".git", "leeg", "stick"}) ASSERT_TRUE(QDir(map).mkpath(d));
     for (const char* b : {"a.GPX", "finds.gpx", "notes.txt", "oud.gpx.bak", ".verborgen.gpx", "b/c.gpx", "stick/r.GPX"})
         ASSERT_TRUE(QFile(map + "/" + b).open(QIODevice::WriteOnly)) << b;
@@ -50,8 +38,7 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     Form1 f(Form1::Omgeving{"02-04-2009", [&] { return volumes; }, {}, {}, {}});
     f.show();
     ASSERT_EQ(f.Frame6->Drive1->count(), 3);
-    EXPECT_EQ(f.Frame6->Drive1->drive(), "/");
-    EXPECT_EQ(f.Frame6->Dir1->path(), QDir::currentPath());
+    EXPECT_EQ(f.Frame6->Drive1->drive() + " " + f.Frame6->Dir1->path(), "/ " + QDir::currentPath());
 
     // Only "*.GPX" files, in any case; the file list follows the open folder.
     f.Frame6->Dir1->setPath(map);
@@ -65,24 +52,20 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     // Root, the folders on the way down, the open folder, then its visible subfolders.
     const int open = f.Frame6->Dir1->listIndex();
     EXPECT_EQ(open, map.count('/'));
-    EXPECT_EQ(f.Frame6->Dir1->entry(0), "/");
-    EXPECT_EQ(f.Frame6->Dir1->entry(open - 1), QFileInfo(map).path());
-    QStringList onder;
+    QStringList onder{f.Frame6->Dir1->entry(0), f.Frame6->Dir1->entry(open - 1)};
     for (int i = open; i < f.Frame6->Dir1->listCount(); ++i) onder << f.Frame6->Dir1->entry(i).mid(map.size());
-    EXPECT_EQ(onder, QStringList({"", "/A", "/b", "/leeg", "/stick", "/x.gpx"}));
+    EXPECT_EQ(onder, QStringList({"/", QFileInfo(map).path(), "", "/A", "/b", "/leeg", "/stick", "/x.gpx"}));
 
     // A click only highlights: the open folder, the file list and its choice stay.
-    muis(f.Frame6->Dir1, open + 2, klik);
+    muis(f.Frame6->Dir1, open + 2, 1);
     EXPECT_EQ(f.Frame6->Dir1->listIndex(), open + 2);
-    EXPECT_EQ(f.Frame6->Dir1->path(), map);
-    EXPECT_EQ(f.Frame6->File1->fileName(), "finds.gpx");
+    EXPECT_EQ(f.Frame6->Dir1->path() + "/" + f.Frame6->File1->fileName(), map + "/finds.gpx");
 
     // A double click opens, and the file list follows with no choice made.
-    muis(f.Frame6->Dir1, open + 2, dubbelklik);
+    muis(f.Frame6->Dir1, open + 2, 2);
     EXPECT_EQ(f.Frame6->Dir1->path(), map + "/b");
     ASSERT_EQ(f.Frame6->File1->path(), map + "/b");
-    EXPECT_EQ(f.Frame6->File1->entry(0), "c.gpx");
-    EXPECT_EQ(f.Frame6->File1->listIndex(), -1);
+    EXPECT_EQ(std::pair(f.Frame6->File1->entry(0), f.Frame6->File1->listIndex()), std::pair(QString("c.gpx"), -1));
 
     // Enter opens the highlighted entry: here the parent folder.
     f.Frame6->Dir1->setListIndex(open);
@@ -95,12 +78,10 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     f.Frame6->File1->setListIndex(1);
     ASSERT_TRUE(QFile(map + "/nieuw.gpx").open(QIODevice::WriteOnly));
     QApplication::sendEvent(f.Frame6->Dir1, &enter);
-    EXPECT_EQ(f.Frame6->File1->listCount(), 3);
-    EXPECT_EQ(f.Frame6->File1->fileName(), "finds.gpx");
+    EXPECT_EQ(std::pair(f.Frame6->File1->listCount(), f.Frame6->File1->fileName()), std::pair(3, QString("finds.gpx")));
     ASSERT_TRUE(QFile::remove(map + "/finds.gpx"));
-    muis(f.Frame6->Dir1, open, dubbelklik);
-    EXPECT_EQ(f.Frame6->File1->listCount(), 2);
-    EXPECT_EQ(f.Frame6->File1->listIndex(), -1);
+    muis(f.Frame6->Dir1, open, 2);
+    EXPECT_EQ(std::pair(f.Frame6->File1->listCount(), f.Frame6->File1->listIndex()), std::pair(2, -1));
     ASSERT_TRUE(QFile(map + "/later.gpx").open(QIODevice::WriteOnly));
     f.terug_Click();
     EXPECT_EQ(f.Frame6->File1->entry(1), "later.gpx");
@@ -111,32 +92,27 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     int fout = 0;
     try { f.Frame6->Dir1->setPath(map + "/weg"); } catch (const tk::Fout& e) { fout = e.nummer(); }
     EXPECT_EQ(fout, tk::foutPadNietGevonden);
-    EXPECT_EQ(f.Frame6->Dir1->path(), map);
-    EXPECT_EQ(f.Frame6->Dir1->listCount(), open + 6);
+    EXPECT_EQ(std::pair(f.Frame6->Dir1->path(), f.Frame6->Dir1->listCount()), std::pair(map, open + 6));
     f.Frame6->File1->setPath(map + "/weg");
     EXPECT_EQ(f.Frame6->File1->listCount(), 0);
 
     // A ready volume: the folder list opens on its root, the file list follows.
     f.Frame6->Drive1->setCurrentIndex(2);
-    EXPECT_EQ(f.Frame6->Dir1->path(), map + "/stick");
-    EXPECT_EQ(f.Frame6->File1->entry(0), "r.GPX");
+    EXPECT_EQ(f.Frame6->Dir1->path() + "/" + f.Frame6->File1->entry(0), map + "/stick/r.GPX");
 
     // A volume that is not ready: back to the current folder's volume, no message.
     f.Frame6->Drive1->setCurrentIndex(1);
     EXPECT_EQ(f.Frame6->Drive1->currentIndex(), 0);
-    EXPECT_EQ(f.Frame6->Dir1->path(), QDir::currentPath());
-    EXPECT_EQ(f.Frame6->File1->path(), QDir::currentPath());
+    EXPECT_EQ(f.Frame6->Dir1->path() + " " + f.Frame6->File1->path(), QDir::currentPath() + " " + QDir::currentPath());
     EXPECT_TRUE(berichten.lijst.empty());
 
     // A volume holds a path by whole folder names.
-    EXPECT_EQ(volumeVan(volumes, map + "/stick/sub"), 2);
-    EXPECT_EQ(volumeVan(volumes, map + "/stickje"), 0);
+    EXPECT_EQ(std::pair(volumeVan(volumes, map + "/stick/sub"), volumeVan(volumes, map + "/stickje")), std::pair(2, 0));
 
     // The real system: the root first, the current folder on a volume, no kernel file systems.
     const QList<Volume> systeem = systeemVolumes();
     ASSERT_FALSE(systeem.isEmpty());
-    EXPECT_EQ(systeem.first().wortel, "/");
-    EXPECT_GE(volumeVan(systeem, QDir::currentPath()), 0);
+    EXPECT_TRUE(systeem.first().wortel == "/" && volumeVan(systeem, QDir::currentPath()) >= 0);
     for (const Volume& v : systeem) EXPECT_FALSE(v.wortel.startsWith("/proc") || v.wortel.startsWith("/sys"));
 }
 
@@ -165,43 +141,29 @@ TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) 
     for (const char* d : {"weg", "blijft"}) ASSERT_TRUE(QDir(map).mkpath(d));
     ASSERT_TRUE(QFile(map + "/enige.gpx").open(QIODevice::WriteOnly));
     test::Berichten berichten;
-
-    // Started in a folder that cannot be listed, the lists open on the nearest one above.
-    Form1 f(Form1::Omgeving{"02-04-2009", {}, map + "/bestaat/niet", {}, {}});
+    Form1 f(Form1::Omgeving{"02-04-2009", {}, map, {}, {}});
     f.show();
-    EXPECT_EQ(f.Frame6->Dir1->path(), map);
-    ASSERT_EQ(f.Frame6->File1->path(), map);
 
     // A folder gone since it was listed: a message, the highlight back to the open folder.
     const int open = f.Frame6->Dir1->listIndex();
     ASSERT_TRUE(QDir(map + "/weg").removeRecursively());
-    muis(f.Frame6->Dir1, open + 2, dubbelklik);
+    muis(f.Frame6->Dir1, open + 2, 2);
     ASSERT_EQ(berichten.lijst.size(), 1u);
-    EXPECT_EQ(berichten.lijst[0].prompt, "De map kan niet worden geopend:\n" + map + "/weg\nDe map bestaat niet (meer).");
-    EXPECT_EQ(berichten.lijst[0].titel, "Fout");
+    EXPECT_EQ(berichten.lijst[0].titel + ": " + berichten.lijst[0].prompt,
+              "Fout: De map kan niet worden geopend:\n" + map + "/weg\nDe map bestaat niet (meer).");
     EXPECT_EQ(f.Frame6->Dir1->listIndex(), open);
     EXPECT_EQ(f.Frame6->File1->entry(0), "enige.gpx");
 
     // The first arrow key selects the first file, and Enter on it starts the pass.
     f.Frame6->File1->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(f.Frame6->File1->listIndex(), -1);
+    f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
     QKeyEvent omlaag(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier), enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(f.Frame6->File1, &omlaag);
     EXPECT_EQ(f.Frame6->File1->fileName(), "enige.gpx");
-    f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
     QApplication::sendEvent(f.Frame6->File1, &enter);
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
-    EXPECT_TRUE(f.Frame7->isVisible());
-    // The file is empty: after the result, an information box says why the map is empty.
-    ASSERT_EQ(berichten.lijst.size(), 2u);
-    EXPECT_EQ(std::tuple(berichten.lijst[1].titel, berichten.lijst[1].stijl), std::tuple("Geen vondsten", 64));
-    EXPECT_TRUE(berichten.lijst[1].prompt.contains("het lijkt geen GPX-bestand"));
-    // A double click on a file does the same.
-    f.terug_Click();
-    f.Frame6->File1->setListIndex(-1);
-    muis(f.Frame6->File1, 0, dubbelklik);
-    ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
-    EXPECT_TRUE(f.Frame7->isVisible());
+    EXPECT_TRUE(f.Frame7->isVisible()); // (a double click on a file: Scherm.DeMuisDoetWatZeAanwijst)
 }
 
 // Drags urls over the file list and drops them there: whether entering and dropping were accepted.
@@ -241,15 +203,12 @@ TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
                                     QList{QUrl(QStringLiteral("https://example.org/vondsten.gpx"))}}) {
         const std::string wat = urls.first().toString().toStdString();
         EXPECT_EQ(sleep(f, urls), std::make_pair(false, false)) << wat;
-        EXPECT_EQ(f.Frame6->Dir1->path(), dirVooraf) << wat;
-        EXPECT_EQ(f.Frame6->File1->fileName(), "ander.gpx") << wat;
+        EXPECT_EQ(f.Frame6->Dir1->path() + " " + f.Frame6->File1->fileName(), dirVooraf + " ander.gpx") << wat;
     }
 
     EXPECT_EQ(sleep(f, {bestand("/sub/Vondsten.GPX")}), std::make_pair(true, true));
-    EXPECT_EQ(f.Frame6->Drive1->drive(), map);
-    EXPECT_EQ(f.Frame6->Dir1->path(), map + "/sub");
-    EXPECT_EQ(f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()), map + "/sub");
-    EXPECT_EQ(f.Frame6->File1->fileName(), "Vondsten.GPX");
+    EXPECT_EQ(QStringList({f.Frame6->Drive1->drive(), f.Frame6->Dir1->path(), f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()),
+                           f.Frame6->File1->fileName()}), QStringList({map, map + "/sub", map + "/sub", "Vondsten.GPX"}));
     // A pocket query as it arrives, a ZIP, is listed and taken as well.
     EXPECT_EQ(sleep(f, {bestand("/sub/pq.Zip")}), std::make_pair(true, true));
     EXPECT_EQ(f.Frame6->File1->fileName(), "pq.Zip");

@@ -16,12 +16,10 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QTemporaryDir>
-#include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QSettings>
-#include <QTimer>
 #include <QUrl>
 #include <QToolTip>
 
@@ -37,9 +35,7 @@
 #include "support/berichten.h"
 #include "support/gpx.h"
 #include "support/locale.h"
-#include "support/proef.h"
 #include "support/wacht.h"
-#include "grid/nlmasker.h"
 #include "opdrachtregel/batch.h"
 #include "venster/form1.h"
 #include "venster/voortgangsvenster.h"
@@ -73,14 +69,16 @@ protected:
         ASSERT_TRUE(tmp.isValid());
         f.show();
     }
-    // Writes the file (unless null), chooses it and the choices, and presses the button.
-    void draai(Form1& w, const QString& naam, const test::Gpx* gpx, bool schakering, std::array<int, 3> jaren) {
+    // Writes the file (unless null), chooses it and the choices, calls vooraf, and presses the button.
+    void draai(Form1& w, const QString& naam, const test::Gpx* gpx, bool schakering, std::array<int, 3> jaren,
+               const std::function<void()>& vooraf = {}) {
         if (gpx) gpx->schrijf((map + "/" + naam).toStdString());
         if (w.Frame7->isVisible()) w.Frame7->terug->click();
         ASSERT_TRUE(w.Frame6->kiesGpxBestand(map + "/" + naam)) << naam.toStdString();
         w.Frame6->kleurvariant->setChecked(schakering);
         for (std::size_t k = 0; k < 3; ++k) w.Frame6->jaar[k]->setCurrentIndex(jaren[k] - 2001);
         w.afbeeldingsnaam = bmp();
+        if (vooraf) vooraf();
         klik(w);
     }
     // Presses "&Maak overzicht" and waits until the pass has ended.
@@ -95,7 +93,8 @@ protected:
     test::LocaleWacht locale{"nl_NL"};
     QTemporaryDir tmp;
     const QString map = QDir(tmp.path()).canonicalPath();
-    Form1 f{Form1::Omgeving{"02-04-2009", {}, {}, {}, {}}};
+    QUrl geopend; // what the window opened in the browser
+    Form1 f{Form1::Omgeving{"02-04-2009", {}, {}, {}, [this](const QUrl& url) { return geopend = url, true; }}};
     test::Berichten berichten{&f};
     const std::vector<int> binnen = test::Gpx::vakken(true), buiten = test::Gpx::vakken(false);
 };
@@ -111,8 +110,7 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
                                        "Gevonden cache in 'fake'-Regio (2)", "8", "9", "1 (1)", "1 (0)", "1 (1)",
                                        "2003", "2009", "2015", "2003", "2009", "2015"}));
     EXPECT_TRUE(f.Frame7->isVisible() && f.Frame7->terug->isVisible() && !f.Frame6->isVisible());
-    EXPECT_TRUE(f.Frame7->Frame10->isVisibleTo(f.Frame7));
-    EXPECT_EQ(f.focusWidget(), f.Frame7->terug);
+    EXPECT_TRUE(f.Frame7->Frame10->isVisibleTo(f.Frame7)); // (the focus on "&Terug": Scherm)
 
     // The maps are the overview that the core makes of the same file.
     GpxBestand bestand((map + "/vondsten café.gpx").toStdString());
@@ -127,7 +125,6 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
     const QString tip = f.Frame7->vak->tooltipTekst(binnen[0]);
     EXPECT_TRUE(tip.endsWith("\nNederlandse cache-regio\nGevonden: 2 (alle jaren)")) << tip.toStdString();
     EXPECT_TRUE(f.Frame7->vak07->tooltipTekst(binnen[0]).endsWith("\nGevonden in 2003: 0"));
-    EXPECT_TRUE(f.Frame7->vak09->tooltipTekst(binnen[0]).endsWith("\nGevonden in 2015: 2"));
     auto vraagTip = [](QWidget* kader, QPoint punt) {
         QWidget* doel = kader->childAt(punt) ? kader->childAt(punt) : kader;
         const QPoint lokaal = doel->mapFrom(kader, punt);
@@ -145,7 +142,6 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
     EXPECT_EQ(lees(f.Frame7->vak, QAccessible::Description), "Hoofdkaart: 3 van 627 regio's bezocht");
     EXPECT_EQ(lees(f.Frame7->vak07, QAccessible::Name), "Jaarkaart 2003");
     EXPECT_EQ(lees(f.Frame7->vak08, QAccessible::Description), "2009: 1 regio's bezocht, waarvan 0 voor het eerst");
-    EXPECT_EQ(lees(f.Frame7->vak09, QAccessible::Description), "2015: 1 regio's bezocht, waarvan 1 voor het eerst");
     // Each statistic once, caption with value; the labels of the bare values are left out.
     QStringList gehoord;
     const std::function<void(QAccessibleInterface*)> hoor = [&](QAccessibleInterface* i) {
@@ -159,16 +155,12 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
         EXPECT_EQ(gehoord.count(QString(regel)), 1) << regel;
     for (const char* alleenGetal : {"624", "99,5%", "8", "9"}) EXPECT_FALSE(gehoord.contains(alleenGetal));
 
-    // One stop box per warning, in file order, while the hourglass is up.
+    // One stop box per warning, in file order, while the hourglass is up (the texts: teksten_test).
     ASSERT_EQ(berichten.lijst.size(), 2u);
     ASSERT_EQ(buiten[0], 0); // the north-west corner: 53.43, 3.375
-    EXPECT_EQ(berichten.lijst[0].titel, "Fake?");
+    EXPECT_EQ(berichten.lijst[0].titel + berichten.lijst[1].titel, "Fake?Verdwaald?");
     EXPECT_TRUE(berichten.lijst[0].prompt.startsWith(
         "Een cache met de coordinaten: N53,43  E3,375 ligt in een 'fake'-gebied.\nMail naar kavelzicht@example.org"));
-    EXPECT_EQ(berichten.lijst[1].prompt,
-              "Een cache met de coordinaten: N50,65  E5,5 ligt buiten het gedefinieerde gebied voor Nederland.\n"
-              "Mail naar kavelzicht@example.org en stuur uw GPX-bestand indien u meent dat in dit gebied wel een "
-              "Nederlandse cache gevonden is.");
     for (const auto& b : berichten.lijst)
         EXPECT_EQ(std::tuple(b.eigenaar, b.stijl, b.wijzer), std::tuple(&f, 16, tk::vbHourglass));
 }
@@ -274,7 +266,8 @@ TEST_F(LangeDoorloop, HoudtHetVensterLevendEnEscapeBreektAf) {
 }
 
 // Closing the window stops the reading and then closes it; a warning that is open
-// first: its Escape stops the pass, and a close is kept until the box is closed.
+// first: its Escape stops the pass, a close is kept until the box is closed, and quitting
+// (the window destroyed) ends the pass with its reading thread at once.
 TEST_F(LangeDoorloop, SluitenEnEscapeInEenMeldingStoppenDeDoorloop) {
     g->Frame6->Maakoverzicht->click();
     test::wacht(std::chrono::milliseconds(100));
@@ -303,14 +296,10 @@ TEST_F(LangeDoorloop, SluitenEnEscapeInEenMeldingStoppenDeDoorloop) {
     gestopt();
     EXPECT_FALSE(g->isVisible());
     EXPECT_EQ(berichten.open.size(), 1u);
-}
 
-// Quitting while a warning waits for its answer: the window goes, with its reading thread, at once.
-TEST_F(LangeDoorloop, WegMetEenOpenMeldingStoptDirect) {
-    maak(test::Gpx().in(buiten[0], 2009).tekst());
-    berichten.vasthouden = true;
+    maak(test::Gpx().in(buiten[0], 2009).tekst()); // one warning: a window that waits for the reading fails, not hangs
     g->Frame6->Maakoverzicht->click();
-    ASSERT_TRUE(test::wachtTot([&] { return berichten.open.size() == 1; }));
+    ASSERT_TRUE(test::wachtTot([&] { return berichten.open.size() == 2; }));
     QElapsedTimer klok;
     klok.start();
     g.reset();
@@ -318,29 +307,15 @@ TEST_F(LangeDoorloop, WegMetEenOpenMeldingStoptDirect) {
     EXPECT_LT(gelezen, std::uint64_t{1} << 29);
 }
 
-// Open with: the file's overview, also under a name that the file list does not show;
-// a file that cannot be read gets the error box with the reason.
+// Open with: the file's overview, its folder open in the lists and the file chosen there.
+// (Under any name, with the picture the batch mode saves: batch_proc_test.)
 TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
-    test::Gpx g;
-    g.in(binnen[0], 2009).in(binnen[1], 2008);
-    g.schrijf((map + "/export.txt").toStdString());
-    g.schrijf((map + "/export.gpx").toStdString());
+    test::Gpx().in(binnen[0], 2009).schrijf((map + "/export.gpx").toStdString());
     f.afbeeldingsnaam = bmp();
-    for (const char* naam : {"/export.txt", "/export.gpx"}) {
-        f.openOverzicht(map + naam);
-        ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
-        ASSERT_TRUE(f.Frame7->isVisible()) << naam;
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(f.Frame7->vak)->text(QAccessible::Description),
-                  "Hoofdkaart: 2 van 627 regio's bezocht");
-        f.terug_Click();
-        EXPECT_EQ(f.Frame6->File1->path(), map);
-    }
-    EXPECT_EQ(f.Frame6->File1->fileName(), "export.gpx");
-    EXPECT_TRUE(berichten.lijst.empty());
-    f.openOverzicht(map + "/weg.gpx");
+    f.openOverzicht(map + "/export.gpx");
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
-    ASSERT_EQ(berichten.lijst.size(), 1u);
-    EXPECT_EQ(berichten.lijst[0].prompt, "Het GPX-bestand kan niet worden geopend:\n" + map + "/weg.gpx (het bestand bestaat niet)");
+    EXPECT_TRUE(f.Frame7->isVisible() && berichten.lijst.empty());
+    EXPECT_EQ(f.Frame6->File1->path() + "/" + f.Frame6->File1->fileName(), map + "/export.gpx");
 }
 
 // After a pass: the progress per year and the export below "&Terug", Tab on to the maps,
@@ -348,32 +323,28 @@ TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
 // as the home that the progress then measures from.
 TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     QSettings().remove("thuis");
-    QUrl geopend;
-    Form1 g{Form1::Omgeving{"02-04-2009", {}, {}, {}, [&](const QUrl& url) { return geopend = url, true; }}};
-    g.show();
     const test::Gpx proef = test::Gpx::proef();
-    draai(g, "proef.gpx", &proef, true, {2003, 2005, 2009});
-    ASSERT_TRUE(g.Frame7->isVisible());
-    g.activateWindow();
-    std::vector<QWidget*> volgorde{g.focusWidget()};
+    draai(f, "proef.gpx", &proef, true, {2003, 2005, 2009});
+    f.activateWindow();
+    std::vector<QWidget*> volgorde{f.focusWidget()};
     while (volgorde.size() < 5) {
-        test::druk(&g, Qt::Key_Tab);
-        volgorde.push_back(g.focusWidget());
+        test::druk(&f, Qt::Key_Tab);
+        volgorde.push_back(f.focusWidget());
     }
-    EXPECT_EQ(volgorde, (std::vector<QWidget*>{g.Frame7->terug, g.Frame7->voortgang, g.Frame7->exporteren,
-                                                g.Frame7->vak, g.Frame7->vak07}));
+    EXPECT_EQ(volgorde, (std::vector<QWidget*>{f.Frame7->terug, f.Frame7->voortgang, f.Frame7->exporteren,
+                                                f.Frame7->vak, f.Frame7->vak07}));
 
     // The keyboard's cell of a map asks for its menu; the mouse's would be at the pointer.
     int gevraagd = -1;
-    QObject::connect(g.Frame7->vak, &Kaart::menuGevraagd, &g, [&](int i, QPoint) { gevraagd = i; });
-    g.Frame7->vak->setFocus();
-    test::druk(g.Frame7->vak, Qt::Key_Right);
+    QObject::connect(f.Frame7->vak, &Kaart::menuGevraagd, &f, [&](int i, QPoint) { gevraagd = i; });
+    f.Frame7->vak->setFocus();
+    test::druk(f.Frame7->vak, Qt::Key_Right);
     QContextMenuEvent menutoets(QContextMenuEvent::Keyboard, QPoint(), QPoint(), Qt::NoModifier);
-    QApplication::sendEvent(g.Frame7->vak, &menutoets);
+    QApplication::sendEvent(f.Frame7->vak, &menutoets);
     EXPECT_EQ(gevraagd, binnen[0] + 1);
-    for (QMenu* m : g.findChildren<QMenu*>()) m->close();
+    for (QMenu* m : f.findChildren<QMenu*>()) m->close();
 
-    QMenu* menu = g.vakmenu(binnen[40]);
+    QMenu* menu = f.vakmenu(binnen[40]);
     ASSERT_EQ(menu->actions().size(), 2);
     menu->actions()[0]->trigger();
     EXPECT_EQ(geopend, vakmenu::osmUrl(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])));
@@ -382,15 +353,14 @@ TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     ASSERT_TRUE(Form1::thuis());
     EXPECT_TRUE(Vakgrenzen::van(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])).bevat(*Form1::thuis()));
 
-    g.Frame7->voortgang->click();
-    auto* venster = g.findChild<Voortgangsvenster*>();
-    ASSERT_TRUE(venster && venster->isVisible());
-    ASSERT_TRUE(venster->dichtstbij);
+    f.Frame7->voortgang->click();
+    auto* venster = f.findChild<Voortgangsvenster*>();
+    ASSERT_TRUE(venster && venster->isVisible() && venster->dichtstbij);
     EXPECT_EQ(venster->dichtstbij->count(), 10);
     venster->close();
 
     Voortgangsvenster::zetPadVrager([&](QWidget*, const QString&, const QString&, QString*) { return map + "/r.geojson"; });
-    g.Frame7->exporteren->click();
+    f.Frame7->exporteren->click();
     Voortgangsvenster::zetPadVrager({});
     EXPECT_TRUE(QFile::exists(map + "/r.geojson"));
     QSettings().remove("thuis");
@@ -448,18 +418,19 @@ TEST_F(Doorloop, ZonderVondstenZegtHetWaarom) {
         std::ofstream((map + "/leeg.gpx").toStdString(), std::ios::binary) << tekst;
         draai(f, "leeg.gpx", nullptr, false, {2007, 2008, 2009});
         ASSERT_EQ(berichten.lijst.size(), 1u) << reden.toStdString();
-        EXPECT_EQ(berichten.lijst[0].titel, "Geen vondsten");
+        EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].stijl), std::tuple("Geen vondsten", 64));
         EXPECT_TRUE(berichten.lijst[0].prompt.contains(reden)) << berichten.lijst[0].prompt.toStdString();
         EXPECT_TRUE(f.Frame7->isVisible());
     }
 }
 
-TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
+// The saved picture, a second pass, and what fails: the overview that stood stays.
+TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukkingen) {
     const test::Gpx eerste = test::Gpx::proef();
     draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
     // The panel is saved without "&Terug" and with the legend widened; on screen both are undone.
+    // (The picture itself is compared with proef.png in Scherm.HetVensterPast...)
     const QImage beeld = rgb32(QImage(bmp()));
-    EXPECT_TRUE(test::zoalsProef(beeld, "venster"));
     EXPECT_EQ(rgb32(f.Picture1->beeld), beeld);
     EXPECT_TRUE(f.Frame7->terug->isVisible());
     EXPECT_EQ(tk::breedte(f.Frame7->Frame10), 4575);
@@ -505,55 +476,32 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukteOpslag) {
     EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
     EXPECT_EQ(QDir(map).entryList(QDir::Files), (QStringList{"eerste.gpx", "Kavelzicht.bmp", "tweede.gpx"}));
 #endif
-}
 
-TEST_F(Doorloop, ZonderLeesbaarBestandAlleenDeMeldingEnBlijftHetVorigeOverzicht) {
-    const test::Gpx g = test::Gpx::proef();
-    draai(f, "eerste.gpx", &g, true, {2003, 2005, 2009});
+    // Without a readable file, only the box: nothing is counted, drawn or saved, and the year
+    // boxes are not yet sorted; the class legend already follows the shading choice.
     const QStringList eerder = teksten(f);
-    const QImage eerderBeeld(bmp());
-    berichten.lijst.clear();
     ASSERT_TRUE(QDir(map).mkdir("sub"));
-
-    // Nothing is counted, drawn or saved, and the year boxes are not yet sorted.
-    auto controleer = [&](const QString& prompt) {
+    const auto mislukt = [&](const std::function<void()>& vooraf, const QString& prompt) {
+        berichten.lijst.clear();
+        draai(f, "eerste.gpx", nullptr, false, {2012, 2007, 2008}, vooraf);
         ASSERT_EQ(berichten.lijst.size(), 1u);
         const auto& b = berichten.lijst[0];
         EXPECT_EQ(std::tuple(b.prompt, b.titel, b.stijl, b.wijzer), std::tuple(prompt, "Fout", 16, tk::vbDefault));
-        EXPECT_TRUE(f.Frame6->isVisible() && !f.Frame7->isVisible());
+        EXPECT_TRUE(f.Frame6->isVisible() && !f.Frame7->isVisible() && !f.Frame7->Frame10->isVisibleTo(f.Frame7));
         EXPECT_EQ(teksten(f), eerder.mid(0, 14) + QStringList({"2012", "2007", "2008"}));
-        EXPECT_TRUE(QImage(bmp()) == eerderBeeld);
-        berichten.lijst.clear();
+        EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
     };
-    auto kies = [&] {
-        f.Frame7->terug->click();
-        ASSERT_TRUE(f.Frame6->kiesGpxBestand(map + "/eerste.gpx"));
-        f.Frame6->kleurvariant->setChecked(false);
-        for (std::size_t k = 0; k < 3; ++k) f.Frame6->jaar[k]->setCurrentIndex(std::array{2012, 2007, 2008}[k] - 2001);
-    };
-
-    // No file selected; the class legend already follows the shading choice.
-    kies();
-    f.Frame6->File1->setListIndex(-1);
-    klik(f);
-    controleer("U dient nog een GPX-bestand te selecteren");
-    EXPECT_FALSE(f.Frame7->Frame10->isVisibleTo(f.Frame7));
-
-    // A file that went away after it was listed.
-    kies();
-    ASSERT_TRUE(QFile::remove(map + "/eerste.gpx"));
-    klik(f);
-    controleer("Het GPX-bestand kan niet worden geopend:\n" + map + "/eerste.gpx (het bestand bestaat niet)");
+    // No file selected; a file that went away after it was listed.
+    mislukt([&] { f.Frame6->File1->setListIndex(-1); }, "U dient nog een GPX-bestand te selecteren");
+    mislukt([&] { ASSERT_TRUE(QFile::remove(map + "/eerste.gpx")); },
+            "Het GPX-bestand kan niet worden geopend:\n" + map + "/eerste.gpx (het bestand bestaat niet)");
 
     // The file read is the one the file list shows, not one in a highlighted subfolder.
-    g.schrijf((map + "/eerste.gpx").toStdString());
-    test::Gpx ander;
-    ander.in(binnen[5], 2012);
-    ander.schrijf((map + "/sub/eerste.gpx").toStdString());
-    kies();
-    f.Frame6->Dir1->setListIndex(f.Frame6->Dir1->listCount() - 1);
-    ASSERT_EQ(f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()), map + "/sub");
-    klik(f);
+    test::Gpx().in(binnen[5], 2012).schrijf((map + "/sub/eerste.gpx").toStdString());
+    draai(f, "eerste.gpx", &eerste, false, {2012, 2007, 2008}, [&] {
+        f.Frame6->Dir1->setListIndex(f.Frame6->Dir1->listCount() - 1);
+        ASSERT_EQ(f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()), map + "/sub");
+    });
     EXPECT_TRUE(f.Frame7->isVisible());
     EXPECT_EQ(teksten(f).mid(6, 2), eerder.mid(6, 2)); // the Dutch finds and all finds of eerste.gpx
 }
