@@ -235,11 +235,15 @@ void Form1::leesKlaar() {
     status_ = bewaard ? meldingen::opgeslagen(pad_, bitmap) : meldingen::nietOpgeslagen(bitmap, fout);
     titel_ = meldingen::titelNa(pad_, bewaard ? bitmap : QString());
     emit statusGewijzigd();
-    if (!bewaard) tk::MsgBox(*this, status_, tk::vbCritical, meldingen::fout());
-    // An empty map is never shown without a word of why.
-    if (overzicht.totaal == 0)
-        tk::MsgBox(*this, meldingen::geenVondsten(overzicht.waypoints, overzicht.nietOpEigenRegel), tk::vbInformation,
-                   meldingen::geenVondstenTitel());
+    // An empty map is never shown without a word of why; after the box about the picture,
+    // if there is one.
+    const auto geenVondsten = [this, leeg = overzicht.totaal == 0, waypoints = overzicht.waypoints,
+                               verstopt = overzicht.nietOpEigenRegel](tk::Antwoord = {}) {
+        if (leeg)
+            tk::MsgBox(*this, meldingen::geenVondsten(waypoints, verstopt), tk::vbInformation, meldingen::geenVondstenTitel());
+    };
+    if (bewaard) geenVondsten();
+    else tk::MsgBox(*this, status_, tk::vbCritical, meldingen::fout(), geenVondsten);
     emit passKlaar();
 }
 
