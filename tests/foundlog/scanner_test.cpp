@@ -170,7 +170,7 @@ TEST_P(Scan, ALineOfTheLongestLengthKeptIsWholeWhereverItsBlanksArrive) {
 TEST_P(Scan, WaypointsInsideALineAreCountedNotRead) {
     const std::string w = "<wpt lat=\"52.1\" lon=\"5.1\"><gsak:UserFound>2008</gsak:UserFound></wpt>";
     const std::string tekst = "<gpx><metadata></metadata>" + w + "\n \t" + w + w + "<wpt\r\n" + w;
-    for (std::size_t stuk : {16ul, 64ul, 4096ul, tekst.size()}) {
+    for (std::size_t stuk : std::initializer_list<std::size_t>{16, 64, 4096, tekst.size()}) {
         GpxBestand bestand(std::make_unique<test::GeheugenBron>(tekst, std::vector<std::size_t>{stuk}));
         EXPECT_TRUE(bestand.scan([](const Waypoint&) {}, GetParam()));
         // The first line's at least; one cut by the end of a piece may go uncounted.
