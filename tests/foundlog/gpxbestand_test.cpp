@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file reader on both kinds of file access, with the same tests.
+// The file reader on both kinds of file access (the system's own and the portable one),
+// with the same tests.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -52,8 +53,9 @@ protected:
 private:
     fs::path map_ = fs::temp_directory_path() / ("kz-bestand-" + std::to_string(::getpid()));
 };
-INSTANTIATE_TEST_SUITE_P(Soorten, Bestand, ::testing::Values(Bron::Soort::posix, Bron::Soort::portabel),
-                         [](const auto& info) { return info.param == Bron::Soort::posix ? "posix" : "portabel"; });
+INSTANTIATE_TEST_SUITE_P(Soorten, Bestand, ::testing::Values(Bron::standaard, Bron::Soort::portabel), [](const auto& info) {
+    return info.param == Bron::Soort::posix ? "posix" : info.param == Bron::Soort::windows ? "windows" : "portabel";
+});
 
 // A pipe without a writer too, which would wait.
 TEST_P(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
