@@ -240,7 +240,11 @@ std::unique_ptr<Bron> openPortabel(const std::string& pad, int& fout) {
     // (A file swapped for a pipe in between would still be waited for.)
     namespace fs = std::filesystem;
     std::error_code ec;
+#if defined(KZ_WINDOWS)
+    const fs::path p(breedPad(pad)); // a narrow path would be taken in another encoding
+#else
     const fs::path p(pad);
+#endif
     const fs::file_status soort = fs::status(p, ec);
     const std::uintmax_t grootte = ec ? 0 : fs::file_size(p, ec);
     if (ec && fs::is_regular_file(soort)) fout = ec.value();
@@ -250,7 +254,11 @@ std::unique_ptr<Bron> openPortabel(const std::string& pad, int& fout) {
     else fout = 0;
     if (fout != 0) return nullptr;
     errno = 0;
+#if defined(KZ_WINDOWS)
+    std::FILE* f = ::_wfopen(p.c_str(), L"rb");
+#else
     std::FILE* f = std::fopen(pad.c_str(), "rb");
+#endif
     if (!f) {
         fout = laatsteFout();
         return nullptr;
