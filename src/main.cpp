@@ -15,7 +15,47 @@
 #include "teksten/meldingen.h"
 #include "teksten/versie.h"
 
+#if defined(_WIN32)
+#include <cstdlib>
+#include <fcntl.h>
+#include <io.h>
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#endif
+
 namespace {
+
+#if defined(_WIN32)
+// On Windows the program is a window program, which has no console of its own: the
+// batch mode, the help and the version write where the standard handles lead (a file, a
+// pipe), or else to the console of the program that started it, if there is one. In a
+// file or a pipe the output is byte for byte the same as on Linux; on the console the
+// lines end in CR LF, and the console shows UTF-8 while the program runs.
+bool naarBestandOfPijp(DWORD welke) {
+    const HANDLE h = ::GetStdHandle(welke);
+    if (h == nullptr || h == INVALID_HANDLE_VALUE) return false;
+    const DWORD soort = ::GetFileType(h);
+    DWORD modus = 0;
+    return soort == FILE_TYPE_DISK || soort == FILE_TYPE_PIPE || (soort == FILE_TYPE_CHAR && !::GetConsoleMode(h, &modus));
+}
+
+UINT consoleCodepagina = 0;
+
+void verbindUitvoer() {
+    const bool uit = naarBestandOfPijp(STD_OUTPUT_HANDLE), fout = naarBestandOfPijp(STD_ERROR_HANDLE);
+    if ((!uit || !fout) && ::AttachConsole(ATTACH_PARENT_PROCESS)) {
+        if (!uit) std::freopen("CONOUT$", "w", stdout);
+        if (!fout) std::freopen("CONOUT$", "w", stderr);
+        consoleCodepagina = ::GetConsoleOutputCP();
+        ::SetConsoleOutputCP(CP_UTF8);
+        std::atexit([] { ::SetConsoleOutputCP(consoleCodepagina); });
+    }
+    if (uit) _setmode(_fileno(stdout), _O_BINARY);
+    if (fout) _setmode(_fileno(stderr), _O_BINARY);
+}
+#endif
 
 void schrijf(std::FILE* naar, const QString& tekst) { std::fputs(tekst.toLocal8Bit().constData(), naar); }
 
@@ -33,6 +73,9 @@ void zonderBeeldscherm(QtMsgType soort, const QMessageLogContext& context, const
 
 int main(int argc, char** argv) {
     const kz::Opdracht opdracht = kz::Opdracht::lees(std::vector<std::string>(argv, argv + argc));
+#if defined(_WIN32)
+    if (opdracht.soort != kz::Opdracht::Venster) verbindUitvoer();
+#endif
     switch (opdracht.soort) {
     case kz::Opdracht::Hulp:
         schrijf(stdout, kz::Opdracht::gebruikstekst());
