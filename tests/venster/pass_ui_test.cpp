@@ -393,7 +393,7 @@ TEST_F(Doorloop, EenUitzonderingInHetLezenGeeftEenFoutmelding) {
     std::FILE* uit = std::tmpfile();
     std::FILE* fout = std::tmpfile();
     ASSERT_TRUE(uit && fout);
-    EXPECT_EQ(voerBatchUit(batch, {[](const std::string&) { return std::make_unique<Onmogelijk>(); }, uit, fout}), 1);
+    EXPECT_EQ(voerBatchUit(batch, {[](const std::string&) { return std::make_unique<Onmogelijk>(); }, uit, fout, {}}), 1);
     const auto inhoud = [](std::FILE* f) {
         std::string tekst(std::size_t(std::ftell(f)), '\0');
         std::rewind(f);
