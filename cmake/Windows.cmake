@@ -54,6 +54,24 @@ add_custom_command(OUTPUT ${KZ_ICO}
   DEPENDS ${kz_ico_bronnen} ${PROJECT_SOURCE_DIR}/data/icons/${KZ_ID}-256.png VERBATIM)
 add_custom_target(kz_ico ALL DEPENDS ${KZ_ICO})
 
+# A window program (no console window of its own when started from Explorer; in batch
+# mode it writes to the console it was started from, see main.cpp) with its icon, its
+# manifest (UTF-8 as the ANSI code page) and its version information. The file version
+# has four parts, the third always 0: 1.0.5 is 1.0.0.5.
+enable_language(RC)
+set(KZ_BESTANDSVERSIE "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.${PROJECT_VERSION_PATCH}")
+string(REPLACE "." "," KZ_VERSIE_KOMMAS ${KZ_BESTANDSVERSIE})
+set(KZ_MANIFEST ${PROJECT_BINARY_DIR}/kavelzicht.manifest)
+configure_file(${PROJECT_SOURCE_DIR}/data/windows/kavelzicht.manifest ${KZ_MANIFEST} @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/data/windows/kavelzicht.rc.in ${PROJECT_BINARY_DIR}/kavelzicht.rc @ONLY)
+set_source_files_properties(${PROJECT_BINARY_DIR}/kavelzicht.rc PROPERTIES OBJECT_DEPENDS "${KZ_ICO};${KZ_MANIFEST}")
+target_sources(kavelzicht PRIVATE ${PROJECT_BINARY_DIR}/kavelzicht.rc)
+set_target_properties(kavelzicht PROPERTIES WIN32_EXECUTABLE ON)
+# The test programs get the manifest alone, so that they handle names as the program does.
+set(KZ_MANIFEST_RC ${PROJECT_BINARY_DIR}/manifest.rc)
+configure_file(${PROJECT_SOURCE_DIR}/data/windows/manifest.rc.in ${KZ_MANIFEST_RC} @ONLY)
+set_source_files_properties(${KZ_MANIFEST_RC} PROPERTIES OBJECT_DEPENDS ${KZ_MANIFEST})
+
 # Everything in one folder, as Windows finds DLLs beside the program: the program, the
 # DLLs it needs, the platform plugins in platforms/ (where Qt looks beside the program:
 # windows for the window, offscreen for the batch mode's picture), the icon, the README
@@ -67,6 +85,28 @@ foreach(plugin ${KZ_PLATFORMS})
 endforeach()
 install(FILES ${KZ_ICO} ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+# The licence of the fonts built into the program: Debian's copyright file of
+# fonts-liberation (the Liberation Fonts licence: the GPL version 2 with a font
+# exception), followed by the GPL version 2 that it refers to.
+if(KZ_INGEBOUWDE_LETTERS)
+  find_file(KZ_LETTERS_COPYRIGHT copyright PATHS /usr/share/doc/fonts-liberation NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+  find_file(KZ_GPL2 GPL-2 PATHS /usr/share/common-licenses NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+  file(READ ${KZ_LETTERS_COPYRIGHT} kz_copyright)
+  file(READ ${KZ_GPL2} kz_gpl2)
+  file(WRITE ${PROJECT_BINARY_DIR}/LICENSE-Liberation.txt
+    "The fonts Liberation Sans and Liberation Sans Narrow (version 1.07.4), built into\n"
+    "kavelzicht.exe, come from Debian's package fonts-liberation, whose copyright file\n"
+    "follows, and then the GNU General Public License version 2 that it refers to.\n\n"
+    "${kz_copyright}\n\n${kz_gpl2}")
+  install(FILES ${PROJECT_BINARY_DIR}/LICENSE-Liberation.txt DESTINATION .)
+endif()
+# Qt's own texts in Dutch (the buttons of a message box, a scroll bar's menu), from
+# Debian's qt6-translations-l10n of the same Qt version, in translations/; qt.conf
+# tells Qt that the program's folder is its prefix.
+find_file(KZ_QT_NL qtbase_nl.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+install(FILES ${KZ_QT_NL} DESTINATION translations)
+file(WRITE ${PROJECT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\n")
+install(FILES ${PROJECT_BINARY_DIR}/qt.conf DESTINATION .)
 # The DLLs that the program and the plugins load, found by reading their imports.
 install(CODE "
   set(KZ_DLL_MAPPEN \"${KZ_DLL_MAPPEN}\")
@@ -105,9 +145,16 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME kavelzicht.ico)
 set(CPACK_NSIS_URL_INFO_ABOUT ${KZ_HOMEPAGE})
 set(CPACK_NSIS_CONTACT ${KZ_CONTACT})
 set(CPACK_NSIS_UNINSTALL_NAME Verwijderen)
-# The Start-menu folder "Kavelzicht" (the installer's default) holds the program, with its icon.
-set(CPACK_NSIS_CREATE_ICONS_EXTRA
-  "CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\Kavelzicht.lnk' '$INSTDIR\\kavelzicht.exe' '' '$INSTDIR\\kavelzicht.ico'")
+# The Start-menu folder "Kavelzicht" (the installer's default) holds the program, with its
+# icon. It starts in the Documents folder, where the picture is saved (a shortcut starts
+# in the output path at the time it is made; for an installation for all users, which
+# this is, that is the public Documents folder), not in the install folder, which users
+# cannot write to.
+set(CPACK_NSIS_CREATE_ICONS_EXTRA "
+  SetOutPath '$DOCUMENTS'
+  CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\Kavelzicht.lnk' '$INSTDIR\\kavelzicht.exe' '' '$INSTDIR\\kavelzicht.ico'
+  SetOutPath '$INSTDIR'
+")
 # The uninstaller also removes the key of the program's maker that the installer made
 # (Software\Kavelzicht, once the installer's own subkey is gone).
 set(CPACK_NSIS_DELETE_ICONS_EXTRA "

@@ -9,8 +9,11 @@ namespace kz {
 
 namespace {
 
+// The root as the system writes it (a drive's root "C:/" as "C:"), and the label.
 QString toonNaam(const Volume& v) {
-    return v.naam.isEmpty() ? v.wortel : v.wortel + QStringLiteral("  [") + v.naam + QLatin1Char(']');
+    const bool station = v.wortel.size() == 3 && v.wortel[0].isLetter() && v.wortel.endsWith(QLatin1String(":/"));
+    const QString wortel = station ? v.wortel.left(2) : QDir::toNativeSeparators(v.wortel);
+    return v.naam.isEmpty() ? wortel : wortel + QStringLiteral("  [") + v.naam + QLatin1Char(']');
 }
 
 } // namespace
@@ -25,7 +28,7 @@ Stationlijst::Stationlijst(VolumeBron bron, QWidget* container)
 
 void Stationlijst::vul() {
     volumes_ = bron_();
-    if (volumes_.isEmpty()) volumes_.append(Volume{QStringLiteral("/"), {}, true});
+    if (volumes_.isEmpty()) volumes_.append(Volume{QDir::rootPath(), {}, true});
     clear();
     for (const Volume& v : volumes_) addItem(toonNaam(v));
 }

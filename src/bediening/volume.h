@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mounted volumes that the drive list offers. A "drive" is a mounted volume; paths
-// use "/" as separator.
+// The mounted volumes that the drive list offers. A "drive" is a mounted volume, on
+// Windows a drive letter; paths use "/" as separator, as Qt writes them ("C:/Users").
 #pragma once
 
 #include <functional>
@@ -20,7 +20,8 @@ struct Volume {
 using VolumeBron = std::function<QList<Volume>()>;
 
 // The mounted volumes with a real file system: the root first, then the others sorted
-// by folder, always including the volume of the process's current folder.
+// by folder, always including the volume of the process's current folder. On Windows:
+// the drive letters in order, then the current folder's share if it has no letter.
 QList<Volume> systeemVolumes();
 
 // The volume that holds a path (the one with the longest root containing it), or -1.

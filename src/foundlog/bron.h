@@ -41,19 +41,24 @@ public:
     static constexpr std::uint64_t onbekend = UINT64_MAX;
     virtual std::uint64_t grootte() const { return onbekend; }
 
-    // The ways of opening a file: through the POSIX calls, or through the C++ standard
-    // library alone (for a system without them, and to check the other against).
-    enum class Soort { posix, portabel };
+    // The ways of opening a file: through the POSIX calls, through Windows' own, or
+    // through the C++ standard library alone (for a system without either, and to check
+    // the others against). A kind that the system lacks opens as portabel.
+    enum class Soort { posix, portabel, windows };
     static constexpr Soort standaard =
 #if defined(__unix__) || defined(__APPLE__)
         Soort::posix;
+#elif defined(_WIN32)
+        Soort::windows;
 #else
         Soort::portabel;
 #endif
 
-    // Opens the regular file at pad (its bytes as given, not re-encoded). Anything else
-    // is refused without waiting, even a named pipe without a writer: nullptr, with the
-    // reason in fout (EISDIR for a folder, ENODEV for a pipe, device or socket).
+    // Opens the regular file at pad. On POSIX systems the name's bytes are taken as given,
+    // not re-encoded; on Windows the name is UTF-8 (a name that is no valid UTF-8 is
+    // taken in the ANSI code page). Anything else is refused without waiting, even a
+    // named pipe without a writer: nullptr, with the reason in fout as an errno value
+    // (EISDIR for a folder, ENODEV for a pipe, device or socket).
     static std::unique_ptr<Bron> open(const std::string& pad, int& fout, Soort soort = standaard);
 };
 

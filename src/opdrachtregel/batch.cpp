@@ -33,9 +33,13 @@ void dempQtMeldingen() {
 }
 
 int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
+    const auto schrijfNaar = [&omgeving](std::FILE* naar, const QString& tekst) {
+        if (omgeving.schrijf) omgeving.schrijf(naar, tekst.toUtf8());
+        else schrijf(naar, tekst);
+    };
     // A message on one line of standard error: "title: text".
-    const auto meld = [&omgeving](const QString& titel, const QString& tekst) {
-        schrijf(omgeving.fout, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
+    const auto meld = [&](const QString& titel, const QString& tekst) {
+        schrijfNaar(omgeving.fout, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
     };
     const QLocale locale;
     // The user named the file, so it is read whatever its name: hidden, another extension.
@@ -81,7 +85,7 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + opdracht.uitvoer + QLatin1Char('\n');
     const bool regioBewaard = opdracht.regio.voerUit(*overzicht, locale, uit,
                                                      [&](const QString& tekst) { meld(meldingen::fout(), tekst); });
-    schrijf(omgeving.uit, uit);
+    schrijfNaar(omgeving.uit, uit);
     std::fflush(omgeving.uit);
     return bewaard && regioBewaard ? 0 : 1;
 }

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QFont>
+#if defined(KZ_INGEBOUWDE_LETTERS)
+#include <QFontDatabase>
+#endif
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QStyle>
@@ -16,6 +19,11 @@ namespace kz {
 void richtApplicatieIn(QApplication& app, bool eigenStijl) {
     QApplication::setApplicationName(QStringLiteral("Kavelzicht"));
     QApplication::setApplicationVersion(QString::fromLatin1(versie));
+#if defined(Q_OS_WIN)
+    // The settings (the home chosen on a map) in the user's part of the registry, under
+    // Software\Kavelzicht\Kavelzicht. (On Linux they stay where they have always been.)
+    QApplication::setOrganizationName(QStringLiteral("Kavelzicht"));
+#endif
     // Lets the desktop match the window with the installed entry and icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(bureaubladId));
     // The window is laid out to the pixel; one style everywhere keeps controls such as
@@ -23,9 +31,21 @@ void richtApplicatieIn(QApplication& app, bool eigenStijl) {
     // the user asks for another.
     QApplication::setStyle(eigenStijl ? new Vensterstijl(QApplication::style()->name()) : new Vensterstijl);
     tk::kondigBedieningAan();
+#if defined(KZ_INGEBOUWDE_LETTERS)
+    // The fonts that the program brings along (Windows has no Liberation Sans, and its
+    // offscreen platform no font at all). Where the result panel's "Arial" is missing,
+    // Liberation Sans has its metrics.
+    for (const char* naam : {"LiberationSans-Regular.ttf", "LiberationSansNarrow-Regular.ttf"})
+        QFontDatabase::addApplicationFont(QStringLiteral(":/letters/") + QLatin1String(naam));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+#endif
     // A small 8-point sans serif, metrically equal to Arial, for which the boxes are sized.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(8);
+#if defined(KZ_INGEBOUWDE_LETTERS)
+    // Hinted as Linux's desktops hint it (slight: only vertically), not in full.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+#endif
     app.setFont(font);
 }
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file reader on both kinds of file access, with the same tests.
+// The file reader on both kinds of file access (the system's own and the portable one),
+// with the same tests.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -11,7 +13,9 @@
 #include <string>
 #include <vector>
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -31,9 +35,15 @@ protected:
     void SetUp() override { fs::create_directories(map_); }
     void TearDown() override { fs::remove_all(map_); }
 
-    std::string pad(const std::string& naam) const { return (map_ / naam).string(); }
+    // Names in UTF-8, as the program hands them to the file reader (on Windows a narrow
+    // path would be taken in another encoding).
+    static fs::path alsPad(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+    std::string pad(const std::string& naam) const {
+        const std::u8string p = (map_ / alsPad(naam)).u8string();
+        return std::string(p.begin(), p.end());
+    }
     std::string schrijf(const std::string& naam, const std::string& inhoud) const {
-        std::ofstream(pad(naam), std::ios::binary) << inhoud;
+        std::ofstream(alsPad(pad(naam)), std::ios::binary) << inhoud;
         return pad(naam);
     }
     // The waypoints read, calling bij(n) after the n-th; the reason of a failure in fout.
@@ -52,8 +62,9 @@ protected:
 private:
     fs::path map_ = fs::temp_directory_path() / ("kz-bestand-" + std::to_string(::getpid()));
 };
-INSTANTIATE_TEST_SUITE_P(Soorten, Bestand, ::testing::Values(Bron::Soort::posix, Bron::Soort::portabel),
-                         [](const auto& info) { return info.param == Bron::Soort::posix ? "posix" : "portabel"; });
+INSTANTIATE_TEST_SUITE_P(Soorten, Bestand, ::testing::Values(Bron::standaard, Bron::Soort::portabel), [](const auto& info) {
+    return info.param == Bron::Soort::posix ? "posix" : info.param == Bron::Soort::windows ? "windows" : "portabel";
+});
 
 // A pipe without a writer too, which would wait.
 TEST_P(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
@@ -61,7 +72,16 @@ TEST_P(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
     EXPECT_FALSE(nietGeopend.scan([](const Waypoint&) {}));
     EXPECT_NE(nietGeopend.fout(), 0);
     std::vector<std::pair<std::string, int>> gevallen{{pad("weg.gpx"), ENOENT}, {pad(""), EISDIR}};
-#if !defined(_WIN32)
+#if defined(_WIN32)
+    // A device, and a pipe that waits for a reader (which the standard library cannot
+    // tell from a missing file on Windows).
+    const std::string pijp = "\\\\.\\pipe\\kz-bestand-" + std::to_string(::GetCurrentProcessId());
+    const HANDLE server = ::CreateNamedPipeA(pijp.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 4, 0, 0, 0, nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    const auto dicht = std::unique_ptr<void, decltype(&::CloseHandle)>(server, &::CloseHandle);
+    for (const std::string& apparaat : {std::string("NUL"), pijp})
+        gevallen.emplace_back(apparaat, GetParam() == Bron::Soort::windows ? ENODEV : ENOENT);
+#else
     gevallen.emplace_back("/dev/null", ENODEV);
     if (::mkfifo(pad("pijp.gpx").c_str(), 0600) != 0) GTEST_SKIP() << "geen named pipe: " << std::strerror(errno);
     gevallen.emplace_back(pad("pijp.gpx"), ENODEV);
@@ -70,6 +90,25 @@ TEST_P(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
         int fout = 0;
         EXPECT_TRUE(lees(p, fout).empty()) << p;
         EXPECT_EQ(fout, reden) << p;
+    }
+}
+
+// Names outside ASCII, as they are, and on Windows with either separator.
+TEST_P(Bestand, OpensNamesOutsideAsciiWrittenEitherWay) {
+    const std::string tekst = test::Gpx().wpt("52.37", "4.89", 2008).tekst();
+    for (const std::string naam : {"vondsten-\u00e9.gpx", "kaart-\u0142.gpx"}) {
+        std::vector<std::string> vormen{schrijf(naam, tekst)};
+#if defined(_WIN32)
+        for (const auto& [van, naar] : {std::pair('/', '\\'), std::pair('\\', '/')}) {
+            vormen.push_back(vormen.front());
+            std::replace(vormen.back().begin(), vormen.back().end(), van, naar);
+        }
+#endif
+        for (const std::string& p : vormen) {
+            int fout = -1;
+            EXPECT_TRUE(test::zelfde(lees(p, fout), test::referentie(tekst))) << p;
+            EXPECT_EQ(fout, 0) << p;
+        }
     }
 }
 

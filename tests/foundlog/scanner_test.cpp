@@ -170,7 +170,7 @@ TEST_P(Scan, ALineOfTheLongestLengthKeptIsWholeWhereverItsBlanksArrive) {
 TEST_P(Scan, WaypointsInsideALineAreCountedNotRead) {
     const std::string w = "<wpt lat=\"52.1\" lon=\"5.1\"><gsak:UserFound>2008</gsak:UserFound></wpt>";
     const std::string tekst = "<gpx><metadata></metadata>" + w + "\n \t" + w + w + "<wpt\r\n" + w;
-    for (std::size_t stuk : {16ul, 64ul, 4096ul, tekst.size()}) {
+    for (std::size_t stuk : std::initializer_list<std::size_t>{16, 64, 4096, tekst.size()}) {
         GpxBestand bestand(std::make_unique<test::GeheugenBron>(tekst, std::vector<std::size_t>{stuk}));
         EXPECT_TRUE(bestand.scan([](const Waypoint&) {}, GetParam()));
         // The first line's at least; one cut by the end of a piece may go uncounted.
@@ -214,8 +214,8 @@ TEST(Getal, ReadsTheNumberThatTheTextBeginsWithAndRoundsAYear) {
         {"2D+2", 200}, {"5.2d1x", 52}, {"3E", 3}, {"  5 2 .\t3\n7 ", 52.37}, {"- 1 2", -12}, {"1 e 2", 100},
         {"", 0}, {"abc", 0}, {"\"52.3", 0}, {"-", 0}, {".", 0}, {"+.", 0}, {"E5", 0}, {"'4.5'", 0}, // no number
         {"1e400", inf}, {"-1e400", -inf}, {"1e-400", 0}, {"1e99999999999999999999", inf}, {"0e99999", 0},
-        {std::string(1000, '9'), inf}, {"0." + std::string(300, '0') + "1e301", 1}, {std::string(500, '0') + "7", 7},
-        {"1" + std::string(100, '0'), 1e100}, {"1.7976931348623157e308", std::numeric_limits<double>::max()}};
+        {std::string(1000, '9'), inf}, {std::string("0.").append(300, '0') + "1e301", 1}, {std::string(500, '0') + "7", 7},
+        {std::string("1").append(100, '0'), 1e100}, {"1.7976931348623157e308", std::numeric_limits<double>::max()}};
     for (const auto& [tekst, waarde] : gevallen) EXPECT_EQ(numeriekeWaarde(tekst), waarde) << tekst;
 
     // A found year is rounded with halves to even and saturates at the 16-bit limits.
@@ -226,7 +226,11 @@ TEST(Getal, ReadsTheNumberThatTheTextBeginsWithAndRoundsAYear) {
 }
 
 TEST(Getal, IgnoresTheLocale) {
+#if defined(_WIN32)
+    const test::LocaleWacht wacht("Dutch_Netherlands"); // the C library's name for it on Windows
+#else
     const test::LocaleWacht wacht("nl_NL.UTF-8");
+#endif
     if (!wacht.cGezet()) GTEST_SKIP() << "the C library has no locale nl_NL.UTF-8";
     EXPECT_EQ(numeriekeWaarde("52.37"), 52.37);
     EXPECT_EQ(numeriekeWaarde("52,37"), 52);

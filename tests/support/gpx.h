@@ -2,7 +2,7 @@
 // Found-log exports as the tests need them: one element per line, CR LF unless asked otherwise.
 #pragma once
 
-#include <cstdio>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -59,12 +59,15 @@ public:
                eol_;
     }
     void schrijf(const std::filesystem::path& pad) const { std::ofstream(pad, std::ios::binary) << tekst(); }
+    // A name in UTF-8 (on Windows a narrow path would be taken in another encoding).
+    void schrijf(const std::string& utf8) const { schrijf(std::filesystem::path(std::u8string(utf8.begin(), utf8.end()))); }
 
-    // A coordinate as the tests write it: six decimals, "." as decimal point.
+    // A coordinate as the tests write it: six decimals, "." as decimal point, whatever
+    // the C library's locale.
     static std::string getal(double waarde) {
         char buf[32];
-        std::snprintf(buf, sizeof buf, "%.6f", waarde);
-        return buf;
+        const auto [eind, fout] = std::to_chars(buf, buf + sizeof buf, waarde, std::chars_format::fixed, 6);
+        return fout == std::errc() ? std::string(buf, eind) : std::string();
     }
 
     // The cells inside (true) or outside (false) the Dutch region mask, by vakindex.

@@ -218,7 +218,8 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
         EXPECT_TRUE(schuift);
     }
     // The status line below the window says where the picture will go.
-    EXPECT_EQ(h.status->text(), "Het overzicht wordt opgeslagen als " + QDir::current().absoluteFilePath("Kavelzicht.bmp"));
+    EXPECT_EQ(h.status->text(), "Het overzicht wordt opgeslagen als " +
+                                    QDir::toNativeSeparators(QDir::current().absoluteFilePath("Kavelzicht.bmp")));
     EXPECT_GE(h.status->y(), h.viewport()->geometry().bottom());
 
     Bestandlijst* lijst = f.Frame6->File1;
@@ -272,7 +273,8 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     ASSERT_TRUE(f.Frame7->isVisible());
     EXPECT_EQ(f.focusWidget(), f.Frame7->terug);
     EXPECT_EQ(h.horizontalScrollBar()->value() + h.verticalScrollBar()->value(), 0);
-    EXPECT_EQ(h.status->text(), map + "/proef/proef.gpx gelezen; het overzicht is opgeslagen als " + map + "/Kavelzicht.bmp");
+    EXPECT_EQ(h.status->text(), QDir::toNativeSeparators(map + "/proef/proef.gpx") + " gelezen; het overzicht is opgeslagen als " +
+                                    QDir::toNativeSeparators(map + "/Kavelzicht.bmp"));
     // On a scaled screen the text is drawn from other glyphs, so only its size holds there.
     const QImage beeld(f.afbeeldingsnaam);
     EXPECT_EQ(beeld.size(), QSize(632, 688));

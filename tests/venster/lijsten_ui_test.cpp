@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -29,16 +30,25 @@ void muis(QListWidget* lijst, int rij, int keer) {
 TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     QTemporaryDir tmp;
     const QString map = QDir(tmp.path()).canonicalPath();
+#if defined(_WIN32)
+    // One drive holds the current folder and the test's, as "/" does elsewhere.
+    const QString wortel = map.left(3);
+    const QString vorige = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QFileInfo(map).path()));
+    const auto terug = qScopeGuard([vorige] { QDir::setCurrent(vorige); });
+#else
+    const QString wortel = "/";
+#endif
     ASSERT_TRUE(tmp.isValid() && !QDir::currentPath().startsWith(map));
     for (const char* d : {"x.gpx", "b/diep", "A", ".git", "leeg", "stick"}) ASSERT_TRUE(QDir(map).mkpath(d));
     for (const char* b : {"a.GPX", "finds.gpx", "notes.txt", "oud.gpx.bak", ".verborgen.gpx", "b/c.gpx", "stick/r.GPX"})
         ASSERT_TRUE(QFile(map + "/" + b).open(QIODevice::WriteOnly)) << b;
     test::Berichten berichten;
-    const QList<Volume> volumes = {{"/", "", true}, {map + "/leeg", "LEEG", false}, {map + "/stick", "", true}};
+    const QList<Volume> volumes = {{wortel, "", true}, {map + "/leeg", "LEEG", false}, {map + "/stick", "", true}};
     Form1 f(Form1::Omgeving{"02-04-2009", [&] { return volumes; }, {}, {}, {}});
     f.show();
     ASSERT_EQ(f.Frame6->Drive1->count(), 3);
-    EXPECT_EQ(f.Frame6->Drive1->drive() + " " + f.Frame6->Dir1->path(), "/ " + QDir::currentPath());
+    EXPECT_EQ(f.Frame6->Drive1->drive() + " " + f.Frame6->Dir1->path(), wortel + " " + QDir::currentPath());
 
     // Only "*.GPX" files, in any case; the file list follows the open folder.
     f.Frame6->Dir1->setPath(map);
@@ -54,7 +64,7 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     EXPECT_EQ(open, map.count('/'));
     QStringList onder{f.Frame6->Dir1->entry(0), f.Frame6->Dir1->entry(open - 1)};
     for (int i = open; i < f.Frame6->Dir1->listCount(); ++i) onder << f.Frame6->Dir1->entry(i).mid(map.size());
-    EXPECT_EQ(onder, QStringList({"/", QFileInfo(map).path(), "", "/A", "/b", "/leeg", "/stick", "/x.gpx"}));
+    EXPECT_EQ(onder, QStringList({wortel, QFileInfo(map).path(), "", "/A", "/b", "/leeg", "/stick", "/x.gpx"}));
 
     // A click only highlights: the open folder, the file list and its choice stay.
     muis(f.Frame6->Dir1, open + 2, 1);
@@ -112,8 +122,22 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     // The real system: the root first, the current folder on a volume, no kernel file systems.
     const QList<Volume> systeem = systeemVolumes();
     ASSERT_FALSE(systeem.isEmpty());
-    EXPECT_TRUE(systeem.first().wortel == "/" && volumeVan(systeem, QDir::currentPath()) >= 0);
+    EXPECT_TRUE(volumeVan(systeem, QDir::currentPath()) >= 0);
+#if defined(_WIN32)
+    // On Windows: the drive letters, shown as "C:", and a path in either case or with "\\"
+    // lies on its drive. The drive list and the folder list show the current folder's drive
+    // alike.
+    for (const Volume& v : systeem) EXPECT_TRUE(v.wortel.size() == 3 && v.wortel.endsWith(":/")) << v.wortel.toStdString();
+    EXPECT_EQ(volumeVan(systeem, QDir::currentPath().toLower()), volumeVan(systeem, QDir::currentPath()));
+    Form1 echt(Form1::Omgeving{"02-04-2009", {}, {}, {}, {}});
+    EXPECT_EQ(echt.Frame6->Drive1->currentText().left(2) + "\\", echt.Frame6->Dir1->item(0)->text());
+    EXPECT_EQ(echt.Frame6->Dir1->path(), QDir::currentPath());
+    echt.Frame6->Dir1->setPath(QDir::toNativeSeparators(map + "/stick"));
+    EXPECT_EQ(echt.Frame6->Dir1->path() + " " + echt.Frame6->File1->entry(0), map + "/stick r.GPX");
+#else
+    EXPECT_EQ(systeem.first().wortel, "/");
     for (const Volume& v : systeem) EXPECT_FALSE(v.wortel.startsWith("/proc") || v.wortel.startsWith("/sys"));
+#endif
 }
 
 // A start folder that is gone or cannot be read: the lists open on the nearest folder
@@ -127,7 +151,13 @@ TEST(Lijsten, EenStartmapDieNietOpengaatOpentDeMapErboven) {
     const QString map = QDir(tmp.path()).canonicalPath();
     ASSERT_TRUE(QDir(map).mkpath("dicht/binnen") && QFile(map + "/a.gpx").open(QIODevice::WriteOnly));
     ASSERT_TRUE(QFile::setPermissions(map + "/dicht", QFileDevice::WriteOwner));
-    for (const QString& start : {map + "/dicht/binnen", map + "/weg/ook"}) {
+    QStringList starts;
+#if !defined(_WIN32)
+    // (On Windows the permissions only make a folder read-only; it can still be listed.)
+    starts << map + "/dicht/binnen";
+#endif
+    starts << map + "/weg/ook";
+    for (const QString& start : starts) {
         Form1 f(Form1::Omgeving{"02-04-2009", {}, start, {}, {}});
         EXPECT_EQ(f.Frame6->Dir1->path(), map) << start.toStdString();
         EXPECT_EQ(f.Frame6->File1->entry(0), "a.gpx");
@@ -150,7 +180,8 @@ TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) 
     muis(f.Frame6->Dir1, open + 2, 2);
     ASSERT_EQ(berichten.lijst.size(), 1u);
     EXPECT_EQ(berichten.lijst[0].titel + ": " + berichten.lijst[0].prompt,
-              "Fout: De map kan niet worden geopend:\n" + map + "/weg\nDe map bestaat niet (meer).");
+              "Fout: De map kan niet worden geopend:\n" + QDir::toNativeSeparators(map + "/weg") +
+                  "\nDe map bestaat niet (meer).");
     EXPECT_EQ(f.Frame6->Dir1->listIndex(), open);
     EXPECT_EQ(f.Frame6->File1->entry(0), "enige.gpx");
 

@@ -381,8 +381,9 @@ TEST_F(Doorloop, EenUitzonderingInHetLezenGeeftEenFoutmelding) {
     ASSERT_TRUE(h.Frame6->kiesGpxBestand(map + "/a.gpx"));
     klik(h);
     ASSERT_EQ(berichten.lijst.size(), 1u);
-    EXPECT_EQ(berichten.lijst[0].prompt, "Het overzicht van het GPX-bestand kan niet worden gemaakt:\n" + map +
-                                             "/a.gpx (er is niet genoeg geheugen vrij; sluit andere programma's en "
+    EXPECT_EQ(berichten.lijst[0].prompt, "Het overzicht van het GPX-bestand kan niet worden gemaakt:\n" +
+                                             QDir::toNativeSeparators(map + "/a.gpx") +
+                                             " (er is niet genoeg geheugen vrij; sluit andere programma's en "
                                              "probeer het opnieuw)");
     EXPECT_TRUE(h.Frame6->isVisible() && !h.Frame7->isVisible());
     EXPECT_FALSE(QFile::exists(bmp()));
@@ -392,7 +393,7 @@ TEST_F(Doorloop, EenUitzonderingInHetLezenGeeftEenFoutmelding) {
     std::FILE* uit = std::tmpfile();
     std::FILE* fout = std::tmpfile();
     ASSERT_TRUE(uit && fout);
-    EXPECT_EQ(voerBatchUit(batch, {[](const std::string&) { return std::make_unique<Onmogelijk>(); }, uit, fout}), 1);
+    EXPECT_EQ(voerBatchUit(batch, {[](const std::string&) { return std::make_unique<Onmogelijk>(); }, uit, fout, {}}), 1);
     const auto inhoud = [](std::FILE* f) {
         std::string tekst(std::size_t(std::ftell(f)), '\0');
         std::rewind(f);
@@ -428,6 +429,7 @@ TEST_F(Doorloop, ZonderVondstenZegtHetWaarom) {
 TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukkingen) {
     const test::Gpx eerste = test::Gpx::proef();
     draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
+    const QStringList vanEerste = teksten(f);
     // The panel is saved without "&Terug" and with the legend widened; on screen both are undone.
     // (The picture itself is compared with proef.png in Scherm.HetVensterPast...)
     const QImage beeld = rgb32(QImage(bmp()));
@@ -494,7 +496,8 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukkingen) {
     // No file selected; a file that went away after it was listed.
     mislukt([&] { f.Frame6->File1->setListIndex(-1); }, "U dient nog een GPX-bestand te selecteren");
     mislukt([&] { ASSERT_TRUE(QFile::remove(map + "/eerste.gpx")); },
-            "Het GPX-bestand kan niet worden geopend:\n" + map + "/eerste.gpx (het bestand bestaat niet)");
+            "Het GPX-bestand kan niet worden geopend:\n" + QDir::toNativeSeparators(map + "/eerste.gpx") +
+                " (het bestand bestaat niet)");
 
     // The file read is the one the file list shows, not one in a highlighted subfolder.
     test::Gpx().in(binnen[5], 2012).schrijf((map + "/sub/eerste.gpx").toStdString());
@@ -503,7 +506,7 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukkingen) {
         ASSERT_EQ(f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()), map + "/sub");
     });
     EXPECT_TRUE(f.Frame7->isVisible());
-    EXPECT_EQ(teksten(f).mid(6, 2), eerder.mid(6, 2)); // the Dutch finds and all finds of eerste.gpx
+    EXPECT_EQ(teksten(f).mid(6, 2), vanEerste.mid(6, 2)); // the Dutch finds and all finds of eerste.gpx
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One QApplication for the window tests, offscreen unless chosen otherwise.
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
@@ -14,5 +15,11 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     kz::richtApplicatieIn(app);
+#if defined(_WIN32)
+    // (On Windows they would go to the registry, which the test mode leaves alone.)
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+#endif
     return RUN_ALL_TESTS();
 }
