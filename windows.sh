@@ -187,7 +187,8 @@ regels() { grep -v '^Overzicht opgeslagen' "$1/uit.txt"; }
 
 programma_zip=$(ls "$controle"/zip/*/kavelzicht.exe)
 map_zip=$(dirname "$programma_zip")
-for bestand in qt.conf translations/qtbase_nl.qm LICENSE.txt LICENSE-Liberation.txt README.md platforms/qwindows.dll; do
+for bestand in qt.conf translations/qtbase_nl.qm LICENSE.txt LICENSE-Liberation.txt README.md platforms/qwindows.dll \
+    lettertypen/LiberationSans-Regular.ttf lettertypen/LiberationSansNarrow-Regular.ttf; do
     [ -f "$map_zip/$bestand" ] || fout "$bestand ontbreekt in de zip"
 done
 [[ "$(x86_64-w64-mingw32-objdump -p "$programma_zip")" == *"(Windows GUI)"* ]] || fout "kavelzicht.exe is geen vensterprogramma"

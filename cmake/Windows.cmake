@@ -85,17 +85,17 @@ foreach(plugin ${KZ_PLATFORMS})
 endforeach()
 install(FILES ${KZ_ICO} ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-# The licence of the fonts built into the program: Debian's copyright file of
+# The licence of the fonts that come along in lettertypen/: Debian's copyright file of
 # fonts-liberation (the Liberation Fonts licence: the GPL version 2 with a font
 # exception), followed by the GPL version 2 that it refers to.
-if(KZ_INGEBOUWDE_LETTERS)
+if(KZ_MEEGELEVERDE_LETTERS)
   find_file(KZ_LETTERS_COPYRIGHT copyright PATHS /usr/share/doc/fonts-liberation NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
   find_file(KZ_GPL2 GPL-2 PATHS /usr/share/common-licenses NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
   file(READ ${KZ_LETTERS_COPYRIGHT} kz_copyright)
   file(READ ${KZ_GPL2} kz_gpl2)
   file(WRITE ${PROJECT_BINARY_DIR}/LICENSE-Liberation.txt
-    "The fonts Liberation Sans and Liberation Sans Narrow (version 1.07.4), built into\n"
-    "kavelzicht.exe, come from Debian's package fonts-liberation, whose copyright file\n"
+    "The fonts Liberation Sans and Liberation Sans Narrow (version 1.07.4), in lettertypen\\\n"
+    "beside kavelzicht.exe, come from Debian's package fonts-liberation, whose copyright file\n"
     "follows, and then the GNU General Public License version 2 that it refers to.\n\n"
     "${kz_copyright}\n\n${kz_gpl2}")
   install(FILES ${PROJECT_BINARY_DIR}/LICENSE-Liberation.txt DESTINATION .)

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
-#if defined(KZ_INGEBOUWDE_LETTERS)
+#if defined(KZ_MEEGELEVERDE_LETTERS)
 #include <QFontDatabase>
 #endif
 #include <QLibraryInfo>
@@ -31,18 +31,19 @@ void richtApplicatieIn(QApplication& app, bool eigenStijl) {
     // the user asks for another.
     QApplication::setStyle(eigenStijl ? new Vensterstijl(QApplication::style()->name()) : new Vensterstijl);
     tk::kondigBedieningAan();
-#if defined(KZ_INGEBOUWDE_LETTERS)
-    // The fonts that the program brings along (Windows has no Liberation Sans, and its
-    // offscreen platform no font at all). Where the result panel's "Arial" is missing,
-    // Liberation Sans has its metrics.
+#if defined(KZ_MEEGELEVERDE_LETTERS)
+    // The fonts that the program brings along, in lettertypen/ beside it (Windows has no
+    // Liberation Sans, and its offscreen platform no font at all). Where the result
+    // panel's "Arial" is missing, Liberation Sans has its metrics.
     for (const char* naam : {"LiberationSans-Regular.ttf", "LiberationSansNarrow-Regular.ttf"})
-        QFontDatabase::addApplicationFont(QStringLiteral(":/letters/") + QLatin1String(naam));
+        QFontDatabase::addApplicationFont(QCoreApplication::applicationDirPath() + QStringLiteral("/lettertypen/") +
+                                          QLatin1String(naam));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 #endif
     // A small 8-point sans serif, metrically equal to Arial, for which the boxes are sized.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(8);
-#if defined(KZ_INGEBOUWDE_LETTERS)
+#if defined(KZ_MEEGELEVERDE_LETTERS)
     // Hinted as Linux's desktops hint it (slight: only vertically), not in full.
     font.setHintingPreference(QFont::PreferVerticalHinting);
 #endif
