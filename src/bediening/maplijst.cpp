@@ -40,6 +40,9 @@ Maplijst::Maplijst(VolumeBron bron, QWidget* container)
     : QListWidget(container), bron_(bron ? std::move(bron) : VolumeBron(systeemVolumes)) {
     setItemDelegate(new Inspringing(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Small folder icons, one line of text high, also where the desktop's icon theme or
+    // style would give larger ones (GNOME's are 24 pixels, which made rows of 26 pixels).
+    setIconSize(QSize(16, 16));
 }
 
 void Maplijst::setPath(const QString& pad) {

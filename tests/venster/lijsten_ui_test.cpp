@@ -2,12 +2,16 @@
 // The drive, folder and file lists of the input panel, and files dropped on it.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QIconEngine>
+#include <QProxyStyle>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -195,6 +199,28 @@ TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) 
     QApplication::sendEvent(f.Frame6->File1, &enter);
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     EXPECT_TRUE(f.Frame7->isVisible()); // (a double click on a file: Scherm.DeMuisDoetWatZeAanwijst)
+}
+
+// A desktop's icon theme whose folder icons come out larger (as GNOME's answer 24 pixels
+// for 16) leaves the folder list's rows one line high.
+TEST(Lijsten, DeMappenlijstHoudtKleinePictogrammen) {
+    struct Groot : QIconEngine {
+        void paint(QPainter*, const QRect&, QIcon::Mode, QIcon::State) override {}
+        QIconEngine* clone() const override { return new Groot; }
+        QSize actualSize(const QSize&, QIcon::Mode, QIcon::State) override { return {24, 24}; }
+    };
+    struct Thema : QProxyStyle {
+        QIcon standardIcon(StandardPixmap, const QStyleOption*, const QWidget*) const override { return QIcon(new Groot); }
+    } thema;
+    std::array<int, 2> hoogte{};
+    for (QStyle* stijl : {QApplication::style(), static_cast<QStyle*>(&thema)}) {
+        Maplijst lijst({}, nullptr);
+        lijst.setStyle(stijl);
+        lijst.setPath(QDir::tempPath());
+        lijst.show();
+        hoogte[stijl == &thema] = lijst.visualItemRect(lijst.item(0)).height();
+    }
+    EXPECT_EQ(hoogte[1], hoogte[0]);
 }
 
 // Drags urls over the file list and drops them there: whether entering and dropping were accepted.
