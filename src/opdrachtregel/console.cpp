@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "opdrachtregel/console.h"
+
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <string>
+#endif
+
+namespace kz::console {
+
+#if defined(_WIN32)
+
+namespace {
+
+// Whether a standard handle leads nowhere (a window program started from a console).
+bool nergensHeen(DWORD welke) {
+    const HANDLE h = ::GetStdHandle(welke);
+    return h == nullptr || h == INVALID_HANDLE_VALUE || ::GetFileType(h) == FILE_TYPE_UNKNOWN;
+}
+
+// A text in UTF-8 to standard output or error: to a console as UTF-16, whatever its code
+// page (and the console breaks the lines at "\n"); elsewhere the bytes as they are.
+void schrijfUtf8(std::FILE* naar, const QByteArray& utf8) {
+    const HANDLE h = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(naar)));
+    if (h != INVALID_HANDLE_VALUE && ::GetFileType(h) == FILE_TYPE_CHAR) {
+        std::fflush(naar);
+        const std::wstring tekst = QString::fromUtf8(utf8).toStdWString();
+        DWORD geschreven = 0;
+        // Fails on a device that is no console (NUL), which then takes the bytes.
+        if (::WriteConsoleW(h, tekst.data(), DWORD(tekst.size()), &geschreven, nullptr)) return;
+    }
+    std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), naar);
+}
+
+} // namespace
+
+void verbind() {
+    const bool uit = nergensHeen(STD_OUTPUT_HANDLE), fout = nergensHeen(STD_ERROR_HANDLE);
+    if ((uit || fout) && ::AttachConsole(ATTACH_PARENT_PROCESS)) {
+        if (uit) std::freopen("CONOUT$", "w", stdout);
+        if (fout) std::freopen("CONOUT$", "w", stderr);
+    }
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+}
+
+void schrijf(std::FILE* naar, const QString& tekst) { schrijfUtf8(naar, tekst.toUtf8()); }
+
+std::function<void(std::FILE*, const QByteArray&)> schrijver() { return schrijfUtf8; }
+
+#else
+
+void verbind() {}
+
+void schrijf(std::FILE* naar, const QString& tekst) { std::fputs(tekst.toLocal8Bit().constData(), naar); }
+
+std::function<void(std::FILE*, const QByteArray&)> schrijver() { return {}; }
+
+#endif
+
+} // namespace kz::console
