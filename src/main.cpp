@@ -21,13 +21,27 @@ namespace {
 using kz::console::schrijf;
 
 // While the window mode starts: Qt gives up (with a fatal message) when it finds no
-// display to show the window on; the user is told in Dutch what to do instead.
+// display to show the window on; the user is told in Dutch what to do instead, without
+// the English lines with which Qt tried its platforms first. Those are kept meanwhile,
+// and passed on when the window mode did start.
 QtMessageHandler qtMeldingen = nullptr;
+struct Melding {
+    QtMsgType soort;
+    QByteArray categorie;
+    QString tekst;
+};
+std::vector<Melding> bewaard;
 void zonderBeeldscherm(QtMsgType soort, const QMessageLogContext& context, const QString& tekst) {
-    if (soort != QtFatalMsg) return qtMeldingen(soort, context, tekst);
+    if (soort != QtFatalMsg) return bewaard.push_back({soort, context.category, tekst});
     schrijf(stderr, kz::meldingen::geenBeeldscherm() + QLatin1Char('\n'));
     std::fflush(stderr);
     std::_Exit(1);
+}
+void geefBewaardeMeldingenDoor() {
+    qInstallMessageHandler(qtMeldingen);
+    for (const Melding& m : bewaard)
+        qtMeldingen(m.soort, QMessageLogContext(nullptr, 0, nullptr, m.categorie.constData()), m.tekst);
+    bewaard.clear();
 }
 
 } // namespace
@@ -68,7 +82,7 @@ int main(int argc, char** argv) {
 #endif
     qtMeldingen = qInstallMessageHandler(zonderBeeldscherm);
     QApplication app(argc, argv);
-    qInstallMessageHandler(qtMeldingen);
+    geefBewaardeMeldingenDoor();
     kz::richtApplicatieIn(app, opdracht.stijl || !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"));
     // The interface is Dutch, Qt's own texts too (a scroll bar's menu, a box's buttons).
     kz::laadQtVertalingen(app);
