@@ -7,9 +7,9 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyleOptionFocusRect>
 #include <QToolTip>
 
+#include "bediening/vensterstijl.h"
 #include "teksten/opmaak.h"
 #include "teksten/voortgangteksten.h"
 
@@ -147,13 +147,7 @@ void Voortgangsgrafiek::paintEvent(QPaintEvent*) {
             p.drawEllipse(QPointF(v.left() + (i + 0.5) * breed, yRechts(voortgang_.jaren[std::size_t(i)].totNu)), 2.5, 2.5);
     }
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(1, 1, -1, -1);
-        focus.backgroundColor = achter;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
-    }
+    if (hasFocus()) Vensterstijl::tekenFocusring(&p, rect(), palette());
 }
 
 bool Voortgangsgrafiek::event(QEvent* e) {

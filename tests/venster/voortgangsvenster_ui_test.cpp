@@ -19,6 +19,7 @@
 #include "support/geheugenbron.h"
 #include "support/gpx.h"
 #include "support/locale.h"
+#include "support/wacht.h"
 #include "teksten/voortgangteksten.h"
 #include "venster/voortgangsvenster.h"
 
@@ -91,6 +92,14 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
               std::tuple("Fout", int(tk::vbCritical), "De regio's kunnen niet worden opgeslagen als " +
                                                           QDir::toNativeSeparators(map.filePath("weg/r.csv"))));
     EXPECT_EQ(QDir(map.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"nog.gpx"});
+
+    // The chart shows the keyboard focus with the window's ring.
+    d.activateWindow();
+    d.grafiek->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(test::wachtTot([&] { return d.grafiek->hasFocus(); }));
+    const QImage metFocus = d.grafiek->grab().toImage();
+    d.tabel->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(d.grafiek->grab().toImage(), metFocus);
 
     // Escape closes.
     QApplication::sendEvent(&d, &esc);
