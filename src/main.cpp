@@ -66,9 +66,7 @@ int main(int argc, char** argv) {
         int qtArgc = 1;
         QApplication app(qtArgc, argv);
         kz::richtApplicatieIn(app);
-        kz::Batchomgeving omgeving;
-        omgeving.schrijf = kz::console::schrijver();
-        const int status = kz::voerBatchUit(opdracht, omgeving);
+        const int status = kz::voerBatchUit(opdracht);
         std::fflush(nullptr);
         return status;
     }

@@ -53,8 +53,7 @@ public:
     // The tooltip of cell i.
     QString tooltipTekst(int i) const;
 
-    // The cell that the keyboard is on.
-    int huidig() const { return huidig_; }
+    // Puts the keyboard on cell i.
     void zetHuidig(int i);
 
 signals:

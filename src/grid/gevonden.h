@@ -41,8 +41,6 @@ public:
     bool heeftSlot(int jaar) const { return jaar >= eersteJaar && jaar <= laatsteSlot(); }
     // The last year with a slot: 2015, or the latest year counted after it.
     int laatsteSlot() const { return totaalslot + int(tellers_.size() / aantalVakken) - 1; }
-    // The last year that may get a slot.
-    int hoogsteJaar() const { return hoogste_; }
 
 private:
     static constexpr std::size_t plek(int jaar, int rij, int kolom) {

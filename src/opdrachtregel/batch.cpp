@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include "bediening/toolkit.h"
+#include "opdrachtregel/console.h"
 #include "grid/nlmasker.h"
 #include "overview/overzicht.h"
 #include "teksten/datum.h"
@@ -19,10 +20,8 @@ namespace kz {
 
 namespace {
 
-void schrijf(std::FILE* naar, const QString& tekst) {
-    const QByteArray bytes = tekst.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), naar);
-}
+// The batch mode writes UTF-8 (to a console in the console's own way).
+void schrijf(std::FILE* naar, const QString& tekst) { console::schrijfUtf8(naar, tekst.toUtf8()); }
 
 } // namespace
 
@@ -33,13 +32,9 @@ void dempQtMeldingen() {
 }
 
 int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
-    const auto schrijfNaar = [&omgeving](std::FILE* naar, const QString& tekst) {
-        if (omgeving.schrijf) omgeving.schrijf(naar, tekst.toUtf8());
-        else schrijf(naar, tekst);
-    };
     // A message on one line of standard error: "title: text".
     const auto meld = [&](const QString& titel, const QString& tekst) {
-        schrijfNaar(omgeving.fout, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
+        schrijf(omgeving.fout, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
     };
     const QLocale locale;
     // The user named the file, so it is read whatever its name: hidden, another extension.
@@ -85,7 +80,7 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + opdracht.uitvoer + QLatin1Char('\n');
     const bool regioBewaard = opdracht.regio.voerUit(*overzicht, locale, uit,
                                                      [&](const QString& tekst) { meld(meldingen::fout(), tekst); });
-    schrijfNaar(omgeving.uit, uit);
+    schrijf(omgeving.uit, uit);
     std::fflush(omgeving.uit);
     return bewaard && regioBewaard ? 0 : 1;
 }

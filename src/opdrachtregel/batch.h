@@ -27,9 +27,6 @@ struct Batchomgeving {
     std::function<std::unique_ptr<Bron>(const std::string& pad)> bron;
     std::FILE* uit = stdout;
     std::FILE* fout = stderr;
-    // How a text, in UTF-8, goes to uit or fout; empty: as it is. (On Windows, the
-    // program writes to a console in the console's own way.)
-    std::function<void(std::FILE*, const QByteArray&)> schrijf;
 };
 
 // Runs the pass for a batch command. Needs a QApplication. Returns the exit status: 0 on

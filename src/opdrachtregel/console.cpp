@@ -24,8 +24,10 @@ bool nergensHeen(DWORD welke) {
     return h == nullptr || h == INVALID_HANDLE_VALUE || ::GetFileType(h) == FILE_TYPE_UNKNOWN;
 }
 
-// A text in UTF-8 to standard output or error: to a console as UTF-16, whatever its code
-// page (and the console breaks the lines at "\n"); elsewhere the bytes as they are.
+} // namespace
+
+// To a console as UTF-16, whatever its code page (and the console breaks the lines at
+// "\n"); elsewhere the bytes as they are.
 void schrijfUtf8(std::FILE* naar, const QByteArray& utf8) {
     const HANDLE h = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(naar)));
     if (h != INVALID_HANDLE_VALUE && ::GetFileType(h) == FILE_TYPE_CHAR) {
@@ -37,8 +39,6 @@ void schrijfUtf8(std::FILE* naar, const QByteArray& utf8) {
     }
     std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), naar);
 }
-
-} // namespace
 
 void verbind() {
     const bool uit = nergensHeen(STD_OUTPUT_HANDLE), fout = nergensHeen(STD_ERROR_HANDLE);
@@ -52,15 +52,15 @@ void verbind() {
 
 void schrijf(std::FILE* naar, const QString& tekst) { schrijfUtf8(naar, tekst.toUtf8()); }
 
-std::function<void(std::FILE*, const QByteArray&)> schrijver() { return schrijfUtf8; }
-
 #else
 
 void verbind() {}
 
 void schrijf(std::FILE* naar, const QString& tekst) { std::fputs(tekst.toLocal8Bit().constData(), naar); }
 
-std::function<void(std::FILE*, const QByteArray&)> schrijver() { return {}; }
+void schrijfUtf8(std::FILE* naar, const QByteArray& utf8) {
+    std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), naar);
+}
 
 #endif
 

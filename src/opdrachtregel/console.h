@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdio>
-#include <functional>
 
 #include <QByteArray>
 #include <QString>
@@ -20,7 +19,8 @@ void verbind();
 // Writes a text to standard output or error, as this system wants it.
 void schrijf(std::FILE* naar, const QString& tekst);
 
-// How the batch mode writes its UTF-8 to a console; empty where the bytes go as they are.
-std::function<void(std::FILE*, const QByteArray&)> schrijver();
+// Writes UTF-8 to standard output or error: on Windows to a console as text, elsewhere
+// (and to a file or pipe) the bytes as they are.
+void schrijfUtf8(std::FILE* naar, const QByteArray& utf8);
 
 } // namespace kz::console

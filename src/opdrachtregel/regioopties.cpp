@@ -20,7 +20,6 @@ const QString exportNaam = QStringLiteral("regio-export");
 const QString thuisNaam = QStringLiteral("thuis");
 
 // The unvisited regions that the batch mode lists from a home.
-constexpr std::size_t aantalDichtstbij = 10;
 
 } // namespace
 
@@ -93,7 +92,7 @@ bool Regioopties::voerUit(const Overzicht& overzicht, const QLocale& locale, QSt
         bewaar(regioExport, regioexport::inhoud(formaat, regios, thuis, locale), regioexport::opgeslagen(regioExport),
                regioexport::nietOpgeslagen);
     if (thuis)
-        uit += regioteksten::dichtstbij(Regioafstand::nietBezocht(regios, *thuis, aantalDichtstbij), *thuis, locale)
+        uit += regioteksten::dichtstbij(Regioafstand::nietBezocht(regios, *thuis, Regioafstand::dichtstbij), *thuis, locale)
                    .join(QLatin1Char('\n')) +
                QLatin1Char('\n');
     return gelukt;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/overzicht.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "foundlog/telling.h"
@@ -15,14 +16,7 @@ float aandeel(int32_t a, int32_t b) {
     return deel * 100.0f;
 }
 
-void sorteerJaren(std::array<int, 3>& jaren) {
-    const auto wissel = [&jaren](std::size_t a, std::size_t b) {
-        if (jaren[a] > jaren[b]) std::swap(jaren[a], jaren[b]);
-    };
-    wissel(0, 1);
-    wissel(1, 2);
-    wissel(0, 1);
-}
+void sorteerJaren(std::array<int, 3>& jaren) { std::ranges::sort(jaren); }
 
 std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering,
                                        const NlMasker& nl, const Waarschuwer& waarschuwer, int huidigJaar) {

@@ -39,8 +39,7 @@ struct Overzicht {
 // both are 0.
 float aandeel(int32_t a, int32_t b);
 
-// Puts three list positions (or years) in ascending order by three compare-and-exchange
-// steps (0 with 1, 1 with 2, 0 with 1); equal values stay.
+// Puts three list positions (or years) in ascending order.
 void sorteerJaren(std::array<int, 3>& jaren);
 
 // Reads the opened file and makes the overview for the years (in ascending order). Each

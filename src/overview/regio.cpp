@@ -15,7 +15,6 @@ std::vector<Regio> Regio::alle(const Gevonden& gevonden, const NlMasker& nl) {
         r.status = !inMasker ? Status::Fake : r.vondsten > 0 ? Status::Bezocht : Status::NietBezocht;
         for (int jaar = eersteJaar; r.vondsten > 0 && jaar <= gevonden.laatsteSlot(); ++jaar)
             if (const int32_t n = gevonden(jaar, r.rij, r.kolom); n > 0) r.perJaar.emplace_back(jaar, n);
-        if (!r.perJaar.empty()) r.eersteVondstjaar = r.perJaar.front().first;
         regios.push_back(std::move(r));
     }
     return regios;

@@ -21,8 +21,10 @@ struct Regio {
     int kolom = 0;
     Status status = Status::NietBezocht;
     int32_t vondsten = 0; // Dutch finds over all found years
-    int eersteVondstjaar = 0; // the first year slot with a find; 0 when none has one
     std::vector<std::pair<int, int32_t>> perJaar; // (year, finds) of each year slot with finds, ascending
+
+    // The first year slot with a find; 0 when none has one.
+    int eersteVondstjaar() const { return perJaar.empty() ? 0 : perJaar.front().first; }
 
     Vakgrenzen grenzen() const { return Vakgrenzen::van(rij, kolom); }
 

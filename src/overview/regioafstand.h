@@ -18,6 +18,8 @@ struct Regioafstand {
     double koers = 0; // bearing of that point in degrees from north; 0 inside it
     bool binnen = false; // the home lies in the region
 
+    // How many of the nearest the batch mode prints and the progress dialog lists.
+    static constexpr std::size_t dichtstbij = 10;
     // The unvisited Dutch cache regions of `regios` by their distance from `thuis`,
     // nearest first (equal distances in the order of vakindex), at most `aantal`.
     static std::vector<Regioafstand> nietBezocht(const std::vector<Regio>& regios, Coordinaat thuis,

@@ -49,7 +49,7 @@ QJsonObject kenmerk(const Regio& r) {
                      {QStringLiteral("status"), regioteksten::status(r.status)},
                      {QStringLiteral("vondsten"), r.vondsten},
                      {QStringLiteral("vondsten_per_jaar"), perJaar},
-                     {QStringLiteral("eerste_jaar"), r.eersteVondstjaar ? QJsonValue(r.eersteVondstjaar) : QJsonValue()}}}};
+                     {QStringLiteral("eerste_jaar"), r.eersteVondstjaar() ? QJsonValue(r.eersteVondstjaar()) : QJsonValue()}}}};
 }
 
 } // namespace
@@ -147,7 +147,7 @@ QByteArray csv(const std::vector<Regio>& regios) {
                            opmaak::heel(r.kolom),
                            regioteksten::status(r.status),
                            opmaak::heel(r.vondsten),
-                           r.eersteVondstjaar ? opmaak::heel(r.eersteVondstjaar) : QString(),
+                           r.eersteVondstjaar() ? opmaak::heel(r.eersteVondstjaar()) : QString(),
                            regioteksten::graden(g.zuid),
                            regioteksten::graden(g.noord),
                            regioteksten::graden(g.west),

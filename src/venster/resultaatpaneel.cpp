@@ -8,6 +8,7 @@
 #include "grid/nlmasker.h"
 #include "overview/kleur.h"
 #include "teksten/overzichtteksten.h"
+#include "teksten/voortgangteksten.h"
 #include "venster/export.h"
 
 namespace kz {
@@ -36,10 +37,10 @@ Resultaatpaneel::Resultaatpaneel(QWidget* container) : Kader(QStringLiteral("Kav
     plaats(terug, 4800, 9000, 1215, 375);
     voortgang = new Knop(QStringLiteral("&Voortgang..."), this);
     plaats(voortgang, 4800, 9405, 1215, 300);
-    voortgang->setAccessibleName(QStringLiteral("Voortgang per jaar"));
-    exporteren = new Knop(QStringLiteral("&Exporteren..."), this);
+    voortgang->setAccessibleName(voortgangteksten::titel());
+    exporteren = new Knop(voortgangteksten::exporteren(), this);
     plaats(exporteren, 4800, 9720, 1215, 300);
-    exporteren->setAccessibleName(QStringLiteral("Regio's exporteren"));
+    exporteren->setAccessibleName(voortgangteksten::exportTitel());
 
     // Legend of the count classes: three columns of two boxes, each with its label.
     Frame10 = maakKader(this, QStringLiteral("Aantal gevonden caches per regio"), 120, 8880, 4575, 1095, true);

@@ -23,7 +23,6 @@ namespace kz {
 namespace {
 
 // The unvisited regions that the dialog lists from a home.
-constexpr std::size_t aantalDichtstbij = 10;
 
 Voortgangsvenster::PadVrager& padVrager() {
     static Voortgangsvenster::PadVrager vrager;
@@ -81,7 +80,7 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
 
     if (thuis_) {
         const QStringList lijst = regioteksten::dichtstbij(
-            Regioafstand::nietBezocht(regios_, *thuis_, aantalDichtstbij), *thuis_, locale);
+            Regioafstand::nietBezocht(regios_, *thuis_, Regioafstand::dichtstbij), *thuis_, locale);
         auto* kop = new QLabel(QLatin1Char('&') + lijst.first(), this);
         dichtstbij = new QListWidget(this);
         kop->setBuddy(dichtstbij);

@@ -8,6 +8,7 @@
 
 #include "overview/kaarten.h"
 #include "overview/overzicht.h"
+#include "overview/startjaren.h"
 #include "overview/voortgang.h"
 #include "support/geheugenbron.h"
 #include "support/gpx.h"
@@ -101,15 +102,12 @@ TEST(Aandeel, SinglePrecisionQuotientTimesHundred) {
               (std::array{37.4800644f, 62.5199394f, 0.797448099f, 0.0f, 0.0f}));
 }
 
-TEST(SorteerJaren, AscendingWithRepeats) {
-    // Every choice of three of these years, repeats included (2012, 2005, 2009 is n = 11).
-    const int j[] = {2005, 2009, 2012};
-    for (int n = 0; n < 27; ++n) {
-        std::array<int, 3> p{j[n % 3], j[n / 3 % 3], j[n / 9]}, verwacht = p;
-        std::sort(verwacht.begin(), verwacht.end());
-        sorteerJaren(p);
-        EXPECT_EQ(p, verwacht) << n;
-    }
+// The years selected at start, from the last four characters of the short date: their
+// leading number, at least 2003, at most 2015.
+TEST(Startjaren, FromTheShortDate) {
+    const std::pair<const char*, int> gevallen[] = {{"2009", 2009}, {"2002", 2003}, {"4-02", 2003}, {"4-09", 2003},
+        {"2026", 2015}, {"1E99", 2015}, {"", 2003}, {"ndag", 2003}};
+    for (const auto& [datum, jaar] : gevallen) EXPECT_EQ(huidigJaar(datum), jaar) << datum;
 }
 
 using Rij = std::tuple<int, int32_t, int32_t, int32_t, int32_t, int32_t>;
