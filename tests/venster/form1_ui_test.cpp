@@ -14,9 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QFontInfo>
 #include <QImage>
-#include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -29,7 +27,6 @@
 #include "support/proef.h"
 #include "support/wacht.h"
 #include "venster/form1.h"
-#include "overview/startjaren.h"
 #include "venster/app.h"
 #include "venster/hoofdvenster.h"
 #include "bediening/bestandlijst.h"
@@ -40,11 +37,6 @@ namespace kz {
 namespace {
 
 Form1::Omgeving opDatum(const QString& datum) { return Form1::Omgeving{datum, {}, {}, {}, {}}; }
-
-void toets(QWidget* w, int toets, Qt::KeyboardModifiers mod = Qt::NoModifier) {
-    QKeyEvent e(QEvent::KeyPress, toets, mod);
-    QApplication::sendEvent(w, &e);
-}
 
 TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     test::Berichten berichten;
@@ -58,20 +50,15 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     f.Picture1->show();
     EXPECT_FALSE(f.Picture1->isVisible());
 
-    // The first white cell of the main map shows only once the panels swap.
-    const QPoint cel0(28, 44);
-    EXPECT_EQ(f.grab().toImage().pixelColor(cel0), tk::knopvlak);
     EXPECT_FALSE(f.Frame6->kleurvariant->isChecked());
     f.Frame6->kleurvariant->setChecked(true);
     f.Frame6->jaar[0]->setCurrentIndex(3);
     f.Frame6->hide();
     f.Frame7->show();
-    tk::DoEvents();
-    EXPECT_EQ(f.grab().toImage().pixelColor(cel0), QColor(Qt::white));
 
     // Keypad Enter on "&Terug": the choices as they were, the focus on "&Maak overzicht".
     f.Frame7->terug->setFocus();
-    toets(f.Frame7->terug, Qt::Key_Enter, Qt::KeypadModifier);
+    test::druk(f.Frame7->terug, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(f.focusWidget(), f.Frame6->Maakoverzicht);
     EXPECT_TRUE(f.Frame6->isVisible() && !f.Frame7->isVisible());
     EXPECT_TRUE(f.Frame6->kleurvariant->isChecked());
@@ -90,12 +77,8 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
               QStringList({"Jaar 1", "Jaar 2", "Jaar 3", "Station", "Mappen", "GPX-bestanden", "Jaargangen",
                            "Selecteer GPX-bestand", "Hoofdkaart", "Hoofdkaart", "16 of meer"}));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f.Frame7->vak)->role(), QAccessible::Graphic);
-    EXPECT_EQ(QFontInfo(f.Frame6->Label4->font()).family(), "Liberation Sans");
-    EXPECT_EQ(QFontInfo(f.Frame6->Label4->font()).pointSize(), 8);
     for (QComboBox* j : f.Frame6->jaar)
         EXPECT_TRUE(!j->isEditable() && j->count() == 15 && j->itemText(0) + j->itemText(14) == "20012015");
-    EXPECT_EQ(f.Frame6->Maakoverzicht->shortcut(), QKeySequence(Qt::ALT | Qt::Key_M));
-    EXPECT_EQ(f.Frame7->terug->shortcut(), QKeySequence(Qt::ALT | Qt::Key_T));
 
     const std::vector<QWidget*> volgorde = {f.Frame6->jaar[0], f.Frame6->jaar[1], f.Frame6->jaar[2], f.Frame6->Maakoverzicht, f.Frame6->Drive1,
                                             f.Frame6->Dir1,    f.Frame6->File1,   f.Frame6->kleurvariant, f.Frame7->terug};
@@ -113,18 +96,6 @@ TEST(Form1, QtsEigenTekstenZijnNederlands) {
     EXPECT_EQ(QCoreApplication::translate("QScrollBar", "Scroll here"), "Hier schuiven");
     QCoreApplication::removeTranslator(vertaler);
     delete vertaler;
-}
-
-TEST(Form1, JaarkeuzeUitDeKorteDatum) {
-    // The last four characters, their leading number, at least 2003, at most 2015.
-    const std::pair<const char*, int> gevallen[] = {{"02-04-2009", 2009}, {"15-3-2002", 2003}, {"2009-04-02", 2003},
-        {"02-04-09", 2003}, {"1-1-2026", 2015}, {"1E99", 2015}, {"", 2003}, {"zondag", 2003}};
-    for (const auto& [datum, jaar] : gevallen) {
-        EXPECT_EQ(huidigJaar(QString(datum).right(4).toStdString()), jaar) << datum;
-        if (!*datum) continue; // an empty date text makes the window ask the system
-        Form1 f(opDatum(datum));
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(f.Frame6->jaar[i]->currentText(), QString::number(jaar - 2 + i)) << datum;
-    }
 }
 
 // The contrast of two colours as the web's accessibility guidelines reckon it, 1 to 21.
@@ -241,7 +212,7 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     // Tab brings the next control into view.
     h.ensureWidgetVisible(f.Frame6->jaar[0], 0, 0);
     f.Frame6->jaar[2]->setFocus();
-    toets(f.Frame6->jaar[2], Qt::Key_Tab);
+    test::druk(f.Frame6->jaar[2], Qt::Key_Tab);
     EXPECT_EQ(f.focusWidget(), f.Frame6->Maakoverzicht);
     EXPECT_TRUE(zichtbaar(f.Frame6->Maakoverzicht));
     // The scroll area itself is no Tab stop.
@@ -255,7 +226,7 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     f.Frame6->kleurvariant->setChecked(true);
     for (std::size_t k = 0; k < 3; ++k) f.Frame6->jaar[k]->setCurrentIndex(std::array{2009, 2005, 2003}[k] - 2001);
     h.verticalScrollBar()->setValue(h.verticalScrollBar()->maximum());
-    toets(f.Frame6->Maakoverzicht, Qt::Key_Return);
+    test::druk(f.Frame6->Maakoverzicht, Qt::Key_Return);
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     ASSERT_TRUE(f.Frame7->isVisible());
     EXPECT_EQ(f.focusWidget(), f.Frame7->terug);
@@ -268,7 +239,7 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     if (h.devicePixelRatio() == 1) {
         EXPECT_TRUE(test::zoalsProef(beeld, "scherm"));
     }
-    toets(f.Frame7->terug, Qt::Key_Return);
+    test::druk(f.Frame7->terug, Qt::Key_Return);
     EXPECT_EQ(f.focusWidget(), f.Frame6->Maakoverzicht);
     EXPECT_TRUE(zichtbaar(f.Frame6->Maakoverzicht));
 
