@@ -52,12 +52,18 @@ sudo=""
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo dpkg --add-architecture i386
 fi
-# apt-get source needs the source lists: added, as a copy of the Debian entries, once.
+# apt-get source needs the source lists: made once from the machine's own entries for
+# this Debian release (whatever mirror or proxy they name), with deb-src for deb.
 if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    for suite in "bookworm bookworm-updates:http://deb.debian.org/debian" "bookworm-security:http://deb.debian.org/debian-security"; do
-        printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n\n' \
-            "${suite#*:}" "${suite%%:*}"
-    done | $sudo tee /etc/apt/sources.list.d/kavelzicht-deb-src.sources >/dev/null
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    listen() { for f in "$@"; do [ -f "$f" ] && cat "$f"; done; true; } # the files that exist
+    listen /etc/apt/sources.list.d/*.sources |
+        awk -v RS= -v c="$codename" '$0 ~ ("\nSuites:[^\n]*[ \t]" c "([ \t-]|\n|$)") {
+            sub(/Types:[^\n]*/, "Types: deb-src"); gsub(/(^|\n)#[^\n]*/, ""); print $0 "\n" }' |
+        $sudo tee /etc/apt/sources.list.d/kavelzicht-deb-src.sources >/dev/null
+    listen /etc/apt/sources.list /etc/apt/sources.list.d/*.list |
+        sed -n "s/^deb \(.* $codename[- ].*\)/deb-src \1/p" |
+        $sudo tee /etc/apt/sources.list.d/kavelzicht-deb-src.list >/dev/null
     $sudo apt-get update -qq
 fi
 kz_install $KZ_WINDOWS_PACKAGES
