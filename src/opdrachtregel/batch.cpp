@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -11,9 +12,12 @@
 #include "opdrachtregel/console.h"
 #include "grid/nlmasker.h"
 #include "overview/overzicht.h"
+#include "teksten/bestandsnaam.h"
 #include "teksten/datum.h"
 #include "teksten/meldingen.h"
 #include "teksten/overzichtteksten.h"
+#include "uitvoer/schrijfbestand.h"
+#include "uitvoer/zelfdebestand.h"
 #include "venster/resultaatpaneel.h"
 
 namespace kz {
@@ -36,6 +40,29 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     const auto meld = [&](const QString& titel, const QString& tekst) {
         schrijf(omgeving.fout, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
     };
+    // No output may replace the found log, another output, or what standard output or
+    // error already write to (as "/dev/stdout" names it): a slip of the arguments must not
+    // cost the user a file. What the writer refuses anyway (a device, a missing folder) it
+    // reports itself.
+    {
+        std::vector<std::string> paden{opdracht.gpxBytes};
+        std::vector<QString> rollen{QStringLiteral("het GPX-bestand")};
+        const auto neem = [&](const QString& rol, const QString& pad) {
+            if (pad.isEmpty() || weigertVooraf(pad) != Schrijffout::geen) return;
+            paden.push_back(QFile::encodeName(pad).toStdString());
+            rollen.push_back(rol);
+        };
+        neem(QStringLiteral("--uitvoer"), opdracht.uitvoer);
+        neem(QStringLiteral("--per-jaar"), opdracht.regio.perJaar);
+        neem(QStringLiteral("--regio-export"), opdracht.regio.regioExport);
+        neem(QStringLiteral("de standaarduitvoer"), QStringLiteral("/dev/stdout"));
+        neem(QStringLiteral("de standaardfoutuitvoer"), QStringLiteral("/dev/stderr"));
+        if (const auto zelfde = zoekZelfdeBestand(paden)) {
+            meld(meldingen::fout(), meldingen::zelfdeBestand(rollen[zelfde->first], rollen[zelfde->second],
+                                                             QFile::decodeName(QByteArray::fromStdString(paden[zelfde->second]))));
+            return 2;
+        }
+    }
     const QLocale locale;
     // The user named the file, so it is read whatever its name: hidden, another extension.
     const QString pad = QFileInfo(opdracht.gpx).absoluteFilePath();
@@ -68,8 +95,8 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     // run on a small file. Nothing is loaded after this, so for BMP the folders are left out.
     if (opdracht.formaat == "BMP") QCoreApplication::setLibraryPaths({});
     QImage beeld;
-    QFileDevice::FileError fout = QFileDevice::NoError;
-    const bool bewaard = paneel.bewaarBeeld(beeld, opdracht.uitvoer, opdracht.formaat, &fout);
+    const Schrijffout fout = paneel.bewaarBeeld(beeld, opdracht.uitvoer, opdracht.formaat);
+    const bool bewaard = fout == Schrijffout::geen;
     if (!bewaard) meld(meldingen::fout(), meldingen::nietOpgeslagen(QFileInfo(opdracht.uitvoer).absoluteFilePath(), fout));
 
     if (overzicht->totaal == 0)
@@ -77,7 +104,7 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
 
     const Overzichtteksten t = Overzichtteksten::van(*overzicht, locale);
     QString uit = t.regels.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + opdracht.uitvoer + QLatin1Char('\n');
+    if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + eenRegel(opdracht.uitvoer) + QLatin1Char('\n');
     const bool regioBewaard = opdracht.regio.voerUit(*overzicht, locale, uit,
                                                      [&](const QString& tekst) { meld(meldingen::fout(), tekst); });
     schrijf(omgeving.uit, uit);

@@ -30,7 +30,8 @@ struct Batchomgeving {
 };
 
 // Runs the pass for a batch command. Needs a QApplication. Returns the exit status: 0 on
-// success, 1 when the GPX file cannot be read or the picture not written.
+// success, 1 when the GPX file cannot be read or a file not written, 2 (before anything
+// is read or written) when an output would replace the GPX file or another output.
 int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving = {});
 
 } // namespace kz

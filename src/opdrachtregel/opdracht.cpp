@@ -6,6 +6,7 @@
 #include <QImageWriter>
 
 #include "grid/grid.h"
+#include "teksten/bestandsnaam.h"
 #include "teksten/datum.h"
 
 namespace kz {
@@ -104,10 +105,10 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
             const QString naam = onbekend.first();
             const QString lang = QStringLiteral("--") + naam;
             return fout(QStringLiteral("onbekende optie '%1'")
-                            .arg(argumenten.contains(lang) ? lang : QStringLiteral("-") + naam));
+                            .arg(eenRegel(argumenten.contains(lang) ? lang : QStringLiteral("-") + naam)));
         }
         // Otherwise an option that takes a value came last.
-        return fout(QStringLiteral("bij %1 ontbreekt een waarde").arg(argumenten.last()));
+        return fout(QStringLiteral("bij %1 ontbreekt een waarde").arg(eenRegel(argumenten.last())));
     }
 
     o.stijl = parser.isSet(stijlOptie);
@@ -140,7 +141,7 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
             return fout(QStringLiteral("--jaren verwacht precies drie jaren van 2001 tot en met %1, gescheiden door "
                                        "komma's, niet '%2'")
                             .arg(laatste)
-                            .arg(parser.value(jarenOptie)));
+                            .arg(eenRegel(parser.value(jarenOptie))));
     }
     o.kleurschakering = parser.isSet(kleurOptie);
     if (parser.isSet(uitvoerOptie)) {
@@ -148,7 +149,7 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
         if (o.uitvoer.isEmpty()) return fout(QStringLiteral("--uitvoer heeft een bestandsnaam nodig"));
         const std::optional<QByteArray> formaat = formaatVan(o.uitvoer);
         if (!formaat)
-            return fout(QStringLiteral("--uitvoer: onbekend afbeeldingsformaat '.%1'").arg(QFileInfo(o.uitvoer).suffix()));
+            return fout(QStringLiteral("--uitvoer: onbekend afbeeldingsformaat '.%1'").arg(eenRegel(QFileInfo(o.uitvoer).suffix())));
         o.formaat = *formaat;
     }
     if (const std::optional<QString> f = o.regio.lees(parser)) return fout(*f);

@@ -7,9 +7,11 @@
 #include "overview/regio.h"
 #include "overview/regioafstand.h"
 #include "overview/voortgang.h"
+#include "teksten/bestandsnaam.h"
 #include "teksten/regioteksten.h"
 #include "teksten/thuis.h"
 #include "teksten/voortgangteksten.h"
+#include "uitvoer/schrijfbestand.h"
 
 namespace kz {
 
@@ -37,6 +39,11 @@ std::optional<QString> Regioopties::lees(const QCommandLineParser& parser) {
     if (parser.isSet(perJaarNaam)) {
         perJaar = parser.value(perJaarNaam);
         if (perJaar.isEmpty()) return QStringLiteral("--per-jaar heeft een bestandsnaam nodig");
+        // A CSV file only: a slip of the arguments would otherwise write CSV over a map or archive.
+        if (const QString achter = QFileInfo(perJaar).suffix(); achter.compare(QLatin1String("csv"), Qt::CaseInsensitive))
+            return (achter.isEmpty() ? QStringLiteral("--per-jaar: het bestand heeft geen extensie")
+                                     : QStringLiteral("--per-jaar: onbekend formaat '.%1'").arg(eenRegel(achter))) +
+                   QStringLiteral("; kies .csv");
     }
     if (parser.isSet(exportNaam)) {
         regioExport = parser.value(exportNaam);
@@ -50,7 +57,7 @@ std::optional<QString> Regioopties::lees(const QCommandLineParser& parser) {
         if (!thuis)
             return QStringLiteral("--thuis verwacht breedte en lengte in graden, gescheiden door een komma en met een "
                                   "punt als decimaalteken, zoals 52.09,5.12; niet '%1'")
-                .arg(parser.value(thuisNaam));
+                .arg(eenRegel(parser.value(thuisNaam)));
     }
     return std::nullopt;
 }
@@ -74,11 +81,11 @@ bool Regioopties::voerUit(const Overzicht& overzicht, const QLocale& locale, QSt
     bool gelukt = true;
     // A failure names the file by its full path, as the picture's does.
     const auto bewaar = [&](const QString& pad, const QByteArray& bytes, const QString& goed,
-                            QString (*mis)(const QString&)) {
-        if (regioexport::bewaar(pad, bytes)) {
+                            QString (*mis)(const QString&, Schrijffout)) {
+        if (const Schrijffout f = schrijfBestand(pad, bytes); f == Schrijffout::geen) {
             uit += goed + QLatin1Char('\n');
         } else {
-            fout(mis(QFileInfo(pad).absoluteFilePath()));
+            fout(mis(QFileInfo(pad).absoluteFilePath(), f));
             gelukt = false;
         }
     };

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "teksten/bestandsnaam.h"
 #include "teksten/opmaak.h"
 
 namespace kz::meldingen {
@@ -33,7 +34,7 @@ namespace {
 // What an archive holds: its first file names, separated by commas, and how many more.
 QString inhoud(const Archieffout& archief) {
     QStringList namen;
-    for (const std::string& naam : archief.inhoud) namen << QString::fromStdString(naam);
+    for (const std::string& naam : archief.inhoud) namen << eenRegel(QString::fromStdString(naam));
     QString tekst = namen.join(QStringLiteral(", "));
     if (archief.aantal > archief.inhoud.size())
         tekst += QStringLiteral(" en %1 andere").arg(opmaak::heel(int64_t(archief.aantal - archief.inhoud.size())));
@@ -72,11 +73,11 @@ QString reden(int fout, const Archieffout& archief) {
 } // namespace
 
 std::array<QString, 2> nietGeopend(const QString& pad, int fout, const Archieffout& archief) {
-    return {QStringLiteral("Het GPX-bestand kan niet worden geopend:"), QDir::toNativeSeparators(pad) + reden(fout, archief)};
+    return {QStringLiteral("Het GPX-bestand kan niet worden geopend:"), bestandsnaam(pad) + reden(fout, archief)};
 }
 
 std::array<QString, 2> nietGelezen(const QString& pad, int fout, const Archieffout& archief) {
-    return {QStringLiteral("Het GPX-bestand kan niet worden gelezen:"), QDir::toNativeSeparators(pad) + reden(fout, archief)};
+    return {QStringLiteral("Het GPX-bestand kan niet worden gelezen:"), bestandsnaam(pad) + reden(fout, archief)};
 }
 
 std::array<QString, 2> mislukt(const QString& pad, const Doorloop& d) {
@@ -84,10 +85,10 @@ std::array<QString, 2> mislukt(const QString& pad, const Doorloop& d) {
     switch (d.einde) {
     case Doorloop::Einde::nietGeopend: return nietGeopend(pad, d.fout, d.archieffout);
     case Doorloop::Einde::geenGeheugen:
-        return {kop, QDir::toNativeSeparators(pad) +
+        return {kop, bestandsnaam(pad) +
                          QStringLiteral(" (er is niet genoeg geheugen vrij; sluit andere programma's en probeer het opnieuw)")};
     case Doorloop::Einde::interneFout:
-        return {kop, QDir::toNativeSeparators(pad) + QStringLiteral(" (interne fout%1)")
+        return {kop, bestandsnaam(pad) + QStringLiteral(" (interne fout%1)")
                                                          .arg(d.wat.empty() ? QString() : QStringLiteral(": ") + QString::fromStdString(d.wat))};
     default: return nietGelezen(pad, d.fout, d.archieffout);
     }
@@ -118,23 +119,18 @@ QString mapNietGeopend(const QString& pad, Mapfout reden) {
     case Mapfout::GeenToegang: waarom = QStringLiteral("U hebt geen toegang tot deze map."); break;
     case Mapfout::NietGevonden: waarom = QStringLiteral("De map bestaat niet (meer)."); break;
     }
-    return QStringLiteral("De map kan niet worden geopend:\n") + QDir::toNativeSeparators(pad) + QLatin1Char('\n') + waarom;
+    return QStringLiteral("De map kan niet worden geopend:\n") + bestandsnaam(pad) + QLatin1Char('\n') + waarom;
 }
 
-QString nietOpgeslagen(const QString& pad, QFileDevice::FileError fout) {
-    const QFileInfo bestand(pad), map(bestand.absolutePath());
-    QString waarom;
-    if (!map.isDir()) waarom = QStringLiteral("de map bestaat niet");
-    else if (bestand.isDir()) waarom = QStringLiteral("dit is een map");
-    else if (bestand.exists() && (!bestand.isFile() || bestand.canonicalFilePath().isEmpty()))
-        waarom = QStringLiteral("dit is geen gewoon bestand");
-    else if (!map.isWritable() || (bestand.exists() && !bestand.isWritable()) || fout == QFileDevice::PermissionsError)
-        waarom = QStringLiteral("geen toegang");
-    else if (fout == QFileDevice::WriteError || fout == QFileDevice::ResourceError)
-        waarom = QStringLiteral("het schrijven is mislukt; is de schijf vol?");
-    else waarom = QStringLiteral("het bestand kan niet worden aangemaakt");
-    return QStringLiteral("Het overzicht kan niet worden opgeslagen als ") + QDir::toNativeSeparators(pad) +
-           QStringLiteral(" (") + waarom + QLatin1Char(')');
+QString nietOpgeslagen(const QString& pad, Schrijffout fout) {
+    return QStringLiteral("Het overzicht kan niet worden opgeslagen als ") + bestandsnaam(pad) + QStringLiteral(" (") +
+           reden(fout) + QLatin1Char(')');
+}
+
+QString zelfdeBestand(const QString& eerste, const QString& tweede, const QString& pad) {
+    const QString tekst = QStringLiteral("%1 en %2 zijn hetzelfde bestand (%3); er is niets geschreven")
+                              .arg(eerste, tweede, bestandsnaam(pad));
+    return tekst.left(1).toUpper() + tekst.mid(1);
 }
 
 QString geenBeeldscherm() {
@@ -145,18 +141,18 @@ QString geenBeeldscherm() {
 }
 
 QString titelNa(const QString& gpx, const QString& bitmap) {
-    const QString naam = QFileInfo(gpx).fileName();
+    const QString naam = eenRegel(QFileInfo(gpx).fileName());
     return bitmap.isEmpty() ? naam + QStringLiteral(", niet opgeslagen")
-                            : naam + QStringLiteral(", opgeslagen als ") + QDir::toNativeSeparators(bitmap);
+                            : naam + QStringLiteral(", opgeslagen als ") + bestandsnaam(bitmap);
 }
 
 QString opslagplaats(const QString& bitmap) {
-    return QStringLiteral("Het overzicht wordt opgeslagen als ") + QDir::toNativeSeparators(bitmap);
+    return QStringLiteral("Het overzicht wordt opgeslagen als ") + bestandsnaam(bitmap);
 }
 
 QString opgeslagen(const QString& gpx, const QString& bitmap) {
-    return QDir::toNativeSeparators(gpx) + QStringLiteral(" gelezen; het overzicht is opgeslagen als ") +
-           QDir::toNativeSeparators(bitmap);
+    return bestandsnaam(gpx) + QStringLiteral(" gelezen; het overzicht is opgeslagen als ") +
+           bestandsnaam(bitmap);
 }
 
 } // namespace kz::meldingen

@@ -5,13 +5,13 @@
 
 #include <array>
 
-#include <QFileDevice>
 #include <QLocale>
 #include <QString>
 
 #include "foundlog/archieffout.h"
 #include "foundlog/waarschuwing.h"
 #include "overview/doorloop.h"
+#include "teksten/schrijffout.h"
 #include "teksten/versie.h"
 
 namespace kz::meldingen {
@@ -42,9 +42,12 @@ std::array<QString, 2> mislukt(const QString& pad, const Doorloop& doorloop);
 // for a line of standard error between them.
 inline QString samen(const std::array<QString, 2>& regels, QChar tussen) { return regels[0] + tussen + regels[1]; }
 
-// "Het overzicht kan niet worden opgeslagen als " and the path, with the reason in
-// brackets: what writing it failed with (QFileDevice's error), and what the folder says.
-QString nietOpgeslagen(const QString& pad, QFileDevice::FileError fout = QFileDevice::UnspecifiedError);
+// "Het overzicht kan niet worden opgeslagen als " and the path, with the reason in brackets.
+QString nietOpgeslagen(const QString& pad, Schrijffout fout);
+// Two names of one run that are one file, so that writing one would replace the other:
+// "Het GPX-bestand en --regio-export zijn hetzelfde bestand (invoer.gpx); er is niets
+// geschreven". eerste and tweede say what each is (an option, "het overzicht", ...).
+QString zelfdeBestand(const QString& eerste, const QString& tweede, const QString& pad);
 // Where a pass of the window saves its picture (the status line before the first pass),
 // and what the last one read and where it saved it.
 QString opslagplaats(const QString& bitmap);

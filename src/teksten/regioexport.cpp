@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "teksten/bestandsnaam.h"
 #include "teksten/regioexport.h"
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 #include "grid/afstand.h"
@@ -172,24 +172,14 @@ QByteArray inhoud(Formaat formaat, const std::vector<Regio>& regios, std::option
     return {};
 }
 
-bool bewaar(const QString& pad, const QByteArray& bytes) {
-    QSaveFile bestand(pad);
-    if (!bestand.open(QIODevice::WriteOnly)) return false;
-    if (bestand.write(bytes) != bytes.size()) {
-        bestand.cancelWriting();
-        return false;
-    }
-    return bestand.commit();
-}
-
-QString opgeslagen(const QString& pad) { return QStringLiteral("Regio's opgeslagen als ") + pad; }
-QString nietOpgeslagen(const QString& pad) {
-    return QStringLiteral("De regio's kunnen niet worden opgeslagen als ") + QDir::toNativeSeparators(pad);
+QString opgeslagen(const QString& pad) { return QStringLiteral("Regio's opgeslagen als ") + eenRegel(pad); }
+QString nietOpgeslagen(const QString& pad, Schrijffout fout) {
+    return QStringLiteral("De regio's kunnen niet worden opgeslagen als ") + bestandsnaam(pad) + QStringLiteral(" (") + reden(fout) + QLatin1Char(')');
 }
 QString onbekendFormaat(const QString& pad) {
     const QString achter = QFileInfo(pad).suffix();
     return (achter.isEmpty() ? QStringLiteral("--regio-export: het bestand heeft geen extensie")
-                             : QStringLiteral("--regio-export: onbekend formaat '.%1'").arg(achter)) +
+                             : QStringLiteral("--regio-export: onbekend formaat '.%1'").arg(eenRegel(achter))) +
            QStringLiteral("; kies .geojson, .gpx of .csv");
 }
 

@@ -12,6 +12,7 @@
 
 #include "grid/coordinaat.h"
 #include "overview/regio.h"
+#include "teksten/schrijffout.h"
 
 namespace kz::regioexport {
 
@@ -39,13 +40,9 @@ QByteArray csv(const std::vector<Regio>& regios);
 QByteArray inhoud(Formaat formaat, const std::vector<Regio>& regios, std::optional<Coordinaat> thuis,
                   const QLocale& locale);
 
-// Writes the bytes as `pad` in one step (QSaveFile): an earlier file stays whole when
-// writing fails. Returns whether the file was written.
-bool bewaar(const QString& pad, const QByteArray& bytes);
-
 // "Regio's opgeslagen als " and the path; why that could not be; an unknown suffix.
 QString opgeslagen(const QString& pad);
-QString nietOpgeslagen(const QString& pad);
+QString nietOpgeslagen(const QString& pad, Schrijffout fout);
 QString onbekendFormaat(const QString& pad);
 
 } // namespace kz::regioexport

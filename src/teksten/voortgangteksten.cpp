@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "teksten/bestandsnaam.h"
 #include "teksten/voortgangteksten.h"
 
 #include <QDir>
@@ -55,9 +56,9 @@ QString beschrijving(const Voortgang& v) {
     return delen.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 
-QString opgeslagen(const QString& pad) { return QStringLiteral("Voortgang per jaar opgeslagen als ") + pad; }
-QString nietOpgeslagen(const QString& pad) {
-    return QStringLiteral("De voortgang per jaar kan niet worden opgeslagen als ") + QDir::toNativeSeparators(pad);
+QString opgeslagen(const QString& pad) { return QStringLiteral("Voortgang per jaar opgeslagen als ") + eenRegel(pad); }
+QString nietOpgeslagen(const QString& pad, Schrijffout fout) {
+    return QStringLiteral("De voortgang per jaar kan niet worden opgeslagen als ") + bestandsnaam(pad) + QStringLiteral(" (") + reden(fout) + QLatin1Char(')');
 }
 
 } // namespace kz::voortgangteksten

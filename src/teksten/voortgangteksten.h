@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "overview/voortgang.h"
+#include "teksten/schrijffout.h"
 
 namespace kz::voortgangteksten {
 
@@ -50,6 +51,6 @@ inline QString exportVoorstel() { return QStringLiteral("Kavelzicht-regios.geojs
 
 // "Voortgang per jaar opgeslagen als " and the path; and why it could not be.
 QString opgeslagen(const QString& pad);
-QString nietOpgeslagen(const QString& pad);
+QString nietOpgeslagen(const QString& pad, Schrijffout fout);
 
 } // namespace kz::voortgangteksten

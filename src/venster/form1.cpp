@@ -227,8 +227,8 @@ void Form1::leesKlaar() {
     const Overzicht& overzicht = *laatste_;
     Frame7->toon(overzicht);
     Frame6->setVisible(false);
-    QFileDevice::FileError fout = QFileDevice::NoError;
-    const bool bewaard = Frame7->bewaarBeeld(Picture1->beeld, afbeeldingsnaam, "BMP", &fout);
+    const Schrijffout fout = Frame7->bewaarBeeld(Picture1->beeld, afbeeldingsnaam);
+    const bool bewaard = fout == Schrijffout::geen;
     Frame7->terug->setFocus();
     emit paneelGewisseld();
     const QString bitmap = QFileInfo(afbeeldingsnaam).absoluteFilePath();

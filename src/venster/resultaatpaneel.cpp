@@ -167,8 +167,7 @@ void Resultaatpaneel::toon(const Overzicht& o) {
     for (std::size_t i = 0; i < gelezen.size(); ++i) gelezen[i]->setAccessibleName(t.regels[qsizetype(i)]);
 }
 
-bool Resultaatpaneel::bewaarBeeld(QImage& beeld, const QString& naam, const QByteArray& formaat,
-                                  QFileDevice::FileError* fout) {
+Schrijffout Resultaatpaneel::bewaarBeeld(QImage& beeld, const QString& naam, const QByteArray& formaat) {
     setVisible(true);
     for (Knop* knop : {terug, voortgang, exporteren}) knop->setVisible(false);
     const int legendaBreedte = tk::breedte(Frame10);
@@ -176,7 +175,7 @@ bool Resultaatpaneel::bewaarBeeld(QImage& beeld, const QString& naam, const QByt
     // Let the window paint the panel as it now stands before it is copied.
     tk::DoEvents();
 
-    const bool gelukt = SaveFormImageToFile(*parentWidget(), beeld, naam, formaat, fout);
+    const Schrijffout gelukt = SaveFormImageToFile(*parentWidget(), beeld, naam, formaat);
 
     tk::zetBreedte(Frame10, legendaBreedte);
     for (Knop* knop : {terug, voortgang, exporteren}) knop->setVisible(true);

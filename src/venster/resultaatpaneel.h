@@ -7,7 +7,6 @@
 #include <array>
 
 #include <QByteArray>
-#include <QFileDevice>
 #include <QImage>
 #include <QLabel>
 #include <QString>
@@ -17,6 +16,7 @@
 #include "bediening/kleurvak.h"
 #include "bediening/knop.h"
 #include "overview/overzicht.h"
+#include "teksten/schrijffout.h"
 
 namespace kz {
 
@@ -65,9 +65,8 @@ public:
     // Lays the panel out as the picture has it (no "&Terug", the class legend as wide as
     // the statistics frame), copies the container's client area into `beeld` and saves
     // it as `naam` in the given format, then gives the panel its normal look back.
-    // Returns whether the file was written; when not, fout (if given) tells how it failed.
-    bool bewaarBeeld(QImage& beeld, const QString& naam, const QByteArray& formaat = "BMP",
-                     QFileDevice::FileError* fout = nullptr);
+    // Returns why the file was not written, or Schrijffout::geen.
+    Schrijffout bewaarBeeld(QImage& beeld, const QString& naam, const QByteArray& formaat = "BMP");
 
 private:
     // Places the cells of the four maps in their grids.

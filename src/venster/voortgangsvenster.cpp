@@ -17,6 +17,7 @@
 #include "teksten/regioexport.h"
 #include "teksten/regioteksten.h"
 #include "teksten/voortgangteksten.h"
+#include "uitvoer/schrijfbestand.h"
 
 namespace kz {
 
@@ -126,8 +127,9 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
         formaat = gekozen[std::max<qsizetype>(0, filters.indexOf(filter))];
         pad += regioexport::achtervoegsel(*formaat);
     }
-    if (!regioexport::bewaar(pad, regioexport::inhoud(*formaat, regios, thuis, QLocale()))) {
-        tk::MsgBox(eigenaar, regioexport::nietOpgeslagen(pad), tk::vbCritical, meldingen::fout());
+    if (const Schrijffout fout = schrijfBestand(pad, regioexport::inhoud(*formaat, regios, thuis, QLocale()));
+        fout != Schrijffout::geen) {
+        tk::MsgBox(eigenaar, regioexport::nietOpgeslagen(pad, fout), tk::vbCritical, meldingen::fout());
         return std::nullopt;
     }
     return pad;

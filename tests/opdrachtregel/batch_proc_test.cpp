@@ -10,6 +10,7 @@
 #include <iterator>
 #include <tuple>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDate>
@@ -164,7 +165,8 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
         {"--onbekend", f}, {"-x", f}, {"--jaren", "2000,2008,2009", f}, {"--jaren", "2008,2009," + volgendJaar, f},
         {"--jaren", "2008,2009,02009", f}, {"--thuis", "52,09;5,12", f}, {"--thuis", "52.09,5.12,3", f},
         {"--thuis", "91,5", f}, {"--thuis", "", f}, {"--regio-export", "r.txt", f}, {"--regio-export", "r", f},
-        {"--regio-export", "", f}, {"--per-jaar", "", f}, {"--venster", "--thuis", "52,5", f},
+        {"--regio-export", "", f}, {"--per-jaar", "", f}, {"--per-jaar", f, f}, {"--per-jaar", "/dev/stdout", f},
+        {"--venster", "--thuis", "52,5", f},
         {"--jaren", "2008,2009", f}, {"--jaren", "2008,2009,2010,2011", f}, {"--jaren", "2008,,2009", f},
         {"--kleurschakering"}, {f, f}, {f, "--jaren"}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f},
         {"--venster", "--kleurschakering", f}, {"--venster", "--uitvoer", "kaart.bmp", f},
@@ -249,22 +251,98 @@ TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     EXPECT_THAT(regels(laat.uit), IsSupersetOf({"Gevonden cache in 'fake'-Regio (1)", "2016: 1 (1)", "2020: 2 (1)"}));
 }
 
-// An export that cannot be written is an error after the pass: the picture and the other
-// files are written, nothing is left half-written, and the exit status is 1.
+// An export that cannot be written is an error after the pass, with its reason: the
+// picture and the other files are written and named, the failed one is not, nothing is
+// left half-written, and the exit status is 1. A CSV export is CSV.
 TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
-    const Uitkomst a = draai({"--per-jaar", "weg/j.csv", "--regio-export", "r.gpx", "gevonden.gpx"});
+    const Uitkomst kaal = draai({"gevonden.gpx"});
+    const Uitkomst a = draai({"--per-jaar", "weg/j.csv", "--regio-export", "r.csv", "gevonden.gpx"});
     EXPECT_EQ(a.status, 1);
-    EXPECT_EQ(a.fout.substr(a.fout.rfind("Fout: ")),
-              "Fout: De voortgang per jaar kan niet worden opgeslagen als " + (map / "weg" / "j.csv").string() + "\n");
-    EXPECT_THAT(regels(a.uit), IsSupersetOf({"Overzicht opgeslagen als Kavelzicht.bmp", "Regio's opgeslagen als r.gpx"}));
-    EXPECT_TRUE(fs::exists(map / "r.gpx") && fs::exists(map / "Kavelzicht.bmp"));
+    EXPECT_EQ(a.fout.substr(a.fout.rfind("Fout: ")), "Fout: De voortgang per jaar kan niet worden opgeslagen als " +
+                                                          (map / "weg" / "j.csv").string() + " (de map bestaat niet)\n");
+    EXPECT_EQ(a.uit, kaal.uit + "Regio's opgeslagen als r.csv\n");
+    const std::vector<std::string> csv = regels(lees(map / "r.csv"));
+    ASSERT_FALSE(csv.empty());
+    EXPECT_THAT(csv[0], StartsWith("Naam,Rij,Kolom,Status,Vondsten,Eerste jaar,Zuid,Noord,West,Oost"));
+    EXPECT_EQ(csv.size(), 1u + 627u + 1u); // a line per Dutch region and per fake region (one here)
 
     fs::create_directory(map / "dicht");
     const Uitkomst vol = draai({"--regio-export", "dicht/r.geojson", "gevonden.gpx"}, {.maxBestand = 4096});
     EXPECT_EQ(vol.status, 1);
     EXPECT_THAT(vol.fout, HasSubstr("Fout: De regio's kunnen niet worden opgeslagen als " +
-                                    (map / "dicht" / "r.geojson").string() + "\n"));
+                                    (map / "dicht" / "r.geojson").string() +
+                                    " (het schrijven is mislukt; is de schijf vol?)\n"));
+    EXPECT_THAT(vol.uit, Not(HasSubstr("opgeslagen als")));
     EXPECT_TRUE(fs::is_empty(map / "dicht"));
+}
+
+// No output ever replaces the found log or another output, whatever names lead to them
+// (a hard link, a link, a linked folder): a usage error before anything is read or
+// written, naming both.
+TEST_F(Batch, UitvoerVervangtNooitDeInvoerOfEenAndereUitvoer) {
+    const std::string gpx = lees(map / "gevonden.gpx");
+    schrijf("vondsten.csv", gpx);
+    fs::create_hard_link(map / "gevonden.gpx", map / "hard.geojson");
+    fs::create_directory_symlink(".", map / "hier");
+    fs::create_symlink("Kavelzicht.bmp", map / "beeld.csv");
+    const std::string zelfde = " zijn hetzelfde bestand (";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> gevallen = {
+        {{"--regio-export", "gevonden.gpx", "gevonden.gpx"}, "Het GPX-bestand en --regio-export" + zelfde + "gevonden.gpx)"},
+        {{"--per-jaar", "vondsten.csv", "vondsten.csv"}, "Het GPX-bestand en --per-jaar" + zelfde + "vondsten.csv)"},
+        {{"--uitvoer", "gevonden.gpx.bmp", "gevonden.gpx.bmp"}, "Het GPX-bestand en --uitvoer" + zelfde + "gevonden.gpx.bmp)"},
+        {{"--regio-export", "hard.geojson", "gevonden.gpx"}, "Het GPX-bestand en --regio-export" + zelfde + "hard.geojson)"},
+        {{"--regio-export", "hier/gevonden.gpx", "gevonden.gpx"},
+         "Het GPX-bestand en --regio-export" + zelfde + "hier/gevonden.gpx)"},
+        {{"--per-jaar", "same.csv", "--regio-export", "same.csv", "gevonden.gpx"}, "--per-jaar en --regio-export" + zelfde + "same.csv)"},
+        {{"--per-jaar", "beeld.csv", "gevonden.gpx"}, "--uitvoer en --per-jaar" + zelfde + "beeld.csv)"},
+        {{"--uitvoer", "a.bmp", "--per-jaar", "hier/../a.csv", "--regio-export", "a.csv", "gevonden.gpx"},
+         "--per-jaar en --regio-export" + zelfde + "a.csv)"},
+    };
+    schrijf("gevonden.gpx.bmp", gpx);
+    for (const auto& [args, regel] : gevallen) {
+        EXPECT_EQ(gezien(draai(args)), std::tuple(2, "", "Fout: " + regel + "; er is niets geschreven\n"))
+            << ::testing::PrintToString(args);
+        EXPECT_EQ(lees(map / "gevonden.gpx"), gpx);
+        EXPECT_EQ(lees(map / "vondsten.csv"), gpx);
+        EXPECT_EQ(lees(map / "gevonden.gpx.bmp"), gpx);
+        EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp") || fs::exists(map / "same.csv") || fs::exists(map / "a.csv"));
+    }
+}
+
+// A device, a pipe or a link to one is never replaced by a file, by any output; a name
+// can never forge a line of the output or colour the terminal.
+TEST_F(Batch, GeenApparaatVervangenEnGeenNagemaakteRegels) {
+    for (const char* naam : {"null.csv", "null.geojson", "null.bmp"}) fs::create_symlink("/dev/null", map / naam);
+    ASSERT_EQ(::mkfifo((map / "pijp.csv").c_str(), 0600), 0);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> apparaten = {
+        {{"--per-jaar", "null.csv"}, "De voortgang per jaar kan niet worden opgeslagen als " + (map / "null.csv").string()},
+        {{"--regio-export", "null.geojson"}, "De regio's kunnen niet worden opgeslagen als " + (map / "null.geojson").string()},
+        {{"--uitvoer", "null.bmp"}, "Het overzicht kan niet worden opgeslagen als " + (map / "null.bmp").string()},
+        {{"--per-jaar", "pijp.csv"}, "De voortgang per jaar kan niet worden opgeslagen als " + (map / "pijp.csv").string()},
+    };
+    Gpx().wpt("52.37", "4.89", 2008).schrijf(map / "een.gpx");
+    for (auto [args, regel] : apparaten) {
+        args.push_back("een.gpx");
+        const Uitkomst u = draai(args);
+        EXPECT_EQ(std::pair(u.status, u.fout), std::pair(1, "Fout: " + regel + " (dit is geen gewoon bestand)\n"));
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/null") && fs::is_fifo(map / "pijp.csv"));
+
+    // Control characters in names are written visibly, on the line they belong to.
+    schrijf("twee.zip", test::Zip{{{"a\nFout: nep regel\x1b[31mROOD\x1b[0m.gpx", Gpx().wpt("52.0", "5.0", 2009).tekst()},
+                                   {"b.gpx", Gpx().wpt("52.0", "5.0", 2009).tekst()}}}.bytes());
+    const std::vector<std::pair<std::vector<std::string>, std::string>> namen = {
+        {{"twee.zip"}, "a\\nFout: nep regel\\x1B[31mROOD\\x1B[0m.gpx"},
+        {{"--regio-export", "c\nOverzicht opgeslagen als x.gpx", "een.gpx"}, "Regio's opgeslagen als c\\nOverzicht opgeslagen als x.gpx"},
+        {{"--jaren", "x\nFout: nep\r", "een.gpx"}, "niet 'x\\nFout: nep\\r'"},
+        {{"nep\xc2\x9b" "31m\nFout: nep.gpx"}, "nep\\x9B31m\\nFout: nep.gpx (het bestand bestaat niet)"},
+    };
+    for (const auto& [args, zichtbaar] : namen) {
+        const Uitkomst u = draai(args);
+        EXPECT_THAT(u.uit + u.fout, AllOf(HasSubstr(zichtbaar), Not(HasSubstr("\nFout: nep")), Not(HasSubstr("\x1b")),
+                                          Not(HasSubstr("\nOverzicht opgeslagen als x"))))
+            << ::testing::PrintToString(args);
+    }
 }
 
 // Without finds, only the notice of why the map is empty; a gigabyte line and a zip bomb

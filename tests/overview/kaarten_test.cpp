@@ -8,6 +8,8 @@
 
 #include "overview/kaarten.h"
 #include "overview/overzicht.h"
+#include "grid/vak.h"
+#include "overview/regioafstand.h"
 #include "overview/startjaren.h"
 #include "overview/voortgang.h"
 #include "support/geheugenbron.h"
@@ -154,6 +156,20 @@ TEST_F(KaartenTest, ProgressPerYearCountsCumulativelyOverEveryYear) {
     // Nothing found: no years, no line without a year.
     const Voortgang niets = Voortgang::van(*overzicht(test::Gpx(), 2026), nederlandseRegios());
     EXPECT_TRUE(niets.jaren.empty() && !niets.zonderJaar);
+}
+
+// A home on the line between cells lies in the one cell the grid puts it in, as a find
+// there would: at most one region is "here", the neighbour is at distance 0.
+TEST_F(KaartenTest, AHomeOnACellsEdgeIsInOneRegionOnly) {
+    const std::vector<Regio> regios = Regio::alle(gevonden, nederlandseRegios());
+    for (const Coordinaat thuis : {Coordinaat{52.1, 5.1}, Coordinaat{52.0, 5.0}, Coordinaat{52.15, 5.12}}) {
+        const std::vector<Regioafstand> lijst = Regioafstand::nietBezocht(regios, thuis, 4);
+        const Vak vak = vakVanCoordinaat(thuis.breedte, thuis.lengte);
+        ASSERT_FALSE(lijst.empty());
+        EXPECT_TRUE(lijst[0].binnen && lijst[0].rij == vak.rij && lijst[0].kolom == vak.kolom)
+            << thuis.breedte << " " << thuis.lengte;
+        EXPECT_EQ(std::count_if(lijst.begin(), lijst.end(), [](const Regioafstand& a) { return a.binnen; }), 1);
+    }
 }
 
 } // namespace

@@ -90,7 +90,8 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     ASSERT_EQ(berichten.lijst.size(), 1u);
     EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].stijl, berichten.lijst[0].prompt),
               std::tuple("Fout", int(tk::vbCritical), "De regio's kunnen niet worden opgeslagen als " +
-                                                          QDir::toNativeSeparators(map.filePath("weg/r.csv"))));
+                                                          QDir::toNativeSeparators(map.filePath("weg/r.csv")) +
+                                                          " (de map bestaat niet)"));
     EXPECT_EQ(QDir(map.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"nog.gpx"});
 
     // The chart shows the keyboard focus with the window's ring.

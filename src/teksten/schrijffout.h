@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Why a file that the program writes (the picture, an export) could not be written, and
+// the reason as the messages give it.
+#pragma once
+
+#include <QString>
+
+namespace kz {
+
+enum class Schrijffout {
+    geen,
+    mapBestaatNiet,    // the folder to write in is not there
+    isMap,             // the name is that of a folder
+    geenGewoonBestand, // a device, pipe or socket, or a link to one: never replaced by a file
+    geenToegang,
+    schijfVol,
+    naamTeLang,
+    schrijfMislukt, // writing failed halfway, for another reason than a full disk
+    nietAangemaakt, // the file could not be made, for a reason the system did not tell
+};
+
+// "de map bestaat niet", "geen toegang", ...: the reason in brackets after a path.
+QString reden(Schrijffout fout);
+
+} // namespace kz
