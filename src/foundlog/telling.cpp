@@ -6,8 +6,8 @@
 
 namespace kz {
 
-Telling::Telling(const NlMasker& nl, Waarschuwer waarschuwer, int huidigJaar)
-    : gevonden(huidigJaar), nl_(nl), waarschuwer_(std::move(waarschuwer)) {}
+Telling::Telling(const NlMasker& nl, Waarschuwer waarschuwer, int kalenderjaar)
+    : gevonden(kalenderjaar), nl_(nl), waarschuwer_(std::move(waarschuwer)) {}
 
 void Telling::tel(const Waypoint& wp) {
     ++waypoints;

@@ -26,8 +26,8 @@ public:
         int32_t nltotaalZonderJaar = 0;
     };
 
-    // `huidigJaar` is the current year: later years get no slot and no usable year.
-    Telling(const NlMasker& nl, Waarschuwer waarschuwer, int huidigJaar = laatsteJaar);
+    // `kalenderjaar` is the current year: later years get no slot and no usable year.
+    Telling(const NlMasker& nl, Waarschuwer waarschuwer, int kalenderjaar = laatsteJaar);
 
     void tel(const Waypoint& wp);
 

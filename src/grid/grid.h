@@ -27,11 +27,11 @@ constexpr int laatsteJaar = 2015;
 // at 101 slots (about half a megabyte).
 constexpr int uitersteJaar = 2100;
 
-// The last year that can have a slot of its own when it is `huidigJaar` now: the current
+// The last year that can have a slot of its own when it is `kalenderjaar` now: the current
 // year, but never before 2015 (those slots always exist) nor after uitersteJaar. Finds of
 // a later year count in the all-years slot only.
-constexpr int laatsteJaarslot(int huidigJaar) {
-    return huidigJaar < laatsteJaar ? laatsteJaar : huidigJaar > uitersteJaar ? uitersteJaar : huidigJaar;
+constexpr int laatsteJaarslot(int kalenderjaar) {
+    return kalenderjaar < laatsteJaar ? laatsteJaar : kalenderjaar > uitersteJaar ? uitersteJaar : kalenderjaar;
 }
 
 constexpr bool inRaster(int rij, int kolom) {

@@ -13,6 +13,7 @@
 #include "grid/nlmasker.h"
 #include "overview/overzicht.h"
 #include "teksten/bestandsnaam.h"
+#include "overview/startjaren.h"
 #include "teksten/datum.h"
 #include "teksten/meldingen.h"
 #include "teksten/overzichtteksten.h"
@@ -69,7 +70,7 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     GpxBestand bestand = omgeving.bron ? GpxBestand(omgeving.bron(opdracht.gpxBytes)) : GpxBestand(opdracht.gpxBytes);
 
     // Without --jaren, the years that the window selects at start.
-    std::array<int, 3> jaren = opdracht.jaren.value_or(startJaren(datumtekstVandaag()));
+    std::array<int, 3> jaren = opdracht.jaren.value_or(startJaren(datumtekstVandaag().right(4).toStdString()));
     sorteerJaren(jaren);
 
     const Doorloop doorloop =

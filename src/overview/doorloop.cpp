@@ -8,11 +8,11 @@
 namespace kz {
 
 Doorloop Doorloop::van(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering, const NlMasker& nl,
-                       const Waarschuwer& waarschuwer, int huidigJaar) noexcept {
+                       const Waarschuwer& waarschuwer, int kalenderjaar) noexcept {
     Doorloop d;
     try {
         const bool geopend = bestand.open();
-        if (geopend) d.overzicht = maakOverzicht(bestand, jaren, kleurschakering, nl, waarschuwer, huidigJaar);
+        if (geopend) d.overzicht = maakOverzicht(bestand, jaren, kleurschakering, nl, waarschuwer, kalenderjaar);
         if (!d.overzicht) {
             d.fout = bestand.fout();
             d.archieffout = bestand.archieffout();

@@ -34,7 +34,7 @@ struct Doorloop {
     // Opens and reads the file and makes its overview for the years (in ascending
     // order), as maakOverzicht does.
     static Doorloop van(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering,
-                        const NlMasker& nl, const Waarschuwer& waarschuwer, int huidigJaar = laatsteJaar) noexcept;
+                        const NlMasker& nl, const Waarschuwer& waarschuwer, int kalenderjaar = laatsteJaar) noexcept;
 };
 
 } // namespace kz

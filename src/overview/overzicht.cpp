@@ -19,8 +19,8 @@ float aandeel(int32_t a, int32_t b) {
 void sorteerJaren(std::array<int, 3>& jaren) { std::ranges::sort(jaren); }
 
 std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering,
-                                       const NlMasker& nl, const Waarschuwer& waarschuwer, int huidigJaar) {
-    Telling telling(nl, waarschuwer, huidigJaar);
+                                       const NlMasker& nl, const Waarschuwer& waarschuwer, int kalenderjaar) {
+    Telling telling(nl, waarschuwer, kalenderjaar);
     if (!bestand.scan([&telling](const Waypoint& wp) { telling.tel(wp); })) return std::nullopt;
 
     std::optional<Overzicht> o(std::in_place);

@@ -44,11 +44,11 @@ void sorteerJaren(std::array<int, 3>& jaren);
 
 // Reads the opened file and makes the overview for the years (in ascending order). Each
 // warning goes to waarschuwer as its waypoint completes, and the scan waits for it.
-// Years up to huidigJaar (the current year) get a slot of their own; with the default,
+// Years up to kalenderjaar (the current year) get a slot of their own; with the default,
 // only the years of the year lists do. Returns nothing when the file could not be read to
 // its end.
 std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering,
                                        const NlMasker& nl, const Waarschuwer& waarschuwer,
-                                       int huidigJaar = laatsteJaar);
+                                       int kalenderjaar = laatsteJaar);
 
 } // namespace kz

@@ -8,12 +8,12 @@
 
 namespace kz {
 
-int huidigJaar(std::string_view laatsteVier) {
+int datumjaar(std::string_view laatsteVier) {
     return std::clamp<int>(rondAfNaarInt16(numeriekeWaarde(laatsteVier)), eersteJaar + 2, laatsteJaar);
 }
 
 std::array<int, 3> startJaren(std::string_view laatsteVier) {
-    const int huidig = huidigJaar(laatsteVier);
+    const int huidig = datumjaar(laatsteVier);
     return {huidig - 2, huidig - 1, huidig};
 }
 

@@ -9,11 +9,11 @@
 
 namespace kz {
 
-// The current year from the last four characters of today's date in the short date
+// The year of today's date, read from the last four characters of today's date in the short date
 // format: their leading number, rounded half to even, kept within 2003..2015 so that the
 // three selected years always lie in the lists. A format that does not end in a
 // four-digit year gives a small number, and so 2003.
-int huidigJaar(std::string_view laatsteVier);
+int datumjaar(std::string_view laatsteVier);
 
 // The current year and the two before it, the oldest first.
 std::array<int, 3> startJaren(std::string_view laatsteVier);

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Today's date as the user's short date format writes it, and the years that the
-// program selects from it at start.
+// Today's date as the user's short date format writes it, and this year.
 #pragma once
-
-#include <array>
 
 #include <QString>
 
@@ -13,11 +10,7 @@ namespace kz {
 QString datumtekstVandaag();
 
 // This year by the calendar, for the year slots after 2015 and the years that --jaren
-// accepts (the start years above read the date text instead).
+// accepts (the start years read the date text instead: see startjaren.h).
 int huidigKalenderjaar();
-
-// The years selected at start for a date text in the short date format (see
-// startjaren.h): its last four characters decide.
-std::array<int, 3> startJaren(const QString& datumtekst);
 
 } // namespace kz

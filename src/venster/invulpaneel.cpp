@@ -8,6 +8,7 @@
 #include "bediening/keuzevak.h"
 #include "bediening/toolkit.h"
 #include "grid/grid.h"
+#include "overview/startjaren.h"
 #include "teksten/datum.h"
 #include "teksten/meldingen.h"
 #include "teksten/versie.h"
@@ -78,7 +79,7 @@ void Invulpaneel::Form_Load(const QString& datumtekst) {
     for (int j = eersteJaar; j <= laatsteJaar; ++j) {
         for (QComboBox* lijst : jaar) lijst->addItem(QString::number(j));
     }
-    const std::array<int, 3> jaren = startJaren(datumtekst);
+    const std::array<int, 3> jaren = startJaren(datumtekst.right(4).toStdString());
     for (std::size_t k = 0; k < 3; ++k) jaar[k]->setCurrentIndex(jaren[k] - eersteJaar);
 }
 

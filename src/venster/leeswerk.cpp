@@ -11,7 +11,7 @@ namespace kz {
 Leeswerk::Leeswerk(std::unique_ptr<GpxBestand> bestand, const std::array<int, 3>& jaren, bool kleurschakering,
                    QObject* ouder)
     : QObject(ouder), bestand_(std::move(bestand)), jaren_(jaren), kleurschakering_(kleurschakering),
-      huidigJaar_(huidigKalenderjaar()), draad_(QThread::create([this] { lees(); })) {
+      kalenderjaar_(huidigKalenderjaar()), draad_(QThread::create([this] { lees(); })) {
     draad_->setParent(this);
     // Emitted on the job's thread, received on the window's: after the reading is over.
     connect(draad_, &QThread::finished, this, &Leeswerk::klaar);
@@ -50,7 +50,7 @@ void Leeswerk::lees() {
         emit waarschuwing(w);
         gewekt_.wait(slot, [this] { return !wacht_ || stop_; });
     };
-    uitkomst_ = Doorloop::van(*bestand_, jaren_, kleurschakering_, nederlandseRegios(), waarschuwer, huidigJaar_);
+    uitkomst_ = Doorloop::van(*bestand_, jaren_, kleurschakering_, nederlandseRegios(), waarschuwer, kalenderjaar_);
     bestand_.reset();
 }
 

@@ -55,7 +55,7 @@ private:
     std::unique_ptr<GpxBestand> bestand_;
     const std::array<int, 3> jaren_;
     const bool kleurschakering_;
-    const int huidigJaar_; // the year slots go up to this one
+    const int kalenderjaar_; // the year slots go up to this one
     QThread* draad_;
     std::mutex slot_;
     std::condition_variable gewekt_;

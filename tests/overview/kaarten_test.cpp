@@ -109,15 +109,15 @@ TEST(Aandeel, SinglePrecisionQuotientTimesHundred) {
 TEST(Startjaren, FromTheShortDate) {
     const std::pair<const char*, int> gevallen[] = {{"2009", 2009}, {"2002", 2003}, {"4-02", 2003}, {"4-09", 2003},
         {"2026", 2015}, {"1E99", 2015}, {"", 2003}, {"ndag", 2003}};
-    for (const auto& [datum, jaar] : gevallen) EXPECT_EQ(huidigJaar(datum), jaar) << datum;
+    for (const auto& [datum, jaar] : gevallen) EXPECT_EQ(datumjaar(datum), jaar) << datum;
 }
 
 using Rij = std::tuple<int, int32_t, int32_t, int32_t, int32_t, int32_t>;
 Rij rij(const Voortgang::Jaar& j) { return {j.jaar, j.vondsten, j.nlVondsten, j.regios, j.nieuw, j.totNu}; }
 
-std::optional<Overzicht> overzicht(const test::Gpx& gpx, int huidigJaar) {
+std::optional<Overzicht> overzicht(const test::Gpx& gpx, int kalenderjaar) {
     GpxBestand bestand(std::make_unique<test::GeheugenBron>(gpx.tekst()));
-    return maakOverzicht(bestand, {2008, 2016, 2024}, false, nederlandseRegios(), {}, huidigJaar);
+    return maakOverzicht(bestand, {2008, 2016, 2024}, false, nederlandseRegios(), {}, kalenderjaar);
 }
 
 TEST_F(KaartenTest, ProgressPerYearCountsCumulativelyOverEveryYear) {
