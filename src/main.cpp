@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     // Opened with a file (from a file manager): its overview, once the window stands.
     if (!opdracht.gpx.isEmpty()) {
         const QString gekozen = QFileInfo(opdracht.gpx).absoluteFilePath();
-        QTimer::singleShot(0, &venster, [&venster, gekozen] { venster.form().openOverzicht(gekozen); });
+        QTimer::singleShot(0, &venster, [&venster, gekozen] { venster.inhoud().openOverzicht(gekozen); });
     }
     return app.exec();
 }

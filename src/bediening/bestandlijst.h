@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// File1: the file list of the input panel.
 #pragma once
 
 #include <QListWidget>
@@ -7,12 +6,12 @@
 
 namespace kz {
 
-// File1: the files of a folder whose names match the pattern (case-insensitively;
+// The file list of the input panel: the files of a folder whose names match the pattern (case-insensitively;
 // several patterns separated by ";"), sorted by name.
 class Bestandlijst : public QListWidget {
     Q_OBJECT
 public:
-    explicit Bestandlijst(QWidget* container);
+    explicit Bestandlijst(QWidget* container = nullptr);
 
     QString path() const { return pad_; }
     // Lists the folder anew; no entry is selected afterwards. A folder that cannot be

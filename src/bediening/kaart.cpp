@@ -12,77 +12,65 @@
 #include <QPainter>
 #include <QToolTip>
 
-#include "bediening/toolkit.h"
+#include "bediening/clientvlak.h"
 #include "bediening/vensterstijl.h"
 #include "teksten/vaktekst.h"
 
 namespace kz {
 
-Kaart::Kaart(QWidget* container, float left0, float top0, float celBreedte, float celHoogte) : QWidget(container) {
-    cellen_.fill(Cel{left0, top0, celBreedte, celHoogte, witteKleur});
+Kaart::Kaart(QWidget* container) : QWidget(container) {
+    kleuren_.fill(witteKleur);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
-    setGeometry(container->rect());
-    container->installEventFilter(this);
+    if (container) {
+        setGeometry(container->rect());
+        container->installEventFilter(this);
+    }
     lower();
 }
 
+void Kaart::setOorsprong(QPoint oorsprong) {
+    oorsprong_ = oorsprong;
+    gewijzigd();
+}
+
+void Kaart::setCelmaat(QSize celmaat) {
+    celmaat_ = celmaat;
+    gewijzigd();
+}
+
 QRect Kaart::celRect(int i) const {
-    const Cel& c = cellen_[i];
-    // Edges rather than sizes are rounded, so that touching cells touch on screen too.
-    const int x0 = tk::pixelsX(c.left), y0 = tk::pixelsY(c.top);
-    return QRect(x0, y0, tk::pixelsX(double(c.left) + c.width) - x0, tk::pixelsY(double(c.top) + c.height) - y0);
+    // Cell 0 at the top left, row by row as the grid's cells are numbered.
+    return QRect(oorsprong_ + QPoint(i % aantalKolommen * celmaat_.width(), i / aantalKolommen * celmaat_.height()), celmaat_);
 }
 
-void Kaart::setLeft(int i, float twips) {
-    cellen_[i].left = twips;
-    verplaatst();
+int Kaart::indexOp(QPoint punt) const {
+    const QPoint p = punt - oorsprong_;
+    if (p.x() < 0 || p.y() < 0) return -1;
+    const int kolom = p.x() / celmaat_.width(), rij = p.y() / celmaat_.height();
+    return kolom < aantalKolommen && rij < aantalRijen ? rij * aantalKolommen + kolom : -1;
 }
 
-void Kaart::setTop(int i, float twips) {
-    cellen_[i].top = twips;
-    verplaatst();
-}
-
-void Kaart::verplaatst() {
-    if (heelOpnieuw_) return; // already asked for since the last paint
+void Kaart::gewijzigd() {
     beeldGeldig_ = false;
-    heelOpnieuw_ = true;
     update();
 }
 
 void Kaart::zetKleuren(const std::array<Kleur, aantalVakken>& kleuren) {
-    for (int i = 0; i < aantal; ++i) cellen_[i].kleur = kleuren[i];
-    verplaatst();
-}
-
-int Kaart::indexOp(QPoint punt) const {
-    for (int i = aantal - 1; i >= 0; --i) {
-        if (celRect(i).contains(punt)) return i;
-    }
-    return -1;
+    kleuren_ = kleuren;
+    gewijzigd();
 }
 
 void Kaart::tekenBeeld() {
-    std::array<QRect, aantalVakken> rects;
-    QRect vlak;
-    for (int i = 0; i < aantal; ++i) {
-        rects[i] = celRect(i);
-        vlak |= rects[i];
-    }
-    beeldPlek_ = vlak.topLeft();
-    beeld_ = QImage(vlak.size(), QImage::Format_ARGB32_Premultiplied);
-    beeld_.fill(Qt::transparent);
-    const QRgb rand = tk::knopvlak.rgb();
+    beeld_ = QImage(celmaat_.width() * aantalKolommen, celmaat_.height() * aantalRijen, QImage::Format_ARGB32_Premultiplied);
+    const QRgb rand = knopvlak.rgb();
     // The rows are addressed directly: scanLine() checks for a shared copy on every call.
     auto* const pixels = reinterpret_cast<QRgb*>(beeld_.bits());
     const qsizetype stap = beeld_.bytesPerLine() / qsizetype(sizeof(QRgb));
-    // Each cell solid in its colour with a one-pixel outline; a later cell covers an
-    // earlier one where they overlap, as when painting them one by one.
+    // Each cell solid in its colour with a one-pixel outline.
     for (int i = 0; i < aantal; ++i) {
-        const QRect r = rects[i].translated(-beeldPlek_);
-        if (r.isEmpty()) continue;
-        const Kleur k = cellen_[i].kleur;
+        const QRect r = celRect(i).translated(-oorsprong_);
+        const Kleur k = kleuren_[std::size_t(i)];
         const QRgb vul = qRgb(rood(k), groen(k), blauw(k));
         const int breed = r.width(), hoog = r.height();
         QRgb* rij = pixels + r.top() * stap + r.left();
@@ -104,14 +92,13 @@ void Kaart::tekenBeeld() {
 
 void Kaart::paintEvent(QPaintEvent* e) {
     if (!beeldGeldig_) tekenBeeld();
-    heelOpnieuw_ = false;
     QPainter p(this);
     p.setClipRegion(e->region());
     // In bands: Qt hands a large image to worker threads, which cost more to start than
     // this copy takes, and a batch run would wait for them.
     const int band = std::max(1, 16384 / std::max(1, beeld_.width()));
     for (int y = 0; y < beeld_.height(); y += band)
-        p.drawImage(beeldPlek_ + QPoint(0, y), beeld_, QRect(0, y, beeld_.width(), std::min(band, beeld_.height() - y)));
+        p.drawImage(oorsprong_ + QPoint(0, y), beeld_, QRect(0, y, beeld_.width(), std::min(band, beeld_.height() - y)));
     if (hasFocus()) Vensterstijl::tekenFocusring(&p, celRect(huidig_).adjusted(-2, -2, 2, 2), palette());
 }
 

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPaintEvent>
 
-#include "bediening/toolkit.h"
 
 namespace kz {
 
@@ -24,18 +23,12 @@ void omlijn(QPainter& p, const QRect& r, const QColor& kleur) {
 }
 } // namespace
 
-Kader::Kader(const QString& caption, QWidget* container) : QGroupBox(caption, container) {
+Kader::Kader(QWidget* container) : QGroupBox(container) {
     setAutoFillBackground(true);
     setFlat(true);
-    setAccessibleName(caption);
 }
 
-void Kader::zetOpschrift(const QString& caption) {
-    setTitle(caption);
-    setAccessibleName(caption);
-}
-
-void Kader::zetKopKleur(const QColor& kleur) {
+void Kader::setKopKleur(const QColor& kleur) {
     kopKleur_ = kleur;
     update();
 }

@@ -7,14 +7,14 @@
 namespace kz {
 
 // A frame: an etched rectangle whose top edge runs through the caption, on the button
-// face. Children are placed relative to the frame's top-left corner.
+// face, its caption in its own colour where it has one (the input frames' are blue).
+// Children are placed relative to the frame's top-left corner.
 class Kader : public QGroupBox {
     Q_OBJECT
+    Q_PROPERTY(QColor kopKleur READ kopKleur WRITE setKopKleur)
 public:
-    explicit Kader(const QString& caption, QWidget* container);
-    // The caption, as the frame shows it and as a screen reader names the frame.
-    void zetOpschrift(const QString& caption);
-    void zetKopKleur(const QColor& kleur);
+    explicit Kader(QWidget* container = nullptr);
+    void setKopKleur(const QColor& kleur);
     QColor kopKleur() const { return kopKleur_; }
 
 protected:

@@ -14,7 +14,7 @@ namespace kz {
 class Keuzelijst : public QComboBox {
     Q_OBJECT
 public:
-    explicit Keuzelijst(QWidget* container);
+    explicit Keuzelijst(QWidget* container = nullptr);
 
 protected:
     void wheelEvent(QWheelEvent* e) override;

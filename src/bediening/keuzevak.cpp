@@ -5,12 +5,11 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "bediening/toolkit.h"
 #include "bediening/vensterstijl.h"
 
 namespace kz {
 
-Keuzevak::Keuzevak(const QString& caption, QWidget* container) : QCheckBox(caption, container) {}
+Keuzevak::Keuzevak(QWidget* container) : QCheckBox(container) {}
 
 void Keuzevak::paintEvent(QPaintEvent*) {
     QStylePainter p(this);

@@ -9,7 +9,7 @@ namespace kz {
 class Keuzevak : public QCheckBox {
     Q_OBJECT
 public:
-    Keuzevak(const QString& caption, QWidget* container);
+    explicit Keuzevak(QWidget* container = nullptr);
 
 protected:
     void paintEvent(QPaintEvent*) override;

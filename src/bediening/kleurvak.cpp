@@ -3,15 +3,20 @@
 
 #include <QPainter>
 
-#include "bediening/toolkit.h"
+#include "bediening/clientvlak.h"
 
 namespace kz {
 
-Kleurvak::Kleurvak(Kleur kleur, QWidget* container) : QWidget(container), kleur_(kleur) {}
+Kleurvak::Kleurvak(QWidget* container) : QWidget(container) {}
+
+void Kleurvak::setVakje(int vakje) {
+    vakje_ = vakje;
+    update();
+}
 
 void Kleurvak::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), tk::naarQColor(kleur_));
+    p.fillRect(rect(), naarQColor(kleur()));
     p.setPen(Qt::black);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

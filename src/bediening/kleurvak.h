@@ -8,17 +8,21 @@
 namespace kz {
 
 // A legend box: a small rectangle drawn solid in its fill colour with a black outline.
+// Its colour is that of legend box `vakje` of the maps' legend (vakjeKleuren).
 class Kleurvak : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(int vakje READ vakje WRITE setVakje)
 public:
-    Kleurvak(Kleur kleur, QWidget* container);
-    Kleur kleur() const { return kleur_; }
+    explicit Kleurvak(QWidget* container = nullptr);
+    int vakje() const { return vakje_; }
+    void setVakje(int vakje);
+    Kleur kleur() const { return vakjeKleuren[std::size_t(vakje_)]; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    Kleur kleur_;
+    int vakje_ = 2;
 };
 
 } // namespace kz

@@ -5,7 +5,7 @@
 
 namespace kz {
 
-Knop::Knop(const QString& caption, QWidget* container) : QPushButton(caption, container) {}
+Knop::Knop(QWidget* container) : QPushButton(container) {}
 
 void Knop::keyPressEvent(QKeyEvent* e) {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;

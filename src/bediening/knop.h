@@ -10,7 +10,7 @@ namespace kz {
 class Knop : public QPushButton {
     Q_OBJECT
 public:
-    Knop(const QString& caption, QWidget* container);
+    explicit Knop(QWidget* container = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

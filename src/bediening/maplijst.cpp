@@ -9,9 +9,7 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 
-#include "bediening/fout.h"
-#include "bediening/toolkit.h"
-#include "teksten/meldingen.h"
+#include "bediening/bericht.h"
 
 namespace kz {
 
@@ -36,8 +34,7 @@ constexpr int padRol = Qt::UserRole;
 } // namespace
 
 
-Maplijst::Maplijst(VolumeBron bron, QWidget* container)
-    : QListWidget(container), bron_(bron ? std::move(bron) : VolumeBron(systeemVolumes)) {
+Maplijst::Maplijst(QWidget* container) : QListWidget(container), bron_(systeemVolumes) {
     setItemDelegate(new Inspringing(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Small folder icons, one line of text high, also where the desktop's icon theme or
@@ -45,16 +42,16 @@ Maplijst::Maplijst(VolumeBron bron, QWidget* container)
     setIconSize(QSize(16, 16));
 }
 
-void Maplijst::setPath(const QString& pad) {
+void Maplijst::zetVolumes(VolumeBron bron) { bron_ = bron ? std::move(bron) : VolumeBron(systeemVolumes); }
+
+std::optional<meldingen::Mapfout> Maplijst::setPath(const QString& pad) {
     const QString doel = volledigPad(pad, pad_.isEmpty() ? QDir::currentPath() : pad_);
     const QList<Volume> volumes = bron_();
     const int v = volumeVan(volumes, doel);
-    if (v >= 0 && !volumes[v].gereed)
-        throw tk::Fout(tk::foutApparaatNietBeschikbaar, QStringLiteral("Apparaat niet beschikbaar: ") + doel);
+    if (v >= 0 && !volumes[v].gereed) return meldingen::Mapfout::NietGereed;
     const QFileInfo info(doel);
-    if (!info.isDir()) throw tk::Fout(tk::foutPadNietGevonden, QStringLiteral("Pad niet gevonden: ") + doel);
-    if (!info.isReadable() || !info.isExecutable())
-        throw tk::Fout(tk::foutToegangPad, QStringLiteral("Geen toegang tot ") + doel);
+    if (!info.isDir()) return meldingen::Mapfout::NietGevonden;
+    if (!info.isReadable() || !info.isExecutable()) return meldingen::Mapfout::GeenToegang;
 
     const QStringList submappen =
         QDir(doel).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
@@ -84,7 +81,8 @@ void Maplijst::setPath(const QString& pad) {
 
     const bool anders = doel != pad_;
     pad_ = doel;
-    if (anders) emit Change();
+    if (anders) emit mapGewijzigd();
+    return std::nullopt;
 }
 
 QString Maplijst::entry(int i) const {
@@ -95,20 +93,16 @@ QString Maplijst::entry(int i) const {
 void Maplijst::open(int i) {
     const QString doel = entry(i);
     if (doel.isEmpty()) return;
-    try {
-        const bool alOpen = doel == pad_;
-        setPath(doel);
-        // Opening the open folder again is how a user looks at it anew.
-        if (alOpen) emit Change();
-    } catch (const tk::Fout& fout) {
+    const bool alOpen = doel == pad_;
+    if (const std::optional<meldingen::Mapfout> reden = setPath(doel)) {
         // A folder that went away or cannot be read: say so, and highlight the open
         // folder again, whose files the file list still shows.
         for (int r = 0; r < count(); ++r)
             if (entry(r) == pad_) setCurrentRow(r);
-        const meldingen::Mapfout reden = fout.nummer() == tk::foutApparaatNietBeschikbaar ? meldingen::Mapfout::NietGereed
-                                         : fout.nummer() == tk::foutToegangPad           ? meldingen::Mapfout::GeenToegang
-                                                                                         : meldingen::Mapfout::NietGevonden;
-        tk::MsgBox(*this, meldingen::mapNietGeopend(doel, reden), tk::vbCritical, meldingen::fout());
+        bericht::fout(*this, meldingen::mapNietGeopend(doel, *reden));
+    } else if (alOpen) {
+        // Opening the open folder again is how a user looks at it anew.
+        emit mapGewijzigd();
     }
 }
 

@@ -1,26 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Dir1: the folder list of the input panel.
 #pragma once
+
+#include <optional>
 
 #include <QListWidget>
 
 #include "bediening/volume.h"
+#include "teksten/meldingen.h"
 
 namespace kz {
 
-// Dir1: the ancestors of the open folder, the open folder, then its subfolders. A single
-// click highlights an entry; a double click or Enter opens it. Change fires whenever
+// The folder list of the input panel: the ancestors of the open folder, the open folder, then its subfolders. A single
+// click highlights an entry; a double click or Enter opens it. mapGewijzigd fires whenever
 // the open folder changes, by the user or by code, and when the user opens the open
 // folder again.
 class Maplijst : public QListWidget {
     Q_OBJECT
 public:
-    explicit Maplijst(VolumeBron bron, QWidget* container);
+    explicit Maplijst(QWidget* container = nullptr);
+    // Where the volumes come from; the system's until set.
+    void zetVolumes(VolumeBron bron);
 
     QString path() const { return pad_; }
-    // Opens a folder. Throws tk::Fout 68 when its volume is not ready, 76 when the folder
-    // does not exist and 75 when it cannot be read; the list is then unchanged.
-    void setPath(const QString& pad);
+    // Opens a folder; or, leaving the list unchanged, says why it cannot: its volume is
+    // not ready, it does not exist, or it cannot be read.
+    std::optional<meldingen::Mapfout> setPath(const QString& pad);
 
     // Position of the highlighted entry (the open folder right after opening it).
     int listIndex() const { return currentRow(); }
@@ -30,7 +34,7 @@ public:
     QString entry(int i) const;
 
 signals:
-    void Change();
+    void mapGewijzigd();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;

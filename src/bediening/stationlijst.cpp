@@ -2,8 +2,8 @@
 #include "bediening/stationlijst.h"
 
 #include <QDir>
+#include <QSignalBlocker>
 
-#include "bediening/toolkit.h"
 
 namespace kz {
 
@@ -19,11 +19,15 @@ QString toonNaam(const Volume& v) {
 } // namespace
 
 
-Stationlijst::Stationlijst(VolumeBron bron, QWidget* container)
-    : Keuzelijst(container), bron_(bron ? std::move(bron) : VolumeBron(systeemVolumes)) {
+Stationlijst::Stationlijst(QWidget* container) : Keuzelijst(container) {
+    connect(this, &QComboBox::currentIndexChanged, this, &Stationlijst::stationGewijzigd);
+}
+
+void Stationlijst::zetVolumes(VolumeBron bron) {
+    bron_ = bron ? std::move(bron) : VolumeBron(systeemVolumes);
+    const QSignalBlocker stil(this);
     vul();
     setDrive(QDir::currentPath());
-    connect(this, &QComboBox::currentIndexChanged, this, &Stationlijst::Change);
 }
 
 void Stationlijst::vul() {

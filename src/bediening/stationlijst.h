@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Drive1: the drive list of the input panel.
 #pragma once
 
 #include "bediening/keuzelijst.h"
@@ -8,12 +7,15 @@
 
 namespace kz {
 
-// Drive1: a combo box of volumes. Change fires whenever the selected volume changes,
-// by the user or by code.
+// The drive list of the input panel: a combo box of volumes. stationGewijzigd fires
+// whenever the selected volume changes, by the user or by code.
 class Stationlijst : public Keuzelijst {
     Q_OBJECT
 public:
-    explicit Stationlijst(VolumeBron bron, QWidget* container);
+    explicit Stationlijst(QWidget* container = nullptr);
+    // Where the volumes come from (the system's when empty): lists them and selects the
+    // current folder's.
+    void zetVolumes(VolumeBron bron);
 
     // The root of the selected volume.
     QString drive() const;
@@ -24,7 +26,7 @@ public:
     QString huidigeMap() const;
 
 signals:
-    void Change();
+    void stationGewijzigd();
 
 protected:
     // Looks for newly mounted or removed volumes each time the list drops down.

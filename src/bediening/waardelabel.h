@@ -11,7 +11,7 @@ namespace kz {
 class Waardelabel : public QLabel {
     Q_OBJECT
 public:
-    explicit Waardelabel(QWidget* container);
+    explicit Waardelabel(QWidget* container = nullptr);
 };
 
 } // namespace kz

@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include "bediening/toolkit.h"
+#include "bediening/clientvlak.h"
 #include "opdrachtregel/console.h"
 #include "grid/nlmasker.h"
 #include "overview/overzicht.h"
@@ -86,17 +86,16 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     // The result panel draws the picture on a client area of the window's size; the
     // input panel, hidden in the picture, is not needed.
     QWidget vlak;
-    tk::richtClientvlakIn(vlak);
+    richtClientvlakIn(vlak);
     Resultaatpaneel paneel(&vlak);
-    tk::plaats(&paneel, 120, 120, 9255, 10095);
+    paneel.move(paneelplek);
     paneel.toonKlassen(opdracht.kleurschakering);
     paneel.toon(*overzicht);
     // Qt writes BMP itself, but QImageWriter first searches the plugin folders for a
     // writer of the format: every image plugin's file opened and read, a few percent of a
     // run on a small file. Nothing is loaded after this, so for BMP the folders are left out.
     if (opdracht.formaat == "BMP") QCoreApplication::setLibraryPaths({});
-    QImage beeld;
-    const Schrijffout fout = paneel.bewaarBeeld(beeld, opdracht.uitvoer, opdracht.formaat);
+    const Schrijffout fout = paneel.bewaarBeeld(opdracht.uitvoer, opdracht.formaat);
     const bool bewaard = fout == Schrijffout::geen;
     if (!bewaard) meld(meldingen::fout(), meldingen::nietOpgeslagen(QFileInfo(opdracht.uitvoer).absoluteFilePath(), fout));
 

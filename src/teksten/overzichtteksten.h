@@ -14,10 +14,10 @@
 namespace kz {
 
 struct Overzichtteksten {
-    std::array<QString, 2> aantal; // aantal(0), aantal(1): not visited, visited
-    std::array<QString, 2> perc;   // perc(0), perc(1)
-    QString zonderNl;              // Label1(2)
-    QString fake;                  // Label1(3)
+    std::array<QString, 2> aantal; // regions not visited, visited
+    std::array<QString, 2> perc;   // their shares
+    QString zonderNl;              // the legend line of the regions without Dutch caches
+    QString fake;                  // the legend line of the finds in 'fake' regions
     QString nlcache;
     QString totcache;
     std::array<QString, 3> jaar; // the captions of the year frames

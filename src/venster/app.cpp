@@ -11,7 +11,7 @@
 #include <QTranslator>
 #include <QStyle>
 
-#include "bediening/toolkit.h"
+#include "bediening/toegankelijkheid.h"
 #include "bediening/vensterstijl.h"
 
 namespace kz {
@@ -30,7 +30,7 @@ void richtApplicatieIn(QApplication& app, bool eigenStijl) {
     // the 21-pixel combo boxes looking the same on every desktop and off screen, unless
     // the user asks for another.
     QApplication::setStyle(eigenStijl ? new Vensterstijl(QApplication::style()->name()) : new Vensterstijl);
-    tk::kondigBedieningAan();
+    kondigBedieningAan();
 #if defined(KZ_MEEGELEVERDE_LETTERS)
     // The fonts that the program brings along, in lettertypen/ beside it (Windows has no
     // Liberation Sans, and its offscreen platform no font at all). Where the result

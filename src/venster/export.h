@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
 #include <QString>
 
 #include "teksten/schrijffout.h"
@@ -15,11 +14,10 @@ namespace kz {
 // The picture that every pass saves, a bare name: it lands in the current folder.
 inline constexpr const char* standaardAfbeelding = "Kavelzicht.bmp";
 
-// Copies the client area of ContainerForm, as it is laid out at this moment with all its
-// visible children, into PictureBoxImage and saves that image in the given format (BMP:
-// 24 bits) as ImageFileName (a relative name lands in the current folder), through
-// schrijfBestand. Returns why the file was not written, or Schrijffout::geen.
-Schrijffout SaveFormImageToFile(QWidget& ContainerForm, QImage& PictureBoxImage, const QString& ImageFileName,
-                                const QByteArray& formaat = "BMP");
+// Draws the client area `vlak`, as it is laid out at this moment with all its visible
+// children, into an image and saves that in the given format (BMP: 24 bits) as `naam`
+// (a relative name lands in the current folder), through schrijfBestand. Returns why the
+// file was not written, or Schrijffout::geen.
+Schrijffout bewaarClientvlak(QWidget& vlak, const QString& naam, const QByteArray& formaat = "BMP");
 
 } // namespace kz

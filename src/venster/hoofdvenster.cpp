@@ -12,7 +12,6 @@
 #include <QStyle>
 #include <QWindow>
 
-#include "bediening/toolkit.h"
 
 namespace kz {
 
@@ -34,64 +33,64 @@ std::pair<bool, bool> balken(QSize inhoud, QSize ruimte, int balk) {
 
 } // namespace
 
-Hoofdvenster::Hoofdvenster(Form1::Omgeving omgeving) : form_(new Form1(std::move(omgeving))) {
+Hoofdvenster::Hoofdvenster(Vensterinhoud::Omgeving omgeving) : inhoud_(new Vensterinhoud(std::move(omgeving))) {
     setFrameShape(QFrame::NoFrame);
-    setWidget(form_);
-    setWindowTitle(form_->windowTitle());
-    setWindowIcon(form_->windowIcon());
+    setWidget(inhoud_);
+    setWindowTitle(inhoud_->windowTitle());
+    setWindowIcon(inhoud_->windowIcon());
     setBackgroundRole(QPalette::Window);
-    setPalette(form_->palette());
+    setPalette(inhoud_->palette());
     // The scroll area only holds the window; Tab never stops on it.
     setFocusPolicy(Qt::NoFocus);
 
     status = new QLabel(this);
     status->setTextFormat(Qt::PlainText);
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    status->setContentsMargins(tk::pixelsX(120), 0, tk::pixelsX(120), 0);
+    status->setContentsMargins(8, 0, 8, 0);
     status->setAutoFillBackground(true);
     toonStatus(true);
-    setFixedSize(inhoud());
-    connect(form_, &Form1::statusGewijzigd, this, [this] { toonStatus(!status->isHidden()); });
+    setFixedSize(nodigeMaat());
+    connect(inhoud_, &Vensterinhoud::statusGewijzigd, this, [this] { toonStatus(!status->isHidden()); });
 
-    connect(form_, &Form1::paneelGewisseld, this, &Hoofdvenster::toonPaneel);
+    connect(inhoud_, &Vensterinhoud::paneelGewisseld, this, &Hoofdvenster::toonPaneel);
     // The view follows the focus as the keyboard moves it; a click leaves what lies
     // under the pointer where it is, so that the second click of a double click lands
     // where the first did, and so does the window's activation, which gives the focus
     // back from outside.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* oud, QWidget* nu) {
-        if (oud && nu && form_->isAncestorOf(nu) && QGuiApplication::mouseButtons() == Qt::NoButton) toonFocus();
+        if (oud && nu && inhoud_->isAncestorOf(nu) && QGuiApplication::mouseButtons() == Qt::NoButton) toonFocus();
     });
 }
 
-QSize Hoofdvenster::inhoud() const { return form_->size() + QSize(0, viewportMargins().bottom()); }
+QSize Hoofdvenster::nodigeMaat() const { return inhoud_->size() + QSize(0, viewportMargins().bottom()); }
 
 void Hoofdvenster::toonStatus(bool zichtbaar) {
-    status->setText(form_->statustekst());
+    status->setText(inhoud_->statustekst());
     status->setVisible(zichtbaar);
     setViewportMargins(0, 0, 0, zichtbaar ? status->sizeHint().height() : 0);
-    setWindowTitle(zichtbaar || form_->titeltekst().isEmpty() ? form_->windowTitle()
-                                                               : form_->windowTitle() + QStringLiteral(" \u2013 ") + form_->titeltekst());
+    setWindowTitle(zichtbaar || inhoud_->titeltekst().isEmpty() ? inhoud_->windowTitle()
+                                                               : inhoud_->windowTitle() + QStringLiteral(" \u2013 ") + inhoud_->titeltekst());
 }
 
 void Hoofdvenster::closeEvent(QCloseEvent* e) {
-    if (form_->sluitNaDoorloop()) e->ignore();
+    if (inhoud_->sluitNaDoorloop()) e->ignore();
     else QScrollArea::closeEvent(e);
 }
 
 void Hoofdvenster::toonFocus() {
-    if (QWidget* w = form_->focusWidget(); w && w != form_ && w->isVisible()) ensureWidgetVisible(w, 8, 8);
+    if (QWidget* w = inhoud_->focusWidget(); w && w != inhoud_ && w->isVisible()) ensureWidgetVisible(w, 8, 8);
 }
 
 void Hoofdvenster::toonPaneel() {
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
     // The result panel from its top, its main map in view; "&Terug" keeps the focus.
-    if (form_->Frame6->isVisible()) toonFocus();
+    if (inhoud_->invulpaneel->isVisible()) toonFocus();
 }
 
 void Hoofdvenster::resizeEvent(QResizeEvent* e) {
     QScrollArea::resizeEvent(e);
-    const auto [breed, hoog] = balken(form_->size(), maximumViewportSize(), style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    const auto [breed, hoog] = balken(inhoud_->size(), maximumViewportSize(), style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     setHorizontalScrollBarPolicy(breed ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(hoog ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     // The status line below the viewport, across the window.
@@ -123,11 +122,11 @@ void Hoofdvenster::pasAanScherm() {
     const QSize ruimte = vrij.size() - rand;
     const int balk = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     // The status line only where it makes no scroll bar needed that would not be anyway.
-    const auto zonder = balken(form_->size(), ruimte, balk);
-    auto [breed, hoog] = balken(form_->size(), ruimte - QSize(0, status->sizeHint().height()), balk);
+    const auto zonder = balken(inhoud_->size(), ruimte, balk);
+    auto [breed, hoog] = balken(inhoud_->size(), ruimte - QSize(0, status->sizeHint().height()), balk);
     toonStatus(std::pair(breed, hoog) == zonder);
     std::tie(breed, hoog) = zonder;
-    const QSize nodig = inhoud() + QSize(hoog ? balk : 0, breed ? balk : 0);
+    const QSize nodig = nodigeMaat() + QSize(hoog ? balk : 0, breed ? balk : 0);
     // Never larger than the free area: a window that fits within a few pixels loses
     // them from its margin.
     if (!breed && !hoog) {

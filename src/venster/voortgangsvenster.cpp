@@ -3,17 +3,14 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
 #include <QStringList>
-#include <QVBoxLayout>
 
-#include "bediening/toolkit.h"
+#include "bediening/bericht.h"
 #include "grid/nlmasker.h"
 #include "overview/regioafstand.h"
 #include "overview/voortgang.h"
-#include "teksten/meldingen.h"
 #include "teksten/regioexport.h"
 #include "teksten/regioteksten.h"
 #include "teksten/voortgangteksten.h"
@@ -39,28 +36,18 @@ QString vraagPad(QWidget* eigenaar, const QString& voorstel, const QString& filt
 
 Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis, QWidget* ouder)
     : QDialog(ouder), regios_(Regio::alle(overzicht.gevonden, nederlandseRegios())), thuis_(thuis) {
+    setupUi(this);
     setWindowTitle(voortgangteksten::titel());
-    const QLocale locale;
     const Voortgang voortgang = Voortgang::van(overzicht, nederlandseRegios());
-    auto* indeling = new QVBoxLayout(this);
-
-    grafiek = new Voortgangsgrafiek(this);
     grafiek->zetVoortgang(voortgang);
-    indeling->addWidget(grafiek, 3);
 
     // The same numbers as a table, the line without a year included.
-    auto* tabelLabel = new QLabel(voortgangteksten::tabelLabel(), this);
-    tabel = new QTableWidget(this);
-    tabelLabel->setBuddy(tabel);
+    tabelLabel->setText(voortgangteksten::tabelLabel());
     const QStringList kolommen = voortgangteksten::kolommen(voortgang.aantalRegios);
     const std::vector<Voortgang::Jaar> regels = voortgangteksten::regels(voortgang);
     tabel->setColumnCount(int(kolommen.size()));
     tabel->setRowCount(int(regels.size()));
     tabel->setHorizontalHeaderLabels(kolommen);
-    tabel->verticalHeader()->hide();
-    tabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabel->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tabel->setTabKeyNavigation(false); // Tab leaves the table, the arrow keys move in it
     for (int r = 0; r < int(regels.size()); ++r) {
         const QStringList cellen = voortgangteksten::cellen(regels[std::size_t(r)]);
         for (int k = 0; k < int(cellen.size()); ++k) {
@@ -76,38 +63,25 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
     kop->setMinimumHeight(3 * tabel->fontMetrics().height() + 8);
     tabel->verticalHeader()->setDefaultSectionSize(tabel->fontMetrics().height() + 6);
     tabel->setAccessibleName(voortgangteksten::titel());
-    indeling->addWidget(tabelLabel);
-    indeling->addWidget(tabel, 3);
 
     if (thuis_) {
         const QStringList lijst = regioteksten::dichtstbij(
-            Regioafstand::nietBezocht(regios_, *thuis_, Regioafstand::dichtstbij), *thuis_, locale);
-        auto* kop = new QLabel(QLatin1Char('&') + lijst.first(), this);
-        dichtstbij = new QListWidget(this);
-        kop->setBuddy(dichtstbij);
+            Regioafstand::nietBezocht(regios_, *thuis_, Regioafstand::dichtstbij), *thuis_, QLocale());
+        dichtstbijLabel->setText(QLatin1Char('&') + lijst.first());
         dichtstbij->addItems(lijst.size() > 1 ? lijst.mid(1) : lijst);
         dichtstbij->setAccessibleName(lijst.first());
         if (dichtstbij->count() > 0) dichtstbij->setCurrentRow(0);
-        indeling->addWidget(kop);
-        indeling->addWidget(dichtstbij, 2);
+    } else {
+        dichtstbijLabel->hide();
+        dichtstbij->hide();
     }
 
-    melding = new QLabel(this);
-    melding->setTextFormat(Qt::PlainText);
-    exporteren = new QPushButton(voortgangteksten::exporteren(), this);
-    sluiten = new QPushButton(voortgangteksten::sluiten(), this);
-    sluiten->setDefault(true);
-    auto* knoppen = new QHBoxLayout;
-    knoppen->addWidget(melding, 1);
-    knoppen->addWidget(exporteren);
-    knoppen->addWidget(sluiten);
-    indeling->addLayout(knoppen);
-
+    exporteren->setText(voortgangteksten::exporteren());
+    sluiten->setText(voortgangteksten::sluiten());
     connect(exporteren, &QPushButton::clicked, this, [this] {
         if (const std::optional<QString> pad = exporteer(*this, regios_, thuis_))
             melding->setText(regioexport::opgeslagen(QDir::toNativeSeparators(*pad)));
     });
-    connect(sluiten, &QPushButton::clicked, this, &QDialog::accept);
     grafiek->setFocus();
     resize(sizeHint().expandedTo(QSize(640, 560)));
 }
@@ -129,7 +103,7 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
     }
     if (const Schrijffout fout = schrijfBestand(pad, regioexport::inhoud(*formaat, regios, thuis, QLocale()));
         fout != Schrijffout::geen) {
-        tk::MsgBox(eigenaar, regioexport::nietOpgeslagen(pad, fout), tk::vbCritical, meldingen::fout());
+        bericht::fout(eigenaar, regioexport::nietOpgeslagen(pad, fout));
         return std::nullopt;
     }
     return pad;

@@ -8,19 +8,15 @@
 #include <vector>
 
 #include <QDialog>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTableWidget>
 
-#include "bediening/voortgangsgrafiek.h"
 #include "grid/coordinaat.h"
 #include "overview/overzicht.h"
 #include "overview/regio.h"
+#include "ui_voortgangsvenster.h"
 
 namespace kz {
 
-class Voortgangsvenster : public QDialog {
+class Voortgangsvenster : public QDialog, public Ui::Voortgangsvenster {
     Q_OBJECT
 public:
     // Asks where to save: the owner, the proposed path, the file dialog's filters and the
@@ -29,7 +25,8 @@ public:
                                             QString* filter)>;
 
     // The progress and regions of an overview (made with the current year, so that the
-    // years after 2015 have their own lines), and the home if the user gave one.
+    // years after 2015 have their own lines), and the home if the user gave one; without
+    // a home the nearest regions are not shown.
     Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis, QWidget* ouder = nullptr);
 
     // Asks for a path (GeoJSON, GPX or CSV; a name without a known suffix gets the one of
@@ -42,13 +39,6 @@ public:
     // Replaces the file dialog of exporteer and returns the previous function; an empty
     // function restores the real dialog. For tests, so that none waits on a dialog.
     static PadVrager zetPadVrager(PadVrager vrager);
-
-    Voortgangsgrafiek* grafiek;
-    QTableWidget* tabel;
-    QListWidget* dichtstbij = nullptr; // only with a home
-    QPushButton* exporteren;
-    QPushButton* sluiten;
-    QLabel* melding; // what the last export wrote
 
 private:
     std::vector<Regio> regios_;

@@ -8,19 +8,23 @@
 #include <QString>
 #include <QWidget>
 
-#include "bediening/toolkit.h"
+#include "bediening/bericht.h"
 
 namespace kz::test {
+
+// Whether a window shows the wait cursor.
+inline bool wachtcursor(const QWidget& venster) {
+    return venster.testAttribute(Qt::WA_SetCursor) && venster.cursor().shape() == Qt::WaitCursor;
+}
 
 class Berichten {
 public:
     struct Bericht {
         const QWidget* eigenaar; // the window that owns the box
         QString prompt;
-        int stijl;
+        bericht::Soort soort;
         QString titel;
-        int wijzer; // the window's mouse pointer while the box was up
-        QString keuze; // the text of the box's check box, if it has one
+        bool wacht; // the window showed the wait cursor while the box was up
     };
     // From this box on (counting from 1), the user ticks the box's check box; 0: never.
     std::size_t stilNa = 0;
@@ -28,20 +32,19 @@ public:
     std::size_t escapeBij = 0;
     // The boxes stay open: their answers wait in `open` for the test to give them.
     bool vasthouden = false;
-    std::vector<tk::Klaar> open;
+    std::vector<bericht::Klaar> open;
 
-    // venster, when given, is the window whose pointer each box records.
+    // venster, when given, is the window whose cursor each box records.
     explicit Berichten(const QWidget* venster = nullptr) : venster_(venster) {
-        vorige_ = tk::zetBerichtFunctie([this](const QWidget& eigenaar, const QString& prompt, int stijl,
-                                               const QString& titel, const QString& keuze, tk::Klaar klaar) {
-            lijst.push_back({eigenaar.window(), prompt, stijl, titel,
-                             venster_ ? tk::MousePointer(*venster_) : tk::vbDefault, keuze});
-            const tk::Antwoord antwoord{stilNa > 0 && lijst.size() >= stilNa, lijst.size() == escapeBij};
+        vorige_ = bericht::zetToner([this](const QWidget& eigenaar, bericht::Soort soort, const QString& prompt,
+                                           const QString& titel, bericht::Klaar klaar) {
+            lijst.push_back({eigenaar.window(), prompt, soort, titel, venster_ && wachtcursor(*venster_)});
+            const bericht::Antwoord antwoord{stilNa > 0 && lijst.size() >= stilNa, lijst.size() == escapeBij};
             if (vasthouden) open.push_back(std::move(klaar));
             else if (klaar) klaar(antwoord);
         });
     }
-    ~Berichten() { tk::zetBerichtFunctie(std::move(vorige_)); }
+    ~Berichten() { bericht::zetToner(std::move(vorige_)); }
     Berichten(const Berichten&) = delete;
     Berichten& operator=(const Berichten&) = delete;
 
@@ -49,7 +52,7 @@ public:
 
 private:
     const QWidget* venster_;
-    tk::BerichtFunctie vorige_;
+    bericht::Toner vorige_;
 };
 
 } // namespace kz::test

@@ -19,8 +19,7 @@
 #include "support/gebruiker.h"
 #include "support/wacht.h"
 #include "support/berichten.h"
-#include "venster/form1.h"
-#include "bediening/fout.h"
+#include "venster/vensterinhoud.h"
 
 namespace kz {
 namespace {
@@ -49,75 +48,73 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
         ASSERT_TRUE(QFile(map + "/" + b).open(QIODevice::WriteOnly)) << b;
     test::Berichten berichten;
     const QList<Volume> volumes = {{wortel, "", true}, {map + "/leeg", "LEEG", false}, {map + "/stick", "", true}};
-    Form1 f(Form1::Omgeving{"02-04-2009", [&] { return volumes; }, {}, {}, {}});
+    Vensterinhoud f(Vensterinhoud::Omgeving{"02-04-2009", [&] { return volumes; }, {}, {}, {}});
     f.show();
-    ASSERT_EQ(f.Frame6->Drive1->count(), 3);
-    EXPECT_EQ(f.Frame6->Drive1->drive() + " " + f.Frame6->Dir1->path(), wortel + " " + QDir::currentPath());
+    ASSERT_EQ(f.invulpaneel->stationlijst->count(), 3);
+    EXPECT_EQ(f.invulpaneel->stationlijst->drive() + " " + f.invulpaneel->maplijst->path(), wortel + " " + QDir::currentPath());
 
     // Only "*.GPX" files, in any case; the file list follows the open folder.
-    f.Frame6->Dir1->setPath(map);
-    ASSERT_EQ(f.Frame6->File1->path(), map);
-    ASSERT_EQ(f.Frame6->File1->listCount(), 2);
-    EXPECT_EQ(f.Frame6->File1->entry(0) + " " + f.Frame6->File1->entry(1), "a.GPX finds.gpx");
-    EXPECT_EQ(f.Frame6->File1->fileName(), "");
-    f.Frame6->File1->setListIndex(1);
-    EXPECT_EQ(f.Frame6->File1->fileName(), "finds.gpx");
+    f.invulpaneel->maplijst->setPath(map);
+    ASSERT_EQ(f.invulpaneel->bestandlijst->path(), map);
+    ASSERT_EQ(f.invulpaneel->bestandlijst->listCount(), 2);
+    EXPECT_EQ(f.invulpaneel->bestandlijst->entry(0) + " " + f.invulpaneel->bestandlijst->entry(1), "a.GPX finds.gpx");
+    EXPECT_EQ(f.invulpaneel->bestandlijst->fileName(), "");
+    f.invulpaneel->bestandlijst->setListIndex(1);
+    EXPECT_EQ(f.invulpaneel->bestandlijst->fileName(), "finds.gpx");
 
     // Root, the folders on the way down, the open folder, then its visible subfolders.
-    const int open = f.Frame6->Dir1->listIndex();
+    const int open = f.invulpaneel->maplijst->listIndex();
     EXPECT_EQ(open, map.count('/'));
-    QStringList onder{f.Frame6->Dir1->entry(0), f.Frame6->Dir1->entry(open - 1)};
-    for (int i = open; i < f.Frame6->Dir1->listCount(); ++i) onder << f.Frame6->Dir1->entry(i).mid(map.size());
+    QStringList onder{f.invulpaneel->maplijst->entry(0), f.invulpaneel->maplijst->entry(open - 1)};
+    for (int i = open; i < f.invulpaneel->maplijst->listCount(); ++i) onder << f.invulpaneel->maplijst->entry(i).mid(map.size());
     EXPECT_EQ(onder, QStringList({wortel, QFileInfo(map).path(), "", "/A", "/b", "/leeg", "/stick", "/x.gpx"}));
 
     // A click only highlights: the open folder, the file list and its choice stay.
-    muis(f.Frame6->Dir1, open + 2, 1);
-    EXPECT_EQ(f.Frame6->Dir1->listIndex(), open + 2);
-    EXPECT_EQ(f.Frame6->Dir1->path() + "/" + f.Frame6->File1->fileName(), map + "/finds.gpx");
+    muis(f.invulpaneel->maplijst, open + 2, 1);
+    EXPECT_EQ(f.invulpaneel->maplijst->listIndex(), open + 2);
+    EXPECT_EQ(f.invulpaneel->maplijst->path() + "/" + f.invulpaneel->bestandlijst->fileName(), map + "/finds.gpx");
 
     // A double click opens, and the file list follows with no choice made.
-    muis(f.Frame6->Dir1, open + 2, 2);
-    EXPECT_EQ(f.Frame6->Dir1->path(), map + "/b");
-    ASSERT_EQ(f.Frame6->File1->path(), map + "/b");
-    EXPECT_EQ(std::pair(f.Frame6->File1->entry(0), f.Frame6->File1->listIndex()), std::pair(QString("c.gpx"), -1));
+    muis(f.invulpaneel->maplijst, open + 2, 2);
+    EXPECT_EQ(f.invulpaneel->maplijst->path(), map + "/b");
+    ASSERT_EQ(f.invulpaneel->bestandlijst->path(), map + "/b");
+    EXPECT_EQ(std::pair(f.invulpaneel->bestandlijst->entry(0), f.invulpaneel->bestandlijst->listIndex()), std::pair(QString("c.gpx"), -1));
 
     // Enter opens the highlighted entry: here the parent folder.
-    f.Frame6->Dir1->setListIndex(open);
+    f.invulpaneel->maplijst->setListIndex(open);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(f.Frame6->Dir1, &enter);
-    EXPECT_EQ(f.Frame6->Dir1->path(), map);
-    EXPECT_EQ(f.Frame6->File1->listCount(), 2);
+    QApplication::sendEvent(f.invulpaneel->maplijst, &enter);
+    EXPECT_EQ(f.invulpaneel->maplijst->path(), map);
+    EXPECT_EQ(f.invulpaneel->bestandlijst->listCount(), 2);
 
     // Opening again, or going back, lists anew; the chosen file stays chosen while there.
-    f.Frame6->File1->setListIndex(1);
+    f.invulpaneel->bestandlijst->setListIndex(1);
     ASSERT_TRUE(QFile(map + "/nieuw.gpx").open(QIODevice::WriteOnly));
-    QApplication::sendEvent(f.Frame6->Dir1, &enter);
-    EXPECT_EQ(std::pair(f.Frame6->File1->listCount(), f.Frame6->File1->fileName()), std::pair(3, QString("finds.gpx")));
+    QApplication::sendEvent(f.invulpaneel->maplijst, &enter);
+    EXPECT_EQ(std::pair(f.invulpaneel->bestandlijst->listCount(), f.invulpaneel->bestandlijst->fileName()), std::pair(3, QString("finds.gpx")));
     ASSERT_TRUE(QFile::remove(map + "/finds.gpx"));
-    muis(f.Frame6->Dir1, open, 2);
-    EXPECT_EQ(std::pair(f.Frame6->File1->listCount(), f.Frame6->File1->listIndex()), std::pair(2, -1));
+    muis(f.invulpaneel->maplijst, open, 2);
+    EXPECT_EQ(std::pair(f.invulpaneel->bestandlijst->listCount(), f.invulpaneel->bestandlijst->listIndex()), std::pair(2, -1));
     ASSERT_TRUE(QFile(map + "/later.gpx").open(QIODevice::WriteOnly));
-    f.terug_Click();
-    EXPECT_EQ(f.Frame6->File1->entry(1), "later.gpx");
+    f.terug();
+    EXPECT_EQ(f.invulpaneel->bestandlijst->entry(1), "later.gpx");
     ASSERT_TRUE(QFile::remove(map + "/later.gpx") && QFile::remove(map + "/nieuw.gpx"));
-    f.Frame6->File1->setPath(map);
+    f.invulpaneel->bestandlijst->setPath(map);
 
-    // A folder that does not exist is refused and the lists stay as they were.
-    int fout = 0;
-    try { f.Frame6->Dir1->setPath(map + "/weg"); } catch (const tk::Fout& e) { fout = e.nummer(); }
-    EXPECT_EQ(fout, tk::foutPadNietGevonden);
-    EXPECT_EQ(std::pair(f.Frame6->Dir1->path(), f.Frame6->Dir1->listCount()), std::pair(map, open + 6));
-    f.Frame6->File1->setPath(map + "/weg");
-    EXPECT_EQ(f.Frame6->File1->listCount(), 0);
+    // A file in a folder that does not exist is not chosen, and the lists stay as they were.
+    EXPECT_FALSE(f.invulpaneel->kiesGpxBestand(map + "/weg/x.gpx"));
+    EXPECT_EQ(std::pair(f.invulpaneel->maplijst->path(), f.invulpaneel->maplijst->listCount()), std::pair(map, open + 6));
+    f.invulpaneel->bestandlijst->setPath(map + "/weg");
+    EXPECT_EQ(f.invulpaneel->bestandlijst->listCount(), 0);
 
     // A ready volume: the folder list opens on its root, the file list follows.
-    f.Frame6->Drive1->setCurrentIndex(2);
-    EXPECT_EQ(f.Frame6->Dir1->path() + "/" + f.Frame6->File1->entry(0), map + "/stick/r.GPX");
+    f.invulpaneel->stationlijst->setCurrentIndex(2);
+    EXPECT_EQ(f.invulpaneel->maplijst->path() + "/" + f.invulpaneel->bestandlijst->entry(0), map + "/stick/r.GPX");
 
     // A volume that is not ready: back to the current folder's volume, no message.
-    f.Frame6->Drive1->setCurrentIndex(1);
-    EXPECT_EQ(f.Frame6->Drive1->currentIndex(), 0);
-    EXPECT_EQ(f.Frame6->Dir1->path() + " " + f.Frame6->File1->path(), QDir::currentPath() + " " + QDir::currentPath());
+    f.invulpaneel->stationlijst->setCurrentIndex(1);
+    EXPECT_EQ(f.invulpaneel->stationlijst->currentIndex(), 0);
+    EXPECT_EQ(f.invulpaneel->maplijst->path() + " " + f.invulpaneel->bestandlijst->path(), QDir::currentPath() + " " + QDir::currentPath());
     EXPECT_TRUE(berichten.lijst.empty());
 
     // A volume holds a path by whole folder names.
@@ -133,11 +130,11 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     // alike.
     for (const Volume& v : systeem) EXPECT_TRUE(v.wortel.size() == 3 && v.wortel.endsWith(":/")) << v.wortel.toStdString();
     EXPECT_EQ(volumeVan(systeem, QDir::currentPath().toLower()), volumeVan(systeem, QDir::currentPath()));
-    Form1 echt(Form1::Omgeving{"02-04-2009", {}, {}, {}, {}});
-    EXPECT_EQ(echt.Frame6->Drive1->currentText().left(2) + "\\", echt.Frame6->Dir1->item(0)->text());
-    EXPECT_EQ(echt.Frame6->Dir1->path(), QDir::currentPath());
-    echt.Frame6->Dir1->setPath(QDir::toNativeSeparators(map + "/stick"));
-    EXPECT_EQ(echt.Frame6->Dir1->path() + " " + echt.Frame6->File1->entry(0), map + "/stick r.GPX");
+    Vensterinhoud echt(Vensterinhoud::Omgeving{"02-04-2009", {}, {}, {}, {}});
+    EXPECT_EQ(echt.invulpaneel->stationlijst->currentText().left(2) + "\\", echt.invulpaneel->maplijst->item(0)->text());
+    EXPECT_EQ(echt.invulpaneel->maplijst->path(), QDir::currentPath());
+    echt.invulpaneel->maplijst->setPath(QDir::toNativeSeparators(map + "/stick"));
+    EXPECT_EQ(echt.invulpaneel->maplijst->path() + " " + echt.invulpaneel->bestandlijst->entry(0), map + "/stick r.GPX");
 #else
     EXPECT_EQ(systeem.first().wortel, "/");
     for (const Volume& v : systeem) EXPECT_FALSE(v.wortel.startsWith("/proc") || v.wortel.startsWith("/sys"));
@@ -162,9 +159,9 @@ TEST(Lijsten, EenStartmapDieNietOpengaatOpentDeMapErboven) {
 #endif
     starts << map + "/weg/ook";
     for (const QString& start : starts) {
-        Form1 f(Form1::Omgeving{"02-04-2009", {}, start, {}, {}});
-        EXPECT_EQ(f.Frame6->Dir1->path(), map) << start.toStdString();
-        EXPECT_EQ(f.Frame6->File1->entry(0), "a.gpx");
+        Vensterinhoud f(Vensterinhoud::Omgeving{"02-04-2009", {}, start, {}, {}});
+        EXPECT_EQ(f.invulpaneel->maplijst->path(), map) << start.toStdString();
+        EXPECT_EQ(f.invulpaneel->bestandlijst->entry(0), "a.gpx");
     }
     QFile::setPermissions(map + "/dicht", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
@@ -175,30 +172,30 @@ TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) 
     for (const char* d : {"weg", "blijft"}) ASSERT_TRUE(QDir(map).mkpath(d));
     ASSERT_TRUE(QFile(map + "/enige.gpx").open(QIODevice::WriteOnly));
     test::Berichten berichten;
-    Form1 f(Form1::Omgeving{"02-04-2009", {}, map, {}, {}});
+    Vensterinhoud f(Vensterinhoud::Omgeving{"02-04-2009", {}, map, {}, {}});
     f.show();
 
     // A folder gone since it was listed: a message, the highlight back to the open folder.
-    const int open = f.Frame6->Dir1->listIndex();
+    const int open = f.invulpaneel->maplijst->listIndex();
     ASSERT_TRUE(QDir(map + "/weg").removeRecursively());
-    muis(f.Frame6->Dir1, open + 2, 2);
+    muis(f.invulpaneel->maplijst, open + 2, 2);
     ASSERT_EQ(berichten.lijst.size(), 1u);
     EXPECT_EQ(berichten.lijst[0].titel + ": " + berichten.lijst[0].prompt,
               "Fout: De map kan niet worden geopend:\n" + QDir::toNativeSeparators(map + "/weg") +
                   "\nDe map bestaat niet (meer).");
-    EXPECT_EQ(f.Frame6->Dir1->listIndex(), open);
-    EXPECT_EQ(f.Frame6->File1->entry(0), "enige.gpx");
+    EXPECT_EQ(f.invulpaneel->maplijst->listIndex(), open);
+    EXPECT_EQ(f.invulpaneel->bestandlijst->entry(0), "enige.gpx");
 
     // The first arrow key selects the first file, and Enter on it starts the pass.
-    f.Frame6->File1->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(f.Frame6->File1->listIndex(), -1);
+    f.invulpaneel->bestandlijst->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(f.invulpaneel->bestandlijst->listIndex(), -1);
     f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
     QKeyEvent omlaag(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier), enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(f.Frame6->File1, &omlaag);
-    EXPECT_EQ(f.Frame6->File1->fileName(), "enige.gpx");
-    QApplication::sendEvent(f.Frame6->File1, &enter);
+    QApplication::sendEvent(f.invulpaneel->bestandlijst, &omlaag);
+    EXPECT_EQ(f.invulpaneel->bestandlijst->fileName(), "enige.gpx");
+    QApplication::sendEvent(f.invulpaneel->bestandlijst, &enter);
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
-    EXPECT_TRUE(f.Frame7->isVisible()); // (a double click on a file: Scherm.DeMuisDoetWatZeAanwijst)
+    EXPECT_TRUE(f.resultaatpaneel->isVisible()); // (a double click on a file: Scherm.DeMuisDoetWatZeAanwijst)
 }
 
 // A desktop's icon theme whose folder icons come out larger (as GNOME's answer 24 pixels
@@ -214,7 +211,7 @@ TEST(Lijsten, DeMappenlijstHoudtKleinePictogrammen) {
     } thema;
     std::array<int, 2> hoogte{};
     for (QStyle* stijl : {QApplication::style(), static_cast<QStyle*>(&thema)}) {
-        Maplijst lijst({}, nullptr);
+        Maplijst lijst;
         lijst.setStyle(stijl);
         lijst.setPath(QDir::tempPath());
         lijst.show();
@@ -224,10 +221,10 @@ TEST(Lijsten, DeMappenlijstHoudtKleinePictogrammen) {
 }
 
 // Drags urls over the file list and drops them there: whether entering and dropping were accepted.
-std::pair<bool, bool> sleep(Form1& f, const QList<QUrl>& urls) {
+std::pair<bool, bool> sleep(Vensterinhoud& f, const QList<QUrl>& urls) {
     QMimeData data;
     data.setUrls(urls);
-    const QPoint punt = f.Frame6->File1->mapTo(&f, f.Frame6->File1->rect().center());
+    const QPoint punt = f.invulpaneel->bestandlijst->mapTo(&f, f.invulpaneel->bestandlijst->rect().center());
     QDragEnterEvent binnen(punt, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     binnen.setAccepted(false);
     QApplication::sendEvent(&f, &binnen);
@@ -246,13 +243,13 @@ TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
     const auto bestand = [&map](const char* naam) { return QUrl::fromLocalFile(map + naam); };
     test::Berichten berichten;
     // A second volume whose root is the temporary folder: the drive list has to follow.
-    Form1 f({QStringLiteral("02-04-2009"), [map] { return QList<Volume>{{"/", {}, true}, {map, {}, true}}; }, {}, {}, {}});
+    Vensterinhoud f({QStringLiteral("02-04-2009"), [map] { return QList<Volume>{{"/", {}, true}, {map, {}, true}}; }, {}, {}, {}});
     f.show();
-    ASSERT_NE(f.Frame6->Drive1->drive(), map) << "the test runs inside the folder it drops from";
+    ASSERT_NE(f.invulpaneel->stationlijst->drive(), map) << "the test runs inside the folder it drops from";
 
-    f.Frame6->File1->setPath(map + "/sub");
-    f.Frame6->File1->setListIndex(0);
-    const QString dirVooraf = f.Frame6->Dir1->path();
+    f.invulpaneel->bestandlijst->setPath(map + "/sub");
+    f.invulpaneel->bestandlijst->setListIndex(0);
+    const QString dirVooraf = f.invulpaneel->maplijst->path();
     for (const QList<QUrl>& urls : {QList{bestand("/sub/notities.txt")},
                                     QList{bestand("/sub/Vondsten.GPX"), bestand("/sub/ander.gpx")},
                                     QList{bestand("/sub/weg.gpx")}, QList{bestand("/map.gpx")},
@@ -260,21 +257,21 @@ TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
                                     QList{QUrl(QStringLiteral("https://example.org/vondsten.gpx"))}}) {
         const std::string wat = urls.first().toString().toStdString();
         EXPECT_EQ(sleep(f, urls), std::make_pair(false, false)) << wat;
-        EXPECT_EQ(f.Frame6->Dir1->path() + " " + f.Frame6->File1->fileName(), dirVooraf + " ander.gpx") << wat;
+        EXPECT_EQ(f.invulpaneel->maplijst->path() + " " + f.invulpaneel->bestandlijst->fileName(), dirVooraf + " ander.gpx") << wat;
     }
 
     EXPECT_EQ(sleep(f, {bestand("/sub/Vondsten.GPX")}), std::make_pair(true, true));
-    EXPECT_EQ(QStringList({f.Frame6->Drive1->drive(), f.Frame6->Dir1->path(), f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()),
-                           f.Frame6->File1->fileName()}), QStringList({map, map + "/sub", map + "/sub", "Vondsten.GPX"}));
+    EXPECT_EQ(QStringList({f.invulpaneel->stationlijst->drive(), f.invulpaneel->maplijst->path(), f.invulpaneel->maplijst->entry(f.invulpaneel->maplijst->listIndex()),
+                           f.invulpaneel->bestandlijst->fileName()}), QStringList({map, map + "/sub", map + "/sub", "Vondsten.GPX"}));
     // A pocket query as it arrives, a ZIP, is listed and taken as well.
     EXPECT_EQ(sleep(f, {bestand("/sub/pq.Zip")}), std::make_pair(true, true));
-    EXPECT_EQ(f.Frame6->File1->fileName(), "pq.Zip");
+    EXPECT_EQ(f.invulpaneel->bestandlijst->fileName(), "pq.Zip");
 
     // The result panel takes no drops.
-    f.Frame6->hide();
-    f.Frame7->show();
+    f.invulpaneel->hide();
+    f.resultaatpaneel->show();
     EXPECT_EQ(sleep(f, {bestand("/sub/ander.gpx")}), std::make_pair(false, false));
-    EXPECT_EQ(f.Frame6->File1->fileName(), "pq.Zip");
+    EXPECT_EQ(f.invulpaneel->bestandlijst->fileName(), "pq.Zip");
     EXPECT_TRUE(berichten.lijst.empty());
 }
 

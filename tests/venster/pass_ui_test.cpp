@@ -37,7 +37,7 @@
 #include "support/locale.h"
 #include "support/wacht.h"
 #include "opdrachtregel/batch.h"
-#include "venster/form1.h"
+#include "venster/vensterinhoud.h"
 #include "venster/voortgangsvenster.h"
 #include "grid/vakgrenzen.h"
 #include "teksten/vakmenu.h"
@@ -49,17 +49,17 @@ namespace kz {
 namespace {
 
 // The eleven statistics labels, the year-frame captions and the year boxes.
-QStringList teksten(const Form1& f) {
+QStringList teksten(const Vensterinhoud& f) {
     QStringList t;
-    for (const QLabel* l : {f.Frame7->aantal[0], f.Frame7->aantal[1], f.Frame7->perc[0], f.Frame7->perc[1], f.Frame7->Label1[2], f.Frame7->Label1[3], f.Frame7->nlcache,
-                            f.Frame7->totcache, f.Frame7->nrjr1, f.Frame7->nrjr2, f.Frame7->nrjr3})
+    for (const QLabel* l : std::initializer_list<const QLabel*>{f.resultaatpaneel->aantal1, f.resultaatpaneel->aantal2, f.resultaatpaneel->perc1, f.resultaatpaneel->perc2, f.resultaatpaneel->zonderNlLabel, f.resultaatpaneel->fakeLabel, f.resultaatpaneel->nlcache,
+                            f.resultaatpaneel->totcache, f.resultaatpaneel->nrjr1, f.resultaatpaneel->nrjr2, f.resultaatpaneel->nrjr3})
         t << l->text();
-    for (const Kader* k : {f.Frame7->Frame3, f.Frame7->Frame4, f.Frame7->Frame5}) t << k->title();
-    for (const QComboBox* j : f.Frame6->jaar) t << j->currentText();
+    for (const Kader* k : {f.resultaatpaneel->jaarkader1, f.resultaatpaneel->jaarkader2, f.resultaatpaneel->jaarkader3}) t << k->title();
+    for (const QComboBox* j : f.invulpaneel->jaar) t << j->currentText();
     return t;
 }
-std::array<Kleur, 4> kleuren(const Form1& f, int k) {
-    return {f.Frame7->vak->kleur(k), f.Frame7->vak07->kleur(k), f.Frame7->vak08->kleur(k), f.Frame7->vak09->kleur(k)};
+std::array<Kleur, 4> kleuren(const Vensterinhoud& f, int k) {
+    return {f.resultaatpaneel->hoofdkaart->kleur(k), f.resultaatpaneel->jaarkaart1->kleur(k), f.resultaatpaneel->jaarkaart2->kleur(k), f.resultaatpaneel->jaarkaart3->kleur(k)};
 }
 QImage rgb32(const QImage& beeld) { return beeld.convertToFormat(QImage::Format_RGB32); }
 
@@ -70,23 +70,23 @@ protected:
         f.show();
     }
     // Writes the file (unless null), chooses it and the choices, calls vooraf, and presses the button.
-    void draai(Form1& w, const QString& naam, const test::Gpx* gpx, bool schakering, std::array<int, 3> jaren,
+    void draai(Vensterinhoud& w, const QString& naam, const test::Gpx* gpx, bool schakering, std::array<int, 3> jaren,
                const std::function<void()>& vooraf = {}) {
         if (gpx) gpx->schrijf((map + "/" + naam).toStdString());
-        if (w.Frame7->isVisible()) w.Frame7->terug->click();
-        ASSERT_TRUE(w.Frame6->kiesGpxBestand(map + "/" + naam)) << naam.toStdString();
-        w.Frame6->kleurvariant->setChecked(schakering);
-        for (std::size_t k = 0; k < 3; ++k) w.Frame6->jaar[k]->setCurrentIndex(jaren[k] - 2001);
+        if (w.resultaatpaneel->isVisible()) w.resultaatpaneel->terugKnop->click();
+        ASSERT_TRUE(w.invulpaneel->kiesGpxBestand(map + "/" + naam)) << naam.toStdString();
+        w.invulpaneel->kleurschakering->setChecked(schakering);
+        for (std::size_t k = 0; k < 3; ++k) w.invulpaneel->jaar[k]->setCurrentIndex(jaren[k] - 2001);
         w.afbeeldingsnaam = bmp();
         if (vooraf) vooraf();
         klik(w);
     }
     // Presses "&Maak overzicht" and waits until the pass has ended.
-    static void klik(Form1& w) {
-        w.Frame6->Maakoverzicht->click();
+    static void klik(Vensterinhoud& w) {
+        w.invulpaneel->maakOverzichtKnop->click();
         ASSERT_TRUE(test::wachtTot([&] { return !w.bezig(); }));
-        EXPECT_EQ(tk::MousePointer(w), tk::vbDefault);
-        EXPECT_TRUE(w.Frame6->isEnabled());
+        EXPECT_FALSE(test::wachtcursor(w));
+        EXPECT_TRUE(w.invulpaneel->isEnabled());
     }
     QString bmp() const { return map + "/Kavelzicht.bmp"; }
 
@@ -94,7 +94,7 @@ protected:
     QTemporaryDir tmp;
     const QString map = QDir(tmp.path()).canonicalPath();
     QUrl geopend; // what the window opened in the browser
-    Form1 f{Form1::Omgeving{"02-04-2009", {}, {}, {}, [this](const QUrl& url) { return geopend = url, true; }}};
+    Vensterinhoud f{Vensterinhoud::Omgeving{"02-04-2009", {}, {}, {}, [this](const QUrl& url) { return geopend = url, true; }}};
     test::Berichten berichten{&f};
     const std::vector<int> binnen = test::Gpx::vakken(true), buiten = test::Gpx::vakken(false);
 };
@@ -109,13 +109,13 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
     EXPECT_EQ(teksten(f), (QStringList{"624", "3", "99,5%", "0,5%", "Regio zonder Nederlandse caches (687)",
                                        "Gevonden cache in 'fake'-Regio (2)", "8", "9", "1 (1)", "1 (0)", "1 (1)",
                                        "2003", "2009", "2015", "2003", "2009", "2015"}));
-    EXPECT_TRUE(f.Frame7->isVisible() && f.Frame7->terug->isVisible() && !f.Frame6->isVisible());
-    EXPECT_TRUE(f.Frame7->Frame10->isVisibleTo(f.Frame7)); // (the focus on "&Terug": Scherm)
+    EXPECT_TRUE(f.resultaatpaneel->isVisible() && f.resultaatpaneel->terugKnop->isVisible() && !f.invulpaneel->isVisible());
+    EXPECT_TRUE(f.resultaatpaneel->klassenKader->isVisibleTo(f.resultaatpaneel)); // (the focus on "&Terug": Scherm)
 
     // Tooltips: all years on the main map, its own year on each year map; none under a label.
-    const QString tip = f.Frame7->vak->tooltipTekst(binnen[0]);
+    const QString tip = f.resultaatpaneel->hoofdkaart->tooltipTekst(binnen[0]);
     EXPECT_TRUE(tip.endsWith("\nNederlandse cache-regio\nGevonden: 2 (alle jaren)")) << tip.toStdString();
-    EXPECT_TRUE(f.Frame7->vak07->tooltipTekst(binnen[0]).endsWith("\nGevonden in 2003: 0"));
+    EXPECT_TRUE(f.resultaatpaneel->jaarkaart1->tooltipTekst(binnen[0]).endsWith("\nGevonden in 2003: 0"));
     auto vraagTip = [](QWidget* kader, QPoint punt) {
         QWidget* doel = kader->childAt(punt) ? kader->childAt(punt) : kader;
         const QPoint lokaal = doel->mapFrom(kader, punt);
@@ -123,22 +123,22 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
         QApplication::sendEvent(doel, &e);
         return QToolTip::text();
     };
-    EXPECT_EQ(vraagTip(f.Frame7->Frame1, f.Frame7->vak->celRect(binnen[0]).center()), tip);
-    const QPoint opLabel = f.Frame7->nrjr1->geometry().center();
-    EXPECT_NE(vraagTip(f.Frame7->Frame3, opLabel), f.Frame7->vak07->tooltipTekst(f.Frame7->vak07->indexOp(opLabel)));
+    EXPECT_EQ(vraagTip(f.resultaatpaneel->hoofdkaartKader, f.resultaatpaneel->hoofdkaart->celRect(binnen[0]).center()), tip);
+    const QPoint opLabel = f.resultaatpaneel->nrjr1->geometry().center();
+    EXPECT_NE(vraagTip(f.resultaatpaneel->jaarkader1, opLabel), f.resultaatpaneel->jaarkaart1->tooltipTekst(f.resultaatpaneel->jaarkaart1->indexOp(opLabel)));
     QToolTip::hideText();
 
     // A screen reader hears each map with its counts, and each statistic as caption with value.
     auto lees = [](QWidget* w, QAccessible::Text soort) { return QAccessible::queryAccessibleInterface(w)->text(soort); };
-    EXPECT_EQ(lees(f.Frame7->vak07, QAccessible::Name), "Jaarkaart 2003");
-    EXPECT_EQ(lees(f.Frame7->vak08, QAccessible::Description), "2009: 1 regio's bezocht, waarvan 0 voor het eerst");
+    EXPECT_EQ(lees(f.resultaatpaneel->jaarkaart1, QAccessible::Name), "Jaarkaart 2003");
+    EXPECT_EQ(lees(f.resultaatpaneel->jaarkaart2, QAccessible::Description), "2009: 1 regio's bezocht, waarvan 0 voor het eerst");
     // Each statistic once, caption with value; the labels of the bare values are left out.
     QStringList gehoord;
     const std::function<void(QAccessibleInterface*)> hoor = [&](QAccessibleInterface* i) {
         if (!i->state().invisible) gehoord << i->text(QAccessible::Name);
         for (int k = 0; k < i->childCount(); ++k) hoor(i->child(k));
     };
-    hoor(QAccessible::queryAccessibleInterface(f.Frame7));
+    hoor(QAccessible::queryAccessibleInterface(f.resultaatpaneel));
     for (const char* regel : {"Nog niet bezochte cache-regio: 624 99,5%", "Bezochte cache-regio: 3 0,5%",
                                  "Regio zonder Nederlandse caches (687)", "Aantal gevonden Nederlandse caches: 8",
                                  "Aantal gevonden caches: 9", "2009: 1 (0)"})
@@ -152,7 +152,7 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
     EXPECT_TRUE(berichten.lijst[0].prompt.startsWith(
         "Een cache met de coordinaten: N53,43  E3,375 ligt in een 'fake'-gebied.\nMail naar kavelzicht@example.org"));
     for (const auto& b : berichten.lijst)
-        EXPECT_EQ(std::tuple(b.eigenaar, b.stijl, b.wijzer), std::tuple(&f, 16, tk::vbHourglass));
+        EXPECT_EQ(std::tuple(b.eigenaar, b.soort, b.wacht), std::tuple(&f, bericht::Soort::waarschuwing, true));
 }
 
 TEST_F(Doorloop, GeenVerdereMeldingenLaatDeRestVanDezeDoorloopZonderVensterDoor) {
@@ -160,8 +160,7 @@ TEST_F(Doorloop, GeenVerdereMeldingenLaatDeRestVanDezeDoorloopZonderVensterDoor)
     for (int i = 0; i < 120; ++i) g.in(buiten[std::size_t(i) % 7], 2009);
     draai(f, "veel.gpx", &g, false, {2007, 2008, 2009});
     ASSERT_EQ(berichten.lijst.size(), 120u);
-    EXPECT_EQ(berichten.lijst[0].keuze, "&Geen verdere meldingen bij dit overzicht");
-    const QStringList alle = teksten(f);
+        const QStringList alle = teksten(f);
 
     // Ticked in the second box: no box after it, the same counts, and the next pass asks again.
     berichten.lijst.clear();
@@ -207,26 +206,26 @@ protected:
     }
     // A window whose passes read a slow gigabyte, after `begin`.
     void maak(std::string begin = {}) {
-        g = std::make_unique<Form1>(Form1::Omgeving{"02-04-2009", {}, {}, [this, begin](const std::string&) {
+        g = std::make_unique<Vensterinhoud>(Vensterinhoud::Omgeving{"02-04-2009", {}, {}, [this, begin](const std::string&) {
             return std::make_unique<TrageBron>(begin, &gelezen);
         }, {}});
         g->afbeeldingsnaam = bmp();
         g->show();
         g->activateWindow();
-        ASSERT_TRUE(g->Frame6->kiesGpxBestand(map + "/groot.gpx"));
+        ASSERT_TRUE(g->invulpaneel->kiesGpxBestand(map + "/groot.gpx"));
     }
     // The pass ended early, on the input panel, without a picture.
     void gestopt() {
         ASSERT_TRUE(test::wachtTot([&] { return !g->bezig(); }, std::chrono::seconds(5)));
         EXPECT_LT(gelezen, std::uint64_t{1} << 29);
-        EXPECT_TRUE(!g->Frame6->isHidden() && g->Frame6->isEnabled() && g->Frame7->isHidden());
-        EXPECT_FALSE(g->voortgang->isVisible());
+        EXPECT_TRUE(!g->invulpaneel->isHidden() && g->invulpaneel->isEnabled() && g->resultaatpaneel->isHidden());
+        EXPECT_FALSE(g->leesvoortgang->isVisible());
         EXPECT_FALSE(QFile::exists(bmp()));
-        EXPECT_EQ(tk::MousePointer(*g), tk::vbDefault);
+        EXPECT_FALSE(test::wachtcursor(*g));
     }
 
     std::atomic<std::uint64_t> gelezen = 0;
-    std::unique_ptr<Form1> g;
+    std::unique_ptr<Vensterinhoud> g;
 };
 
 // The window keeps painting, the input panel waits, the progress shows after half a second,
@@ -238,15 +237,15 @@ TEST_F(LangeDoorloop, HoudtHetVensterLevendEnEscapeBreektAf) {
         explicit Teller(int& n) : n(n) {}
         bool eventFilter(QObject*, QEvent* e) override { n += e->type() == QEvent::Paint; return false; }
     } teller(geschilderd);
-    g->voortgang->installEventFilter(&teller);
+    g->leesvoortgang->installEventFilter(&teller);
     QWidget* focus = g->focusWidget();
-    g->Frame6->Maakoverzicht->click();
+    g->invulpaneel->maakOverzichtKnop->click();
     EXPECT_TRUE(g->bezig());
-    EXPECT_FALSE(g->Frame6->isEnabled());
+    EXPECT_FALSE(g->invulpaneel->isEnabled());
     test::wacht(std::chrono::milliseconds(300));
-    EXPECT_FALSE(g->voortgang->isVisible());
-    ASSERT_TRUE(test::wachtTot([&] { return g->voortgang->isVisible() && g->voortgang->value() > 0; }));
-    EXPECT_LT(g->voortgang->value(), 1000);
+    EXPECT_FALSE(g->leesvoortgang->isVisible());
+    ASSERT_TRUE(test::wachtTot([&] { return g->leesvoortgang->isVisible() && g->leesvoortgang->value() > 0; }));
+    EXPECT_LT(g->leesvoortgang->value(), 1000);
     test::wacht(std::chrono::milliseconds(100));
     EXPECT_GT(geschilderd, 0);
     test::druk(g.get(), Qt::Key_Escape);
@@ -259,7 +258,7 @@ TEST_F(LangeDoorloop, HoudtHetVensterLevendEnEscapeBreektAf) {
 // first: its Escape stops the pass, a close is kept until the box is closed, and quitting
 // (the window destroyed) ends the pass with its reading thread at once.
 TEST_F(LangeDoorloop, SluitenEnEscapeInEenMeldingStoppenDeDoorloop) {
-    g->Frame6->Maakoverzicht->click();
+    g->invulpaneel->maakOverzichtKnop->click();
     test::wacht(std::chrono::milliseconds(100));
     g->close();
     gestopt();
@@ -268,7 +267,7 @@ TEST_F(LangeDoorloop, SluitenEnEscapeInEenMeldingStoppenDeDoorloop) {
     const std::string fake = test::Gpx().in(buiten[0], 2009).in(buiten[1], 2009).tekst();
     maak(fake);
     berichten.escapeBij = 1;
-    g->Frame6->Maakoverzicht->click();
+    g->invulpaneel->maakOverzichtKnop->click();
     gestopt();
     EXPECT_EQ(berichten.lijst.size(), 1u);
 
@@ -276,19 +275,19 @@ TEST_F(LangeDoorloop, SluitenEnEscapeInEenMeldingStoppenDeDoorloop) {
     berichten.lijst.clear();
     berichten.escapeBij = 0;
     berichten.vasthouden = true;
-    g->Frame6->Maakoverzicht->click();
+    g->invulpaneel->maakOverzichtKnop->click();
     ASSERT_TRUE(test::wachtTot([&] { return berichten.open.size() == 1; }));
-    EXPECT_TRUE(g->voortgang->isVisible()); // its "(Esc breekt af)" under the box
+    EXPECT_TRUE(g->leesvoortgang->isVisible()); // its "(Esc breekt af)" under the box
     g->close();
     test::wacht(std::chrono::milliseconds(200));
     EXPECT_TRUE(g->isVisible() && g->bezig());
-    berichten.open[0](tk::Antwoord{});
+    berichten.open[0](bericht::Antwoord{});
     gestopt();
     EXPECT_FALSE(g->isVisible());
     EXPECT_EQ(berichten.open.size(), 1u);
 
     maak(test::Gpx().in(buiten[0], 2009).tekst()); // one warning: a window that waits for the reading fails, not hangs
-    g->Frame6->Maakoverzicht->click();
+    g->invulpaneel->maakOverzichtKnop->click();
     ASSERT_TRUE(test::wachtTot([&] { return berichten.open.size() == 2; }));
     QElapsedTimer klok;
     klok.start();
@@ -304,8 +303,8 @@ TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
     f.afbeeldingsnaam = bmp();
     f.openOverzicht(map + "/export.gpx");
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
-    EXPECT_TRUE(f.Frame7->isVisible() && berichten.lijst.empty());
-    EXPECT_EQ(f.Frame6->File1->path() + "/" + f.Frame6->File1->fileName(), map + "/export.gpx");
+    EXPECT_TRUE(f.resultaatpaneel->isVisible() && berichten.lijst.empty());
+    EXPECT_EQ(f.invulpaneel->bestandlijst->path() + "/" + f.invulpaneel->bestandlijst->fileName(), map + "/export.gpx");
 }
 
 // After a pass: the progress per year and the export below "&Terug", Tab on to the maps,
@@ -321,16 +320,16 @@ TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
         test::druk(&f, Qt::Key_Tab);
         volgorde.push_back(f.focusWidget());
     }
-    EXPECT_EQ(volgorde, (std::vector<QWidget*>{f.Frame7->terug, f.Frame7->voortgang, f.Frame7->exporteren,
-                                                f.Frame7->vak, f.Frame7->vak07}));
+    EXPECT_EQ(volgorde, (std::vector<QWidget*>{f.resultaatpaneel->terugKnop, f.resultaatpaneel->voortgangKnop, f.resultaatpaneel->exporteerKnop,
+                                                f.resultaatpaneel->hoofdkaart, f.resultaatpaneel->jaarkaart1}));
 
     // The keyboard's cell of a map asks for its menu; the mouse's would be at the pointer.
     int gevraagd = -1;
-    QObject::connect(f.Frame7->vak, &Kaart::menuGevraagd, &f, [&](int i, QPoint) { gevraagd = i; });
-    f.Frame7->vak->setFocus();
-    test::druk(f.Frame7->vak, Qt::Key_Right);
+    QObject::connect(f.resultaatpaneel->hoofdkaart, &Kaart::menuGevraagd, &f, [&](int i, QPoint) { gevraagd = i; });
+    f.resultaatpaneel->hoofdkaart->setFocus();
+    test::druk(f.resultaatpaneel->hoofdkaart, Qt::Key_Right);
     QContextMenuEvent menutoets(QContextMenuEvent::Keyboard, QPoint(), QPoint(), Qt::NoModifier);
-    QApplication::sendEvent(f.Frame7->vak, &menutoets);
+    QApplication::sendEvent(f.resultaatpaneel->hoofdkaart, &menutoets);
     EXPECT_EQ(gevraagd, binnen[0] + 1);
     for (QMenu* m : f.findChildren<QMenu*>()) m->close();
 
@@ -338,19 +337,19 @@ TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     ASSERT_EQ(menu->actions().size(), 2);
     menu->actions()[0]->trigger();
     EXPECT_EQ(geopend, vakmenu::osmUrl(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])));
-    EXPECT_FALSE(Form1::thuis());
+    EXPECT_FALSE(Vensterinhoud::thuis());
     menu->actions()[1]->trigger();
-    ASSERT_TRUE(Form1::thuis());
-    EXPECT_TRUE(Vakgrenzen::van(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])).bevat(*Form1::thuis()));
+    ASSERT_TRUE(Vensterinhoud::thuis());
+    EXPECT_TRUE(Vakgrenzen::van(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])).bevat(*Vensterinhoud::thuis()));
 
-    f.Frame7->voortgang->click();
+    f.resultaatpaneel->voortgangKnop->click();
     auto* venster = f.findChild<Voortgangsvenster*>();
     ASSERT_TRUE(venster && venster->isVisible() && venster->dichtstbij);
     EXPECT_EQ(venster->dichtstbij->count(), 10);
     venster->close();
 
     Voortgangsvenster::zetPadVrager([&](QWidget*, const QString&, const QString&, QString*) { return map + "/r.geojson"; });
-    f.Frame7->exporteren->click();
+    f.resultaatpaneel->exporteerKnop->click();
     Voortgangsvenster::zetPadVrager({});
     EXPECT_TRUE(QFile::exists(map + "/r.geojson"));
     QSettings().remove("thuis");
@@ -364,18 +363,18 @@ struct Onmogelijk final : Bron {
 // Whatever goes wrong in the reading, out of memory included, ends the pass with a box in
 // the window, and with one line on standard error and status 1 in the batch mode.
 TEST_F(Doorloop, EenUitzonderingInHetLezenGeeftEenFoutmelding) {
-    Form1 h{Form1::Omgeving{"02-04-2009", {}, {}, [](const std::string&) { return std::make_unique<Onmogelijk>(); }, {}}};
+    Vensterinhoud h{Vensterinhoud::Omgeving{"02-04-2009", {}, {}, [](const std::string&) { return std::make_unique<Onmogelijk>(); }, {}}};
     h.afbeeldingsnaam = bmp();
     h.show();
     test::Gpx().schrijf((map + "/a.gpx").toStdString());
-    ASSERT_TRUE(h.Frame6->kiesGpxBestand(map + "/a.gpx"));
+    ASSERT_TRUE(h.invulpaneel->kiesGpxBestand(map + "/a.gpx"));
     klik(h);
     ASSERT_EQ(berichten.lijst.size(), 1u);
     EXPECT_EQ(berichten.lijst[0].prompt, "Het overzicht van het GPX-bestand kan niet worden gemaakt:\n" +
                                              QDir::toNativeSeparators(map + "/a.gpx") +
                                              " (er is niet genoeg geheugen vrij; sluit andere programma's en "
                                              "probeer het opnieuw)");
-    EXPECT_TRUE(h.Frame6->isVisible() && !h.Frame7->isVisible());
+    EXPECT_TRUE(h.invulpaneel->isVisible() && !h.resultaatpaneel->isVisible());
     EXPECT_FALSE(QFile::exists(bmp()));
 
     const Opdracht batch = Opdracht::lees({"kavelzicht", "--uitvoer", bmp().toStdString(), (map + "/a.gpx").toStdString()});
@@ -409,9 +408,9 @@ TEST_F(Doorloop, ZonderVondstenZegtHetWaarom) {
         std::ofstream((map + "/leeg.gpx").toStdString(), std::ios::binary) << tekst;
         draai(f, "leeg.gpx", nullptr, false, {2007, 2008, 2009});
         ASSERT_EQ(berichten.lijst.size(), 1u) << reden.toStdString();
-        EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].stijl), std::tuple("Geen vondsten", 64));
+        EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].soort), std::tuple("Geen vondsten", bericht::Soort::informatie));
         EXPECT_TRUE(berichten.lijst[0].prompt.contains(reden)) << berichten.lijst[0].prompt.toStdString();
-        EXPECT_TRUE(f.Frame7->isVisible());
+        EXPECT_TRUE(f.resultaatpaneel->isVisible());
     }
 }
 
@@ -423,19 +422,18 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukkingen) {
     // The panel is saved without "&Terug" and with the legend widened; on screen both are undone.
     // (The picture itself is compared with proef.png in Scherm.HetVensterPast...)
     const QImage beeld = rgb32(QImage(bmp()));
-    EXPECT_EQ(rgb32(f.Picture1->beeld), beeld);
-    EXPECT_TRUE(f.Frame7->terug->isVisible());
-    EXPECT_EQ(tk::breedte(f.Frame7->Frame10), 4575);
+    EXPECT_TRUE(f.resultaatpaneel->terugKnop->isVisible());
+    EXPECT_EQ(f.resultaatpaneel->klassenKader->width(), 305);
 
     // A second file without shading: no class legend, one green for every visited region.
     test::Gpx tweede;
     tweede.in(binnen[3], 2012).in(binnen[3], 2012).in(binnen[600], 2004).in(binnen[9], 2014, "Belgium");
     draai(f, "tweede.gpx", &tweede, false, {2014, 2004, 2012});
-    EXPECT_FALSE(f.Frame7->Frame10->isVisibleTo(f.Frame7));
-    EXPECT_EQ(QImage(bmp()).pixelColor(f.Frame7->vak->mapTo(&f, f.Frame7->vak->celRect(binnen[3]).center())), QColor(0, 255, 0));
+    EXPECT_FALSE(f.resultaatpaneel->klassenKader->isVisibleTo(f.resultaatpaneel));
+    EXPECT_EQ(QImage(bmp()).pixelColor(f.resultaatpaneel->hoofdkaart->mapTo(&f, f.resultaatpaneel->hoofdkaart->celRect(binnen[3]).center())), QColor(0, 255, 0));
 
     // A window that only ever saw the second file shows the same and saves the same picture.
-    Form1 vers{Form1::Omgeving{"02-04-2009", {}, {}, {}, {}}};
+    Vensterinhoud vers{Vensterinhoud::Omgeving{"02-04-2009", {}, {}, {}, {}}};
     vers.show();
     draai(vers, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
     EXPECT_EQ(teksten(f), teksten(vers));
@@ -457,14 +455,14 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukkingen) {
     setrlimit(RLIMIT_FSIZE, &oud);
     std::signal(SIGXFSZ, signaal);
     ASSERT_EQ(berichten.lijst.size(), 3u); // after the two warnings
-    EXPECT_EQ(std::tuple(berichten.lijst[2].prompt, berichten.lijst[2].titel, berichten.lijst[2].wijzer),
+    EXPECT_EQ(std::tuple(berichten.lijst[2].prompt, berichten.lijst[2].titel, berichten.lijst[2].wacht),
               std::tuple("Het overzicht kan niet worden opgeslagen als " + bmp() +
                              " (het schrijven is mislukt; is de schijf vol?)",
-                         "Fout", tk::vbDefault));
+                         "Fout", false));
     // The overview stands with the panel's normal look; the earlier bitmap is whole.
-    EXPECT_TRUE(f.Frame7->isVisible() && f.Frame7->terug->isVisible());
-    EXPECT_EQ(tk::breedte(f.Frame7->Frame10), 4575);
-    EXPECT_EQ(f.Frame7->aantal[1]->text(), "2");
+    EXPECT_TRUE(f.resultaatpaneel->isVisible() && f.resultaatpaneel->terugKnop->isVisible());
+    EXPECT_EQ(f.resultaatpaneel->klassenKader->width(), 305);
+    EXPECT_EQ(f.resultaatpaneel->aantal2->text(), "2");
     EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
     EXPECT_EQ(QDir(map).entryList(QDir::Files), (QStringList{"eerste.gpx", "Kavelzicht.bmp", "tweede.gpx"}));
 #endif
@@ -478,13 +476,13 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukkingen) {
         draai(f, "eerste.gpx", nullptr, false, {2012, 2007, 2008}, vooraf);
         ASSERT_EQ(berichten.lijst.size(), 1u);
         const auto& b = berichten.lijst[0];
-        EXPECT_EQ(std::tuple(b.prompt, b.titel, b.stijl, b.wijzer), std::tuple(prompt, "Fout", 16, tk::vbDefault));
-        EXPECT_TRUE(f.Frame6->isVisible() && !f.Frame7->isVisible() && !f.Frame7->Frame10->isVisibleTo(f.Frame7));
+        EXPECT_EQ(std::tuple(b.prompt, b.titel, b.soort, b.wacht), std::tuple(prompt, "Fout", bericht::Soort::fout, false));
+        EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible() && !f.resultaatpaneel->klassenKader->isVisibleTo(f.resultaatpaneel));
         EXPECT_EQ(teksten(f), eerder.mid(0, 14) + QStringList({"2012", "2007", "2008"}));
         EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
     };
     // No file selected; a file that went away after it was listed.
-    mislukt([&] { f.Frame6->File1->setListIndex(-1); }, "U dient nog een GPX-bestand te selecteren");
+    mislukt([&] { f.invulpaneel->bestandlijst->setListIndex(-1); }, "U dient nog een GPX-bestand te selecteren");
     mislukt([&] { ASSERT_TRUE(QFile::remove(map + "/eerste.gpx")); },
             "Het GPX-bestand kan niet worden geopend:\n" + QDir::toNativeSeparators(map + "/eerste.gpx") +
                 " (het bestand bestaat niet)");
@@ -492,10 +490,10 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukkingen) {
     // The file read is the one the file list shows, not one in a highlighted subfolder.
     test::Gpx().in(binnen[5], 2012).schrijf((map + "/sub/eerste.gpx").toStdString());
     draai(f, "eerste.gpx", &eerste, false, {2012, 2007, 2008}, [&] {
-        f.Frame6->Dir1->setListIndex(f.Frame6->Dir1->listCount() - 1);
-        ASSERT_EQ(f.Frame6->Dir1->entry(f.Frame6->Dir1->listIndex()), map + "/sub");
+        f.invulpaneel->maplijst->setListIndex(f.invulpaneel->maplijst->listCount() - 1);
+        ASSERT_EQ(f.invulpaneel->maplijst->entry(f.invulpaneel->maplijst->listIndex()), map + "/sub");
     });
-    EXPECT_TRUE(f.Frame7->isVisible());
+    EXPECT_TRUE(f.resultaatpaneel->isVisible());
     EXPECT_EQ(teksten(f).mid(6, 2), vanEerste.mid(6, 2)); // the Dutch finds and all finds of eerste.gpx
 }
 

@@ -88,8 +88,8 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     exporteer(QString(), "GPX (*.gpx)");
     exporteer(map.filePath("weg/r.csv"), "GeoJSON (*.geojson)");
     ASSERT_EQ(berichten.lijst.size(), 1u);
-    EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].stijl, berichten.lijst[0].prompt),
-              std::tuple("Fout", int(tk::vbCritical), "De regio's kunnen niet worden opgeslagen als " +
+    EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].soort, berichten.lijst[0].prompt),
+              std::tuple("Fout", bericht::Soort::fout, "De regio's kunnen niet worden opgeslagen als " +
                                                           QDir::toNativeSeparators(map.filePath("weg/r.csv")) +
                                                           " (de map bestaat niet)"));
     EXPECT_EQ(QDir(map.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"nog.gpx"});
@@ -109,7 +109,7 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     // Without a home, no list; on a dark palette the chart paints on dark with its bars in
     // the highlight colour.
     Voortgangsvenster zonder(*overzicht, std::nullopt);
-    EXPECT_FALSE(zonder.dichtstbij);
+    EXPECT_FALSE(zonder.dichtstbij->isVisibleTo(&zonder) || zonder.dichtstbijLabel->isVisibleTo(&zonder));
     QPalette donker;
     donker.setColor(QPalette::Base, QColor(30, 30, 30));
     donker.setColor(QPalette::Text, QColor(230, 230, 230));

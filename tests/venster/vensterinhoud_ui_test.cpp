@@ -26,71 +26,68 @@
 #include "support/locale.h"
 #include "support/proef.h"
 #include "support/wacht.h"
-#include "venster/form1.h"
+#include "venster/vensterinhoud.h"
 #include "venster/app.h"
 #include "venster/hoofdvenster.h"
 #include "bediening/bestandlijst.h"
-#include "bediening/toolkit.h"
+#include "bediening/clientvlak.h"
 #include "teksten/versie.h"
 
 namespace kz {
 namespace {
 
-Form1::Omgeving opDatum(const QString& datum) { return Form1::Omgeving{datum, {}, {}, {}, {}}; }
+Vensterinhoud::Omgeving opDatum(const QString& datum) { return Vensterinhoud::Omgeving{datum, {}, {}, {}, {}}; }
 
-TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
+TEST(Vensterinhoud, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     test::Berichten berichten;
-    Form1 f(opDatum("02-04-2009"));
+    Vensterinhoud f(opDatum("02-04-2009"));
     f.show();
-    tk::DoEvents();
+    QCoreApplication::processEvents();
     // The icon as installed, drawn for each size: the 16-pixel one is not a scaled-down 32.
     EXPECT_EQ(f.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
               QImage(QStringLiteral(":/iconen/%1-16.png").arg(bureaubladId)).convertToFormat(QImage::Format_ARGB32));
-    EXPECT_TRUE(f.Frame6->isVisible() && !f.Frame7->isVisible());
-    f.Picture1->show();
-    EXPECT_FALSE(f.Picture1->isVisible());
+    EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
 
-    EXPECT_FALSE(f.Frame6->kleurvariant->isChecked());
-    f.Frame6->kleurvariant->setChecked(true);
-    f.Frame6->jaar[0]->setCurrentIndex(3);
-    f.Frame6->hide();
-    f.Frame7->show();
+    EXPECT_FALSE(f.invulpaneel->kleurschakering->isChecked());
+    f.invulpaneel->kleurschakering->setChecked(true);
+    f.invulpaneel->jaar[0]->setCurrentIndex(3);
+    f.invulpaneel->hide();
+    f.resultaatpaneel->show();
 
+    // Nothing lies over "&Terug": a click on it reaches it.
+    EXPECT_EQ(f.resultaatpaneel->childAt(f.resultaatpaneel->terugKnop->geometry().center()), f.resultaatpaneel->terugKnop);
     // Keypad Enter on "&Terug": the choices as they were, the focus on "&Maak overzicht".
-    f.Frame7->terug->setFocus();
-    test::druk(f.Frame7->terug, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(f.focusWidget(), f.Frame6->Maakoverzicht);
-    EXPECT_TRUE(f.Frame6->isVisible() && !f.Frame7->isVisible());
-    EXPECT_TRUE(f.Frame6->kleurvariant->isChecked());
-    EXPECT_EQ(f.Frame6->jaar[0]->currentIndex(), 3);
-
-    // "&Terug" lies over the widened legend.
-    EXPECT_GT(f.Frame7->children().indexOf(f.Frame7->terug), f.Frame7->children().indexOf(f.Frame7->Frame10));
+    f.resultaatpaneel->terugKnop->setFocus();
+    test::druk(f.resultaatpaneel->terugKnop, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
+    EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
+    EXPECT_TRUE(f.invulpaneel->kleurschakering->isChecked());
+    EXPECT_EQ(f.invulpaneel->jaar[0]->currentIndex(), 3);
 
     // What a screen reader names.
     auto naam = [](QWidget* w, QAccessible::Text soort = QAccessible::Name) {
         return QAccessible::queryAccessibleInterface(w)->text(soort);
     };
-    EXPECT_EQ(QStringList({naam(f.Frame6->jaar[0]), naam(f.Frame6->jaar[1]), naam(f.Frame6->jaar[2]), naam(f.Frame6->Drive1),
-                           naam(f.Frame6->Dir1), naam(f.Frame6->File1), naam(f.Frame6->Frame8), naam(f.Frame6->Frame9),
-                           naam(f.Frame7->Frame1), naam(f.Frame7->vak), naam(f.Frame7->vakje[9])}),
+    EXPECT_EQ(QStringList({naam(f.invulpaneel->jaar[0]), naam(f.invulpaneel->jaar[1]), naam(f.invulpaneel->jaar[2]), naam(f.invulpaneel->stationlijst),
+                           naam(f.invulpaneel->maplijst), naam(f.invulpaneel->bestandlijst), naam(f.invulpaneel->jaargangenKader), naam(f.invulpaneel->bestandKader),
+                           naam(f.resultaatpaneel->hoofdkaartKader), naam(f.resultaatpaneel->hoofdkaart), naam(f.resultaatpaneel->klasseVakje6)}),
               QStringList({"Jaar 1", "Jaar 2", "Jaar 3", "Station", "Mappen", "GPX-bestanden", "Jaargangen",
                            "Selecteer GPX-bestand", "Hoofdkaart", "Hoofdkaart", "16 of meer"}));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.Frame7->vak)->role(), QAccessible::Graphic);
-    for (QComboBox* j : f.Frame6->jaar)
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.resultaatpaneel->hoofdkaart)->role(), QAccessible::Graphic);
+    for (QComboBox* j : f.invulpaneel->jaar)
         EXPECT_TRUE(!j->isEditable() && j->count() == 15 && j->itemText(0) + j->itemText(14) == "20012015");
 
-    const std::vector<QWidget*> volgorde = {f.Frame6->jaar[0], f.Frame6->jaar[1], f.Frame6->jaar[2], f.Frame6->Maakoverzicht, f.Frame6->Drive1,
-                                            f.Frame6->Dir1,    f.Frame6->File1,   f.Frame6->kleurvariant, f.Frame7->terug};
+    const std::vector<QWidget*> volgorde = {f.invulpaneel->jaar[0], f.invulpaneel->jaar[1], f.invulpaneel->jaar[2], f.invulpaneel->maakOverzichtKnop, f.invulpaneel->stationlijst,
+                                            f.invulpaneel->maplijst,    f.invulpaneel->bestandlijst,   f.invulpaneel->kleurschakering, f.resultaatpaneel->terugKnop};
     std::vector<QWidget*> gevonden;
-    QWidget* w = f.Frame6->jaar[0];
+    QWidget* w = f.invulpaneel->jaar[0];
     do if (std::count(volgorde.begin(), volgorde.end(), w)) gevonden.push_back(w);
-    while ((w = w->nextInFocusChain()) != f.Frame6->jaar[0]);
+    while ((w = w->nextInFocusChain()) != f.invulpaneel->jaar[0]);
     EXPECT_EQ(gevonden, volgorde);
 }
 
 // Qt's own texts are Dutch, whatever the locale.
-TEST(Form1, QtsEigenTekstenZijnNederlands) {
+TEST(Vensterinhoud, QtsEigenTekstenZijnNederlands) {
     QTranslator* vertaler = laadQtVertalingen(*qApp);
     if (!vertaler) GTEST_SKIP() << "de Nederlandse vertaling van Qt (qt6-translations-l10n) ontbreekt";
     EXPECT_EQ(QCoreApplication::translate("QScrollBar", "Scroll here"), "Hier schuiven");
@@ -109,7 +106,7 @@ double contrast(const QColor& a, const QColor& b) {
 }
 
 // On a dark desktop the window keeps its own colours: every text stands out from its ground.
-TEST(Form1, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
+TEST(Vensterinhoud, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
     // As a desktop theme sets a palette: for the application and for kinds of control.
     const auto zet = [](const QPalette& p) {
         QApplication::setPalette(p);
@@ -124,7 +121,7 @@ TEST(Form1, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
     zet(donker);
     {
         Hoofdvenster h(opDatum("02-04-2009"));
-        const Form1& f = h.form();
+        const Vensterinhoud& f = h.inhoud();
         const auto leesbaar = [](const QWidget* w, QPalette::ColorRole tekst, QPalette::ColorRole grond,
                                  QColor kleur = {}) {
             if (!kleur.isValid()) kleur = w->palette().color(tekst);
@@ -137,7 +134,7 @@ TEST(Form1, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
         for (const QComboBox* w : f.findChildren<QComboBox*>()) leesbaar(w, QPalette::ButtonText, QPalette::Button);
         for (const QListWidget* w : f.findChildren<QListWidget*>()) leesbaar(w, QPalette::Text, QPalette::Base);
         for (const Kader* w : f.findChildren<Kader*>()) leesbaar(w, QPalette::WindowText, QPalette::Window, w->kopKleur());
-        EXPECT_EQ(h.palette().color(QPalette::Window), tk::knopvlak);
+        EXPECT_EQ(h.palette().color(QPalette::Window), knopvlak);
     }
     zet(eerder);
 }
@@ -157,12 +154,12 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
         for (int r = 0; r <= k; ++r) g.in(binnen[std::size_t(r) * 20], 2009);
         g.schrijf((map + QStringLiteral("/vondsten_%1.gpx").arg(k, 2, 10, QLatin1Char('0'))).toStdString());
     }
-    Hoofdvenster h(Form1::Omgeving{"02-04-2009", {}, map, {}, {}});
+    Hoofdvenster h(Vensterinhoud::Omgeving{"02-04-2009", {}, map, {}, {}});
     h.move(h.screen()->availableGeometry().bottomRight() - QPoint(100, 100));
     h.show();
     h.activateWindow();
-    tk::DoEvents();
-    Form1& f = h.form();
+    QCoreApplication::processEvents();
+    Vensterinhoud& f = h.inhoud();
     f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
     const QRect vrij = h.screen()->availableGeometry();
     EXPECT_TRUE(vrij.contains(h.frameGeometry())) << vrij.width() << "x" << vrij.height() << " " << h.frameGeometry().x()
@@ -180,14 +177,14 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
                                     QDir::toNativeSeparators(QDir::current().absoluteFilePath("Kavelzicht.bmp")));
     EXPECT_GE(h.status->y(), h.viewport()->geometry().bottom());
 
-    Bestandlijst* lijst = f.Frame6->File1;
+    Bestandlijst* lijst = f.invulpaneel->bestandlijst;
     ASSERT_EQ(lijst->listCount(), 10);
     test::klik(lijst->viewport(), lijst->visualItemRect(lijst->item(2)).center(), 2);
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
-    ASSERT_TRUE(f.Frame7->isVisible());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.Frame7->vak)->text(QAccessible::Description),
+    ASSERT_TRUE(f.resultaatpaneel->isVisible());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.resultaatpaneel->hoofdkaart)->text(QAccessible::Description),
               "Hoofdkaart: 3 van 627 regio's bezocht");
-    f.terug_Click();
+    f.terug();
     const auto wiel = [](QWidget* w) {
         for (int i = 0; i < 5; ++i) {
             QWheelEvent e(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
@@ -195,26 +192,26 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
             QApplication::sendEvent(w, &e);
         }
     };
-    f.Frame6->jaar[0]->setFocus();
-    wiel(f.Frame6->jaar[1]);
-    wiel(f.Frame6->Drive1);
-    EXPECT_EQ(std::pair(f.Frame6->jaar[1]->currentText(), f.Frame6->Drive1->currentIndex()), std::pair(QString("2008"), 0));
-    wiel(f.Frame6->jaar[0]); // the one with the focus
-    EXPECT_EQ(f.Frame6->jaar[0]->currentText(), "2012");
+    f.invulpaneel->jaar[0]->setFocus();
+    wiel(f.invulpaneel->jaar[1]);
+    wiel(f.invulpaneel->stationlijst);
+    EXPECT_EQ(std::pair(f.invulpaneel->jaar[1]->currentText(), f.invulpaneel->stationlijst->currentIndex()), std::pair(QString("2008"), 0));
+    wiel(f.invulpaneel->jaar[0]); // the one with the focus
+    EXPECT_EQ(f.invulpaneel->jaar[0]->currentText(), "2012");
 
     auto zichtbaar = [&h](QWidget* w) {
         return h.viewport()->rect().contains(QRect(w->mapTo(h.viewport(), QPoint(0, 0)), w->size()));
     };
-    for (QWidget* w : std::initializer_list<QWidget*>{f.Frame6->jaar[0], f.Frame6->kleurvariant, f.Frame6->Drive1, f.Frame6->Maakoverzicht}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{f.invulpaneel->jaar[0], f.invulpaneel->kleurschakering, f.invulpaneel->stationlijst, f.invulpaneel->maakOverzichtKnop}) {
         h.ensureWidgetVisible(w, 0, 0);
         EXPECT_TRUE(zichtbaar(w)) << w->metaObject()->className();
     }
     // Tab brings the next control into view.
-    h.ensureWidgetVisible(f.Frame6->jaar[0], 0, 0);
-    f.Frame6->jaar[2]->setFocus();
-    test::druk(f.Frame6->jaar[2], Qt::Key_Tab);
-    EXPECT_EQ(f.focusWidget(), f.Frame6->Maakoverzicht);
-    EXPECT_TRUE(zichtbaar(f.Frame6->Maakoverzicht));
+    h.ensureWidgetVisible(f.invulpaneel->jaar[0], 0, 0);
+    f.invulpaneel->jaar[2]->setFocus();
+    test::druk(f.invulpaneel->jaar[2], Qt::Key_Tab);
+    EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
+    EXPECT_TRUE(zichtbaar(f.invulpaneel->maakOverzichtKnop));
     // The scroll area itself is no Tab stop.
     EXPECT_EQ(h.focusPolicy(), Qt::NoFocus);
 
@@ -222,14 +219,14 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     // says what was read and where the picture went.
     ASSERT_TRUE(QDir(map).mkdir("proef"));
     test::Gpx::proef().schrijf((map + "/proef/proef.gpx").toStdString());
-    ASSERT_TRUE(f.Frame6->kiesGpxBestand(map + "/proef/proef.gpx"));
-    f.Frame6->kleurvariant->setChecked(true);
-    for (std::size_t k = 0; k < 3; ++k) f.Frame6->jaar[k]->setCurrentIndex(std::array{2009, 2005, 2003}[k] - 2001);
+    ASSERT_TRUE(f.invulpaneel->kiesGpxBestand(map + "/proef/proef.gpx"));
+    f.invulpaneel->kleurschakering->setChecked(true);
+    for (std::size_t k = 0; k < 3; ++k) f.invulpaneel->jaar[k]->setCurrentIndex(std::array{2009, 2005, 2003}[k] - 2001);
     h.verticalScrollBar()->setValue(h.verticalScrollBar()->maximum());
-    test::druk(f.Frame6->Maakoverzicht, Qt::Key_Return);
+    test::druk(f.invulpaneel->maakOverzichtKnop, Qt::Key_Return);
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
-    ASSERT_TRUE(f.Frame7->isVisible());
-    EXPECT_EQ(f.focusWidget(), f.Frame7->terug);
+    ASSERT_TRUE(f.resultaatpaneel->isVisible());
+    EXPECT_EQ(f.focusWidget(), f.resultaatpaneel->terugKnop);
     EXPECT_EQ(h.horizontalScrollBar()->value() + h.verticalScrollBar()->value(), 0);
     EXPECT_EQ(h.status->text(), QDir::toNativeSeparators(map + "/proef/proef.gpx") + " gelezen; het overzicht is opgeslagen als " +
                                     QDir::toNativeSeparators(map + "/Kavelzicht.bmp"));
@@ -239,9 +236,9 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     if (h.devicePixelRatio() == 1) {
         EXPECT_TRUE(test::zoalsProef(beeld, "scherm"));
     }
-    test::druk(f.Frame7->terug, Qt::Key_Return);
-    EXPECT_EQ(f.focusWidget(), f.Frame6->Maakoverzicht);
-    EXPECT_TRUE(zichtbaar(f.Frame6->Maakoverzicht));
+    test::druk(f.resultaatpaneel->terugKnop, Qt::Key_Return);
+    EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
+    EXPECT_TRUE(zichtbaar(f.invulpaneel->maakOverzichtKnop));
 
     // A viewport a few pixels narrower than the window (what a scaled screen may give)
     // loses them from the margin; one narrower still scrolls.
@@ -249,7 +246,7 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
         h.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         h.setMinimumSize(0, 0);
         h.resize(632 - minder, 688 + 60);
-        tk::DoEvents();
+        QCoreApplication::processEvents();
         EXPECT_EQ(h.horizontalScrollBar()->isVisible(), minder > 6) << minder;
         EXPECT_FALSE(h.verticalScrollBar()->isVisible()) << minder;
     }

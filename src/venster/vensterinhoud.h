@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's one window: the input panel Frame6 in front of the result panel Frame7,
-// and the hidden picture box that the picture is copied into.
+// The client area of the program's one window: the input panel in front of the result
+// panel, the one shown at a time.
 #pragma once
 
 #include <functional>
@@ -13,7 +13,6 @@
 #include <QString>
 #include <QWidget>
 
-#include "bediening/tekenvlak.h"
 #include "bediening/volume.h"
 #include "foundlog/bron.h"
 #include "grid/coordinaat.h"
@@ -33,7 +32,7 @@ class QMimeData;
 
 namespace kz {
 
-class Form1 : public QWidget {
+class Vensterinhoud : public QWidget {
     Q_OBJECT
 public:
     // What the window takes from the system; tests replace it.
@@ -48,16 +47,15 @@ public:
     };
 
     // Builds both panels and runs start-up before returning.
-    explicit Form1(Omgeving omgeving = {}, QWidget* parent = nullptr);
+    explicit Vensterinhoud(Omgeving omgeving = {}, QWidget* parent = nullptr);
     // Stops a pass that is reading and waits for it.
-    ~Form1() override;
+    ~Vensterinhoud() override;
 
-    Tekenvlak* Picture1;
-    Invulpaneel* Frame6; // input panel "Invulformulier"
-    Resultaatpaneel* Frame7; // result panel "Kavelzicht"
+    Invulpaneel* invulpaneel;
+    Resultaatpaneel* resultaatpaneel;
     // Shown over the input panel's line of the version and the address while a pass
     // reads for longer than a moment.
-    QProgressBar* voortgang;
+    QProgressBar* leesvoortgang;
 
     // The bitmap that every pass writes; a bare name lands in the current folder.
     QString afbeeldingsnaam;
@@ -105,8 +103,8 @@ signals:
 public slots:
     // Starts an overview pass: the chosen file is read off the window's thread, then the
     // result panel is shown and the picture saved (passKlaar() tells when it has ended).
-    void Maakoverzicht_Click();
-    void terug_Click();
+    void maakOverzicht();
+    void terug();
 
 protected:
     // A GPX file dropped on the window while the input panel is shown is chosen in the

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "venster/form1.h"
+#include "venster/vensterinhoud.h"
 
 #include <cerrno>
 
@@ -18,7 +18,8 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "bediening/toolkit.h"
+#include "bediening/bericht.h"
+#include "bediening/clientvlak.h"
 #include "grid/nlmasker.h"
 #include "grid/vakgrenzen.h"
 #include "overview/overzicht.h"
@@ -57,93 +58,78 @@ QIcon vensterIcoon() {
 
 } // namespace
 
-Form1::Form1(Omgeving omgeving, QWidget* parent)
+Vensterinhoud::Vensterinhoud(Omgeving omgeving, QWidget* parent)
     : QWidget(parent), afbeeldingsnaam(QString::fromLatin1(standaardAfbeelding)), bron_(std::move(omgeving.bron)),
       openUrl_(omgeving.openUrl ? std::move(omgeving.openUrl) : [](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     setWindowTitle(QStringLiteral("Kavelzicht"));
-    tk::richtClientvlakIn(*this);
-
-    Picture1 = new Tekenvlak(this);
-    tk::plaats(Picture1, 1560, 4800, 1815, 1935);
-    Frame6 = new Invulpaneel(omgeving.volumes, omgeving.map,
-                             omgeving.datumtekst.isEmpty() ? datumtekstVandaag() : omgeving.datumtekst, this);
-    tk::plaats(Frame6, 120, 120, 9255, 10095);
-    Frame7 = new Resultaatpaneel(this);
-    tk::plaats(Frame7, 120, 120, 9255, 10095);
-    voortgang = new QProgressBar(this);
-    tk::plaats(voortgang, 480, 9810, 6135, 315);
-    voortgang->setFormat(QStringLiteral("Bezig met lezen: %p%  (Esc breekt af)"));
-    voortgang->setAccessibleName(QStringLiteral("Voortgang van het lezen"));
-    voortgang->hide();
-    tk::stapel({Picture1, voortgang, Frame6, Frame7});
-    // The result panel lies wholly behind the input panel until the first pass; hidden,
-    // its controls cannot take the focus either.
-    Frame7->hide();
-
+    richtClientvlakIn(*this);
     setWindowIcon(vensterIcoon());
-    QWidget::setTabOrder(Frame6->jaar[0], Frame6->jaar[1]);
-    QWidget::setTabOrder(Frame6->jaar[1], Frame6->jaar[2]);
-    QWidget::setTabOrder(Frame6->jaar[2], Frame6->Maakoverzicht);
-    QWidget::setTabOrder(Frame6->Maakoverzicht, Frame6->Drive1);
-    QWidget::setTabOrder(Frame6->Drive1, Frame6->Dir1);
-    QWidget::setTabOrder(Frame6->Dir1, Frame6->File1);
-    QWidget::setTabOrder(Frame6->File1, Frame6->kleurvariant);
-    QWidget::setTabOrder(Frame6->kleurvariant, Frame7->terug);
-    QWidget::setTabOrder(Frame7->terug, Frame7->voortgang);
-    QWidget::setTabOrder(Frame7->voortgang, Frame7->exporteren);
-    QWidget::setTabOrder(Frame7->exporteren, Frame7->vak);
-    QWidget::setTabOrder(Frame7->vak, Frame7->vak07);
-    QWidget::setTabOrder(Frame7->vak07, Frame7->vak08);
-    QWidget::setTabOrder(Frame7->vak08, Frame7->vak09);
-    Frame6->jaar[0]->setFocus();
 
-    connect(Frame6->Maakoverzicht, &Knop::clicked, this, &Form1::Maakoverzicht_Click);
-    connect(Frame6->File1, &Bestandlijst::gekozen, this, &Form1::Maakoverzicht_Click);
-    connect(Frame7->terug, &Knop::clicked, this, &Form1::terug_Click);
-    connect(Frame7->voortgang, &Knop::clicked, this, &Form1::toonVoortgang);
-    connect(Frame7->exporteren, &Knop::clicked, this, &Form1::exporteer);
-    for (Kaart* kaart : {Frame7->vak, Frame7->vak07, Frame7->vak08, Frame7->vak09})
+    // The panels fill the client area within a margin; the one that is not shown is
+    // hidden, so its controls cannot take the focus either. The result panel is hidden
+    // until the first pass.
+    invulpaneel = new Invulpaneel(omgeving.volumes, omgeving.map,
+                                  omgeving.datumtekst.isEmpty() ? datumtekstVandaag() : omgeving.datumtekst, this);
+    invulpaneel->move(paneelplek);
+    resultaatpaneel = new Resultaatpaneel(this);
+    resultaatpaneel->move(paneelplek);
+    resultaatpaneel->hide();
+    QWidget::setTabOrder(invulpaneel->kleurschakering, resultaatpaneel->terugKnop);
+    leesvoortgang = new QProgressBar(this);
+    leesvoortgang->setGeometry(32, 654, 409, 21);
+    leesvoortgang->setFormat(QStringLiteral("Bezig met lezen: %p%  (Esc breekt af)"));
+    leesvoortgang->setAccessibleName(QStringLiteral("Voortgang van het lezen"));
+    leesvoortgang->hide();
+    invulpaneel->jaar[0]->setFocus();
+
+    connect(invulpaneel->maakOverzichtKnop, &Knop::clicked, this, &Vensterinhoud::maakOverzicht);
+    connect(invulpaneel->bestandlijst, &Bestandlijst::gekozen, this, &Vensterinhoud::maakOverzicht);
+    connect(resultaatpaneel->terugKnop, &Knop::clicked, this, &Vensterinhoud::terug);
+    connect(resultaatpaneel->voortgangKnop, &Knop::clicked, this, &Vensterinhoud::toonVoortgang);
+    connect(resultaatpaneel->exporteerKnop, &Knop::clicked, this, &Vensterinhoud::exporteer);
+    for (Kaart* kaart : {resultaatpaneel->hoofdkaart, resultaatpaneel->jaarkaart1, resultaatpaneel->jaarkaart2,
+                         resultaatpaneel->jaarkaart3})
         connect(kaart, &Kaart::menuGevraagd, this, [this](int i, QPoint plek) { vakmenu(i)->popup(plek); });
     setAcceptDrops(true);
 
     klok_ = new QTimer(this);
-    connect(klok_, &QTimer::timeout, this, &Form1::toonLeesvoortgang);
+    connect(klok_, &QTimer::timeout, this, &Vensterinhoud::toonLeesvoortgang);
     escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape_->setEnabled(false);
-    connect(escape_, &QShortcut::activated, this, &Form1::breekAf);
+    connect(escape_, &QShortcut::activated, this, &Vensterinhoud::breekAf);
 }
 
-Form1::~Form1() { delete werk_; }
+Vensterinhoud::~Vensterinhoud() { delete werk_; }
 
-void Form1::Maakoverzicht_Click() {
+void Vensterinhoud::maakOverzicht() {
     if (bezig()) return;
-    Invulpaneel& in = *Frame6;
-    const bool kleurschakering = in.kleurvariant->checkState() != Qt::Unchecked;
-    Frame7->toonKlassen(kleurschakering);
-    tk::MousePointer(*this, tk::vbHourglass);
-    if (in.File1->listIndex() < 0) {
-        tk::MousePointer(*this, tk::vbDefault);
-        tk::MsgBox(*this, meldingen::geenBestand(), tk::vbCritical, meldingen::fout());
+    Invulpaneel& in = *invulpaneel;
+    const bool kleurschakering = in.kleurschakering->checkState() != Qt::Unchecked;
+    resultaatpaneel->toonKlassen(kleurschakering);
+    setCursor(Qt::WaitCursor);
+    if (in.bestandlijst->listIndex() < 0) {
+        unsetCursor();
+        bericht::fout(*this, meldingen::geenBestand());
         emit passKlaar();
         return;
     }
 
     // The file as the file list shows it, in the folder whose files it lists. (The folder
     // list may highlight another folder without having opened it.)
-    start(QDir(in.File1->path()).filePath(in.File1->fileName()), kleurschakering);
+    start(QDir(in.bestandlijst->path()).filePath(in.bestandlijst->fileName()), kleurschakering);
 }
 
-void Form1::openOverzicht(const QString& pad) {
+void Vensterinhoud::openOverzicht(const QString& pad) {
     if (bezig()) return;
-    Frame6->kiesGpxBestand(pad);
-    const bool kleurschakering = Frame6->kleurvariant->checkState() != Qt::Unchecked;
-    Frame7->toonKlassen(kleurschakering);
-    tk::MousePointer(*this, tk::vbHourglass);
+    invulpaneel->kiesGpxBestand(pad);
+    const bool kleurschakering = invulpaneel->kleurschakering->checkState() != Qt::Unchecked;
+    resultaatpaneel->toonKlassen(kleurschakering);
+    setCursor(Qt::WaitCursor);
     start(pad, kleurschakering);
 }
 
-void Form1::start(const QString& pad, bool kleurschakering) {
-    Invulpaneel& in = *Frame6;
+void Vensterinhoud::start(const QString& pad, bool kleurschakering) {
+    Invulpaneel& in = *invulpaneel;
     pad_ = pad;
 
     // The three years in ascending order, in the boxes as well.
@@ -161,63 +147,62 @@ void Form1::start(const QString& pad, bool kleurschakering) {
     auto bestand = bron_ ? std::make_unique<GpxBestand>(bron_(pad_.toStdString()))
                          : std::make_unique<GpxBestand>(pad_.toStdString());
     werk_ = new Leeswerk(std::move(bestand), jaren, kleurschakering, this);
-    connect(werk_, &Leeswerk::waarschuwing, this, &Form1::toonWaarschuwing);
-    connect(werk_, &Leeswerk::klaar, this, &Form1::leesKlaar);
+    connect(werk_, &Leeswerk::waarschuwing, this, &Vensterinhoud::toonWaarschuwing);
+    connect(werk_, &Leeswerk::klaar, this, &Vensterinhoud::leesKlaar);
     focusVoor_ = focusWidget();
-    Frame6->setEnabled(false);
+    invulpaneel->setEnabled(false);
     setFocus();
     escape_->setEnabled(true);
     klok_->start(wachtMs);
     werk_->start();
 }
 
-void Form1::toonWaarschuwing(const Waarschuwing& w) {
+void Vensterinhoud::toonWaarschuwing(const Waarschuwing& w) {
     // The reading waits for the answer; the user may let the rest of this pass's
     // warnings through without a box, or stop the pass with Escape.
     waarschuwingOpen_ = true;
     toonLeesvoortgang();
-    tk::MsgBoxMetKeuze(*this, meldingen::samen(meldingen::regels(w, QLocale()), u'\n'), tk::vbCritical,
-                       meldingen::titel(w), meldingen::geenVerdere(),
-                       [this, werk = QPointer<Leeswerk>(werk_)](tk::Antwoord antwoord) {
-                           waarschuwingOpen_ = false;
-                           if (!werk) return;
-                           if (antwoord.escape || sluiten_) werk->breekAf();
-                           werk->gaDoor(antwoord.stil);
-                       });
+    bericht::waarschuwing(*this, meldingen::samen(meldingen::regels(w, QLocale()), u'\n'), meldingen::titel(w),
+                          [this, werk = QPointer<Leeswerk>(werk_)](bericht::Antwoord antwoord) {
+                              waarschuwingOpen_ = false;
+                              if (!werk) return;
+                              if (antwoord.escape || sluiten_) werk->breekAf();
+                              werk->gaDoor(antwoord.stil);
+                          });
 }
 
-void Form1::toonLeesvoortgang() {
+void Vensterinhoud::toonLeesvoortgang() {
     if (!werk_) return;
     const std::uint64_t grootte = werk_->grootte(), plek = std::min(werk_->plek(), grootte);
     if (grootte == Bron::onbekend || grootte == 0) {
-        voortgang->setRange(0, 0);
+        leesvoortgang->setRange(0, 0);
     } else {
-        voortgang->setRange(0, voortgangSchaal);
-        voortgang->setValue(int(plek * voortgangSchaal / grootte));
+        leesvoortgang->setRange(0, voortgangSchaal);
+        leesvoortgang->setValue(int(plek * voortgangSchaal / grootte));
     }
-    voortgang->show();
+    leesvoortgang->show();
     klok_->setInterval(voortgangMs);
 }
 
-void Form1::leesKlaar() {
+void Vensterinhoud::leesKlaar() {
     const std::unique_ptr<Leeswerk> werk(std::exchange(werk_, nullptr));
     klok_->stop();
-    voortgang->hide();
+    leesvoortgang->hide();
     escape_->setEnabled(false);
-    Frame6->setEnabled(true);
-    tk::MousePointer(*this, tk::vbDefault);
+    invulpaneel->setEnabled(true);
+    unsetCursor();
     Doorloop& uit = werk->uitkomst();
     const bool gestopt = werk->afgebroken() || uit.einde == Doorloop::Einde::afgebroken;
     if (gestopt || !uit.overzicht) {
         // The input panel as it was; a file that could not be opened leaves the years
         // unsorted too. A pass the user stopped ends quietly.
         if (uit.einde == Doorloop::Einde::nietGeopend)
-            for (std::size_t k = 0; k < 3; ++k) Frame6->jaar[k]->setCurrentIndex(posities_[k]);
+            for (std::size_t k = 0; k < 3; ++k) invulpaneel->jaar[k]->setCurrentIndex(posities_[k]);
         // A listed file that has gone: the list as the folder now is.
-        if (uit.fout == ENOENT) Frame6->File1->vernieuw();
+        if (uit.fout == ENOENT) invulpaneel->bestandlijst->vernieuw();
         if (focusVoor_) focusVoor_->setFocus();
         if (!gestopt)
-            tk::MsgBox(*this, meldingen::samen(meldingen::mislukt(pad_, uit), u'\n'), tk::vbCritical, meldingen::fout());
+            bericht::fout(*this, meldingen::samen(meldingen::mislukt(pad_, uit), u'\n'));
         emit passKlaar();
         if (sluiten_) window()->close();
         return;
@@ -225,11 +210,11 @@ void Form1::leesKlaar() {
 
     laatste_ = std::move(uit.overzicht);
     const Overzicht& overzicht = *laatste_;
-    Frame7->toon(overzicht);
-    Frame6->setVisible(false);
-    const Schrijffout fout = Frame7->bewaarBeeld(Picture1->beeld, afbeeldingsnaam);
+    resultaatpaneel->toon(overzicht);
+    invulpaneel->setVisible(false);
+    const Schrijffout fout = resultaatpaneel->bewaarBeeld(afbeeldingsnaam);
     const bool bewaard = fout == Schrijffout::geen;
-    Frame7->terug->setFocus();
+    resultaatpaneel->terugKnop->setFocus();
     emit paneelGewisseld();
     const QString bitmap = QFileInfo(afbeeldingsnaam).absoluteFilePath();
     status_ = bewaard ? meldingen::opgeslagen(pad_, bitmap) : meldingen::nietOpgeslagen(bitmap, fout);
@@ -238,16 +223,16 @@ void Form1::leesKlaar() {
     // An empty map is never shown without a word of why; after the box about the picture,
     // if there is one.
     const auto geenVondsten = [this, leeg = overzicht.totaal == 0, waypoints = overzicht.waypoints,
-                               verstopt = overzicht.nietOpEigenRegel](tk::Antwoord = {}) {
+                               verstopt = overzicht.nietOpEigenRegel](bericht::Antwoord = {}) {
         if (leeg)
-            tk::MsgBox(*this, meldingen::geenVondsten(waypoints, verstopt), tk::vbInformation, meldingen::geenVondstenTitel());
+            bericht::informatie(*this, meldingen::geenVondsten(waypoints, verstopt), meldingen::geenVondstenTitel());
     };
     if (bewaard) geenVondsten();
-    else tk::MsgBox(*this, status_, tk::vbCritical, meldingen::fout(), geenVondsten);
+    else bericht::fout(*this, status_, geenVondsten);
     emit passKlaar();
 }
 
-QMenu* Form1::vakmenu(int i) {
+QMenu* Vensterinhoud::vakmenu(int i) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const int rij = rijVanIndex(i), kolom = kolomVanIndex(i);
@@ -259,28 +244,28 @@ QMenu* Form1::vakmenu(int i) {
     return menu;
 }
 
-std::optional<Coordinaat> Form1::thuis() { return thuis::lees(QSettings().value(thuisSleutel).toString()); }
+std::optional<Coordinaat> Vensterinhoud::thuis() { return thuis::lees(QSettings().value(thuisSleutel).toString()); }
 
-void Form1::toonVoortgang() {
+void Vensterinhoud::toonVoortgang() {
     if (!laatste_) return;
     auto* venster = new Voortgangsvenster(*laatste_, thuis(), this);
     venster->setAttribute(Qt::WA_DeleteOnClose);
     venster->open();
 }
 
-void Form1::exporteer() {
+void Vensterinhoud::exporteer() {
     if (laatste_) Voortgangsvenster::exporteer(*this, Regio::alle(laatste_->gevonden, nederlandseRegios()), thuis());
 }
 
-QString Form1::statustekst() const {
+QString Vensterinhoud::statustekst() const {
     return status_.isEmpty() ? meldingen::opslagplaats(QFileInfo(afbeeldingsnaam).absoluteFilePath()) : status_;
 }
 
-void Form1::breekAf() {
+void Vensterinhoud::breekAf() {
     if (werk_) werk_->breekAf();
 }
 
-bool Form1::sluitNaDoorloop() {
+bool Vensterinhoud::sluitNaDoorloop() {
     if (!bezig()) return false;
     sluiten_ = true;
     // A warning that is open ends the pass when it is closed.
@@ -288,21 +273,21 @@ bool Form1::sluitNaDoorloop() {
     return true;
 }
 
-void Form1::closeEvent(QCloseEvent* e) {
+void Vensterinhoud::closeEvent(QCloseEvent* e) {
     if (sluitNaDoorloop()) e->ignore();
     else QWidget::closeEvent(e);
 }
 
-void Form1::terug_Click() {
-    Frame6->setVisible(true);
-    Frame7->setVisible(false);
+void Vensterinhoud::terug() {
+    invulpaneel->setVisible(true);
+    resultaatpaneel->setVisible(false);
     // Files may have come or gone in the open folder since the pass.
-    Frame6->File1->vernieuw();
-    Frame6->Maakoverzicht->setFocus();
+    invulpaneel->bestandlijst->vernieuw();
+    invulpaneel->maakOverzichtKnop->setFocus();
     emit paneelGewisseld();
 }
 
-QString Form1::gesleeptGpxBestand(const QMimeData* data) {
+QString Vensterinhoud::gesleeptGpxBestand(const QMimeData* data) {
     if (!data || !data->hasUrls()) return {};
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
@@ -315,23 +300,23 @@ QString Form1::gesleeptGpxBestand(const QMimeData* data) {
     return info.absoluteFilePath();
 }
 
-void Form1::dragEnterEvent(QDragEnterEvent* e) {
-    if (Frame6->isVisible() && !bezig() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
+void Vensterinhoud::dragEnterEvent(QDragEnterEvent* e) {
+    if (invulpaneel->isVisible() && !bezig() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
         e->acceptProposedAction();
     else
         e->ignore();
 }
 
-void Form1::dragMoveEvent(QDragMoveEvent* e) {
-    if (Frame6->isVisible() && !bezig() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
+void Vensterinhoud::dragMoveEvent(QDragMoveEvent* e) {
+    if (invulpaneel->isVisible() && !bezig() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
         e->acceptProposedAction();
     else
         e->ignore();
 }
 
-void Form1::dropEvent(QDropEvent* e) {
+void Vensterinhoud::dropEvent(QDropEvent* e) {
     const QString pad = gesleeptGpxBestand(e->mimeData());
-    if (!Frame6->isVisible() || bezig() || pad.isEmpty() || !Frame6->kiesGpxBestand(pad)) {
+    if (!invulpaneel->isVisible() || bezig() || pad.isEmpty() || !invulpaneel->kiesGpxBestand(pad)) {
         e->ignore();
         return;
     }

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "bediening/clientvlak.h"
+
+#include <QWidget>
+
+namespace kz {
+
+QPalette vensterPalet() {
+    // Fusion's light palette, written out: Qt derives Fusion's own from the desktop's
+    // light or dark appearance. Each role is set, so that every control of the window
+    // inherits it rather than the desktop's colours for its kind of control.
+    struct Rol {
+        QPalette::ColorRole rol;
+        QColor actief, uit; // enabled (active and inactive alike), and disabled
+    };
+    const QColor zwart(0, 0, 0), wit(255, 255, 255), grijs(190, 190, 190);
+    const Rol rollen[] = {
+        {QPalette::WindowText, zwart, grijs},
+        {QPalette::Button, knopvlak, knopvlak},
+        {QPalette::Light, wit, wit},
+        {QPalette::Midlight, QColor(202, 202, 202), QColor(202, 202, 202)},
+        {QPalette::Dark, QColor(159, 159, 159), grijs},
+        {QPalette::Mid, QColor(184, 184, 184), QColor(184, 184, 184)},
+        {QPalette::Text, zwart, grijs},
+        {QPalette::BrightText, wit, wit},
+        {QPalette::ButtonText, zwart, grijs},
+        {QPalette::Base, wit, QColor(239, 239, 239)},
+        {QPalette::Window, knopvlak, knopvlak},
+        {QPalette::Shadow, QColor(118, 118, 118), QColor(177, 177, 177)},
+        {QPalette::Highlight, QColor(48, 140, 198), QColor(145, 145, 145)},
+        {QPalette::HighlightedText, wit, wit},
+        {QPalette::Link, QColor(0, 0, 255), QColor(0, 0, 255)},
+        {QPalette::LinkVisited, QColor(255, 0, 255), QColor(255, 0, 255)},
+        {QPalette::AlternateBase, QColor(247, 247, 247), QColor(247, 247, 247)},
+        {QPalette::NoRole, zwart, zwart},
+        {QPalette::ToolTipBase, QColor(255, 255, 220), QColor(255, 255, 220)},
+        {QPalette::ToolTipText, zwart, zwart},
+        {QPalette::PlaceholderText, QColor(0, 0, 0, 128), QColor(0, 0, 0, 128)},
+    };
+    QPalette pal;
+    for (const Rol& r : rollen) {
+        pal.setColor(QPalette::Active, r.rol, r.actief);
+        pal.setColor(QPalette::Inactive, r.rol, r.actief);
+        pal.setColor(QPalette::Disabled, r.rol, r.uit);
+    }
+    return pal;
+}
+
+void richtClientvlakIn(QWidget& vlak) {
+    vlak.setFixedSize(clientvlak);
+    vlak.setPalette(vensterPalet());
+    vlak.setAutoFillBackground(true);
+}
+
+QColor naarQColor(Kleur k) { return QColor(rood(k), groen(k), blauw(k)); }
+
+} // namespace kz
