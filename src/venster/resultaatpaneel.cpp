@@ -69,17 +69,11 @@ void Resultaatpaneel::toon(const Overzicht& o) {
         kaarten[m]->setAccessibleDescription(t.kaarten[m]);
     }
 
-    zetTekstPassend(aantal1, t.aantal[0]);
-    zetTekstPassend(aantal2, t.aantal[1]);
-    zetTekstPassend(perc1, t.perc[0]);
-    zetTekstPassend(perc2, t.perc[1]);
-    zetTekstPassend(zonderNlLabel, t.zonderNl);
-    zetTekstPassend(fakeLabel, t.fake);
-    zetTekstPassend(nlcache, t.nlcache);
-    zetTekstPassend(totcache, t.totcache);
-    zetTekstPassend(nrjr1, t.nrjr[0]);
-    zetTekstPassend(nrjr2, t.nrjr[1]);
-    zetTekstPassend(nrjr3, t.nrjr[2]);
+    const std::pair<QLabel*, const QString&> waarden[] = {
+        {aantal1, t.aantal[0]}, {aantal2, t.aantal[1]}, {perc1, t.perc[0]},   {perc2, t.perc[1]},
+        {zonderNlLabel, t.zonderNl}, {fakeLabel, t.fake}, {nlcache, t.nlcache}, {totcache, t.totcache},
+        {nrjr1, t.nrjr[0]},     {nrjr2, t.nrjr[1]},     {nrjr3, t.nrjr[2]}};
+    for (const auto& [label, tekst] : waarden) zetTekstPassend(label, tekst);
 
     // A screen reader reads each statistic once, as its caption with its value; the
     // labels that show only the value are passed over.

@@ -16,6 +16,8 @@
 
 namespace kz {
 
+// Its form lists the controls of each frame from back to front: where two overlap by a
+// pixel, the later one is drawn over the earlier, as in the saved picture.
 class Resultaatpaneel : public Kader, public Ui::Resultaatpaneel {
     Q_OBJECT
 public:
