@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QImage>
 #include <QScreen>
@@ -84,6 +85,29 @@ TEST(Vensterinhoud, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     do if (std::count(volgorde.begin(), volgorde.end(), w)) gevonden.push_back(w);
     while ((w = w->nextInFocusChain()) != f.invulpaneel->jaar[0]);
     EXPECT_EQ(gevonden, volgorde);
+}
+
+// The real boxes never wait in the call: a warning carries the check box that lets the
+// rest of a pass through; an error or a notice blocks its window.
+TEST(Vensterinhoud, MeldingenAlsBerichtvensters) {
+    QWidget venster;
+    venster.show();
+    std::optional<bericht::Antwoord> antwoord;
+    bericht::waarschuwing(venster, "Een cache ...", "Fake?", [&](bericht::Antwoord a) { antwoord = a; });
+    auto* box = venster.findChild<QMessageBox*>();
+    ASSERT_TRUE(box && box->isVisible() && box->checkBox());
+    EXPECT_EQ(std::tuple(box->icon(), box->windowTitle(), box->checkBox()->text()),
+              std::tuple(QMessageBox::Critical, "Fake?", "&Geen verdere meldingen bij dit overzicht"));
+    box->checkBox()->setChecked(true);
+    box->button(QMessageBox::Ok)->click();
+    ASSERT_TRUE(antwoord && antwoord->stil && !antwoord->escape);
+    bericht::informatie(venster, "Geen vondsten in dit bestand", "Geen vondsten");
+    bericht::fout(venster, "De map kan niet worden geopend");
+    const QList<QMessageBox*> boxen = venster.findChildren<QMessageBox*>();
+    ASSERT_EQ(boxen.size(), 3);
+    EXPECT_EQ(std::tuple(boxen[1]->windowModality(), boxen[1]->icon(), boxen[1]->windowTitle(), boxen[1]->checkBox()),
+              std::tuple(Qt::WindowModal, QMessageBox::Information, "Geen vondsten", nullptr));
+    EXPECT_EQ(std::tuple(boxen[2]->icon(), boxen[2]->windowTitle()), std::tuple(QMessageBox::Critical, "Fout"));
 }
 
 // Qt's own texts are Dutch, whatever the locale.
