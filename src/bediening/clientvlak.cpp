@@ -52,6 +52,4 @@ void richtClientvlakIn(QWidget& vlak) {
     vlak.setAutoFillBackground(true);
 }
 
-QColor naarQColor(Kleur k) { return QColor(rood(k), groen(k), blauw(k)); }
-
 } // namespace kz

@@ -7,25 +7,17 @@
 #include <QPoint>
 #include <QSize>
 
-#include "overview/kleur.h"
-
 class QWidget;
 
 namespace kz {
 
-inline const QColor knopvlak{240, 240, 240};    // button face: window and frame background
-// The grey of the application workspace, as a text colour; dark enough for a contrast
-// of 4.5 to 1 on the button face.
-inline const QColor werkruimte{105, 105, 105};
-inline const QColor framekopBlauw{0, 0, 255};   // the blue captions of the input frames
+inline const QColor knopvlak{240, 240, 240}; // button face: window and frame background
 
 // The window's palette: every colour role in every state, from the classic light scheme
 // (Fusion's own palette) on the button face. The window looks the same on a light and a
 // dark desktop; the message boxes and menus, which are windows of their own, take the
 // desktop's colours.
 QPalette vensterPalet();
-
-QColor naarQColor(Kleur k);
 
 // The window's client area, which the picture shows whole, and where in it both panels
 // stand.

@@ -3,7 +3,6 @@
 
 #include <QPainter>
 
-#include "bediening/clientvlak.h"
 
 namespace kz {
 
@@ -16,7 +15,7 @@ void Kleurvak::setVakje(int vakje) {
 
 void Kleurvak::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), naarQColor(kleur()));
+    p.fillRect(rect(), QColor(rood(kleur()), groen(kleur()), blauw(kleur())));
     p.setPen(Qt::black);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

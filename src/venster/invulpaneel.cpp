@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "bediening/clientvlak.h"
 #include "grid/grid.h"
 #include "overview/startjaren.h"
 #include "teksten/meldingen.h"
@@ -16,16 +15,8 @@ Invulpaneel::Invulpaneel(const VolumeBron& volumes, const QString& map, const QS
     : Kader(container) {
     setupUi(this);
     jaar = {jaarlijst1, jaarlijst2, jaarlijst3};
-    // Every label is opaque on the button face and reads from its top-left corner.
-    for (QLabel* label : findChildren<QLabel*>()) {
-        label->setAutoFillBackground(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
     versieLabel->setText(QStringLiteral("Versie: %1.%2.%3").arg(versieMajor).arg(versieMinor).arg(versieRevisie));
     opmerkingenLabel->setText(QStringLiteral("Opmerkingen? Mail naar ") + QString::fromUtf8(meldingen::contactadres));
-    QPalette grijs = opmerkingenLabel->palette();
-    grijs.setColor(QPalette::WindowText, werkruimte);
-    opmerkingenLabel->setPalette(grijs);
 
     // The lists open on the process's current folder (or the folder asked for) and its
     // volume.

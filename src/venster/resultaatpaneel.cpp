@@ -33,12 +33,6 @@ void zetTekstPassend(QLabel* label, const QString& tekst) {
 Resultaatpaneel::Resultaatpaneel(QWidget* container) : Kader(container) {
     setupUi(this);
     jaarkaarten = {jaarkaart1, jaarkaart2, jaarkaart3};
-    // Every label is opaque on the button face (the year counts lie over their maps);
-    // a caption reads from its top-left corner, a value (Waardelabel) from its top-right.
-    for (QLabel* label : findChildren<QLabel*>()) {
-        label->setAutoFillBackground(true);
-        if (!qobject_cast<Waardelabel*>(label)) label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
     // The legend of the kinds of cell in Arial of 8.25 points, a size that a form can
     // only give in whole points.
     QFont arial(QStringLiteral("Arial"));
