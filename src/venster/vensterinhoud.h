@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The client area of the program's one window: the input panel in front of the result
-// panel, the one shown at a time.
+// The client area of the program's one window: the input panel and the result panel in
+// the same place, one shown at a time.
 #pragma once
 
 #include <functional>
