@@ -42,7 +42,7 @@ Resultaatpaneel::Resultaatpaneel(QWidget* container) : Kader(container) {
     exporteerKnop->setText(voortgangteksten::exporteren());
     exporteerKnop->setAccessibleName(voortgangteksten::exportTitel());
     // The maps' tooltips tell the Dutch cache regions from the other cells.
-    for (Kaart* k : {hoofdkaart, jaarkaart1, jaarkaart2, jaarkaart3}) k->zetMasker(nederlandseRegios());
+    for (Kaart* k : kaarten()) k->zetMasker(nederlandseRegios());
 }
 
 void Resultaatpaneel::toonKlassen(bool kleurschakering) { klassenKader->setVisible(kleurschakering); }
@@ -50,17 +50,17 @@ void Resultaatpaneel::toonKlassen(bool kleurschakering) { klassenKader->setVisib
 void Resultaatpaneel::toon(const Overzicht& o) {
     const Overzichtteksten t = Overzichtteksten::van(o, QLocale());
     const std::array<Kader*, 3> jaarkaders{jaarkader1, jaarkader2, jaarkader3};
-    const std::array<Kaart*, 4> kaarten{hoofdkaart, jaarkaart1, jaarkaart2, jaarkaart3};
     for (std::size_t k = 0; k < 3; ++k) {
         jaarkaders[k]->setTitle(t.jaar[k]);
         jaarkaders[k]->setAccessibleName(t.jaar[k]);
-        kaarten[k + 1]->setAccessibleName(QStringLiteral("Jaarkaart ") + t.jaar[k]);
+        jaarkaarten[k]->setAccessibleName(QStringLiteral("Jaarkaart ") + t.jaar[k]);
     }
     for (std::size_t m = 0; m < 4; ++m) {
-        kaarten[m]->zetKleuren(o.kaarten.kleur[m]);
+        Kaart* kaart = kaarten()[m];
+        kaart->zetKleuren(o.kaarten.kleur[m]);
         // The counts behind the tooltips: all years on the main map, one year on the others.
-        kaarten[m]->zetAantallen(o.aantallen[m], m == 0 ? 0 : o.jaren[m - 1]);
-        kaarten[m]->setAccessibleDescription(t.kaarten[m]);
+        kaart->zetAantallen(o.aantallen[m], m == 0 ? 0 : o.jaren[m - 1]);
+        kaart->setAccessibleDescription(t.kaarten[m]);
     }
 
     const std::pair<QLabel*, const QString&> waarden[] = {

@@ -26,6 +26,8 @@ public:
     explicit Resultaatpaneel(QWidget* container);
 
     std::array<Kaart*, 3> jaarkaarten;
+    // The main map and the three year maps.
+    std::array<Kaart*, 4> kaarten() const { return {hoofdkaart, jaarkaarten[0], jaarkaarten[1], jaarkaarten[2]}; }
 
     // Shows or hides the legend of the count classes, which only shading uses. The pass
     // sets it at its start, before anything is read.

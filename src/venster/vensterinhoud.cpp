@@ -87,8 +87,7 @@ Vensterinhoud::Vensterinhoud(Omgeving omgeving, QWidget* parent)
     connect(resultaatpaneel->terugKnop, &Knop::clicked, this, &Vensterinhoud::terug);
     connect(resultaatpaneel->voortgangKnop, &Knop::clicked, this, &Vensterinhoud::toonVoortgang);
     connect(resultaatpaneel->exporteerKnop, &Knop::clicked, this, &Vensterinhoud::exporteer);
-    for (Kaart* kaart : {resultaatpaneel->hoofdkaart, resultaatpaneel->jaarkaart1, resultaatpaneel->jaarkaart2,
-                         resultaatpaneel->jaarkaart3})
+    for (Kaart* kaart : resultaatpaneel->kaarten())
         connect(kaart, &Kaart::menuGevraagd, this, [this](int i, QPoint plek) { vakmenu(i)->popup(plek); });
     setAcceptDrops(true);
 
