@@ -12,6 +12,7 @@
 #include "opdrachtregel/batch.h"
 #include "opdrachtregel/console.h"
 #include "venster/hoofdvenster.h"
+#include "venster/platform.h"
 #include "opdrachtregel/opdracht.h"
 #include "teksten/meldingen.h"
 #include "teksten/versie.h"
@@ -73,11 +74,7 @@ int main(int argc, char** argv) {
     case kz::Opdracht::Venster:
         break;
     }
-#if defined(_WIN32)
-    // The window draws its texts with FreeType, as the batch mode's picture and Linux do:
-    // the picture it saves is then the same to the pixel.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
-#endif
+    kz::bereidVensterVoor();
     qtMeldingen = qInstallMessageHandler(zonderBeeldscherm);
     QApplication app(argc, argv);
     geefBewaardeMeldingenDoor();

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include <QList>
+#include <QStorageInfo>
 #include <QString>
 
 namespace kz {
@@ -22,7 +23,13 @@ using VolumeBron = std::function<QList<Volume>()>;
 // The mounted volumes with a real file system: the root first, then the others sorted
 // by folder, always including the volume of the process's current folder. On Windows:
 // the drive letters in order, then the current folder's share if it has no letter.
+// (This and padHoofdletters: volume_posix.cpp and volume_windows.cpp.)
 QList<Volume> systeemVolumes();
+
+// Whether paths differ by case: on Windows "c:/Users" lies on "C:/".
+Qt::CaseSensitivity padHoofdletters();
+// A volume whose root is wortel, as QStorageInfo finds it there.
+Volume maakVolume(const QString& wortel, const QStorageInfo& v);
 
 // The volume that holds a path (the one with the longest root containing it), or -1.
 int volumeVan(const QList<Volume>& volumes, const QString& pad);
