@@ -29,7 +29,7 @@
 #include "teksten/datum.h"
 #include "teksten/meldingen.h"
 #include "teksten/versie.h"
-#include "venster/export.h"
+#include "venster/vensterbeeld.h"
 
 namespace kz {
 

@@ -9,7 +9,7 @@
 #include "overview/kleur.h"
 #include "teksten/overzichtteksten.h"
 #include "teksten/voortgangteksten.h"
-#include "venster/export.h"
+#include "venster/vensterbeeld.h"
 
 namespace kz {
 
@@ -175,7 +175,7 @@ Schrijffout Resultaatpaneel::bewaarBeeld(QImage& beeld, const QString& naam, con
     // Let the window paint the panel as it now stands before it is copied.
     tk::DoEvents();
 
-    const Schrijffout gelukt = SaveFormImageToFile(*parentWidget(), beeld, naam, formaat);
+    const Schrijffout gelukt = bewaarVensterbeeld(*parentWidget(), beeld, naam, formaat);
 
     tk::zetBreedte(Frame10, legendaBreedte);
     for (Knop* knop : {terug, voortgang, exporteren}) knop->setVisible(true);

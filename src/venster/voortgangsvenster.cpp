@@ -14,9 +14,10 @@
 #include "overview/regioafstand.h"
 #include "overview/voortgang.h"
 #include "teksten/meldingen.h"
-#include "teksten/regioexport.h"
+#include "teksten/exportteksten.h"
 #include "teksten/regioteksten.h"
 #include "teksten/voortgangteksten.h"
+#include "uitvoer/regioformaat.h"
 #include "uitvoer/schrijfbestand.h"
 
 namespace kz {
@@ -105,7 +106,7 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
 
     connect(exporteren, &QPushButton::clicked, this, [this] {
         if (const std::optional<QString> pad = exporteer(*this, regios_, thuis_))
-            melding->setText(regioexport::opgeslagen(QDir::toNativeSeparators(*pad)));
+            melding->setText(exportteksten::opgeslagen(QDir::toNativeSeparators(*pad)));
     });
     connect(sluiten, &QPushButton::clicked, this, &QDialog::accept);
     grafiek->setFocus();
@@ -114,22 +115,19 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
 
 std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std::vector<Regio>& regios,
                                                     std::optional<Coordinaat> thuis) {
-    const QStringList filters = regioexport::filters().split(QStringLiteral(";;"));
-    QString filter = filters.first();
+    QString filter = Regioformaat::alle().front().filter();
     QString pad = vraagPad(&eigenaar, QDir::current().filePath(voortgangteksten::exportVoorstel()),
-                           regioexport::filters(), &filter);
+                           Regioformaat::filters(), &filter);
     if (pad.isEmpty()) return std::nullopt;
-    std::optional<regioexport::Formaat> formaat = regioexport::formaatVan(pad);
+    const Regioformaat* formaat = Regioformaat::van(pad);
     if (!formaat) {
         // No known suffix: the one of the chosen filter is added.
-        const regioexport::Formaat gekozen[] = {regioexport::Formaat::GeoJson, regioexport::Formaat::Gpx,
-                                                regioexport::Formaat::Csv};
-        formaat = gekozen[std::max<qsizetype>(0, filters.indexOf(filter))];
-        pad += regioexport::achtervoegsel(*formaat);
+        formaat = &Regioformaat::vanFilter(filter);
+        pad += QLatin1String(formaat->achtervoegsel);
     }
-    if (const Schrijffout fout = schrijfBestand(pad, regioexport::inhoud(*formaat, regios, thuis, QLocale()));
+    if (const Schrijffout fout = schrijfBestand(pad, formaat->schrijf(regios, thuis, QLocale()));
         fout != Schrijffout::geen) {
-        tk::MsgBox(eigenaar, regioexport::nietOpgeslagen(pad, fout), tk::vbCritical, meldingen::fout());
+        tk::MsgBox(eigenaar, exportteksten::nietOpgeslagen(pad, fout), tk::vbCritical, meldingen::fout());
         return std::nullopt;
     }
     return pad;

@@ -21,6 +21,7 @@
 #include "support/locale.h"
 #include "support/wacht.h"
 #include "teksten/voortgangteksten.h"
+#include "uitvoer/perjaarexport.h"
 #include "venster/voortgangsvenster.h"
 
 namespace kz {
@@ -41,7 +42,7 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
 
     // A line per year from 2008 to 2024 and the one without a year, as the CSV has them.
     ASSERT_EQ(d.tabel->rowCount(), 18);
-    const QStringList csv = QString::fromUtf8(voortgangteksten::csv(d.grafiek->voortgang())).split('\n', Qt::SkipEmptyParts);
+    const QStringList csv = QString::fromUtf8(perJaarExport(d.grafiek->voortgang())).split('\n', Qt::SkipEmptyParts);
     for (int r = 0; r < d.tabel->rowCount(); ++r) {
         QStringList rij;
         for (int k = 0; k < d.tabel->columnCount(); ++k) rij << d.tabel->item(r, k)->text();

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Saving the picture of the window's client area as an image file.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include "teksten/schrijffout.h"
+
+class QWidget;
+
+namespace kz {
+
+// The picture that every pass saves, a bare name: it lands in the current folder.
+inline constexpr const char* standaardAfbeelding = "Kavelzicht.bmp";
+
+// Copies the client area `vlak`, as it is laid out at this moment with all its visible
+// children, into `beeld` and saves that image in the given format (BMP: 24 bits) as
+// `pad` (a relative name lands in the current folder), through schrijfBestand. Returns
+// why the file was not written, or Schrijffout::geen.
+Schrijffout bewaarVensterbeeld(QWidget& vlak, QImage& beeld, const QString& pad, const QByteArray& formaat = "BMP");
+
+} // namespace kz
