@@ -4,9 +4,16 @@
 #include <algorithm>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QStorageInfo>
+
+#if !defined(Q_OS_WIN)
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
 
 namespace kz {
 
@@ -52,6 +59,23 @@ Volume maakVolume(const QStorageInfo& v) { return maakVolume(v.rootPath(), v); }
 QString volledigPad(const QString& pad, const QString& basis) { return QDir::cleanPath(QDir(basis).absoluteFilePath(pad)); }
 QString volledigPad(const QString& pad) { return volledigPad(pad, QDir::currentPath()); }
 
+QByteArray volledigPad(const QByteArray& pad) {
+    // A name that reads as text goes the way of every other path.
+    const QString tekst = QFile::decodeName(pad);
+    if (QFile::encodeName(tekst) == pad) return QFile::encodeName(volledigPad(tekst));
+    // Otherwise its last part keeps its bytes, and so does the folder above it unless it
+    // is text.
+    const qsizetype streep = pad.lastIndexOf('/');
+    const QByteArray naam = pad.mid(streep + 1);
+    const QByteArray map = streep < 0 ? QByteArray(".") : streep == 0 ? QByteArray("/") : pad.left(streep);
+    const QString mapTekst = QFile::decodeName(map);
+    QByteArray volledig = QFile::encodeName(mapTekst) == map ? QFile::encodeName(volledigPad(mapTekst))
+                          : map.startsWith('/')            ? map
+                                                           : QFile::encodeName(QDir::currentPath()) + '/' + map;
+    if (!volledig.endsWith('/')) volledig += '/';
+    return volledig + naam;
+}
+
 #if defined(Q_OS_WIN)
 
 QList<Volume> systeemVolumes() {
@@ -89,6 +113,33 @@ QList<Volume> systeemVolumes() {
     std::sort(overige.begin(), overige.end(), [](const Volume& a, const Volume& b) { return a.wortel < b.wortel; });
     lijst.append(overige);
     return lijst;
+}
+
+#endif
+
+#if defined(Q_OS_WIN)
+
+QList<QByteArray> bestandsnamen(const QString& map) {
+    QList<QByteArray> namen;
+    for (const QString& naam : QDir(map).entryList(QDir::Files)) namen.append(QFile::encodeName(naam));
+    return namen;
+}
+
+#else
+
+QList<QByteArray> bestandsnamen(const QString& map) {
+    QList<QByteArray> namen;
+    DIR* lijst = ::opendir(QFile::encodeName(map).constData());
+    if (!lijst) return namen;
+    const int fd = ::dirfd(lijst);
+    while (const dirent* e = ::readdir(lijst)) {
+        // Names that begin with a dot are hidden, "." and ".." among them.
+        if (e->d_name[0] == '.') continue;
+        struct stat info {};
+        if (::fstatat(fd, e->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) namen.append(QByteArray(e->d_name));
+    }
+    ::closedir(lijst);
+    return namen;
 }
 
 #endif

@@ -19,11 +19,10 @@ namespace kz {
 void richtApplicatieIn(QApplication& app, bool eigenStijl) {
     QApplication::setApplicationName(QStringLiteral("Kavelzicht"));
     QApplication::setApplicationVersion(QString::fromLatin1(versie));
-#if defined(Q_OS_WIN)
-    // The settings (the home chosen on a map) in the user's part of the registry, under
-    // Software\Kavelzicht\Kavelzicht. (On Linux they stay where they have always been.)
+    // The settings (the home chosen on a map) under the program's own name: on Linux in
+    // ~/.config/Kavelzicht/Kavelzicht.conf, on Windows in the user's part of the registry
+    // under Software\Kavelzicht\Kavelzicht.
     QApplication::setOrganizationName(QStringLiteral("Kavelzicht"));
-#endif
     // Lets the desktop match the window with the installed entry and icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(bureaubladId));
     // The window is laid out to the pixel; one style everywhere keeps controls such as

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "venster/voortgangsvenster.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,22 +26,25 @@ namespace kz {
 
 namespace {
 
-// The unvisited regions that the dialog lists from a home.
-
-Voortgangsvenster::PadVrager& padVrager() {
-    static Voortgangsvenster::PadVrager vrager;
-    return vrager;
+Voortgangsvenster::Dialoog& dialoogUitvoerder() {
+    static Voortgangsvenster::Dialoog uitvoerder;
+    return uitvoerder;
 }
 
-QString vraagPad(QWidget* eigenaar, const QString& voorstel, const QString& filters, QString* filter) {
-    if (const auto& f = padVrager()) return f(eigenaar, voorstel, filters, filter);
-    return QFileDialog::getSaveFileName(eigenaar, voortgangteksten::exportTitel(), voorstel, filters, filter);
+// The format of a filter of regioexport::filters(), in their order.
+regioexport::Formaat formaatVanFilter(const QString& filter) {
+    const QStringList filters = regioexport::filters().split(QStringLiteral(";;"));
+    const regioexport::Formaat formaten[] = {regioexport::Formaat::GeoJson, regioexport::Formaat::Gpx,
+                                             regioexport::Formaat::Csv};
+    return formaten[std::clamp<qsizetype>(filters.indexOf(filter), 0, std::size(formaten) - 1)];
 }
 
 } // namespace
 
-Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis, QWidget* ouder)
-    : QDialog(ouder), regios_(Regio::alle(overzicht.gevonden, nederlandseRegios())), thuis_(thuis) {
+Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis,
+                                     const QString& exportmap, QWidget* ouder)
+    : QDialog(ouder), regios_(Regio::alle(overzicht.gevonden, nederlandseRegios())), thuis_(thuis),
+      exportmap_(exportmap) {
     setWindowTitle(voortgangteksten::titel());
     const QLocale locale;
     const Voortgang voortgang = Voortgang::van(overzicht, nederlandseRegios());
@@ -103,8 +110,11 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
     indeling->addLayout(knoppen);
 
     connect(exporteren, &QPushButton::clicked, this, [this] {
-        if (const std::optional<QString> pad = exporteer(*this, regios_, thuis_))
+        if (const std::optional<QString> pad = exporteer(*this, regios_, thuis_, exportmap_)) {
             melding->setText(regioexport::opgeslagen(QDir::toNativeSeparators(*pad)));
+            exportmap_ = QFileInfo(*pad).absolutePath();
+            emit geexporteerd(*pad);
+        }
     });
     connect(sluiten, &QPushButton::clicked, this, &QDialog::accept);
     grafiek->setFocus();
@@ -112,20 +122,29 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
 }
 
 std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std::vector<Regio>& regios,
-                                                    std::optional<Coordinaat> thuis) {
+                                                    std::optional<Coordinaat> thuis, const QString& map) {
     const QStringList filters = regioexport::filters().split(QStringLiteral(";;"));
-    QString filter = filters.first();
-    QString pad = vraagPad(&eigenaar, QDir::current().filePath(voortgangteksten::exportVoorstel()),
-                           regioexport::filters(), &filter);
-    if (pad.isEmpty()) return std::nullopt;
+    QFileDialog dialoog(&eigenaar, voortgangteksten::exportTitel(), map.isEmpty() ? QDir::currentPath() : map);
+    // Qt's own dialog: it adds the default suffix to a typed name before it looks for a
+    // file of that name to confirm replacing it; a desktop's dialog (GTK's) may confirm
+    // the bare name, and then a file with the suffix would be replaced unasked.
+    dialoog.setOption(QFileDialog::DontUseNativeDialog);
+    dialoog.setAcceptMode(QFileDialog::AcceptSave);
+    dialoog.setFileMode(QFileDialog::AnyFile);
+    dialoog.setNameFilters(filters);
+    const auto achtervoegsel = [&dialoog](const QString& filter) {
+        dialoog.setDefaultSuffix(regioexport::achtervoegsel(formaatVanFilter(filter)).mid(1));
+    };
+    QObject::connect(&dialoog, &QFileDialog::filterSelected, &dialoog, achtervoegsel);
+    dialoog.selectNameFilter(filters.first());
+    achtervoegsel(filters.first());
+    dialoog.selectFile(voortgangteksten::exportVoorstel());
+    const int antwoord = dialoogUitvoerder() ? dialoogUitvoerder()(dialoog) : dialoog.exec();
+    if (antwoord != QDialog::Accepted || dialoog.selectedFiles().isEmpty()) return std::nullopt;
+    // The path as the dialog confirmed it, never another.
+    const QString pad = dialoog.selectedFiles().first();
     std::optional<regioexport::Formaat> formaat = regioexport::formaatVan(pad);
-    if (!formaat) {
-        // No known suffix: the one of the chosen filter is added.
-        const regioexport::Formaat gekozen[] = {regioexport::Formaat::GeoJson, regioexport::Formaat::Gpx,
-                                                regioexport::Formaat::Csv};
-        formaat = gekozen[std::max<qsizetype>(0, filters.indexOf(filter))];
-        pad += regioexport::achtervoegsel(*formaat);
-    }
+    if (!formaat) formaat = formaatVanFilter(dialoog.selectedNameFilter());
     if (!regioexport::bewaar(pad, regioexport::inhoud(*formaat, regios, thuis, QLocale()))) {
         tk::MsgBox(eigenaar, regioexport::nietOpgeslagen(pad), tk::vbCritical, meldingen::fout());
         return std::nullopt;
@@ -133,9 +152,9 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
     return pad;
 }
 
-Voortgangsvenster::PadVrager Voortgangsvenster::zetPadVrager(PadVrager vrager) {
-    PadVrager vorige = std::move(padVrager());
-    padVrager() = std::move(vrager);
+Voortgangsvenster::Dialoog Voortgangsvenster::zetDialoog(Dialoog dialoog) {
+    Dialoog vorige = std::move(dialoogUitvoerder());
+    dialoogUitvoerder() = std::move(dialoog);
     return vorige;
 }
 
