@@ -5,7 +5,6 @@
 #include <vector>
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QTimer>
 
 #include "venster/app.h"
@@ -83,9 +82,11 @@ int main(int argc, char** argv) {
     kz::laadQtVertalingen(app);
     kz::Hoofdvenster venster;
     venster.show();
-    // Opened with a file (from a file manager): its overview, once the window stands.
+    // Opened with a file (from a file manager): its overview, once the window stands. The
+    // name's bytes as given are what is opened, as in the batch mode: a name that is no
+    // valid text would not survive decoding.
     if (!opdracht.gpx.isEmpty()) {
-        const QString gekozen = QFileInfo(opdracht.gpx).absoluteFilePath();
+        const QByteArray gekozen = QByteArray::fromStdString(opdracht.gpxBytes);
         QTimer::singleShot(0, &venster, [&venster, gekozen] { venster.form().openOverzicht(gekozen); });
     }
     return app.exec();

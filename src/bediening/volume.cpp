@@ -2,6 +2,7 @@
 #include "bediening/volume.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace kz {
@@ -26,6 +27,23 @@ Volume maakVolume(const QString& wortel, const QStorageInfo& v) {
 
 QString volledigPad(const QString& pad, const QString& basis) { return QDir::cleanPath(QDir(basis).absoluteFilePath(pad)); }
 QString volledigPad(const QString& pad) { return volledigPad(pad, QDir::currentPath()); }
+
+QByteArray volledigPad(const QByteArray& pad) {
+    // A name that reads as text goes the way of every other path.
+    const QString tekst = QFile::decodeName(pad);
+    if (QFile::encodeName(tekst) == pad) return QFile::encodeName(volledigPad(tekst));
+    // Otherwise its last part keeps its bytes, and so does the folder above it unless it
+    // is text.
+    const qsizetype streep = pad.lastIndexOf('/');
+    const QByteArray naam = pad.mid(streep + 1);
+    const QByteArray map = streep < 0 ? QByteArray(".") : streep == 0 ? QByteArray("/") : pad.left(streep);
+    const QString mapTekst = QFile::decodeName(map);
+    QByteArray volledig = QFile::encodeName(mapTekst) == map ? QFile::encodeName(volledigPad(mapTekst))
+                          : map.startsWith('/')            ? map
+                                                           : QFile::encodeName(QDir::currentPath()) + '/' + map;
+    if (!volledig.endsWith('/')) volledig += '/';
+    return volledig + naam;
+}
 
 int volumeVan(const QList<Volume>& volumes, const QString& pad) {
     int beste = -1;

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include <QByteArray>
 #include <QList>
 #include <QStorageInfo>
 #include <QString>
@@ -37,5 +38,14 @@ int volumeVan(const QList<Volume>& volumes, const QString& pad);
 // The absolute, cleaned form of a path, relative paths taken from basis.
 QString volledigPad(const QString& pad, const QString& basis);
 QString volledigPad(const QString& pad);
+// The same for a path as the system's bytes (QFile::encodeName). A name that is no valid
+// text keeps its bytes: only a folder part that is text is cleaned.
+QByteArray volledigPad(const QByteArray& pad);
+
+// The names of the visible regular files in a folder (links followed), as the system's
+// bytes, in no particular order: on POSIX systems every name, also one that is no valid
+// UTF-8 and that Qt's own listing leaves out; on Windows the names are text anyway.
+// Empty when the folder cannot be read.
+QList<QByteArray> bestandsnamen(const QString& map);
 
 } // namespace kz

@@ -4,7 +4,12 @@
 
 #include <algorithm>
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -46,6 +51,22 @@ QList<Volume> systeemVolumes() {
     std::sort(overige.begin(), overige.end(), [](const Volume& a, const Volume& b) { return a.wortel < b.wortel; });
     lijst.append(overige);
     return lijst;
+}
+
+// Listed with the POSIX calls, as Qt's own listing leaves out a name that is no valid UTF-8.
+QList<QByteArray> bestandsnamen(const QString& map) {
+    QList<QByteArray> namen;
+    DIR* lijst = ::opendir(QFile::encodeName(map).constData());
+    if (!lijst) return namen;
+    const int fd = ::dirfd(lijst);
+    while (const dirent* e = ::readdir(lijst)) {
+        // Names that begin with a dot are hidden, "." and ".." among them.
+        if (e->d_name[0] == '.') continue;
+        struct stat info {};
+        if (::fstatat(fd, e->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) namen.append(QByteArray(e->d_name));
+    }
+    ::closedir(lijst);
+    return namen;
 }
 
 } // namespace kz

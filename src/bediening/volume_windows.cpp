@@ -3,6 +3,7 @@
 #include "bediening/volume.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace kz {
@@ -23,6 +24,13 @@ QList<Volume> systeemVolumes() {
         if (huidige.isValid()) lijst.append(maakVolume(huidige.rootPath(), huidige));
     }
     return lijst;
+}
+
+// Windows' names are text anyway.
+QList<QByteArray> bestandsnamen(const QString& map) {
+    QList<QByteArray> namen;
+    for (const QString& naam : QDir(map).entryList(QDir::Files)) namen.append(QFile::encodeName(naam));
+    return namen;
 }
 
 } // namespace kz

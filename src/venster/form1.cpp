@@ -4,7 +4,10 @@
 #include <cerrno>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QScopeGuard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -19,6 +22,8 @@
 #include <QUrl>
 
 #include "bediening/toolkit.h"
+#include "bediening/volume.h"
+#include "teksten/bestandsnaam.h"
 #include "grid/nlmasker.h"
 #include "grid/vakgrenzen.h"
 #include "overview/overzicht.h"
@@ -29,6 +34,7 @@
 #include "teksten/datum.h"
 #include "teksten/meldingen.h"
 #include "teksten/versie.h"
+#include "uitvoer/zelfdebestand.h"
 #include "venster/vensterbeeld.h"
 
 namespace kz {
@@ -130,21 +136,35 @@ void Form1::Maakoverzicht_Click() {
 
     // The file as the file list shows it, in the folder whose files it lists. (The folder
     // list may highlight another folder without having opened it.)
-    start(QDir(in.File1->path()).filePath(in.File1->fileName()), kleurschakering);
+    start(in.File1->gekozenPad(), kleurschakering);
 }
 
-void Form1::openOverzicht(const QString& pad) {
+void Form1::openOverzicht(const QString& pad) { openOverzicht(QFile::encodeName(pad)); }
+
+void Form1::openOverzicht(const QByteArray& pad) {
     if (bezig()) return;
-    Frame6->kiesGpxBestand(pad);
+    const QByteArray volledig = volledigPad(pad);
+    Frame6->kiesGpxBestand(volledig);
     const bool kleurschakering = Frame6->kleurvariant->checkState() != Qt::Unchecked;
     Frame7->toonKlassen(kleurschakering);
     tk::MousePointer(*this, tk::vbHourglass);
-    start(pad, kleurschakering);
+    start(volledig, kleurschakering);
 }
 
-void Form1::start(const QString& pad, bool kleurschakering) {
+void Form1::start(const QByteArray& pad, bool kleurschakering) {
     Invulpaneel& in = *Frame6;
-    pad_ = pad;
+    // The picture of the pass must never replace the found log it is made from.
+    const QString bitmap = QFileInfo(afbeeldingsnaam).absoluteFilePath();
+    if (zelfdeBestand(pad.toStdString(), QFile::encodeName(bitmap).toStdString())) {
+        tk::MousePointer(*this, tk::vbDefault);
+        tk::MsgBox(*this, meldingen::zelfdeBestand(QStringLiteral("het GPX-bestand"), QStringLiteral("het overzicht"), bitmap),
+                   tk::vbCritical, meldingen::fout());
+        emit passKlaar();
+        return;
+    }
+    padBytes_ = pad;
+    pad_ = leesbareNaam(pad);
+    pass_ = {};
 
     // The three years in ascending order, in the boxes as well.
     for (std::size_t k = 0; k < 3; ++k) posities_[k] = in.jaar[k]->currentIndex();
@@ -157,31 +177,44 @@ void Form1::start(const QString& pad, bool kleurschakering) {
     }
 
     // Opened, read and tallied off the window's thread. The input panel waits meanwhile;
-    // Escape or closing the window stops the reading.
-    auto bestand = bron_ ? std::make_unique<GpxBestand>(bron_(pad_.toStdString()))
-                         : std::make_unique<GpxBestand>(pad_.toStdString());
-    werk_ = new Leeswerk(std::move(bestand), jaren, kleurschakering, this);
-    connect(werk_, &Leeswerk::waarschuwing, this, &Form1::toonWaarschuwing);
-    connect(werk_, &Leeswerk::klaar, this, &Form1::leesKlaar);
+    // Escape or closing the window stops the reading. A job that cannot even be made or
+    // started (no memory, no thread) never reports back: it ends here, with its message.
     focusVoor_ = focusWidget();
+    std::unique_ptr<Leeswerk> werk;
+    Doorloop mislukt;
+    try {
+        const std::string bytes = padBytes_.toStdString();
+        auto bestand = bron_ ? std::make_unique<GpxBestand>(bron_(bytes)) : std::make_unique<GpxBestand>(bytes);
+        werk = std::make_unique<Leeswerk>(std::move(bestand), jaren, kleurschakering, this);
+    } catch (const std::bad_alloc&) {
+        mislukt.einde = Doorloop::Einde::geenGeheugen;
+    } catch (const std::exception& e) {
+        mislukt.einde = Doorloop::Einde::interneFout;
+        mislukt.wat = e.what();
+    }
+    if (!werk) return eindigZonderOverzicht(meldingen::mislukt(pad_, mislukt), true);
+    connect(werk.get(), &Leeswerk::waarschuwing, this, &Form1::toonWaarschuwing);
+    connect(werk.get(), &Leeswerk::klaar, this, &Form1::leesKlaar);
+    if (!werk->start()) return eindigZonderOverzicht(meldingen::nietGestart(pad_), true);
+    werk_ = werk.release();
     Frame6->setEnabled(false);
     setFocus();
     escape_->setEnabled(true);
     klok_->start(wachtMs);
-    werk_->start();
 }
 
 void Form1::toonWaarschuwing(const Waarschuwing& w) {
     // The reading waits for the answer; the user may let the rest of this pass's
     // warnings through without a box, or stop the pass with Escape.
-    waarschuwingOpen_ = true;
+    pass_.waarschuwingOpen = true;
     toonLeesvoortgang();
     tk::MsgBoxMetKeuze(*this, meldingen::samen(meldingen::regels(w, QLocale()), u'\n'), tk::vbCritical,
                        meldingen::titel(w), meldingen::geenVerdere(),
                        [this, werk = QPointer<Leeswerk>(werk_)](tk::Antwoord antwoord) {
-                           waarschuwingOpen_ = false;
-                           if (!werk) return;
-                           if (antwoord.escape || sluiten_) werk->breekAf();
+                           // A box of a pass that has ended since says nothing about the next.
+                           if (!werk || werk != werk_) return;
+                           pass_.waarschuwingOpen = false;
+                           if (antwoord.escape || pass_.sluiten) werk->breekAf();
                            werk->gaDoor(antwoord.stil);
                        });
 }
@@ -199,28 +232,39 @@ void Form1::toonLeesvoortgang() {
     klok_->setInterval(voortgangMs);
 }
 
+void Form1::eindigZonderOverzicht(const std::optional<std::array<QString, 2>>& melding, bool jarenTerug) {
+    // The input panel as it was; a file that could not be opened leaves the years
+    // unsorted too. A pass the user stopped ends quietly.
+    if (jarenTerug)
+        for (std::size_t k = 0; k < 3; ++k) Frame6->jaar[k]->setCurrentIndex(posities_[k]);
+    tk::MousePointer(*this, tk::vbDefault);
+    if (focusVoor_) focusVoor_->setFocus();
+    if (melding) tk::MsgBox(*this, meldingen::samen(*melding, u'\n'), tk::vbCritical, meldingen::fout());
+    emit passKlaar();
+}
+
 void Form1::leesKlaar() {
     const std::unique_ptr<Leeswerk> werk(std::exchange(werk_, nullptr));
+    // The pass is over: its state goes with it, and a close that waited for it is done
+    // whichever way it ended.
+    const bool sluiten = std::exchange(pass_, {}).sluiten;
+    const auto sluit = qScopeGuard([this, sluiten] {
+        if (sluiten) window()->close();
+    });
     klok_->stop();
     voortgang->hide();
     escape_->setEnabled(false);
     Frame6->setEnabled(true);
     tk::MousePointer(*this, tk::vbDefault);
     Doorloop& uit = werk->uitkomst();
-    const bool gestopt = werk->afgebroken() || uit.einde == Doorloop::Einde::afgebroken;
+    // A close asked for while reading stops the pass, also one whose reading was done
+    // before the stop reached it: no picture is written then.
+    const bool gestopt = sluiten || werk->afgebroken() || uit.einde == Doorloop::Einde::afgebroken;
     if (gestopt || !uit.overzicht) {
-        // The input panel as it was; a file that could not be opened leaves the years
-        // unsorted too. A pass the user stopped ends quietly.
-        if (uit.einde == Doorloop::Einde::nietGeopend)
-            for (std::size_t k = 0; k < 3; ++k) Frame6->jaar[k]->setCurrentIndex(posities_[k]);
         // A listed file that has gone: the list as the folder now is.
         if (uit.fout == ENOENT) Frame6->File1->vernieuw();
-        if (focusVoor_) focusVoor_->setFocus();
-        if (!gestopt)
-            tk::MsgBox(*this, meldingen::samen(meldingen::mislukt(pad_, uit), u'\n'), tk::vbCritical, meldingen::fout());
-        emit passKlaar();
-        if (sluiten_) window()->close();
-        return;
+        return eindigZonderOverzicht(gestopt ? std::nullopt : std::optional(meldingen::mislukt(pad_, uit)),
+                                     uit.einde == Doorloop::Einde::nietGeopend);
     }
 
     laatste_ = std::move(uit.overzicht);
@@ -253,23 +297,52 @@ QMenu* Form1::vakmenu(int i) {
     const int rij = rijVanIndex(i), kolom = kolomVanIndex(i);
     connect(menu->addAction(vakmenu::openOpOsm()), &QAction::triggered, this,
             [this, rij, kolom] { openUrl_(vakmenu::osmUrl(rij, kolom)); });
-    connect(menu->addAction(vakmenu::ditIsMijnThuis()), &QAction::triggered, this, [rij, kolom] {
-        QSettings().setValue(thuisSleutel, thuis::alsTekst(Vakgrenzen::van(rij, kolom).midden()));
+    connect(menu->addAction(vakmenu::ditIsMijnThuis()), &QAction::triggered, this, [this, rij, kolom] {
+        // Written at once, so that a home that cannot be kept is said now, not lost later.
+        QSettings instellingen;
+        instellingen.setValue(thuisSleutel, thuis::alsTekst(Vakgrenzen::van(rij, kolom).midden()));
+        instellingen.sync();
+        if (instellingen.status() != QSettings::NoError)
+            tk::MsgBox(*this, meldingen::thuisNietBewaard(QDir::toNativeSeparators(instellingen.fileName())),
+                       tk::vbCritical, meldingen::fout());
     });
     return menu;
 }
 
-std::optional<Coordinaat> Form1::thuis() { return thuis::lees(QSettings().value(thuisSleutel).toString()); }
+std::optional<Coordinaat> Form1::thuis() {
+    const QSettings instellingen;
+    if (instellingen.contains(thuisSleutel)) return thuis::lees(instellingen.value(thuisSleutel).toString());
+    // A home chosen before the settings had the organisation's name (on Linux in
+    // "Unknown Organization/Kavelzicht.conf") is still found there.
+    return thuis::lees(QSettings(QStringLiteral("Unknown Organization"), QCoreApplication::applicationName())
+                           .value(thuisSleutel)
+                           .toString());
+}
+
+Voortgangsvenster::Anderen Form1::nietOverschrijven() const {
+    return {{QStringLiteral("het GPX-bestand"), padBytes_.toStdString()},
+            {QStringLiteral("het overzicht"), QFile::encodeName(QFileInfo(afbeeldingsnaam).absoluteFilePath()).toStdString()}};
+}
+
+QString Form1::exportmap() const {
+    return exportmap_.isEmpty() ? QFileInfo(afbeeldingsnaam).absolutePath() : exportmap_;
+}
 
 void Form1::toonVoortgang() {
     if (!laatste_) return;
-    auto* venster = new Voortgangsvenster(*laatste_, thuis(), this);
+    auto* venster = new Voortgangsvenster(*laatste_, thuis(), exportmap(), nietOverschrijven(), this);
     venster->setAttribute(Qt::WA_DeleteOnClose);
+    connect(venster, &Voortgangsvenster::geexporteerd, this,
+            [this](const QString& pad) { exportmap_ = QFileInfo(pad).absolutePath(); });
     venster->open();
 }
 
 void Form1::exporteer() {
-    if (laatste_) Voortgangsvenster::exporteer(*this, Regio::alle(laatste_->gevonden, nederlandseRegios()), thuis());
+    if (!laatste_) return;
+    if (const std::optional<QString> pad =
+            Voortgangsvenster::exporteer(*this, Regio::alle(laatste_->gevonden, nederlandseRegios()), thuis(), exportmap(),
+                                         nietOverschrijven()))
+        exportmap_ = QFileInfo(*pad).absolutePath();
 }
 
 QString Form1::statustekst() const {
@@ -282,9 +355,9 @@ void Form1::breekAf() {
 
 bool Form1::sluitNaDoorloop() {
     if (!bezig()) return false;
-    sluiten_ = true;
+    pass_.sluiten = true;
     // A warning that is open ends the pass when it is closed.
-    if (!waarschuwingOpen_) breekAf();
+    if (!pass_.waarschuwingOpen) breekAf();
     return true;
 }
 
@@ -302,35 +375,46 @@ void Form1::terug_Click() {
     emit paneelGewisseld();
 }
 
-QString Form1::gesleeptGpxBestand(const QMimeData* data) {
+QByteArray Form1::gesleeptGpxBestand(const QMimeData* data) {
     if (!data || !data->hasUrls()) return {};
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
-    const QFileInfo info(urls.first().toLocalFile());
-    // The file list shows visible files whose name ends in .gpx or .zip in any case.
-    if (info.suffix().compare(QLatin1String("gpx"), Qt::CaseInsensitive) != 0 &&
-        info.suffix().compare(QLatin1String("zip"), Qt::CaseInsensitive) != 0)
+    // A file manager writes a name that is no valid text byte for byte, percent-encoded
+    // ("caf%E9.gpx"), which toLocalFile() would decode into other characters.
+    const QUrl& url = urls.first();
+    QByteArray pad = QFile::encodeName(url.toLocalFile());
+    if (const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        QFile::encodeName(QFile::decodeName(bytes)) != bytes && url.host().isEmpty())
+        pad = bytes;
+    // Only a file that the file list shows: visible, regular, ending in .gpx or .zip in
+    // any case.
+    const QByteArray volledig = volledigPad(pad);
+    const qsizetype streep = volledig.lastIndexOf('/');
+    const QByteArray naam = volledig.mid(streep + 1);
+    if (!Bestandlijst::past(leesbareNaam(naam)) ||
+        !bestandsnamen(QFileInfo(QFile::decodeName(volledig)).absolutePath()).contains(naam))
         return {};
-    if (!info.isFile() || info.isHidden()) return {};
-    return info.absoluteFilePath();
+    return volledig;
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* e) {
-    if (Frame6->isVisible() && !bezig() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
+    // Looked up once per drag: the folder is listed to find the file.
+    gesleept_ = gesleeptGpxBestand(e->mimeData());
+    if (Frame6->isVisible() && !bezig() && !gesleept_.isEmpty())
         e->acceptProposedAction();
     else
         e->ignore();
 }
 
 void Form1::dragMoveEvent(QDragMoveEvent* e) {
-    if (Frame6->isVisible() && !bezig() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
+    if (Frame6->isVisible() && !bezig() && !gesleept_.isEmpty())
         e->acceptProposedAction();
     else
         e->ignore();
 }
 
 void Form1::dropEvent(QDropEvent* e) {
-    const QString pad = gesleeptGpxBestand(e->mimeData());
+    const QByteArray pad = gesleeptGpxBestand(e->mimeData());
     if (!Frame6->isVisible() || bezig() || pad.isEmpty() || !Frame6->kiesGpxBestand(pad)) {
         e->ignore();
         return;

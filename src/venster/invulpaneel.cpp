@@ -2,6 +2,7 @@
 #include "venster/invulpaneel.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "bediening/fout.h"
@@ -118,9 +119,14 @@ void Invulpaneel::dir1_Change() {
         File1->setPath(Dir1->path());
 }
 
-bool Invulpaneel::kiesGpxBestand(const QString& pad) {
-    const QFileInfo info(pad);
-    const QString map = info.absolutePath();
+bool Invulpaneel::kiesGpxBestand(const QString& pad) { return kiesGpxBestand(QFile::encodeName(pad)); }
+
+bool Invulpaneel::kiesGpxBestand(const QByteArray& pad) {
+    // The folder as text, the name as the bytes that the file list keeps.
+    const QByteArray volledig = volledigPad(pad);
+    const qsizetype streep = volledig.lastIndexOf('/');
+    const QString map = QFileInfo(QFile::decodeName(volledig)).absolutePath();
+    const QByteArray naam = volledig.mid(streep + 1);
     // The drive list follows first; its change takes the folder and file lists along.
     Drive1->setDrive(map);
     try {
@@ -128,9 +134,9 @@ bool Invulpaneel::kiesGpxBestand(const QString& pad) {
     } catch (const tk::Fout&) {
         return false;
     }
-    auto kies = [this, &info] {
+    auto kies = [this, &naam] {
         for (int i = 0; i < File1->listCount(); ++i) {
-            if (File1->entry(i) == info.fileName()) {
+            if (File1->entryBytes(i) == naam) {
                 File1->setListIndex(i);
                 return true;
             }

@@ -19,6 +19,7 @@
 #include "grid/nlmasker.h"
 #include "overview/regio.h"
 #include "support/gevonden.h"
+#include "teksten/bestandsnaam.h"
 #include "teksten/meldingen.h"
 #include "teksten/opmaak.h"
 #include "teksten/regioteksten.h"
@@ -221,6 +222,20 @@ TEST(RegioTeksten, HomeNearestLinesAndTheMapAddress) {
               "https://www.openstreetmap.org/?minlon=5.083333&minlat=52&maxlon=5.166667&maxlat=52.1&box=yes");
     EXPECT_EQ(vakmenu::osmUrl(507, 40).toString(),
               "https://www.openstreetmap.org/?minlon=3.333333&minlat=50.7&maxlon=3.416667&maxlat=50.8&box=yes");
+}
+
+// A file name reads as its text where its bytes are UTF-8, and every other byte as \xHH:
+// a stray or cut-short sequence, an overlong form, a surrogate, beyond U+10FFFF.
+TEST(Teksten, FileNamesThatAreNoTextShowTheirBytes) {
+    const std::pair<QByteArray, QString> gevallen[] = {
+        {"caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x97\xba.gpx", QString::fromUtf8("caf\u00e9 \u20ac \U0001f5fa.gpx")},
+        {"caf\xe9.gpx", "caf\\xE9.gpx"},
+        {"\x80\xc3", "\\x80\\xC3"},
+        {"\xc0\xaf\xe0\x80\xaf", "\\xC0\\xAF\\xE0\\x80\\xAF"},
+        {"\xed\xa0\x80x", "\\xED\\xA0\\x80x"},
+        {"\xf4\x90\x80\x80\xf4\x8f\xbf\xbf", "\\xF4\\x90\\x80\\x80" + QString::fromUtf8("\U0010ffff")},
+    };
+    for (const auto& [bytes, tekst] : gevallen) EXPECT_EQ(leesbareNaam(bytes), tekst) << bytes.toHex().toStdString();
 }
 
 } // namespace

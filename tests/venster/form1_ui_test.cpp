@@ -16,6 +16,12 @@
 #include <QPushButton>
 #include <QImage>
 #include <QScreen>
+#include <QMenu>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QFileInfo>
+#include <QDir>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -31,6 +37,7 @@
 #include "venster/hoofdvenster.h"
 #include "bediening/bestandlijst.h"
 #include "bediening/toolkit.h"
+#include "teksten/thuis.h"
 #include "teksten/versie.h"
 
 namespace kz {
@@ -87,6 +94,41 @@ TEST(Form1, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     do if (std::count(volgorde.begin(), volgorde.end(), w)) gevonden.push_back(w);
     while ((w = w->nextInFocusChain()) != f.Frame6->jaar[0]);
     EXPECT_EQ(gevonden, volgorde);
+}
+
+// The home goes to Kavelzicht's own settings (on Linux ~/.config/Kavelzicht/), and is
+// still found where it went before they had that name; one that cannot be written there
+// is said.
+TEST(Form1, DeThuisGaatNaarDeEigenInstellingenEnNietBewarenWordtGemeld) {
+    EXPECT_EQ(QFileInfo(QSettings().fileName()).absoluteFilePath(),
+              QFileInfo(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Kavelzicht/" +
+                        QFileInfo(QSettings().fileName()).fileName()).absoluteFilePath());
+    EXPECT_EQ(QFileInfo(QSettings().fileName()).baseName(), "Kavelzicht");
+
+    QTemporaryDir tmp;
+    QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope, tmp.path());
+    const auto terug = qScopeGuard([] {
+        QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    });
+    QSettings("Unknown Organization", "Kavelzicht").setValue("thuis", thuis::alsTekst({52.5, 5.5}));
+    ASSERT_TRUE(Form1::thuis());
+    EXPECT_NEAR(Form1::thuis()->breedte, 52.5, 1e-9);
+
+    const QString bestand = QSettings().fileName();
+    ASSERT_TRUE(bestand.startsWith(tmp.path()) && QDir().mkpath(bestand)); // a folder where the file goes
+    test::Berichten berichten;
+    Form1 f(opDatum("02-04-2009"));
+    f.vakmenu(0)->actions()[1]->trigger();
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].prompt),
+              std::tuple("Fout", "Uw thuis kan niet worden bewaard: de instellingen in " + QDir::toNativeSeparators(bestand) +
+                                     " kunnen niet worden geschreven."));
+    ASSERT_TRUE(QDir().rmdir(bestand));
+    f.vakmenu(0)->actions()[1]->trigger();
+    EXPECT_EQ(berichten.lijst.size(), 1u);
+    ASSERT_TRUE(Form1::thuis());
+    EXPECT_NE(Form1::thuis()->breedte, 52.5); // the new home, not the old one
 }
 
 // Qt's own texts are Dutch, whatever the locale.

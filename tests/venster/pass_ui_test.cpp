@@ -33,6 +33,8 @@
 #endif
 
 #include "support/berichten.h"
+#include "support/bestandsdialoog.h"
+#include "support/geheugenbron.h"
 #include "support/gpx.h"
 #include "support/locale.h"
 #include "support/wacht.h"
@@ -205,10 +207,12 @@ protected:
         test::Gpx().schrijf((map + "/groot.gpx").toStdString());
         maak();
     }
-    // A window whose passes read a slow gigabyte, after `begin`.
+    // A window whose passes read a slow gigabyte after `begin` (while traag; else only begin).
     void maak(std::string begin = {}) {
-        g = std::make_unique<Form1>(Form1::Omgeving{"02-04-2009", {}, {}, [this, begin](const std::string&) {
-            return std::make_unique<TrageBron>(begin, &gelezen);
+        begin_ = std::move(begin);
+        g = std::make_unique<Form1>(Form1::Omgeving{"02-04-2009", {}, {}, [this](const std::string&) -> std::unique_ptr<Bron> {
+            if (!traag_) return std::make_unique<test::GeheugenBron>(begin_);
+            return std::make_unique<TrageBron>(begin_, &gelezen);
         }, {}});
         g->afbeeldingsnaam = bmp();
         g->show();
@@ -226,6 +230,8 @@ protected:
     }
 
     std::atomic<std::uint64_t> gelezen = 0;
+    std::string begin_;
+    bool traag_ = true;
     std::unique_ptr<Form1> g;
 };
 
@@ -297,6 +303,83 @@ TEST_F(LangeDoorloop, SluitenEnEscapeInEenMeldingStoppenDeDoorloop) {
     EXPECT_LT(gelezen, std::uint64_t{1} << 29);
 }
 
+// No state of a pass outlives it. A warning box still open when Escape ended its pass has
+// no say over the next pass, whose close stops it; a close held back for a warning closes
+// the window when that pass ends, and the next pass goes on past its answered warnings
+// to its overview.
+TEST_F(LangeDoorloop, GeenToestandOverleeftZijnDoorloop) {
+    const std::string fake = test::Gpx().in(buiten[0], 2009).in(buiten[1], 2009).tekst();
+    const auto doorloop = [&](std::string begin, bool traag) {
+        begin_ = std::move(begin);
+        traag_ = traag;
+        gelezen = 0;
+        g->show();
+        g->activateWindow();
+        g->Frame6->Maakoverzicht->click();
+    };
+    berichten.vasthouden = true;
+    doorloop(fake, true);
+    ASSERT_TRUE(test::wachtTot([&] { return berichten.open.size() == 1; }));
+    test::druk(g.get(), Qt::Key_Escape);
+    gestopt();
+    doorloop({}, true);
+    test::wacht(std::chrono::milliseconds(100));
+    g->close();
+    gestopt();
+    EXPECT_FALSE(g->isVisible());
+    berichten.open[0](tk::Antwoord{}); // the old box, closed late
+
+    doorloop(fake, true);
+    ASSERT_TRUE(test::wachtTot([&] { return berichten.open.size() == 2; }));
+    g->close();
+    test::wacht(std::chrono::milliseconds(100));
+    EXPECT_TRUE(g->isVisible() && g->bezig());
+    berichten.open[1](tk::Antwoord{});
+    gestopt();
+    EXPECT_FALSE(g->isVisible());
+
+    berichten.vasthouden = false;
+    berichten.lijst.clear();
+    doorloop(fake, false);
+    ASSERT_TRUE(test::wachtTot([&] { return !g->bezig(); }));
+    EXPECT_EQ(berichten.lijst.size(), 2u);
+    EXPECT_TRUE(g->isVisible() && g->Frame7->isVisible());
+}
+
+// A job that cannot start (no memory to make it, no thread to run it) never reports back:
+// it ends at once with a box, and the window is free again.
+TEST_F(Doorloop, EenLeestaakDieNietStartGeeftEenFoutmelding) {
+    test::Gpx().in(binnen[0], 2009).schrijf((map + "/a.gpx").toStdString());
+    const struct {
+        std::function<std::unique_ptr<Bron>(const std::string&)> bron;
+        Leeswerk::Starter starter;
+        const char* reden;
+    } gevallen[] = {
+        {[](const std::string&) -> std::unique_ptr<Bron> { throw std::bad_alloc(); }, {},
+         "er is niet genoeg geheugen vrij; sluit andere programma's en probeer het opnieuw"},
+        {{}, [](QThread&) {}, "het lezen kan niet worden gestart; sluit andere programma's en probeer het opnieuw"},
+    };
+    for (const auto& geval : gevallen) {
+        Form1 h{Form1::Omgeving{"02-04-2009", {}, {}, geval.bron, {}}};
+        h.afbeeldingsnaam = bmp();
+        h.show();
+        ASSERT_TRUE(h.Frame6->kiesGpxBestand(map + "/a.gpx"));
+        berichten.lijst.clear();
+        Leeswerk::Starter vorige = Leeswerk::zetStarter(geval.starter);
+        h.Frame6->Maakoverzicht->click();
+        Leeswerk::zetStarter(std::move(vorige));
+        EXPECT_FALSE(h.bezig()) << geval.reden;
+        ASSERT_EQ(berichten.lijst.size(), 1u) << geval.reden;
+        EXPECT_EQ(berichten.lijst[0].prompt, "Het overzicht van het GPX-bestand kan niet worden gemaakt:\n" +
+                                                 QDir::toNativeSeparators(map + "/a.gpx") + " (" + geval.reden + ")");
+        EXPECT_TRUE(h.Frame6->isVisible() && h.Frame6->isEnabled() && tk::MousePointer(h) == tk::vbDefault);
+        if (!geval.bron) {
+            klik(h); // with a thread to run it
+            EXPECT_TRUE(h.Frame7->isVisible());
+        }
+    }
+}
+
 // Open with: the file's overview, its folder open in the lists and the file chosen there.
 // (Under any name, with the picture the batch mode saves: batch_proc_test.)
 TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
@@ -306,6 +389,17 @@ TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     EXPECT_TRUE(f.Frame7->isVisible() && berichten.lijst.empty());
     EXPECT_EQ(f.Frame6->File1->path() + "/" + f.Frame6->File1->fileName(), map + "/export.gpx");
+    // The picture opened as the found log: the pass would replace it, so it does not run.
+    QFile beeld(bmp());
+    ASSERT_TRUE(beeld.open(QIODevice::ReadOnly));
+    const QByteArray bytes = beeld.readAll();
+    f.openOverzicht(bmp());
+    ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(berichten.lijst[0].prompt, "Het GPX-bestand en het overzicht zijn hetzelfde bestand (" +
+                                             QDir::toNativeSeparators(bmp()) + "); er is niets geschreven");
+    beeld.seek(0);
+    EXPECT_EQ(beeld.readAll(), bytes);
 }
 
 // After a pass: the progress per year and the export below "&Terug", Tab on to the maps,
@@ -343,16 +437,22 @@ TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     ASSERT_TRUE(Form1::thuis());
     EXPECT_TRUE(Vakgrenzen::van(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])).bevat(*Form1::thuis()));
 
+    // The export's dialog opens where the picture went, then where the last export went,
+    // in the progress dialog too.
+    test::Bestandsdialoog dialoog;
+    ASSERT_TRUE(QDir(map).mkdir("sub"));
+    dialoog.naam = map + "/sub/r.geojson";
+    f.Frame7->exporteren->click();
+    EXPECT_EQ(dialoog.map, map);
+    EXPECT_TRUE(QFile::exists(map + "/sub/r.geojson"));
+    dialoog.naam.clear();
     f.Frame7->voortgang->click();
     auto* venster = f.findChild<Voortgangsvenster*>();
     ASSERT_TRUE(venster && venster->isVisible() && venster->dichtstbij);
     EXPECT_EQ(venster->dichtstbij->count(), 10);
+    venster->exporteren->click();
+    EXPECT_EQ(std::pair(dialoog.keer, dialoog.map), std::pair(2, map + "/sub"));
     venster->close();
-
-    Voortgangsvenster::zetPadVrager([&](QWidget*, const QString&, const QString&, QString*) { return map + "/r.geojson"; });
-    f.Frame7->exporteren->click();
-    Voortgangsvenster::zetPadVrager({});
-    EXPECT_TRUE(QFile::exists(map + "/r.geojson"));
     QSettings().remove("thuis");
 }
 
