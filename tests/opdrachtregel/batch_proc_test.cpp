@@ -168,7 +168,7 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
         {"--jaren", "2008,2009", f}, {"--jaren", "2008,2009,2010,2011", f}, {"--jaren", "2008,,2009", f},
         {"--kleurschakering"}, {f, f}, {f, "--jaren"}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f},
         {"--venster", "--kleurschakering", f}, {"--venster", "--uitvoer", "kaart.bmp", f},
-        {"--venster", "--jaren", "2007,2008,2009", f}, {"--venster", f, f}};
+        {"--venster", "--jaren", "2007,2008,2009", f}, {"--venster", f, f}, {""}, {"--jaren", "2007,2008,2009", ""}};
     for (const auto& args : gebruiksfouten)
         EXPECT_THAT(gezien(draai(args)), FieldsAre(2, "", HasSubstr(gebruik))) << ::testing::PrintToString(args);
     // The new ranges and forms are said in Dutch.
@@ -176,6 +176,7 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
                 HasSubstr("drie jaren van 2001 tot en met " + std::to_string(ditJaar()) + ","));
     EXPECT_THAT(draai({"--thuis", "52,09;5,12", f}).fout, HasSubstr("zoals 52.09,5.12; niet '52,09;5,12'"));
     EXPECT_THAT(draai({"--regio-export", "r.txt", f}).fout, HasSubstr("onbekend formaat '.txt'; kies .geojson, .gpx of .csv"));
+    EXPECT_THAT(draai({""}).fout, StartsWith("kavelzicht: geen GPX-bestand opgegeven (de naam is leeg)\n\n" + gebruik));
     for (const char* vraag : {"--help", "-h"})
         EXPECT_THAT(gezien(draai({vraag})), FieldsAre(0, StartsWith(gebruik + "\n"), ""));
     EXPECT_EQ(gezien(draai({"--version"})), std::tuple(0, std::string("Kavelzicht ") + KZ_VERSIE + "\n", ""));
@@ -189,9 +190,12 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     // without warnings, which would wait for the user, under a name that the file list does
     // not show) it shows the file's overview and saves the picture that the batch mode saves.
     const Opties venster{.omgeving = {"LANG=nl_NL.UTF-8", "QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)};
-    const Uitkomst leeg = draai({}, venster);
-    EXPECT_TRUE(leeg.verlopen) << "status " << leeg.status << ": " << leeg.fout;
-    EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
+    // An empty name is no file to open: the window as without one.
+    for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--venster", ""}}) {
+        const Uitkomst leeg = draai(args, venster);
+        EXPECT_TRUE(leeg.verlopen) << "status " << leeg.status << ": " << leeg.fout;
+        EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
+    }
     Gpx().wpt("52.37", "4.89", 2008).wpt("51.44", "5.48", 2014).schrijf(map / "schoon.txt");
     const Uitkomst open = draai({"--venster", "schoon.txt"}, {.omgeving = venster.omgeving, .limiet = std::chrono::seconds(8)});
     EXPECT_TRUE(open.verlopen) << "status " << open.status << ": " << open.fout;
