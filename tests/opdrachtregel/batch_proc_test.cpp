@@ -115,17 +115,30 @@ TEST_F(Batch, EenZipGeeftWatHetKaleBestandGeeft) {
     EXPECT_EQ(gezien(draai({"mac.zip"})), gezien(kaal));
     fs::remove(map / "Kavelzicht.bmp");
 
-    // A changed byte: the archive opens, but its GPX file cannot be read to its end.
-    std::string beschadigd = test::Zip{{{"123.gpx", gpx}}, true}.bytes();
+    // Packed with gzip, the ZIP itself.
+    schrijf("pq.zip.gz", test::Zip{{{"pq.zip", lees(map / "pq.zip")}}}.gzip());
+    EXPECT_EQ(gezien(draai({"pq.zip.gz"})), gezien(kaal));
+    fs::remove(map / "Kavelzicht.bmp");
+
+    // A changed byte or a gzip file's CRC-32: the archive opens, but its GPX file cannot be
+    // read to its end. Without a single found log the archive says what it holds.
+    std::string beschadigd = test::Zip{{{"123.gpx", gpx}}, true}.bytes(), gz = test::Zip{{{"123.gpx", gpx}}}.gzip();
     beschadigd[beschadigd.find("52.37")] = '9';
-    schrijf("beschadigd.zip", beschadigd);
-    EXPECT_EQ(gezien(draai({"beschadigd.zip"})),
-              std::tuple(1, "", "Fout: Het GPX-bestand kan niet worden gelezen: " + (map / "beschadigd.zip").string() +
-                                    " (het archief is beschadigd of onvolledig)\n"));
-    schrijf("wpts.zip", test::Zip{{{"123-wpts.gpx", gpx}}}.bytes());
-    EXPECT_EQ(gezien(draai({"wpts.zip"})),
-              std::tuple(1, "", "Fout: Het GPX-bestand kan niet worden geopend: " + (map / "wpts.zip").string() +
-                                    " (het archief bevat geen GPX-bestand met vondsten, alleen: 123-wpts.gpx)\n"));
+    gz[gz.size() - 8] ^= 1;
+    const std::string kapot = " (het archief is beschadigd of onvolledig)\n";
+    const std::tuple<std::string, std::string, std::string> gevallen[] = {
+        {"beschadigd.zip", beschadigd, "gelezen: " + (map / "beschadigd.zip").string() + kapot},
+        {"crc.gpx.gz", gz, "gelezen: " + (map / "crc.gpx.gz").string() + kapot},
+        {"wpts.zip", test::Zip{{{"123-wpts.gpx", gpx}}}.bytes(),
+         "geopend: " + (map / "wpts.zip").string() + " (het archief bevat geen GPX-bestand met vondsten, alleen: 123-wpts.gpx)\n"},
+        {"twee.zip", test::Zip{{{"a.gpx", gpx}, {"a-wpts.gpx", ""}, {"1", ""}, {"2", ""}, {"3", ""}, {"b.gpx", gpx}, {"4", ""}}}.bytes(),
+         "geopend: " + (map / "twee.zip").string() + " (het archief bevat meer dan \u00e9\u00e9n GPX-bestand met vondsten: a.gpx, "
+         "a-wpts.gpx, 1, 2, 3 en 2 andere; pak het gewenste bestand uit en kies dat)\n"},
+    };
+    for (const auto& [naam, bytes, fout] : gevallen) {
+        schrijf(naam, bytes);
+        EXPECT_EQ(gezien(draai({naam})), std::tuple(1, "", "Fout: Het GPX-bestand kan niet worden " + fout)) << naam;
+    }
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
 }
 
