@@ -20,7 +20,8 @@ public:
     virtual ~Bron() = default;
 
     // One read: lengte bytes (0 at the end), and fout, an errno value, when the read
-    // failed after them.
+    // failed after them (EBADMSG: the bytes are damaged, as a packed file whose checks
+    // fail).
     struct Stuk {
         std::size_t lengte = 0;
         int fout = 0;
@@ -38,6 +39,14 @@ public:
         (void)plek;
         return ESPIPE;
     }
+
+    // What the reads from here on are for, for a report of how far the source has been
+    // read: its contents front to back (at first); a look-up elsewhere in it, which is no
+    // progress (an archive's table of contents at its end); or nothing more: all that is
+    // needed was read, and the source counts as read to its end. A source over another
+    // passes it on.
+    enum class Lezing { voortgang, opzoeken, klaar };
+    virtual void zetLezing(Lezing lezing) { (void)lezing; }
 
     // How many bytes are expected, for choosing a buffer; onbekend when nobody knows.
     static constexpr std::uint64_t onbekend = UINT64_MAX;
