@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by run.sh and test.sh: installs what is missing on a Debian machine, and builds.
-KZ_BUILD_PACKAGES="cmake ninja-build g++ qt6-base-dev libarchive-dev fonts-liberation qt6-translations-l10n"
+KZ_BUILD_PACKAGES="cmake ninja-build g++ qt6-base-dev libarchive-dev zlib1g-dev fonts-liberation qt6-translations-l10n"
 KZ_TEST_PACKAGES="locales libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
     desktop-file-utils appstream man-db dpkg-dev file lintian"
 

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QTimer>
 
 #include "venster/app.h"
 #include "opdrachtregel/batch.h"
 #include "opdrachtregel/console.h"
 #include "venster/hoofdvenster.h"
+#include "venster/platform.h"
 #include "opdrachtregel/opdracht.h"
 #include "teksten/meldingen.h"
 #include "teksten/versie.h"
@@ -73,11 +73,7 @@ int main(int argc, char** argv) {
     case kz::Opdracht::Venster:
         break;
     }
-#if defined(_WIN32)
-    // The window draws its texts with FreeType, as the batch mode's picture and Linux do:
-    // the picture it saves is then the same to the pixel.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
-#endif
+    kz::bereidVensterVoor();
     qtMeldingen = qInstallMessageHandler(zonderBeeldscherm);
     QApplication app(argc, argv);
     geefBewaardeMeldingenDoor();
@@ -86,9 +82,11 @@ int main(int argc, char** argv) {
     kz::laadQtVertalingen(app);
     kz::Hoofdvenster venster;
     venster.show();
-    // Opened with a file (from a file manager): its overview, once the window stands.
+    // Opened with a file (from a file manager): its overview, once the window stands. The
+    // name's bytes as given are what is opened, as in the batch mode: a name that is no
+    // valid text would not survive decoding.
     if (!opdracht.gpx.isEmpty()) {
-        const QString gekozen = QFileInfo(opdracht.gpx).absoluteFilePath();
+        const QByteArray gekozen = QByteArray::fromStdString(opdracht.gpxBytes);
         QTimer::singleShot(0, &venster, [&venster, gekozen] { venster.inhoud().openOverzicht(gekozen); });
     }
     return app.exec();

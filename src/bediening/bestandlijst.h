@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QListWidget>
 #include <QString>
 
 namespace kz {
 
-// The file list of the input panel: the files of a folder whose names match the pattern (case-insensitively;
-// several patterns separated by ";"), sorted by name.
+// The file list of the input panel: the GPX files of a folder, and the ZIP archives in which pocket queries arrive
+// (names ending in .gpx or .zip in any case), sorted by name. Each entry keeps its name as the
+// system's bytes, so that a name that is no valid text (shown as leesbareNaam
+// has it) is opened by exactly those bytes.
 class Bestandlijst : public QListWidget {
     Q_OBJECT
 public:
@@ -27,6 +30,11 @@ public:
     QString entry(int i) const;
     // The selected file's name, empty when none is selected.
     QString fileName() const;
+    // Entry i's name as the system's bytes, and the selected file's full path so.
+    QByteArray entryBytes(int i) const;
+    QByteArray gekozenPad() const;
+    // Whether the list would show a file of this name (its pattern; hidden files aside).
+    static bool past(const QString& naam);
 
 signals:
     // Enter, or a double click, on a file: the user chooses it, as with "&Maak overzicht".
@@ -43,8 +51,6 @@ private:
     void lees();
 
     QString pad_;
-    // GPX files, and the ZIP archives in which pocket queries arrive.
-    QString patroon_ = QStringLiteral("*.GPX;*.ZIP");
 };
 
 } // namespace kz

@@ -10,6 +10,8 @@
 #include <new>
 #include <string_view>
 
+#include "foundlog/gzipbron.h"
+
 namespace kz {
 
 namespace {
@@ -35,6 +37,7 @@ public:
         return {n + rest.lengte, rest.fout};
     }
     std::uint64_t grootte() const override { return bron_->grootte(); }
+    void zetLezing(Lezing lezing) override { bron_->zetLezing(lezing); }
 
 private:
     std::unique_ptr<Bron> bron_;
@@ -63,35 +66,43 @@ bool isMacMetadata(std::string_view naam) {
 } // namespace
 
 std::unique_ptr<Bron> Archiefbron::herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout) {
+    return herken(std::move(bron), fout, archieffout, false);
+}
+
+std::unique_ptr<Bron> Archiefbron::herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout, bool uitGzip) {
     char kop[4];
     std::size_t n = 0;
     while (n < sizeof kop) {
         const Stuk stuk = bron->lees(kop + n, sizeof kop - n);
         if (stuk.fout != 0) {
             fout = stuk.fout;
+            if (fout == EBADMSG) archieffout.soort = Archieffout::Soort::beschadigd;
             return nullptr;
         }
         if (stuk.lengte == 0) break;
         n += stuk.lengte;
     }
     const bool zip = n == 4 && (std::memcmp(kop, "PK\3\4", 4) == 0 || std::memcmp(kop, "PK\5\6", 4) == 0);
-    const bool gzip = n >= 2 && kop[0] == '\x1f' && kop[1] == '\x8b';
-    if (!zip && !gzip) return std::make_unique<MetKop>(std::move(bron), kop, n);
+    // A gzip file holds one file, without a name that matters; what it holds is looked at
+    // in turn, but only once: a gzip file in it is read as its bytes.
+    if (!uitGzip && n >= 2 && kop[0] == '\x1f' && kop[1] == '\x8b')
+        return herken(std::make_unique<Gzipbron>(std::make_unique<MetKop>(std::move(bron), kop, n)), fout, archieffout, true);
+    if (!zip) return std::make_unique<MetKop>(std::move(bron), kop, n);
 
     std::unique_ptr<Archiefbron> archief;
     bool gelukt;
-    if (zip) {
+    if (uitGzip) {
+        // Unpacked as it is read, the ZIP cannot be read by place: front to back.
+        archief.reset(new Archiefbron(std::make_unique<MetKop>(std::move(bron), kop, n), true));
+        gelukt = archief->zoekGpxInStroom();
+    } else {
         // A ZIP is read by place: its table of contents stands at its end.
         if (const int f = bron->zoekNaar(0); f != 0) {
             fout = f;
             return nullptr;
         }
-        archief.reset(new Archiefbron(std::move(bron), true));
+        archief.reset(new Archiefbron(std::move(bron), false));
         gelukt = archief->kiesGpx();
-    } else {
-        // A gzip file holds one file, without a name that matters.
-        archief.reset(new Archiefbron(std::make_unique<MetKop>(std::move(bron), kop, n), false));
-        gelukt = archief->openArchief() && archief->volgende();
     }
     if (!gelukt) {
         archieffout = archief->archieffout_;
@@ -101,7 +112,8 @@ std::unique_ptr<Bron> Archiefbron::herken(std::unique_ptr<Bron> bron, int& fout,
     return archief;
 }
 
-Archiefbron::Archiefbron(std::unique_ptr<Bron> bron, bool zip) : bron_(std::move(bron)), zip_(zip), blok_(blokgrootte) {}
+Archiefbron::Archiefbron(std::unique_ptr<Bron> bron, bool stroom)
+    : bron_(std::move(bron)), stroom_(stroom), blok_(blokgrootte) {}
 
 Archiefbron::~Archiefbron() {
     if (archief_) archive_read_free(archief_);
@@ -111,12 +123,11 @@ bool Archiefbron::openArchief() {
     if (archief_) archive_read_free(archief_);
     archief_ = archive_read_new();
     if (!archief_) throw std::bad_alloc();
-    if (zip_) {
+    if (stroom_) {
+        archive_read_support_format_zip_streamable(archief_);
+    } else {
         archive_read_support_format_zip(archief_);
         archive_read_set_seek_callback(archief_, &Archiefbron::zoekTerug);
-    } else {
-        archive_read_support_filter_gzip(archief_);
-        archive_read_support_format_raw(archief_);
     }
     archive_read_set_read_callback(archief_, &Archiefbron::leesTerug);
     archive_read_set_callback_data(archief_, this);
@@ -131,7 +142,19 @@ archive_entry* Archiefbron::volgende() {
     return nullptr;
 }
 
+bool Archiefbron::neemOp(archive_entry* entry) {
+    if (archive_entry_filetype(entry) != AE_IFREG) return false;
+    const char* pad = archive_entry_pathname(entry);
+    const std::string_view naam = pad ? pad : "";
+    if (isMacMetadata(naam)) return false;
+    if (archieffout_.inhoud.size() < Archieffout::genoemd) archieffout_.inhoud.emplace_back(naam);
+    ++archieffout_.aantal;
+    return isVondstenlog(naam);
+}
+
 bool Archiefbron::kiesGpx() {
+    // The table of contents is looked up at the archive's end: no progress through it.
+    bron_->zetLezing(Lezing::opzoeken);
     if (!openArchief()) return false;
     // The entries as the table of contents lists them; moving past one reads none of
     // its data.
@@ -143,13 +166,7 @@ bool Archiefbron::kiesGpx() {
             if (archieffout_.soort != Archieffout::Soort::geen) return false;
             break;
         }
-        if (archive_entry_filetype(entry) != AE_IFREG) continue;
-        const char* pad = archive_entry_pathname(entry);
-        const std::string_view naam = pad ? pad : "";
-        if (isMacMetadata(naam)) continue;
-        if (archieffout_.inhoud.size() < Archieffout::genoemd) archieffout_.inhoud.emplace_back(naam);
-        ++archieffout_.aantal;
-        if (!isVondstenlog(naam)) continue;
+        if (!neemOp(entry)) continue;
         ++gpx;
         gekozen = i;
         versleuteld = archive_entry_is_encrypted(entry) != 0;
@@ -168,7 +185,35 @@ bool Archiefbron::kiesGpx() {
     if (!openArchief()) return false;
     for (long i = 0; i <= gekozen; ++i)
         if (!volgende()) return faal(Archieffout::Soort::beschadigd);
+    bron_->zetLezing(Lezing::voortgang);
     return true;
+}
+
+bool Archiefbron::zoekGpxInStroom() {
+    if (!openArchief()) return false;
+    while (archive_entry* entry = volgende()) {
+        if (!neemOp(entry)) continue;
+        if (archive_entry_is_encrypted(entry)) return faal(Archieffout::Soort::versleuteld);
+        grootte_ = archive_entry_size_is_set(entry) ? std::uint64_t(archive_entry_size(entry)) : onbekend;
+        return true;
+    }
+    return archieffout_.soort == Archieffout::Soort::geen ? faal(Archieffout::Soort::geenGpx) : false;
+}
+
+Bron::Stuk Archiefbron::naDeGpx() {
+    bool nogEen = false;
+    while (archive_entry* entry = volgende()) nogEen = neemOp(entry) || nogEen;
+    if (archieffout_.soort == Archieffout::Soort::geen && nogEen) faal(Archieffout::Soort::meerdereGpx);
+    while (archieffout_.soort == Archieffout::Soort::geen) {
+        const Stuk stuk = bron_->lees(blok_.data(), blok_.size());
+        if (stuk.fout != 0) {
+            bronfout_ = stuk.fout;
+            faal(Archieffout::Soort::beschadigd);
+        } else if (stuk.lengte == 0) {
+            return {0, 0};
+        }
+    }
+    return {0, bronfout_ != 0 ? bronfout_ : EBADMSG};
 }
 
 bool Archiefbron::faal(Archieffout::Soort soort) {
@@ -215,7 +260,7 @@ Bron::Stuk Archiefbron::lees(char* doel, std::size_t ruimte) {
         return {0, bronfout_ != 0 ? bronfout_ : EBADMSG};
     }
     klaar_ = true;
-    return {0, 0};
+    return stroom_ ? naDeGpx() : Stuk{0, 0};
 }
 
 } // namespace kz

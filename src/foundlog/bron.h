@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -18,7 +20,8 @@ public:
     virtual ~Bron() = default;
 
     // One read: lengte bytes (0 at the end), and fout, an errno value, when the read
-    // failed after them.
+    // failed after them (EBADMSG: the bytes are damaged, as a packed file whose checks
+    // fail).
     struct Stuk {
         std::size_t lengte = 0;
         int fout = 0;
@@ -37,22 +40,22 @@ public:
         return ESPIPE;
     }
 
+    // What the reads from here on are for, for a report of how far the source has been
+    // read: its contents front to back (at first); a look-up elsewhere in it, which is no
+    // progress (an archive's table of contents at its end); or nothing more: all that is
+    // needed was read, and the source counts as read to its end. A source over another
+    // passes it on.
+    enum class Lezing { voortgang, opzoeken, klaar };
+    virtual void zetLezing(Lezing lezing) { (void)lezing; }
+
     // How many bytes are expected, for choosing a buffer; onbekend when nobody knows.
     static constexpr std::uint64_t onbekend = UINT64_MAX;
     virtual std::uint64_t grootte() const { return onbekend; }
 
-    // The ways of opening a file: through the POSIX calls, through Windows' own, or
-    // through the C++ standard library alone (for a system without either, and to check
-    // the others against). A kind that the system lacks opens as portabel.
-    enum class Soort { posix, portabel, windows };
-    static constexpr Soort standaard =
-#if defined(__unix__) || defined(__APPLE__)
-        Soort::posix;
-#elif defined(_WIN32)
-        Soort::windows;
-#else
-        Soort::portabel;
-#endif
+    // The ways of opening a file: through the system's own calls (POSIX or Windows), or
+    // through the C++ standard library alone (to check the others against).
+    enum class Soort { eigen, portabel };
+    static constexpr Soort standaard = Soort::eigen;
 
     // Opens the regular file at pad. On POSIX systems the name's bytes are taken as given,
     // not re-encoded; on Windows the name is UTF-8 (a name that is no valid UTF-8 is
@@ -61,5 +64,22 @@ public:
     // (EISDIR for a folder, ENODEV for a pipe, device or socket).
     static std::unique_ptr<Bron> open(const std::string& pad, int& fout, Soort soort = standaard);
 };
+
+// What reading a file asks of the operating system: bron_posix.cpp and bron_windows.cpp
+// each give these, and CMake builds the one of the system at hand.
+namespace systeem {
+
+// Opens a file with the system's own calls, as Bron::open describes.
+std::unique_ptr<Bron> openBestand(const std::string& pad, int& fout);
+// The name as the standard library takes it: the bytes as given, or on Windows UTF-8
+// (else the ANSI code page) as UTF-16, with the prefix that lifts MAX_PATH.
+std::filesystem::path padVan(const std::string& pad);
+// Opens a file for reading through the C library, and moves in it.
+std::FILE* openStroom(const std::filesystem::path& pad);
+int zoekInStroom(std::FILE* f, std::uint64_t plek);
+// After a read that met the end: forget it, so that a file that grows is read on.
+void vergeetEinde(std::FILE* f);
+
+} // namespace systeem
 
 } // namespace kz

@@ -20,13 +20,17 @@ constexpr std::size_t kleinsteBuffer = std::size_t{64} << 10;
 // pieces of 64 to 128 KiB on a machine whose cores share their second-level cache.
 constexpr std::size_t grootsteBuffer = std::size_t{128} << 10;
 
-// The file's own bytes with the progress told before each read, which may stop it.
+// The file's own bytes with the progress told before each read, which may stop it. The
+// progress is the furthest place that reads for the contents have reached: a look-up
+// elsewhere (an archive's table of contents at its end) is no progress, and a move back
+// (to the start of an archive after that look-up) does not take it back.
 class MetVoortgang final : public Bron {
 public:
     MetVoortgang(std::unique_ptr<Bron> bron, GpxBestand::Voortgang voortgang)
         : bron_(std::move(bron)), voortgang_(std::move(voortgang)), grootte_(bron_->grootte()) {}
     Stuk lees(char* doel, std::size_t ruimte) override {
-        if (!voortgang_(plek_, grootte_)) return {0, ECANCELED};
+        if (lezing_ == Lezing::voortgang) gemeld_ = std::max(gemeld_, plek_);
+        if (!voortgang_(gemeld_, grootte_)) return {0, ECANCELED};
         const Stuk stuk = bron_->lees(doel, ruimte);
         plek_ += stuk.lengte;
         return stuk;
@@ -37,26 +41,36 @@ public:
         return fout;
     }
     std::uint64_t grootte() const override { return grootte_; }
+    void zetLezing(Lezing lezing) override {
+        lezing_ = lezing;
+        if (lezing != Lezing::klaar) return;
+        // Read as far as needed: the whole file counts as read.
+        const std::uint64_t eind = std::max(plek_, grootte_ == onbekend ? 0 : grootte_);
+        if (eind <= gemeld_) return;
+        gemeld_ = eind;
+        voortgang_(gemeld_, grootte_);
+    }
 
 private:
     std::unique_ptr<Bron> bron_;
     GpxBestand::Voortgang voortgang_;
     const std::uint64_t grootte_;
-    std::uint64_t plek_ = 0;
+    std::uint64_t plek_ = 0, gemeld_ = 0;
+    Lezing lezing_ = Lezing::voortgang;
 };
 
 } // namespace
 
 GpxBestand::GpxBestand(std::string pad, Bron::Soort soort) : pad_(std::move(pad)), soort_(soort) {}
 
-GpxBestand::GpxBestand(std::unique_ptr<Bron> bron) : bron_(std::move(bron)) {}
+GpxBestand::GpxBestand(std::unique_ptr<Bron> bron, bool alsBestand) : bron_(std::move(bron)), alsBestand_(alsBestand) {}
 
 bool GpxBestand::open() {
-    const bool bestand = !bron_;
-    if (bestand) bron_ = Bron::open(pad_, fout_, soort_);
+    if (!bron_) bron_ = Bron::open(pad_, fout_, soort_);
     if (!bron_) return false;
+    // The progress and the stop wrap the file's own bytes, those of an archive too.
     if (voortgang_) bron_ = std::make_unique<MetVoortgang>(std::move(bron_), voortgang_);
-    if (bestand) bron_ = Archiefbron::herken(std::move(bron_), fout_, archieffout_);
+    if (alsBestand_) bron_ = Archiefbron::herken(std::move(bron_), fout_, archieffout_);
     return bron_ != nullptr;
 }
 
@@ -83,11 +97,14 @@ bool GpxBestand::scan(const WaypointAfnemer& afnemer, Zoekpad pad) {
         if (stuk.fout != 0) {
             fout_ = stuk.fout;
             if (const auto* archief = dynamic_cast<const Archiefbron*>(bron.get())) archieffout_ = archief->archieffout();
+            // A gzip file whose checks fail.
+            else if (fout_ == EBADMSG) archieffout_.soort = Archieffout::Soort::beschadigd;
             return false;
         }
         if (stuk.lengte == 0) break;
     }
     scanner.einde();
+    bron->zetLezing(Bron::Lezing::klaar);
     return true;
 }
 

@@ -23,8 +23,9 @@ public:
     // The file at pad, its bytes as given; opened by open().
     explicit GpxBestand(std::string pad, Bron::Soort soort = Bron::standaard);
     // Any other source of a found log (the GPX file of an archive, a test's bytes): read
-    // by open() and scan() as a plain file's bytes.
-    explicit GpxBestand(std::unique_ptr<Bron> bron);
+    // by open() and scan() as a plain file's bytes, or with alsBestand as a file is read
+    // (an archive in it unpacked).
+    explicit GpxBestand(std::unique_ptr<Bron> bron, bool alsBestand = false);
 
     // Opens the file and, in an archive, chooses its GPX file; false when it cannot be
     // opened, is no regular file, or is an archive without a single GPX file to read.
@@ -42,9 +43,11 @@ public:
     const Archieffout& archieffout() const { return archieffout_; }
 
     // Told before each read of the file's own bytes (those of the archive, for an
-    // archive) where in the file it is, and of how many bytes (Bron::onbekend when nobody
-    // knows); returning false stops the opening or the scan, which then fails with
-    // ECANCELED. Set before open().
+    // archive) how far into the file the reading has come, and of how many bytes
+    // (Bron::onbekend when nobody knows); returning false stops the opening or the scan,
+    // which then fails with ECANCELED. The place never goes back: an archive's look-up of
+    // its table of contents at its end is no progress. A scan that succeeds ends with the
+    // place at the end of the file (told once more, its answer ignored). Set before open().
     using Voortgang = std::function<bool(std::uint64_t plek, std::uint64_t grootte)>;
     void zetVoortgang(Voortgang voortgang) { voortgang_ = std::move(voortgang); }
 
@@ -60,6 +63,7 @@ private:
     std::string pad_;
     Bron::Soort soort_ = Bron::standaard;
     std::unique_ptr<Bron> bron_;
+    bool alsBestand_ = true;
     int fout_ = 0;
     Archieffout archieffout_;
     Voortgang voortgang_;

@@ -45,41 +45,10 @@ const char* zoekPortabel(const char* p, const char* r, const char* e) {
 
 #if defined(__x86_64__)
 
-// Each wide path tests 64 bytes a step while the furthest byte it looks at lies before
-// e, and leaves the last few bytes to the portable search.
+// The AVX2 path tests 64 bytes a step while the furthest byte it looks at lies before e,
+// and leaves the last few bytes to the portable search.
 
 // Where the byte k after each of the vector's positions is c.
-__attribute__((always_inline)) inline __m128i is16(const char* q, int k, char c) {
-    return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(q + k)), _mm_set1_epi8(c));
-}
-
-template <Kandidaten K>
-__attribute__((always_inline)) inline unsigned kandidaten16(const char* q) {
-    const auto is = [q](int k, char c) { return is16(q, k, c); };
-    __m128i volgt;
-    if constexpr (K == Kandidaten::kop) {
-        volgt = _mm_or_si128(is(1, 'w'), _mm_and_si128(is(1, 'n'), is(6, 'M')));
-    } else {
-        volgt = _mm_or_si128(_mm_or_si128(is(1, 'w'), is(2, 'w')),
-                             _mm_or_si128(_mm_and_si128(is(6, 'U'), is(11, 'o')), is(verstePlek, 'N')));
-        if constexpr (K == Kandidaten::logs) volgt = _mm_or_si128(volgt, _mm_or_si128(is(16, ' '), is(17, '>')));
-    }
-    return unsigned(_mm_movemask_epi8(_mm_and_si128(is(0, '<'), volgt)));
-}
-
-template <Kandidaten K>
-const char* zoekSse2(const char* p, const char* r, const char* e) {
-    for (; p < r && e - p >= 64 + verstePlek; p += 64) {
-        const std::uint64_t m = std::uint64_t{kandidaten16<K>(p)} | std::uint64_t{kandidaten16<K>(p + 16)} << 16 |
-                                std::uint64_t{kandidaten16<K>(p + 32)} << 32 | std::uint64_t{kandidaten16<K>(p + 48)} << 48;
-        if (m != 0) {
-            const char* x = p + std::countr_zero(m);
-            return x < r ? x : r;
-        }
-    }
-    return zoekPortabel<K>(p, r, e);
-}
-
 __attribute__((target("avx2"), always_inline)) inline __m256i is32(const char* q, int k, char c) {
     return _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + k)), _mm256_set1_epi8(c));
 }
@@ -110,31 +79,6 @@ __attribute__((target("avx2"))) const char* zoekAvx2(const char* p, const char* 
     return zoekPortabel<K>(p, r, e);
 }
 
-// With AVX-512 a compare gives a mask of 64 bits at once, and a masked compare ANDs for
-// free. A block without a '<' (the middle of a long description or log) costs one compare.
-template <Kandidaten K>
-__attribute__((target("avx512f,avx512bw"))) const char* zoekAvx512(const char* p, const char* r, const char* e) {
-    const auto is = [&p](int k, char c, __mmask64 binnen) __attribute__((target("avx512f,avx512bw"))) {
-        return _mm512_mask_cmpeq_epi8_mask(binnen, _mm512_loadu_si512(p + k), _mm512_set1_epi8(c));
-    };
-    for (; p < r && e - p >= 64 + verstePlek; p += 64) {
-        const __mmask64 punt = _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(p), _mm512_set1_epi8('<'));
-        if (punt == 0) continue;
-        __mmask64 m;
-        if constexpr (K == Kandidaten::kop) {
-            m = is(1, 'w', punt) | is(6, 'M', is(1, 'n', punt));
-        } else {
-            m = is(1, 'w', punt) | is(2, 'w', punt) | is(11, 'o', is(6, 'U', punt)) | is(verstePlek, 'N', punt);
-            if constexpr (K == Kandidaten::logs) m |= is(16, ' ', punt) | is(17, '>', punt);
-        }
-        if (m != 0) {
-            const char* x = p + std::countr_zero(std::uint64_t{m});
-            return x < r ? x : r;
-        }
-    }
-    return zoekPortabel<K>(p, r, e);
-}
-
 #endif
 
 template <Kandidaten K>
@@ -142,12 +86,8 @@ Zoeker zoekerVoor(Zoekpad pad) {
     if (!wordtOndersteund(pad)) return zoekPortabel<K>;
     switch (pad) {
 #if defined(__x86_64__)
-    case Zoekpad::sse2:
-        return zoekSse2<K>;
     case Zoekpad::avx2:
         return zoekAvx2<K>;
-    case Zoekpad::avx512:
-        return zoekAvx512<K>;
 #endif
     default:
         return zoekPortabel<K>;
@@ -161,12 +101,8 @@ bool wordtOndersteund(Zoekpad pad) {
     case Zoekpad::portabel:
         return true;
 #if defined(__x86_64__)
-    case Zoekpad::sse2:
-        return true; // part of every x86-64 processor
     case Zoekpad::avx2:
         return __builtin_cpu_supports("avx2");
-    case Zoekpad::avx512:
-        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
 #else
     default:
         return false;
@@ -194,12 +130,8 @@ const char* naamVan(Zoekpad pad) {
     switch (pad) {
     case Zoekpad::portabel:
         return "portabel";
-    case Zoekpad::sse2:
-        return "sse2";
     case Zoekpad::avx2:
         return "avx2";
-    case Zoekpad::avx512:
-        return "avx512";
     }
     return "?";
 }

@@ -13,7 +13,8 @@ namespace kz::console {
 // Before the first text of a run without the window. On Windows the program is a window
 // program, which has no console of its own: its texts go where the standard handles
 // lead (a file, a pipe), byte for byte, or else to the console of the program that
-// started it, if there is one. Elsewhere nothing needs doing.
+// started it, if there is one. Elsewhere nothing needs doing. (console_posix.cpp and
+// console_windows.cpp.)
 void verbind();
 
 // Writes a text to standard output or error, as this system wants it.

@@ -114,7 +114,9 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
     o.stijl = parser.isSet(stijlOptie);
     const QStringList bestanden = parser.positionalArguments();
     if (bestanden.size() > 1) return fout(QStringLiteral("geef precies een GPX-bestand"));
-    if (!bestanden.isEmpty()) {
+    // An empty name ("") names no file: the window opens without one, the batch mode refuses it.
+    const bool legeNaam = !bestanden.isEmpty() && bestanden.first().isEmpty();
+    if (!bestanden.isEmpty() && !legeNaam) {
         o.gpx = bestanden.first();
         // The bytes as given: a name that is no valid text in the locale (an old memory
         // stick's "caf\xe9.gpx") does not survive decoding, so it is opened by its bytes.
@@ -161,6 +163,7 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
             return o;
         return fout(QStringLiteral("geen GPX-bestand opgegeven"));
     }
+    if (legeNaam) return fout(QStringLiteral("geen GPX-bestand opgegeven (de naam is leeg)"));
     o.soort = Batch;
     return o;
 }

@@ -13,7 +13,7 @@
 #include <QStringList>
 
 #include "opdrachtregel/regioopties.h"
-#include "venster/export.h"
+#include "venster/vensterbeeld.h"
 
 namespace kz {
 

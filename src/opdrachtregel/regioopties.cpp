@@ -8,9 +8,11 @@
 #include "overview/regioafstand.h"
 #include "overview/voortgang.h"
 #include "teksten/bestandsnaam.h"
+#include "teksten/exportteksten.h"
 #include "teksten/regioteksten.h"
 #include "teksten/thuis.h"
 #include "teksten/voortgangteksten.h"
+#include "uitvoer/perjaarexport.h"
 #include "uitvoer/schrijfbestand.h"
 
 namespace kz {
@@ -48,9 +50,8 @@ std::optional<QString> Regioopties::lees(const QCommandLineParser& parser) {
     if (parser.isSet(exportNaam)) {
         regioExport = parser.value(exportNaam);
         if (regioExport.isEmpty()) return QStringLiteral("--regio-export heeft een bestandsnaam nodig");
-        const std::optional<regioexport::Formaat> f = regioexport::formaatVan(regioExport);
-        if (!f) return regioexport::onbekendFormaat(regioExport);
-        formaat = *f;
+        formaat = Regioformaat::van(regioExport);
+        if (!formaat) return exportteksten::onbekendFormaat(regioExport, Regioformaat::achtervoegsels());
     }
     if (parser.isSet(thuisNaam)) {
         thuis = thuis::lees(parser.value(thuisNaam));
@@ -90,14 +91,14 @@ bool Regioopties::voerUit(const Overzicht& overzicht, const QLocale& locale, QSt
         }
     };
     if (!perJaar.isEmpty())
-        bewaar(perJaar, voortgangteksten::csv(Voortgang::van(overzicht, nederlandseRegios())),
+        bewaar(perJaar, perJaarExport(Voortgang::van(overzicht, nederlandseRegios())),
                voortgangteksten::opgeslagen(perJaar), voortgangteksten::nietOpgeslagen);
     if (regioExport.isEmpty() && !thuis) return gelukt;
 
     const std::vector<Regio> regios = Regio::alle(overzicht.gevonden, nederlandseRegios());
     if (!regioExport.isEmpty())
-        bewaar(regioExport, regioexport::inhoud(formaat, regios, thuis, locale), regioexport::opgeslagen(regioExport),
-               regioexport::nietOpgeslagen);
+        bewaar(regioExport, formaat->schrijf(regios, thuis, locale), exportteksten::opgeslagen(regioExport),
+               exportteksten::nietOpgeslagen);
     if (thuis)
         uit += regioteksten::dichtstbij(Regioafstand::nietBezocht(regios, *thuis, Regioafstand::dichtstbij), *thuis, locale)
                    .join(QLatin1Char('\n')) +

@@ -15,14 +15,14 @@
 
 #include "grid/coordinaat.h"
 #include "overview/overzicht.h"
-#include "teksten/regioexport.h"
+#include "uitvoer/regioformaat.h"
 
 namespace kz {
 
 struct Regioopties {
     QString perJaar;     // --per-jaar PAD: the progress per year as CSV; empty: not asked
     QString regioExport; // --regio-export PAD; empty: not asked
-    regioexport::Formaat formaat = regioexport::Formaat::GeoJson; // from the suffix of regioExport
+    const Regioformaat* formaat = nullptr; // from the suffix of regioExport
     std::optional<Coordinaat> thuis; // --thuis BREEDTE,LENGTE
 
     // The options, for the command line's parser.

@@ -94,6 +94,17 @@ std::array<QString, 2> mislukt(const QString& pad, const Doorloop& d) {
     }
 }
 
+std::array<QString, 2> nietGestart(const QString& pad) {
+    return {QStringLiteral("Het overzicht van het GPX-bestand kan niet worden gemaakt:"),
+            QDir::toNativeSeparators(pad) +
+                QStringLiteral(" (het lezen kan niet worden gestart; sluit andere programma's en probeer het opnieuw)")};
+}
+
+QString thuisNietBewaard(const QString& pad) {
+    return QStringLiteral("Uw thuis kan niet worden bewaard: de instellingen in ") + pad +
+           QStringLiteral(" kunnen niet worden geschreven.");
+}
+
 QString geenVondsten(int64_t waypoints, int64_t nietOpEigenRegel) {
     if (waypoints == 0 && nietOpEigenRegel > 0)
         return QStringLiteral("De waypoints in dit bestand staan niet elk aan het begin van een eigen regel, zoals "

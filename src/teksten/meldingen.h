@@ -38,6 +38,8 @@ std::array<QString, 2> nietGelezen(const QString& pad, int fout, const Archieffo
 // Why a pass on the file at pad ended without a result (not for one the user stopped):
 // one of the two above, or a lack of memory or an internal error.
 std::array<QString, 2> mislukt(const QString& pad, const Doorloop& doorloop);
+// The same for a pass whose reading could not be started (the system gave no thread).
+std::array<QString, 2> nietGestart(const QString& pad);
 // The two lines of a message as one text, with a line feed for a message box or a space
 // for a line of standard error between them.
 inline QString samen(const std::array<QString, 2>& regels, QChar tussen) { return regels[0] + tussen + regels[1]; }
@@ -62,6 +64,9 @@ QString titelNa(const QString& gpx, const QString& bitmap);
 // waypoints carry no found date.
 inline QString geenVondstenTitel() { return QStringLiteral("Geen vondsten"); }
 QString geenVondsten(int64_t waypoints, int64_t nietOpEigenRegel = 0);
+
+// The home chosen on a map could not be written to the settings at pad.
+QString thuisNietBewaard(const QString& pad);
 
 // The window mode found no display to show the window on: what to do instead.
 QString geenBeeldscherm();

@@ -4,7 +4,6 @@
 
 #include <QDir>
 
-#include "teksten/csv.h"
 #include "teksten/opmaak.h"
 
 namespace kz::voortgangteksten {
@@ -29,12 +28,6 @@ std::vector<Voortgang::Jaar> regels(const Voortgang& v) {
     std::vector<Voortgang::Jaar> alle = v.jaren;
     if (v.zonderJaar) alle.push_back(*v.zonderJaar);
     return alle;
-}
-
-QByteArray csv(const Voortgang& v) {
-    QString tekst = kz::csv::regel(kolommen(v.aantalRegios));
-    for (const Voortgang::Jaar& j : regels(v)) tekst += kz::csv::regel(cellen(j));
-    return tekst.toUtf8();
 }
 
 QString legendaJaar() { return QStringLiteral("Regio's bezocht in het jaar"); }

@@ -25,10 +25,6 @@ QStringList cellen(const Voortgang::Jaar& j);
 // Every line: one per year, then the one without a year if there is one.
 std::vector<Voortgang::Jaar> regels(const Voortgang& v);
 
-// The CSV file: the column heads, then a line per year and the one without a year;
-// comma-separated, one line feed after each line, UTF-8.
-QByteArray csv(const Voortgang& v);
-
 // The chart's legend: the bars, and the line out of the number of regions.
 QString legendaJaar();
 QString legendaTotaal(int32_t aantalRegios);

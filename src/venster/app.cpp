@@ -3,10 +3,9 @@
 #include "teksten/versie.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
-#if defined(KZ_MEEGELEVERDE_LETTERS)
 #include <QFontDatabase>
-#endif
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QStyle>
@@ -19,11 +18,9 @@ namespace kz {
 void richtApplicatieIn(QApplication& app, bool eigenStijl) {
     QApplication::setApplicationName(QStringLiteral("Kavelzicht"));
     QApplication::setApplicationVersion(QString::fromLatin1(versie));
-#if defined(Q_OS_WIN)
-    // The settings (the home chosen on a map) in the user's part of the registry, under
-    // Software\Kavelzicht\Kavelzicht. (On Linux they stay where they have always been.)
+    // The settings (the home chosen on a map) in ~/.config/Kavelzicht/, or on Windows in
+    // the user's part of the registry under Software\Kavelzicht\Kavelzicht.
     QApplication::setOrganizationName(QStringLiteral("Kavelzicht"));
-#endif
     // Lets the desktop match the window with the installed entry and icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(bureaubladId));
     // The window is laid out to the pixel; one style everywhere keeps controls such as
@@ -31,22 +28,20 @@ void richtApplicatieIn(QApplication& app, bool eigenStijl) {
     // the user asks for another.
     QApplication::setStyle(eigenStijl ? new Vensterstijl(QApplication::style()->name()) : new Vensterstijl);
     kondigBedieningAan();
-#if defined(KZ_MEEGELEVERDE_LETTERS)
-    // The fonts that the program brings along, in lettertypen/ beside it (Windows has no
+    // The fonts that the program may bring along, in lettertypen/ beside it (Windows has no
     // Liberation Sans, and its offscreen platform no font at all). Where the result
     // panel's "Arial" is missing, Liberation Sans has its metrics.
+    const QDir letters(QCoreApplication::applicationDirPath() + QStringLiteral("/lettertypen"));
+    bool meegebracht = false;
     for (const char* naam : {"LiberationSans-Regular.ttf", "LiberationSansNarrow-Regular.ttf"})
-        QFontDatabase::addApplicationFont(QCoreApplication::applicationDirPath() + QStringLiteral("/lettertypen/") +
-                                          QLatin1String(naam));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-#endif
+        meegebracht = QFontDatabase::addApplicationFont(letters.filePath(QLatin1String(naam))) >= 0 || meegebracht;
+    if (meegebracht) QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     // A small 8-point sans serif, metrically equal to Arial, for which the boxes are sized.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(8);
-#if defined(KZ_MEEGELEVERDE_LETTERS)
-    // Hinted as Linux's desktops hint it (slight: only vertically), not in full.
-    font.setHintingPreference(QFont::PreferVerticalHinting);
-#endif
+    // The fonts brought along are hinted as Linux's desktops hint them (slight: only
+    // vertically), not in full.
+    if (meegebracht) font.setHintingPreference(QFont::PreferVerticalHinting);
     app.setFont(font);
 }
 

@@ -2,6 +2,7 @@
 #include "venster/invulpaneel.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "grid/grid.h"
@@ -62,15 +63,20 @@ void Invulpaneel::mapGewijzigd() {
         bestandlijst->setPath(maplijst->path());
 }
 
-bool Invulpaneel::kiesGpxBestand(const QString& pad) {
-    const QFileInfo info(pad);
-    const QString map = info.absolutePath();
+bool Invulpaneel::kiesGpxBestand(const QString& pad) { return kiesGpxBestand(QFile::encodeName(pad)); }
+
+bool Invulpaneel::kiesGpxBestand(const QByteArray& pad) {
+    // The folder as text, the name as the bytes that the file list keeps.
+    const QByteArray volledig = volledigPad(pad);
+    const qsizetype streep = volledig.lastIndexOf('/');
+    const QString map = QFileInfo(QFile::decodeName(volledig)).absolutePath();
+    const QByteArray naam = volledig.mid(streep + 1);
     // The drive list follows first; its change takes the folder and file lists along.
     stationlijst->setDrive(map);
     if (maplijst->setPath(map)) return false;
-    auto kies = [this, &info] {
+    auto kies = [this, &naam] {
         for (int i = 0; i < bestandlijst->listCount(); ++i) {
-            if (bestandlijst->entry(i) == info.fileName()) {
+            if (bestandlijst->entryBytes(i) == naam) {
                 bestandlijst->setListIndex(i);
                 return true;
             }

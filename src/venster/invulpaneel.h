@@ -24,7 +24,8 @@ public:
 
     // Opens the folder of a GPX file in the drive, folder and file lists and selects the
     // file, as a user would. False when the folder cannot be opened or the file is not
-    // listed.
+    // listed. The path as the system's bytes (its name need not be valid text), or as text.
+    bool kiesGpxBestand(const QByteArray& pad);
     bool kiesGpxBestand(const QString& pad);
 
 public slots:

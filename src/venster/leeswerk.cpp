@@ -27,7 +27,28 @@ Leeswerk::~Leeswerk() {
     draad_->wait();
 }
 
-void Leeswerk::start() { draad_->start(); }
+namespace {
+
+Leeswerk::Starter& starter() {
+    static Leeswerk::Starter s;
+    return s;
+}
+
+} // namespace
+
+bool Leeswerk::start() {
+    if (const Starter& s = starter()) s(*draad_);
+    else draad_->start();
+    // A thread that the system refused neither runs nor has finished; one that has
+    // already finished (or is finishing) did run.
+    return draad_->isRunning() || draad_->isFinished();
+}
+
+Leeswerk::Starter Leeswerk::zetStarter(Starter s) {
+    Starter vorige = std::move(starter());
+    starter() = std::move(s);
+    return vorige;
+}
 
 void Leeswerk::breekAf() {
     stop_ = true;

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -31,7 +32,9 @@ public:
              QObject* ouder = nullptr);
     ~Leeswerk() override;
 
-    void start();
+    // Starts the reading; false when its thread could not be started (klaar() then never
+    // comes).
+    bool start();
     void breekAf();
     bool afgebroken() const { return stop_; }
     // The answer to the last warning: stil lets the rest of this pass's warnings
@@ -44,6 +47,12 @@ public:
 
     // How the pass ended; once klaar() has been emitted.
     Doorloop& uitkomst() { return uitkomst_; }
+
+    // How a job's thread is started (QThread::start, which only warns when the system
+    // refuses a thread). Replaces it and returns the previous one; an empty function
+    // restores QThread::start. For tests, which make starting fail.
+    using Starter = std::function<void(QThread&)>;
+    static Starter zetStarter(Starter starter);
 
 signals:
     void waarschuwing(const kz::Waarschuwing& w);

@@ -8,7 +8,7 @@
 #include "grid/nlmasker.h"
 #include "teksten/overzichtteksten.h"
 #include "teksten/voortgangteksten.h"
-#include "venster/export.h"
+#include "venster/vensterbeeld.h"
 
 namespace kz {
 
@@ -82,7 +82,7 @@ Schrijffout Resultaatpaneel::bewaarBeeld(const QString& naam, const QByteArray& 
     const int legendaBreedte = klassenKader->width();
     klassenKader->resize(statistiekKader->width(), klassenKader->height());
 
-    const Schrijffout gelukt = bewaarClientvlak(*parentWidget(), naam, formaat);
+    const Schrijffout gelukt = bewaarVensterbeeld(*parentWidget(), naam, formaat);
 
     klassenKader->resize(legendaBreedte, klassenKader->height());
     for (Knop* knop : {terugKnop, voortgangKnop, exporteerKnop}) knop->setVisible(true);

@@ -4,7 +4,10 @@
 #include <cerrno>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QScopeGuard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -20,6 +23,8 @@
 
 #include "bediening/bericht.h"
 #include "bediening/clientvlak.h"
+#include "bediening/volume.h"
+#include "teksten/bestandsnaam.h"
 #include "grid/nlmasker.h"
 #include "grid/vakgrenzen.h"
 #include "overview/overzicht.h"
@@ -30,7 +35,8 @@
 #include "teksten/datum.h"
 #include "teksten/meldingen.h"
 #include "teksten/versie.h"
-#include "venster/export.h"
+#include "uitvoer/zelfdebestand.h"
+#include "venster/vensterbeeld.h"
 
 namespace kz {
 
@@ -115,21 +121,34 @@ void Vensterinhoud::maakOverzicht() {
 
     // The file as the file list shows it, in the folder whose files it lists. (The folder
     // list may highlight another folder without having opened it.)
-    start(QDir(in.bestandlijst->path()).filePath(in.bestandlijst->fileName()), kleurschakering);
+    start(in.bestandlijst->gekozenPad(), kleurschakering);
 }
 
-void Vensterinhoud::openOverzicht(const QString& pad) {
+void Vensterinhoud::openOverzicht(const QString& pad) { openOverzicht(QFile::encodeName(pad)); }
+
+void Vensterinhoud::openOverzicht(const QByteArray& pad) {
     if (bezig()) return;
-    invulpaneel->kiesGpxBestand(pad);
+    const QByteArray volledig = volledigPad(pad);
+    invulpaneel->kiesGpxBestand(volledig);
     const bool kleurschakering = invulpaneel->kleurschakering->checkState() != Qt::Unchecked;
     resultaatpaneel->toonKlassen(kleurschakering);
     setCursor(Qt::WaitCursor);
-    start(pad, kleurschakering);
+    start(volledig, kleurschakering);
 }
 
-void Vensterinhoud::start(const QString& pad, bool kleurschakering) {
+void Vensterinhoud::start(const QByteArray& pad, bool kleurschakering) {
     Invulpaneel& in = *invulpaneel;
-    pad_ = pad;
+    // The picture of the pass must never replace the found log it is made from.
+    const QString bitmap = QFileInfo(afbeeldingsnaam).absoluteFilePath();
+    if (zelfdeBestand(pad.toStdString(), QFile::encodeName(bitmap).toStdString())) {
+        unsetCursor();
+        bericht::fout(*this, meldingen::zelfdeBestand(QStringLiteral("het GPX-bestand"), QStringLiteral("het overzicht"), bitmap));
+        emit passKlaar();
+        return;
+    }
+    padBytes_ = pad;
+    pad_ = leesbareNaam(pad);
+    pass_ = {};
 
     // The three years in ascending order, in the boxes as well.
     for (std::size_t k = 0; k < 3; ++k) posities_[k] = in.jaar[k]->currentIndex();
@@ -142,30 +161,43 @@ void Vensterinhoud::start(const QString& pad, bool kleurschakering) {
     }
 
     // Opened, read and tallied off the window's thread. The input panel waits meanwhile;
-    // Escape or closing the window stops the reading.
-    auto bestand = bron_ ? std::make_unique<GpxBestand>(bron_(pad_.toStdString()))
-                         : std::make_unique<GpxBestand>(pad_.toStdString());
-    werk_ = new Leeswerk(std::move(bestand), jaren, kleurschakering, this);
-    connect(werk_, &Leeswerk::waarschuwing, this, &Vensterinhoud::toonWaarschuwing);
-    connect(werk_, &Leeswerk::klaar, this, &Vensterinhoud::leesKlaar);
+    // Escape or closing the window stops the reading. A job that cannot even be made or
+    // started (no memory, no thread) never reports back: it ends here, with its message.
     focusVoor_ = focusWidget();
+    std::unique_ptr<Leeswerk> werk;
+    Doorloop mislukt;
+    try {
+        const std::string bytes = padBytes_.toStdString();
+        auto bestand = bron_ ? std::make_unique<GpxBestand>(bron_(bytes)) : std::make_unique<GpxBestand>(bytes);
+        werk = std::make_unique<Leeswerk>(std::move(bestand), jaren, kleurschakering, this);
+    } catch (const std::bad_alloc&) {
+        mislukt.einde = Doorloop::Einde::geenGeheugen;
+    } catch (const std::exception& e) {
+        mislukt.einde = Doorloop::Einde::interneFout;
+        mislukt.wat = e.what();
+    }
+    if (!werk) return eindigZonderOverzicht(meldingen::mislukt(pad_, mislukt), true);
+    connect(werk.get(), &Leeswerk::waarschuwing, this, &Vensterinhoud::toonWaarschuwing);
+    connect(werk.get(), &Leeswerk::klaar, this, &Vensterinhoud::leesKlaar);
+    if (!werk->start()) return eindigZonderOverzicht(meldingen::nietGestart(pad_), true);
+    werk_ = werk.release();
     invulpaneel->setEnabled(false);
     setFocus();
     escape_->setEnabled(true);
     klok_->start(wachtMs);
-    werk_->start();
 }
 
 void Vensterinhoud::toonWaarschuwing(const Waarschuwing& w) {
     // The reading waits for the answer; the user may let the rest of this pass's
     // warnings through without a box, or stop the pass with Escape.
-    waarschuwingOpen_ = true;
+    pass_.waarschuwingOpen = true;
     toonLeesvoortgang();
     bericht::waarschuwing(*this, meldingen::samen(meldingen::regels(w, QLocale()), u'\n'), meldingen::titel(w),
                           [this, werk = QPointer<Leeswerk>(werk_)](bericht::Antwoord antwoord) {
-                              waarschuwingOpen_ = false;
-                              if (!werk) return;
-                              if (antwoord.escape || sluiten_) werk->breekAf();
+                              // A box of a pass that has ended since says nothing about the next.
+                              if (!werk || werk != werk_) return;
+                              pass_.waarschuwingOpen = false;
+                              if (antwoord.escape || pass_.sluiten) werk->breekAf();
                               werk->gaDoor(antwoord.stil);
                           });
 }
@@ -183,28 +215,39 @@ void Vensterinhoud::toonLeesvoortgang() {
     klok_->setInterval(voortgangMs);
 }
 
+void Vensterinhoud::eindigZonderOverzicht(const std::optional<std::array<QString, 2>>& melding, bool jarenTerug) {
+    // The input panel as it was; a file that could not be opened leaves the years
+    // unsorted too. A pass the user stopped ends quietly.
+    if (jarenTerug)
+        for (std::size_t k = 0; k < 3; ++k) invulpaneel->jaar[k]->setCurrentIndex(posities_[k]);
+    unsetCursor();
+    if (focusVoor_) focusVoor_->setFocus();
+    if (melding) bericht::fout(*this, meldingen::samen(*melding, u'\n'));
+    emit passKlaar();
+}
+
 void Vensterinhoud::leesKlaar() {
     const std::unique_ptr<Leeswerk> werk(std::exchange(werk_, nullptr));
+    // The pass is over: its state goes with it, and a close that waited for it is done
+    // whichever way it ended.
+    const bool sluiten = std::exchange(pass_, {}).sluiten;
+    const auto sluit = qScopeGuard([this, sluiten] {
+        if (sluiten) window()->close();
+    });
     klok_->stop();
     leesvoortgang->hide();
     escape_->setEnabled(false);
     invulpaneel->setEnabled(true);
     unsetCursor();
     Doorloop& uit = werk->uitkomst();
-    const bool gestopt = werk->afgebroken() || uit.einde == Doorloop::Einde::afgebroken;
+    // A close asked for while reading stops the pass, also one whose reading was done
+    // before the stop reached it: no picture is written then.
+    const bool gestopt = sluiten || werk->afgebroken() || uit.einde == Doorloop::Einde::afgebroken;
     if (gestopt || !uit.overzicht) {
-        // The input panel as it was; a file that could not be opened leaves the years
-        // unsorted too. A pass the user stopped ends quietly.
-        if (uit.einde == Doorloop::Einde::nietGeopend)
-            for (std::size_t k = 0; k < 3; ++k) invulpaneel->jaar[k]->setCurrentIndex(posities_[k]);
         // A listed file that has gone: the list as the folder now is.
         if (uit.fout == ENOENT) invulpaneel->bestandlijst->vernieuw();
-        if (focusVoor_) focusVoor_->setFocus();
-        if (!gestopt)
-            bericht::fout(*this, meldingen::samen(meldingen::mislukt(pad_, uit), u'\n'));
-        emit passKlaar();
-        if (sluiten_) window()->close();
-        return;
+        return eindigZonderOverzicht(gestopt ? std::nullopt : std::optional(meldingen::mislukt(pad_, uit)),
+                                     uit.einde == Doorloop::Einde::nietGeopend);
     }
 
     laatste_ = std::move(uit.overzicht);
@@ -237,23 +280,51 @@ QMenu* Vensterinhoud::vakmenu(int i) {
     const int rij = rijVanIndex(i), kolom = kolomVanIndex(i);
     connect(menu->addAction(vakmenu::openOpOsm()), &QAction::triggered, this,
             [this, rij, kolom] { openUrl_(vakmenu::osmUrl(rij, kolom)); });
-    connect(menu->addAction(vakmenu::ditIsMijnThuis()), &QAction::triggered, this, [rij, kolom] {
-        QSettings().setValue(thuisSleutel, thuis::alsTekst(Vakgrenzen::van(rij, kolom).midden()));
+    connect(menu->addAction(vakmenu::ditIsMijnThuis()), &QAction::triggered, this, [this, rij, kolom] {
+        // Written at once, so that a home that cannot be kept is said now, not lost later.
+        QSettings instellingen;
+        instellingen.setValue(thuisSleutel, thuis::alsTekst(Vakgrenzen::van(rij, kolom).midden()));
+        instellingen.sync();
+        if (instellingen.status() != QSettings::NoError)
+            bericht::fout(*this, meldingen::thuisNietBewaard(QDir::toNativeSeparators(instellingen.fileName())));
     });
     return menu;
 }
 
-std::optional<Coordinaat> Vensterinhoud::thuis() { return thuis::lees(QSettings().value(thuisSleutel).toString()); }
+std::optional<Coordinaat> Vensterinhoud::thuis() {
+    const QSettings instellingen;
+    if (instellingen.contains(thuisSleutel)) return thuis::lees(instellingen.value(thuisSleutel).toString());
+    // A home chosen before the settings had the organisation's name (on Linux in
+    // "Unknown Organization/Kavelzicht.conf") is still found there.
+    return thuis::lees(QSettings(QStringLiteral("Unknown Organization"), QCoreApplication::applicationName())
+                           .value(thuisSleutel)
+                           .toString());
+}
+
+Voortgangsvenster::Anderen Vensterinhoud::nietOverschrijven() const {
+    return {{QStringLiteral("het GPX-bestand"), padBytes_.toStdString()},
+            {QStringLiteral("het overzicht"), QFile::encodeName(QFileInfo(afbeeldingsnaam).absoluteFilePath()).toStdString()}};
+}
+
+QString Vensterinhoud::exportmap() const {
+    return exportmap_.isEmpty() ? QFileInfo(afbeeldingsnaam).absolutePath() : exportmap_;
+}
 
 void Vensterinhoud::toonVoortgang() {
     if (!laatste_) return;
-    auto* venster = new Voortgangsvenster(*laatste_, thuis(), this);
+    auto* venster = new Voortgangsvenster(*laatste_, thuis(), exportmap(), nietOverschrijven(), this);
     venster->setAttribute(Qt::WA_DeleteOnClose);
+    connect(venster, &Voortgangsvenster::geexporteerd, this,
+            [this](const QString& pad) { exportmap_ = QFileInfo(pad).absolutePath(); });
     venster->open();
 }
 
 void Vensterinhoud::exporteer() {
-    if (laatste_) Voortgangsvenster::exporteer(*this, Regio::alle(laatste_->gevonden, nederlandseRegios()), thuis());
+    if (!laatste_) return;
+    if (const std::optional<QString> pad =
+            Voortgangsvenster::exporteer(*this, Regio::alle(laatste_->gevonden, nederlandseRegios()), thuis(), exportmap(),
+                                         nietOverschrijven()))
+        exportmap_ = QFileInfo(*pad).absolutePath();
 }
 
 QString Vensterinhoud::statustekst() const {
@@ -266,9 +337,9 @@ void Vensterinhoud::breekAf() {
 
 bool Vensterinhoud::sluitNaDoorloop() {
     if (!bezig()) return false;
-    sluiten_ = true;
+    pass_.sluiten = true;
     // A warning that is open ends the pass when it is closed.
-    if (!waarschuwingOpen_) breekAf();
+    if (!pass_.waarschuwingOpen) breekAf();
     return true;
 }
 
@@ -286,35 +357,46 @@ void Vensterinhoud::terug() {
     emit paneelGewisseld();
 }
 
-QString Vensterinhoud::gesleeptGpxBestand(const QMimeData* data) {
+QByteArray Vensterinhoud::gesleeptGpxBestand(const QMimeData* data) {
     if (!data || !data->hasUrls()) return {};
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
-    const QFileInfo info(urls.first().toLocalFile());
-    // The file list shows visible files whose name ends in .gpx or .zip in any case.
-    if (info.suffix().compare(QLatin1String("gpx"), Qt::CaseInsensitive) != 0 &&
-        info.suffix().compare(QLatin1String("zip"), Qt::CaseInsensitive) != 0)
+    // A file manager writes a name that is no valid text byte for byte, percent-encoded
+    // ("caf%E9.gpx"), which toLocalFile() would decode into other characters.
+    const QUrl& url = urls.first();
+    QByteArray pad = QFile::encodeName(url.toLocalFile());
+    if (const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        QFile::encodeName(QFile::decodeName(bytes)) != bytes && url.host().isEmpty())
+        pad = bytes;
+    // Only a file that the file list shows: visible, regular, ending in .gpx or .zip in
+    // any case.
+    const QByteArray volledig = volledigPad(pad);
+    const qsizetype streep = volledig.lastIndexOf('/');
+    const QByteArray naam = volledig.mid(streep + 1);
+    if (!Bestandlijst::past(leesbareNaam(naam)) ||
+        !bestandsnamen(QFileInfo(QFile::decodeName(volledig)).absolutePath()).contains(naam))
         return {};
-    if (!info.isFile() || info.isHidden()) return {};
-    return info.absoluteFilePath();
+    return volledig;
 }
 
 void Vensterinhoud::dragEnterEvent(QDragEnterEvent* e) {
-    if (invulpaneel->isVisible() && !bezig() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
+    // Looked up once per drag: the folder is listed to find the file.
+    gesleept_ = gesleeptGpxBestand(e->mimeData());
+    if (invulpaneel->isVisible() && !bezig() && !gesleept_.isEmpty())
         e->acceptProposedAction();
     else
         e->ignore();
 }
 
 void Vensterinhoud::dragMoveEvent(QDragMoveEvent* e) {
-    if (invulpaneel->isVisible() && !bezig() && !gesleeptGpxBestand(e->mimeData()).isEmpty())
+    if (invulpaneel->isVisible() && !bezig() && !gesleept_.isEmpty())
         e->acceptProposedAction();
     else
         e->ignore();
 }
 
 void Vensterinhoud::dropEvent(QDropEvent* e) {
-    const QString pad = gesleeptGpxBestand(e->mimeData());
+    const QByteArray pad = gesleeptGpxBestand(e->mimeData());
     if (!invulpaneel->isVisible() || bezig() || pad.isEmpty() || !invulpaneel->kiesGpxBestand(pad)) {
         e->ignore();
         return;

@@ -3,11 +3,13 @@
 // the same place, one shown at a time.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include <QByteArray>
 #include <QPointer>
 #include <QProgressBar>
 #include <QString>
@@ -19,6 +21,7 @@
 #include "venster/invulpaneel.h"
 #include "venster/leeswerk.h"
 #include "venster/resultaatpaneel.h"
+#include "venster/voortgangsvenster.h"
 
 class QCloseEvent;
 class QMenu;
@@ -66,7 +69,9 @@ public:
     void breekAf();
     // Open with: the folder of the file at pad opened in the lists and the file chosen, as
     // far as the lists show it, and its overview made, with the years and the shading
-    // chosen.
+    // chosen. The path as the system's bytes (a relative one from the current folder),
+    // which are what is opened, or as text.
+    void openOverzicht(const QByteArray& pad);
     void openOverzicht(const QString& pad);
 
     // Where the picture goes, or which file the last pass read and where its picture went.
@@ -90,8 +95,9 @@ public:
     bool sluitNaDoorloop();
 
     // The local .gpx or .zip file that dragged data brings (one file URL, any case of
-    // the extension, an existing file that the file list can show), or an empty text.
-    static QString gesleeptGpxBestand(const QMimeData* data);
+    // the extension, an existing file that the file list can show), as the system's bytes
+    // of its full path; or nothing.
+    static QByteArray gesleeptGpxBestand(const QMimeData* data);
 
 signals:
     // The other panel is shown now, with the focus on its button.
@@ -116,8 +122,11 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    // Starts the pass on the file at pad.
-    void start(const QString& pad, bool kleurschakering);
+    // Starts the pass on the file at pad (the system's bytes).
+    void start(const QByteArray& pad, bool kleurschakering);
+    // A pass that ended without a result: the input panel as it was, and the message
+    // (none for a pass the user stopped).
+    void eindigZonderOverzicht(const std::optional<std::array<QString, 2>>& melding, bool jarenTerug);
     void toonWaarschuwing(const Waarschuwing& w);
     void toonLeesvoortgang();
     void leesKlaar();
@@ -127,13 +136,26 @@ private:
     std::optional<Overzicht> laatste_; // the last pass's result, for its progress and regions
     // The pass that is reading, and what it was started with.
     Leeswerk* werk_ = nullptr;
-    QString pad_;
+    QString pad_;        // as the messages show it
+    QByteArray padBytes_; // as it is opened
     std::array<int, 3> posities_{};
     QPointer<QWidget> focusVoor_;
     QTimer* klok_;
     QShortcut* escape_;
-    bool waarschuwingOpen_ = false;
-    bool sluiten_ = false;
+    // What belongs to the pass that is reading, and is cleared when it ends: a warning box
+    // is open, and a close waits for that box.
+    struct Passtaat {
+        bool waarschuwingOpen = false;
+        bool sluiten = false;
+    };
+    Passtaat pass_;
+    // The folder of the last export of the regions; empty: the picture's folder. Where
+    // the export's file dialog opens.
+    QString exportmap_;
+    QString exportmap() const;
+    // The files of the last pass that an export must not replace.
+    Voortgangsvenster::Anderen nietOverschrijven() const;
+    QByteArray gesleept_; // what the drag that is on the window brings
     QString status_; // after a pass
     QString titel_;
 };

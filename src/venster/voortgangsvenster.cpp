@@ -2,6 +2,8 @@
 #include "venster/voortgangsvenster.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLocale>
@@ -11,31 +13,29 @@
 #include "grid/nlmasker.h"
 #include "overview/regioafstand.h"
 #include "overview/voortgang.h"
-#include "teksten/regioexport.h"
+#include "teksten/meldingen.h"
+#include "teksten/exportteksten.h"
 #include "teksten/regioteksten.h"
 #include "teksten/voortgangteksten.h"
+#include "uitvoer/regioformaat.h"
 #include "uitvoer/schrijfbestand.h"
+#include "uitvoer/zelfdebestand.h"
 
 namespace kz {
 
 namespace {
 
-// The unvisited regions that the dialog lists from a home.
-
-Voortgangsvenster::PadVrager& padVrager() {
-    static Voortgangsvenster::PadVrager vrager;
-    return vrager;
-}
-
-QString vraagPad(QWidget* eigenaar, const QString& voorstel, const QString& filters, QString* filter) {
-    if (const auto& f = padVrager()) return f(eigenaar, voorstel, filters, filter);
-    return QFileDialog::getSaveFileName(eigenaar, voortgangteksten::exportTitel(), voorstel, filters, filter);
+Voortgangsvenster::Dialoog& dialoogUitvoerder() {
+    static Voortgangsvenster::Dialoog uitvoerder;
+    return uitvoerder;
 }
 
 } // namespace
 
-Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis, QWidget* ouder)
-    : QDialog(ouder), regios_(Regio::alle(overzicht.gevonden, nederlandseRegios())), thuis_(thuis) {
+Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis,
+                                     const QString& exportmap, Anderen anderen, QWidget* ouder)
+    : QDialog(ouder), regios_(Regio::alle(overzicht.gevonden, nederlandseRegios())), thuis_(thuis),
+      exportmap_(exportmap), anderen_(std::move(anderen)) {
     setupUi(this);
     setWindowTitle(voortgangteksten::titel());
     const Voortgang voortgang = Voortgang::van(overzicht, nederlandseRegios());
@@ -79,39 +79,58 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
     exporteren->setText(voortgangteksten::exporteren());
     sluiten->setText(voortgangteksten::sluiten());
     connect(exporteren, &QPushButton::clicked, this, [this] {
-        if (const std::optional<QString> pad = exporteer(*this, regios_, thuis_))
-            melding->setText(regioexport::opgeslagen(QDir::toNativeSeparators(*pad)));
+        if (const std::optional<QString> pad = exporteer(*this, regios_, thuis_, exportmap_, anderen_)) {
+            melding->setText(exportteksten::opgeslagen(QDir::toNativeSeparators(*pad)));
+            exportmap_ = QFileInfo(*pad).absolutePath();
+            emit geexporteerd(*pad);
+        }
     });
     grafiek->setFocus();
     resize(sizeHint().expandedTo(QSize(640, 560)));
 }
 
 std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std::vector<Regio>& regios,
-                                                    std::optional<Coordinaat> thuis) {
-    const QStringList filters = regioexport::filters().split(QStringLiteral(";;"));
-    QString filter = filters.first();
-    QString pad = vraagPad(&eigenaar, QDir::current().filePath(voortgangteksten::exportVoorstel()),
-                           regioexport::filters(), &filter);
-    if (pad.isEmpty()) return std::nullopt;
-    std::optional<regioexport::Formaat> formaat = regioexport::formaatVan(pad);
-    if (!formaat) {
-        // No known suffix: the one of the chosen filter is added.
-        const regioexport::Formaat gekozen[] = {regioexport::Formaat::GeoJson, regioexport::Formaat::Gpx,
-                                                regioexport::Formaat::Csv};
-        formaat = gekozen[std::max<qsizetype>(0, filters.indexOf(filter))];
-        pad += regioexport::achtervoegsel(*formaat);
-    }
-    if (const Schrijffout fout = schrijfBestand(pad, regioexport::inhoud(*formaat, regios, thuis, QLocale()));
+                                                    std::optional<Coordinaat> thuis, const QString& map,
+                                                    const Anderen& anderen) {
+    const QStringList filters = Regioformaat::filters().split(QStringLiteral(";;"));
+    QFileDialog dialoog(&eigenaar, voortgangteksten::exportTitel(), map.isEmpty() ? QDir::currentPath() : map);
+    // Qt's own dialog: it adds the default suffix to a typed name before it looks for a
+    // file of that name to confirm replacing it; a desktop's dialog (GTK's) may confirm
+    // the bare name, and then a file with the suffix would be replaced unasked.
+    dialoog.setOption(QFileDialog::DontUseNativeDialog);
+    dialoog.setAcceptMode(QFileDialog::AcceptSave);
+    dialoog.setFileMode(QFileDialog::AnyFile);
+    dialoog.setNameFilters(filters);
+    const auto achtervoegsel = [&dialoog](const QString& filter) {
+        dialoog.setDefaultSuffix(QLatin1String(Regioformaat::vanFilter(filter).achtervoegsel + 1));
+    };
+    QObject::connect(&dialoog, &QFileDialog::filterSelected, &dialoog, achtervoegsel);
+    dialoog.selectNameFilter(filters.first());
+    achtervoegsel(filters.first());
+    dialoog.selectFile(voortgangteksten::exportVoorstel());
+    const int antwoord = dialoogUitvoerder() ? dialoogUitvoerder()(dialoog) : dialoog.exec();
+    if (antwoord != QDialog::Accepted || dialoog.selectedFiles().isEmpty()) return std::nullopt;
+    // The path as the dialog confirmed it, never another.
+    const QString pad = dialoog.selectedFiles().first();
+    const Regioformaat* formaat = Regioformaat::van(pad);
+    if (!formaat) formaat = &Regioformaat::vanFilter(dialoog.selectedNameFilter());
+    // The export never replaces the found log or the picture of the pass.
+    for (const auto& [rol, ander] : anderen)
+        if (zelfdeBestand(QFile::encodeName(pad).toStdString(), ander)) {
+            bericht::fout(eigenaar, meldingen::zelfdeBestand(QStringLiteral("de export"), rol, pad));
+            return std::nullopt;
+        }
+    if (const Schrijffout fout = schrijfBestand(pad, formaat->schrijf(regios, thuis, QLocale()));
         fout != Schrijffout::geen) {
-        bericht::fout(eigenaar, regioexport::nietOpgeslagen(pad, fout));
+        bericht::fout(eigenaar, exportteksten::nietOpgeslagen(pad, fout));
         return std::nullopt;
     }
     return pad;
 }
 
-Voortgangsvenster::PadVrager Voortgangsvenster::zetPadVrager(PadVrager vrager) {
-    PadVrager vorige = std::move(padVrager());
-    padVrager() = std::move(vrager);
+Voortgangsvenster::Dialoog Voortgangsvenster::zetDialoog(Dialoog dialoog) {
+    Dialoog vorige = std::move(dialoogUitvoerder());
+    dialoogUitvoerder() = std::move(dialoog);
     return vorige;
 }
 

@@ -5,9 +5,12 @@
 
 #include <functional>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <QDialog>
+#include <QFileDialog>
 
 #include "grid/coordinaat.h"
 #include "overview/overzicht.h"
@@ -19,30 +22,43 @@ namespace kz {
 class Voortgangsvenster : public QDialog, public Ui::Voortgangsvenster {
     Q_OBJECT
 public:
-    // Asks where to save: the owner, the proposed path, the file dialog's filters and the
-    // chosen filter (in: the proposed one, out: the chosen one). Empty when cancelled.
-    using PadVrager = std::function<QString(QWidget* eigenaar, const QString& voorstel, const QString& filters,
-                                            QString* filter)>;
+    // Runs the export's file dialog, set up and not yet shown, as exec() does: returns
+    // QDialog::Accepted when the user chose a file.
+    using Dialoog = std::function<int(QFileDialog& dialoog)>;
+    // The files that an export must not replace: what each is ("het GPX-bestand") and
+    // its path as the system's bytes.
+    using Anderen = std::vector<std::pair<QString, std::string>>;
 
     // The progress and regions of an overview (made with the current year, so that the
-    // years after 2015 have their own lines), and the home if the user gave one; without
-    // a home the nearest regions are not shown.
-    Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis, QWidget* ouder = nullptr);
+    // years after 2015 have their own lines), the home if the user gave one (without one
+    // the nearest regions are not shown), and the folder where the export's dialog opens.
+    Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis, const QString& exportmap = {},
+                      Anderen anderen = {}, QWidget* ouder = nullptr);
 
-    // Asks for a path (GeoJSON, GPX or CSV; a name without a known suffix gets the one of
-    // the chosen filter) and writes the regions there, the GPX nearest first from the
-    // home. A failure is said in a message box. Returns the path written, or nothing
-    // when the user cancelled or writing failed. What "Exporteren..." does; the result
-    // panel can call it too.
+    // Asks for a path in a file dialog that opens in map (GeoJSON, GPX or CSV; a name
+    // without a suffix gets the one of the chosen filter before the dialog checks
+    // whether it exists, so that replacing a file is always confirmed) and writes the
+    // regions there, in the format of the name's suffix, else of the chosen filter; the
+    // GPX nearest first from the home. A failure is said in a message box. Returns the
+    // path written, or nothing when the user cancelled, the path is one of `anderen`, or
+    // writing failed. What
+    // "Exporteren..." does; the result panel can call it too.
     static std::optional<QString> exporteer(QWidget& eigenaar, const std::vector<Regio>& regios,
-                                            std::optional<Coordinaat> thuis);
-    // Replaces the file dialog of exporteer and returns the previous function; an empty
-    // function restores the real dialog. For tests, so that none waits on a dialog.
-    static PadVrager zetPadVrager(PadVrager vrager);
+                                            std::optional<Coordinaat> thuis, const QString& map,
+                                            const Anderen& anderen = {});
+    // Replaces the running of the file dialog and returns the previous function; an
+    // empty function restores exec(). For tests, so that none waits on a dialog.
+    static Dialoog zetDialoog(Dialoog dialoog);
+
+signals:
+    // The regions were exported to pad.
+    void geexporteerd(const QString& pad);
 
 private:
     std::vector<Regio> regios_;
     std::optional<Coordinaat> thuis_;
+    QString exportmap_; // where the next export's dialog opens
+    Anderen anderen_;
 };
 
 } // namespace kz

@@ -63,7 +63,7 @@ private:
     fs::path map_ = fs::temp_directory_path() / ("kz-bestand-" + std::to_string(::getpid()));
 };
 INSTANTIATE_TEST_SUITE_P(Soorten, Bestand, ::testing::Values(Bron::standaard, Bron::Soort::portabel), [](const auto& info) {
-    return info.param == Bron::Soort::posix ? "posix" : info.param == Bron::Soort::windows ? "windows" : "portabel";
+    return info.param == Bron::Soort::eigen ? "eigen" : "portabel";
 });
 
 // A pipe without a writer too, which would wait.
@@ -80,7 +80,7 @@ TEST_P(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
     ASSERT_NE(server, INVALID_HANDLE_VALUE);
     const auto dicht = std::unique_ptr<void, decltype(&::CloseHandle)>(server, &::CloseHandle);
     for (const std::string& apparaat : {std::string("NUL"), pijp})
-        gevallen.emplace_back(apparaat, GetParam() == Bron::Soort::windows ? ENODEV : ENOENT);
+        gevallen.emplace_back(apparaat, GetParam() == Bron::Soort::eigen ? ENODEV : ENOENT);
 #else
     gevallen.emplace_back("/dev/null", ENODEV);
     if (::mkfifo(pad("pijp.gpx").c_str(), 0600) != 0) GTEST_SKIP() << "geen named pipe: " << std::strerror(errno);

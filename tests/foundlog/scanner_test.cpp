@@ -179,6 +179,22 @@ TEST_P(Scan, WaypointsInsideALineAreCountedNotRead) {
     EXPECT_EQ(scan(tekst), "521,61,0,0 ");
 }
 
+// A line cut between two reads is looked at once, as a whole: its tail is not searched
+// again as lines of its own (a closing tag after the found date would end the waypoint
+// before its country, and a Dutch find would count as a foreign one).
+TEST_P(Scan, ALineCutAnywhereBetweenTwoReadsReadsAsInOnePiece) {
+    const std::string tekst = "<wpt lat=\"52.37\" lon=\"4.89\">\r\n <gsak:UserFound>2008-01-01</gsak:UserFound></wpt>\r\n"
+                              " <groundspeak:country>Netherlands</groundspeak:country>\r\n</wpt>\n"
+                              "<wpt lat=\"50.85\" lon=\"4.35\">\r<groundspeak:country>Belgium</groundspeak:country></wpt>\r"
+                              "<gsak:UserFound>2011</gsak:UserFound>\t</wpt>\r\n</wpt>\r\n<wpt lat=\"51.5\" lon=\"5.5\">\n"
+                              "<groundspeak:country>Netherlands</groundspeak:country><wpt lat=\"1\" lon=\"1\">\n"
+                              "\t<gsak:UserFound>2012</gsak:UserFound></wpt></wpt>\n</wpt>";
+    const std::vector<Waypoint> heel = test::GeheugenBron::scan(tekst, {}, GetParam());
+    ASSERT_EQ(scan(tekst), "523,58,2008,1 508,52,2011,0 515,66,2012,0 ");
+    for (std::size_t knip = 1; knip < tekst.size(); ++knip)
+        EXPECT_TRUE(test::zelfde(test::GeheugenBron::scan(tekst, {knip, tekst.size()}, GetParam()), heel)) << knip;
+}
+
 // The fuzzer's seeds and former failures, at once and in the fuzzer's pieces.
 TEST_P(Scan, FuzzSeedsAndFormerFailuresReadAsTheReference) {
     int aantal = 0;
@@ -195,12 +211,13 @@ TEST_P(Scan, FuzzSeedsAndFormerFailuresReadAsTheReference) {
     EXPECT_GE(aantal, 5);
 }
 
-// From the processor, or from KAVELZICHT_ZOEKPAD when this processor can run the one it names.
+// From the processor, or from KAVELZICHT_ZOEKPAD when this processor can run the one it names;
+// any other name, "sse2" and "avx512" (paths the program no longer has) among them, gives the best.
 TEST(Zoekpad, ChosenByTheProcessorOrByName) {
     EXPECT_TRUE(wordtOndersteund(besteZoekpad()));
     for (Zoekpad pad : alleZoekpaden)
         EXPECT_EQ(kiesZoekpad(naamVan(pad)), wordtOndersteund(pad) ? pad : besteZoekpad()) << naamVan(pad);
-    for (const char* keuze : {static_cast<const char*>(nullptr), "", "AVX2", "avx2 ", "snel"})
+    for (const char* keuze : {static_cast<const char*>(nullptr), "", "AVX2", "avx2 ", "snel", "sse2", "avx512"})
         EXPECT_EQ(kiesZoekpad(keuze), besteZoekpad()) << (keuze ? keuze : "(geen)");
 }
 

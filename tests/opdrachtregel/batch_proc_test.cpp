@@ -116,17 +116,30 @@ TEST_F(Batch, EenZipGeeftWatHetKaleBestandGeeft) {
     EXPECT_EQ(gezien(draai({"mac.zip"})), gezien(kaal));
     fs::remove(map / "Kavelzicht.bmp");
 
-    // A changed byte: the archive opens, but its GPX file cannot be read to its end.
-    std::string beschadigd = test::Zip{{{"123.gpx", gpx}}, true}.bytes();
+    // Packed with gzip, the ZIP itself.
+    schrijf("pq.zip.gz", test::Zip{{{"pq.zip", lees(map / "pq.zip")}}}.gzip());
+    EXPECT_EQ(gezien(draai({"pq.zip.gz"})), gezien(kaal));
+    fs::remove(map / "Kavelzicht.bmp");
+
+    // A changed byte or a gzip file's CRC-32: the archive opens, but its GPX file cannot be
+    // read to its end. Without a single found log the archive says what it holds.
+    std::string beschadigd = test::Zip{{{"123.gpx", gpx}}, true}.bytes(), gz = test::Zip{{{"123.gpx", gpx}}}.gzip();
     beschadigd[beschadigd.find("52.37")] = '9';
-    schrijf("beschadigd.zip", beschadigd);
-    EXPECT_EQ(gezien(draai({"beschadigd.zip"})),
-              std::tuple(1, "", "Fout: Het GPX-bestand kan niet worden gelezen: " + (map / "beschadigd.zip").string() +
-                                    " (het archief is beschadigd of onvolledig)\n"));
-    schrijf("wpts.zip", test::Zip{{{"123-wpts.gpx", gpx}}}.bytes());
-    EXPECT_EQ(gezien(draai({"wpts.zip"})),
-              std::tuple(1, "", "Fout: Het GPX-bestand kan niet worden geopend: " + (map / "wpts.zip").string() +
-                                    " (het archief bevat geen GPX-bestand met vondsten, alleen: 123-wpts.gpx)\n"));
+    gz[gz.size() - 8] ^= 1;
+    const std::string kapot = " (het archief is beschadigd of onvolledig)\n";
+    const std::tuple<std::string, std::string, std::string> gevallen[] = {
+        {"beschadigd.zip", beschadigd, "gelezen: " + (map / "beschadigd.zip").string() + kapot},
+        {"crc.gpx.gz", gz, "gelezen: " + (map / "crc.gpx.gz").string() + kapot},
+        {"wpts.zip", test::Zip{{{"123-wpts.gpx", gpx}}}.bytes(),
+         "geopend: " + (map / "wpts.zip").string() + " (het archief bevat geen GPX-bestand met vondsten, alleen: 123-wpts.gpx)\n"},
+        {"twee.zip", test::Zip{{{"a.gpx", gpx}, {"a-wpts.gpx", ""}, {"1", ""}, {"2", ""}, {"3", ""}, {"b.gpx", gpx}, {"4", ""}}}.bytes(),
+         "geopend: " + (map / "twee.zip").string() + " (het archief bevat meer dan \u00e9\u00e9n GPX-bestand met vondsten: a.gpx, "
+         "a-wpts.gpx, 1, 2, 3 en 2 andere; pak het gewenste bestand uit en kies dat)\n"},
+    };
+    for (const auto& [naam, bytes, fout] : gevallen) {
+        schrijf(naam, bytes);
+        EXPECT_EQ(gezien(draai({naam})), std::tuple(1, "", "Fout: Het GPX-bestand kan niet worden " + fout)) << naam;
+    }
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
 }
 
@@ -170,7 +183,7 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
         {"--jaren", "2008,2009", f}, {"--jaren", "2008,2009,2010,2011", f}, {"--jaren", "2008,,2009", f},
         {"--kleurschakering"}, {f, f}, {f, "--jaren"}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f},
         {"--venster", "--kleurschakering", f}, {"--venster", "--uitvoer", "kaart.bmp", f},
-        {"--venster", "--jaren", "2007,2008,2009", f}, {"--venster", f, f}};
+        {"--venster", "--jaren", "2007,2008,2009", f}, {"--venster", f, f}, {""}, {"--jaren", "2007,2008,2009", ""}};
     for (const auto& args : gebruiksfouten)
         EXPECT_THAT(gezien(draai(args)), FieldsAre(2, "", HasSubstr(gebruik))) << ::testing::PrintToString(args);
     // The new ranges and forms are said in Dutch.
@@ -178,6 +191,7 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
                 HasSubstr("drie jaren van 2001 tot en met " + std::to_string(ditJaar()) + ","));
     EXPECT_THAT(draai({"--thuis", "52,09;5,12", f}).fout, HasSubstr("zoals 52.09,5.12; niet '52,09;5,12'"));
     EXPECT_THAT(draai({"--regio-export", "r.txt", f}).fout, HasSubstr("onbekend formaat '.txt'; kies .geojson, .gpx of .csv"));
+    EXPECT_THAT(draai({""}).fout, StartsWith("kavelzicht: geen GPX-bestand opgegeven (de naam is leeg)\n\n" + gebruik));
     for (const char* vraag : {"--help", "-h"})
         EXPECT_THAT(gezien(draai({vraag})), FieldsAre(0, StartsWith(gebruik + "\n"), ""));
     EXPECT_EQ(gezien(draai({"--version"})), std::tuple(0, std::string("Kavelzicht ") + KZ_VERSIE + "\n", ""));
@@ -191,9 +205,12 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     // without warnings, which would wait for the user, under a name that the file list does
     // not show) it shows the file's overview and saves the picture that the batch mode saves.
     const Opties venster{.omgeving = {"LANG=nl_NL.UTF-8", "QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)};
-    const Uitkomst leeg = draai({}, venster);
-    EXPECT_TRUE(leeg.verlopen) << "status " << leeg.status << ": " << leeg.fout;
-    EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
+    // An empty name is no file to open: the window as without one.
+    for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--venster", ""}}) {
+        const Uitkomst leeg = draai(args, venster);
+        EXPECT_TRUE(leeg.verlopen) << "status " << leeg.status << ": " << leeg.fout;
+        EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
+    }
     Gpx().wpt("52.37", "4.89", 2008).wpt("51.44", "5.48", 2014).schrijf(map / "schoon.txt");
     const Uitkomst open = draai({"--venster", "schoon.txt"}, {.omgeving = venster.omgeving, .limiet = std::chrono::seconds(8)});
     EXPECT_TRUE(open.verlopen) << "status " << open.status << ": " << open.fout;

@@ -13,6 +13,7 @@
 #include "overview/startjaren.h"
 #include "overview/voortgang.h"
 #include "support/geheugenbron.h"
+#include "support/gevonden.h"
 #include "support/gpx.h"
 
 namespace kz {
@@ -26,12 +27,7 @@ class KaartenTest : public ::testing::Test {
 protected:
     KaartenTest() { leesnl(nl); }
     // Dutch finds in cell i as the tally records them: year slot (if any) and all-years slot.
-    void vondst(int i, int jaar, int aantal = 1) {
-        for (int n = 0; n < aantal; ++n) {
-            if (jaar >= eersteJaar && jaar <= laatsteJaar) gevonden.telOp(jaar, rijVanIndex(i), kolomVanIndex(i));
-            gevonden.telOp(totaalslot, rijVanIndex(i), kolomVanIndex(i));
-        }
-    }
+    void vondst(int i, int jaar, int aantal = 1) { test::vondst(gevonden, jaar, rijVanIndex(i), kolomVanIndex(i), aantal); }
     Kaarten kleur(std::array<int, 3> jaren, bool schakering) { return kleurKaarten(gevonden, nl, jaren, schakering); }
     // Cell i on the main map and on the three year maps; all counters of a walk.
     static Vier op(const Kaarten& k, int i) { return {k.kleur[0][i], k.kleur[1][i], k.kleur[2][i], k.kleur[3][i]}; }
@@ -92,7 +88,7 @@ TEST_F(KaartenTest, NewRegionsLookOnlyAtEarlierYearSlotsAlsoAfter2015) {
 
     Gevonden laat(2030);
     for (const auto& [i, jaar] : {std::pair{0, 2016}, {0, 2024}, {1, 2024}, {2, 2010}, {2, 2024}, {3, 2029}})
-        for (int slot : {jaar, totaalslot}) laat.telOp(slot, rijVanIndex(binnen[i]), kolomVanIndex(binnen[i]));
+        test::vondst(laat, jaar, rijVanIndex(binnen[i]), kolomVanIndex(binnen[i]));
     const Kaarten k = kleurKaarten(laat, nl, {2016, 2024, 2030}, false);
     EXPECT_EQ(tellers(k), std::tuple(623, 4, 689, 0, Drie{1, 3, 0}, Drie{1, 1, 0}));
     EXPECT_EQ(op(k, binnen[1]), (Vier{groen_, rood_, groen_, rood_}));

@@ -37,6 +37,8 @@ public:
         return 0;
     }
     std::uint64_t grootte() const override { return tekst.size(); }
+    // Where the next read begins.
+    std::size_t positie() const { return positie_; }
 
     // Piece sizes taken from the bytes themselves, so that a fuzzer explores the splits.
     static std::vector<std::size_t> stukkenUit(std::string_view data) {

@@ -18,14 +18,20 @@
 #include "grid/grid.h"
 #include "grid/nlmasker.h"
 #include "overview/regio.h"
+#include "support/gevonden.h"
+#include "teksten/bestandsnaam.h"
 #include "teksten/meldingen.h"
 #include "teksten/opmaak.h"
-#include "teksten/regioexport.h"
 #include "teksten/regioteksten.h"
 #include "teksten/thuis.h"
 #include "teksten/vakmenu.h"
 #include "teksten/vaktekst.h"
 #include "teksten/voortgangteksten.h"
+#include "uitvoer/csvexport.h"
+#include "uitvoer/geojsonexport.h"
+#include "uitvoer/gpxexport.h"
+#include "uitvoer/perjaarexport.h"
+#include "uitvoer/regioformaat.h"
 
 namespace kz {
 namespace {
@@ -81,10 +87,8 @@ constexpr Coordinaat utrecht{52.0907, 5.1214};
 std::vector<Regio> regios() {
     Gevonden g(2026);
     for (const auto& [jaar, rij, kolom] : {std::tuple{2009, 523, 58}, {2024, 523, 58}, {2000, 523, 58}, {2012, 520, 61},
-                                           {2012, 534, 40}, {2000, 507, 40}}) {
-        if (g.magSlot(jaar)) g.telOp(jaar, rij, kolom);
-        g.telOp(totaalslot, rij, kolom);
-    }
+                                           {2012, 534, 40}, {2000, 507, 40}})
+        test::vondst(g, jaar, rij, kolom);
     return Regio::alle(g, nederlandseRegios());
 }
 
@@ -98,7 +102,7 @@ double oppervlak(const QJsonArray& ring) {
 
 TEST(RegioExport, GeoJsonHasEveryRegionAndTheFakesAsClosedCounterClockwiseRings) {
     QJsonParseError fout{};
-    const QJsonDocument doc = QJsonDocument::fromJson(regioexport::geojson(regios()), &fout);
+    const QJsonDocument doc = QJsonDocument::fromJson(geojsonExport(regios(), std::nullopt, nl), &fout);
     ASSERT_EQ(fout.error, QJsonParseError::NoError);
     EXPECT_EQ(doc["type"].toString(), "FeatureCollection");
     const QJsonArray kenmerken = doc["features"].toArray();
@@ -125,7 +129,7 @@ TEST(RegioExport, GeoJsonHasEveryRegionAndTheFakesAsClosedCounterClockwiseRings)
 
 TEST(RegioExport, GpxHasOneWaypointPerUnvisitedRegionNearestFirstFromHome) {
     for (const std::optional<Coordinaat> thuis : {std::optional<Coordinaat>{}, std::optional(utrecht)}) {
-        QXmlStreamReader xml(regioexport::gpx(regios(), thuis, nl));
+        QXmlStreamReader xml(gpxExport(regios(), thuis, nl));
         ASSERT_TRUE(xml.readNextStartElement() && xml.name() == QLatin1String("gpx"));
         EXPECT_EQ(xml.namespaceUri(), QLatin1String("http://www.topografix.com/GPX/1/1"));
         EXPECT_EQ(xml.attributes().value("version"), QLatin1String("1.1"));
@@ -163,7 +167,7 @@ TEST(RegioExport, GpxHasOneWaypointPerUnvisitedRegionNearestFirstFromHome) {
 }
 
 TEST(RegioExport, CsvFilesAndSuffixes) {
-    const QStringList r = QString::fromUtf8(regioexport::csv(regios())).split('\n', Qt::SkipEmptyParts);
+    const QStringList r = QString::fromUtf8(csvExport(regios(), std::nullopt, nl)).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(r.size(), 630);
     EXPECT_EQ(r[0], "Naam,Rij,Kolom,Status,Vondsten,Eerste jaar,Zuid,Noord,West,Oost,2009,2010,2011,2012,2013,2014,"
                     "2015,2016,2017,2018,2019,2020,2021,2022,2023,2024");
@@ -174,14 +178,18 @@ TEST(RegioExport, CsvFilesAndSuffixes) {
     v.aantalRegios = 627;
     v.jaren = {{2008, 3, 2, 2, 2, 2}, {2009, 0, 0, 0, 0, 2}};
     v.zonderJaar = Voortgang::Jaar{0, 4, 4, 1, 1, 3};
-    EXPECT_EQ(voortgangteksten::csv(v).toStdString(),
+    EXPECT_EQ(perJaarExport(v).toStdString(),
               "Jaar,Gevonden caches,Gevonden Nederlandse caches,Regio's bezocht,Regio's voor het eerst bezocht,"
               "Regio's bezocht tot en met dit jaar (van 627)\n2008,3,2,2,2,2\n2009,0,0,0,0,2\nzonder jaar,4,4,1,1,3\n");
 
-    EXPECT_EQ(regioexport::formaatVan("a/b.GeoJSON"), regioexport::Formaat::GeoJson);
-    EXPECT_EQ(regioexport::formaatVan("b.gpx"), regioexport::Formaat::Gpx);
-    EXPECT_EQ(regioexport::formaatVan("b.Csv"), regioexport::Formaat::Csv);
-    for (const char* pad : {"b.json", "b", "b.gpx.txt"}) EXPECT_FALSE(regioexport::formaatVan(pad)) << pad;
+    // The one table: a suffix in any case, and the dialog's filters, each to its writer.
+    const auto& formaten = Regioformaat::alle();
+    EXPECT_EQ(Regioformaat::filters(), "GeoJSON (*.geojson);;GPX (*.gpx);;CSV (*.csv)");
+    for (const auto& [pad, k] : {std::pair("a/b.GeoJSON", 0), {"b.gpx", 1}, {"b.Csv", 2}}) {
+        EXPECT_EQ(Regioformaat::van(pad), &formaten[std::size_t(k)]) << pad;
+        EXPECT_EQ(&Regioformaat::vanFilter(formaten[std::size_t(k)].filter()), &formaten[std::size_t(k)]);
+    }
+    for (const char* pad : {"b.json", "b", "b.gpx.txt"}) EXPECT_FALSE(Regioformaat::van(pad)) << pad;
 
 }
 
@@ -214,6 +222,20 @@ TEST(RegioTeksten, HomeNearestLinesAndTheMapAddress) {
               "https://www.openstreetmap.org/?minlon=5.083333&minlat=52&maxlon=5.166667&maxlat=52.1&box=yes");
     EXPECT_EQ(vakmenu::osmUrl(507, 40).toString(),
               "https://www.openstreetmap.org/?minlon=3.333333&minlat=50.7&maxlon=3.416667&maxlat=50.8&box=yes");
+}
+
+// A file name reads as its text where its bytes are UTF-8, and every other byte as \xHH:
+// a stray or cut-short sequence, an overlong form, a surrogate, beyond U+10FFFF.
+TEST(Teksten, FileNamesThatAreNoTextShowTheirBytes) {
+    const std::pair<QByteArray, QString> gevallen[] = {
+        {"caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x97\xba.gpx", QString::fromUtf8("caf\u00e9 \u20ac \U0001f5fa.gpx")},
+        {"caf\xe9.gpx", "caf\\xE9.gpx"},
+        {"\x80\xc3", "\\x80\\xC3"},
+        {"\xc0\xaf\xe0\x80\xaf", "\\xC0\\xAF\\xE0\\x80\\xAF"},
+        {"\xed\xa0\x80x", "\\xED\\xA0\\x80x"},
+        {"\xf4\x90\x80\x80\xf4\x8f\xbf\xbf", "\\xF4\\x90\\x80\\x80" + QString::fromUtf8("\U0010ffff")},
+    };
+    for (const auto& [bytes, tekst] : gevallen) EXPECT_EQ(leesbareNaam(bytes), tekst) << bytes.toHex().toStdString();
 }
 
 } // namespace

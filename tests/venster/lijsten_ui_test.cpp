@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,8 @@
 #include "support/gebruiker.h"
 #include "support/wacht.h"
 #include "support/berichten.h"
+#include "support/gpx.h"
+#include "opdrachtregel/opdracht.h"
 #include "venster/vensterinhoud.h"
 
 namespace kz {
@@ -273,6 +276,53 @@ TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
     EXPECT_EQ(sleep(f, {bestand("/sub/ander.gpx")}), std::make_pair(false, false));
     EXPECT_EQ(f.invulpaneel->bestandlijst->fileName(), "pq.Zip");
     EXPECT_TRUE(berichten.lijst.empty());
+}
+
+// A name that is no valid text, as an old memory stick's Latin-1 "caf\xe9.gpx": listed with
+// its byte shown, and read by its own bytes when chosen in the list, dropped, or given on
+// the command line (relative to the current folder).
+TEST(Slepen, EenNaamDieGeenTekstIsWordtGetoondGekozenEnGelezen) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "op Windows is elke bestandsnaam tekst";
+#else
+    QTemporaryDir tmp;
+    const QString map = QDir(tmp.path()).canonicalPath();
+    const QByteArray naam("caf\xe9.gpx"), pad = QFile::encodeName(map) + '/' + naam;
+    test::Gpx().in(test::Gpx::vakken(true)[0], 2009).schrijf(std::filesystem::path(pad.toStdString()));
+    if (!std::filesystem::exists(std::filesystem::path(pad.toStdString())))
+        GTEST_SKIP() << "het bestandssysteem weigert de naam";
+    // (QTemporaryDir, which lists with Qt, would not see it to remove it.)
+    const auto weg = qScopeGuard([&pad] { std::filesystem::remove(std::filesystem::path(pad.toStdString())); });
+    ASSERT_TRUE(QFile(map + "/cafe.gpx").open(QIODevice::WriteOnly));
+    const QString vorige = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(map));
+    const auto terug = qScopeGuard([vorige] { QDir::setCurrent(vorige); });
+    test::Berichten berichten;
+    Vensterinhoud f(Vensterinhoud::Omgeving{"02-04-2009", {}, map, {}, {}});
+    f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
+    f.show();
+    ASSERT_EQ(f.invulpaneel->bestandlijst->listCount(), 2);
+    EXPECT_EQ(f.invulpaneel->bestandlijst->entry(0) + " " + f.invulpaneel->bestandlijst->entry(1), "caf\\xE9.gpx cafe.gpx");
+
+    const auto gelezen = [&](const char* hoe) {
+        ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
+        EXPECT_TRUE(f.resultaatpaneel->isVisible() && berichten.lijst.empty()) << hoe;
+        EXPECT_EQ(f.statustekst().left(map.size() + 12), map + "/caf\\xE9.gpx") << hoe;
+        EXPECT_EQ(f.invulpaneel->bestandlijst->fileName(), "caf\\xE9.gpx") << hoe;
+        f.terug();
+        f.invulpaneel->bestandlijst->setListIndex(-1);
+    };
+    f.invulpaneel->bestandlijst->setListIndex(0);
+    f.maakOverzicht();
+    gelezen("de lijst");
+    // As a file manager's uri-list has it, the byte percent-encoded.
+    EXPECT_EQ(sleep(f, {QUrl(QString::fromLatin1("file://" + pad.toPercentEncoding("/")))}), std::make_pair(true, true));
+    f.maakOverzicht();
+    gelezen("slepen");
+    const Opdracht opdracht = Opdracht::lees({"kavelzicht", "--venster", naam.toStdString()});
+    f.openOverzicht(QByteArray::fromStdString(opdracht.gpxBytes));
+    gelezen("de opdrachtregel");
+#endif
 }
 
 } // namespace

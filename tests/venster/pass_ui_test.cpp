@@ -32,6 +32,8 @@
 #endif
 
 #include "support/berichten.h"
+#include "support/bestandsdialoog.h"
+#include "support/geheugenbron.h"
 #include "support/gpx.h"
 #include "support/locale.h"
 #include "support/wacht.h"
@@ -202,10 +204,12 @@ protected:
         test::Gpx().schrijf((map + "/groot.gpx").toStdString());
         maak();
     }
-    // A window whose passes read a slow gigabyte, after `begin`.
+    // A window whose passes read a slow gigabyte after `begin` (while traag; else only begin).
     void maak(std::string begin = {}) {
-        g = std::make_unique<Vensterinhoud>(Vensterinhoud::Omgeving{"02-04-2009", {}, {}, [this, begin](const std::string&) {
-            return std::make_unique<TrageBron>(begin, &gelezen);
+        begin_ = std::move(begin);
+        g = std::make_unique<Vensterinhoud>(Vensterinhoud::Omgeving{"02-04-2009", {}, {}, [this](const std::string&) -> std::unique_ptr<Bron> {
+            if (!traag_) return std::make_unique<test::GeheugenBron>(begin_);
+            return std::make_unique<TrageBron>(begin_, &gelezen);
         }, {}});
         g->afbeeldingsnaam = bmp();
         g->show();
@@ -223,6 +227,8 @@ protected:
     }
 
     std::atomic<std::uint64_t> gelezen = 0;
+    std::string begin_;
+    bool traag_ = true;
     std::unique_ptr<Vensterinhoud> g;
 };
 
@@ -294,6 +300,83 @@ TEST_F(LangeDoorloop, SluitenEnEscapeInEenMeldingStoppenDeDoorloop) {
     EXPECT_LT(gelezen, std::uint64_t{1} << 29);
 }
 
+// No state of a pass outlives it. A warning box still open when Escape ended its pass has
+// no say over the next pass, whose close stops it; a close held back for a warning closes
+// the window when that pass ends, and the next pass goes on past its answered warnings
+// to its overview.
+TEST_F(LangeDoorloop, GeenToestandOverleeftZijnDoorloop) {
+    const std::string fake = test::Gpx().in(buiten[0], 2009).in(buiten[1], 2009).tekst();
+    const auto doorloop = [&](std::string begin, bool traag) {
+        begin_ = std::move(begin);
+        traag_ = traag;
+        gelezen = 0;
+        g->show();
+        g->activateWindow();
+        g->invulpaneel->maakOverzichtKnop->click();
+    };
+    berichten.vasthouden = true;
+    doorloop(fake, true);
+    ASSERT_TRUE(test::wachtTot([&] { return berichten.open.size() == 1; }));
+    test::druk(g.get(), Qt::Key_Escape);
+    gestopt();
+    doorloop({}, true);
+    test::wacht(std::chrono::milliseconds(100));
+    g->close();
+    gestopt();
+    EXPECT_FALSE(g->isVisible());
+    berichten.open[0](bericht::Antwoord{}); // the old box, closed late
+
+    doorloop(fake, true);
+    ASSERT_TRUE(test::wachtTot([&] { return berichten.open.size() == 2; }));
+    g->close();
+    test::wacht(std::chrono::milliseconds(100));
+    EXPECT_TRUE(g->isVisible() && g->bezig());
+    berichten.open[1](bericht::Antwoord{});
+    gestopt();
+    EXPECT_FALSE(g->isVisible());
+
+    berichten.vasthouden = false;
+    berichten.lijst.clear();
+    doorloop(fake, false);
+    ASSERT_TRUE(test::wachtTot([&] { return !g->bezig(); }));
+    EXPECT_EQ(berichten.lijst.size(), 2u);
+    EXPECT_TRUE(g->isVisible() && g->resultaatpaneel->isVisible());
+}
+
+// A job that cannot start (no memory to make it, no thread to run it) never reports back:
+// it ends at once with a box, and the window is free again.
+TEST_F(Doorloop, EenLeestaakDieNietStartGeeftEenFoutmelding) {
+    test::Gpx().in(binnen[0], 2009).schrijf((map + "/a.gpx").toStdString());
+    const struct {
+        std::function<std::unique_ptr<Bron>(const std::string&)> bron;
+        Leeswerk::Starter starter;
+        const char* reden;
+    } gevallen[] = {
+        {[](const std::string&) -> std::unique_ptr<Bron> { throw std::bad_alloc(); }, {},
+         "er is niet genoeg geheugen vrij; sluit andere programma's en probeer het opnieuw"},
+        {{}, [](QThread&) {}, "het lezen kan niet worden gestart; sluit andere programma's en probeer het opnieuw"},
+    };
+    for (const auto& geval : gevallen) {
+        Vensterinhoud h{Vensterinhoud::Omgeving{"02-04-2009", {}, {}, geval.bron, {}}};
+        h.afbeeldingsnaam = bmp();
+        h.show();
+        ASSERT_TRUE(h.invulpaneel->kiesGpxBestand(map + "/a.gpx"));
+        berichten.lijst.clear();
+        Leeswerk::Starter vorige = Leeswerk::zetStarter(geval.starter);
+        h.invulpaneel->maakOverzichtKnop->click();
+        Leeswerk::zetStarter(std::move(vorige));
+        EXPECT_FALSE(h.bezig()) << geval.reden;
+        ASSERT_EQ(berichten.lijst.size(), 1u) << geval.reden;
+        EXPECT_EQ(berichten.lijst[0].prompt, "Het overzicht van het GPX-bestand kan niet worden gemaakt:\n" +
+                                                 QDir::toNativeSeparators(map + "/a.gpx") + " (" + geval.reden + ")");
+        EXPECT_TRUE(h.invulpaneel->isVisible() && h.invulpaneel->isEnabled() && !test::wachtcursor(h));
+        if (!geval.bron) {
+            klik(h); // with a thread to run it
+            EXPECT_TRUE(h.resultaatpaneel->isVisible());
+        }
+    }
+}
+
 // Open with: the file's overview, its folder open in the lists and the file chosen there.
 // (Under any name, with the picture the batch mode saves: batch_proc_test.)
 TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
@@ -303,6 +386,17 @@ TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     EXPECT_TRUE(f.resultaatpaneel->isVisible() && berichten.lijst.empty());
     EXPECT_EQ(f.invulpaneel->bestandlijst->path() + "/" + f.invulpaneel->bestandlijst->fileName(), map + "/export.gpx");
+    // The picture opened as the found log: the pass would replace it, so it does not run.
+    QFile beeld(bmp());
+    ASSERT_TRUE(beeld.open(QIODevice::ReadOnly));
+    const QByteArray bytes = beeld.readAll();
+    f.openOverzicht(bmp());
+    ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(berichten.lijst[0].prompt, "Het GPX-bestand en het overzicht zijn hetzelfde bestand (" +
+                                             QDir::toNativeSeparators(bmp()) + "); er is niets geschreven");
+    beeld.seek(0);
+    EXPECT_EQ(beeld.readAll(), bytes);
 }
 
 // After a pass: the progress per year and the export below "&Terug", Tab on to the maps,
@@ -340,16 +434,22 @@ TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     ASSERT_TRUE(Vensterinhoud::thuis());
     EXPECT_TRUE(Vakgrenzen::van(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])).bevat(*Vensterinhoud::thuis()));
 
+    // The export's dialog opens where the picture went, then where the last export went,
+    // in the progress dialog too.
+    test::Bestandsdialoog dialoog;
+    ASSERT_TRUE(QDir(map).mkdir("sub"));
+    dialoog.naam = map + "/sub/r.geojson";
+    f.resultaatpaneel->exporteerKnop->click();
+    EXPECT_EQ(dialoog.map, map);
+    EXPECT_TRUE(QFile::exists(map + "/sub/r.geojson"));
+    dialoog.naam.clear();
     f.resultaatpaneel->voortgangKnop->click();
     auto* venster = f.findChild<Voortgangsvenster*>();
     ASSERT_TRUE(venster && venster->isVisible() && venster->dichtstbij);
     EXPECT_EQ(venster->dichtstbij->count(), 10);
+    venster->exporteren->click();
+    EXPECT_EQ(std::pair(dialoog.keer, dialoog.map), std::pair(2, map + "/sub"));
     venster->close();
-
-    Voortgangsvenster::zetPadVrager([&](QWidget*, const QString&, const QString&, QString*) { return map + "/r.geojson"; });
-    f.resultaatpaneel->exporteerKnop->click();
-    Voortgangsvenster::zetPadVrager({});
-    EXPECT_TRUE(QFile::exists(map + "/r.geojson"));
     QSettings().remove("thuis");
 }
 

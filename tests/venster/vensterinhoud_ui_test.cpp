@@ -17,6 +17,12 @@
 #include <QPushButton>
 #include <QImage>
 #include <QScreen>
+#include <QMenu>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QFileInfo>
+#include <QDir>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -32,6 +38,7 @@
 #include "venster/hoofdvenster.h"
 #include "bediening/bestandlijst.h"
 #include "bediening/clientvlak.h"
+#include "teksten/thuis.h"
 #include "teksten/versie.h"
 
 namespace kz {
@@ -108,6 +115,41 @@ TEST(Vensterinhoud, MeldingenAlsBerichtvensters) {
     EXPECT_EQ(std::tuple(boxen[1]->windowModality(), boxen[1]->icon(), boxen[1]->windowTitle(), boxen[1]->checkBox()),
               std::tuple(Qt::WindowModal, QMessageBox::Information, "Geen vondsten", nullptr));
     EXPECT_EQ(std::tuple(boxen[2]->icon(), boxen[2]->windowTitle()), std::tuple(QMessageBox::Critical, "Fout"));
+}
+
+// The home goes to Kavelzicht's own settings (on Linux ~/.config/Kavelzicht/), and is
+// still found where it went before they had that name; one that cannot be written there
+// is said.
+TEST(Vensterinhoud, DeThuisGaatNaarDeEigenInstellingenEnNietBewarenWordtGemeld) {
+    EXPECT_EQ(QFileInfo(QSettings().fileName()).absoluteFilePath(),
+              QFileInfo(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Kavelzicht/" +
+                        QFileInfo(QSettings().fileName()).fileName()).absoluteFilePath());
+    EXPECT_EQ(QFileInfo(QSettings().fileName()).baseName(), "Kavelzicht");
+
+    QTemporaryDir tmp;
+    QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope, tmp.path());
+    const auto terug = qScopeGuard([] {
+        QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    });
+    QSettings("Unknown Organization", "Kavelzicht").setValue("thuis", thuis::alsTekst({52.5, 5.5}));
+    ASSERT_TRUE(Vensterinhoud::thuis());
+    EXPECT_NEAR(Vensterinhoud::thuis()->breedte, 52.5, 1e-9);
+
+    const QString bestand = QSettings().fileName();
+    ASSERT_TRUE(bestand.startsWith(tmp.path()) && QDir().mkpath(bestand)); // a folder where the file goes
+    test::Berichten berichten;
+    Vensterinhoud f(opDatum("02-04-2009"));
+    f.vakmenu(0)->actions()[1]->trigger();
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].prompt),
+              std::tuple("Fout", "Uw thuis kan niet worden bewaard: de instellingen in " + QDir::toNativeSeparators(bestand) +
+                                     " kunnen niet worden geschreven."));
+    ASSERT_TRUE(QDir().rmdir(bestand));
+    f.vakmenu(0)->actions()[1]->trigger();
+    EXPECT_EQ(berichten.lijst.size(), 1u);
+    ASSERT_TRUE(Vensterinhoud::thuis());
+    EXPECT_NE(Vensterinhoud::thuis()->breedte, 52.5); // the new home, not the old one
 }
 
 // Qt's own texts are Dutch, whatever the locale.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "venster/export.h"
+#include "venster/vensterbeeld.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -11,7 +11,7 @@
 
 namespace kz {
 
-Schrijffout bewaarClientvlak(QWidget& vlak, const QString& naam, const QByteArray& formaat) {
+Schrijffout bewaarVensterbeeld(QWidget& vlak, const QString& pad, const QByteArray& formaat) {
     // The whole client area from its top-left corner, children included; hidden
     // children are not drawn. It is rendered at one image pixel per window pixel, so the
     // picture has the client area's size in pixels on a scaled screen too. RGB32 is also
@@ -24,7 +24,7 @@ Schrijffout bewaarClientvlak(QWidget& vlak, const QString& naam, const QByteArra
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (beeld.isNull() || !QImageWriter(&buffer, formaat).write(beeld)) return Schrijffout::schrijfMislukt;
-    return schrijfBestand(QFileInfo(naam).absoluteFilePath(), bytes);
+    return schrijfBestand(QFileInfo(pad).absoluteFilePath(), bytes);
 }
 
 } // namespace kz

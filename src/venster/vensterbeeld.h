@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving the window's picture as an image file.
+// Saving the picture of the window's client area as an image file.
 #pragma once
 
 #include <QByteArray>
@@ -15,9 +15,9 @@ namespace kz {
 inline constexpr const char* standaardAfbeelding = "Kavelzicht.bmp";
 
 // Draws the client area `vlak`, as it is laid out at this moment with all its visible
-// children, into an image and saves that in the given format (BMP: 24 bits) as `naam`
-// (a relative name lands in the current folder), through schrijfBestand. Returns why the
+// children, into an image and saves that in the given format (BMP: 24 bits) as `pad` (a
+// relative name lands in the current folder), through schrijfBestand. Returns why the
 // file was not written, or Schrijffout::geen.
-Schrijffout bewaarClientvlak(QWidget& vlak, const QString& naam, const QByteArray& formaat = "BMP");
+Schrijffout bewaarVensterbeeld(QWidget& vlak, const QString& pad, const QByteArray& formaat = "BMP");
 
 } // namespace kz

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The console of Windows; CMake builds this file there only.
 #include "opdrachtregel/console.h"
 
-#if defined(_WIN32)
+#include <string>
+
 #include <fcntl.h>
 #include <io.h>
 #ifndef WIN32_LEAN_AND_MEAN
@@ -9,12 +11,7 @@
 #endif
 #include <windows.h>
 
-#include <string>
-#endif
-
 namespace kz::console {
-
-#if defined(_WIN32)
 
 namespace {
 
@@ -51,17 +48,5 @@ void verbind() {
 }
 
 void schrijf(std::FILE* naar, const QString& tekst) { schrijfUtf8(naar, tekst.toUtf8()); }
-
-#else
-
-void verbind() {}
-
-void schrijf(std::FILE* naar, const QString& tekst) { std::fputs(tekst.toLocal8Bit().constData(), naar); }
-
-void schrijfUtf8(std::FILE* naar, const QByteArray& utf8) {
-    std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), naar);
-}
-
-#endif
 
 } // namespace kz::console

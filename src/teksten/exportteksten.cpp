@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "teksten/exportteksten.h"
+
+#include <QFileInfo>
+
+#include "teksten/bestandsnaam.h"
+
+namespace kz::exportteksten {
+
+QString opgeslagen(const QString& pad) { return QStringLiteral("Regio's opgeslagen als ") + eenRegel(pad); }
+
+QString nietOpgeslagen(const QString& pad, Schrijffout fout) {
+    return QStringLiteral("De regio's kunnen niet worden opgeslagen als ") + bestandsnaam(pad) + QStringLiteral(" (") +
+           reden(fout) + QLatin1Char(')');
+}
+
+QString onbekendFormaat(const QString& pad, const QStringList& achtervoegsels) {
+    const QString achter = QFileInfo(pad).suffix();
+    // ".geojson, .gpx of .csv"
+    const QString keuze = achtervoegsels.size() < 2 ? achtervoegsels.join(QString())
+                                                    : achtervoegsels.mid(0, achtervoegsels.size() - 1).join(QStringLiteral(", ")) +
+                                                          QStringLiteral(" of ") + achtervoegsels.last();
+    return (achter.isEmpty() ? QStringLiteral("--regio-export: het bestand heeft geen extensie")
+                             : QStringLiteral("--regio-export: onbekend formaat '.%1'").arg(eenRegel(achter))) +
+           QStringLiteral("; kies ") + keuze;
+}
+
+} // namespace kz::exportteksten
