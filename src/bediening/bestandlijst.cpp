@@ -25,17 +25,17 @@ Bestandlijst::Bestandlijst(QWidget* container) : QListWidget(container) {
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-void Bestandlijst::setPath(const QString& pad) {
+void Bestandlijst::toonMap(const QString& pad) {
     pad_ = volledigPad(pad);
     lees();
 }
 
 void Bestandlijst::vernieuw() {
-    const QByteArray gekozen = entryBytes(listIndex());
+    const QByteArray gekozen = naamBytes(gekozenRij());
     lees();
     if (gekozen.isEmpty()) return;
     for (int i = 0; i < count(); ++i)
-        if (entryBytes(i) == gekozen) return setListIndex(i);
+        if (naamBytes(i) == gekozen) return kiesRij(i);
 }
 
 bool Bestandlijst::past(const QString& naam) {
@@ -67,12 +67,12 @@ void Bestandlijst::lees() {
     setCurrentRow(-1);
 }
 
-int Bestandlijst::listIndex() const {
+int Bestandlijst::gekozenRij() const {
     const QModelIndexList gekozen = selectionModel()->selectedIndexes();
     return gekozen.isEmpty() ? -1 : gekozen.first().row();
 }
 
-void Bestandlijst::setListIndex(int i) {
+void Bestandlijst::kiesRij(int i) {
     if (i < 0 || i >= count()) {
         clearSelection();
         setCurrentRow(-1);
@@ -81,20 +81,20 @@ void Bestandlijst::setListIndex(int i) {
     }
 }
 
-QString Bestandlijst::entry(int i) const {
+QString Bestandlijst::naam(int i) const {
     const QListWidgetItem* it = item(i);
     return it ? it->text() : QString();
 }
 
-QString Bestandlijst::fileName() const { return entry(listIndex()); }
+QString Bestandlijst::gekozenNaam() const { return naam(gekozenRij()); }
 
-QByteArray Bestandlijst::entryBytes(int i) const {
+QByteArray Bestandlijst::naamBytes(int i) const {
     const QListWidgetItem* it = item(i);
     return it ? it->data(bytesRol).toByteArray() : QByteArray();
 }
 
 QByteArray Bestandlijst::gekozenPad() const {
-    const QByteArray naam = entryBytes(listIndex());
+    const QByteArray naam = naamBytes(gekozenRij());
     if (naam.isEmpty()) return {};
     QByteArray map = QFile::encodeName(pad_);
     if (!map.endsWith('/')) map += '/';
@@ -103,12 +103,12 @@ QByteArray Bestandlijst::gekozenPad() const {
 
 void Bestandlijst::focusInEvent(QFocusEvent* e) {
     QListWidget::focusInEvent(e);
-    if (listIndex() < 0) selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    if (gekozenRij() < 0) selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
 void Bestandlijst::keyPressEvent(QKeyEvent* e) {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    if (enter && listIndex() >= 0) {
+    if (enter && gekozenRij() >= 0) {
         e->accept();
         emit gekozen();
         return;
@@ -118,7 +118,7 @@ void Bestandlijst::keyPressEvent(QKeyEvent* e) {
 
 void Bestandlijst::mouseDoubleClickEvent(QMouseEvent* e) {
     QListWidget::mouseDoubleClickEvent(e);
-    if (e->button() == Qt::LeftButton && itemAt(e->position().toPoint()) && listIndex() >= 0) emit gekozen();
+    if (e->button() == Qt::LeftButton && itemAt(e->position().toPoint()) && gekozenRij() >= 0) emit gekozen();
 }
 
 } // namespace kz

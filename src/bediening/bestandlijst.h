@@ -16,22 +16,23 @@ class Bestandlijst : public QListWidget {
 public:
     explicit Bestandlijst(QWidget* container = nullptr);
 
-    QString path() const { return pad_; }
+    // The folder listed.
+    QString map() const { return pad_; }
     // Lists the folder anew; no entry is selected afterwards. A folder that cannot be
     // read gives an empty list.
-    void setPath(const QString& pad);
+    void toonMap(const QString& pad);
     // Lists the folder anew, keeping the selected file selected while it is there.
     void vernieuw();
 
-    // Position of the selected entry, -1 when none is selected.
-    int listIndex() const;
-    void setListIndex(int i);
-    int listCount() const { return count(); }
-    QString entry(int i) const;
+    // Position of the selected entry, -1 when none is selected; kiesRij(-1) selects none.
+    int gekozenRij() const;
+    void kiesRij(int i);
+    // The name of entry i; an empty text when there is no such entry.
+    QString naam(int i) const;
     // The selected file's name, empty when none is selected.
-    QString fileName() const;
+    QString gekozenNaam() const;
     // Entry i's name as the system's bytes, and the selected file's full path so.
-    QByteArray entryBytes(int i) const;
+    QByteArray naamBytes(int i) const;
     QByteArray gekozenPad() const;
     // Whether the list would show a file of this name (its pattern; hidden files aside).
     static bool past(const QString& naam);

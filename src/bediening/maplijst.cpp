@@ -44,7 +44,7 @@ Maplijst::Maplijst(QWidget* container) : QListWidget(container), bron_(systeemVo
 
 void Maplijst::zetVolumes(VolumeBron bron) { bron_ = bron ? std::move(bron) : VolumeBron(systeemVolumes); }
 
-std::optional<meldingen::Mapfout> Maplijst::setPath(const QString& pad) {
+std::optional<meldingen::Mapfout> Maplijst::openMap(const QString& pad) {
     const QString doel = volledigPad(pad, pad_.isEmpty() ? QDir::currentPath() : pad_);
     const QList<Volume> volumes = bron_();
     const int v = volumeVan(volumes, doel);
@@ -85,20 +85,20 @@ std::optional<meldingen::Mapfout> Maplijst::setPath(const QString& pad) {
     return std::nullopt;
 }
 
-QString Maplijst::entry(int i) const {
+QString Maplijst::pad(int i) const {
     const QListWidgetItem* it = item(i);
     return it ? it->data(padRol).toString() : QString();
 }
 
 void Maplijst::open(int i) {
-    const QString doel = entry(i);
+    const QString doel = pad(i);
     if (doel.isEmpty()) return;
     const bool alOpen = doel == pad_;
-    if (const std::optional<meldingen::Mapfout> reden = setPath(doel)) {
+    if (const std::optional<meldingen::Mapfout> reden = openMap(doel)) {
         // A folder that went away or cannot be read: say so, and highlight the open
         // folder again, whose files the file list still shows.
         for (int r = 0; r < count(); ++r)
-            if (entry(r) == pad_) setCurrentRow(r);
+            if (pad(r) == pad_) setCurrentRow(r);
         bericht::fout(*this, meldingen::mapNietGeopend(doel, *reden));
     } else if (alOpen) {
         // Opening the open folder again is how a user looks at it anew.

@@ -21,17 +21,15 @@ public:
     // Where the volumes come from; the system's until set.
     void zetVolumes(VolumeBron bron);
 
-    QString path() const { return pad_; }
+    // The open folder.
+    QString map() const { return pad_; }
     // Opens a folder; or, leaving the list unchanged, says why it cannot: its volume is
     // not ready, it does not exist, or it cannot be read.
-    std::optional<meldingen::Mapfout> setPath(const QString& pad);
+    std::optional<meldingen::Mapfout> openMap(const QString& pad);
 
-    // Position of the highlighted entry (the open folder right after opening it).
-    int listIndex() const { return currentRow(); }
-    void setListIndex(int i) { setCurrentRow(i); }
-    int listCount() const { return count(); }
+    // The highlighted entry is the current row (the open folder right after opening it).
     // Full path of entry i; an empty text when there is no such entry.
-    QString entry(int i) const;
+    QString pad(int i) const;
 
 signals:
     void mapGewijzigd();

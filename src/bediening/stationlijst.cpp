@@ -27,7 +27,7 @@ void Stationlijst::zetVolumes(VolumeBron bron) {
     bron_ = bron ? std::move(bron) : VolumeBron(systeemVolumes);
     const QSignalBlocker stil(this);
     vul();
-    setDrive(QDir::currentPath());
+    kiesVolumeVan(QDir::currentPath());
 }
 
 void Stationlijst::vul() {
@@ -37,12 +37,12 @@ void Stationlijst::vul() {
     for (const Volume& v : volumes_) addItem(toonNaam(v));
 }
 
-QString Stationlijst::drive() const {
+QString Stationlijst::wortel() const {
     const int i = currentIndex();
     return i >= 0 && i < volumes_.size() ? volumes_[i].wortel : QString();
 }
 
-void Stationlijst::setDrive(const QString& pad) {
+void Stationlijst::kiesVolumeVan(const QString& pad) {
     const int i = volumeVan(volumes_, volledigPad(pad));
     setCurrentIndex(std::max(i, 0));
 }
@@ -51,11 +51,11 @@ QString Stationlijst::huidigeMap() const {
     const QString huidige = QDir::currentPath();
     const int i = currentIndex();
     if (i >= 0 && volumeVan(volumes_, huidige) == i) return huidige;
-    return drive();
+    return wortel();
 }
 
 void Stationlijst::showPopup() {
-    const QString was = drive();
+    const QString was = wortel();
     {
         const QSignalBlocker stil(this);
         vul();
@@ -66,7 +66,7 @@ void Stationlijst::showPopup() {
         setCurrentIndex(i);
     }
     // The volume that was chosen has gone: fall back on the current folder's.
-    if (currentIndex() < 0) setDrive(QDir::currentPath());
+    if (currentIndex() < 0) kiesVolumeVan(QDir::currentPath());
     QComboBox::showPopup();
 }
 

@@ -18,9 +18,9 @@ public:
     void zetVolumes(VolumeBron bron);
 
     // The root of the selected volume.
-    QString drive() const;
+    QString wortel() const;
     // Selects the volume that holds the path (the root volume when none does).
-    void setDrive(const QString& pad);
+    void kiesVolumeVan(const QString& pad);
     // The folder that the selected volume opens on: the process's current folder when
     // it lies on that volume, otherwise the volume's root.
     QString huidigeMap() const;

@@ -23,9 +23,9 @@ Invulpaneel::Invulpaneel(const VolumeBron& volumes, const QString& map, const QS
     // volume.
     stationlijst->zetVolumes(volumes);
     maplijst->zetVolumes(volumes);
-    if (!map.isEmpty()) stationlijst->setDrive(map);
+    if (!map.isEmpty()) stationlijst->kiesVolumeVan(map);
     openMapOfHoger(map.isEmpty() ? stationlijst->huidigeMap() : map);
-    bestandlijst->setPath(maplijst->path().isEmpty() ? QDir::currentPath() : maplijst->path());
+    bestandlijst->toonMap(maplijst->map().isEmpty() ? QDir::currentPath() : maplijst->map());
     connect(stationlijst, &Stationlijst::stationGewijzigd, this, &Invulpaneel::stationGewijzigd);
     connect(maplijst, &Maplijst::mapGewijzigd, this, &Invulpaneel::mapGewijzigd);
 
@@ -40,15 +40,15 @@ void Invulpaneel::stationGewijzigd() {
     // A volume that is not ready: go back to the volume of the current folder, whose
     // own change then moves the folder list there. A folder that cannot be listed
     // gives the nearest folder above it that can.
-    if (const auto fout = maplijst->setPath(stationlijst->huidigeMap())) {
-        if (*fout == meldingen::Mapfout::NietGereed) stationlijst->setDrive(QDir::currentPath());
+    if (const auto fout = maplijst->openMap(stationlijst->huidigeMap())) {
+        if (*fout == meldingen::Mapfout::NietGereed) stationlijst->kiesVolumeVan(QDir::currentPath());
         else openMapOfHoger(stationlijst->huidigeMap());
     }
 }
 
 void Invulpaneel::openMapOfHoger(const QString& map) {
     for (QString pad = QDir::cleanPath(QDir(map).absolutePath());;) {
-        const auto fout = maplijst->setPath(pad);
+        const auto fout = maplijst->openMap(pad);
         const QString hoger = QFileInfo(pad).absolutePath();
         if (!fout || *fout == meldingen::Mapfout::NietGereed || hoger == pad) return;
         pad = hoger;
@@ -57,10 +57,10 @@ void Invulpaneel::openMapOfHoger(const QString& map) {
 
 void Invulpaneel::mapGewijzigd() {
     // Opening the open folder again reads its files anew, keeping the chosen one while it is there.
-    if (bestandlijst->path() == maplijst->path())
+    if (bestandlijst->map() == maplijst->map())
         bestandlijst->vernieuw();
     else
-        bestandlijst->setPath(maplijst->path());
+        bestandlijst->toonMap(maplijst->map());
 }
 
 bool Invulpaneel::kiesGpxBestand(const QString& pad) { return kiesGpxBestand(QFile::encodeName(pad)); }
@@ -72,12 +72,12 @@ bool Invulpaneel::kiesGpxBestand(const QByteArray& pad) {
     const QString map = QFileInfo(QFile::decodeName(volledig)).absolutePath();
     const QByteArray naam = volledig.mid(streep + 1);
     // The drive list follows first; its change takes the folder and file lists along.
-    stationlijst->setDrive(map);
-    if (maplijst->setPath(map)) return false;
+    stationlijst->kiesVolumeVan(map);
+    if (maplijst->openMap(map)) return false;
     auto kies = [this, &naam] {
-        for (int i = 0; i < bestandlijst->listCount(); ++i) {
-            if (bestandlijst->entryBytes(i) == naam) {
-                bestandlijst->setListIndex(i);
+        for (int i = 0; i < bestandlijst->count(); ++i) {
+            if (bestandlijst->naamBytes(i) == naam) {
+                bestandlijst->kiesRij(i);
                 return true;
             }
         }

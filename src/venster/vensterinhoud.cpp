@@ -112,7 +112,7 @@ void Vensterinhoud::maakOverzicht() {
     const bool kleurschakering = in.kleurschakering->checkState() != Qt::Unchecked;
     resultaatpaneel->toonKlassen(kleurschakering);
     setCursor(Qt::WaitCursor);
-    if (in.bestandlijst->listIndex() < 0) {
+    if (in.bestandlijst->gekozenRij() < 0) {
         unsetCursor();
         bericht::fout(*this, meldingen::geenBestand());
         emit passKlaar();

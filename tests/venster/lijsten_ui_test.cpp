@@ -54,70 +54,70 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     Vensterinhoud f(Vensterinhoud::Omgeving{"02-04-2009", [&] { return volumes; }, {}, {}, {}});
     f.show();
     ASSERT_EQ(f.invulpaneel->stationlijst->count(), 3);
-    EXPECT_EQ(f.invulpaneel->stationlijst->drive() + " " + f.invulpaneel->maplijst->path(), wortel + " " + QDir::currentPath());
+    EXPECT_EQ(f.invulpaneel->stationlijst->wortel() + " " + f.invulpaneel->maplijst->map(), wortel + " " + QDir::currentPath());
 
     // Only "*.GPX" files, in any case; the file list follows the open folder.
-    f.invulpaneel->maplijst->setPath(map);
-    ASSERT_EQ(f.invulpaneel->bestandlijst->path(), map);
-    ASSERT_EQ(f.invulpaneel->bestandlijst->listCount(), 2);
-    EXPECT_EQ(f.invulpaneel->bestandlijst->entry(0) + " " + f.invulpaneel->bestandlijst->entry(1), "a.GPX finds.gpx");
-    EXPECT_EQ(f.invulpaneel->bestandlijst->fileName(), "");
-    f.invulpaneel->bestandlijst->setListIndex(1);
-    EXPECT_EQ(f.invulpaneel->bestandlijst->fileName(), "finds.gpx");
+    f.invulpaneel->maplijst->openMap(map);
+    ASSERT_EQ(f.invulpaneel->bestandlijst->map(), map);
+    ASSERT_EQ(f.invulpaneel->bestandlijst->count(), 2);
+    EXPECT_EQ(f.invulpaneel->bestandlijst->naam(0) + " " + f.invulpaneel->bestandlijst->naam(1), "a.GPX finds.gpx");
+    EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenNaam(), "");
+    f.invulpaneel->bestandlijst->kiesRij(1);
+    EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenNaam(), "finds.gpx");
 
     // Root, the folders on the way down, the open folder, then its visible subfolders.
-    const int open = f.invulpaneel->maplijst->listIndex();
+    const int open = f.invulpaneel->maplijst->currentRow();
     EXPECT_EQ(open, map.count('/'));
-    QStringList onder{f.invulpaneel->maplijst->entry(0), f.invulpaneel->maplijst->entry(open - 1)};
-    for (int i = open; i < f.invulpaneel->maplijst->listCount(); ++i) onder << f.invulpaneel->maplijst->entry(i).mid(map.size());
+    QStringList onder{f.invulpaneel->maplijst->pad(0), f.invulpaneel->maplijst->pad(open - 1)};
+    for (int i = open; i < f.invulpaneel->maplijst->count(); ++i) onder << f.invulpaneel->maplijst->pad(i).mid(map.size());
     EXPECT_EQ(onder, QStringList({wortel, QFileInfo(map).path(), "", "/A", "/b", "/leeg", "/stick", "/x.gpx"}));
 
     // A click only highlights: the open folder, the file list and its choice stay.
     muis(f.invulpaneel->maplijst, open + 2, 1);
-    EXPECT_EQ(f.invulpaneel->maplijst->listIndex(), open + 2);
-    EXPECT_EQ(f.invulpaneel->maplijst->path() + "/" + f.invulpaneel->bestandlijst->fileName(), map + "/finds.gpx");
+    EXPECT_EQ(f.invulpaneel->maplijst->currentRow(), open + 2);
+    EXPECT_EQ(f.invulpaneel->maplijst->map() + "/" + f.invulpaneel->bestandlijst->gekozenNaam(), map + "/finds.gpx");
 
     // A double click opens, and the file list follows with no choice made.
     muis(f.invulpaneel->maplijst, open + 2, 2);
-    EXPECT_EQ(f.invulpaneel->maplijst->path(), map + "/b");
-    ASSERT_EQ(f.invulpaneel->bestandlijst->path(), map + "/b");
-    EXPECT_EQ(std::pair(f.invulpaneel->bestandlijst->entry(0), f.invulpaneel->bestandlijst->listIndex()), std::pair(QString("c.gpx"), -1));
+    EXPECT_EQ(f.invulpaneel->maplijst->map(), map + "/b");
+    ASSERT_EQ(f.invulpaneel->bestandlijst->map(), map + "/b");
+    EXPECT_EQ(std::pair(f.invulpaneel->bestandlijst->naam(0), f.invulpaneel->bestandlijst->gekozenRij()), std::pair(QString("c.gpx"), -1));
 
     // Enter opens the highlighted entry: here the parent folder.
-    f.invulpaneel->maplijst->setListIndex(open);
+    f.invulpaneel->maplijst->setCurrentRow(open);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(f.invulpaneel->maplijst, &enter);
-    EXPECT_EQ(f.invulpaneel->maplijst->path(), map);
-    EXPECT_EQ(f.invulpaneel->bestandlijst->listCount(), 2);
+    EXPECT_EQ(f.invulpaneel->maplijst->map(), map);
+    EXPECT_EQ(f.invulpaneel->bestandlijst->count(), 2);
 
     // Opening again, or going back, lists anew; the chosen file stays chosen while there.
-    f.invulpaneel->bestandlijst->setListIndex(1);
+    f.invulpaneel->bestandlijst->kiesRij(1);
     ASSERT_TRUE(QFile(map + "/nieuw.gpx").open(QIODevice::WriteOnly));
     QApplication::sendEvent(f.invulpaneel->maplijst, &enter);
-    EXPECT_EQ(std::pair(f.invulpaneel->bestandlijst->listCount(), f.invulpaneel->bestandlijst->fileName()), std::pair(3, QString("finds.gpx")));
+    EXPECT_EQ(std::pair(f.invulpaneel->bestandlijst->count(), f.invulpaneel->bestandlijst->gekozenNaam()), std::pair(3, QString("finds.gpx")));
     ASSERT_TRUE(QFile::remove(map + "/finds.gpx"));
     muis(f.invulpaneel->maplijst, open, 2);
-    EXPECT_EQ(std::pair(f.invulpaneel->bestandlijst->listCount(), f.invulpaneel->bestandlijst->listIndex()), std::pair(2, -1));
+    EXPECT_EQ(std::pair(f.invulpaneel->bestandlijst->count(), f.invulpaneel->bestandlijst->gekozenRij()), std::pair(2, -1));
     ASSERT_TRUE(QFile(map + "/later.gpx").open(QIODevice::WriteOnly));
     f.terug();
-    EXPECT_EQ(f.invulpaneel->bestandlijst->entry(1), "later.gpx");
+    EXPECT_EQ(f.invulpaneel->bestandlijst->naam(1), "later.gpx");
     ASSERT_TRUE(QFile::remove(map + "/later.gpx") && QFile::remove(map + "/nieuw.gpx"));
-    f.invulpaneel->bestandlijst->setPath(map);
+    f.invulpaneel->bestandlijst->toonMap(map);
 
     // A file in a folder that does not exist is not chosen, and the lists stay as they were.
     EXPECT_FALSE(f.invulpaneel->kiesGpxBestand(map + "/weg/x.gpx"));
-    EXPECT_EQ(std::pair(f.invulpaneel->maplijst->path(), f.invulpaneel->maplijst->listCount()), std::pair(map, open + 6));
-    f.invulpaneel->bestandlijst->setPath(map + "/weg");
-    EXPECT_EQ(f.invulpaneel->bestandlijst->listCount(), 0);
+    EXPECT_EQ(std::pair(f.invulpaneel->maplijst->map(), f.invulpaneel->maplijst->count()), std::pair(map, open + 6));
+    f.invulpaneel->bestandlijst->toonMap(map + "/weg");
+    EXPECT_EQ(f.invulpaneel->bestandlijst->count(), 0);
 
     // A ready volume: the folder list opens on its root, the file list follows.
     f.invulpaneel->stationlijst->setCurrentIndex(2);
-    EXPECT_EQ(f.invulpaneel->maplijst->path() + "/" + f.invulpaneel->bestandlijst->entry(0), map + "/stick/r.GPX");
+    EXPECT_EQ(f.invulpaneel->maplijst->map() + "/" + f.invulpaneel->bestandlijst->naam(0), map + "/stick/r.GPX");
 
     // A volume that is not ready: back to the current folder's volume, no message.
     f.invulpaneel->stationlijst->setCurrentIndex(1);
     EXPECT_EQ(f.invulpaneel->stationlijst->currentIndex(), 0);
-    EXPECT_EQ(f.invulpaneel->maplijst->path() + " " + f.invulpaneel->bestandlijst->path(), QDir::currentPath() + " " + QDir::currentPath());
+    EXPECT_EQ(f.invulpaneel->maplijst->map() + " " + f.invulpaneel->bestandlijst->map(), QDir::currentPath() + " " + QDir::currentPath());
     EXPECT_TRUE(berichten.lijst.empty());
 
     // A volume holds a path by whole folder names.
@@ -135,9 +135,9 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     EXPECT_EQ(volumeVan(systeem, QDir::currentPath().toLower()), volumeVan(systeem, QDir::currentPath()));
     Vensterinhoud echt(Vensterinhoud::Omgeving{"02-04-2009", {}, {}, {}, {}});
     EXPECT_EQ(echt.invulpaneel->stationlijst->currentText().left(2) + "\\", echt.invulpaneel->maplijst->item(0)->text());
-    EXPECT_EQ(echt.invulpaneel->maplijst->path(), QDir::currentPath());
-    echt.invulpaneel->maplijst->setPath(QDir::toNativeSeparators(map + "/stick"));
-    EXPECT_EQ(echt.invulpaneel->maplijst->path() + " " + echt.invulpaneel->bestandlijst->entry(0), map + "/stick r.GPX");
+    EXPECT_EQ(echt.invulpaneel->maplijst->map(), QDir::currentPath());
+    echt.invulpaneel->maplijst->openMap(QDir::toNativeSeparators(map + "/stick"));
+    EXPECT_EQ(echt.invulpaneel->maplijst->map() + " " + echt.invulpaneel->bestandlijst->naam(0), map + "/stick r.GPX");
 #else
     EXPECT_EQ(systeem.first().wortel, "/");
     for (const Volume& v : systeem) EXPECT_FALSE(v.wortel.startsWith("/proc") || v.wortel.startsWith("/sys"));
@@ -163,8 +163,8 @@ TEST(Lijsten, EenStartmapDieNietOpengaatOpentDeMapErboven) {
     starts << map + "/weg/ook";
     for (const QString& start : starts) {
         Vensterinhoud f(Vensterinhoud::Omgeving{"02-04-2009", {}, start, {}, {}});
-        EXPECT_EQ(f.invulpaneel->maplijst->path(), map) << start.toStdString();
-        EXPECT_EQ(f.invulpaneel->bestandlijst->entry(0), "a.gpx");
+        EXPECT_EQ(f.invulpaneel->maplijst->map(), map) << start.toStdString();
+        EXPECT_EQ(f.invulpaneel->bestandlijst->naam(0), "a.gpx");
     }
     QFile::setPermissions(map + "/dicht", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
@@ -179,23 +179,23 @@ TEST(Lijsten, EenMapDieNietOpengaatWordtGemeldEnDeBestandenlijstVolgtDeToetsen) 
     f.show();
 
     // A folder gone since it was listed: a message, the highlight back to the open folder.
-    const int open = f.invulpaneel->maplijst->listIndex();
+    const int open = f.invulpaneel->maplijst->currentRow();
     ASSERT_TRUE(QDir(map + "/weg").removeRecursively());
     muis(f.invulpaneel->maplijst, open + 2, 2);
     ASSERT_EQ(berichten.lijst.size(), 1u);
     EXPECT_EQ(berichten.lijst[0].titel + ": " + berichten.lijst[0].prompt,
               "Fout: De map kan niet worden geopend:\n" + QDir::toNativeSeparators(map + "/weg") +
                   "\nDe map bestaat niet (meer).");
-    EXPECT_EQ(f.invulpaneel->maplijst->listIndex(), open);
-    EXPECT_EQ(f.invulpaneel->bestandlijst->entry(0), "enige.gpx");
+    EXPECT_EQ(f.invulpaneel->maplijst->currentRow(), open);
+    EXPECT_EQ(f.invulpaneel->bestandlijst->naam(0), "enige.gpx");
 
     // The first arrow key selects the first file, and Enter on it starts the pass.
     f.invulpaneel->bestandlijst->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(f.invulpaneel->bestandlijst->listIndex(), -1);
+    EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenRij(), -1);
     f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
     QKeyEvent omlaag(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier), enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(f.invulpaneel->bestandlijst, &omlaag);
-    EXPECT_EQ(f.invulpaneel->bestandlijst->fileName(), "enige.gpx");
+    EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenNaam(), "enige.gpx");
     QApplication::sendEvent(f.invulpaneel->bestandlijst, &enter);
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     EXPECT_TRUE(f.resultaatpaneel->isVisible()); // (a double click on a file: Scherm.DeMuisDoetWatZeAanwijst)
@@ -216,7 +216,7 @@ TEST(Lijsten, DeMappenlijstHoudtKleinePictogrammen) {
     for (QStyle* stijl : {QApplication::style(), static_cast<QStyle*>(&thema)}) {
         Maplijst lijst;
         lijst.setStyle(stijl);
-        lijst.setPath(QDir::tempPath());
+        lijst.openMap(QDir::tempPath());
         lijst.show();
         hoogte[stijl == &thema] = lijst.visualItemRect(lijst.item(0)).height();
     }
@@ -248,11 +248,11 @@ TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
     // A second volume whose root is the temporary folder: the drive list has to follow.
     Vensterinhoud f({QStringLiteral("02-04-2009"), [map] { return QList<Volume>{{"/", {}, true}, {map, {}, true}}; }, {}, {}, {}});
     f.show();
-    ASSERT_NE(f.invulpaneel->stationlijst->drive(), map) << "the test runs inside the folder it drops from";
+    ASSERT_NE(f.invulpaneel->stationlijst->wortel(), map) << "the test runs inside the folder it drops from";
 
-    f.invulpaneel->bestandlijst->setPath(map + "/sub");
-    f.invulpaneel->bestandlijst->setListIndex(0);
-    const QString dirVooraf = f.invulpaneel->maplijst->path();
+    f.invulpaneel->bestandlijst->toonMap(map + "/sub");
+    f.invulpaneel->bestandlijst->kiesRij(0);
+    const QString dirVooraf = f.invulpaneel->maplijst->map();
     for (const QList<QUrl>& urls : {QList{bestand("/sub/notities.txt")},
                                     QList{bestand("/sub/Vondsten.GPX"), bestand("/sub/ander.gpx")},
                                     QList{bestand("/sub/weg.gpx")}, QList{bestand("/map.gpx")},
@@ -260,21 +260,21 @@ TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
                                     QList{QUrl(QStringLiteral("https://example.org/vondsten.gpx"))}}) {
         const std::string wat = urls.first().toString().toStdString();
         EXPECT_EQ(sleep(f, urls), std::make_pair(false, false)) << wat;
-        EXPECT_EQ(f.invulpaneel->maplijst->path() + " " + f.invulpaneel->bestandlijst->fileName(), dirVooraf + " ander.gpx") << wat;
+        EXPECT_EQ(f.invulpaneel->maplijst->map() + " " + f.invulpaneel->bestandlijst->gekozenNaam(), dirVooraf + " ander.gpx") << wat;
     }
 
     EXPECT_EQ(sleep(f, {bestand("/sub/Vondsten.GPX")}), std::make_pair(true, true));
-    EXPECT_EQ(QStringList({f.invulpaneel->stationlijst->drive(), f.invulpaneel->maplijst->path(), f.invulpaneel->maplijst->entry(f.invulpaneel->maplijst->listIndex()),
-                           f.invulpaneel->bestandlijst->fileName()}), QStringList({map, map + "/sub", map + "/sub", "Vondsten.GPX"}));
+    EXPECT_EQ(QStringList({f.invulpaneel->stationlijst->wortel(), f.invulpaneel->maplijst->map(), f.invulpaneel->maplijst->pad(f.invulpaneel->maplijst->currentRow()),
+                           f.invulpaneel->bestandlijst->gekozenNaam()}), QStringList({map, map + "/sub", map + "/sub", "Vondsten.GPX"}));
     // A pocket query as it arrives, a ZIP, is listed and taken as well.
     EXPECT_EQ(sleep(f, {bestand("/sub/pq.Zip")}), std::make_pair(true, true));
-    EXPECT_EQ(f.invulpaneel->bestandlijst->fileName(), "pq.Zip");
+    EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenNaam(), "pq.Zip");
 
     // The result panel takes no drops.
     f.invulpaneel->hide();
     f.resultaatpaneel->show();
     EXPECT_EQ(sleep(f, {bestand("/sub/ander.gpx")}), std::make_pair(false, false));
-    EXPECT_EQ(f.invulpaneel->bestandlijst->fileName(), "pq.Zip");
+    EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenNaam(), "pq.Zip");
     EXPECT_TRUE(berichten.lijst.empty());
 }
 
@@ -301,18 +301,18 @@ TEST(Slepen, EenNaamDieGeenTekstIsWordtGetoondGekozenEnGelezen) {
     Vensterinhoud f(Vensterinhoud::Omgeving{"02-04-2009", {}, map, {}, {}});
     f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
     f.show();
-    ASSERT_EQ(f.invulpaneel->bestandlijst->listCount(), 2);
-    EXPECT_EQ(f.invulpaneel->bestandlijst->entry(0) + " " + f.invulpaneel->bestandlijst->entry(1), "caf\\xE9.gpx cafe.gpx");
+    ASSERT_EQ(f.invulpaneel->bestandlijst->count(), 2);
+    EXPECT_EQ(f.invulpaneel->bestandlijst->naam(0) + " " + f.invulpaneel->bestandlijst->naam(1), "caf\\xE9.gpx cafe.gpx");
 
     const auto gelezen = [&](const char* hoe) {
         ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
         EXPECT_TRUE(f.resultaatpaneel->isVisible() && berichten.lijst.empty()) << hoe;
         EXPECT_EQ(f.statustekst().left(map.size() + 12), map + "/caf\\xE9.gpx") << hoe;
-        EXPECT_EQ(f.invulpaneel->bestandlijst->fileName(), "caf\\xE9.gpx") << hoe;
+        EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenNaam(), "caf\\xE9.gpx") << hoe;
         f.terug();
-        f.invulpaneel->bestandlijst->setListIndex(-1);
+        f.invulpaneel->bestandlijst->kiesRij(-1);
     };
-    f.invulpaneel->bestandlijst->setListIndex(0);
+    f.invulpaneel->bestandlijst->kiesRij(0);
     f.maakOverzicht();
     gelezen("de lijst");
     // As a file manager's uri-list has it, the byte percent-encoded.

@@ -385,7 +385,7 @@ TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
     f.openOverzicht(map + "/export.gpx");
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     EXPECT_TRUE(f.resultaatpaneel->isVisible() && berichten.lijst.empty());
-    EXPECT_EQ(f.invulpaneel->bestandlijst->path() + "/" + f.invulpaneel->bestandlijst->fileName(), map + "/export.gpx");
+    EXPECT_EQ(f.invulpaneel->bestandlijst->map() + "/" + f.invulpaneel->bestandlijst->gekozenNaam(), map + "/export.gpx");
     // The picture opened as the found log: the pass would replace it, so it does not run.
     QFile beeld(bmp());
     ASSERT_TRUE(beeld.open(QIODevice::ReadOnly));
@@ -563,7 +563,7 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukkingen) {
         EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
     };
     // No file selected; a file that went away after it was listed.
-    mislukt([&] { f.invulpaneel->bestandlijst->setListIndex(-1); }, "U dient nog een GPX-bestand te selecteren");
+    mislukt([&] { f.invulpaneel->bestandlijst->kiesRij(-1); }, "U dient nog een GPX-bestand te selecteren");
     mislukt([&] { ASSERT_TRUE(QFile::remove(map + "/eerste.gpx")); },
             "Het GPX-bestand kan niet worden geopend:\n" + QDir::toNativeSeparators(map + "/eerste.gpx") +
                 " (het bestand bestaat niet)");
@@ -571,8 +571,8 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukkingen) {
     // The file read is the one the file list shows, not one in a highlighted subfolder.
     test::Gpx().in(binnen[5], 2012).schrijf((map + "/sub/eerste.gpx").toStdString());
     draai(f, "eerste.gpx", &eerste, false, {2012, 2007, 2008}, [&] {
-        f.invulpaneel->maplijst->setListIndex(f.invulpaneel->maplijst->listCount() - 1);
-        ASSERT_EQ(f.invulpaneel->maplijst->entry(f.invulpaneel->maplijst->listIndex()), map + "/sub");
+        f.invulpaneel->maplijst->setCurrentRow(f.invulpaneel->maplijst->count() - 1);
+        ASSERT_EQ(f.invulpaneel->maplijst->pad(f.invulpaneel->maplijst->currentRow()), map + "/sub");
     });
     EXPECT_TRUE(f.resultaatpaneel->isVisible());
     EXPECT_EQ(teksten(f).mid(6, 2), vanEerste.mid(6, 2)); // the Dutch finds and all finds of eerste.gpx

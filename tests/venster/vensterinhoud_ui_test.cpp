@@ -244,7 +244,7 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     EXPECT_GE(h.status->y(), h.viewport()->geometry().bottom());
 
     Bestandlijst* lijst = f.invulpaneel->bestandlijst;
-    ASSERT_EQ(lijst->listCount(), 10);
+    ASSERT_EQ(lijst->count(), 10);
     test::klik(lijst->viewport(), lijst->visualItemRect(lijst->item(2)).center(), 2);
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     ASSERT_TRUE(f.resultaatpaneel->isVisible());
