@@ -20,12 +20,8 @@ namespace kz {
 
 Kaart::Kaart(QWidget* container) : QWidget(container) {
     kleuren_.fill(witteKleur);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
-    if (container) {
-        setGeometry(container->rect());
-        container->installEventFilter(this);
-    }
+    if (container) setGeometry(container->rect());
     lower();
 }
 
@@ -122,8 +118,15 @@ void Kaart::keyPressEvent(QKeyEvent* e) {
 }
 
 void Kaart::contextMenuEvent(QContextMenuEvent* e) {
-    // From the keyboard: the menu of the current cell, beside it.
-    emit menuGevraagd(huidig_, mapToGlobal(celRect(huidig_).center()));
+    // From the mouse: the menu of the cell under the pointer; from the keyboard: that of
+    // the current cell, beside it.
+    if (e->reason() != QContextMenuEvent::Keyboard) {
+        const int i = indexOp(e->pos());
+        if (i < 0) return e->ignore();
+        emit menuGevraagd(i, e->globalPos());
+    } else {
+        emit menuGevraagd(huidig_, mapToGlobal(celRect(huidig_).center()));
+    }
     e->accept();
 }
 
@@ -144,31 +147,18 @@ QString Kaart::tooltipTekst(int i) const {
     return vakTekst(i, nederlands_[i], n, jaar_, QLocale());
 }
 
-bool Kaart::eventFilter(QObject* object, QEvent* e) {
-    if (object != parentWidget()) return QWidget::eventFilter(object, e);
-    // Follow the container's size so that cell coordinates stay the container's own.
-    if (e->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
-    // The map lets the mouse through, so its container receives the tooltip request; it
-    // is answered for a cell only where no other control of the container lies in front.
-    // The right mouse button over a cell, where no other control lies in front.
-    if (e->type() == QEvent::ContextMenu) {
-        const auto* menu = static_cast<QContextMenuEvent*>(e);
-        const int i = parentWidget()->childAt(menu->pos()) ? -1 : indexOp(menu->pos());
-        if (i < 0) return false;
-        emit menuGevraagd(i, menu->globalPos());
-        return true;
+bool Kaart::event(QEvent* e) {
+    // The pointer resting on a cell; the controls in front of the map answer for themselves.
+    if (e->type() != QEvent::ToolTip) return QWidget::event(e);
+    const auto* hulp = static_cast<QHelpEvent*>(e);
+    const int i = indexOp(hulp->pos());
+    if (i < 0) {
+        QToolTip::hideText();
+        e->ignore();
+    } else {
+        QToolTip::showText(hulp->globalPos(), tooltipTekst(i), this, celRect(i));
     }
-    if (e->type() == QEvent::ToolTip) {
-        const auto* hulp = static_cast<QHelpEvent*>(e);
-        const int i = parentWidget()->childAt(hulp->pos()) ? -1 : indexOp(hulp->pos());
-        if (i < 0) {
-            QToolTip::hideText();
-            return false;
-        }
-        QToolTip::showText(hulp->globalPos(), tooltipTekst(i), parentWidget(), celRect(i));
-        return true;
-    }
-    return QWidget::eventFilter(object, e);
+    return true;
 }
 
 } // namespace kz

@@ -14,13 +14,14 @@
 namespace kz {
 
 // One map of 47 x 28 filled cells, painted by one widget. The cells form a grid from an
-// origin, each of one size, in the pixels of the map's container: the widget always
-// covers its container and lies behind the container's other controls. Each cell is
-// drawn solid in its fill colour with a one-pixel outline in the button face colour, so
-// that the cells read as a grid on the grey window. Resting the pointer on a cell shows
-// its band, its kind and, once a pass has run, its count. The right mouse button over a
-// cell asks for its menu; so does the menu key on a map that has the focus (Tab reaches
-// it), for the current cell, which the arrow keys move and the map outlines.
+// origin, each of one size, in the pixels of the map's container: the widget covers its
+// container, so that both share coordinates, and lies behind the container's other
+// controls. Each cell is drawn solid in its fill colour with a one-pixel outline in the
+// button face colour, so that the cells read as a grid on the grey window. Resting the
+// pointer on a cell shows its band, its kind and, once a pass has run, its count. The
+// right mouse button over a cell asks for its menu; so does the menu key on a map that
+// has the focus (Tab reaches it), for the current cell, which the arrow keys move and
+// the map outlines.
 class Kaart : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QPoint oorsprong READ oorsprong WRITE setOorsprong)
@@ -61,7 +62,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    bool eventFilter(QObject* object, QEvent* e) override;
+    bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
