@@ -50,7 +50,8 @@ QList<QCommandLineOption> Regioopties::opties() {
 }
 
 bool Regioopties::gezet(const QCommandLineParser& parser) {
-    return parser.isSet(perJaarNaam) || parser.isSet(perProvincieNaam) || parser.isSet(exportNaam) || parser.isSet(thuisNaam);
+    return parser.isSet(perJaarNaam) || parser.isSet(perProvincieNaam) || parser.isSet(exportNaam) ||
+           parser.isSet(thuisNaam);
 }
 
 std::optional<QString> Regioopties::lees(const QCommandLineParser& parser) {

@@ -45,7 +45,7 @@ QString ligging(int rij, int kolom, const QLocale& locale);
 // province.
 QString provinciegrens();
 
-// One line of the nearest regions: "520/63 bij Zeist (Utrecht): 3,4 km NO (52,0° – 52,1° N,
+// One line of the nearest regions: "521/63 bij Soest (Utrecht): 9,0 km O (52,1° – 52,2° N,
 // 5° 15' – 5° 20' O)", with "hier" instead of the distance and direction for the region
 // the home lies in.
 QString afstandsregel(const Regioafstand& a, const QLocale& locale);
