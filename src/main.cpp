@@ -13,6 +13,7 @@
 #include "venster/hoofdvenster.h"
 #include "venster/platform.h"
 #include "opdrachtregel/opdracht.h"
+#include "teksten/bronvermelding.h"
 #include "teksten/meldingen.h"
 #include "teksten/versie.h"
 
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
         schrijf(stdout, kz::Opdracht::gebruikstekst());
         return 0;
     case kz::Opdracht::Versie:
-        schrijf(stdout, QStringLiteral("Kavelzicht %1\n").arg(QString::fromLatin1(kz::versie)));
+        schrijf(stdout, kz::versietekst());
         return 0;
     case kz::Opdracht::Gebruiksfout:
         schrijf(stderr, QStringLiteral("kavelzicht: %1\n\n").arg(opdracht.fout) + kz::Opdracht::gebruikstekst());

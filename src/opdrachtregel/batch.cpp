@@ -55,6 +55,7 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
         };
         neem(QStringLiteral("--uitvoer"), opdracht.uitvoer);
         neem(QStringLiteral("--per-jaar"), opdracht.regio.perJaar);
+        neem(QStringLiteral("--per-provincie"), opdracht.regio.perProvincie);
         neem(QStringLiteral("--regio-export"), opdracht.regio.regioExport);
         neem(QStringLiteral("de standaarduitvoer"), QStringLiteral("/dev/stdout"));
         neem(QStringLiteral("de standaardfoutuitvoer"), QStringLiteral("/dev/stderr"));

@@ -43,7 +43,8 @@ std::optional<QByteArray> formaatVan(const QString& pad) {
 QString Opdracht::gebruikstekst() {
     return QStringLiteral(
         "Gebruik: kavelzicht [--jaren J1,J2,J3] [--kleurschakering] [--uitvoer PAD] GPX-BESTAND\n"
-        "                    [--per-jaar PAD] [--regio-export PAD] [--thuis BREEDTE,LENGTE]\n"
+        "                    [--per-jaar PAD] [--per-provincie PAD] [--regio-export PAD]\n"
+        "                    [--thuis BREEDTE,LENGTE]\n"
         "         kavelzicht --venster [GPX-BESTAND]\n"
         "Zonder argumenten opent Kavelzicht het venster.\n"
         "\n"
@@ -130,7 +131,7 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
         if (parser.isSet(jarenOptie) || parser.isSet(kleurOptie) || parser.isSet(uitvoerOptie) ||
             Regioopties::gezet(parser))
             return fout(QStringLiteral("--venster gaat niet samen met --jaren, --kleurschakering, --uitvoer, "
-                                       "--per-jaar, --regio-export of --thuis"));
+                                       "--per-jaar, --per-provincie, --regio-export of --thuis"));
         o.soort = Venster;
         return o;
     }

@@ -29,7 +29,7 @@ struct Opdracht {
     // Qt's -style STYLE was given: the window keeps that style (the batch mode's picture
     // is always drawn in the program's own).
     bool stijl = false;
-    Regioopties regio;    // --per-jaar, --regio-export, --thuis
+    Regioopties regio;    // --per-jaar, --per-provincie, --regio-export, --thuis
 
     QString fout; // with Gebruiksfout: what is wrong, in Dutch
 

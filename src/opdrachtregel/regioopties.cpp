@@ -4,15 +4,18 @@
 #include <QFileInfo>
 
 #include "grid/nlmasker.h"
+#include "overview/provincievoortgang.h"
 #include "overview/regio.h"
 #include "overview/regioafstand.h"
 #include "overview/voortgang.h"
 #include "teksten/bestandsnaam.h"
 #include "teksten/exportteksten.h"
+#include "teksten/provincieteksten.h"
 #include "teksten/regioteksten.h"
 #include "teksten/thuis.h"
 #include "teksten/voortgangteksten.h"
 #include "uitvoer/perjaarexport.h"
+#include "uitvoer/perprovincieexport.h"
 #include "uitvoer/schrijfbestand.h"
 
 namespace kz {
@@ -20,33 +23,40 @@ namespace kz {
 namespace {
 
 const QString perJaarNaam = QStringLiteral("per-jaar");
+const QString perProvincieNaam = QStringLiteral("per-provincie");
 const QString exportNaam = QStringLiteral("regio-export");
 const QString thuisNaam = QStringLiteral("thuis");
 
-// The unvisited regions that the batch mode lists from a home.
+// The CSV file of option `naam`; what is wrong with it, or nothing. A CSV file only: a slip
+// of the arguments would otherwise write CSV over a map or archive.
+std::optional<QString> leesCsv(const QCommandLineParser& parser, const QString& naam, QString& pad) {
+    if (!parser.isSet(naam)) return std::nullopt;
+    pad = parser.value(naam);
+    if (pad.isEmpty()) return QStringLiteral("--%1 heeft een bestandsnaam nodig").arg(naam);
+    if (const QString achter = QFileInfo(pad).suffix(); achter.compare(QLatin1String("csv"), Qt::CaseInsensitive))
+        return (achter.isEmpty() ? QStringLiteral("--%1: het bestand heeft geen extensie").arg(naam)
+                                 : QStringLiteral("--%1: onbekend formaat '.%2'").arg(naam, eenRegel(achter))) +
+               QStringLiteral("; kies .csv");
+    return std::nullopt;
+}
 
 } // namespace
 
 QList<QCommandLineOption> Regioopties::opties() {
     return {QCommandLineOption(perJaarNaam, QString(), QStringLiteral("PAD")),
+            QCommandLineOption(perProvincieNaam, QString(), QStringLiteral("PAD")),
             QCommandLineOption(exportNaam, QString(), QStringLiteral("PAD")),
             QCommandLineOption(thuisNaam, QString(), QStringLiteral("BREEDTE,LENGTE"))};
 }
 
 bool Regioopties::gezet(const QCommandLineParser& parser) {
-    return parser.isSet(perJaarNaam) || parser.isSet(exportNaam) || parser.isSet(thuisNaam);
+    return parser.isSet(perJaarNaam) || parser.isSet(perProvincieNaam) || parser.isSet(exportNaam) ||
+           parser.isSet(thuisNaam);
 }
 
 std::optional<QString> Regioopties::lees(const QCommandLineParser& parser) {
-    if (parser.isSet(perJaarNaam)) {
-        perJaar = parser.value(perJaarNaam);
-        if (perJaar.isEmpty()) return QStringLiteral("--per-jaar heeft een bestandsnaam nodig");
-        // A CSV file only: a slip of the arguments would otherwise write CSV over a map or archive.
-        if (const QString achter = QFileInfo(perJaar).suffix(); achter.compare(QLatin1String("csv"), Qt::CaseInsensitive))
-            return (achter.isEmpty() ? QStringLiteral("--per-jaar: het bestand heeft geen extensie")
-                                     : QStringLiteral("--per-jaar: onbekend formaat '.%1'").arg(eenRegel(achter))) +
-                   QStringLiteral("; kies .csv");
-    }
+    if (const std::optional<QString> f = leesCsv(parser, perJaarNaam, perJaar)) return f;
+    if (const std::optional<QString> f = leesCsv(parser, perProvincieNaam, perProvincie)) return f;
     if (parser.isSet(exportNaam)) {
         regioExport = parser.value(exportNaam);
         if (regioExport.isEmpty()) return QStringLiteral("--regio-export heeft een bestandsnaam nodig");
@@ -68,6 +78,9 @@ QString Regioopties::gebruikstekst() {
         "  --per-jaar PAD      de voortgang per jaar opslaan als CSV-bestand PAD: per\n"
         "                      gevonden jaar de vondsten, de Nederlandse vondsten, de\n"
         "                      bezochte regio's, de nieuwe en die tot dan toe\n"
+        "  --per-provincie PAD de voortgang per provincie opslaan als CSV-bestand PAD:\n"
+        "                      per provincie de regio's, de bezochte, die nog te\n"
+        "                      bezoeken zijn en het percentage bezocht\n"
         "  --regio-export PAD  de regio's opslaan als PAD; de extensie kiest het formaat:\n"
         "                      .geojson (alle regio's als vlakken), .gpx (een waypoint\n"
         "                      per nog niet bezochte regio) of .csv (een regel per regio)\n"
@@ -93,6 +106,9 @@ bool Regioopties::voerUit(const Overzicht& overzicht, const QLocale& locale, QSt
     if (!perJaar.isEmpty())
         bewaar(perJaar, perJaarExport(Voortgang::van(overzicht, nederlandseRegios())),
                voortgangteksten::opgeslagen(perJaar), voortgangteksten::nietOpgeslagen);
+    if (!perProvincie.isEmpty())
+        bewaar(perProvincie, perProvincieExport(Provincievoortgang::van(overzicht.gevonden, nederlandseRegios())),
+               provincieteksten::opgeslagen(perProvincie), provincieteksten::nietOpgeslagen);
     if (regioExport.isEmpty() && !thuis) return gelukt;
 
     const std::vector<Regio> regios = Regio::alle(overzicht.gevonden, nederlandseRegios());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The batch options that look beyond the picture: the progress per year as CSV, the
+// The batch options that look beyond the picture: the progress per year and per province
+// as CSV, the
 // regions as GeoJSON, GPX or CSV, and a home from which the nearest unvisited regions
 // are listed.
 #pragma once
@@ -21,6 +22,7 @@ namespace kz {
 
 struct Regioopties {
     QString perJaar;     // --per-jaar PAD: the progress per year as CSV; empty: not asked
+    QString perProvincie; // --per-provincie PAD: the progress per province as CSV; empty: not asked
     QString regioExport; // --regio-export PAD; empty: not asked
     const Regioformaat* formaat = nullptr; // from the suffix of regioExport
     std::optional<Coordinaat> thuis; // --thuis BREEDTE,LENGTE

@@ -12,6 +12,28 @@ namespace kz::regioteksten {
 
 QString naam(int rij, int kolom) { return QStringLiteral("%1/%2").arg(rij).arg(kolom); }
 
+QString plaats(int rij, int kolom) { return QString::fromUtf8(Regionaam::van(rij, kolom).plaats->naam); }
+
+QString provincie(Provincie provincie) { return QString::fromUtf8(provincienaam(provincie)); }
+
+QString bij(int rij, int kolom) {
+    return QStringLiteral("bij %1 (%2)").arg(plaats(rij, kolom), provincie(Regionaam::van(rij, kolom).provincie()));
+}
+
+QString kop(int rij, int kolom) { return QStringLiteral("Regio ") + naam(rij, kolom) + QLatin1Char(' ') + bij(rij, kolom); }
+
+QString ligging(int rij, int kolom, const QLocale& locale) {
+    const Regionaam& n = Regionaam::van(rij, kolom);
+    if (n.binnen) return QStringLiteral("%1 ligt in de regio").arg(plaats(rij, kolom));
+    return QStringLiteral("%1 ligt %2 %3 van de regio")
+        .arg(plaats(rij, kolom), km(n.km, locale), windstreek(kz::windstreek(n.koers)));
+}
+
+QString provinciegrens() {
+    return QStringLiteral("Een regio telt bij de provincie van de plaats waarnaar hij heet; een regio op een "
+                          "provinciegrens telt zo bij één provincie.");
+}
+
 QString status(Regio::Status status) {
     switch (status) {
     case Regio::Status::Bezocht: return QStringLiteral("bezocht");
@@ -53,7 +75,7 @@ QString punt(Coordinaat p, const QLocale& locale) {
 QString afstandsregel(const Regioafstand& a, const QLocale& locale) {
     const QString waar = a.binnen ? QStringLiteral("hier")
                                   : km(a.km, locale) + QLatin1Char(' ') + windstreek(kz::windstreek(a.koers));
-    return naam(a.rij, a.kolom) + QStringLiteral(": ") + waar + QStringLiteral(" (") + bandTekst(a.rij, a.kolom, locale) +
+    return naam(a.rij, a.kolom) + QLatin1Char(' ') + bij(a.rij, a.kolom) + QStringLiteral(": ") + waar + QStringLiteral(" (") + bandTekst(a.rij, a.kolom, locale) +
            QLatin1Char(')');
 }
 

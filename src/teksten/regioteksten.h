@@ -12,6 +12,7 @@
 #include "grid/coordinaat.h"
 #include "overview/regio.h"
 #include "overview/regioafstand.h"
+#include "overview/regionaam.h"
 
 namespace kz::regioteksten {
 
@@ -29,11 +30,27 @@ QString graden(double waarde);
 // A point as the user reads it: "52,09° N, 5,12° O" (S and W for negative values).
 QString punt(Coordinaat p, const QLocale& locale);
 
-// One line of the nearest regions: "520/61: 3,4 km NO (52,0° – 52,1° N, 5° 05' – 5° 10' O)",
-// with "hier" instead of the distance and direction for the region the home lies in.
+// The place a region is named after, as the table writes it: "Zeist", "Damwâld".
+QString plaats(int rij, int kolom);
+// A province by its name: "Noord-Brabant".
+QString provincie(Provincie provincie);
+// "bij Zeist (Utrecht)": the region's place and that place's province.
+QString bij(int rij, int kolom);
+// "Regio 520/62 bij Zeist (Utrecht)", as a map cell's tooltip and menu begin.
+QString kop(int rij, int kolom);
+// Where the place lies from the region: "Zeist ligt in de regio", or "Oost-Vlieland
+// ligt 10,5 km O van de regio" (from the region's nearest point).
+QString ligging(int rij, int kolom, const QLocale& locale);
+// Why a region on a border counts for one province only, for the caption of a table per
+// province.
+QString provinciegrens();
+
+// One line of the nearest regions: "521/63 bij Soest (Utrecht): 9,0 km O (52,1° – 52,2° N,
+// 5° 15' – 5° 20' O)", with "hier" instead of the distance and direction for the region
+// the home lies in.
 QString afstandsregel(const Regioafstand& a, const QLocale& locale);
 // The heading "De 10 dichtstbijzijnde nog niet bezochte cache-regio's vanaf 52,09° N, 5,12° O:"
-// and a numbered line per region ("1. 520/61: ..."); only a line saying so when every
+// and a numbered line per region ("1. 520/61 bij Utrecht (Utrecht): ..."); only a line saying so when every
 // region is visited.
 QStringList dichtstbij(const std::vector<Regioafstand>& lijst, Coordinaat thuis, const QLocale& locale);
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "grid/vakgrenzen.h"
+#include "overview/regionaam.h"
 #include "teksten/csv.h"
 #include "teksten/opmaak.h"
 #include "teksten/regioteksten.h"
@@ -26,6 +27,7 @@ QByteArray csvExport(const std::vector<Regio>& regios, std::optional<Coordinaat>
                     QStringLiteral("Zuid"),    QStringLiteral("Noord"), QStringLiteral("West"),
                     QStringLiteral("Oost")};
     for (int jaar = eerste; eerste && jaar <= laatste; ++jaar) kop << opmaak::heel(jaar);
+    kop << QStringLiteral("plaats") << QStringLiteral("provincie");
     QString tekst = kz::csv::regel(kop);
     for (const Regio& r : regios) {
         const Vakgrenzen g = r.grenzen();
@@ -44,6 +46,8 @@ QByteArray csvExport(const std::vector<Regio>& regios, std::optional<Coordinaat>
             const bool heeft = volgende != r.perJaar.end() && volgende->first == jaar;
             velden << opmaak::heel(heeft ? (volgende++)->second : 0);
         }
+        velden << regioteksten::plaats(r.rij, r.kolom)
+               << regioteksten::provincie(Regionaam::van(r.rij, r.kolom).provincie());
         tekst += kz::csv::regel(velden);
     }
     return tekst.toUtf8();

@@ -6,6 +6,7 @@
 #include <QJsonObject>
 
 #include "grid/vakgrenzen.h"
+#include "overview/regionaam.h"
 #include "teksten/regioteksten.h"
 
 namespace kz {
@@ -38,7 +39,9 @@ QJsonObject kenmerk(const Regio& r) {
                      {QStringLiteral("status"), regioteksten::status(r.status)},
                      {QStringLiteral("vondsten"), r.vondsten},
                      {QStringLiteral("vondsten_per_jaar"), perJaar},
-                     {QStringLiteral("eerste_jaar"), r.eersteVondstjaar() ? QJsonValue(r.eersteVondstjaar()) : QJsonValue()}}}};
+                     {QStringLiteral("eerste_jaar"), r.eersteVondstjaar() ? QJsonValue(r.eersteVondstjaar()) : QJsonValue()},
+                     {QStringLiteral("plaats"), regioteksten::plaats(r.rij, r.kolom)},
+                     {QStringLiteral("provincie"), regioteksten::provincie(Regionaam::van(r.rij, r.kolom).provincie())}}}};
 }
 
 } // namespace

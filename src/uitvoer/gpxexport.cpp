@@ -40,7 +40,9 @@ QByteArray gpxExport(const std::vector<Regio>& regios, std::optional<Coordinaat>
         xml.writeStartElement(QStringLiteral("wpt"));
         xml.writeAttribute(QStringLiteral("lat"), regioteksten::graden(midden.breedte));
         xml.writeAttribute(QStringLiteral("lon"), regioteksten::graden(midden.lengte));
-        xml.writeTextElement(QStringLiteral("name"), regioteksten::naam(a.rij, a.kolom));
+        // Row and column keep the names unique on a GPS; the place says where it is.
+        xml.writeTextElement(QStringLiteral("name"),
+                             regioteksten::naam(a.rij, a.kolom) + QLatin1Char(' ') + regioteksten::plaats(a.rij, a.kolom));
         QString beschrijving = bandTekst(a.rij, a.kolom, locale);
         if (thuis)
             beschrijving += a.binnen ? QStringLiteral("; hier")

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "venster/platform.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 
 namespace kz {

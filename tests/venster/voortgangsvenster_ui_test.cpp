@@ -72,7 +72,7 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
 
     ASSERT_TRUE(d.dichtstbij);
     ASSERT_EQ(d.dichtstbij->count(), 10);
-    EXPECT_EQ(d.dichtstbij->item(0)->text(), "1. 520/61: hier (52,0° – 52,1° N, 5° 05' – 5° 10' O)");
+    EXPECT_EQ(d.dichtstbij->item(0)->text(), "1. 520/61 bij Utrecht (Utrecht): hier (52,0° – 52,1° N, 5° 05' – 5° 10' O)");
 
     // Tab goes chart, table, list, export, close.
     std::vector<QWidget*> volgorde{d.focusWidget()};

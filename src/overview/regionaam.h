@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The place a cell of the grid is named after: the largest place inside the cell, or else
+// the nearest one, with how far and in which direction it lies from the cell; the
+// province is that place's, so a cell on a border takes one side.
+#pragma once
+
+#include "overview/plaats.h"
+#include "overview/provincie.h"
+
+namespace kz {
+
+struct Regionaam {
+    const Plaats* plaats = nullptr; // never null for a cell of the grid
+    bool binnen = false; // the place lies in the cell
+    double km = 0;       // great-circle distance from the cell's nearest point; 0 inside it
+    double koers = 0;    // bearing of the place from that point in degrees from north; 0 inside it
+
+    Provincie provincie() const { return plaats->provincie; }
+
+    // The name of a cell of the grid (inRaster). Every cell is named once, on the first
+    // call, in a table that is never changed after; any thread may call it.
+    static const Regionaam& van(int rij, int kolom);
+};
+
+} // namespace kz

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "teksten/provincieteksten.h"
+
+#include "overview/overzicht.h"
+#include "teksten/bestandsnaam.h"
+#include "teksten/opmaak.h"
+#include "teksten/regioteksten.h"
+
+namespace kz::provincieteksten {
+
+QStringList kolommen() {
+    return {QStringLiteral("Provincie"), QStringLiteral("Regio's"), QStringLiteral("Bezocht"),
+            QStringLiteral("Nog te bezoeken"), QStringLiteral("Procent")};
+}
+
+QString procent(const Provincievoortgang::Provincieregel& r, const QLocale& locale) {
+    // The share as the statistics compute theirs; only the separator follows the locale.
+    QString tekst = QLocale::c().toString(double(aandeel(r.bezocht, r.nogTeBezoeken())), 'f', 1);
+    tekst.replace(QLatin1Char('.'), opmaak::decimaalteken(locale));
+    return tekst;
+}
+
+QStringList cellen(const Provincievoortgang::Provincieregel& r, const QLocale& locale) {
+    return {regioteksten::provincie(r.provincie), opmaak::heel(r.regios), opmaak::heel(r.bezocht),
+            opmaak::heel(r.nogTeBezoeken()), procent(r, locale)};
+}
+
+QString opgeslagen(const QString& pad) { return QStringLiteral("Voortgang per provincie opgeslagen als ") + eenRegel(pad); }
+QString nietOpgeslagen(const QString& pad, Schrijffout fout) {
+    return QStringLiteral("De voortgang per provincie kan niet worden opgeslagen als ") + bestandsnaam(pad) +
+           QStringLiteral(" (") + reden(fout) + QLatin1Char(')');
+}
+
+} // namespace kz::provincieteksten

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The texts of the progress per province: the column heads and cells that a table and
+// the CSV file share, and the lines that say where the file went.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include "overview/provincievoortgang.h"
+#include "teksten/schrijffout.h"
+
+namespace kz::provincieteksten {
+
+inline QString titel() { return QStringLiteral("Voortgang per provincie"); }
+
+// The five column heads: "Provincie", "Regio's", "Bezocht", "Nog te bezoeken", "Procent".
+QStringList kolommen();
+// The share of the province's regions that are visited, with one decimal and the locale's
+// separator, without a sign: "28,5"; "0,0" for a province without regions.
+QString procent(const Provincievoortgang::Provincieregel& r, const QLocale& locale);
+// The five cells of a line: the province's name, its counts as plain digits, the share.
+QStringList cellen(const Provincievoortgang::Provincieregel& r, const QLocale& locale);
+
+// "Voortgang per provincie opgeslagen als " and the path; and why it could not be.
+QString opgeslagen(const QString& pad);
+QString nietOpgeslagen(const QString& pad, Schrijffout fout);
+
+} // namespace kz::provincieteksten

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The place and province of every region, and the progress per province.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "grid/afstand.h"
+#include "grid/nlmasker.h"
+#include "grid/vak.h"
+#include "overview/provincievoortgang.h"
+#include "overview/regionaam.h"
+#include "support/gevonden.h"
+
+namespace kz {
+namespace {
+
+const Regionaam& naamBij(double breedte, double lengte) {
+    const Vak v = vakVanCoordinaat(breedte, lengte);
+    return Regionaam::van(v.rij, v.kolom);
+}
+
+TEST(Regionaam, KnownCellsAreNamedAfterTheirLargestOrNearestPlace) {
+    // Point, place, province, whether the place lies in the cell.
+    const std::vector<std::tuple<Coordinaat, std::string, std::string, bool>> gevallen = {
+        {{52.09, 5.12}, "Utrecht", "Utrecht", true},        // the city's centre
+        {{52.05, 5.20}, "Zeist", "Utrecht", true},          // 520/62
+        {{51.50, 3.61}, "Middelburg", "Zeeland", true},     // on the cell's southern line
+        {{52.37, 4.89}, "Amsterdam", "Noord-Holland", true},
+        {{51.44, 5.48}, "Eindhoven", "Noord-Brabant", true},
+        {{53.21, 6.56}, "Groningen", "Groningen", true},
+        {{50.85, 5.69}, "Maastricht", "Limburg", true},
+    };
+    for (const auto& [punt, plaats, provincie, binnen] : gevallen) {
+        const Regionaam& n = naamBij(punt.breedte, punt.lengte);
+        ASSERT_TRUE(n.plaats);
+        EXPECT_EQ(std::tuple(std::string(n.plaats->naam), std::string(provincienaam(n.provincie())), n.binnen),
+                  std::tuple(plaats, provincie, binnen))
+            << punt.breedte << "," << punt.lengte;
+    }
+    // Off the Wadden coast no place lies in the cell: the nearest is named, with its
+    // distance from the cell's edge and its direction, here east on Vlieland.
+    const Regionaam& wad = Regionaam::van(532, 58);
+    EXPECT_EQ(std::tuple(std::string(wad.plaats->naam), wad.binnen, windstreek(wad.koers)),
+              std::tuple("Oost-Vlieland", false, 2));
+    EXPECT_NEAR(wad.km, 10.48, 0.01);
+}
+
+// Every region has a place within 11 km of its nearest point, and no place nearer than the
+// one that names it; a region that holds a place is named after the largest it holds.
+TEST(Regionaam, EveryRegionHasItsNearestOrLargestPlace) {
+    const NlMasker& nl = nederlandseRegios();
+    int regios = 0, metPlaats = 0;
+    std::map<Provincie, int> perProvincie;
+    for (int i = 0; i < aantalVakken; ++i) {
+        const int rij = rijVanIndex(i), kolom = kolomVanIndex(i);
+        const Regionaam& n = Regionaam::van(rij, kolom);
+        ASSERT_TRUE(n.plaats) << rij << "/" << kolom;
+        const Vakgrenzen g = Vakgrenzen::van(rij, kolom);
+        double dichtst = 1e9;
+        int32_t grootst = 0;
+        for (const Plaats& p : Plaats::alle()) {
+            const Vak v = vakVanCoordinaat(p.breedte, p.lengte);
+            if (v.rij == rij && v.kolom == kolom) grootst = std::max(grootst, p.inwoners);
+            else dichtst = std::min(dichtst, afstandTotVakKm(p.positie(), g));
+        }
+        if (grootst > 0) {
+            EXPECT_TRUE(n.binnen && n.km == 0 && n.plaats->inwoners == grootst) << rij << "/" << kolom;
+        } else {
+            EXPECT_FALSE(n.binnen);
+            EXPECT_NEAR(n.km, dichtst, 1e-9) << rij << "/" << kolom;
+            EXPECT_NEAR(afstandTotVakKm(n.plaats->positie(), g), n.km, 1e-9);
+        }
+        if (nl(rij, kolom) == 0) continue;
+        ++regios;
+        metPlaats += n.binnen;
+        ++perProvincie[n.provincie()];
+        EXPECT_LE(n.km, 11.0) << rij << "/" << kolom;
+    }
+    EXPECT_EQ(std::pair(regios, metPlaats), std::pair(627, 487));
+    EXPECT_EQ(perProvincie.size(), aantalProvincies);
+    EXPECT_EQ(Plaats::alle().size(), 1407u);
+}
+
+TEST(Provincievoortgang, CountsEachRegionOnceForItsPlacesProvince) {
+    Gevonden gevonden(2024);
+    test::vondst(gevonden, 2009, 520, 61, 3); // Utrecht, three finds: one region
+    test::vondst(gevonden, 2024, 520, 62);    // Zeist
+    test::vondst(gevonden, 2010, 515, 43);    // Middelburg
+    test::vondst(gevonden, 2010, 507, 40);    // a fake cell: no region of any province
+    const Provincievoortgang v = Provincievoortgang::van(gevonden, nederlandseRegios());
+    int regios = 0, bezocht = 0;
+    for (std::size_t p = 0; p < aantalProvincies; ++p) {
+        const auto& r = v.regels[p];
+        EXPECT_EQ(r.provincie, Provincie(p));
+        EXPECT_GT(r.regios, 0) << provincienaam(r.provincie);
+        EXPECT_EQ(r.nogTeBezoeken(), r.regios - r.bezocht);
+        regios += r.regios;
+        bezocht += r.bezocht;
+    }
+    EXPECT_EQ(std::pair(regios, bezocht), std::pair(627, 3));
+    EXPECT_EQ(v.regels[std::size_t(Provincie::Utrecht)].bezocht, 2);
+    EXPECT_EQ(v.regels[std::size_t(Provincie::Zeeland)].bezocht, 1);
+}
+
+} // namespace
+} // namespace kz
