@@ -13,6 +13,8 @@
 namespace kz::provincieteksten {
 
 inline QString titel() { return QStringLiteral("Voortgang per provincie"); }
+// The tab of the table per province in the dialog "Voortgang per jaar".
+inline QString tabblad() { return QStringLiteral("Per &provincie"); }
 
 // The five column heads: "Provincie", "Regio's", "Bezocht", "Nog te bezoeken", "Procent".
 QStringList kolommen();

@@ -37,9 +37,9 @@ QString beschrijving(const Voortgang& v);
 // What the chart says when no find has a usable year.
 QString geenJaren();
 
-// The dialog "Voortgang per jaar": the label of its table, its buttons, the title of the
+// The dialog "Voortgang per jaar": the tab of its table per year, its buttons, the title of the
 // file dialog of the export, and the proposed file name.
-inline QString tabelLabel() { return QStringLiteral("Per &jaar:"); }
+inline QString tabblad() { return QStringLiteral("Per &jaar"); }
 inline QString exporteren() { return QStringLiteral("&Exporteren..."); }
 inline QString sluiten() { return QStringLiteral("&Sluiten"); }
 inline QString exportTitel() { return QStringLiteral("Regio's exporteren"); }

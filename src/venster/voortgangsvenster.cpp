@@ -7,14 +7,18 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLocale>
+#include <QScreen>
+#include <QStyle>
 #include <QStringList>
 
 #include "bediening/bericht.h"
 #include "grid/nlmasker.h"
+#include "overview/provincievoortgang.h"
 #include "overview/regioafstand.h"
 #include "overview/voortgang.h"
 #include "teksten/meldingen.h"
 #include "teksten/exportteksten.h"
+#include "teksten/provincieteksten.h"
 #include "teksten/regioteksten.h"
 #include "teksten/voortgangteksten.h"
 #include "uitvoer/regioformaat.h"
@@ -30,6 +34,28 @@ Voortgangsvenster::Dialoog& dialoogUitvoerder() {
     return uitvoerder;
 }
 
+// Fills a table of the dialog: its column heads and its lines of cells, the numbers to the
+// right and, if the first column names its line, that name to the left.
+void vulTabel(QTableWidget& tabel, const QStringList& kolommen, const std::vector<QStringList>& regels, bool naamLinks) {
+    tabel.setColumnCount(int(kolommen.size()));
+    tabel.setRowCount(int(regels.size()));
+    tabel.setHorizontalHeaderLabels(kolommen);
+    for (int r = 0; r < int(regels.size()); ++r) {
+        const QStringList& cellen = regels[std::size_t(r)];
+        for (int k = 0; k < int(cellen.size()); ++k) {
+            auto* cel = new QTableWidgetItem(cellen[k]);
+            cel->setTextAlignment((naamLinks && k == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            tabel.setItem(r, k, cel);
+        }
+    }
+    // The columns share the width; their long heads wrap onto up to three lines.
+    QHeaderView* kop = tabel.horizontalHeader();
+    kop->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    kop->setSectionResizeMode(QHeaderView::Stretch);
+    kop->setMinimumHeight(3 * tabel.fontMetrics().height() + 8);
+    tabel.verticalHeader()->setDefaultSectionSize(tabel.fontMetrics().height() + 6);
+}
+
 } // namespace
 
 Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis,
@@ -41,28 +67,21 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
     const Voortgang voortgang = Voortgang::van(overzicht, nederlandseRegios());
     grafiek->zetVoortgang(voortgang);
 
-    // The same numbers as a table, the line without a year included.
-    tabelLabel->setText(voortgangteksten::tabelLabel());
-    const QStringList kolommen = voortgangteksten::kolommen(voortgang.aantalRegios);
-    const std::vector<Voortgang::Jaar> regels = voortgangteksten::regels(voortgang);
-    tabel->setColumnCount(int(kolommen.size()));
-    tabel->setRowCount(int(regels.size()));
-    tabel->setHorizontalHeaderLabels(kolommen);
-    for (int r = 0; r < int(regels.size()); ++r) {
-        const QStringList cellen = voortgangteksten::cellen(regels[std::size_t(r)]);
-        for (int k = 0; k < int(cellen.size()); ++k) {
-            auto* cel = new QTableWidgetItem(cellen[k]);
-            cel->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            tabel->setItem(r, k, cel);
-        }
-    }
-    // The columns share the width; their long heads wrap onto up to three lines.
-    QHeaderView* kop = tabel->horizontalHeader();
-    kop->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
-    kop->setSectionResizeMode(QHeaderView::Stretch);
-    kop->setMinimumHeight(3 * tabel->fontMetrics().height() + 8);
-    tabel->verticalHeader()->setDefaultSectionSize(tabel->fontMetrics().height() + 6);
+    // The same numbers as a table, the line without a year included; on the next page the
+    // regions of each province, with why a region on a border counts for one province.
+    tabellen->setTabText(tabellen->indexOf(perJaar), voortgangteksten::tabblad());
+    tabellen->setTabText(tabellen->indexOf(perProvincie), provincieteksten::tabblad());
+    std::vector<QStringList> jaren;
+    for (const Voortgang::Jaar& j : voortgangteksten::regels(voortgang)) jaren.push_back(voortgangteksten::cellen(j));
+    vulTabel(*tabel, voortgangteksten::kolommen(voortgang.aantalRegios), jaren, false);
     tabel->setAccessibleName(voortgangteksten::titel());
+    std::vector<QStringList> provincies;
+    for (const Provincievoortgang::Provincieregel& r : Provincievoortgang::van(overzicht.gevonden, nederlandseRegios()).regels)
+        provincies.push_back(provincieteksten::cellen(r, QLocale()));
+    vulTabel(*provincietabel, provincieteksten::kolommen(), provincies, true);
+    provincietabel->setAccessibleName(provincieteksten::titel());
+    provinciegrensLabel->setText(regioteksten::provinciegrens());
+    provincietabel->setAccessibleDescription(regioteksten::provinciegrens());
 
     if (thuis_) {
         const QStringList lijst = regioteksten::dichtstbij(
@@ -86,7 +105,12 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
         }
     });
     grafiek->setFocus();
-    resize(sizeHint().expandedTo(QSize(640, 560)));
+    // As large as its contents ask, at least 640 x 560, but no larger than the screen's
+    // free space with a title bar and borders, so that on an 800 x 600 screen its buttons
+    // stay in sight.
+    const int kader = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const QSize rand(2 * kader, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * kader);
+    resize(sizeHint().expandedTo(QSize(640, 560)).boundedTo(screen()->availableSize() - rand));
 }
 
 std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std::vector<Regio>& regios,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog "Voortgang per jaar": the chart and the table of the progress per year, the
-// nearest unvisited regions when a home is known, and the export of the regions.
+// table per province on a tab beside it, the nearest unvisited regions when a home is
+// known, and the export of the regions.
 #pragma once
 
 #include <functional>

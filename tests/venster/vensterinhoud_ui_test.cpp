@@ -296,6 +296,12 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     EXPECT_EQ(h.horizontalScrollBar()->value() + h.verticalScrollBar()->value(), 0);
     EXPECT_EQ(h.status->text(), QDir::toNativeSeparators(map + "/proef/proef.gpx") + " gelezen; het overzicht is opgeslagen als " +
                                     QDir::toNativeSeparators(map + "/Kavelzicht.bmp"));
+    // The progress dialog, with its title bar and borders, fits the screen too.
+    f.toonVoortgang();
+    auto* voortgang = f.findChild<Voortgangsvenster*>();
+    ASSERT_TRUE(voortgang && voortgang->isVisible());
+    EXPECT_EQ(voortgang->frameGeometry().size().boundedTo(vrij.size()), voortgang->frameGeometry().size());
+    voortgang->close();
     // On a scaled screen the text is drawn from other glyphs, so only its size holds there.
     const QImage beeld(f.afbeeldingsnaam);
     EXPECT_EQ(beeld.size(), QSize(632, 688));

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The dialog "Voortgang per jaar": its chart, table and nearest regions, the keyboard, and
+// The dialog "Voortgang per jaar": its chart, tables and nearest regions, the keyboard, and
 // the export with its file dialog replaced.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -60,6 +61,18 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
         EXPECT_EQ(rij.join(','), csv[r + 1]);
     }
     EXPECT_EQ(d.tabel->item(17, 0)->text(), "zonder jaar");
+    // A line per province on the next tab, the regions of all adding up to the Dutch
+    // cache regions and the visited ones to the visited regions, with why a region on a
+    // border counts once.
+    ASSERT_EQ(d.provincietabel->rowCount(), 12);
+    std::array<int, 3> som{};
+    for (int r = 0; r < 12; ++r)
+        for (int k = 0; k < 3; ++k) som[std::size_t(k)] += d.provincietabel->item(r, k + 1)->text().toInt();
+    EXPECT_EQ(som, (std::array<int, 3>{627, overzicht->kaarten.bezocht, 627 - overzicht->kaarten.bezocht}));
+    EXPECT_EQ(overzicht->kaarten.bezocht, 4);
+    d.tabellen->setCurrentWidget(d.perProvincie);
+    EXPECT_TRUE(d.provinciegrensLabel->isVisible() && d.provinciegrensLabel->text().contains("provinciegrens"));
+    d.tabellen->setCurrentWidget(d.perJaar);
 
     auto* grafiek = QAccessible::queryAccessibleInterface(d.grafiek);
     EXPECT_TRUE(grafiek->role() == QAccessible::Graphic && grafiek->text(QAccessible::Name) == "Voortgang per jaar");
@@ -74,11 +87,11 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     ASSERT_EQ(d.dichtstbij->count(), 10);
     EXPECT_EQ(d.dichtstbij->item(0)->text(), "1. 520/61 bij Utrecht (Utrecht): hier (52,0° – 52,1° N, 5° 05' – 5° 10' O)");
 
-    // Tab goes chart, table, list, export, close.
+    // Tab goes chart, the tables' tabs, table, list, export, close.
     std::vector<QWidget*> volgorde{d.focusWidget()};
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier), esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    while (volgorde.size() < 5 && QApplication::sendEvent(d.focusWidget(), &tab)) volgorde.push_back(d.focusWidget());
-    EXPECT_EQ(volgorde, (std::vector<QWidget*>{d.grafiek, d.tabel, d.dichtstbij, d.exporteren, d.sluiten}));
+    while (volgorde.size() < 6 && QApplication::sendEvent(d.focusWidget(), &tab)) volgorde.push_back(d.focusWidget());
+    EXPECT_EQ(volgorde, (std::vector<QWidget*>{d.grafiek, d.tabellen->tabBar(), d.tabel, d.dichtstbij, d.exporteren, d.sluiten}));
 
     // Exporting, with the file dialog answered: it opens in the folder given, then in that
     // of the last export. A name typed without a suffix has the chosen filter's before the
