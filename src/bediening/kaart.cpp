@@ -14,6 +14,7 @@
 
 #include "bediening/clientvlak.h"
 #include "bediening/vensterstijl.h"
+#include "teksten/regioteksten.h"
 #include "teksten/vaktekst.h"
 
 namespace kz {
@@ -144,7 +145,10 @@ void Kaart::zetAantallen(const std::array<int32_t, aantalVakken>& aantallen, int
 
 QString Kaart::tooltipTekst(int i) const {
     const std::optional<int32_t> n = aantallenBekend_ ? std::optional<int32_t>(aantallen_[i]) : std::nullopt;
-    return vakTekst(i, nederlands_[i], n, jaar_, QLocale());
+    QString tekst = vakTekst(i, nederlands_[i], n, jaar_, QLocale());
+    // A Dutch cache region is named after its place first.
+    if (nederlands_[i]) tekst.prepend(regioteksten::kop(rijVanIndex(i), kolomVanIndex(i)) + QLatin1Char('\n'));
+    return tekst;
 }
 
 bool Kaart::event(QEvent* e) {

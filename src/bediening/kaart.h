@@ -18,7 +18,8 @@ namespace kz {
 // container, so that both share coordinates, and lies behind the container's other
 // controls. Each cell is drawn solid in its fill colour with a one-pixel outline in the
 // button face colour, so that the cells read as a grid on the grey window. Resting the
-// pointer on a cell shows its band, its kind and, once a pass has run, its count. The
+// pointer on a cell shows its region and place (for a Dutch cache region), its band, its
+// kind and, once a pass has run, its count. The
 // right mouse button over a cell asks for its menu; so does the menu key on a map that
 // has the focus (Tab reaches it), for the current cell, which the arrow keys move and
 // the map outlines.

@@ -29,6 +29,7 @@
 #include "grid/vakgrenzen.h"
 #include "overview/overzicht.h"
 #include "overview/regio.h"
+#include "teksten/regioteksten.h"
 #include "teksten/thuis.h"
 #include "teksten/vakmenu.h"
 #include "venster/voortgangsvenster.h"
@@ -278,6 +279,11 @@ QMenu* Vensterinhoud::vakmenu(int i) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const int rij = rijVanIndex(i), kolom = kolomVanIndex(i);
+    // A Dutch cache region's menu is headed by its name and place, as its tooltip is.
+    if (nederlandseRegios()(rij, kolom)) {
+        menu->addAction(regioteksten::kop(rij, kolom).replace(QLatin1Char('&'), QStringLiteral("&&")))->setEnabled(false);
+        menu->addSeparator();
+    }
     connect(menu->addAction(vakmenu::openOpOsm()), &QAction::triggered, this,
             [this, rij, kolom] { openUrl_(vakmenu::osmUrl(rij, kolom)); });
     connect(menu->addAction(vakmenu::ditIsMijnThuis()), &QAction::triggered, this, [this, rij, kolom] {

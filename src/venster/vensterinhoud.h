@@ -77,8 +77,9 @@ public:
     // Where the picture goes, or which file the last pass read and where its picture went.
     QString statustekst() const;
 
-    // The menu of map cell i: the cell on OpenStreetMap, and the cell as the user's home
-    // (kept in the settings). Not yet shown.
+    // The menu of map cell i: headed by the region and its place for a Dutch cache region,
+    // the cell on OpenStreetMap, and the cell as the user's home (kept in the settings).
+    // Not yet shown.
     QMenu* vakmenu(int i);
     // The home the user chose on a map, if any.
     static std::optional<Coordinaat> thuis();

@@ -425,12 +425,17 @@ TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     EXPECT_EQ(gevraagd, binnen[0] + 1);
     for (QMenu* m : f.findChildren<QMenu*>()) m->close();
 
+    // A Dutch cache region's menu is headed by its tooltip's first line.
+    Kaart* kaart = f.resultaatpaneel->hoofdkaart;
+    const QString tip = kaart->tooltipTekst(binnen[40]);
     QMenu* menu = f.vakmenu(binnen[40]);
-    ASSERT_EQ(menu->actions().size(), 2);
-    menu->actions()[0]->trigger();
+    ASSERT_EQ(menu->actions().size(), 4);
+    EXPECT_TRUE(menu->actions()[0]->text() == tip.section('\n', 0, 0) && !menu->actions()[0]->isEnabled() &&
+                tip.startsWith("Regio ") && menu->actions()[1]->isSeparator());
+    menu->actions()[2]->trigger();
     EXPECT_EQ(geopend, vakmenu::osmUrl(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])));
     EXPECT_FALSE(Vensterinhoud::thuis());
-    menu->actions()[1]->trigger();
+    menu->actions()[3]->trigger();
     ASSERT_TRUE(Vensterinhoud::thuis());
     EXPECT_TRUE(Vakgrenzen::van(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])).bevat(*Vensterinhoud::thuis()));
 

@@ -296,6 +296,8 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     EXPECT_EQ(h.horizontalScrollBar()->value() + h.verticalScrollBar()->value(), 0);
     EXPECT_EQ(h.status->text(), QDir::toNativeSeparators(map + "/proef/proef.gpx") + " gelezen; het overzicht is opgeslagen als " +
                                     QDir::toNativeSeparators(map + "/Kavelzicht.bmp"));
+    EXPECT_TRUE(f.resultaatpaneel->hoofdkaart->tooltipTekst(vakindex(520, 61))
+                    .startsWith("Regio 520/61 bij Utrecht (Utrecht)\n52,0° – 52,1° N"));
     // The progress dialog, with its title bar and borders, fits the screen too.
     f.toonVoortgang();
     auto* voortgang = f.findChild<Voortgangsvenster*>();
