@@ -96,7 +96,29 @@ void Kaart::paintEvent(QPaintEvent* e) {
     const int band = std::max(1, 16384 / std::max(1, beeld_.width()));
     for (int y = 0; y < beeld_.height(); y += band)
         p.drawImage(oorsprong_ + QPoint(0, y), beeld_, QRect(0, y, beeld_.width(), std::min(band, beeld_.height() - y)));
+    if (thuis_ >= 0 && thuisGetoond_) {
+        // A white dot ringed in black inside the cell's outline: it stands out on every
+        // fill colour, which is the same on a light or a dark desktop.
+        const QRectF cel = QRectF(celRect(thuis_)).adjusted(1, 1, -1, -1);
+        const qreal straal = std::min(cel.width(), cel.height()) / 2 - 0.75;
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::black, 1.5));
+        p.setBrush(Qt::white);
+        p.drawEllipse(cel.center(), straal, straal);
+        p.setRenderHint(QPainter::Antialiasing, false);
+    }
     if (hasFocus()) Vensterstijl::tekenFocusring(&p, celRect(huidig_).adjusted(-2, -2, 2, 2), palette());
+}
+
+void Kaart::zetThuis(int i) {
+    if (thuis_ >= 0) update(celRect(thuis_));
+    thuis_ = i >= 0 && i < aantal ? i : -1;
+    if (thuis_ >= 0) update(celRect(thuis_));
+}
+
+void Kaart::toonThuis(bool tonen) {
+    thuisGetoond_ = tonen;
+    if (thuis_ >= 0) update(celRect(thuis_));
 }
 
 void Kaart::zetHuidig(int i) {
@@ -148,6 +170,7 @@ QString Kaart::tooltipTekst(int i) const {
     QString tekst = vakTekst(i, nederlands_[i], n, jaar_, QLocale());
     // A Dutch cache region is named after its place first.
     if (nederlands_[i]) tekst.prepend(regioteksten::kop(rijVanIndex(i), kolomVanIndex(i)) + QLatin1Char('\n'));
+    if (i == thuis_) tekst += QLatin1Char('\n') + thuisregel();
     return tekst;
 }
 

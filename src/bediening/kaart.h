@@ -19,7 +19,8 @@ namespace kz {
 // controls. Each cell is drawn solid in its fill colour with a one-pixel outline in the
 // button face colour, so that the cells read as a grid on the grey window. Resting the
 // pointer on a cell shows its region and place (for a Dutch cache region), its band, its
-// kind and, once a pass has run, its count. The
+// kind and, once a pass has run, its count. The user's home cell, if the map is given
+// one, is marked with a small ring on screen and named in its tooltip. The
 // right mouse button over a cell asks for its menu; so does the menu key on a map that
 // has the focus (Tab reaches it), for the current cell, which the arrow keys move and
 // the map outlines.
@@ -57,6 +58,12 @@ public:
     // Puts the keyboard on cell i.
     void zetHuidig(int i);
 
+    // The cell of the user's home, or -1 for none.
+    int thuis() const { return thuis_; }
+    void zetThuis(int i);
+    // Whether the home's ring is drawn; off while the picture is taken, which never shows it.
+    void toonThuis(bool tonen);
+
 signals:
     // The menu of cell i is asked for, to be shown at a point of the screen.
     void menuGevraagd(int i, QPoint plek);
@@ -84,6 +91,8 @@ private:
     QImage beeld_;
     bool beeldGeldig_ = false;
     int huidig_ = 0;
+    int thuis_ = -1;
+    bool thuisGetoond_ = true;
 };
 
 } // namespace kz

@@ -19,6 +19,9 @@ namespace kz {
 // "Gevonden: 3 (alle jaren)" for jaar 0).
 QString vakTekst(int index, bool nederlands, std::optional<int32_t> aantal, int jaar, const QLocale& locale);
 
+// The line that the tooltip of the user's home cell ends with: "Uw thuis".
+inline QString thuisregel() { return QStringLiteral("Uw thuis"); }
+
 // The first of those lines alone, the bounds of cell (rij, kolom): "52,3° – 52,4° N, 4° 50' – 4° 55' O".
 QString bandTekst(int rij, int kolom, const QLocale& locale);
 

@@ -81,9 +81,12 @@ Schrijffout Resultaatpaneel::bewaarBeeld(const QString& naam, const QByteArray& 
     for (Knop* knop : {terugKnop, voortgangKnop, exporteerKnop}) knop->setVisible(false);
     const int legendaBreedte = klassenKader->width();
     klassenKader->resize(statistiekKader->width(), klassenKader->height());
+    // The home is the user's, marked on screen only: the picture is the overview alone.
+    hoofdkaart->toonThuis(false);
 
     const Schrijffout gelukt = bewaarVensterbeeld(*parentWidget(), naam, formaat);
 
+    hoofdkaart->toonThuis(true);
     klassenKader->resize(legendaBreedte, klassenKader->height());
     for (Knop* knop : {terugKnop, voortgangKnop, exporteerKnop}) knop->setVisible(true);
     return gelukt;

@@ -26,6 +26,7 @@
 #include "bediening/volume.h"
 #include "teksten/bestandsnaam.h"
 #include "grid/nlmasker.h"
+#include "grid/vak.h"
 #include "grid/vakgrenzen.h"
 #include "overview/overzicht.h"
 #include "overview/regio.h"
@@ -62,6 +63,13 @@ QIcon vensterIcoon() {
     return QIcon::fromTheme(id, eigen);
 }
 
+// The map cell of a home, or -1 for none or one outside the grid.
+int thuisvak(std::optional<Coordinaat> plek) {
+    if (!plek) return -1;
+    const Vak v = vakVanCoordinaat(plek->breedte, plek->lengte);
+    return inRaster(v.rij, v.kolom) ? vakindex(v.rij, v.kolom) : -1;
+}
+
 
 } // namespace
 
@@ -81,6 +89,7 @@ Vensterinhoud::Vensterinhoud(Omgeving omgeving, QWidget* parent)
     resultaatpaneel = new Resultaatpaneel(this);
     resultaatpaneel->move(paneelplek);
     resultaatpaneel->hide();
+    resultaatpaneel->hoofdkaart->zetThuis(thuisvak(thuis()));
     QWidget::setTabOrder(invulpaneel->kleurschakering, resultaatpaneel->terugKnop);
     leesvoortgang = new QProgressBar(this);
     leesvoortgang->setGeometry(32, 654, 409, 21);
@@ -293,6 +302,8 @@ QMenu* Vensterinhoud::vakmenu(int i) {
         instellingen.sync();
         if (instellingen.status() != QSettings::NoError)
             bericht::fout(*this, meldingen::thuisNietBewaard(QDir::toNativeSeparators(instellingen.fileName())));
+        // The main map marks the home that is kept, the new one or still the old.
+        resultaatpaneel->hoofdkaart->zetThuis(thuisvak(thuis()));
     });
     return menu;
 }

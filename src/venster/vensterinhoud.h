@@ -78,8 +78,8 @@ public:
     QString statustekst() const;
 
     // The menu of map cell i: headed by the region and its place for a Dutch cache region,
-    // the cell on OpenStreetMap, and the cell as the user's home (kept in the settings).
-    // Not yet shown.
+    // the cell on OpenStreetMap, and the cell as the user's home (kept in the settings and
+    // marked on the main map, as the home kept at start-up is). Not yet shown.
     QMenu* vakmenu(int i);
     // The home the user chose on a map, if any.
     static std::optional<Coordinaat> thuis();

@@ -425,7 +425,8 @@ TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     EXPECT_EQ(gevraagd, binnen[0] + 1);
     for (QMenu* m : f.findChildren<QMenu*>()) m->close();
 
-    // A Dutch cache region's menu is headed by its tooltip's first line.
+    // A Dutch cache region's menu is headed by its tooltip's first line; the home it sets
+    // is marked on the main map, on screen, and named in the cell's tooltip.
     Kaart* kaart = f.resultaatpaneel->hoofdkaart;
     const QString tip = kaart->tooltipTekst(binnen[40]);
     QMenu* menu = f.vakmenu(binnen[40]);
@@ -435,9 +436,12 @@ TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     menu->actions()[2]->trigger();
     EXPECT_EQ(geopend, vakmenu::osmUrl(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])));
     EXPECT_FALSE(Vensterinhoud::thuis());
+    const QImage zonderThuis = kaart->grab(kaart->celRect(binnen[40])).toImage();
     menu->actions()[3]->trigger();
     ASSERT_TRUE(Vensterinhoud::thuis());
     EXPECT_TRUE(Vakgrenzen::van(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])).bevat(*Vensterinhoud::thuis()));
+    EXPECT_EQ(kaart->tooltipTekst(binnen[40]), tip + "\nUw thuis");
+    EXPECT_NE(kaart->grab(kaart->celRect(binnen[40])).toImage(), zonderThuis);
 
     // The export's dialog opens where the picture went, then where the last export went,
     // in the progress dialog too.
