@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The text that a map shows for one of its cells when the pointer rests on it: the
 // cell's latitude and longitude band, whether it is a Dutch cache region, and how many
-// finds it holds.
+// finds it holds. (The map heads it with the region's name and place, regioteksten::kop,
+// for a Dutch cache region, and ends it with thuisregel() on the home's cell.)
 #pragma once
 
 #include <cstdint>
