@@ -20,7 +20,7 @@ namespace kz {
 // button face colour, so that the cells read as a grid on the grey window. Resting the
 // pointer on a cell shows its region and place (for a Dutch cache region), its band, its
 // kind and, once a pass has run, its count. The user's home cell, if the map is given
-// one, is marked with a small ring on screen and named in its tooltip. The
+// one, is marked with a small ringed dot on screen and named in its tooltip. The
 // right mouse button over a cell asks for its menu; so does the menu key on a map that
 // has the focus (Tab reaches it), for the current cell, which the arrow keys move and
 // the map outlines.

@@ -37,9 +37,9 @@ public:
     void toon(const Overzicht& overzicht);
 
     // Lays the panel out as the picture has it (no buttons, the class legend as wide as
-    // the statistics frame, no mark of the home), draws the container's client area and saves it as `naam` in
-    // the given format, then gives the panel its normal look back. Returns why the file
-    // was not written, or Schrijffout::geen.
+    // the statistics frame, no mark of the home), draws the container's client area and
+    // saves it as `naam` in the given format, then gives the panel its normal look back.
+    // Returns why the file was not written, or Schrijffout::geen.
     Schrijffout bewaarBeeld(const QString& naam, const QByteArray& formaat = "BMP");
 };
 
