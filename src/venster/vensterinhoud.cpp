@@ -313,7 +313,8 @@ std::optional<Coordinaat> Vensterinhoud::thuis() {
     if (instellingen.contains(thuisSleutel)) return thuis::lees(instellingen.value(thuisSleutel).toString());
     // A home chosen before the settings had the organisation's name (on Linux in
     // "Unknown Organization/Kavelzicht.conf") is still found there.
-    return thuis::lees(QSettings(QStringLiteral("Unknown Organization"), QCoreApplication::applicationName())
+    return thuis::lees(QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("Unknown Organization"),
+                                 QCoreApplication::applicationName())
                            .value(thuisSleutel)
                            .toString());
 }

@@ -19,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QUrl>
 #include <QToolTip>
@@ -403,7 +404,13 @@ TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
 // and a map cell's menu, by the mouse or the keyboard, with the cell on OpenStreetMap and
 // as the home that the progress then measures from.
 TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
-    QSettings().remove("thuis");
+    // The settings are the tests' own and outlive a run: no home before, none left after.
+    const auto geenThuis = [] {
+        QSettings().remove("thuis");
+        QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Unknown Organization", "Kavelzicht").remove("thuis");
+    };
+    geenThuis();
+    const auto opruimen = qScopeGuard(geenThuis);
     const test::Gpx proef = test::Gpx::proef();
     draai(f, "proef.gpx", &proef, true, {2003, 2005, 2009});
     f.activateWindow();
@@ -459,7 +466,6 @@ TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     venster->exporteren->click();
     EXPECT_EQ(std::pair(dialoog.keer, dialoog.map), std::pair(2, map + "/sub"));
     venster->close();
-    QSettings().remove("thuis");
 }
 
 // A source that finds no memory to read into.

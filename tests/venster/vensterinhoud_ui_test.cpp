@@ -132,7 +132,7 @@ TEST(Vensterinhoud, DeThuisGaatNaarDeEigenInstellingenEnNietBewarenWordtGemeld) 
         QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope,
                            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     });
-    QSettings("Unknown Organization", "Kavelzicht").setValue("thuis", thuis::alsTekst({52.5, 5.5}));
+    QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Unknown Organization", "Kavelzicht").setValue("thuis", thuis::alsTekst({52.5, 5.5}));
     ASSERT_TRUE(Vensterinhoud::thuis());
     EXPECT_NEAR(Vensterinhoud::thuis()->breedte, 52.5, 1e-9);
 
