@@ -344,7 +344,7 @@ TEST_F(Batch, UitvoerVervangtNooitDeInvoerOfEenAndereUitvoer) {
         {{"--per-provincie", "hier/same.csv", "--per-jaar", "same.csv", "gevonden.gpx"},
          "--per-jaar en --per-provincie" + zelfde + "hier/same.csv)"},
         {{"--per-jaar", "beeld.csv", "gevonden.gpx"}, "--uitvoer en --per-jaar" + zelfde + "beeld.csv)"},
-        {{"--uitvoer", "a.bmp", "--per-jaar", "hier/../a.csv", "--regio-export", "a.csv", "gevonden.gpx"},
+        {{"--uitvoer", "a.bmp", "--per-jaar", "hier/a.csv", "--regio-export", "a.csv", "gevonden.gpx"},
          "--per-jaar en --regio-export" + zelfde + "a.csv)"},
     };
     schrijf("gevonden.gpx.bmp", gpx);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "venster/app.h"
@@ -11,15 +12,15 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("FONTCONFIG_FILE", KZ_FONTCONFIG);
     ::testing::InitGoogleTest(&argc, argv);
-    // Settings (the home chosen on a map) go to a folder of the tests' own.
+    // Whatever else asks for a standard folder gets one of Qt's test folders.
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     kz::richtApplicatieIn(app);
-#if defined(_WIN32)
-    // (On Windows they would go to the registry, which the test mode leaves alone.)
+    // Settings (the home chosen on a map) go to a folder of this test run's own, as ini
+    // files also on Windows (where they would go to the registry): tests that run side by
+    // side never see each other's home, and none is left behind.
+    QTemporaryDir instellingen;
     QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-#endif
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, instellingen.path());
     return RUN_ALL_TESTS();
 }

@@ -20,7 +20,6 @@
 #include <QMenu>
 #include <QScopeGuard>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QFileInfo>
 #include <QDir>
 #include <QScrollBar>
@@ -121,16 +120,14 @@ TEST(Vensterinhoud, MeldingenAlsBerichtvensters) {
 // still found where it went before they had that name; one that cannot be written there
 // is said.
 TEST(Vensterinhoud, DeThuisGaatNaarDeEigenInstellingenEnNietBewarenWordtGemeld) {
-    EXPECT_EQ(QFileInfo(QSettings().fileName()).absoluteFilePath(),
-              QFileInfo(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Kavelzicht/" +
-                        QFileInfo(QSettings().fileName()).fileName()).absoluteFilePath());
-    EXPECT_EQ(QFileInfo(QSettings().fileName()).baseName(), "Kavelzicht");
+    // In the folder of the organisation, named after the program.
+    const QFileInfo eigen(QSettings().fileName());
+    EXPECT_EQ(std::pair(eigen.dir().dirName(), eigen.baseName()), std::pair(QString("Kavelzicht"), QString("Kavelzicht")));
 
     QTemporaryDir tmp;
     QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope, tmp.path());
-    const auto terug = qScopeGuard([] {
-        QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope,
-                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    const auto terug = qScopeGuard([basis = QFileInfo(eigen.absolutePath()).absolutePath()] {
+        QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope, basis);
     });
     QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Unknown Organization", "Kavelzicht").setValue("thuis", thuis::alsTekst({52.5, 5.5}));
     ASSERT_TRUE(Vensterinhoud::thuis());
