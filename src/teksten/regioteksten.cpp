@@ -22,13 +22,6 @@ QString bij(int rij, int kolom) {
 
 QString kop(int rij, int kolom) { return QStringLiteral("Regio ") + naam(rij, kolom) + QLatin1Char(' ') + bij(rij, kolom); }
 
-QString ligging(int rij, int kolom, const QLocale& locale) {
-    const Regionaam& n = Regionaam::van(rij, kolom);
-    if (n.binnen) return QStringLiteral("%1 ligt in de regio").arg(plaats(rij, kolom));
-    return QStringLiteral("%1 ligt %2 %3 van de regio")
-        .arg(plaats(rij, kolom), km(n.km, locale), windstreek(kz::windstreek(n.koers)));
-}
-
 QString provinciegrens() {
     return QStringLiteral("Een regio telt bij de provincie van de plaats waarnaar hij heet; een regio op een "
                           "provinciegrens telt zo bij één provincie.");

@@ -38,9 +38,6 @@ QString provincie(Provincie provincie);
 QString bij(int rij, int kolom);
 // "Regio 520/62 bij Zeist (Utrecht)", as a map cell's tooltip and menu begin.
 QString kop(int rij, int kolom);
-// Where the place lies from the region: "Zeist ligt in de regio", or "Oost-Vlieland
-// ligt 10,5 km O van de regio" (from the region's nearest point).
-QString ligging(int rij, int kolom, const QLocale& locale);
 // Why a region on a border counts for one province only, for the caption of a table per
 // province.
 QString provinciegrens();
