@@ -26,16 +26,6 @@ Kaart::Kaart(QWidget* container) : QWidget(container) {
     lower();
 }
 
-void Kaart::setOorsprong(QPoint oorsprong) {
-    oorsprong_ = oorsprong;
-    gewijzigd();
-}
-
-void Kaart::setCelmaat(QSize celmaat) {
-    celmaat_ = celmaat;
-    gewijzigd();
-}
-
 QRect Kaart::celRect(int i) const {
     // Cell 0 at the top left, row by row as the grid's cells are numbered.
     return QRect(oorsprong_ + QPoint(i % aantalKolommen * celmaat_.width(), i / aantalKolommen * celmaat_.height()), celmaat_);
@@ -48,14 +38,10 @@ int Kaart::indexOp(QPoint punt) const {
     return kolom < aantalKolommen && rij < aantalRijen ? rij * aantalKolommen + kolom : -1;
 }
 
-void Kaart::gewijzigd() {
-    beeldGeldig_ = false;
-    update();
-}
-
 void Kaart::zetKleuren(const std::array<Kleur, aantalVakken>& kleuren) {
     kleuren_ = kleuren;
-    gewijzigd();
+    beeldGeldig_ = false;
+    update();
 }
 
 void Kaart::tekenBeeld() {
@@ -65,7 +51,7 @@ void Kaart::tekenBeeld() {
     auto* const pixels = reinterpret_cast<QRgb*>(beeld_.bits());
     const qsizetype stap = beeld_.bytesPerLine() / qsizetype(sizeof(QRgb));
     // Each cell solid in its colour with a one-pixel outline.
-    for (int i = 0; i < aantal; ++i) {
+    for (int i = 0; i < aantalVakken; ++i) {
         const QRect r = celRect(i).translated(-oorsprong_);
         const Kleur k = kleuren_[std::size_t(i)];
         const QRgb vul = qRgb(rood(k), groen(k), blauw(k));
@@ -112,7 +98,7 @@ void Kaart::paintEvent(QPaintEvent* e) {
 
 void Kaart::zetThuis(int i) {
     if (thuis_ >= 0) update(celRect(thuis_));
-    thuis_ = i >= 0 && i < aantal ? i : -1;
+    thuis_ = i >= 0 && i < aantalVakken ? i : -1;
     if (thuis_ >= 0) update(celRect(thuis_));
 }
 
@@ -123,7 +109,7 @@ void Kaart::toonThuis(bool tonen) {
 
 void Kaart::zetHuidig(int i) {
     const QRect was = celRect(huidig_);
-    huidig_ = std::clamp(i, 0, aantal - 1);
+    huidig_ = std::clamp(i, 0, aantalVakken - 1);
     update(was.adjusted(-2, -2, 2, 2));
     update(celRect(huidig_).adjusted(-2, -2, 2, 2));
     if (hasFocus()) QToolTip::showText(mapToGlobal(celRect(huidig_).bottomRight()), tooltipTekst(huidig_), this);
@@ -135,7 +121,7 @@ void Kaart::keyPressEvent(QKeyEvent* e) {
     case Qt::Key_Left: return zetHuidig(huidig_ % aantalKolommen ? huidig_ - 1 : huidig_);
     case Qt::Key_Right: return zetHuidig(huidig_ % aantalKolommen < aantalKolommen - 1 ? huidig_ + 1 : huidig_);
     case Qt::Key_Up: return zetHuidig(huidig_ >= aantalKolommen ? huidig_ - aantalKolommen : huidig_);
-    case Qt::Key_Down: return zetHuidig(huidig_ + aantalKolommen < aantal ? huidig_ + aantalKolommen : huidig_);
+    case Qt::Key_Down: return zetHuidig(huidig_ + aantalKolommen < aantalVakken ? huidig_ + aantalKolommen : huidig_);
     default: QWidget::keyPressEvent(e);
     }
 }
@@ -154,19 +140,18 @@ void Kaart::contextMenuEvent(QContextMenuEvent* e) {
 }
 
 void Kaart::zetMasker(const NlMasker& nl) {
-    for (int i = 0; i < aantal; ++i) nederlands_[i] = nl(rijVanIndex(i), kolomVanIndex(i)) != 0;
+    for (int i = 0; i < aantalVakken; ++i) nederlands_[i] = nl(rijVanIndex(i), kolomVanIndex(i)) != 0;
     // The keyboard starts on the first Dutch cache region.
-    huidig_ = int(std::find(nederlands_.begin(), nederlands_.end(), true) - nederlands_.begin()) % aantal;
+    huidig_ = int(std::find(nederlands_.begin(), nederlands_.end(), true) - nederlands_.begin()) % aantalVakken;
 }
 
 void Kaart::zetAantallen(const std::array<int32_t, aantalVakken>& aantallen, int jaar) {
     aantallen_ = aantallen;
-    aantallenBekend_ = true;
     jaar_ = jaar;
 }
 
 QString Kaart::tooltipTekst(int i) const {
-    const std::optional<int32_t> n = aantallenBekend_ ? std::optional<int32_t>(aantallen_[i]) : std::nullopt;
+    const std::optional<int32_t> n = aantallen_ ? std::optional((*aantallen_)[i]) : std::nullopt;
     QString tekst = vakTekst(i, nederlands_[i], n, jaar_, QLocale());
     // A Dutch cache region is named after its place first.
     if (nederlands_[i]) tekst.prepend(regioteksten::kop(rijVanIndex(i), kolomVanIndex(i)) + QLatin1Char('\n'));

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include <QImage>
 #include <QWidget>
@@ -13,32 +14,20 @@
 
 namespace kz {
 
-// One map of 47 x 28 filled cells, painted by one widget. The cells form a grid from an
-// origin, each of one size, in the pixels of the map's container: the widget covers its
-// container, so that both share coordinates, and lies behind the container's other
-// controls. Each cell is drawn solid in its fill colour with a one-pixel outline in the
-// button face colour, so that the cells read as a grid on the grey window. Resting the
-// pointer on a cell shows its region and place (for a Dutch cache region), its band, its
-// kind and, once a pass has run, its count. The user's home cell, if the map is given
-// one, is marked with a small ringed dot on screen and named in its tooltip. The
-// right mouse button over a cell asks for its menu; so does the menu key on a map that
-// has the focus (Tab reaches it), for the current cell, which the arrow keys move and
-// the map outlines.
+// One map of 47 x 28 cells, each solid in its fill colour with a one-pixel outline in the
+// button face colour. The widget covers its container, behind the container's other
+// controls, so that both share coordinates. A cell's tooltip tells its region and place,
+// band, kind and count; the user's home cell has a ringed dot. The right mouse button, or
+// the menu key on the current cell (Tab reaches the map, the arrow keys move it), asks
+// for a cell's menu.
 class Kaart : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QPoint oorsprong READ oorsprong WRITE setOorsprong)
-    Q_PROPERTY(QSize celmaat READ celmaat WRITE setCelmaat)
+    // The top-left corner of cell 0 and the size of every cell, set by the form.
+    Q_PROPERTY(QPoint oorsprong MEMBER oorsprong_)
+    Q_PROPERTY(QSize celmaat MEMBER celmaat_)
 public:
-    static constexpr int aantal = aantalVakken;
-
     // Every cell starts white.
     explicit Kaart(QWidget* container = nullptr);
-
-    // The top-left corner of cell 0 and the size of every cell.
-    QPoint oorsprong() const { return oorsprong_; }
-    void setOorsprong(QPoint oorsprong);
-    QSize celmaat() const { return celmaat_; }
-    void setCelmaat(QSize celmaat);
 
     Kleur kleur(int i) const { return kleuren_[std::size_t(i)]; }
     void zetKleuren(const std::array<Kleur, aantalVakken>& kleuren);
@@ -52,14 +41,9 @@ public:
     void zetMasker(const NlMasker& nl);
     // The counts of the last pass, by vakindex: of one year, or of all years (jaar 0).
     void zetAantallen(const std::array<int32_t, aantalVakken>& aantallen, int jaar);
-    // The tooltip of cell i.
     QString tooltipTekst(int i) const;
 
-    // Puts the keyboard on cell i.
-    void zetHuidig(int i);
-
     // The cell of the user's home, or -1 for none.
-    int thuis() const { return thuis_; }
     void zetThuis(int i);
     // Whether the home's ring is drawn; off while the picture is taken, which never shows it.
     void toonThuis(bool tonen);
@@ -75,8 +59,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
-    // Asks for a repaint of the whole map from a new picture.
-    void gewijzigd();
+    // Puts the keyboard on cell i.
+    void zetHuidig(int i);
     // Draws every cell into beeld_, the picture of the map that paintEvent copies.
     void tekenBeeld();
 
@@ -84,8 +68,7 @@ private:
     QSize celmaat_{1, 1};
     std::array<Kleur, aantalVakken> kleuren_;
     std::array<bool, aantalVakken> nederlands_{};
-    std::array<int32_t, aantalVakken> aantallen_{};
-    bool aantallenBekend_ = false;
+    std::optional<std::array<int32_t, aantalVakken>> aantallen_; // once a pass has run
     int jaar_ = 0;
     // The cells drawn once per change rather than 1316 rectangles per repaint.
     QImage beeld_;

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPaintEvent>
 
-
 namespace kz {
 
 namespace {
@@ -26,11 +25,6 @@ void omlijn(QPainter& p, const QRect& r, const QColor& kleur) {
 Kader::Kader(QWidget* container) : QGroupBox(container) {
     setAutoFillBackground(true);
     setFlat(true);
-}
-
-void Kader::setKopKleur(const QColor& kleur) {
-    kopKleur_ = kleur;
-    update();
 }
 
 void Kader::paintEvent(QPaintEvent*) {

@@ -11,10 +11,9 @@ namespace kz {
 // Children are placed relative to the frame's top-left corner.
 class Kader : public QGroupBox {
     Q_OBJECT
-    Q_PROPERTY(QColor kopKleur READ kopKleur WRITE setKopKleur)
+    Q_PROPERTY(QColor kopKleur MEMBER kopKleur_ READ kopKleur)
 public:
     explicit Kader(QWidget* container = nullptr);
-    void setKopKleur(const QColor& kleur);
     QColor kopKleur() const { return kopKleur_; }
 
 protected:

@@ -9,8 +9,6 @@
 
 namespace kz {
 
-Keuzevak::Keuzevak(QWidget* container) : QCheckBox(container) {}
-
 void Keuzevak::paintEvent(QPaintEvent*) {
     QStylePainter p(this);
     QStyleOptionButton opt;

@@ -9,7 +9,7 @@ namespace kz {
 class Keuzevak : public QCheckBox {
     Q_OBJECT
 public:
-    explicit Keuzevak(QWidget* container = nullptr);
+    using QCheckBox::QCheckBox;
 
 protected:
     void paintEvent(QPaintEvent*) override;

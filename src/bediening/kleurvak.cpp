@@ -3,19 +3,14 @@
 
 #include <QPainter>
 
+#include "overview/kleur.h"
 
 namespace kz {
 
-Kleurvak::Kleurvak(QWidget* container) : QWidget(container) {}
-
-void Kleurvak::setVakje(int vakje) {
-    vakje_ = vakje;
-    update();
-}
-
 void Kleurvak::paintEvent(QPaintEvent*) {
+    const Kleur kleur = vakjeKleuren[std::size_t(vakje_)];
     QPainter p(this);
-    p.fillRect(rect(), QColor(rood(kleur()), groen(kleur()), blauw(kleur())));
+    p.fillRect(rect(), QColor(rood(kleur), groen(kleur), blauw(kleur)));
     p.setPen(Qt::black);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

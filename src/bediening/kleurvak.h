@@ -3,20 +3,15 @@
 
 #include <QWidget>
 
-#include "overview/kleur.h"
-
 namespace kz {
 
 // A legend box: a small rectangle drawn solid in its fill colour with a black outline.
 // Its colour is that of legend box `vakje` of the maps' legend (vakjeKleuren).
 class Kleurvak : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(int vakje READ vakje WRITE setVakje)
+    Q_PROPERTY(int vakje MEMBER vakje_)
 public:
-    explicit Kleurvak(QWidget* container = nullptr);
-    int vakje() const { return vakje_; }
-    void setVakje(int vakje);
-    Kleur kleur() const { return vakjeKleuren[std::size_t(vakje_)]; }
+    using QWidget::QWidget;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -5,8 +5,6 @@
 
 namespace kz {
 
-Knop::Knop(QWidget* container) : QPushButton(container) {}
-
 void Knop::keyPressEvent(QKeyEvent* e) {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (enter && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !e->isAutoRepeat()) {

@@ -10,7 +10,7 @@ namespace kz {
 class Knop : public QPushButton {
     Q_OBJECT
 public:
-    explicit Knop(QWidget* container = nullptr);
+    using QPushButton::QPushButton;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -37,9 +37,9 @@ void kondigBedieningAan() {
     QAccessible::installFactory([](const QString& klasse, QObject* object) -> QAccessibleInterface* {
         auto* widget = qobject_cast<QWidget*>(object);
         if (!widget) return nullptr;
-        // A bare value beside its caption's label, and a legend box beside its label, only
-        // repeat what that label says.
-        if (klasse == QLatin1String("kz::Waardelabel") || klasse == QLatin1String("kz::Kleurvak"))
+        // A bare value beside its caption's label (a form marks it "voorlezen" false), and a
+        // legend box beside its label, only repeat what that label says.
+        if (klasse == QLatin1String("kz::Kleurvak") || widget->property("voorlezen") == QVariant(false))
             return new Onzichtbaar(widget);
         if (klasse == QLatin1String("kz::Kaart") || klasse == QLatin1String("kz::Voortgangsgrafiek"))
             return new QAccessibleWidget(widget, QAccessible::Graphic);

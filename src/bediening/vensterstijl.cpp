@@ -18,17 +18,6 @@ void alsToetsenbordfocus(const Optie* optie) {
         const_cast<Optie*>(optie)->state |= QStyle::State_KeyboardFocusChange;
 }
 
-// The ring that shows the focus: two pixels wide (at any scale) in the highlight colour,
-// along the inside of r.
-void focusring(QPainter* p, const QRect& r, const QPalette& palet) {
-    p->save();
-    p->setRenderHint(QPainter::Antialiasing, false);
-    p->setPen(QPen(palet.color(QPalette::Highlight), Vensterstijl::ringbreedte, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p->setBrush(Qt::NoBrush);
-    p->drawRect(QRectF(r).adjusted(1, 1, -1, -1));
-    p->restore();
-}
-
 bool heeftFocus(const QStyleOption* optie) { return optie && (optie->state & QStyle::State_HasFocus); }
 
 } // namespace
@@ -50,14 +39,14 @@ void Vensterstijl::drawControl(ControlElement element, const QStyleOption* optie
     if (!heeftFocus(optie)) return;
     // A button, and a list on its frame whatever entry is current.
     if (element == CE_PushButton || (element == CE_ShapedFrame && qobject_cast<const QAbstractItemView*>(widget)))
-        focusring(p, optie->rect, optie->palette);
+        tekenFocusring(p, optie->rect, optie->palette);
 }
 
 void Vensterstijl::drawComplexControl(ComplexControl control, const QStyleOptionComplex* optie, QPainter* p,
                                       const QWidget* widget) const {
     alsToetsenbordfocus(optie);
     QProxyStyle::drawComplexControl(control, optie, p, widget);
-    if (control == CC_ComboBox && heeftFocus(optie)) focusring(p, optie->rect, optie->palette);
+    if (control == CC_ComboBox && heeftFocus(optie)) tekenFocusring(p, optie->rect, optie->palette);
 }
 
 int Vensterstijl::pixelMetric(PixelMetric metric, const QStyleOption* optie, const QWidget* widget) const {
@@ -66,6 +55,13 @@ int Vensterstijl::pixelMetric(PixelMetric metric, const QStyleOption* optie, con
     return QProxyStyle::pixelMetric(metric, optie, widget);
 }
 
-void Vensterstijl::tekenFocusring(QPainter* p, const QRect& r, const QPalette& palet) { focusring(p, r, palet); }
+void Vensterstijl::tekenFocusring(QPainter* p, const QRect& r, const QPalette& palet) {
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing, false);
+    p->setPen(QPen(palet.color(QPalette::Highlight), ringbreedte, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p->setBrush(Qt::NoBrush);
+    p->drawRect(QRectF(r).adjusted(1, 1, -1, -1));
+    p->restore();
+}
 
 } // namespace kz

@@ -26,8 +26,7 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* optie = nullptr,
                     const QWidget* widget = nullptr) const override;
 
-    // The width of the ring, in device-independent pixels.
-    static constexpr int ringbreedte = 2;
+    static constexpr int ringbreedte = 2; // in device-independent pixels
     // Draws the ring along the inside of r, for a control that paints itself.
     static void tekenFocusring(QPainter* p, const QRect& r, const QPalette& palet);
 };
