@@ -9,6 +9,7 @@
 
 #include "teksten/bestandsnaam.h"
 #include "teksten/opmaak.h"
+#include "teksten/versie.h"
 
 namespace kz::meldingen {
 

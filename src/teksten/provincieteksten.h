@@ -16,15 +16,13 @@ inline QString titel() { return QStringLiteral("Voortgang per provincie"); }
 // The tab of the table per province in the dialog "Voortgang per jaar".
 inline QString tabblad() { return QStringLiteral("Per &provincie"); }
 
-// The five column heads: "Provincie", "Regio's", "Bezocht", "Nog te bezoeken", "Procent".
+// "Provincie", "Regio's", "Bezocht", "Nog te bezoeken", "Procent".
 QStringList kolommen();
-// The share of the province's regions that are visited, with one decimal and the locale's
-// separator, without a sign: "28,5"; "0,0" for a province without regions.
+// The share of the province's regions that are visited, without a sign: "28,5".
 QString procent(const Provincievoortgang::Provincieregel& r, const QLocale& locale);
-// The five cells of a line: the province's name, its counts as plain digits, the share.
 QStringList cellen(const Provincievoortgang::Provincieregel& r, const QLocale& locale);
 
-// "Voortgang per provincie opgeslagen als " and the path; and why it could not be.
+// Where the file went, or why it could not.
 QString opgeslagen(const QString& pad);
 QString nietOpgeslagen(const QString& pad, Schrijffout fout);
 

@@ -17,7 +17,7 @@ Invulpaneel::Invulpaneel(const VolumeBron& volumes, const QString& map, const QS
     setupUi(this);
     jaar = {jaarlijst1, jaarlijst2, jaarlijst3};
     versieLabel->setText(QStringLiteral("Versie: %1.%2.%3").arg(versieMajor).arg(versieMinor).arg(versieRevisie));
-    opmerkingenLabel->setText(QStringLiteral("Opmerkingen? Mail naar ") + QString::fromUtf8(meldingen::contactadres));
+    opmerkingenLabel->setText(QStringLiteral("Opmerkingen? Mail naar ") + QString::fromUtf8(contactadres));
 
     // The lists open on the process's current folder (or the folder asked for) and its
     // volume.

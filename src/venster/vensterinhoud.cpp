@@ -23,19 +23,15 @@
 
 #include "bediening/bericht.h"
 #include "bediening/clientvlak.h"
-#include "bediening/volume.h"
-#include "teksten/bestandsnaam.h"
 #include "grid/nlmasker.h"
 #include "grid/vak.h"
 #include "grid/vakgrenzen.h"
-#include "overview/overzicht.h"
-#include "overview/regio.h"
+#include "teksten/bestandsnaam.h"
+#include "teksten/datum.h"
+#include "teksten/meldingen.h"
 #include "teksten/regioteksten.h"
 #include "teksten/thuis.h"
 #include "teksten/vakmenu.h"
-#include "venster/voortgangsvenster.h"
-#include "teksten/datum.h"
-#include "teksten/meldingen.h"
 #include "teksten/versie.h"
 #include "uitvoer/zelfdebestand.h"
 #include "venster/vensterbeeld.h"
@@ -69,7 +65,6 @@ int thuisvak(std::optional<Coordinaat> plek) {
     const Vak v = vakVanCoordinaat(plek->breedte, plek->lengte);
     return inRaster(v.rij, v.kolom) ? vakindex(v.rij, v.kolom) : -1;
 }
-
 
 } // namespace
 
@@ -117,21 +112,9 @@ Vensterinhoud::Vensterinhoud(Omgeving omgeving, QWidget* parent)
 Vensterinhoud::~Vensterinhoud() { delete werk_; }
 
 void Vensterinhoud::maakOverzicht() {
-    if (bezig()) return;
-    Invulpaneel& in = *invulpaneel;
-    const bool kleurschakering = in.kleurschakering->checkState() != Qt::Unchecked;
-    resultaatpaneel->toonKlassen(kleurschakering);
-    setCursor(Qt::WaitCursor);
-    if (in.bestandlijst->gekozenRij() < 0) {
-        unsetCursor();
-        bericht::fout(*this, meldingen::geenBestand());
-        emit passKlaar();
-        return;
-    }
-
     // The file as the file list shows it, in the folder whose files it lists. (The folder
     // list may highlight another folder without having opened it.)
-    start(in.bestandlijst->gekozenPad(), kleurschakering);
+    if (!bezig()) start(invulpaneel->bestandlijst->gekozenPad());
 }
 
 void Vensterinhoud::openOverzicht(const QString& pad) { openOverzicht(QFile::encodeName(pad)); }
@@ -140,22 +123,24 @@ void Vensterinhoud::openOverzicht(const QByteArray& pad) {
     if (bezig()) return;
     const QByteArray volledig = volledigPad(pad);
     invulpaneel->kiesGpxBestand(volledig);
-    const bool kleurschakering = invulpaneel->kleurschakering->checkState() != Qt::Unchecked;
-    resultaatpaneel->toonKlassen(kleurschakering);
-    setCursor(Qt::WaitCursor);
-    start(volledig, kleurschakering);
+    start(volledig);
 }
 
-void Vensterinhoud::start(const QByteArray& pad, bool kleurschakering) {
+void Vensterinhoud::weiger(const QString& melding) {
+    bericht::fout(*this, melding);
+    emit passKlaar();
+}
+
+void Vensterinhoud::start(const QByteArray& pad) {
     Invulpaneel& in = *invulpaneel;
+    const bool kleurschakering = in.kleurschakering->checkState() != Qt::Unchecked;
+    resultaatpaneel->toonKlassen(kleurschakering);
+    if (pad.isEmpty()) return weiger(meldingen::geenBestand());
     // The picture of the pass must never replace the found log it is made from.
     const QString bitmap = QFileInfo(afbeeldingsnaam).absoluteFilePath();
-    if (zelfdeBestand(pad.toStdString(), QFile::encodeName(bitmap).toStdString())) {
-        unsetCursor();
-        bericht::fout(*this, meldingen::zelfdeBestand(QStringLiteral("het GPX-bestand"), QStringLiteral("het overzicht"), bitmap));
-        emit passKlaar();
-        return;
-    }
+    if (zelfdeBestand(pad.toStdString(), QFile::encodeName(bitmap).toStdString()))
+        return weiger(meldingen::zelfdeBestand(QStringLiteral("het GPX-bestand"), QStringLiteral("het overzicht"), bitmap));
+    setCursor(Qt::WaitCursor);
     padBytes_ = pad;
     pad_ = leesbareNaam(pad);
     pass_ = {};
@@ -293,9 +278,8 @@ QMenu* Vensterinhoud::vakmenu(int i) {
         menu->addAction(regioteksten::kop(rij, kolom).replace(QLatin1Char('&'), QStringLiteral("&&")))->setEnabled(false);
         menu->addSeparator();
     }
-    connect(menu->addAction(vakmenu::openOpOsm()), &QAction::triggered, this,
-            [this, rij, kolom] { openUrl_(vakmenu::osmUrl(rij, kolom)); });
-    connect(menu->addAction(vakmenu::ditIsMijnThuis()), &QAction::triggered, this, [this, rij, kolom] {
+    menu->addAction(vakmenu::openOpOsm(), this, [this, rij, kolom] { openUrl_(vakmenu::osmUrl(rij, kolom)); });
+    menu->addAction(vakmenu::ditIsMijnThuis(), this, [this, rij, kolom] {
         // Written at once, so that a home that cannot be kept is said now, not lost later.
         QSettings instellingen;
         instellingen.setValue(thuisSleutel, thuis::alsTekst(Vakgrenzen::van(rij, kolom).midden()));
@@ -400,26 +384,18 @@ QByteArray Vensterinhoud::gesleeptGpxBestand(const QMimeData* data) {
 void Vensterinhoud::dragEnterEvent(QDragEnterEvent* e) {
     // Looked up once per drag: the folder is listed to find the file.
     gesleept_ = gesleeptGpxBestand(e->mimeData());
-    if (invulpaneel->isVisible() && !bezig() && !gesleept_.isEmpty())
-        e->acceptProposedAction();
-    else
-        e->ignore();
+    dragMoveEvent(e);
 }
 
 void Vensterinhoud::dragMoveEvent(QDragMoveEvent* e) {
-    if (invulpaneel->isVisible() && !bezig() && !gesleept_.isEmpty())
-        e->acceptProposedAction();
-    else
-        e->ignore();
+    if (neemtAan() && !gesleept_.isEmpty()) e->acceptProposedAction();
+    else e->ignore();
 }
 
 void Vensterinhoud::dropEvent(QDropEvent* e) {
     const QByteArray pad = gesleeptGpxBestand(e->mimeData());
-    if (!invulpaneel->isVisible() || bezig() || pad.isEmpty() || !invulpaneel->kiesGpxBestand(pad)) {
-        e->ignore();
-        return;
-    }
-    e->acceptProposedAction();
+    if (neemtAan() && !pad.isEmpty() && invulpaneel->kiesGpxBestand(pad)) e->acceptProposedAction();
+    else e->ignore();
 }
 
 } // namespace kz

@@ -49,7 +49,6 @@ public:
         std::function<bool(const QUrl&)> openUrl;
     };
 
-    // Builds both panels and runs start-up before returning.
     explicit Vensterinhoud(Omgeving omgeving = {}, QWidget* parent = nullptr);
     // Stops a pass that is reading and waits for it.
     ~Vensterinhoud() override;
@@ -67,37 +66,32 @@ public:
     // without a result or a picture.
     bool bezig() const { return werk_ != nullptr; }
     void breekAf();
-    // Open with: the folder of the file at pad opened in the lists and the file chosen, as
-    // far as the lists show it, and its overview made, with the years and the shading
-    // chosen. The path as the system's bytes (a relative one from the current folder),
-    // which are what is opened, or as text.
+    // Open with: the file's folder opened in the lists and the file chosen, as far as they
+    // show it, and its overview made. The path as the system's bytes, which are what is
+    // opened, or as text.
     void openOverzicht(const QByteArray& pad);
     void openOverzicht(const QString& pad);
 
-    // Where the picture goes, or which file the last pass read and where its picture went.
+    // Where the picture goes, or which file the last pass read and where its picture went;
+    // the same after a pass, short, for a window title (empty before).
     QString statustekst() const;
+    QString titeltekst() const { return titel_; }
 
-    // The menu of map cell i: headed by the region and its place for a Dutch cache region,
-    // the cell on OpenStreetMap, and the cell as the user's home (kept in the settings and
-    // marked on the main map, as the home kept at start-up is). Not yet shown.
+    // The menu of map cell i, not yet shown: the cell on OpenStreetMap, and the cell as
+    // the user's home (kept in the settings and marked on the main map).
     QMenu* vakmenu(int i);
     // The home the user chose on a map, if any.
     static std::optional<Coordinaat> thuis();
     // The progress per year of the last pass, in its dialog; the export of its regions.
     void toonVoortgang();
     void exporteer();
-    // The same after a pass, short, for a window title: the file read and the picture
-    // written; empty before.
-    QString titeltekst() const { return titel_; }
 
     // Asked to close the window: false when no pass is reading. Otherwise the pass is
-    // stopped (once a warning that is open has been closed) and the window closes
-    // when it has ended.
+    // stopped (once an open warning has been closed) and the window closes when it has ended.
     bool sluitNaDoorloop();
 
-    // The local .gpx or .zip file that dragged data brings (one file URL, any case of
-    // the extension, an existing file that the file list can show), as the system's bytes
-    // of its full path; or nothing.
+    // The one local file that dragged data brings, if the file list would show it, as the
+    // system's bytes of its full path; or nothing.
     static QByteArray gesleeptGpxBestand(const QMimeData* data);
 
 signals:
@@ -108,29 +102,30 @@ signals:
     void statusGewijzigd();
 
 public slots:
-    // Starts an overview pass: the chosen file is read off the window's thread, then the
-    // result panel is shown and the picture saved (passKlaar() tells when it has ended).
+    // Starts an overview pass on the chosen file, read off the window's thread.
     void maakOverzicht();
     void terug();
 
 protected:
-    // A GPX file dropped on the window while the input panel is shown is chosen in the
-    // lists; every other drop is refused.
+    // A GPX file dropped while the input panel is shown is chosen in the lists.
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
-    // Closing the window while it reads stops the reading, then closes it.
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    // Starts the pass on the file at pad (the system's bytes).
-    void start(const QByteArray& pad, bool kleurschakering);
+    // Starts the pass on the file at pad (the system's bytes; empty when none is chosen).
+    void start(const QByteArray& pad);
+    // Refuses a pass before it starts, with a message.
+    void weiger(const QString& melding);
     // A pass that ended without a result: the input panel as it was, and the message
     // (none for a pass the user stopped).
     void eindigZonderOverzicht(const std::optional<std::array<QString, 2>>& melding, bool jarenTerug);
     void toonWaarschuwing(const Waarschuwing& w);
     void toonLeesvoortgang();
     void leesKlaar();
+    // Whether a drop on the window can be taken now.
+    bool neemtAan() const { return invulpaneel->isVisible() && !bezig(); }
 
     std::function<std::unique_ptr<Bron>(const std::string&)> bron_;
     std::function<bool(const QUrl&)> openUrl_;
@@ -143,15 +138,13 @@ private:
     QPointer<QWidget> focusVoor_;
     QTimer* klok_;
     QShortcut* escape_;
-    // What belongs to the pass that is reading, and is cleared when it ends: a warning box
-    // is open, and a close waits for that box.
+    // What belongs to the pass that is reading, cleared when it ends.
     struct Passtaat {
         bool waarschuwingOpen = false;
         bool sluiten = false;
     };
     Passtaat pass_;
-    // The folder of the last export of the regions; empty: the picture's folder. Where
-    // the export's file dialog opens.
+    // Where the export's file dialog opens: the folder of the last export, else the picture's.
     QString exportmap_;
     QString exportmap() const;
     // The files of the last pass that an export must not replace.
