@@ -15,15 +15,7 @@
 
 namespace kz {
 
-namespace {
-
-constexpr int bytesRol = Qt::UserRole;
-
-} // namespace
-
-Bestandlijst::Bestandlijst(QWidget* container) : QListWidget(container) {
-    setSelectionMode(QAbstractItemView::SingleSelection);
-}
+constexpr int bytesRol = Qt::UserRole; // an entry's name as the system's bytes
 
 void Bestandlijst::toonMap(const QString& pad) {
     pad_ = volledigPad(pad);

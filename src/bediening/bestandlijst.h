@@ -7,34 +7,32 @@
 
 namespace kz {
 
-// The file list of the input panel: the GPX files of a folder, and the ZIP archives in which pocket queries arrive
-// (names ending in .gpx or .zip in any case), sorted by name. Each entry keeps its name as the
-// system's bytes, so that a name that is no valid text (shown as leesbareNaam
-// has it) is opened by exactly those bytes.
+// The file list of the input panel: the GPX files of a folder and the ZIP archives in
+// which pocket queries arrive (.gpx or .zip in any case), sorted by name. Each entry keeps
+// its name as the system's bytes, so that a name that is no valid text is opened by
+// exactly those bytes.
 class Bestandlijst : public QListWidget {
     Q_OBJECT
 public:
-    explicit Bestandlijst(QWidget* container = nullptr);
+    using QListWidget::QListWidget;
 
     // The folder listed.
     QString map() const { return pad_; }
-    // Lists the folder anew; no entry is selected afterwards. A folder that cannot be
-    // read gives an empty list.
+    // Lists the folder anew (empty when it cannot be read), with no entry selected.
     void toonMap(const QString& pad);
     // Lists the folder anew, keeping the selected file selected while it is there.
     void vernieuw();
 
-    // Position of the selected entry, -1 when none is selected; kiesRij(-1) selects none.
+    // The selected entry, -1 for none; kiesRij(-1) selects none.
     int gekozenRij() const;
     void kiesRij(int i);
-    // The name of entry i; an empty text when there is no such entry.
+    // Entry i's name (empty when there is none), and the selected file's.
     QString naam(int i) const;
-    // The selected file's name, empty when none is selected.
     QString gekozenNaam() const;
     // Entry i's name as the system's bytes, and the selected file's full path so.
     QByteArray naamBytes(int i) const;
     QByteArray gekozenPad() const;
-    // Whether the list would show a file of this name (its pattern; hidden files aside).
+    // Whether the list would show a file of this name (hidden files aside).
     static bool past(const QString& naam);
 
 signals:

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bediening/clientvlak.h"
 
+#include <QPalette>
 #include <QWidget>
 
 namespace kz {
 
+namespace {
+
+// Fusion's light palette on the button face, written out: Qt derives Fusion's own from the
+// desktop's light or dark appearance. Each role is set in every state, so that every
+// control of the window inherits it rather than the desktop's colours for its kind of
+// control. The message boxes and menus, windows of their own, take the desktop's colours.
 QPalette vensterPalet() {
-    // Fusion's light palette, written out: Qt derives Fusion's own from the desktop's
-    // light or dark appearance. Each role is set, so that every control of the window
-    // inherits it rather than the desktop's colours for its kind of control.
     struct Rol {
         QPalette::ColorRole rol;
         QColor actief, uit; // enabled (active and inactive alike), and disabled
@@ -45,6 +49,8 @@ QPalette vensterPalet() {
     }
     return pal;
 }
+
+} // namespace
 
 void richtClientvlakIn(QWidget& vlak) {
     vlak.setFixedSize(clientvlak);

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QColor>
-#include <QPalette>
 #include <QPoint>
 #include <QSize>
 
@@ -13,18 +12,13 @@ namespace kz {
 
 inline const QColor knopvlak{240, 240, 240}; // button face: window and frame background
 
-// The window's palette: every colour role in every state, from the classic light scheme
-// (Fusion's own palette) on the button face. The window looks the same on a light and a
-// dark desktop; the message boxes and menus, which are windows of their own, take the
-// desktop's colours.
-QPalette vensterPalet();
-
 // The window's client area, which the picture shows whole, and where in it both panels
 // stand.
 inline constexpr QSize clientvlak{632, 688};
 inline constexpr QPoint paneelplek{8, 8};
-// Gives a widget the size and face of the client area, in the window's palette. The
-// window is one; the batch mode draws its picture on another.
+// Gives a widget the size and face of the client area, in the window's palette (the same
+// on a light and a dark desktop). The window is one; the batch mode draws its picture on
+// another.
 void richtClientvlakIn(QWidget& vlak);
 
 } // namespace kz

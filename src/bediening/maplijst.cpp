@@ -33,10 +33,8 @@ constexpr int padRol = Qt::UserRole;
 
 } // namespace
 
-
 Maplijst::Maplijst(QWidget* container) : QListWidget(container), bron_(systeemVolumes) {
     setItemDelegate(new Inspringing(this));
-    setSelectionMode(QAbstractItemView::SingleSelection);
     // Small folder icons, one line of text high, also where the desktop's icon theme or
     // style would give larger ones (GNOME's are 24 pixels, which made rows of 26 pixels).
     setIconSize(QSize(16, 16));

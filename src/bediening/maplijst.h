@@ -10,10 +10,9 @@
 
 namespace kz {
 
-// The folder list of the input panel: the ancestors of the open folder, the open folder, then its subfolders. A single
-// click highlights an entry; a double click or Enter opens it. mapGewijzigd fires whenever
-// the open folder changes, by the user or by code, and when the user opens the open
-// folder again.
+// The folder list of the input panel: the ancestors of the open folder, the open folder,
+// then its subfolders. A click highlights an entry (the current row); a double click or
+// Enter opens it.
 class Maplijst : public QListWidget {
     Q_OBJECT
 public:
@@ -23,15 +22,13 @@ public:
 
     // The open folder.
     QString map() const { return pad_; }
-    // Opens a folder; or, leaving the list unchanged, says why it cannot: its volume is
-    // not ready, it does not exist, or it cannot be read.
+    // Opens a folder; or, leaving the list unchanged, says why it cannot.
     std::optional<meldingen::Mapfout> openMap(const QString& pad);
-
-    // The highlighted entry is the current row (the open folder right after opening it).
-    // Full path of entry i; an empty text when there is no such entry.
+    // The full path of entry i; empty when there is no such entry.
     QString pad(int i) const;
 
 signals:
+    // The open folder changed, by the user or by code, or the user opened it again.
     void mapGewijzigd();
 
 protected:

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QSignalBlocker>
 
-
 namespace kz {
 
 namespace {
@@ -17,11 +16,6 @@ QString toonNaam(const Volume& v) {
 }
 
 } // namespace
-
-
-Stationlijst::Stationlijst(QWidget* container) : Keuzelijst(container) {
-    connect(this, &QComboBox::currentIndexChanged, this, &Stationlijst::stationGewijzigd);
-}
 
 void Stationlijst::zetVolumes(VolumeBron bron) {
     bron_ = bron ? std::move(bron) : VolumeBron(systeemVolumes);
@@ -60,9 +54,8 @@ void Stationlijst::showPopup() {
         const QSignalBlocker stil(this);
         vul();
         int i = -1;
-        for (int k = 0; k < volumes_.size(); ++k) {
+        for (int k = 0; k < volumes_.size(); ++k)
             if (volumes_[k].wortel == was) i = k;
-        }
         setCurrentIndex(i);
     }
     // The volume that was chosen has gone: fall back on the current folder's.

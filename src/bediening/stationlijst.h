@@ -7,26 +7,22 @@
 
 namespace kz {
 
-// The drive list of the input panel: a combo box of volumes. stationGewijzigd fires
-// whenever the selected volume changes, by the user or by code.
+// The drive list of the input panel: a combo box of volumes.
 class Stationlijst : public Keuzelijst {
     Q_OBJECT
 public:
-    explicit Stationlijst(QWidget* container = nullptr);
+    using Keuzelijst::Keuzelijst;
+
     // Where the volumes come from (the system's when empty): lists them and selects the
     // current folder's.
     void zetVolumes(VolumeBron bron);
 
     // The root of the selected volume.
     QString wortel() const;
-    // Selects the volume that holds the path (the root volume when none does).
+    // Selects the volume that holds the path (the first when none does).
     void kiesVolumeVan(const QString& pad);
-    // The folder that the selected volume opens on: the process's current folder when
-    // it lies on that volume, otherwise the volume's root.
+    // The process's current folder when it lies on the selected volume, else its root.
     QString huidigeMap() const;
-
-signals:
-    void stationGewijzigd();
 
 protected:
     // Looks for newly mounted or removed volumes each time the list drops down.

@@ -24,12 +24,9 @@ using VolumeBron = std::function<QList<Volume>()>;
 // The mounted volumes with a real file system: the root first, then the others sorted
 // by folder, always including the volume of the process's current folder. On Windows:
 // the drive letters in order, then the current folder's share if it has no letter.
-// (This and padHoofdletters: volume_posix.cpp and volume_windows.cpp.)
 QList<Volume> systeemVolumes();
-
 // Whether paths differ by case: on Windows "c:/Users" lies on "C:/".
 Qt::CaseSensitivity padHoofdletters();
-// A volume whose root is wortel, as QStorageInfo finds it there.
 Volume maakVolume(const QString& wortel, const QStorageInfo& v);
 
 // The volume that holds a path (the one with the longest root containing it), or -1.
@@ -38,14 +35,12 @@ int volumeVan(const QList<Volume>& volumes, const QString& pad);
 // The absolute, cleaned form of a path, relative paths taken from basis.
 QString volledigPad(const QString& pad, const QString& basis);
 QString volledigPad(const QString& pad);
-// The same for a path as the system's bytes (QFile::encodeName). A name that is no valid
-// text keeps its bytes: only a folder part that is text is cleaned.
+// The same for a path as the system's bytes: only a folder part that is text is cleaned.
 QByteArray volledigPad(const QByteArray& pad);
 
-// The names of the visible regular files in a folder (links followed), as the system's
-// bytes, in no particular order: on POSIX systems every name, also one that is no valid
-// UTF-8 and that Qt's own listing leaves out; on Windows the names are text anyway.
-// Empty when the folder cannot be read.
+// The names of the visible regular files in a folder (links followed) as the system's
+// bytes, also those that are no valid UTF-8, which Qt's own listing leaves out. Empty
+// when the folder cannot be read.
 QList<QByteArray> bestandsnamen(const QString& map);
 
 } // namespace kz

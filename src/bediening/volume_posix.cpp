@@ -27,8 +27,6 @@ bool isEchtBestandssysteem(const QStorageInfo& v) {
     return v.device().startsWith("/dev/");
 }
 
-Volume volumeVan(const QStorageInfo& v) { return maakVolume(v.rootPath(), v); }
-
 } // namespace
 
 Qt::CaseSensitivity padHoofdletters() { return Qt::CaseSensitive; }
@@ -36,7 +34,7 @@ Qt::CaseSensitivity padHoofdletters() { return Qt::CaseSensitive; }
 QList<Volume> systeemVolumes() {
     QList<Volume> lijst;
     const QStorageInfo wortel = QStorageInfo::root();
-    lijst.append(wortel.isValid() ? volumeVan(wortel) : Volume{QStringLiteral("/"), {}, true});
+    lijst.append(wortel.isValid() ? maakVolume(wortel.rootPath(), wortel) : Volume{QStringLiteral("/"), {}, true});
     const QString huidige = QStorageInfo(QDir::currentPath()).rootPath();
 
     QList<Volume> overige;
@@ -46,7 +44,7 @@ QList<Volume> systeemVolumes() {
         if (!isEchtBestandssysteem(v) && pad != huidige) continue;
         if (!QFileInfo(pad).isDir()) continue; // a single file mounted over another
         if (std::any_of(overige.begin(), overige.end(), [&](const Volume& o) { return o.wortel == pad; })) continue;
-        overige.append(volumeVan(v));
+        overige.append(maakVolume(pad, v));
     }
     std::sort(overige.begin(), overige.end(), [](const Volume& a, const Volume& b) { return a.wortel < b.wortel; });
     lijst.append(overige);

@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A chart of the progress per year, painted by the program: a bar per found year for
-// the regions visited that year, and a line for the regions visited so far, out of all
-// Dutch cache regions.
 #pragma once
 
 #include <QWidget>
@@ -10,12 +7,10 @@
 
 namespace kz {
 
-// The bars stand on the left axis, the line on the right one (0 to the number of
-// regions). The colours come from the palette (the highlight for the bars, the text
-// colour for the line and the axes), so the chart reads on light and dark desktops
-// alike. It takes the focus by Tab, so that a screen reader reaches it: its name is its
-// title, its description every year in words, and the pointer resting on a year shows
-// that year's sentence.
+// A chart of the progress per year: a bar per found year for the regions visited that
+// year (left axis), and a line for the regions visited so far, out of all Dutch cache
+// regions (right axis), in the palette's colours. Tab reaches it, so that a screen reader
+// does: its name is its title, its description every year in words.
 class Voortgangsgrafiek : public QWidget {
     Q_OBJECT
 public:
@@ -24,8 +19,7 @@ public:
     void zetVoortgang(const Voortgang& voortgang);
     const Voortgang& voortgang() const { return voortgang_; }
 
-    // The year under a point in the widget's pixels, as an index of voortgang().jaren,
-    // or -1.
+    // The year under a point, as an index of voortgang().jaren, or -1.
     int jaarOp(QPoint punt) const;
 
     QSize sizeHint() const override;

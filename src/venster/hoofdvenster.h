@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's window: its client area (Vensterinhoud) in a scroll area, with a status line below it
-// that says where the picture goes. On a screen that is large enough the area is exactly
-// the client area's size and nothing scrolls; on a smaller screen, or a scaled one, the window fits
-// the screen's free area and the client area scrolls inside it, so that every control can be
-// reached. The status line gives way where it alone would make the window scroll; the
-// window's title then says what it would.
+// The program's window: its client area in a scroll area, with a status line below it that
+// says where the picture goes. Where the screen's free area is too small the client area
+// scrolls, so that every control can be reached; the status line gives way where it alone
+// would make the window scroll, and the title then says what it would.
 #pragma once
 
 #include <QLabel>
@@ -20,8 +18,6 @@ public:
     explicit Hoofdvenster(Vensterinhoud::Omgeving omgeving = {});
 
     Vensterinhoud& inhoud() const { return *inhoud_; }
-    // Which file the last pass read and where its picture went; before the first pass,
-    // where it will go. Hidden where there is no room for it.
     QLabel* status;
 
     // Sizes and places the window for the free area of its screen.
@@ -30,11 +26,10 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    // Closing the window while it reads stops the reading, then closes it.
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    // The size that the window's contents ask for: the client area and the status line.
+    // The client area and the status line.
     QSize nodigeMaat() const;
     // Shows or hides the status line, and the last pass in the title while it is hidden.
     void toonStatus(bool zichtbaar);

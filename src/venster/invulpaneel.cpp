@@ -26,7 +26,7 @@ Invulpaneel::Invulpaneel(const VolumeBron& volumes, const QString& map, const QS
     if (!map.isEmpty()) stationlijst->kiesVolumeVan(map);
     openMapOfHoger(map.isEmpty() ? stationlijst->huidigeMap() : map);
     bestandlijst->toonMap(maplijst->map().isEmpty() ? QDir::currentPath() : maplijst->map());
-    connect(stationlijst, &Stationlijst::stationGewijzigd, this, &Invulpaneel::stationGewijzigd);
+    connect(stationlijst, &QComboBox::currentIndexChanged, this, &Invulpaneel::stationGewijzigd);
     connect(maplijst, &Maplijst::mapGewijzigd, this, &Invulpaneel::mapGewijzigd);
 
     for (int j = eersteJaar; j <= laatsteJaar; ++j) {

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The reading of a pass, on a thread of its own while the window goes on.
 #pragma once
 
 #include <array>
@@ -32,8 +31,7 @@ public:
              QObject* ouder = nullptr);
     ~Leeswerk() override;
 
-    // Starts the reading; false when its thread could not be started (klaar() then never
-    // comes).
+    // Starts the reading; false when its thread could not be started (then klaar() never comes).
     bool start();
     void breekAf();
     bool afgebroken() const { return stop_; }
@@ -44,13 +42,12 @@ public:
     // How far the file has been read, of how many bytes (Bron::onbekend when unknown).
     std::uint64_t plek() const { return plek_; }
     std::uint64_t grootte() const { return grootte_; }
-
-    // How the pass ended; once klaar() has been emitted.
+    // How the pass ended, once klaar() has been emitted.
     Doorloop& uitkomst() { return uitkomst_; }
 
-    // How a job's thread is started (QThread::start, which only warns when the system
-    // refuses a thread). Replaces it and returns the previous one; an empty function
-    // restores QThread::start. For tests, which make starting fail.
+    // Replaces how a job's thread is started (QThread::start, which only warns when the
+    // system refuses a thread) and returns the previous way; an empty function restores
+    // QThread::start. For tests, which make starting fail.
     using Starter = std::function<void(QThread&)>;
     static Starter zetStarter(Starter starter);
 

@@ -31,19 +31,14 @@ public:
     using Anderen = std::vector<std::pair<QString, std::string>>;
 
     // The progress and regions of an overview (made with the current year, so that the
-    // years after 2015 have their own lines), the home if the user gave one (without one
-    // the nearest regions are not shown), and the folder where the export's dialog opens.
+    // years after 2015 have their own lines); the nearest regions only with a home.
     Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis, const QString& exportmap = {},
                       Anderen anderen = {}, QWidget* ouder = nullptr);
 
-    // Asks for a path in a file dialog that opens in map (GeoJSON, GPX or CSV; a name
-    // without a suffix gets the one of the chosen filter before the dialog checks
-    // whether it exists, so that replacing a file is always confirmed) and writes the
-    // regions there, in the format of the name's suffix, else of the chosen filter; the
-    // GPX nearest first from the home. A failure is said in a message box. Returns the
-    // path written, or nothing when the user cancelled, the path is one of `anderen`, or
-    // writing failed. What
-    // "Exporteren..." does; the result panel can call it too.
+    // "Exporteren...": asks for a path in a file dialog that opens in map and writes the
+    // regions there, in the format of the name's suffix, else of the chosen filter. A
+    // failure is said in a message box. Returns the path written, or nothing when the user
+    // cancelled, the path is one of `anderen`, or writing failed.
     static std::optional<QString> exporteer(QWidget& eigenaar, const std::vector<Regio>& regios,
                                             std::optional<Coordinaat> thuis, const QString& map,
                                             const Anderen& anderen = {});
@@ -52,7 +47,6 @@ public:
     static Dialoog zetDialoog(Dialoog dialoog);
 
 signals:
-    // The regions were exported to pad.
     void geexporteerd(const QString& pad);
 
 private:
