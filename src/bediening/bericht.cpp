@@ -63,10 +63,6 @@ void waarschuwing(const QWidget& eigenaar, const QString& tekst, const QString& 
     toon(eigenaar, Soort::waarschuwing, tekst, titel, std::move(klaar));
 }
 
-Toner zetToner(Toner nieuw) {
-    Toner vorige = std::move(toner());
-    toner() = std::move(nieuw);
-    return vorige;
-}
+Toner zetToner(Toner nieuw) { return std::exchange(toner(), std::move(nieuw)); }
 
 } // namespace kz::bericht

@@ -2,35 +2,18 @@
 #include "teksten/bestandsnaam.h"
 
 #include <QDir>
+#include <QUtf8StringView>
 
 namespace kz {
 
 namespace {
 
-// The length of the valid UTF-8 sequence at p (of n bytes left): 1 to 4, or 0 when the
-// bytes there are none (a stray continuation byte, an overlong form, a surrogate, a
-// value beyond U+10FFFF or a sequence cut short).
-int utf8Lengte(const unsigned char* p, qsizetype n) {
-    const unsigned char b = p[0];
-    if (b < 0x80) return 1;
-    int lengte = 0;
-    unsigned char laag = 0x80, hoog = 0xBF; // the range of the second byte
-    if (b >= 0xC2 && b <= 0xDF) lengte = 2;
-    else if (b >= 0xE0 && b <= 0xEF) {
-        lengte = 3;
-        if (b == 0xE0) laag = 0xA0;
-        if (b == 0xED) hoog = 0x9F;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        lengte = 4;
-        if (b == 0xF0) laag = 0x90;
-        if (b == 0xF4) hoog = 0x8F;
-    } else {
-        return 0;
-    }
-    if (n < lengte || p[1] < laag || p[1] > hoog) return 0;
-    for (int i = 2; i < lengte; ++i)
-        if ((p[i] & 0xC0) != 0x80) return 0;
-    return lengte;
+// The length of the valid UTF-8 sequence at the start of the bytes: 1 to 4, or 0 when
+// they begin with none (a stray byte, an overlong form, a surrogate, a sequence cut short).
+int utf8Lengte(QByteArrayView bytes) {
+    for (int lengte = 1; lengte <= 4 && lengte <= bytes.size(); ++lengte)
+        if (QUtf8StringView(bytes.data(), lengte).isValidUtf8()) return lengte;
+    return 0;
 }
 
 } // namespace
@@ -54,16 +37,15 @@ QString eenRegel(const QString& tekst) {
 QString bestandsnaam(const QString& pad) { return eenRegel(QDir::toNativeSeparators(pad)); }
 
 QString leesbareNaam(const QByteArray& naam) {
-    const auto* p = reinterpret_cast<const unsigned char*>(naam.constData());
     QString tekst;
     qsizetype begin = 0, i = 0;
     while (i < naam.size()) {
-        if (const int lengte = utf8Lengte(p + i, naam.size() - i)) {
+        if (const int lengte = utf8Lengte(QByteArrayView(naam).sliced(i))) {
             i += lengte;
             continue;
         }
         tekst += QString::fromUtf8(naam.constData() + begin, i - begin);
-        tekst += QStringLiteral("\\x") + QString::number(p[i], 16).toUpper();
+        tekst += QStringLiteral("\\x") + QString::number(uchar(naam[i]), 16).toUpper();
         begin = ++i;
     }
     return eenRegel(tekst + QString::fromUtf8(naam.constData() + begin, naam.size() - begin));

@@ -44,11 +44,7 @@ bool Leeswerk::start() {
     return draad_->isRunning() || draad_->isFinished();
 }
 
-Leeswerk::Starter Leeswerk::zetStarter(Starter s) {
-    Starter vorige = std::move(starter());
-    starter() = std::move(s);
-    return vorige;
-}
+Leeswerk::Starter Leeswerk::zetStarter(Starter s) { return std::exchange(starter(), std::move(s)); }
 
 void Leeswerk::breekAf() {
     stop_ = true;

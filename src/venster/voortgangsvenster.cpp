@@ -153,9 +153,7 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
 }
 
 Voortgangsvenster::Dialoog Voortgangsvenster::zetDialoog(Dialoog dialoog) {
-    Dialoog vorige = std::move(dialoogUitvoerder());
-    dialoogUitvoerder() = std::move(dialoog);
-    return vorige;
+    return std::exchange(dialoogUitvoerder(), std::move(dialoog));
 }
 
 } // namespace kz
