@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
 

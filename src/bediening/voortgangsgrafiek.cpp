@@ -65,7 +65,7 @@ QRect Voortgangsgrafiek::vlak() const {
 int Voortgangsgrafiek::jaarOp(QPoint punt) const {
     const QRect v = vlak();
     const int n = int(voortgang_.jaren.size());
-    if (n == 0 || punt.x() < v.left() || punt.x() > v.right() || punt.y() < v.top() || punt.y() > v.bottom()) return -1;
+    if (n == 0 || !v.contains(punt)) return -1;
     return std::min(n - 1, (punt.x() - v.left()) * n / v.width());
 }
 
@@ -126,7 +126,7 @@ void Voortgangsgrafiek::paintEvent(QPaintEvent*) {
         const double breed = double(v.width()) / n;
         const int label = fm.horizontalAdvance(QStringLiteral("0000")) + rand;
         const int elke = std::max(1, int(std::ceil(label / breed)));
-        QPainterPath pad;
+        QPolygonF lijn;
         for (int i = 0; i < n; ++i) {
             const Voortgang::Jaar& j = voortgang_.jaren[std::size_t(i)];
             const double midden = v.left() + (i + 0.5) * breed;
@@ -135,16 +135,15 @@ void Voortgangsgrafiek::paintEvent(QPaintEvent*) {
             if (i % elke == 0)
                 p.drawText(QRectF(midden - label, v.bottom() + rand, 2 * label, regel), Qt::AlignHCenter | Qt::AlignTop,
                            voortgangteksten::jaar(j));
-            const QPointF punt(midden, yRechts(j.totNu));
-            if (i == 0) pad.moveTo(punt);
-            else pad.lineTo(punt);
+            lijn << QPointF(midden, yRechts(j.totNu));
         }
         p.setPen(QPen(tekst, 2));
         p.drawLine(v.bottomLeft(), v.bottomRight());
+        QPainterPath pad;
+        pad.addPolygon(lijn);
         p.drawPath(pad);
         p.setBrush(tekst);
-        for (int i = 0; i < n; ++i)
-            p.drawEllipse(QPointF(v.left() + (i + 0.5) * breed, yRechts(voortgang_.jaren[std::size_t(i)].totNu)), 2.5, 2.5);
+        for (const QPointF& punt : lijn) p.drawEllipse(punt, 2.5, 2.5);
     }
 
     if (hasFocus()) Vensterstijl::tekenFocusring(&p, rect(), palette());

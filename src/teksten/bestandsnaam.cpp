@@ -51,5 +51,4 @@ QString leesbareNaam(const QByteArray& naam) {
     return eenRegel(tekst + QString::fromUtf8(naam.constData() + begin, naam.size() - begin));
 }
 
-
 } // namespace kz

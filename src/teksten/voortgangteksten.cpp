@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "teksten/bestandsnaam.h"
 #include "teksten/voortgangteksten.h"
 
-#include <QDir>
-
+#include "teksten/bestandsnaam.h"
 #include "teksten/opmaak.h"
 
 namespace kz::voortgangteksten {

@@ -3,7 +3,6 @@
 // CSV file share, the chart's legend and its description for a screen reader.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 

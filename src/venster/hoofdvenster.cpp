@@ -12,7 +12,6 @@
 #include <QStyle>
 #include <QWindow>
 
-
 namespace kz {
 
 namespace {

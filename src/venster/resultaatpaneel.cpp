@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "venster/resultaatpaneel.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
+#include <QImageWriter>
 #include <QLocale>
 
 #include "grid/nlmasker.h"
 #include "teksten/overzichtteksten.h"
 #include "teksten/voortgangteksten.h"
-#include "venster/vensterbeeld.h"
+#include "uitvoer/schrijfbestand.h"
 
 namespace kz {
 
@@ -26,6 +30,22 @@ void zetTekstPassend(QLabel* label, const QString& tekst) {
         lettertype.setFamily(QStringLiteral("Liberation Sans Narrow"));
     label->setText(tekst);
     label->setFont(lettertype);
+}
+
+// Draws the client area `vlak` with its visible children, at one image pixel per window
+// pixel (so at its size in pixels on a scaled screen too), and saves it in the given
+// format (BMP: 24 bits) through schrijfBestand.
+Schrijffout bewaarVensterbeeld(QWidget& vlak, const QString& pad, const QByteArray& formaat) {
+    // RGB32 is also what the bitmap writer works from.
+    QImage beeld(vlak.size(), QImage::Format_RGB32);
+    beeld.setDevicePixelRatio(1.0);
+    vlak.render(&beeld);
+    // Encoded in memory (about 1.3 MB as BMP), then written as every file of the program is.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (beeld.isNull() || !QImageWriter(&buffer, formaat).write(beeld)) return Schrijffout::schrijfMislukt;
+    return schrijfBestand(QFileInfo(pad).absoluteFilePath(), bytes);
 }
 
 } // namespace
