@@ -77,10 +77,6 @@ std::array<QString, 2> nietGeopend(const QString& pad, int fout, const Archieffo
     return {QStringLiteral("Het GPX-bestand kan niet worden geopend:"), bestandsnaam(pad) + reden(fout, archief)};
 }
 
-std::array<QString, 2> nietGelezen(const QString& pad, int fout, const Archieffout& archief) {
-    return {QStringLiteral("Het GPX-bestand kan niet worden gelezen:"), bestandsnaam(pad) + reden(fout, archief)};
-}
-
 std::array<QString, 2> mislukt(const QString& pad, const Doorloop& d) {
     const QString kop = QStringLiteral("Het overzicht van het GPX-bestand kan niet worden gemaakt:");
     switch (d.einde) {
@@ -91,7 +87,8 @@ std::array<QString, 2> mislukt(const QString& pad, const Doorloop& d) {
     case Doorloop::Einde::interneFout:
         return {kop, bestandsnaam(pad) + QStringLiteral(" (interne fout%1)")
                                                          .arg(d.wat.empty() ? QString() : QStringLiteral(": ") + QString::fromStdString(d.wat))};
-    default: return nietGelezen(pad, d.fout, d.archieffout);
+    default: return {QStringLiteral("Het GPX-bestand kan niet worden gelezen:"),
+                     bestandsnaam(pad) + reden(d.fout, d.archieffout)};
     }
 }
 

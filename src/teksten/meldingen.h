@@ -27,10 +27,8 @@ std::array<QString, 2> regels(const Waarschuwing& w, const QLocale& locale);
 // "Het GPX-bestand kan niet worden geopend:" and, on the second line, the path with the
 // reason (an errno value, 0 for none, or what an archive holds) in brackets.
 std::array<QString, 2> nietGeopend(const QString& pad, int fout = 0, const Archieffout& archief = {});
-// The same for a file that was opened but could not be read to its end.
-std::array<QString, 2> nietGelezen(const QString& pad, int fout, const Archieffout& archief = {});
-// Why a pass ended without a result (not for one the user stopped): one of the two above,
-// a lack of memory or an internal error; or why its reading could not be started.
+// Why a pass ended without a result (not for one the user stopped): the file could not be
+// opened or read, memory ran out, an internal error; or why its reading could not start.
 std::array<QString, 2> mislukt(const QString& pad, const Doorloop& doorloop);
 std::array<QString, 2> nietGestart(const QString& pad);
 // The two lines of a message as one text: a line feed between them for a message box, a

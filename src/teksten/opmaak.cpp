@@ -8,15 +8,15 @@ namespace kz::opmaak {
 
 QString heel(int64_t n) { return QString::number(n); }
 
-QString decimaalteken(const QLocale& locale) { return locale.decimalPoint(); }
-
-QString procent(float waarde, const QLocale& locale) {
-    // Qt rounds to one decimal; the digits stay Latin in every locale, as the counts
-    // beside them are, and only the separator follows the locale.
-    QString tekst = QLocale::c().toString(static_cast<double>(waarde), 'f', 1);
-    tekst.replace(QLatin1Char('.'), decimaalteken(locale));
-    return tekst + QLatin1Char('%');
+QString eenDecimaal(double waarde, const QLocale& locale) {
+    // The digits stay Latin in every locale, as the counts beside them are; only the
+    // separator follows the locale.
+    QString tekst = QLocale::c().toString(waarde, 'f', 1);
+    tekst.replace(QLatin1Char('.'), locale.decimalPoint());
+    return tekst;
 }
+
+QString procent(float waarde, const QLocale& locale) { return eenDecimaal(static_cast<double>(waarde), locale) + QLatin1Char('%'); }
 
 QString algemeen(double waarde, const QLocale& locale) {
     if (std::isnan(waarde) || waarde == 0) return QStringLiteral("0");
@@ -28,7 +28,7 @@ QString algemeen(double waarde, const QLocale& locale) {
     const auto [eind, fout] = std::to_chars(buf, buf + sizeof buf, waarde, std::chars_format::general, 15);
     (void)fout; // 64 characters hold any double in this form
     QString tekst = QString::fromLatin1(buf, int(eind - buf));
-    tekst.replace(QLatin1Char('.'), decimaalteken(locale));
+    tekst.replace(QLatin1Char('.'), locale.decimalPoint());
     tekst.replace(QLatin1Char('e'), QLatin1Char('E'));
     return tekst;
 }

@@ -13,14 +13,12 @@ namespace kz::opmaak {
 // "1234": decimal digits, no separators.
 QString heel(int64_t n);
 
-// A percentage in the form "##0.0" followed by "%": "37,5%" in a Dutch locale.
+// A number with one decimal, "37,5" in a Dutch locale; and so as a percentage, "37,5%".
+QString eenDecimaal(double waarde, const QLocale& locale);
 QString procent(float waarde, const QLocale& locale);
 
 // A coordinate in the general number form: up to 15 significant digits, no trailing
 // zeros, exponent "E" where needed ("1E+20"), "0" for zero and for what is no number.
 QString algemeen(double waarde, const QLocale& locale);
-
-// The locale's decimal separator as a single character text (",", ".").
-QString decimaalteken(const QLocale& locale);
 
 } // namespace kz::opmaak

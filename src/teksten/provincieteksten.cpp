@@ -13,16 +13,10 @@ QStringList kolommen() {
             QStringLiteral("Nog te bezoeken"), QStringLiteral("Procent")};
 }
 
-QString procent(const Provincievoortgang::Provincieregel& r, const QLocale& locale) {
-    // The share as the statistics compute theirs; only the separator follows the locale.
-    QString tekst = QLocale::c().toString(double(aandeel(r.bezocht, r.nogTeBezoeken())), 'f', 1);
-    tekst.replace(QLatin1Char('.'), opmaak::decimaalteken(locale));
-    return tekst;
-}
-
 QStringList cellen(const Provincievoortgang::Provincieregel& r, const QLocale& locale) {
+    // The share of visited regions as the statistics compute theirs, without a sign.
     return {regioteksten::provincie(r.provincie), opmaak::heel(r.regios), opmaak::heel(r.bezocht),
-            opmaak::heel(r.nogTeBezoeken()), procent(r, locale)};
+            opmaak::heel(r.nogTeBezoeken()), opmaak::eenDecimaal(double(aandeel(r.bezocht, r.nogTeBezoeken())), locale)};
 }
 
 QString opgeslagen(const QString& pad) { return QStringLiteral("Voortgang per provincie opgeslagen als ") + eenRegel(pad); }

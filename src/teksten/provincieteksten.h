@@ -18,8 +18,6 @@ inline QString tabblad() { return QStringLiteral("Per &provincie"); }
 
 // "Provincie", "Regio's", "Bezocht", "Nog te bezoeken", "Procent".
 QStringList kolommen();
-// The share of the province's regions that are visited, without a sign: "28,5".
-QString procent(const Provincievoortgang::Provincieregel& r, const QLocale& locale);
 QStringList cellen(const Provincievoortgang::Provincieregel& r, const QLocale& locale);
 
 // Where the file went, or why it could not.

@@ -41,12 +41,7 @@ QString windstreek(int streek) {
     return QString::fromLatin1(namen[std::size_t(((streek % 8) + 8) % 8)]);
 }
 
-QString km(double km, const QLocale& locale) {
-    // Digits as the counts beside them; only the separator follows the locale.
-    QString tekst = QLocale::c().toString(km, 'f', 1);
-    tekst.replace(QLatin1Char('.'), opmaak::decimaalteken(locale));
-    return tekst + QStringLiteral(" km");
-}
+QString km(double km, const QLocale& locale) { return opmaak::eenDecimaal(km, locale) + QStringLiteral(" km"); }
 
 QString graden(double waarde) {
     const double afgerond = std::round(waarde * 1e6) / 1e6;
@@ -59,7 +54,7 @@ QString graden(double waarde) {
 QString punt(Coordinaat p, const QLocale& locale) {
     const auto deel = [&locale](double waarde, const char* plus, const char* min) {
         QString tekst = graden(std::abs(waarde));
-        tekst.replace(QLatin1Char('.'), opmaak::decimaalteken(locale));
+        tekst.replace(QLatin1Char('.'), locale.decimalPoint());
         return tekst + QChar(0xB0) + QLatin1Char(' ') + QLatin1String(waarde < 0 ? min : plus);
     };
     return deel(p.breedte, "N", "Z") + QStringLiteral(", ") + deel(p.lengte, "O", "W");

@@ -2,7 +2,6 @@
 #include "teksten/vaktekst.h"
 
 #include "grid/grid.h"
-#include "teksten/opmaak.h"
 
 namespace kz {
 
@@ -12,7 +11,7 @@ const QString streep = QStringLiteral(" \u2013 ");
 
 // Tenths of a degree as "52,3°".
 QString tienden(int t, const QLocale& locale) {
-    return QString::number(t / 10) + opmaak::decimaalteken(locale) + QString::number(t % 10) + QChar(0xB0);
+    return QString::number(t / 10) + locale.decimalPoint() + QString::number(t % 10) + QChar(0xB0);
 }
 
 // Twelfths of a degree (steps of five minutes) as "4° 50'".
