@@ -24,9 +24,17 @@ void Bestandlijst::toonMap(const QString& pad) {
 void Bestandlijst::vernieuw() {
     const QByteArray gekozen = naamBytes(gekozenRij());
     lees();
-    if (gekozen.isEmpty()) return;
-    for (int i = 0; i < count(); ++i)
-        if (naamBytes(i) == gekozen) return kiesRij(i);
+    if (!gekozen.isEmpty()) kies(gekozen);
+}
+
+bool Bestandlijst::kies(const QByteArray& naam) {
+    for (int i = 0; i < count(); ++i) {
+        if (naamBytes(i) == naam) {
+            kiesRij(i);
+            return true;
+        }
+    }
+    return false;
 }
 
 bool Bestandlijst::past(const QString& naam) {

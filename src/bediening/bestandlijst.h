@@ -26,6 +26,8 @@ public:
     // The selected entry, -1 for none; kiesRij(-1) selects none.
     int gekozenRij() const;
     void kiesRij(int i);
+    // Selects the entry of this name (the system's bytes); false when there is none.
+    bool kies(const QByteArray& naam);
     // Entry i's name (empty when there is none), and the selected file's.
     QString naam(int i) const;
     QString gekozenNaam() const;

@@ -14,6 +14,7 @@
 
 #include "bediening/clientvlak.h"
 #include "bediening/vensterstijl.h"
+#include "grid/nlmasker.h"
 #include "teksten/regioteksten.h"
 #include "teksten/vaktekst.h"
 
@@ -21,6 +22,10 @@ namespace kz {
 
 Kaart::Kaart(QWidget* container) : QWidget(container) {
     kleuren_.fill(witteKleur);
+    // The tooltips tell the Dutch cache regions from the other cells.
+    const NlMasker& nl = nederlandseRegios();
+    for (int i = 0; i < aantalVakken; ++i) nederlands_[i] = nl(rijVanIndex(i), kolomVanIndex(i)) != 0;
+    huidig_ = int(std::find(nederlands_.begin(), nederlands_.end(), true) - nederlands_.begin()) % aantalVakken;
     setFocusPolicy(Qt::TabFocus);
     if (container) setGeometry(container->rect());
     lower();
@@ -137,12 +142,6 @@ void Kaart::contextMenuEvent(QContextMenuEvent* e) {
         emit menuGevraagd(huidig_, mapToGlobal(celRect(huidig_).center()));
     }
     e->accept();
-}
-
-void Kaart::zetMasker(const NlMasker& nl) {
-    for (int i = 0; i < aantalVakken; ++i) nederlands_[i] = nl(rijVanIndex(i), kolomVanIndex(i)) != 0;
-    // The keyboard starts on the first Dutch cache region.
-    huidig_ = int(std::find(nederlands_.begin(), nederlands_.end(), true) - nederlands_.begin()) % aantalVakken;
 }
 
 void Kaart::zetAantallen(const std::array<int32_t, aantalVakken>& aantallen, int jaar) {

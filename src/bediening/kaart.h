@@ -9,7 +9,6 @@
 #include <QWidget>
 
 #include "grid/grid.h"
-#include "grid/nlmasker.h"
 #include "overview/kleur.h"
 
 namespace kz {
@@ -26,7 +25,7 @@ class Kaart : public QWidget {
     Q_PROPERTY(QPoint oorsprong MEMBER oorsprong_)
     Q_PROPERTY(QSize celmaat MEMBER celmaat_)
 public:
-    // Every cell starts white.
+    // Every cell starts white; the keyboard starts on the first Dutch cache region.
     explicit Kaart(QWidget* container = nullptr);
 
     Kleur kleur(int i) const { return kleuren_[std::size_t(i)]; }
@@ -37,8 +36,6 @@ public:
     // The pixels that cell i covers.
     QRect celRect(int i) const;
 
-    // Which cells are Dutch cache regions, for the tooltips.
-    void zetMasker(const NlMasker& nl);
     // The counts of the last pass, by vakindex: of one year, or of all years (jaar 0).
     void zetAantallen(const std::array<int32_t, aantalVakken>& aantallen, int jaar);
     QString tooltipTekst(int i) const;

@@ -74,19 +74,10 @@ bool Invulpaneel::kiesGpxBestand(const QByteArray& pad) {
     // The drive list follows first; its change takes the folder and file lists along.
     stationlijst->kiesVolumeVan(map);
     if (maplijst->openMap(map)) return false;
-    auto kies = [this, &naam] {
-        for (int i = 0; i < bestandlijst->count(); ++i) {
-            if (bestandlijst->naamBytes(i) == naam) {
-                bestandlijst->kiesRij(i);
-                return true;
-            }
-        }
-        return false;
-    };
-    if (kies()) return true;
+    if (bestandlijst->kies(naam)) return true;
     // The folder was open already and the file came later: list the folder anew.
     mapGewijzigd();
-    return kies();
+    return bestandlijst->kies(naam);
 }
 
 } // namespace kz

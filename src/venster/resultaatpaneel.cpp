@@ -9,7 +9,6 @@
 #include <QImageWriter>
 #include <QLocale>
 
-#include "grid/nlmasker.h"
 #include "teksten/overzichtteksten.h"
 #include "teksten/voortgangteksten.h"
 #include "uitvoer/schrijfbestand.h"
@@ -52,7 +51,6 @@ Schrijffout bewaarVensterbeeld(QWidget& vlak, const QString& pad, const QByteArr
 
 Resultaatpaneel::Resultaatpaneel(QWidget* container) : Kader(container) {
     setupUi(this);
-    jaarkaarten = {jaarkaart1, jaarkaart2, jaarkaart3};
     // The legend of the kinds of cell in Arial of 8.25 points, a size that a form can
     // only give in whole points.
     QFont arial(QStringLiteral("Arial"));
@@ -61,8 +59,6 @@ Resultaatpaneel::Resultaatpaneel(QWidget* container) : Kader(container) {
     voortgangKnop->setAccessibleName(voortgangteksten::titel());
     exporteerKnop->setText(voortgangteksten::exporteren());
     exporteerKnop->setAccessibleName(voortgangteksten::exportTitel());
-    // The maps' tooltips tell the Dutch cache regions from the other cells.
-    for (Kaart* k : kaarten()) k->zetMasker(nederlandseRegios());
 }
 
 void Resultaatpaneel::toonKlassen(bool kleurschakering) { klassenKader->setVisible(kleurschakering); }
@@ -73,7 +69,7 @@ void Resultaatpaneel::toon(const Overzicht& o) {
     for (std::size_t k = 0; k < 3; ++k) {
         jaarkaders[k]->setTitle(t.jaar[k]);
         jaarkaders[k]->setAccessibleName(t.jaar[k]);
-        jaarkaarten[k]->setAccessibleName(QStringLiteral("Jaarkaart ") + t.jaar[k]);
+        kaarten()[k + 1]->setAccessibleName(QStringLiteral("Jaarkaart ") + t.jaar[k]);
     }
     for (std::size_t m = 0; m < 4; ++m) {
         Kaart* kaart = kaarten()[m];

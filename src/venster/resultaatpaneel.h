@@ -23,9 +23,8 @@ public:
     // The picture is taken of the container, in which the panel stands as in the window.
     explicit Resultaatpaneel(QWidget* container);
 
-    std::array<Kaart*, 3> jaarkaarten;
     // The main map and the three year maps.
-    std::array<Kaart*, 4> kaarten() const { return {hoofdkaart, jaarkaarten[0], jaarkaarten[1], jaarkaarten[2]}; }
+    std::array<Kaart*, 4> kaarten() const { return {hoofdkaart, jaarkaart1, jaarkaart2, jaarkaart3}; }
 
     // Shows the legend of the count classes, which only shading uses, or hides it.
     void toonKlassen(bool kleurschakering);
