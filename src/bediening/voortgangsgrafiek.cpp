@@ -30,7 +30,6 @@ int netteStap(int hoogste) {
 
 Voortgangsgrafiek::Voortgangsgrafiek(QWidget* ouder) : QWidget(ouder) {
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(voortgangteksten::titel());
     setAttribute(Qt::WA_OpaquePaintEvent);
     zetVoortgang(Voortgang{});
 }

@@ -10,7 +10,7 @@ namespace kz {
 // A chart of the progress per year: a bar per found year for the regions visited that
 // year (left axis), and a line for the regions visited so far, out of all Dutch cache
 // regions (right axis), in the palette's colours. Tab reaches it, so that a screen reader
-// does: its name is its title, its description every year in words.
+// does: its description is every year in words.
 class Voortgangsgrafiek : public QWidget {
     Q_OBJECT
 public:

@@ -12,10 +12,6 @@
 
 namespace kz::provincieteksten {
 
-inline QString titel() { return QStringLiteral("Voortgang per provincie"); }
-// The tab of the table per province in the dialog "Voortgang per jaar".
-inline QString tabblad() { return QStringLiteral("Per &provincie"); }
-
 // "Provincie", "Regio's", "Bezocht", "Nog te bezoeken", "Procent".
 QStringList kolommen();
 QStringList cellen(const Provincievoortgang::Provincieregel& r, const QLocale& locale);

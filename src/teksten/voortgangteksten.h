@@ -11,8 +11,6 @@
 
 namespace kz::voortgangteksten {
 
-inline QString titel() { return QStringLiteral("Voortgang per jaar"); }
-
 // The six column heads, "Jaar" to "Regio's bezocht tot en met dit jaar (van 627)".
 QStringList kolommen(int32_t aantalRegios);
 // The year of a line: "2008", or "zonder jaar".
@@ -31,11 +29,7 @@ QString jaarzin(const Voortgang::Jaar& j, int32_t aantalRegios);
 QString beschrijving(const Voortgang& v);
 QString geenJaren();
 
-// The dialog "Voortgang per jaar": its tab, its buttons, and the export's dialog title and
-// proposed file name.
-inline QString tabblad() { return QStringLiteral("Per &jaar"); }
-inline QString exporteren() { return QStringLiteral("&Exporteren..."); }
-inline QString sluiten() { return QStringLiteral("&Sluiten"); }
+// The export's dialog title and proposed file name.
 inline QString exportTitel() { return QStringLiteral("Regio's exporteren"); }
 inline QString exportVoorstel() { return QStringLiteral("Kavelzicht-regios.geojson"); }
 

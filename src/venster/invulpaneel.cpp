@@ -16,7 +16,7 @@ Invulpaneel::Invulpaneel(const VolumeBron& volumes, const QString& map, const QS
     : Kader(container) {
     setupUi(this);
     jaar = {jaarlijst1, jaarlijst2, jaarlijst3};
-    versieLabel->setText(QStringLiteral("Versie: %1.%2.%3").arg(versieMajor).arg(versieMinor).arg(versieRevisie));
+    versieLabel->setText(QStringLiteral("Versie: ") + QString::fromLatin1(versie));
     opmerkingenLabel->setText(QStringLiteral("Opmerkingen? Mail naar ") + QString::fromUtf8(contactadres));
 
     // The lists open on the process's current folder (or the folder asked for) and its

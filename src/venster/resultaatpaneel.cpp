@@ -10,7 +10,6 @@
 #include <QLocale>
 
 #include "teksten/overzichtteksten.h"
-#include "teksten/voortgangteksten.h"
 #include "uitvoer/schrijfbestand.h"
 
 namespace kz {
@@ -56,9 +55,6 @@ Resultaatpaneel::Resultaatpaneel(QWidget* container) : Kader(container) {
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSizeF(8.25);
     for (QLabel* label : {nietBezochtLabel, bezochtLabel, zonderNlLabel, fakeLabel}) label->setFont(arial);
-    voortgangKnop->setAccessibleName(voortgangteksten::titel());
-    exporteerKnop->setText(voortgangteksten::exporteren());
-    exporteerKnop->setAccessibleName(voortgangteksten::exportTitel());
 }
 
 void Resultaatpaneel::toonKlassen(bool kleurschakering) { klassenKader->setVisible(kleurschakering); }

@@ -63,23 +63,18 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
     : QDialog(ouder), regios_(Regio::alle(overzicht.gevonden, nederlandseRegios())), thuis_(thuis),
       exportmap_(exportmap), anderen_(std::move(anderen)) {
     setupUi(this);
-    setWindowTitle(voortgangteksten::titel());
     const Voortgang voortgang = Voortgang::van(overzicht, nederlandseRegios());
     grafiek->zetVoortgang(voortgang);
 
     // The same numbers as a table, the line without a year included; on the next page the
     // regions of each province, with why a region on a border counts for one province.
-    tabellen->setTabText(tabellen->indexOf(perJaar), voortgangteksten::tabblad());
-    tabellen->setTabText(tabellen->indexOf(perProvincie), provincieteksten::tabblad());
     std::vector<QStringList> jaren;
     for (const Voortgang::Jaar& j : voortgangteksten::regels(voortgang)) jaren.push_back(voortgangteksten::cellen(j));
     vulTabel(*tabel, voortgangteksten::kolommen(voortgang.aantalRegios), jaren, false);
-    tabel->setAccessibleName(voortgangteksten::titel());
     std::vector<QStringList> provincies;
     for (const Provincievoortgang::Provincieregel& r : Provincievoortgang::van(overzicht.gevonden, nederlandseRegios()).regels)
         provincies.push_back(provincieteksten::cellen(r, QLocale()));
     vulTabel(*provincietabel, provincieteksten::kolommen(), provincies, true);
-    provincietabel->setAccessibleName(provincieteksten::titel());
     provinciegrensLabel->setText(regioteksten::provinciegrens());
     provincietabel->setAccessibleDescription(regioteksten::provinciegrens());
 
@@ -95,8 +90,6 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
         dichtstbij->hide();
     }
 
-    exporteren->setText(voortgangteksten::exporteren());
-    sluiten->setText(voortgangteksten::sluiten());
     connect(exporteren, &QPushButton::clicked, this, [this] {
         if (const std::optional<QString> pad = exporteer(*this, regios_, thuis_, exportmap_, anderen_)) {
             melding->setText(exportteksten::opgeslagen(QDir::toNativeSeparators(*pad)));
