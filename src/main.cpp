@@ -21,10 +21,8 @@ namespace {
 
 using kz::console::schrijf;
 
-// While the window mode starts: Qt gives up (with a fatal message) when it finds no
-// display to show the window on; the user is told in Dutch what to do instead, without
-// the English lines with which Qt tried its platforms first. Those are kept meanwhile,
-// and passed on when the window mode did start.
+// Without a display Qt gives up with a fatal message: the user is told in Dutch what to do
+// instead, without Qt's English lines before it, which are passed on once the window starts.
 QtMessageHandler qtMeldingen = nullptr;
 struct Melding {
     QtMsgType soort;
@@ -83,9 +81,8 @@ int main(int argc, char** argv) {
     kz::laadQtVertalingen(app);
     kz::Hoofdvenster venster;
     venster.show();
-    // Opened with a file (from a file manager): its overview, once the window stands. The
-    // name's bytes as given are what is opened, as in the batch mode: a name that is no
-    // valid text would not survive decoding.
+    // Opened with a file: its overview, once the window stands, by the name's bytes as given
+    // (a name that is no valid text would not survive decoding).
     if (!opdracht.gpx.isEmpty()) {
         const QByteArray gekozen = QByteArray::fromStdString(opdracht.gpxBytes);
         QTimer::singleShot(0, &venster, [&venster, gekozen] { venster.inhoud().openOverzicht(gekozen); });

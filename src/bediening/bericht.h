@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's message boxes. A box is shown over the window of `eigenaar`, centred on
-// it, and the call returns at once; `klaar`, if given, is told the answer when the user
-// has closed the box. The function that shows them can be replaced, so that tests never
-// wait for a dialog.
+// The window's message boxes, over the window of `eigenaar`. The call returns at once;
+// `klaar`, if given, is told the answer when the user has closed the box.
 #pragma once
 
 #include <functional>
@@ -26,15 +24,14 @@ using Klaar = std::function<void(Antwoord)>;
 using Toner = std::function<void(const QWidget& eigenaar, Soort soort, const QString& tekst, const QString& titel,
                                  Klaar klaar)>;
 
-// An error, titled "Fout".
 void fout(const QWidget& eigenaar, const QString& tekst, Klaar klaar = {});
 void informatie(const QWidget& eigenaar, const QString& tekst, const QString& titel, Klaar klaar = {});
 // A warning of a pass: the caller keeps from it what must wait for the answer, and the
 // window can still be closed meanwhile.
 void waarschuwing(const QWidget& eigenaar, const QString& tekst, const QString& titel, Klaar klaar);
 
-// Replaces the function behind all three and returns the previous one; an empty function
-// restores the real dialog.
+// Replaces the function behind all three, so that tests never wait for a dialog, and
+// returns the previous one; an empty function restores the real dialog.
 Toner zetToner(Toner toner);
 
 } // namespace kz::bericht

@@ -7,10 +7,8 @@
 
 namespace kz {
 
-// The file list of the input panel: the GPX files of a folder and the ZIP archives in
-// which pocket queries arrive (.gpx or .zip in any case), sorted by name. Each entry keeps
-// its name as the system's bytes, so that a name that is no valid text is opened by
-// exactly those bytes.
+// The file list of the input panel: a folder's .gpx and .zip files (any case), sorted by
+// name. Each entry keeps its name as the system's bytes, which open it even if no text.
 class Bestandlijst : public QListWidget {
     Q_OBJECT
 public:

@@ -8,10 +8,8 @@ namespace kz {
 
 namespace {
 
-// Fusion's light palette on the button face, written out: Qt derives Fusion's own from the
-// desktop's light or dark appearance. Each role is set in every state, so that every
-// control of the window inherits it rather than the desktop's colours for its kind of
-// control. The message boxes and menus, windows of their own, take the desktop's colours.
+// Fusion's light palette on the button face, written out (Qt derives Fusion's own from the
+// desktop's appearance), every role in every state, so that every control inherits it.
 QPalette vensterPalet() {
     struct Rol {
         QPalette::ColorRole rol;

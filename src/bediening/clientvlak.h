@@ -16,9 +16,8 @@ inline const QColor knopvlak{240, 240, 240}; // button face: window and frame ba
 // stand.
 inline constexpr QSize clientvlak{632, 688};
 inline constexpr QPoint paneelplek{8, 8};
-// Gives a widget the size and face of the client area, in the window's palette (the same
-// on a light and a dark desktop). The window is one; the batch mode draws its picture on
-// another.
+// Gives a widget the size and face of the client area, in the window's palette (the same on
+// a light and a dark desktop): the window, or the batch mode's picture.
 void richtClientvlakIn(QWidget& vlak);
 
 } // namespace kz

@@ -13,12 +13,10 @@
 
 namespace kz {
 
-// One map of 47 x 28 cells, each solid in its fill colour with a one-pixel outline in the
-// button face colour. The widget covers its container, behind the container's other
-// controls, so that both share coordinates. A cell's tooltip tells its region and place,
-// band, kind and count; the user's home cell has a ringed dot. The right mouse button, or
-// the menu key on the current cell (Tab reaches the map, the arrow keys move it), asks
-// for a cell's menu.
+// One map of 47 x 28 cells, each in its fill colour with a one-pixel outline in the button
+// face colour. The widget covers its container, behind its other controls, so that both
+// share coordinates. The right mouse button, or the menu key on the current cell (the
+// arrow keys move it), asks for a cell's menu.
 class Kaart : public QWidget {
     Q_OBJECT
     // The top-left corner of cell 0 and the size of every cell, set by the form.

@@ -6,9 +6,8 @@
 
 namespace kz {
 
-// A frame: an etched rectangle whose top edge runs through the caption, on the button
-// face, its caption in its own colour where it has one (the input frames' are blue).
-// Children are placed relative to the frame's top-left corner.
+// A frame: an etched rectangle whose top edge runs through the caption, on the button face,
+// the caption in its own colour where it has one (the input frames' are blue).
 class Kader : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(QColor kopKleur MEMBER kopKleur_ READ kopKleur)

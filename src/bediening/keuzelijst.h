@@ -5,10 +5,8 @@
 
 namespace kz {
 
-// A combo box of the window (a year list, the drive list) that a screen reader names by
-// its label, with the chosen entry as its value (kondigBedieningAan): Qt's own on Linux
-// would read a year list as "2013" rather than "Jaar 1". The mouse wheel changes the
-// choice only once the box has the focus; otherwise it scrolls the window.
+// A combo box of the window, named by its label for a screen reader (kondigBedieningAan).
+// The mouse wheel changes the choice only once it has the focus; otherwise it scrolls.
 class Keuzelijst : public QComboBox {
     Q_OBJECT
 public:

@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's style: Fusion, or the style the user asked for, with a focus that is
-// always seen.
 #pragma once
 
 #include <QProxyStyle>
 
 namespace kz {
 
-// Fusion draws the focus of a control only after the user has moved it with the keyboard,
-// as a thin line. Here every control that has the focus shows it, also where the program
-// put it (at start, after a pass), as a ring two pixels wide in the highlight colour
-// along the inside of a button, a combo box or a list, at every scale.
+// The window's style, Fusion or the one the user asked for, in which every control that has
+// the focus shows it, also where the program put it, as a ring in the highlight colour
+// (Fusion draws only a thin line, and only after a keyboard move).
 class Vensterstijl : public QProxyStyle {
     Q_OBJECT
 public:

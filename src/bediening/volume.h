@@ -21,9 +21,8 @@ struct Volume {
 // Where the volumes come from; the system's mounted volumes unless a test offers others.
 using VolumeBron = std::function<QList<Volume>()>;
 
-// The mounted volumes with a real file system: the root first, then the others sorted
-// by folder, always including the volume of the process's current folder. On Windows:
-// the drive letters in order, then the current folder's share if it has no letter.
+// The mounted volumes with a real file system, the root first, and always the current
+// folder's; on Windows the drive letters, then the current folder's share if it has none.
 QList<Volume> systeemVolumes();
 // Whether paths differ by case: on Windows "c:/Users" lies on "C:/".
 Qt::CaseSensitivity padHoofdletters();
@@ -38,9 +37,8 @@ QString volledigPad(const QString& pad);
 // The same for a path as the system's bytes: only a folder part that is text is cleaned.
 QByteArray volledigPad(const QByteArray& pad);
 
-// The names of the visible regular files in a folder (links followed) as the system's
-// bytes, also those that are no valid UTF-8, which Qt's own listing leaves out. Empty
-// when the folder cannot be read.
+// The names of the visible regular files in a folder as the system's bytes, also those
+// that are no valid UTF-8, which Qt's own listing leaves out.
 QList<QByteArray> bestandsnamen(const QString& map);
 
 } // namespace kz

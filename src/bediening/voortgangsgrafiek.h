@@ -7,10 +7,8 @@
 
 namespace kz {
 
-// A chart of the progress per year: a bar per found year for the regions visited that
-// year (left axis), and a line for the regions visited so far, out of all Dutch cache
-// regions (right axis), in the palette's colours. Tab reaches it, so that a screen reader
-// does: its description is every year in words.
+// A chart of the progress per year: bars for the regions visited each year, a line for
+// those visited so far out of all regions. Tab reaches it, for a screen reader.
 class Voortgangsgrafiek : public QWidget {
     Q_OBJECT
 public:

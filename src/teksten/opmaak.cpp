@@ -21,9 +21,8 @@ QString procent(float waarde, const QLocale& locale) { return eenDecimaal(static
 QString algemeen(double waarde, const QLocale& locale) {
     if (std::isnan(waarde) || waarde == 0) return QStringLiteral("0");
     if (std::isinf(waarde)) return waarde < 0 ? QStringLiteral("-oneindig") : QStringLiteral("oneindig");
-    // QLocale rounds an exact tie at the fifteenth digit away from zero and writes the C
-    // locale's exponent in lower case; the shortest correctly rounded form of the
-    // standard library keeps ties to even and is the same in every locale.
+    // The standard library keeps an exact tie at the fifteenth digit to even, where QLocale
+    // rounds it away from zero.
     char buf[64];
     const auto [eind, fout] = std::to_chars(buf, buf + sizeof buf, waarde, std::chars_format::general, 15);
     (void)fout; // 64 characters hold any double in this form

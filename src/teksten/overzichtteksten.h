@@ -24,8 +24,7 @@ struct Overzichtteksten {
     std::array<QString, 3> nrjr; // "57 (12)": regions of the year, of which new
 
     // The statistics as lines of caption and value, as the batch mode prints them and a
-    // screen reader reads them: the kinds of cell with counts and shares, the totals, and
-    // per year "2007: 57 (12)".
+    // screen reader reads them.
     QStringList regels;
     // What each map shows, for a screen reader: "Hoofdkaart: 179 van 627 regio's bezocht",
     // then per year map "2007: 15 regio's bezocht, waarvan 11 voor het eerst".

@@ -28,9 +28,8 @@ QString graden(double waarde);
 // "52,09° N, 5,12° O" (Z and W for negative values).
 QString punt(Coordinaat p, const QLocale& locale);
 
-// The region's place ("Zeist"), a province ("Noord-Brabant"), the place with its province
-// ("bij Zeist (Utrecht)"), and the head of a cell's tooltip and menu ("Regio 520/62 bij
-// Zeist (Utrecht)").
+// "Zeist", "Noord-Brabant", "bij Zeist (Utrecht)", and the head of a cell's tooltip and
+// menu, "Regio 520/62 bij Zeist (Utrecht)".
 QString plaats(int rij, int kolom);
 QString provincie(Provincie provincie);
 QString bij(int rij, int kolom);

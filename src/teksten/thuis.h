@@ -10,9 +10,8 @@
 
 namespace kz::thuis {
 
-// "BREEDTE,LENGTE" in decimal degrees with "." as the decimal point, an optional sign
-// and no spaces: "52.09,5.12", "-33.9,151.2". Nothing for anything else, or for a
-// latitude beyond 90 or a longitude beyond 180 degrees.
+// "BREEDTE,LENGTE" in decimal degrees with "." and an optional sign, no spaces:
+// "52.09,5.12". Nothing for anything else, or beyond 90 or 180 degrees.
 std::optional<Coordinaat> lees(const QString& tekst);
 // The same form back, with at most six decimals: what lees() reads.
 QString alsTekst(Coordinaat thuis);

@@ -10,9 +10,8 @@
 
 namespace kz {
 
-// The lines for cell vakindex `index`: its band (bandTekst), "Nederlandse cache-regio" or
-// "Regio zonder Nederlandse caches", and, when a count is known, "Gevonden in 2008: 3"
-// (or "Gevonden: 3 (alle jaren)" for jaar 0).
+// Cell `index`'s band, its kind, and when known its count: "Gevonden in 2008: 3", or
+// "Gevonden: 3 (alle jaren)" for jaar 0.
 QString vakTekst(int index, bool nederlands, std::optional<int32_t> aantal, int jaar, const QLocale& locale);
 // The line that the tooltip of the user's home cell ends with.
 inline QString thuisregel() { return QStringLiteral("Uw thuis"); }

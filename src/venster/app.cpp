@@ -23,14 +23,12 @@ void richtApplicatieIn(QApplication& app, bool eigenStijl) {
     QApplication::setOrganizationName(QStringLiteral("Kavelzicht"));
     // Lets the desktop match the window with the installed entry and icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(bureaubladId));
-    // The window is laid out to the pixel; one style everywhere keeps controls such as
-    // the 21-pixel combo boxes looking the same on every desktop and off screen, unless
-    // the user asks for another.
+    // The window is laid out to the pixel: one style keeps controls such as the 21-pixel
+    // combo boxes the same on every desktop and off screen, unless the user asks for another.
     QApplication::setStyle(eigenStijl ? new Vensterstijl(QApplication::style()->name()) : new Vensterstijl);
     kondigBedieningAan();
-    // The fonts that the program may bring along, in lettertypen/ beside it (Windows has no
-    // Liberation Sans, and its offscreen platform no font at all). Where the result
-    // panel's "Arial" is missing, Liberation Sans has its metrics.
+    // The fonts the program may bring along in lettertypen/ (Windows has no Liberation Sans);
+    // where "Arial" is missing, Liberation Sans has its metrics.
     const QDir letters(QCoreApplication::applicationDirPath() + QStringLiteral("/lettertypen"));
     bool meegebracht = false;
     for (const char* naam : {"LiberationSans-Regular.ttf", "LiberationSansNarrow-Regular.ttf"})
@@ -39,8 +37,7 @@ void richtApplicatieIn(QApplication& app, bool eigenStijl) {
     // A small 8-point sans serif, metrically equal to Arial, for which the boxes are sized.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(8);
-    // The fonts brought along are hinted as Linux's desktops hint them (slight: only
-    // vertically), not in full.
+    // Hinted as Linux's desktops hint them: slight, only vertically.
     if (meegebracht) font.setHintingPreference(QFont::PreferVerticalHinting);
     app.setFont(font);
 }

@@ -16,9 +16,8 @@ namespace kz {
 
 namespace {
 
-// What a window may lack of its contents before it scrolls: the client area has a margin
-// of 7 pixels to the right of and below its panels, so losing up to this much hides
-// nothing, where a scroll bar would scroll almost nothing and take room besides.
+// What a window may lack of its contents before it scrolls: losing up to this much of the
+// client area's 7-pixel margin hides nothing, where a scroll bar would take room.
 constexpr int speling = 6;
 
 // Which scroll bars contents of a size need in a viewport of another; a scroll bar takes
@@ -52,10 +51,8 @@ Hoofdvenster::Hoofdvenster(Vensterinhoud::Omgeving omgeving) : inhoud_(new Venst
     connect(inhoud_, &Vensterinhoud::statusGewijzigd, this, [this] { toonStatus(!status->isHidden()); });
 
     connect(inhoud_, &Vensterinhoud::paneelGewisseld, this, &Hoofdvenster::toonPaneel);
-    // The view follows the focus as the keyboard moves it; a click leaves what lies
-    // under the pointer where it is, so that the second click of a double click lands
-    // where the first did, and so does the window's activation, which gives the focus
-    // back from outside.
+    // The view follows the focus as the keyboard moves it, not as a click or the window's
+    // activation moves it, so that the second click of a double click lands where the first did.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* oud, QWidget* nu) {
         if (oud && nu && inhoud_->isAncestorOf(nu) && QGuiApplication::mouseButtons() == Qt::NoButton) toonFocus();
     });

@@ -37,9 +37,8 @@ Invulpaneel::Invulpaneel(const VolumeBron& volumes, const QString& map, const QS
 }
 
 void Invulpaneel::stationGewijzigd() {
-    // A volume that is not ready: go back to the volume of the current folder, whose
-    // own change then moves the folder list there. A folder that cannot be listed
-    // gives the nearest folder above it that can.
+    // A volume that is not ready: back to the current folder's, whose own change moves the
+    // folder list. A folder that cannot be listed gives the nearest above it that can.
     if (const auto fout = maplijst->openMap(stationlijst->huidigeMap())) {
         if (*fout == meldingen::Mapfout::NietGereed) stationlijst->kiesVolumeVan(QDir::currentPath());
         else openMapOfHoger(stationlijst->huidigeMap());

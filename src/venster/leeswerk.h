@@ -19,11 +19,9 @@ class QThread;
 
 namespace kz {
 
-// Opens, reads and tallies a GPX file on a thread of its own (Doorloop::van). Each
-// warning comes to the window's thread as a copy, in file order, and the reading waits
-// until the window answers it with gaDoor(). breekAf() ends the reading at its next read
-// of the file, also while a warning waits for its answer; destroying the job stops it
-// and waits for its thread.
+// Opens, reads and tallies a GPX file on a thread of its own (Doorloop::van). The reading
+// waits for each warning's answer (gaDoor()); breekAf() ends it at its next read of the
+// file, also while a warning waits. Destroying the job stops it and waits for its thread.
 class Leeswerk : public QObject {
     Q_OBJECT
 public:
@@ -45,9 +43,8 @@ public:
     // How the pass ended, once klaar() has been emitted.
     Doorloop& uitkomst() { return uitkomst_; }
 
-    // Replaces how a job's thread is started (QThread::start, which only warns when the
-    // system refuses a thread) and returns the previous way; an empty function restores
-    // QThread::start. For tests, which make starting fail.
+    // Replaces QThread::start for tests, which make starting fail, and returns the previous
+    // starter; an empty one restores QThread::start.
     using Starter = std::function<void(QThread&)>;
     static Starter zetStarter(Starter starter);
 

@@ -16,9 +16,8 @@ namespace kz {
 
 namespace {
 
-// Sets a label's caption. A text wider than the label's box (such as "100,0%" in a box
-// sized for a narrower dialog font) is drawn in the narrow face of the same font, so
-// that it is not cut off; a text that fits takes the label's own font again.
+// Sets a label's caption; a text wider than its box (such as "100,0%") is drawn in the
+// narrow face of the label's own font, so that it is not cut off.
 void zetTekstPassend(QLabel* label, const QString& tekst) {
     // The label's own font is kept aside the first time, so every later text starts from it.
     static const char* const eigen = "kzEigenLettertype";
@@ -30,9 +29,8 @@ void zetTekstPassend(QLabel* label, const QString& tekst) {
     label->setFont(lettertype);
 }
 
-// Draws the client area `vlak` with its visible children, at one image pixel per window
-// pixel (so at its size in pixels on a scaled screen too), and saves it in the given
-// format (BMP: 24 bits) through schrijfBestand.
+// Draws the client area with its visible children at one image pixel per window pixel,
+// also on a scaled screen, and saves it in the given format (BMP: 24 bits).
 Schrijffout bewaarVensterbeeld(QWidget& vlak, const QString& pad, const QByteArray& formaat) {
     // RGB32 is also what the bitmap writer works from.
     QImage beeld(vlak.size(), QImage::Format_RGB32);

@@ -30,9 +30,8 @@ public:
     void toonKlassen(bool kleurschakering);
     void toon(const Overzicht& overzicht);
 
-    // Lays the panel out as the picture has it (no buttons, the class legend as wide as
-    // the statistics frame, no mark of the home), saves the container's picture as `naam`
-    // in the given format, and gives the panel its normal look back.
+    // Saves the container's picture as `naam`, the panel laid out as the picture has it (no
+    // buttons, the class legend as wide as the statistics, no mark of the home).
     Schrijffout bewaarBeeld(const QString& naam, const QByteArray& formaat = "BMP");
 };
 

@@ -75,9 +75,8 @@ Vensterinhoud::Vensterinhoud(Omgeving omgeving, QWidget* parent)
     richtClientvlakIn(*this);
     setWindowIcon(vensterIcoon());
 
-    // The panels fill the client area within a margin; the one that is not shown is
-    // hidden, so its controls cannot take the focus either. The result panel is hidden
-    // until the first pass.
+    // The panel that is not shown is hidden, so that its controls cannot take the focus;
+    // the result panel until the first pass.
     invulpaneel = new Invulpaneel(omgeving.volumes, omgeving.map,
                                   omgeving.datumtekst.isEmpty() ? datumtekstVandaag() : omgeving.datumtekst, this);
     invulpaneel->move(paneelplek);
@@ -155,9 +154,8 @@ void Vensterinhoud::start(const QByteArray& pad) {
         jaren[k] = posities[k] + eersteJaar;
     }
 
-    // Opened, read and tallied off the window's thread. The input panel waits meanwhile;
-    // Escape or closing the window stops the reading. A job that cannot even be made or
-    // started (no memory, no thread) never reports back: it ends here, with its message.
+    // Read off the window's thread; Escape or closing the window stops it. A job that cannot
+    // be made or started (no memory, no thread) never reports back: it ends here.
     focusVoor_ = focusWidget();
     std::unique_ptr<Leeswerk> werk;
     Doorloop mislukt;

@@ -66,9 +66,8 @@ public:
     // without a result or a picture.
     bool bezig() const { return werk_ != nullptr; }
     void breekAf();
-    // Open with: the file's folder opened in the lists and the file chosen, as far as they
-    // show it, and its overview made. The path as the system's bytes, which are what is
-    // opened, or as text.
+    // Open with: the file chosen in the lists, as far as they show it, and its overview
+    // made. The path as the system's bytes, which are what is opened, or as text.
     void openOverzicht(const QByteArray& pad);
     void openOverzicht(const QString& pad);
 

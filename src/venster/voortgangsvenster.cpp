@@ -98,9 +98,8 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
         }
     });
     grafiek->setFocus();
-    // As large as its contents ask, at least 640 x 560, but no larger than the screen's
-    // free space with a title bar and borders, so that on an 800 x 600 screen its buttons
-    // stay in sight.
+    // At least 640 x 560, but within the screen's free space with a title bar and borders,
+    // so that on an 800 x 600 screen its buttons stay in sight.
     const int kader = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
     const QSize rand(2 * kader, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * kader);
     resize(sizeHint().expandedTo(QSize(640, 560)).boundedTo(screen()->availableSize() - rand));
@@ -111,9 +110,8 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
                                                     const Anderen& anderen) {
     const QStringList filters = Regioformaat::filters().split(QStringLiteral(";;"));
     QFileDialog dialoog(&eigenaar, voortgangteksten::exportTitel(), map.isEmpty() ? QDir::currentPath() : map);
-    // Qt's own dialog: it adds the default suffix to a typed name before it looks for a
-    // file of that name to confirm replacing it; a desktop's dialog (GTK's) may confirm
-    // the bare name, and then a file with the suffix would be replaced unasked.
+    // Qt's own dialog adds the default suffix before it asks to replace a file; a desktop's
+    // (GTK's) may ask about the bare name, and replace the file with the suffix unasked.
     dialoog.setOption(QFileDialog::DontUseNativeDialog);
     dialoog.setAcceptMode(QFileDialog::AcceptSave);
     dialoog.setFileMode(QFileDialog::AnyFile);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The dialog "Voortgang per jaar": the chart and the table of the progress per year, the
-// table per province on a tab beside it, the nearest unvisited regions when a home is
-// known, and the export of the regions.
+// The dialog "Voortgang per jaar": the progress per year and per province, the nearest
+// unvisited regions when a home is known, and the export of the regions.
 #pragma once
 
 #include <functional>
@@ -35,10 +34,9 @@ public:
     Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis, const QString& exportmap = {},
                       Anderen anderen = {}, QWidget* ouder = nullptr);
 
-    // "Exporteren...": asks for a path in a file dialog that opens in map and writes the
-    // regions there, in the format of the name's suffix, else of the chosen filter. A
-    // failure is said in a message box. Returns the path written, or nothing when the user
-    // cancelled, the path is one of `anderen`, or writing failed.
+    // "Exporteren...": writes the regions to a path asked in a file dialog, in the format of
+    // its suffix, else of the chosen filter. Returns the path, or nothing when the user
+    // cancelled, the path is one of `anderen`, or writing failed (said in a message box).
     static std::optional<QString> exporteer(QWidget& eigenaar, const std::vector<Regio>& regios,
                                             std::optional<Coordinaat> thuis, const QString& map,
                                             const Anderen& anderen = {});
