@@ -14,7 +14,6 @@ class Bestandlijst : public QListWidget {
 public:
     using QListWidget::QListWidget;
 
-    // The folder listed.
     QString map() const { return pad_; }
     // Lists the folder anew (empty when it cannot be read), with no entry selected.
     void toonMap(const QString& pad);

@@ -31,7 +31,6 @@ public:
 
     // The cell under a point in the container's pixels, or -1.
     int indexOp(QPoint punt) const;
-    // The pixels that cell i covers.
     QRect celRect(int i) const;
 
     // The counts of the last pass, by vakindex: of one year, or of all years (jaar 0).

@@ -20,8 +20,7 @@ public:
     // Where the volumes come from; the system's until set.
     void zetVolumes(VolumeBron bron);
 
-    // The open folder.
-    QString map() const { return pad_; }
+    QString map() const { return pad_; } // the open folder
     // Opens a folder; or, leaving the list unchanged, says why it cannot.
     std::optional<meldingen::Mapfout> openMap(const QString& pad);
     // The full path of entry i; empty when there is no such entry.

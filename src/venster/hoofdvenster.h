@@ -29,11 +29,9 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    // The client area and the status line.
-    QSize nodigeMaat() const;
+    QSize nodigeMaat() const; // the client area and the status line
     // Shows or hides the status line, and the last pass in the title while it is hidden.
     void toonStatus(bool zichtbaar);
-    // Scrolls the control that has the focus into view.
     void toonFocus();
     // Shows a new panel from its top-left corner; the input panel as far as its focus
     // allows.

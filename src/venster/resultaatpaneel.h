@@ -23,7 +23,6 @@ public:
     // The picture is taken of the container, in which the panel stands as in the window.
     explicit Resultaatpaneel(QWidget* container);
 
-    // The main map and the three year maps.
     std::array<Kaart*, 4> kaarten() const { return {hoofdkaart, jaarkaart1, jaarkaart2, jaarkaart3}; }
 
     // Shows the legend of the count classes, which only shading uses, or hides it.
