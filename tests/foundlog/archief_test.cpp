@@ -47,9 +47,8 @@ const std::string gpx = test::Gpx().wpt("52.37", "4.89", 2008).wpt("50.85", "4.3
 // Extra waypoints that would count if they were read.
 const std::string wpts = test::Gpx().wpt("51.5", "5.5", 2012).tekst();
 
-// A pocket query reads as the bare file, its "-wpts.gpx" and macOS metadata left aside;
-// a gzip file's CRC-32 and length are checked, and a ZIP packed with gzip is read as that
-// ZIP. Every fault of an archive is said with what it holds.
+// A pocket query reads as the bare file, its "-wpts.gpx" and macOS metadata aside; gzip is
+// checked, a ZIP in it read as that ZIP; each fault of an archive is said with what it holds.
 TEST(Archief, WatEenArchiefBevatOfWaaromHetNietGelezenWordt) {
     using S = Archieffout::Soort;
     const std::string mac = std::string("\0\5\26\7", 4) + "Mac OS X";
@@ -131,10 +130,8 @@ TEST(Archief, WatEenArchiefBevatOfWaaromHetNietGelezenWordt) {
     EXPECT_TRUE(!g.geopend && g.archief.soort == S::versleuteld);
 }
 
-// The progress and the stop follow the file's own bytes. The place only goes up and ends at
-// the file's size, also where the table of contents at a ZIP's end is looked up first; a
-// stop asked for while that is read ends the opening there. A file beside the found log,
-// however large, is passed over without reading its data.
+// The progress only goes up, to the file's size, also past the look-up of a ZIP's table of
+// contents, where a stop ends the opening; a large file beside the found log is not read.
 TEST(Archief, VoortgangEnStoppenVolgenDeBytesVanHetBestand) {
     std::string foto(std::size_t{24} << 20, '\0');
     for (std::size_t i = 0; i < foto.size(); i += 4096) foto[i] = char(i >> 12);

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file reader on both kinds of file access (the system's own and the portable one),
-// with the same tests.
+// The file reader on both kinds of file access, the system's own and the portable one.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The scanner against the plain line-by-line reference on every search path; the choice of
-// path; the numbers it reads.
+// The scanner against the plain reference on every search path; the path chosen; numbers.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -179,9 +178,8 @@ TEST_P(Scan, WaypointsInsideALineAreCountedNotRead) {
     EXPECT_EQ(scan(tekst), "521,61,0,0 ");
 }
 
-// A line cut between two reads is looked at once, as a whole: its tail is not searched
-// again as lines of its own (a closing tag after the found date would end the waypoint
-// before its country, and a Dutch find would count as a foreign one).
+// A line cut between two reads is looked at as a whole: its tail is not searched again as
+// lines of its own (a "</wpt>" after the found date would end the waypoint before its country).
 TEST_P(Scan, ALineCutAnywhereBetweenTwoReadsReadsAsInOnePiece) {
     const std::string tekst = "<wpt lat=\"52.37\" lon=\"4.89\">\r\n <gsak:UserFound>2008-01-01</gsak:UserFound></wpt>\r\n"
                               " <groundspeak:country>Netherlands</groundspeak:country>\r\n</wpt>\n"

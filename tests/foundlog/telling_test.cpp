@@ -57,9 +57,8 @@ TEST(Telling, WhatIsCountedWhereAndWhatIsWarned) {
                       "Fake 53.410000 3.400000; ");
 }
 
-// Years after 2015 get a slot up to the latest found year, never past the current year
-// (nor past 2100, whatever the clock says); later years, 2000 and day-first dates have
-// no usable year. The fake warning stays with the years of the year lists.
+// Years after 2015 get a slot up to the latest found year, never past the current year nor
+// 2100; later years, 2000 and day-first dates have none. Fakes warn in the lists' years only.
 TEST(Telling, YearSlotsAfter2015UpToTheCurrentYear) {
     NlMasker nl;
     leesnl(nl);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The batch mode of the built program, run as a separate process: its output, its picture,
-// and hostile input, which must end with the right counts in bounded memory.
+// The batch mode of the built program, run as a process: its output, its picture, and
+// hostile input, which must end with the right counts in bounded memory.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -210,9 +210,8 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     EXPECT_THAT(gezien(draai({})),
                 FieldsAre(1, "", AllOf(StartsWith("kavelzicht: het venster kan niet worden geopend, want er is geen beeldscherm"),
                                        HasSubstr("kavelzicht --kleurschakering --uitvoer overzicht.bmp vondsten.gpx"))));
-    // Without arguments the window opens and waits; with --venster and a file (here one
-    // without warnings, which would wait for the user, under a name that the file list does
-    // not show) it shows the file's overview and saves the picture that the batch mode saves.
+    // Without arguments the window opens and waits; with --venster and a file (without
+    // warnings, under a name the file list hides) it saves the picture the batch mode saves.
     const Opties venster{.omgeving = {"LANG=nl_NL.UTF-8", "QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)};
     // An empty name is no file to open: the window as without one.
     for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--venster", ""}}) {
@@ -228,10 +227,8 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     EXPECT_TRUE(!bmp.empty() && bmp == lees(map / "Kavelzicht.bmp"));
 }
 
-// The new options add files and lines after the described ones and change nothing else;
-// on the bundled sample the exports agree with the counts that the batch mode prints. (Their
-// formats, the order of the nearest regions and GPX export: teksten_test.) --jaren takes
-// years after 2015.
+// The exports add files and lines after the others and change nothing else; on the sample
+// they agree with the printed counts (their formats: teksten_test). Years after 2015 too.
 TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     const Uitkomst kaal = draai({"--jaren", "2007,2008,2009", KZ_VOORBEELD});
     ASSERT_EQ(kaal.status, 0) << kaal.fout;
@@ -291,9 +288,8 @@ TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     EXPECT_THAT(regels(laat.uit), IsSupersetOf({"Gevonden cache in 'fake'-Regio (1)", "2016: 1 (1)", "2020: 2 (1)"}));
 }
 
-// An export that cannot be written is an error after the pass, with its reason: the
-// picture and the other files are written and named, the failed one is not, nothing is
-// left half-written, and the exit status is 1. A CSV export is CSV.
+// An export that cannot be written is an error after the pass, with its reason and exit 1;
+// the other files are written and named, nothing is left half-written. A CSV export is CSV.
 TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
     const Uitkomst kaal = draai({"gevonden.gpx"});
     const Uitkomst a = draai({"--per-jaar", "weg/j.csv", "--regio-export", "r.csv", "gevonden.gpx"});
@@ -316,9 +312,8 @@ TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
     EXPECT_TRUE(fs::is_empty(map / "dicht"));
 }
 
-// No output ever replaces the found log or another output, whatever names lead to them
-// (a hard link, a link, a linked folder): a usage error before anything is read or
-// written, naming both.
+// No output replaces the found log or another output, by any name (a hard link, a link, a
+// linked folder): a usage error before anything is read or written, naming both.
 TEST_F(Batch, UitvoerVervangtNooitDeInvoerOfEenAndereUitvoer) {
     const std::string gpx = lees(map / "gevonden.gpx");
     schrijf("vondsten.csv", gpx);
@@ -389,9 +384,8 @@ TEST_F(Batch, GeenApparaatVervangenEnGeenNagemaakteRegels) {
     }
 }
 
-// Without finds, only the notice of why the map is empty; a gigabyte line and a zip bomb
-// cost no memory; a crowded file's warnings are written as they come and counts beyond 16
-// bits stay exact.
+// Without finds, only the notice why; a gigabyte line and a zip bomb cost no memory; a
+// crowded file's warnings come as they are found and counts beyond 16 bits stay exact.
 TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     schrijf("leeg.gpx", "");
     const Uitkomst leeg = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
@@ -408,9 +402,8 @@ TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     EXPECT_THAT(groot.fout, ::testing::StartsWith("Geen vondsten: Het bestand bevat 1 waypoint, maar daarbij staat geen datum"));
     EXPECT_LT(groot.piekKb - leeg.piekKb, 48 * 1024) << groot.piekKb << " KB against " << leeg.piekKb << " KB";
 
-    // A quarter gigabyte of zeros, packed to a few hundred kilobytes: read as it is unpacked.
-    // (Against the empty file again: a child's peak counts from the fork, and a sanitizer may
-    // still hold the zeros.)
+    // A quarter gigabyte of zeros, packed small, is read as it is unpacked (measured against
+    // a new run: a child's peak counts from the fork, and a sanitizer may hold the zeros).
     schrijf("bom.zip", test::Zip{{{"nullen.gpx", std::string(std::size_t{256} << 20, '\0')}}}.bytes());
     ASSERT_LT(fs::file_size(map / "bom.zip"), std::uintmax_t{2} << 20);
     const Uitkomst bom = draai({"--uitvoer", "uit.bmp", "bom.zip"}), naast = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});

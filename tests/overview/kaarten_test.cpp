@@ -76,9 +76,8 @@ TEST_F(KaartenTest, ColoursOfEveryKindOfCellOnEveryMap) {
     }
 }
 
-// New: first seen in that year slot; 2000 has no slot, so 3 is new in 2004, as is 4. A
-// chosen year after 2015 has its own map once the count array has its slot; new regions
-// look at every earlier slot, 2016 on included.
+// New: first seen in that year slot (2000 has none, so 3 is new in 2004), also after 2015,
+// where a chosen year has its own map and every earlier slot counts.
 TEST_F(KaartenTest, NewRegionsLookOnlyAtEarlierYearSlotsAlsoAfter2015) {
     for (const auto& [i, jaar] : {std::pair{0, 2001}, {1, 2001}, {1, 2009}, {2, 2003}, {2, 2005}, {3, 2000}, {3, 2004},
                                   {4, 2005}, {4, 2004}})

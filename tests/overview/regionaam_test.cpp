@@ -95,7 +95,6 @@ TEST(Provincievoortgang, CountsEachRegionOnceForItsPlacesProvince) {
         const auto& r = v.regels[p];
         EXPECT_EQ(r.provincie, Provincie(p));
         EXPECT_GT(r.regios, 0) << provincienaam(r.provincie);
-        EXPECT_EQ(r.nogTeBezoeken(), r.regios - r.bezocht);
         regios += r.regios;
         bezocht += r.bezocht;
     }

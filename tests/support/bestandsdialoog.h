@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Answers the export's file dialog as a user would, for the length of a test: chooses a
-// filter, types a name and accepts (or cancels, for an empty name). Keeps where the dialog
-// opened and the file that Qt's dialog would confirm replacing, if it exists.
+// Answers the export's file dialog for the length of a test: a filter, a name and accept
+// (an empty name: cancel); keeps where it opened and the file Qt would confirm replacing.
 #pragma once
 
 #include <QDialog>

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Letting the window's events run while a test waits, and keys pressed as the window
-// system delivers them (shortcuts first), as a user would press them.
+// The window's events run while a test waits; keys and clicks as the window system gives them.
 #pragma once
 
 #include <chrono>
@@ -13,9 +12,8 @@
 #include <QWidget>
 #include <QWindow>
 
-// Qt's own ways in for simulated keys and mouse buttons (QtTest uses them): the window
-// system's path, on which shortcuts are tried before the focus widget gets a key, and
-// two presses in a row make a double click.
+// Qt's ways in for simulated input (QtTest uses them): the window system's path, where
+// shortcuts come before the focus widget and two quick presses make a double click.
 Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* window, QEvent::Type t, int k, Qt::KeyboardModifiers mods,
                                     const QString& text = QString(), bool autorep = false, ushort count = 1);
 Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
@@ -48,9 +46,8 @@ inline void druk(QWidget* w, int toets, Qt::KeyboardModifiers mod = Qt::NoModifi
     qt_handleKeyEvent(venster, QEvent::KeyRelease, toets, mod);
 }
 
-// Clicks the left button `keer` times in a row at a point of w, in the window system's
-// order of events: a quick second click is a double click. The pointer stays where it
-// was pressed first, whatever moves beneath it.
+// Clicks the left button `keer` times in a row at a point of w (twice: a double click); the
+// pointer stays where it was pressed first, whatever moves beneath it.
 inline void klik(QWidget* w, QPoint punt, int keer = 1) {
     static int tijd = 1000;
     QWindow* venster = w->window()->windowHandle();

@@ -128,9 +128,8 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     ASSERT_FALSE(systeem.isEmpty());
     EXPECT_TRUE(volumeVan(systeem, QDir::currentPath()) >= 0);
 #if defined(_WIN32)
-    // On Windows: the drive letters, shown as "C:", and a path in either case or with "\\"
-    // lies on its drive. The drive list and the folder list show the current folder's drive
-    // alike.
+    // On Windows: drive letters, shown as "C:"; a path in either case lies on its drive; the
+    // drive list and the folder list show the current folder's drive alike.
     for (const Volume& v : systeem) EXPECT_TRUE(v.wortel.size() == 3 && v.wortel.endsWith(":/")) << v.wortel.toStdString();
     EXPECT_EQ(volumeVan(systeem, QDir::currentPath().toLower()), volumeVan(systeem, QDir::currentPath()));
     Vensterinhoud echt(Vensterinhoud::Omgeving{"02-04-2009", {}, {}, {}, {}});
@@ -278,9 +277,8 @@ TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
     EXPECT_TRUE(berichten.lijst.empty());
 }
 
-// A name that is no valid text, as an old memory stick's Latin-1 "caf\xe9.gpx": listed with
-// its byte shown, and read by its own bytes when chosen in the list, dropped, or given on
-// the command line (relative to the current folder).
+// A name that is no text, as a Latin-1 "caf\xe9.gpx": listed with its byte shown, and read
+// by its own bytes when chosen in the list, dropped, or given on the command line.
 TEST(Slepen, EenNaamDieGeenTekstIsWordtGetoondGekozenEnGelezen) {
 #if defined(_WIN32)
     GTEST_SKIP() << "op Windows is elke bestandsnaam tekst";

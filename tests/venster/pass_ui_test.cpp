@@ -286,10 +286,8 @@ TEST_F(LangeDoorloop, SluitenEnEscapeInEenMeldingStoppenDeDoorloop) {
     EXPECT_LT(gelezen, std::uint64_t{1} << 29);
 }
 
-// No state of a pass outlives it. A warning box still open when Escape ended its pass has
-// no say over the next pass, whose close stops it; a close held back for a warning closes
-// the window when that pass ends, and the next pass goes on past its answered warnings
-// to its overview.
+// No state of a pass outlives it: a box left open by Escape has no say over the next pass; a
+// close held back for a warning closes the window when its pass ends; the next pass runs on.
 TEST_F(LangeDoorloop, GeenToestandOverleeftZijnDoorloop) {
     const std::string fake = test::Gpx().in(buiten[0], 2009).in(buiten[1], 2009).tekst();
     const auto doorloop = [&](std::string begin, bool traag) {
@@ -336,10 +334,8 @@ struct Onmogelijk final : Bron {
     Stuk lees(char*, std::size_t) override { throw std::bad_alloc(); }
 };
 
-// A job that cannot start (no memory to make it, no thread to run it) never reports back:
-// it ends at once with a box, and the window is free again. Whatever goes wrong in the
-// reading itself, out of memory included, ends the pass with a box too. (The batch mode
-// says the same on one line: batch_proc_test.)
+// A job that cannot start (no memory, no thread) ends at once with a box, the window free
+// again; a failure in the reading itself, out of memory included, ends with a box too.
 TEST_F(Doorloop, EenLeestaakDieNietStartOfFaaltGeeftEenFoutmelding) {
     test::Gpx().in(binnen[0], 2009).schrijf((map + "/a.gpx").toStdString());
     const QString geheugen = "er is niet genoeg geheugen vrij; sluit andere programma's en probeer het opnieuw";
@@ -401,9 +397,8 @@ TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
     EXPECT_EQ(beeld.readAll(), bytes);
 }
 
-// After a pass: the progress per year and the export below "&Terug", Tab on to the maps,
-// and a map cell's menu, by the mouse or the keyboard, with the cell on OpenStreetMap and
-// as the home that the progress then measures from.
+// After a pass: progress and export below "&Terug", Tab on to the maps, and a cell's menu
+// (mouse or keyboard) with the cell on OpenStreetMap and as the home the progress uses.
 TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     // The settings are the tests' own and outlive a run: no home before, none left after.
     const auto geenThuis = [] {
