@@ -1,18 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Found logs inside archives: a pocket query's ZIP, gzip, and every way an archive is wrong.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "foundlog/archiefbron.h"
-#include "foundlog/gpxbestand.h"
-#include "support/geheugenbron.h"
-#include "support/gpx.h"
-#include "support/referentie.h"
+#include "support/kern.h"
 #include "support/zip.h"
 
 namespace kz {

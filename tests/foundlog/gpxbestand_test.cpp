@@ -1,16 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The file reader on both kinds of file access, the system's own and the portable one.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -19,10 +9,7 @@
 #include <unistd.h>
 #endif
 
-#include "foundlog/gpxbestand.h"
-#include "support/geheugenbron.h"
-#include "support/gpx.h"
-#include "support/referentie.h"
+#include "support/kern.h"
 
 namespace kz {
 namespace {

@@ -1,21 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The scanner against the plain reference on every search path; the path chosen; numbers.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <limits>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "foundlog/getal.h"
-#include "support/geheugenbron.h"
-#include "support/gpx.h"
-#include "support/locale.h"
-#include "support/referentie.h"
+#include "support/kern.h"
 
 namespace kz {
 namespace {

@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <array>
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "foundlog/telling.h"
+#include "support/kern.h"
 
 namespace kz {
 namespace {

@@ -1,15 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <array>
-#include <cmath>
-#include <limits>
-#include <tuple>
-
-#include "grid/afstand.h"
-#include "grid/grid.h"
-#include "grid/nlmasker.h"
-#include "grid/vak.h"
+#include "support/kern.h"
 
 namespace kz {
 namespace {

@@ -2,25 +2,14 @@
 // The batch mode of the built program, run as a process: its output, its picture, and
 // hostile input, which must end with the right counts in bounded memory.
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <sstream>
-#include <tuple>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QDate>
 #include <QImage>
 #include <QImageReader>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include "support/gpx.h"
 #include "support/proces.h"
@@ -50,22 +39,6 @@ std::string lees(const fs::path& pad) {
 }
 
 int ditJaar() { return QDate::currentDate().year(); }
-
-// Field k (from 0) of a CSV line, as a number.
-int veld(const std::string& regel, int k) {
-    std::istringstream in(regel);
-    std::string v;
-    for (int i = 0; i <= k; ++i) std::getline(in, v, ',');
-    return std::stoi(v);
-}
-
-// The number after the last ": " or in the brackets of a line of the batch output.
-int getalIn(const std::vector<std::string>& uit, const std::string& begin) {
-    for (const std::string& r : uit)
-        if (r.rfind(begin, 0) == 0) return std::stoi(r.substr(begin.size()));
-    ADD_FAILURE() << "geen regel " << begin;
-    return -1;
-}
 
 class Batch : public proces::Programma {
 protected:
@@ -124,7 +97,7 @@ TEST_F(Batch, EenZipGeeftWatHetKaleBestandGeeft) {
     fs::remove(map / "Kavelzicht.bmp");
 
     // A changed byte: the archive opens, but its GPX file cannot be read to its end. Without
-    // a single found log the archive says what it holds. (Each kind of damage: archief_test.)
+    // a single found log the archive says what it holds. (Each kind: archief_test; each text: teksten_test.)
     std::string beschadigd = test::Zip{{{"123.gpx", gpx}}, true}.bytes();
     beschadigd[beschadigd.find("52.37")] = '9';
     const std::tuple<std::string, std::string, std::string> gevallen[] = {
@@ -132,9 +105,6 @@ TEST_F(Batch, EenZipGeeftWatHetKaleBestandGeeft) {
          "gelezen: " + (map / "beschadigd.zip").string() + " (het archief is beschadigd of onvolledig)\n"},
         {"wpts.zip", test::Zip{{{"123-wpts.gpx", gpx}}}.bytes(),
          "geopend: " + (map / "wpts.zip").string() + " (het archief bevat geen GPX-bestand met vondsten, alleen: 123-wpts.gpx)\n"},
-        {"twee.zip", test::Zip{{{"a.gpx", gpx}, {"a-wpts.gpx", ""}, {"1", ""}, {"2", ""}, {"3", ""}, {"b.gpx", gpx}, {"4", ""}}}.bytes(),
-         "geopend: " + (map / "twee.zip").string() + " (het archief bevat meer dan \u00e9\u00e9n GPX-bestand met vondsten: a.gpx, "
-         "a-wpts.gpx, 1, 2, 3 en 2 andere; pak het gewenste bestand uit en kies dat)\n"},
     };
     for (const auto& [naam, bytes, fout] : gevallen) {
         schrijf(naam, bytes);
@@ -227,8 +197,8 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     EXPECT_TRUE(!bmp.empty() && bmp == lees(map / "Kavelzicht.bmp"));
 }
 
-// The exports add files and lines after the others and change nothing else; on the sample
-// they agree with the printed counts (their formats: teksten_test). Years after 2015 too.
+// The exports add their files and lines after the others and change nothing else (what
+// they hold: teksten_test); the home's own region comes first. Years after 2015 too.
 TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     const Uitkomst kaal = draai({"--jaren", "2007,2008,2009", KZ_VOORBEELD});
     ASSERT_EQ(kaal.status, 0) << kaal.fout;
@@ -237,48 +207,15 @@ TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     ASSERT_EQ(a.status, 0) << a.fout;
     EXPECT_EQ(a.fout, kaal.fout);
     ASSERT_THAT(a.uit, StartsWith(kaal.uit));
-    const std::vector<std::string> uit = regels(a.uit), extra = regels(a.uit.substr(kaal.uit.size()));
-    const int nietBezocht = getalIn(uit, "Nog niet bezochte cache-regio: "), bezocht = getalIn(uit, "Bezochte cache-regio: ");
-    const int fake = getalIn(uit, "Gevonden cache in 'fake'-Regio ("), totaal = getalIn(uit, "Aantal gevonden caches: ");
-
-    // Each file is named, then the 10 nearest unvisited regions, each with its place and
-    // province, the first the home's own in Utrecht.
+    const std::vector<std::string> extra = regels(a.uit.substr(kaal.uit.size()));
     ASSERT_EQ(extra.size(), 14u);
-    EXPECT_EQ(extra[0], "Voortgang per jaar opgeslagen als jaren.csv");
-    EXPECT_EQ(extra[1], "Voortgang per provincie opgeslagen als provincies.csv");
-    EXPECT_EQ(extra[2], "Regio's opgeslagen als regios.geojson");
-    EXPECT_EQ(extra[3], "De 10 dichtstbijzijnde nog niet bezochte cache-regio's vanaf 52,09° N, 5,12° O:");
-    for (std::size_t i = 4; i < extra.size(); ++i)
-        EXPECT_THAT(extra[i], MatchesRegex(std::to_string(i - 3) + "\\. [0-9]+/[0-9]+ bij [^(]+ \\([A-Z][A-Za-z-]+\\): .* \\(.*\\)"));
-    EXPECT_THAT(extra[4], StartsWith("1. 520/61 bij Utrecht (Utrecht): hier ("));
-
-    // Twelve provinces, whose regions are the 627 and whose visited ones are the count above.
-    const std::vector<std::string> provincies = regels(lees(map / "provincies.csv"));
-    ASSERT_EQ(provincies.size(), 13u);
-    EXPECT_EQ(provincies[0], "Provincie,Regio's,Bezocht,Nog te bezoeken,Procent");
-    int regios = 0, bezochtePerProvincie = 0;
-    for (std::size_t i = 1; i < provincies.size(); ++i) {
-        regios += veld(provincies[i], 1);
-        bezochtePerProvincie += veld(provincies[i], 2);
-    }
-    EXPECT_EQ(std::pair(regios, bezochtePerProvincie), std::pair(627, bezocht));
-
-    // The rows of the years (after the header) add up to all finds but those without a year.
-    const std::vector<std::string> csv = regels(lees(map / "jaren.csv"));
-    ASSERT_GE(csv.size(), 2u);
-    int som = 0, zonderJaar = 0;
-    for (std::size_t i = 1; i < csv.size(); ++i) (csv[i].starts_with("zonder jaar,") ? zonderJaar : som) += veld(csv[i], 1);
-    EXPECT_EQ(som, totaal - zonderJaar);
-    EXPECT_THAT(csv.back(), EndsWith("," + std::to_string(bezocht)));
-
-    // The GeoJSON counts are the batch output's.
-    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(lees(map / "regios.geojson")));
-    std::map<std::string, int> status;
-    for (const QJsonValue& k : doc["features"].toArray()) {
-        ++status[k["properties"]["status"].toString().toStdString()];
-        EXPECT_FALSE(k["properties"]["plaats"].toString().isEmpty() || k["properties"]["provincie"].toString().isEmpty());
-    }
-    EXPECT_EQ(status, (std::map<std::string, int>{{"bezocht", bezocht}, {"niet bezocht", nietBezocht}, {"fake", fake}}));
+    EXPECT_THAT(std::vector(extra.begin(), extra.begin() + 5),
+                ElementsAre("Voortgang per jaar opgeslagen als jaren.csv", "Voortgang per provincie opgeslagen als provincies.csv",
+                            "Regio's opgeslagen als regios.geojson", StartsWith("De 10 dichtstbijzijnde nog niet bezochte"),
+                            StartsWith("1. 520/61 bij Utrecht (Utrecht): hier (")));
+    EXPECT_THAT(lees(map / "jaren.csv"), StartsWith("Jaar,Gevonden caches,"));
+    EXPECT_THAT(lees(map / "provincies.csv"), StartsWith("Provincie,Regio's,"));
+    EXPECT_THAT(lees(map / "regios.geojson"), HasSubstr("\"FeatureCollection\""));
 
     // Finds after 2015 have year maps of their own, and warn as they always did: not at all.
     Gpx().wpt("52.37", "4.89", 2016).wpt("52.09", "5.12", 2020).wpt("52.371", "4.891", 2020).wpt("53.45", "3.36", 2020)
@@ -297,10 +234,7 @@ TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
     EXPECT_EQ(a.fout.substr(a.fout.rfind("Fout: ")), "Fout: De voortgang per jaar kan niet worden opgeslagen als " +
                                                           (map / "weg" / "j.csv").string() + " (de map bestaat niet)\n");
     EXPECT_EQ(a.uit, kaal.uit + "Regio's opgeslagen als r.csv\n");
-    const std::vector<std::string> csv = regels(lees(map / "r.csv"));
-    ASSERT_FALSE(csv.empty());
-    EXPECT_THAT(csv[0], StartsWith("Naam,Rij,Kolom,Status,Vondsten,Eerste jaar,Zuid,Noord,West,Oost"));
-    EXPECT_EQ(csv.size(), 1u + 627u + 1u); // a line per Dutch region and per fake region (one here)
+    EXPECT_THAT(lees(map / "r.csv"), StartsWith("Naam,Rij,Kolom,"));
 
     fs::create_directory(map / "dicht");
     const Uitkomst vol = draai({"--regio-export", "dicht/r.geojson", "gevonden.gpx"}, {.maxBestand = 4096});
@@ -390,8 +324,7 @@ TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     schrijf("leeg.gpx", "");
     const Uitkomst leeg = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
     ASSERT_EQ(leeg.status, 0) << leeg.fout;
-    EXPECT_EQ(leeg.fout, "Geen vondsten: Het bestand bevat geen enkel waypoint; het lijkt geen GPX-bestand. Er is "
-                         "dus niets op de kaart gezet.\n");
+    EXPECT_THAT(leeg.fout, StartsWith("Geen vondsten: Het bestand bevat geen enkel waypoint"));
     EXPECT_THAT(regels(leeg.uit), IsSupersetOf({"Aantal gevonden caches: 0", "Bezochte cache-regio: 0 0,0%"}));
     // Sparse: a waypoint's first line that runs on for a gigabyte of NUL bytes.
     schrijf("groot.gpx", "<wpt lat=\"52.37\" lon=\"4.89\">");
@@ -424,10 +357,7 @@ TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     EXPECT_THAT(regels(vol.uit), IsSupersetOf({"Bezochte cache-regio: 5 0,8%", "Gevonden cache in 'fake'-Regio (1)",
                                                "Aantal gevonden Nederlandse caches: 160000",
                                                "Aantal gevonden caches: 162000", "2009: 1 (1)", "2010: 4 (4)"}));
-    EXPECT_THAT(regels(vol.fout),
-                AllOf(SizeIs(100000), Each(Eq("Fake?: Een cache met de coordinaten: N53,45  E3,36 ligt in een 'fake'-"
-                                              "gebied. Mail naar kavelzicht@example.org en stuur uw GPX-bestand indien "
-                                              "u meent dat in dit gebied wel een cache gevonden is."))));
+    EXPECT_THAT(regels(vol.fout), AllOf(SizeIs(100000), Each(StartsWith("Fake?: Een cache met de coordinaten: N53,45  E3,36 "))));
     EXPECT_EQ(vol.fout.back(), '\n');
 // AddressSanitizer holds on to freed memory: only a plain build shows what the program keeps.
 #ifndef __SANITIZE_ADDRESS__

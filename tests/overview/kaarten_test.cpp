@@ -1,20 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <memory>
-#include <tuple>
-#include <vector>
-
-#include "overview/kaarten.h"
-#include "overview/overzicht.h"
-#include "grid/vak.h"
-#include "overview/regioafstand.h"
-#include "overview/startjaren.h"
-#include "overview/voortgang.h"
-#include "support/geheugenbron.h"
-#include "support/gevonden.h"
-#include "support/gpx.h"
+#include "support/kern.h"
 
 namespace kz {
 namespace {

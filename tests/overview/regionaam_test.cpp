@@ -1,17 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The place and province of every region, and the progress per province.
-#include <gtest/gtest.h>
-
-#include <map>
-#include <string>
-#include <tuple>
-
-#include "grid/afstand.h"
-#include "grid/nlmasker.h"
-#include "grid/vak.h"
-#include "overview/provincievoortgang.h"
-#include "overview/regionaam.h"
-#include "support/gevonden.h"
+#include "support/kern.h"
 
 namespace kz {
 namespace {

@@ -1,26 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <cerrno>
-#include <cmath>
-#include <initializer_list>
-#include <map>
-#include <set>
-#include <string>
-#include <vector>
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QXmlStreamReader>
 
-#include "grid/afstand.h"
-#include "grid/grid.h"
-#include "grid/nlmasker.h"
-#include "overview/regio.h"
-#include "overview/regionaam.h"
-#include "overview/voortgang.h"
-#include "support/gevonden.h"
+#include "support/kern.h"
 #include "teksten/bestandsnaam.h"
 #include "teksten/meldingen.h"
 #include "teksten/opmaak.h"
@@ -61,11 +45,23 @@ TEST(Teksten, NumbersInTheFormOfTheLocale) {
               "52,37|1E+20|-9255700530942,12|0|0|0|1234,5|-0,5|0,333333333333333|1,5E-07|52|4.89");
 }
 
-// Also why a file cannot be opened, as the window's box and the batch mode's line say it (the
-// refusal itself: gpxbestand_test; a missing file: pass_ui_test).
+// Also why a file cannot be opened or read, and why a pass found nothing, as the window's
+// box and the batch mode's line say it (the refusals themselves: gpxbestand_test, archief_test).
 TEST(Teksten, WarningsReasonsAndCellTooltips) {
-    EXPECT_EQ(samen({meldingen::nietGeopend("a.gpx", EISDIR)[1], meldingen::nietGeopend("a.gpx", ENODEV)[1]}),
-              "a.gpx (dit is een map)|a.gpx (dit is geen gewoon bestand)");
+    using S = Archieffout::Soort;
+    EXPECT_EQ(samen({meldingen::nietGeopend("a.gpx", EISDIR)[1], meldingen::nietGeopend("a.gpx", ENODEV)[1],
+                     meldingen::nietGelezen("a.zip", EBADMSG, {S::beschadigd, 1, {}})[1],
+                     meldingen::nietGeopend("a.zip", EBADMSG, {S::geenGpx, 1, {"1-wpts.gpx"}})[1],
+                     meldingen::nietGeopend("a.zip", EBADMSG, {S::meerdereGpx, 7, {"a.gpx", "b.gpx", "1", "2", "3"}})[1],
+                     meldingen::geenVondsten(0), meldingen::geenVondsten(0, 2), meldingen::geenVondsten(1).left(59)}),
+              "a.gpx (dit is een map)|a.gpx (dit is geen gewoon bestand)|a.zip (het archief is beschadigd of onvolledig)|"
+              "a.zip (het archief bevat geen GPX-bestand met vondsten, alleen: 1-wpts.gpx)|a.zip (het archief bevat meer "
+              "dan \u00e9\u00e9n GPX-bestand met vondsten: a.gpx, b.gpx, 1, 2, 3 en 2 andere; pak het gewenste bestand "
+              "uit en kies dat)|Het bestand bevat geen enkel waypoint; het lijkt geen GPX-bestand. Er is dus niets op de "
+              "kaart gezet.|De waypoints in dit bestand staan niet elk aan het begin van een eigen regel, zoals in een "
+              "export van opencaching.de. Kavelzicht leest alleen bestanden met \u00e9\u00e9n element per regel, zoals "
+              "GSAK ze schrijft. Er is dus niets op de kaart gezet.|Het bestand bevat 1 waypoint, maar daarbij staat geen "
+              "datum");
     const Waarschuwing fake{Waarschuwing::Soort::Fake, 53.45, 3.36}, weg{Waarschuwing::Soort::Verdwaald, 53.45, 3.36};
     const auto f = meldingen::regels(fake, nl), w = meldingen::regels(weg, nl);
     EXPECT_EQ(samen({meldingen::titel(fake), f[0], f[1], meldingen::titel(weg), w[0], w[1]}),

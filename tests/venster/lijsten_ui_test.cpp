@@ -1,28 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drive, folder and file lists of the input panel, and files dropped on it.
-#include <gtest/gtest.h>
-
-#include <array>
-#include <filesystem>
-
-#include <QApplication>
-#include <QDir>
 #include <QDragEnterEvent>
-#include <QFile>
-#include <QKeyEvent>
-#include <QMimeData>
 #include <QIconEngine>
+#include <QMimeData>
 #include <QProxyStyle>
-#include <QScopeGuard>
-#include <QTemporaryDir>
-#include <QUrl>
 
-#include "support/gebruiker.h"
-#include "support/wacht.h"
-#include "support/berichten.h"
-#include "support/gpx.h"
 #include "opdrachtregel/opdracht.h"
-#include "venster/vensterinhoud.h"
+#include "support/gebruiker.h"
+#include "support/venstertest.h"
 
 namespace kz {
 namespace {

@@ -1,50 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole overview passes on the window: panel, messages, bitmap, passes in a row and failures.
-#include <gtest/gtest.h>
-
-#include <array>
-#include <functional>
-#include <chrono>
-#include <thread>
-#include <csignal>
-#include <tuple>
-
-#include <QAccessible>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QHelpEvent>
-#include <QImage>
-#include <QTemporaryDir>
-#include <QElapsedTimer>
 #include <QContextMenuEvent>
-#include <QMenu>
-#include <QScopeGuard>
-#include <QSettings>
-#include <QUrl>
-#include <QToolTip>
+#include <QElapsedTimer>
 
 #include <atomic>
-#include <fstream>
-#include <string>
+#include <csignal>
+#include <thread>
 
 #if !defined(_WIN32)
 #include <sys/resource.h>
 #endif
 
-#include "support/berichten.h"
-#include "support/bestandsdialoog.h"
-#include "support/geheugenbron.h"
-#include "support/gpx.h"
-#include "support/locale.h"
-#include "support/wacht.h"
-#include "venster/vensterinhoud.h"
-#include "venster/voortgangsvenster.h"
 #include "grid/vakgrenzen.h"
+#include "support/venstertest.h"
 #include "teksten/vakmenu.h"
-
-// Readable QString values in failure messages.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace kz {
 namespace {

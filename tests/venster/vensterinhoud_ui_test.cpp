@@ -1,44 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window after start-up: panels, layout, maps, legend, year lists, way back.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <tuple>
-#include <vector>
-
-#include <QAccessible>
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QImage>
 #include <QScreen>
-#include <QMenu>
-#include <QScopeGuard>
-#include <QSettings>
-#include <QFileInfo>
-#include <QDir>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTranslator>
 #include <QWheelEvent>
 
-#include "support/berichten.h"
-#include "support/gpx.h"
-#include "support/locale.h"
+#include "bediening/clientvlak.h"
 #include "support/proef.h"
-#include "support/wacht.h"
-#include "venster/vensterinhoud.h"
+#include "support/venstertest.h"
+#include "teksten/thuis.h"
 #include "venster/app.h"
 #include "venster/hoofdvenster.h"
-#include "bediening/bestandlijst.h"
-#include "bediening/clientvlak.h"
-#include "teksten/thuis.h"
-#include "teksten/versie.h"
 
 namespace kz {
 namespace {

@@ -1,35 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog "Voortgang per jaar": its chart, tables and nearest regions, the keyboard, and
 // the export with its file dialog replaced.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <array>
-#include <memory>
-#include <tuple>
-#include <vector>
-
-#include <QAccessible>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QHelpEvent>
-#include <QKeyEvent>
-#include <QTemporaryDir>
-#include <QToolTip>
-
-#include "support/berichten.h"
-#include "support/bestandsdialoog.h"
-#include "support/geheugenbron.h"
-#include "support/gpx.h"
-#include "support/locale.h"
-#include "support/wacht.h"
+#include "support/venstertest.h"
 #include "teksten/voortgangteksten.h"
 #include "uitvoer/perjaarexport.h"
-#include "venster/voortgangsvenster.h"
-
-// Readable QString values in failure messages.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace kz {
 namespace {
