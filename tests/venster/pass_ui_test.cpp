@@ -31,7 +31,6 @@ QStringList teksten(const Vensterinhoud& f) {
 std::array<Kleur, 4> kleuren(const Vensterinhoud& f, int k) {
     return {f.resultaatpaneel->hoofdkaart->kleur(k), f.resultaatpaneel->jaarkaart1->kleur(k), f.resultaatpaneel->jaarkaart2->kleur(k), f.resultaatpaneel->jaarkaart3->kleur(k)};
 }
-QImage rgb32(const QImage& beeld) { return beeld.convertToFormat(QImage::Format_RGB32); }
 
 class Doorloop : public ::testing::Test {
 protected:
@@ -82,7 +81,7 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
     EXPECT_TRUE(f.resultaatpaneel->isVisible() && f.resultaatpaneel->terugKnop->isVisible() && !f.invulpaneel->isVisible());
     EXPECT_TRUE(f.resultaatpaneel->klassenKader->isVisibleTo(f.resultaatpaneel)); // (the focus on "&Terug": Scherm)
 
-    // Tooltips: all years on the main map, its own year on each year map; none under a label.
+    // Tooltips: all years on the main map, its own year on a year map; none under a label.
     const QString tip = f.resultaatpaneel->hoofdkaart->tooltipTekst(binnen[0]);
     EXPECT_TRUE(tip.endsWith("\nNederlandse cache-regio\nGevonden: 2 (alle jaren)")) << tip.toStdString();
     EXPECT_TRUE(f.resultaatpaneel->jaarkaart1->tooltipTekst(binnen[0]).endsWith("\nGevonden in 2003: 0"));
@@ -98,11 +97,11 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
     EXPECT_NE(vraagTip(f.resultaatpaneel->jaarkader1, opLabel), f.resultaatpaneel->jaarkaart1->tooltipTekst(f.resultaatpaneel->jaarkaart1->indexOp(opLabel)));
     QToolTip::hideText();
 
-    // A screen reader hears each map with its counts, and each statistic as caption with value.
+    // A screen reader hears each map with its counts, and each statistic once as caption with
+    // value, not the labels of the bare values.
     auto lees = [](QWidget* w, QAccessible::Text soort) { return QAccessible::queryAccessibleInterface(w)->text(soort); };
     EXPECT_EQ(lees(f.resultaatpaneel->jaarkaart1, QAccessible::Name), "Jaarkaart 2003");
     EXPECT_EQ(lees(f.resultaatpaneel->jaarkaart2, QAccessible::Description), "2009: 1 regio's bezocht, waarvan 0 voor het eerst");
-    // Each statistic once, caption with value; the labels of the bare values are left out.
     QStringList gehoord;
     const std::function<void(QAccessibleInterface*)> hoor = [&](QAccessibleInterface* i) {
         if (!i->state().invisible) gehoord << i->text(QAccessible::Name);
@@ -130,8 +129,7 @@ TEST_F(Doorloop, GeenVerdereMeldingenLaatDeRestVanDezeDoorloopZonderVensterDoor)
     for (int i = 0; i < 120; ++i) g.in(buiten[std::size_t(i) % 7], 2009);
     draai(f, "veel.gpx", &g, false, {2007, 2008, 2009});
     ASSERT_EQ(berichten.lijst.size(), 120u);
-        const QStringList alle = teksten(f);
-
+    const QStringList alle = teksten(f);
     // Ticked in the second box: no box after it, the same counts, and the next pass asks again.
     berichten.lijst.clear();
     berichten.stilNa = 2;
@@ -228,15 +226,9 @@ TEST_F(LangeDoorloop, HoudtHetVensterLevendEnEscapeBreektAf) {
     EXPECT_EQ(g->focusWidget(), focus);
 }
 
-// Closing the window stops the reading and then closes it; the Escape of a warning stops
-// the pass; quitting (the window destroyed) ends the pass with its reading thread at once.
-TEST_F(LangeDoorloop, SluitenEnEscapeInEenMeldingStoppenDeDoorloop) {
-    g->invulpaneel->maakOverzichtKnop->click();
-    test::wacht(std::chrono::milliseconds(100));
-    g->close();
-    gestopt();
-    EXPECT_FALSE(g->isVisible());
-
+// The Escape of a warning stops the pass; quitting (the window destroyed) ends the pass
+// with its reading thread at once. (Closing: GeenToestandOverleeftZijnDoorloop.)
+TEST_F(LangeDoorloop, EscapeInEenMeldingEnAfsluitenStoppenDeDoorloop) {
     const std::string fake = test::Gpx().in(buiten[0], 2009).in(buiten[1], 2009).tekst();
     maak(fake);
     berichten.escapeBij = 1;
@@ -255,8 +247,8 @@ TEST_F(LangeDoorloop, SluitenEnEscapeInEenMeldingStoppenDeDoorloop) {
     EXPECT_LT(gelezen, std::uint64_t{1} << 29);
 }
 
-// No state of a pass outlives it: a box left open by Escape has no say over the next pass; a
-// close held back for a warning closes the window when its pass ends; the next pass runs on.
+// No state of a pass outlives it: a box left open by Escape has no say over the next pass;
+// closing stops a reading pass, or one held by a warning when that is answered.
 TEST_F(LangeDoorloop, GeenToestandOverleeftZijnDoorloop) {
     const std::string fake = test::Gpx().in(buiten[0], 2009).in(buiten[1], 2009).tekst();
     const auto doorloop = [&](std::string begin, bool traag) {
@@ -303,8 +295,8 @@ struct Onmogelijk final : Bron {
     Stuk lees(char*, std::size_t) override { throw std::bad_alloc(); }
 };
 
-// A job that cannot start (no memory, no thread) ends at once with a box, the window free
-// again; a failure in the reading itself, out of memory included, ends with a box too.
+// A job that cannot start (no memory, no thread) or fails in its thread ends with a box,
+// the window free again.
 TEST_F(Doorloop, EenLeestaakDieNietStartOfFaaltGeeftEenFoutmelding) {
     test::Gpx().in(binnen[0], 2009).schrijf((map + "/a.gpx").toStdString());
     const QString geheugen = "er is niet genoeg geheugen vrij; sluit andere programma's en probeer het opnieuw";
@@ -312,7 +304,7 @@ TEST_F(Doorloop, EenLeestaakDieNietStartOfFaaltGeeftEenFoutmelding) {
         std::function<std::unique_ptr<Bron>(const std::string&)> bron;
         Leeswerk::Starter starter;
         QString reden;
-        bool inDeDraad; // fails in the reading thread: ends when that has ended
+        bool inDeDraad;
     } gevallen[] = {
         {[](const std::string&) -> std::unique_ptr<Bron> { throw std::bad_alloc(); }, {}, geheugen, false},
         {{}, [](QThread&) {}, "het lezen kan niet worden gestart; sluit andere programma's en probeer het opnieuw", false},
@@ -344,8 +336,7 @@ TEST_F(Doorloop, EenLeestaakDieNietStartOfFaaltGeeftEenFoutmelding) {
     }
 }
 
-// Open with: the file's overview, its folder open in the lists and the file chosen there.
-// (Under any name, with the picture the batch mode saves: batch_proc_test.)
+// Open with: the overview, the file chosen in its folder; never the picture as found log.
 TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
     test::Gpx().in(binnen[0], 2009).schrijf((map + "/export.gpx").toStdString());
     f.afbeeldingsnaam = bmp();
@@ -353,7 +344,6 @@ TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     EXPECT_TRUE(f.resultaatpaneel->isVisible() && berichten.lijst.empty());
     EXPECT_EQ(f.invulpaneel->bestandlijst->map() + "/" + f.invulpaneel->bestandlijst->gekozenNaam(), map + "/export.gpx");
-    // The picture opened as the found log: the pass would replace it, so it does not run.
     QFile beeld(bmp());
     ASSERT_TRUE(beeld.open(QIODevice::ReadOnly));
     const QByteArray bytes = beeld.readAll();
@@ -366,9 +356,28 @@ TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
     EXPECT_EQ(beeld.readAll(), bytes);
 }
 
-// After a pass: progress and export below "&Terug", Tab on to the maps, and a cell's menu
-// (mouse or keyboard) with the cell on OpenStreetMap and as the home the progress uses.
-TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
+// A map without finds is never shown without a word of why.
+TEST_F(Doorloop, ZonderVondstenZegtHetWaarom) {
+    const std::pair<std::string, QString> gevallen[] = {
+        {"<gpx>\r\n<name>leeg</name>\r\n</gpx>\r\n", "lijkt geen GPX-bestand"},
+        {test::Gpx().in(binnen[0], 0).tekst(), "Het bestand bevat 1 waypoint, maar daarbij staat geen datum"},
+        {"<gpx><metadata><keywords>x</keywords></metadata><wpt lat=\"52.1\" lon=\"5.1\"><name>OC1</name></wpt>"
+         "<wpt lat=\"52.2\" lon=\"5.2\"></wpt></gpx>\n",
+         "niet elk aan het begin van een eigen regel"}};
+    for (const auto& [tekst, reden] : gevallen) {
+        berichten.lijst.clear();
+        std::ofstream((map + "/leeg.gpx").toStdString(), std::ios::binary) << tekst;
+        draai(f, "leeg.gpx", nullptr, false, {2007, 2008, 2009});
+        ASSERT_EQ(berichten.lijst.size(), 1u) << reden.toStdString();
+        EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].soort), std::tuple("Geen vondsten", bericht::Soort::informatie));
+        EXPECT_TRUE(berichten.lijst[0].prompt.contains(reden)) << berichten.lijst[0].prompt.toStdString();
+        EXPECT_TRUE(f.resultaatpaneel->isVisible());
+    }
+}
+
+// The saved picture; a cell's menu (mouse or keyboard) with the cell on OpenStreetMap and as
+// the home; the export's folder; a second pass; and what fails: the overview that stood stays.
+TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     // The settings are the tests' own and outlive a run: no home before, none left after.
     const auto geenThuis = [] {
         QSettings().remove("thuis");
@@ -376,8 +385,16 @@ TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     };
     geenThuis();
     const auto opruimen = qScopeGuard(geenThuis);
-    const test::Gpx proef = test::Gpx::proef();
-    draai(f, "proef.gpx", &proef, true, {2003, 2005, 2009});
+    const test::Gpx eerste = test::Gpx::proef();
+    draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
+    const QStringList vanEerste = teksten(f);
+    // The panel is saved without "&Terug" and with the legend widened; on screen both are
+    // undone. (The picture itself: Scherm.HetVensterPastEnElkeKnopIsBereikbaar.)
+    const QImage beeld = QImage(bmp()).convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(f.resultaatpaneel->terugKnop->isVisible());
+    EXPECT_EQ(f.resultaatpaneel->klassenKader->width(), 305);
+
+    // Progress and export below "&Terug", Tab on to the maps.
     f.activateWindow();
     std::vector<QWidget*> volgorde{f.focusWidget()};
     while (volgorde.size() < 5) {
@@ -431,37 +448,6 @@ TEST_F(Doorloop, VoortgangExportEnHetMenuVanEenVak) {
     venster->exporteren->click();
     EXPECT_EQ(std::pair(dialoog.keer, dialoog.map), std::pair(2, map + "/sub"));
     venster->close();
-}
-
-// A map without finds is never shown without a word of why.
-TEST_F(Doorloop, ZonderVondstenZegtHetWaarom) {
-    const std::pair<std::string, QString> gevallen[] = {
-        {"<gpx>\r\n<name>leeg</name>\r\n</gpx>\r\n", "lijkt geen GPX-bestand"},
-        {test::Gpx().in(binnen[0], 0).tekst(), "Het bestand bevat 1 waypoint, maar daarbij staat geen datum"},
-        {"<gpx><metadata><keywords>x</keywords></metadata><wpt lat=\"52.1\" lon=\"5.1\"><name>OC1</name></wpt>"
-         "<wpt lat=\"52.2\" lon=\"5.2\"></wpt></gpx>\n",
-         "niet elk aan het begin van een eigen regel"}};
-    for (const auto& [tekst, reden] : gevallen) {
-        berichten.lijst.clear();
-        std::ofstream((map + "/leeg.gpx").toStdString(), std::ios::binary) << tekst;
-        draai(f, "leeg.gpx", nullptr, false, {2007, 2008, 2009});
-        ASSERT_EQ(berichten.lijst.size(), 1u) << reden.toStdString();
-        EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].soort), std::tuple("Geen vondsten", bericht::Soort::informatie));
-        EXPECT_TRUE(berichten.lijst[0].prompt.contains(reden)) << berichten.lijst[0].prompt.toStdString();
-        EXPECT_TRUE(f.resultaatpaneel->isVisible());
-    }
-}
-
-// The saved picture, a second pass, and what fails: the overview that stood stays.
-TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukkingen) {
-    const test::Gpx eerste = test::Gpx::proef();
-    draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
-    const QStringList vanEerste = teksten(f);
-    // The panel is saved without "&Terug" and with the legend widened; on screen both are undone.
-    // (The picture itself is compared with proef.png in Scherm.HetVensterPast...)
-    const QImage beeld = rgb32(QImage(bmp()));
-    EXPECT_TRUE(f.resultaatpaneel->terugKnop->isVisible());
-    EXPECT_EQ(f.resultaatpaneel->klassenKader->width(), 305);
 
     // A second file without shading: no class legend, one green for every visited region.
     test::Gpx tweede;
@@ -508,7 +494,6 @@ TEST_F(Doorloop, BitmapTweedeDoorloopEnMislukkingen) {
     // Without a readable file, only the box: nothing is counted, drawn or saved, and the year
     // boxes are not yet sorted; the class legend already follows the shading choice.
     const QStringList eerder = teksten(f);
-    ASSERT_TRUE(QDir(map).mkdir("sub"));
     const auto mislukt = [&](const std::function<void()>& vooraf, const QString& prompt) {
         berichten.lijst.clear();
         draai(f, "eerste.gpx", nullptr, false, {2012, 2007, 2008}, vooraf);
