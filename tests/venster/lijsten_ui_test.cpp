@@ -11,7 +11,6 @@
 namespace kz {
 namespace {
 
-// Clicks (once or twice in a row) in the middle of a list row.
 void muis(QListWidget* lijst, int rij, int keer) {
     lijst->scrollToItem(lijst->item(rij));
     test::klik(lijst->viewport(), lijst->visualItemRect(lijst->item(rij)).center(), keer);
@@ -126,7 +125,6 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
     EXPECT_EQ(f.invulpaneel->maplijst->map() + " " + f.invulpaneel->bestandlijst->map(), QDir::currentPath() + " " + QDir::currentPath());
     EXPECT_TRUE(berichten.lijst.empty());
 
-    // A volume holds a path by whole folder names.
     EXPECT_EQ(std::pair(volumeVan(volumes, map + "/stick/sub"), volumeVan(volumes, map + "/stickje")), std::pair(2, 0));
 
     // The real system: the root first, the current folder on a volume, no kernel file systems.
@@ -260,7 +258,7 @@ TEST(Slepen, EenNaamDieGeenTekstIsWordtGetoondGekozenEnGelezen) {
     test::Gpx().in(test::Gpx::vakken(true)[0], 2009).schrijf(std::filesystem::path(pad.toStdString()));
     if (!std::filesystem::exists(std::filesystem::path(pad.toStdString())))
         GTEST_SKIP() << "het bestandssysteem weigert de naam";
-    // (QTemporaryDir, which lists with Qt, would not see it to remove it.)
+    // (QTemporaryDir, listing with Qt, would not see it.)
     const auto weg = qScopeGuard([&pad] { std::filesystem::remove(std::filesystem::path(pad.toStdString())); });
     ASSERT_TRUE(QFile(map + "/cafe.gpx").open(QIODevice::WriteOnly));
     test::Berichten berichten;

@@ -45,7 +45,6 @@ TEST(Vensterinhoud, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
     EXPECT_TRUE(f.invulpaneel->kleurschakering->isChecked());
     EXPECT_EQ(f.invulpaneel->jaar[0]->currentIndex(), 3);
 
-    // What a screen reader names.
     auto naam = [](QWidget* w, QAccessible::Text soort = QAccessible::Name) {
         return QAccessible::queryAccessibleInterface(w)->text(soort);
     };
@@ -90,11 +89,9 @@ TEST(Vensterinhoud, MeldingenAlsBerichtvensters) {
     EXPECT_EQ(std::tuple(boxen[2]->icon(), boxen[2]->windowTitle()), std::tuple(QMessageBox::Critical, "Fout"));
 }
 
-// The home goes to Kavelzicht's own settings (on Linux ~/.config/Kavelzicht/), and is
-// still found where it went before they had that name; one that cannot be written there
-// is said.
+// The home goes to Kavelzicht's own settings, is still found where it went before they had
+// that name, and one that cannot be written there is said.
 TEST(Vensterinhoud, DeThuisGaatNaarDeEigenInstellingenEnNietBewarenWordtGemeld) {
-    // In the folder of the organisation, named after the program.
     const QFileInfo eigen(QSettings().fileName());
     EXPECT_EQ(std::pair(eigen.dir().dirName(), eigen.baseName()), std::pair(QString("Kavelzicht"), QString("Kavelzicht")));
 
@@ -176,10 +173,9 @@ TEST(Vensterinhoud, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
     zet(eerder);
 }
 
-// On every screen of the test list: the window fits, also when placed near the corner,
-// scrolls where it must, and every control can be scrolled into view, by the keyboard too.
-// Where it scrolls, a double click reads the file under the pointer, and the wheel over a
-// year list that has no focus leaves its year alone.
+// On every screen of the test list: the window fits, also near the corner, scrolls where it
+// must, brings every control into view; a double click reads the file under the pointer, and
+// the wheel over a year list without the focus leaves its year alone.
 TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     test::Berichten berichten;
     test::LocaleWacht locale{"nl_NL"};
@@ -212,7 +208,6 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     } else {
         EXPECT_TRUE(schuift);
     }
-    // The status line below the window says where the picture will go.
     EXPECT_EQ(h.status->text(), "Het overzicht wordt opgeslagen als " +
                                     QDir::toNativeSeparators(QDir::current().absoluteFilePath("Kavelzicht.bmp")));
     EXPECT_GE(h.status->y(), h.viewport()->geometry().bottom());
@@ -252,11 +247,9 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     test::druk(f.invulpaneel->jaar[2], Qt::Key_Tab);
     EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
     EXPECT_TRUE(zichtbaar(f.invulpaneel->maakOverzichtKnop));
-    // The scroll area itself is no Tab stop.
     EXPECT_EQ(h.focusPolicy(), Qt::NoFocus);
 
-    // A pass: the result panel from its top, "&Terug" keeps the focus; the status line
-    // says what was read and where the picture went.
+    // A pass: the result panel from its top, the focus on "&Terug", the status line updated.
     ASSERT_TRUE(QDir(map).mkdir("proef"));
     test::Gpx::proef().schrijf((map + "/proef/proef.gpx").toStdString());
     ASSERT_TRUE(f.invulpaneel->kiesGpxBestand(map + "/proef/proef.gpx"));
@@ -288,8 +281,7 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
     EXPECT_TRUE(zichtbaar(f.invulpaneel->maakOverzichtKnop));
 
-    // A viewport a few pixels narrower than the window (what a scaled screen may give)
-    // loses them from the margin; one narrower still scrolls.
+    // A viewport a few pixels narrower (as a scaled screen may give) loses them from the margin.
     for (int minder : {0, 1, 6, 7, 20}) {
         h.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         h.setMinimumSize(0, 0);

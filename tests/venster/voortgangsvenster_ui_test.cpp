@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The dialog "Voortgang per jaar": its chart, tables and nearest regions, the keyboard, and
-// the export with its file dialog replaced.
+// The dialog "Voortgang per jaar": its chart, tables and nearest regions, keyboard and export.
 #include "support/venstertest.h"
 #include "teksten/voortgangteksten.h"
 #include "uitvoer/perjaarexport.h"
@@ -127,8 +126,8 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     EXPECT_GT(std::count(alle.begin(), alle.end(), qRgb(230, 230, 230)), 50); // axes, line and text
 }
 
-// The tooltip names the bar under the pointer: at the middle of each bar, found by its
-// colour in the painted chart, the sentence of that bar's year.
+// At the middle of each bar, found by its colour in the painted chart, the tooltip is the
+// sentence of that bar's year.
 TEST(Voortgangsvenster, DeTipNoemtDeStaafOnderDeWijzer) {
     test::LocaleWacht locale{"nl_NL"};
     const std::vector<int> binnen = test::Gpx::vakken(true);
