@@ -11,12 +11,26 @@
 namespace kz {
 namespace {
 
+// Drags urls over the file list and drops them there: whether entering and dropping were accepted.
+std::pair<bool, bool> sleep(Vensterinhoud& f, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint punt = f.invulpaneel->bestandlijst->mapTo(&f, f.invulpaneel->bestandlijst->rect().center());
+    QDragEnterEvent binnen(punt, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    binnen.setAccepted(false);
+    QApplication::sendEvent(&f, &binnen);
+    QDropEvent val(QPointF(punt), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    val.setAccepted(false);
+    QApplication::sendEvent(&f, &val);
+    return {binnen.isAccepted(), val.isAccepted()};
+}
+
 void muis(QListWidget* lijst, int rij, int keer) {
     lijst->scrollToItem(lijst->item(rij));
     test::klik(lijst->viewport(), lijst->visualItemRect(lijst->item(rij)).center(), keer);
 }
 
-TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
+TEST(Lijsten, GpxFilterMarkerenOpenenSlepenEnTerugvalVanHetStation) {
     QTemporaryDir tmp;
     const QString map = QDir(tmp.path()).canonicalPath();
 #if defined(_WIN32)
@@ -30,7 +44,7 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
 #endif
     ASSERT_TRUE(tmp.isValid() && !QDir::currentPath().startsWith(map));
     for (const char* d : {"x.gpx", "b/diep", "A", ".git", "leeg", "stick"}) ASSERT_TRUE(QDir(map).mkpath(d));
-    for (const char* b : {"a.GPX", "finds.gpx", "notes.txt", "oud.gpx.bak", ".verborgen.gpx", "b/c.gpx", "stick/r.GPX"})
+    for (const char* b : {"a.GPX", "finds.gpx", "notes.txt", "oud.gpx.bak", ".verborgen.gpx", "b/c.gpx", "b/pq.Zip", "stick/r.GPX"})
         ASSERT_TRUE(QFile(map + "/" + b).open(QIODevice::WriteOnly)) << b;
     test::Berichten berichten;
     const QList<Volume> volumes = {{wortel, "", true}, {map + "/leeg", "LEEG", false}, {map + "/stick", "", true}};
@@ -127,6 +141,27 @@ TEST(Lijsten, GpxFilterMarkerenOfOpenenEnTerugvalVanHetStation) {
 
     EXPECT_EQ(std::pair(volumeVan(volumes, map + "/stick/sub"), volumeVan(volumes, map + "/stickje")), std::pair(2, 0));
 
+    // Only an existing GPX file or ZIP dropped on the input panel is chosen, on its own volume.
+    const auto url = [&map](const char* naam) { return QUrl::fromLocalFile(map + naam); };
+    const QString vooraf = f.invulpaneel->maplijst->map() + " " + f.invulpaneel->bestandlijst->gekozenNaam();
+    for (const QList<QUrl>& urls : {QList{url("/notes.txt")}, QList{url("/a.GPX"), url("/b/c.gpx")}, QList{url("/weg.gpx")},
+                                    QList{url("/x.gpx")}, QList{url("/.verborgen.gpx")},
+                                    QList{QUrl(QStringLiteral("https://example.org/vondsten.gpx"))}}) {
+        EXPECT_EQ(sleep(f, urls), std::pair(false, false)) << urls.first().toString().toStdString();
+        EXPECT_EQ(f.invulpaneel->maplijst->map() + " " + f.invulpaneel->bestandlijst->gekozenNaam(), vooraf);
+    }
+    EXPECT_EQ(sleep(f, {url("/stick/r.GPX")}), std::pair(true, true));
+    EXPECT_EQ(QStringList({f.invulpaneel->stationlijst->wortel(), f.invulpaneel->maplijst->map(), f.invulpaneel->maplijst->pad(f.invulpaneel->maplijst->currentRow()),
+                           f.invulpaneel->bestandlijst->gekozenNaam()}), QStringList({map + "/stick", map + "/stick", map + "/stick", "r.GPX"}));
+    EXPECT_EQ(sleep(f, {url("/b/pq.Zip")}), std::pair(true, true));
+    EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenNaam(), "pq.Zip");
+    // The result panel takes none.
+    f.invulpaneel->hide();
+    f.resultaatpaneel->show();
+    EXPECT_EQ(sleep(f, {url("/a.GPX")}), std::pair(false, false));
+    EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenNaam(), "pq.Zip");
+    EXPECT_TRUE(berichten.lijst.empty());
+
     // The real system: the root first, the current folder on a volume, no kernel file systems.
     const QList<Volume> systeem = systeemVolumes();
     ASSERT_FALSE(systeem.isEmpty());
@@ -189,61 +224,6 @@ TEST(Lijsten, DeMappenlijstHoudtKleinePictogrammen) {
         hoogte[stijl == &thema] = lijst.visualItemRect(lijst.item(0)).height();
     }
     EXPECT_EQ(hoogte[1], hoogte[0]);
-}
-
-// Drags urls over the file list and drops them there: whether entering and dropping were accepted.
-std::pair<bool, bool> sleep(Vensterinhoud& f, const QList<QUrl>& urls) {
-    QMimeData data;
-    data.setUrls(urls);
-    const QPoint punt = f.invulpaneel->bestandlijst->mapTo(&f, f.invulpaneel->bestandlijst->rect().center());
-    QDragEnterEvent binnen(punt, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    binnen.setAccepted(false);
-    QApplication::sendEvent(&f, &binnen);
-    QDropEvent val(QPointF(punt), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    val.setAccepted(false);
-    QApplication::sendEvent(&f, &val);
-    return {binnen.isAccepted(), val.isAccepted()};
-}
-
-TEST(Slepen, AlleenEenBestaandGpxBestandOpHetInvulpaneelWordtGekozen) {
-    QTemporaryDir tmp;
-    const QString map = QDir(tmp.path()).canonicalPath();
-    ASSERT_TRUE(QDir(map).mkpath("sub") && QDir(map).mkpath("map.gpx"));
-    for (const char* naam : {"/sub/Vondsten.GPX", "/sub/ander.gpx", "/sub/notities.txt", "/sub/.verborgen.gpx", "/sub/pq.Zip"})
-        ASSERT_TRUE(QFile(map + naam).open(QIODevice::WriteOnly));
-    const auto bestand = [&map](const char* naam) { return QUrl::fromLocalFile(map + naam); };
-    test::Berichten berichten;
-    // A second volume whose root is the temporary folder: the drive list has to follow.
-    Vensterinhoud f({QStringLiteral("02-04-2009"), [map] { return QList<Volume>{{"/", {}, true}, {map, {}, true}}; }, {}, {}, {}});
-    f.show();
-    ASSERT_NE(f.invulpaneel->stationlijst->wortel(), map) << "the test runs inside the folder it drops from";
-
-    f.invulpaneel->bestandlijst->toonMap(map + "/sub");
-    f.invulpaneel->bestandlijst->kiesRij(0);
-    const QString dirVooraf = f.invulpaneel->maplijst->map();
-    for (const QList<QUrl>& urls : {QList{bestand("/sub/notities.txt")},
-                                    QList{bestand("/sub/Vondsten.GPX"), bestand("/sub/ander.gpx")},
-                                    QList{bestand("/sub/weg.gpx")}, QList{bestand("/map.gpx")},
-                                    QList{bestand("/sub/.verborgen.gpx")},
-                                    QList{QUrl(QStringLiteral("https://example.org/vondsten.gpx"))}}) {
-        const std::string wat = urls.first().toString().toStdString();
-        EXPECT_EQ(sleep(f, urls), std::make_pair(false, false)) << wat;
-        EXPECT_EQ(f.invulpaneel->maplijst->map() + " " + f.invulpaneel->bestandlijst->gekozenNaam(), dirVooraf + " ander.gpx") << wat;
-    }
-
-    EXPECT_EQ(sleep(f, {bestand("/sub/Vondsten.GPX")}), std::make_pair(true, true));
-    EXPECT_EQ(QStringList({f.invulpaneel->stationlijst->wortel(), f.invulpaneel->maplijst->map(), f.invulpaneel->maplijst->pad(f.invulpaneel->maplijst->currentRow()),
-                           f.invulpaneel->bestandlijst->gekozenNaam()}), QStringList({map, map + "/sub", map + "/sub", "Vondsten.GPX"}));
-    // A pocket query's ZIP too.
-    EXPECT_EQ(sleep(f, {bestand("/sub/pq.Zip")}), std::make_pair(true, true));
-    EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenNaam(), "pq.Zip");
-
-    // The result panel takes no drops.
-    f.invulpaneel->hide();
-    f.resultaatpaneel->show();
-    EXPECT_EQ(sleep(f, {bestand("/sub/ander.gpx")}), std::make_pair(false, false));
-    EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenNaam(), "pq.Zip");
-    EXPECT_TRUE(berichten.lijst.empty());
 }
 
 // A name that is no text, as a Latin-1 "caf\xe9.gpx": listed with its byte shown, and read by
