@@ -19,53 +19,6 @@ namespace {
 
 Vensterinhoud::Omgeving opDatum(const QString& datum) { return Vensterinhoud::Omgeving{datum, {}, {}, {}, {}}; }
 
-TEST(Vensterinhoud, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
-    test::Berichten berichten;
-    Vensterinhoud f(opDatum("02-04-2009"));
-    f.show();
-    QCoreApplication::processEvents();
-    // The icon as installed, drawn for each size: the 16-pixel one is not a scaled-down 32.
-    EXPECT_EQ(f.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
-              QImage(QStringLiteral(":/iconen/%1-16.png").arg(bureaubladId)).convertToFormat(QImage::Format_ARGB32));
-    EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
-
-    EXPECT_FALSE(f.invulpaneel->kleurschakering->isChecked());
-    f.invulpaneel->kleurschakering->setChecked(true);
-    f.invulpaneel->jaar[0]->setCurrentIndex(3);
-    f.invulpaneel->hide();
-    f.resultaatpaneel->show();
-
-    // Nothing lies over "&Terug": a click on it reaches it.
-    EXPECT_EQ(f.resultaatpaneel->childAt(f.resultaatpaneel->terugKnop->geometry().center()), f.resultaatpaneel->terugKnop);
-    // Keypad Enter on "&Terug": the choices as they were, the focus on "&Maak overzicht".
-    f.resultaatpaneel->terugKnop->setFocus();
-    test::druk(f.resultaatpaneel->terugKnop, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
-    EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
-    EXPECT_TRUE(f.invulpaneel->kleurschakering->isChecked());
-    EXPECT_EQ(f.invulpaneel->jaar[0]->currentIndex(), 3);
-
-    auto naam = [](QWidget* w, QAccessible::Text soort = QAccessible::Name) {
-        return QAccessible::queryAccessibleInterface(w)->text(soort);
-    };
-    EXPECT_EQ(QStringList({naam(f.invulpaneel->jaar[0]), naam(f.invulpaneel->jaar[1]), naam(f.invulpaneel->jaar[2]), naam(f.invulpaneel->stationlijst),
-                           naam(f.invulpaneel->maplijst), naam(f.invulpaneel->bestandlijst), naam(f.invulpaneel->jaargangenKader), naam(f.invulpaneel->bestandKader),
-                           naam(f.resultaatpaneel->hoofdkaartKader), naam(f.resultaatpaneel->hoofdkaart), naam(f.resultaatpaneel->klasseVakje6)}),
-              QStringList({"Jaar 1", "Jaar 2", "Jaar 3", "Station", "Mappen", "GPX-bestanden", "Jaargangen",
-                           "Selecteer GPX-bestand", "Hoofdkaart", "Hoofdkaart", "16 of meer"}));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.resultaatpaneel->hoofdkaart)->role(), QAccessible::Graphic);
-    for (QComboBox* j : f.invulpaneel->jaar)
-        EXPECT_TRUE(!j->isEditable() && j->count() == 15 && j->itemText(0) + j->itemText(14) == "20012015");
-
-    const std::vector<QWidget*> volgorde = {f.invulpaneel->jaar[0], f.invulpaneel->jaar[1], f.invulpaneel->jaar[2], f.invulpaneel->maakOverzichtKnop, f.invulpaneel->stationlijst,
-                                            f.invulpaneel->maplijst,    f.invulpaneel->bestandlijst,   f.invulpaneel->kleurschakering, f.resultaatpaneel->terugKnop};
-    std::vector<QWidget*> gevonden;
-    QWidget* w = f.invulpaneel->jaar[0];
-    do if (std::count(volgorde.begin(), volgorde.end(), w)) gevonden.push_back(w);
-    while ((w = w->nextInFocusChain()) != f.invulpaneel->jaar[0]);
-    EXPECT_EQ(gevonden, volgorde);
-}
-
 // The real boxes never wait in the call: a warning carries the check box that lets the
 // rest of a pass through; an error or a notice blocks its window.
 TEST(Vensterinhoud, MeldingenAlsBerichtvensters) {
@@ -139,8 +92,10 @@ double contrast(const QColor& a, const QColor& b) {
     return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
-// On a dark desktop the window keeps its own colours: every text stands out from its ground.
-TEST(Vensterinhoud, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
+// The panels, their keys, names and way back, on a dark desktop where the window keeps its
+// own colours: every text stands out from its ground.
+TEST(Vensterinhoud, PanelenToetsenNamenEnTerugOpEenDonkerBureaublad) {
+    test::Berichten berichten;
     // As a desktop theme sets a palette: for the application and for kinds of control.
     const auto zet = [](const QPalette& p) {
         QApplication::setPalette(p);
@@ -155,7 +110,9 @@ TEST(Vensterinhoud, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
     zet(donker);
     {
         Hoofdvenster h(opDatum("02-04-2009"));
-        const Vensterinhoud& f = h.inhoud();
+        Vensterinhoud& f = h.inhoud();
+        h.show();
+        QCoreApplication::processEvents();
         const auto leesbaar = [](const QWidget* w, QPalette::ColorRole tekst, QPalette::ColorRole grond,
                                  QColor kleur = {}) {
             if (!kleur.isValid()) kleur = w->palette().color(tekst);
@@ -169,6 +126,47 @@ TEST(Vensterinhoud, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
         for (const QListWidget* w : f.findChildren<QListWidget*>()) leesbaar(w, QPalette::Text, QPalette::Base);
         for (const Kader* w : f.findChildren<Kader*>()) leesbaar(w, QPalette::WindowText, QPalette::Window, w->kopKleur());
         EXPECT_EQ(h.palette().color(QPalette::Window), knopvlak);
+
+        // The icon as installed, drawn for each size: the 16-pixel one is not a scaled-down 32.
+        EXPECT_EQ(f.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
+                  QImage(QStringLiteral(":/iconen/%1-16.png").arg(bureaubladId)).convertToFormat(QImage::Format_ARGB32));
+        EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
+
+        EXPECT_FALSE(f.invulpaneel->kleurschakering->isChecked());
+        f.invulpaneel->kleurschakering->setChecked(true);
+        f.invulpaneel->jaar[0]->setCurrentIndex(3);
+        f.invulpaneel->hide();
+        f.resultaatpaneel->show();
+
+        // Nothing lies over "&Terug": a click on it reaches it.
+        EXPECT_EQ(f.resultaatpaneel->childAt(f.resultaatpaneel->terugKnop->geometry().center()), f.resultaatpaneel->terugKnop);
+        // Keypad Enter on "&Terug": the choices as they were, the focus on "&Maak overzicht".
+        f.resultaatpaneel->terugKnop->setFocus();
+        test::druk(f.resultaatpaneel->terugKnop, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
+        EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
+        EXPECT_TRUE(f.invulpaneel->kleurschakering->isChecked());
+        EXPECT_EQ(f.invulpaneel->jaar[0]->currentIndex(), 3);
+
+        auto naam = [](QWidget* w, QAccessible::Text soort = QAccessible::Name) {
+            return QAccessible::queryAccessibleInterface(w)->text(soort);
+        };
+        EXPECT_EQ(QStringList({naam(f.invulpaneel->jaar[0]), naam(f.invulpaneel->jaar[1]), naam(f.invulpaneel->jaar[2]), naam(f.invulpaneel->stationlijst),
+                               naam(f.invulpaneel->maplijst), naam(f.invulpaneel->bestandlijst), naam(f.invulpaneel->jaargangenKader), naam(f.invulpaneel->bestandKader),
+                               naam(f.resultaatpaneel->hoofdkaartKader), naam(f.resultaatpaneel->hoofdkaart), naam(f.resultaatpaneel->klasseVakje6)}),
+                  QStringList({"Jaar 1", "Jaar 2", "Jaar 3", "Station", "Mappen", "GPX-bestanden", "Jaargangen",
+                               "Selecteer GPX-bestand", "Hoofdkaart", "Hoofdkaart", "16 of meer"}));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(f.resultaatpaneel->hoofdkaart)->role(), QAccessible::Graphic);
+        for (QComboBox* j : f.invulpaneel->jaar)
+            EXPECT_TRUE(!j->isEditable() && j->count() == 15 && j->itemText(0) + j->itemText(14) == "20012015");
+
+        const std::vector<QWidget*> volgorde = {f.invulpaneel->jaar[0], f.invulpaneel->jaar[1], f.invulpaneel->jaar[2], f.invulpaneel->maakOverzichtKnop, f.invulpaneel->stationlijst,
+                                                f.invulpaneel->maplijst,    f.invulpaneel->bestandlijst,   f.invulpaneel->kleurschakering, f.resultaatpaneel->terugKnop};
+        std::vector<QWidget*> gevonden;
+        QWidget* w = f.invulpaneel->jaar[0];
+        do if (std::count(volgorde.begin(), volgorde.end(), w)) gevonden.push_back(w);
+        while ((w = w->nextInFocusChain()) != f.invulpaneel->jaar[0]);
+        EXPECT_EQ(gevonden, volgorde);
     }
     zet(eerder);
 }
