@@ -33,11 +33,10 @@ Gelezen lees(std::string bytes, std::size_t foutBij = std::string::npos) {
 }
 
 const std::string gpx = test::Gpx().wpt("52.37", "4.89", 2008).wpt("50.85", "4.35", 2011, "Belgium").tekst();
-// Extra waypoints that would count if they were read.
 const std::string wpts = test::Gpx().wpt("51.5", "5.5", 2012).tekst();
 
-// A pocket query reads as the bare file, its "-wpts.gpx" and macOS metadata aside; gzip is
-// checked, a ZIP in it read as that ZIP; each fault of an archive is said with what it holds.
+// A pocket query reads as the bare file, its "-wpts.gpx" (extra waypoints, never read) and
+// macOS metadata aside; gzip is checked; each fault is said with what the archive holds.
 TEST(Archief, WatEenArchiefBevatOfWaaromHetNietGelezenWordt) {
     using S = Archieffout::Soort;
     const std::string mac = std::string("\0\5\26\7", 4) + "Mac OS X";
@@ -81,7 +80,6 @@ TEST(Archief, WatEenArchiefBevatOfWaaromHetNietGelezenWordt) {
         // What a ZIP packed with gzip holds is counted to its end.
         {"zip met twee in gzip", gzVan(test::Zip{{{"a.gpx", gpx}, {"1", ""}, {"b.gpx", gpx}, {"2", ""}}}), S::meerdereGpx,
          0, EBADMSG, {"a.gpx", "1", "b.gpx", "2"}, 4},
-        // Only the extra waypoints, an archive in the archive, nothing at all.
         {"wpts en zip", test::Zip{{{"1-wpts.gpx", wpts}, {"binnen.zip", test::Zip{{{"1.gpx", gpx}}}.bytes()}}}.bytes(),
          S::geenGpx, 0, EBADMSG, {"1-wpts.gpx", "binnen.zip"}, 2},
         {"leeg", test::Zip{}.bytes(), S::geenGpx, 0},
@@ -119,8 +117,8 @@ TEST(Archief, WatEenArchiefBevatOfWaaromHetNietGelezenWordt) {
     EXPECT_TRUE(!g.geopend && g.archief.soort == S::versleuteld);
 }
 
-// The progress only goes up, to the file's size, also past the look-up of a ZIP's table of
-// contents, where a stop ends the opening; a large file beside the found log is not read.
+// The progress goes up to the file's size, also over a ZIP's table of contents, where a stop
+// ends the opening; a large file beside the found log is not read.
 TEST(Archief, VoortgangEnStoppenVolgenDeBytesVanHetBestand) {
     std::string foto(std::size_t{24} << 20, '\0');
     for (std::size_t i = 0; i < foto.size(); i += 4096) foto[i] = char(i >> 12);

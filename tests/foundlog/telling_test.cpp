@@ -51,8 +51,8 @@ TEST(Telling, WhatIsCountedWhereAndWhatIsWarned) {
                       "Fake 53.410000 3.400000; ");
 }
 
-// Years after 2015 get a slot up to the latest found year, never past the current year nor
-// 2100; later years, 2000 and day-first dates have none. Fakes warn in the lists' years only.
+// Years after 2015 get slots up to the latest found, the current year and 2100 at most; 2000
+// and day-first dates none. Fakes warn in the lists' years only.
 TEST(Telling, YearSlotsAfter2015UpToTheCurrentYear) {
     NlMasker nl;
     leesnl(nl);

@@ -28,16 +28,14 @@ TEST(Regionaam, KnownCellsAreNamedAfterTheirLargestOrNearestPlace) {
                   std::tuple(plaats, provincie, binnen))
             << punt.breedte << "," << punt.lengte;
     }
-    // Off the Wadden coast no place lies in the cell: the nearest is named, with its
-    // distance from the cell's edge and its direction, here east on Vlieland.
+    // Off the Wadden coast the nearest place, with distance from the edge and direction.
     const Regionaam& wad = Regionaam::van(532, 58);
     EXPECT_EQ(std::tuple(std::string(wad.plaats->naam), wad.binnen, windstreek(wad.koers)),
               std::tuple("Oost-Vlieland", false, 2));
     EXPECT_NEAR(wad.km, 10.48, 0.01);
 }
 
-// Every region has a place within 11 km of its nearest point, and no place nearer than the
-// one that names it; a region that holds a place is named after the largest it holds.
+// Each region is named after its largest place, or else the nearest, within 11 km.
 TEST(Regionaam, EveryRegionHasItsNearestOrLargestPlace) {
     const NlMasker& nl = nederlandseRegios();
     int regios = 0, metPlaats = 0;

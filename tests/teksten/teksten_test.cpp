@@ -81,8 +81,7 @@ TEST(Teksten, WarningsReasonsAndCellTooltips) {
 
 constexpr Coordinaat utrecht{52.0907, 5.1214};
 
-// Finds in two Dutch cells (Utrecht's among them), one also after 2015, and in two cells
-// outside the mask.
+// Finds in two Dutch cells (Utrecht's), one after 2015, and in two cells outside the mask.
 std::vector<Regio> regios() {
     Gevonden g(2026);
     for (const auto& [jaar, rij, kolom] : {std::tuple{2009, 523, 58}, {2024, 523, 58}, {2000, 523, 58}, {2012, 520, 61},
@@ -147,8 +146,7 @@ TEST(RegioExport, GpxHasOneWaypointPerUnvisitedRegionNearestFirstFromHome) {
             while (xml.readNextStartElement())
                 velden[xml.name().toString()] = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             EXPECT_EQ(velden["type"], "Nog niet bezochte cache-regio");
-            // Named by row and column and the cell's place, at the centre of that cell; from a
-            // home, nearest first.
+            // Row/column and place, at the cell's centre; from a home, nearest first.
             const QString naam = velden["name"].section(' ', 0, 0);
             const int rij = naam.section('/', 0, 0).toInt(), kolom = naam.section('/', 1).toInt();
             EXPECT_EQ(velden["name"], naam + ' ' + QString::fromUtf8(Regionaam::van(rij, kolom).plaats->naam));
@@ -233,8 +231,7 @@ TEST(RegioTeksten, HomeNearestLinesAndTheMapAddress) {
               "https://www.openstreetmap.org/?minlon=3.333333&minlat=50.7&maxlon=3.416667&maxlat=50.8&box=yes");
 }
 
-// A region's place and province as the tooltip, the lists and the exports say them; the
-// table per province as its CSV file and a table show it.
+// A region's place and province; the table per province as CSV and as a table's cells.
 TEST(RegioTeksten, PlaceProvinceAndTheTablePerProvince) {
     EXPECT_EQ(samen({regioteksten::kop(520, 62), regioteksten::bij(515, 43)}),
               "Regio 520/62 bij Zeist (Utrecht)|bij Middelburg (Zeeland)");
@@ -251,8 +248,7 @@ TEST(RegioTeksten, PlaceProvinceAndTheTablePerProvince) {
     EXPECT_EQ(provincieteksten::cellen(v.regels[0], nl).join('|'), "Drenthe|45|13|32|28,9");
 }
 
-// A file name reads as its text where its bytes are UTF-8, and every other byte as \xHH:
-// a stray or cut-short sequence, an overlong form, a surrogate, beyond U+10FFFF.
+// UTF-8 as text, every other byte as \xHH: stray, cut short, overlong, surrogate, too high.
 TEST(Teksten, FileNamesThatAreNoTextShowTheirBytes) {
     const std::pair<QByteArray, QString> gevallen[] = {
         {"caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x97\xba.gpx", QString::fromUtf8("caf\u00e9 \u20ac \U0001f5fa.gpx")},
