@@ -81,8 +81,7 @@ TEST_F(Batch, ResultaatRegelsMeldingenEnAfbeelding) {
     EXPECT_EQ(lees(map / "uit" / "kaart.bmp")[28], 24); // bits per pixel
 }
 
-// Without years, this year and the two before it, kept within the lists; a file named on
-// the command line is read whatever its name (hidden, another extension, Latin-1), and a
+// Without years, this year and the two before (within the lists); any name is read, and a
 // pocket query's ZIP as the bare file, its "-wpts.gpx" aside; one it cannot read is said.
 TEST_F(Batch, ElkeNaamEnEenZipGevenWatHetKaleBestandGeeft) {
     const Uitkomst kaal = draai({"gevonden.gpx"});
@@ -167,8 +166,8 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     EXPECT_THAT(gezien(draai({})),
                 FieldsAre(1, "", AllOf(StartsWith("kavelzicht: het venster kan niet worden geopend, want er is geen beeldscherm"),
                                        HasSubstr("kavelzicht --kleurschakering --uitvoer overzicht.bmp vondsten.gpx"))));
-    // Without a file (an empty name is none) the window opens and waits; with --venster and a
-    // file the file list hides, it saves the picture the batch mode saves.
+    // Without a file (or an empty name) the window opens and waits; with a file the list
+    // hides, it saves the batch mode's picture.
     const Opties venster{.omgeving = {"LANG=nl_NL.UTF-8", "QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)};
     for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--venster", ""}}) {
         const Uitkomst leeg = draai(args, venster);
@@ -183,8 +182,8 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     EXPECT_TRUE(!bmp.empty() && bmp == lees(map / "Kavelzicht.bmp"));
 }
 
-// The exports add their files and lines after the others and change nothing else (what
-// they hold: teksten_test); the home's own region comes first. Years after 2015 too.
+// The exports add their files and lines and change nothing else (what they hold:
+// teksten_test); the home's own region first. Years after 2015 too.
 TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     const Uitkomst kaal = draai({"--jaren", "2007,2008,2009", KZ_VOORBEELD});
     ASSERT_EQ(kaal.status, 0) << kaal.fout;
@@ -211,8 +210,7 @@ TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     EXPECT_THAT(regels(laat.uit), IsSupersetOf({"Gevonden cache in 'fake'-Regio (1)", "2016: 1 (1)", "2020: 2 (1)"}));
 }
 
-// An export that cannot be written is an error after the pass, with exit 1; the others are
-// written and named, nothing is left half-written.
+// An export that cannot be written: exit 1, the others written, nothing half-written.
 TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
     const Uitkomst kaal = draai({"gevonden.gpx"});
     const Uitkomst a = draai({"--per-jaar", "weg/j.csv", "--regio-export", "r.csv", "gevonden.gpx"});
@@ -303,8 +301,8 @@ TEST_F(Batch, GeenApparaatVervangenEnGeenNagemaakteRegels) {
     }
 }
 
-// Without finds, only the notice why; a gigabyte line and a zip bomb cost no memory; a
-// crowded file's warnings come as they are found and counts beyond 16 bits stay exact.
+// Without finds, the notice why; a gigabyte line and a zip bomb cost no memory; a crowded
+// file's warnings come as found and counts beyond 16 bits stay exact.
 TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     schrijf("leeg.gpx", "");
     const Uitkomst leeg = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
@@ -320,8 +318,7 @@ TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     EXPECT_THAT(groot.fout, ::testing::StartsWith("Geen vondsten: Het bestand bevat 1 waypoint, maar daarbij staat geen datum"));
     EXPECT_LT(groot.piekKb - leeg.piekKb, 48 * 1024) << groot.piekKb << " KB against " << leeg.piekKb << " KB";
 
-    // A quarter gigabyte of zeros, packed small, against a new run: a child's peak counts
-    // from the fork, and a sanitizer may hold the zeros.
+    // Packed zeros, against a new run: a child's peak counts from the fork.
     schrijf("bom.zip", test::Zip{{{"nullen.gpx", std::string(std::size_t{256} << 20, '\0')}}}.bytes());
     ASSERT_LT(fs::file_size(map / "bom.zip"), std::uintmax_t{2} << 20);
     const Uitkomst bom = draai({"--uitvoer", "uit.bmp", "bom.zip"}), naast = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});

@@ -91,11 +91,6 @@ TEST(Startjaren, FromTheShortDate) {
 using Rij = std::tuple<int, int32_t, int32_t, int32_t, int32_t, int32_t>;
 Rij rij(const Voortgang::Jaar& j) { return {j.jaar, j.vondsten, j.nlVondsten, j.regios, j.nieuw, j.totNu}; }
 
-std::optional<Overzicht> overzicht(const test::Gpx& gpx, int kalenderjaar) {
-    GpxBestand bestand(std::make_unique<test::GeheugenBron>(gpx.tekst()));
-    return maakOverzicht(bestand, {2008, 2016, 2024}, false, nederlandseRegios(), {}, kalenderjaar);
-}
-
 TEST_F(KaartenTest, ProgressPerYearCountsCumulativelyOverEveryYear) {
     test::Gpx g;
     g.in(binnen[0], 2008).in(binnen[0], 2008).in(binnen[1], 2008); // two regions, both new
@@ -104,7 +99,7 @@ TEST_F(KaartenTest, ProgressPerYearCountsCumulativelyOverEveryYear) {
     g.in(buiten[5], 2016);                                         // a fake cell: no region
     g.in(binnen[3], 2024).in(binnen[0], 2024);                     // after 2015: one new
     g.in(binnen[4], 2000).in(binnen[0], 2000).in(binnen[5], 2031).in(binnen[6], 12); // no usable year
-    const std::optional<Overzicht> o = overzicht(g, 2026);
+    const std::optional<Overzicht> o = test::overzicht(g, {2008, 2016, 2024});
     ASSERT_TRUE(o);
     const Voortgang v = Voortgang::van(*o, nederlandseRegios());
     EXPECT_EQ(v.aantalRegios, 627);
@@ -125,11 +120,11 @@ TEST_F(KaartenTest, ProgressPerYearCountsCumulativelyOverEveryYear) {
     EXPECT_EQ(o->kaarten.nieuw, (std::array<int32_t, 3>{2, 0, 1}));
 
     // Before its time the clock gives only the years of the year lists their own slot.
-    const Voortgang vroeg = Voortgang::van(*overzicht(g, 2015), nederlandseRegios());
+    const Voortgang vroeg = Voortgang::van(*test::overzicht(g, {2008, 2016, 2024}, 2015), nederlandseRegios());
     EXPECT_EQ(rij(vroeg.jaren.back()), Rij(2010, 4, 3, 2, 1, 3));
     EXPECT_EQ(rij(*vroeg.zonderJaar), Rij(0, 7, 7, 5, 4, 7));
     // Nothing found: no years, no line without a year.
-    const Voortgang niets = Voortgang::van(*overzicht(test::Gpx(), 2026), nederlandseRegios());
+    const Voortgang niets = Voortgang::van(*test::overzicht(test::Gpx(), {2008, 2016, 2024}), nederlandseRegios());
     EXPECT_TRUE(niets.jaren.empty() && !niets.zonderJaar);
 }
 

@@ -54,6 +54,12 @@ namespace kz::test {
     return g;
 }
 
+// The overview of a found log read from memory, with the years given, in kalenderjaar.
+inline std::optional<Overzicht> overzicht(const Gpx& gpx, const std::array<int, 3>& jaren, int kalenderjaar = 2026) {
+    GpxBestand bestand(std::make_unique<GeheugenBron>(gpx.tekst()));
+    return maakOverzicht(bestand, jaren, false, nederlandseRegios(), {}, kalenderjaar);
+}
+
 // Sets Qt's and (when installed) the C library's numeric locale for the length of a test.
 class LocaleWacht {
 public:

@@ -11,7 +11,7 @@
 namespace kz {
 namespace {
 
-// Drags urls over the file list and drops them there: whether entering and dropping were accepted.
+// Drags urls onto the file list: whether entering and dropping were accepted.
 std::pair<bool, bool> sleep(Vensterinhoud& f, const QList<QUrl>& urls) {
     QMimeData data;
     data.setUrls(urls);
@@ -80,7 +80,6 @@ TEST(Lijsten, GpxFilterMarkerenOpenenSlepenEnTerugvalVanHetStation) {
     ASSERT_EQ(f.invulpaneel->bestandlijst->map(), map + "/b");
     EXPECT_EQ(std::pair(f.invulpaneel->bestandlijst->naam(0), f.invulpaneel->bestandlijst->gekozenRij()), std::pair(QString("c.gpx"), -1));
 
-    // Enter opens the highlighted entry: here the parent folder.
     f.invulpaneel->maplijst->setCurrentRow(open);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(f.invulpaneel->maplijst, &enter);
@@ -226,8 +225,7 @@ TEST(Lijsten, DeMappenlijstHoudtKleinePictogrammen) {
     EXPECT_EQ(hoogte[1], hoogte[0]);
 }
 
-// A name that is no text, as a Latin-1 "caf\xe9.gpx": listed with its byte shown, and read by
-// its own bytes when chosen or dropped (on the command line: batch_proc_test).
+// A Latin-1 name, listed with its byte shown, read by its bytes when chosen or dropped.
 TEST(Slepen, EenNaamDieGeenTekstIsWordtGetoondGekozenEnGelezen) {
 #if defined(_WIN32)
     GTEST_SKIP() << "op Windows is elke bestandsnaam tekst";

@@ -96,8 +96,7 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
     EXPECT_NE(vraagTip(f.resultaatpaneel->jaarkader1, opLabel), f.resultaatpaneel->jaarkaart1->tooltipTekst(f.resultaatpaneel->jaarkaart1->indexOp(opLabel)));
     QToolTip::hideText();
 
-    // A screen reader hears each map with its counts, and each statistic once as caption with
-    // value, not the labels of the bare values.
+    // A screen reader hears each map with its counts, each statistic once with its caption.
     auto lees = [](QWidget* w, QAccessible::Text soort) { return QAccessible::queryAccessibleInterface(w)->text(soort); };
     EXPECT_EQ(lees(f.resultaatpaneel->jaarkaart1, QAccessible::Name), "Jaarkaart 2003");
     EXPECT_EQ(lees(f.resultaatpaneel->jaarkaart2, QAccessible::Description), "2009: 1 regio's bezocht, waarvan 0 voor het eerst");
@@ -218,8 +217,7 @@ TEST_F(LangeDoorloop, HoudtHetVensterLevendEnEscapeBreektAf) {
     EXPECT_EQ(g->focusWidget(), focus);
 }
 
-// The Escape of a warning stops the pass; quitting (the window destroyed) ends the pass
-// with its reading thread at once. (Closing: GeenToestandOverleeftZijnDoorloop.)
+// The Escape of a warning stops the pass; quitting ends it with its reading thread at once.
 TEST_F(LangeDoorloop, EscapeInEenMeldingEnAfsluitenStoppenDeDoorloop) {
     const std::string fake = test::Gpx().in(buiten[0], 2009).in(buiten[1], 2009).tekst();
     maak(fake);
@@ -286,8 +284,7 @@ struct Onmogelijk final : Bron {
     Stuk lees(char*, std::size_t) override { throw std::bad_alloc(); }
 };
 
-// A job that cannot start (no memory, no thread) or fails in its thread ends with a box,
-// the window free again.
+// A job that cannot start or fails in its thread ends with a box, the window free again.
 TEST_F(Doorloop, EenLeestaakDieNietStartOfFaaltGeeftEenFoutmelding) {
     test::Gpx().in(binnen[0], 2009).schrijf((map + "/a.gpx").toStdString());
     const QString geheugen = "er is niet genoeg geheugen vrij; sluit andere programma's en probeer het opnieuw";
@@ -360,8 +357,8 @@ TEST_F(Doorloop, ZonderVondstenZegtHetWaarom) {
     EXPECT_TRUE(f.resultaatpaneel->isVisible());
 }
 
-// The saved picture; a cell's menu (mouse or keyboard) with the cell on OpenStreetMap and as
-// the home; the export's folder; a second pass; and what fails: the overview that stood stays.
+// The saved picture; a cell's menu (OpenStreetMap, home); the export's folder; a second pass;
+// and what fails: the overview that stood stays.
 TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     // No home before, none left after (the settings outlive a run).
     const auto geenThuis = [] {
@@ -373,8 +370,7 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     const test::Gpx eerste = test::Gpx::proef();
     draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
     const QStringList vanEerste = teksten(f);
-    // The panel is saved without "&Terug" and with the legend widened; on screen both are
-    // undone. (The picture itself: Scherm.HetVensterPastEnElkeKnopIsBereikbaar.)
+    // Saved without "&Terug", the legend widened; on screen both undone (the picture: Scherm).
     const QImage beeld = QImage(bmp()).convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(f.resultaatpaneel->terugKnop->isVisible());
     EXPECT_EQ(f.resultaatpaneel->klassenKader->width(), 305);
@@ -399,8 +395,7 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     EXPECT_EQ(gevraagd, binnen[0] + 1);
     for (QMenu* m : f.findChildren<QMenu*>()) m->close();
 
-    // A Dutch cache region's menu is headed by its tooltip's first line; the home it sets
-    // is marked on the main map, on screen, and named in the cell's tooltip.
+    // A region's menu is headed by its tooltip's first line; its home is marked and named.
     Kaart* kaart = f.resultaatpaneel->hoofdkaart;
     const QString tip = kaart->tooltipTekst(binnen[40]);
     QMenu* menu = f.vakmenu(binnen[40]);
@@ -417,8 +412,7 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     EXPECT_EQ(kaart->tooltipTekst(binnen[40]), tip + "\nUw thuis");
     EXPECT_NE(kaart->grab(kaart->celRect(binnen[40])).toImage(), zonderThuis);
 
-    // The export's dialog opens where the picture went, then where the last export went,
-    // in the progress dialog too.
+    // The export's dialog opens where the picture went, then where the last export went.
     test::Bestandsdialoog dialoog;
     ASSERT_TRUE(QDir(map).mkdir("sub"));
     dialoog.naam = map + "/sub/r.geojson";
@@ -476,8 +470,8 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     EXPECT_EQ(QDir(map).entryList(QDir::Files), (QStringList{"eerste.gpx", "Kavelzicht.bmp", "tweede.gpx"}));
 #endif
 
-    // Without a readable file, only the box: nothing is counted, drawn or saved, and the year
-    // boxes are not yet sorted; the class legend already follows the shading choice.
+    // Without a readable file only the box: nothing counted, drawn or saved, the years not yet
+    // sorted; the class legend already follows the shading choice.
     const QStringList eerder = teksten(f);
     const auto mislukt = [&](const std::function<void()>& vooraf, const QString& prompt) {
         berichten.lijst.clear();

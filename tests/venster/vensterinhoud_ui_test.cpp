@@ -19,8 +19,7 @@ namespace {
 
 Vensterinhoud::Omgeving opDatum(const QString& datum) { return Vensterinhoud::Omgeving{datum, {}, {}, {}, {}}; }
 
-// The real boxes never wait in the call: a warning carries the check box that lets the
-// rest of a pass through; an error or a notice blocks its window.
+// The real boxes never wait in the call; a warning has the check box, a notice blocks its window.
 TEST(Vensterinhoud, MeldingenAlsBerichtvensters) {
     QWidget venster;
     venster.show();
@@ -92,8 +91,7 @@ double contrast(const QColor& a, const QColor& b) {
     return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
-// The panels, their keys, names and way back, on a dark desktop where the window keeps its
-// own colours: every text stands out from its ground.
+// The panels, their keys, names and way back, on a dark desktop where every text stands out.
 TEST(Vensterinhoud, PanelenToetsenNamenEnTerugOpEenDonkerBureaublad) {
     test::Berichten berichten;
     // As a desktop theme sets a palette: for the application and for kinds of control.
@@ -171,9 +169,8 @@ TEST(Vensterinhoud, PanelenToetsenNamenEnTerugOpEenDonkerBureaublad) {
     zet(eerder);
 }
 
-// On every screen of the test list: the window fits, also near the corner, scrolls where it
-// must, brings every control into view; a double click reads the file under the pointer, and
-// the wheel over a year list without the focus leaves its year alone.
+// On every screen of the test list the window fits, scrolls where it must, and brings every
+// control into view; a double click reads a file, the wheel leaves an unfocused year alone.
 TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     test::Berichten berichten;
     test::LocaleWacht locale{"nl_NL"};
@@ -239,7 +236,6 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
         h.ensureWidgetVisible(w, 0, 0);
         EXPECT_TRUE(zichtbaar(w)) << w->metaObject()->className();
     }
-    // Tab brings the next control into view.
     h.ensureWidgetVisible(f.invulpaneel->jaar[0], 0, 0);
     f.invulpaneel->jaar[2]->setFocus();
     test::druk(f.invulpaneel->jaar[2], Qt::Key_Tab);

@@ -13,8 +13,7 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     const std::vector<int> binnen = test::Gpx::vakken(true);
     test::Gpx g;
     g.in(binnen[0], 2008).in(binnen[1], 2008).in(binnen[1], 2010).in(binnen[2], 2024).in(binnen[3], 2000);
-    GpxBestand bestand(std::make_unique<test::GeheugenBron>(g.tekst()));
-    const std::optional<Overzicht> overzicht = maakOverzicht(bestand, {2008, 2009, 2010}, false, nederlandseRegios(), {}, 2026);
+    const std::optional<Overzicht> overzicht = test::overzicht(g, {2008, 2009, 2010});
     ASSERT_TRUE(overzicht);
     QTemporaryDir map;
     QFile invoer(map.filePath("invoer.gpx"));
@@ -34,8 +33,7 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
         EXPECT_EQ(rij.join(','), csv[r + 1]);
     }
     EXPECT_EQ(d.tabel->item(17, 0)->text(), "zonder jaar");
-    // A line per province on the next tab (their counts: regionaam_test), with why a region
-    // on a border counts once.
+    // A line per province (their counts: regionaam_test), and why a border region counts once.
     EXPECT_EQ(d.provincietabel->rowCount(), 12);
     d.tabellen->setCurrentWidget(d.perProvincie);
     EXPECT_TRUE(d.provinciegrensLabel->isVisible() && d.provinciegrensLabel->text().contains("provinciegrens"));
@@ -58,8 +56,8 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     while (volgorde.size() < 6 && QApplication::sendEvent(d.focusWidget(), &tab)) volgorde.push_back(d.focusWidget());
     EXPECT_EQ(volgorde, (std::vector<QWidget*>{d.grafiek, d.tabellen->tabBar(), d.tabel, d.dichtstbij, d.exporteren, d.sluiten}));
 
-    // The export's dialog opens in the folder given, then the last export's; a name gets the
-    // filter's suffix before the dialog confirms replacing it; a folder not there: a box.
+    // The dialog opens in the folder given, then the last export's; a name gets the filter's
+    // suffix before replacing is confirmed; a folder not there: a box.
     test::Bestandsdialoog dialoog;
     ASSERT_TRUE(QDir(map.path()).mkdir("sub"));
     QFile(map.filePath("nog.gpx")).open(QIODevice::WriteOnly);
@@ -108,8 +106,7 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     QApplication::sendEvent(&d, &esc);
     EXPECT_FALSE(d.isVisible());
 
-    // Without a home, no list; on a dark palette the chart paints on dark with its bars in
-    // the highlight colour.
+    // Without a home, no list; on a dark palette, dark ground and highlight-coloured bars.
     Voortgangsvenster zonder(*overzicht, std::nullopt);
     EXPECT_FALSE(zonder.dichtstbij->isVisibleTo(&zonder) || zonder.dichtstbijLabel->isVisibleTo(&zonder));
     QPalette donker;
@@ -126,18 +123,15 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     EXPECT_GT(std::count(alle.begin(), alle.end(), qRgb(230, 230, 230)), 50); // axes, line and text
 }
 
-// At the middle of each bar, found by its colour in the painted chart, the tooltip is the
-// sentence of that bar's year.
+// At the middle of each painted bar the tooltip is the sentence of that bar's year.
 TEST(Voortgangsvenster, DeTipNoemtDeStaafOnderDeWijzer) {
     test::LocaleWacht locale{"nl_NL"};
     const std::vector<int> binnen = test::Gpx::vakken(true);
-    // Sixteen years with a bar each, so narrow that a pointer taken from the widget's edge
-    // instead of the plot's would land in the next bar.
+    // Sixteen bars, so narrow that a pointer from the widget's edge would hit the next one.
     test::Gpx g;
     for (int k = 0; k < 16; ++k)
         for (int r = 0; r <= k % 4; ++r) g.in(binnen[std::size_t(10 * k + r)], 2003 + k);
-    GpxBestand bestand(std::make_unique<test::GeheugenBron>(g.tekst()));
-    const std::optional<Overzicht> overzicht = maakOverzicht(bestand, {2003, 2004, 2005}, false, nederlandseRegios(), {}, 2026);
+    const std::optional<Overzicht> overzicht = test::overzicht(g, {2003, 2004, 2005});
     ASSERT_TRUE(overzicht);
     Voortgangsgrafiek grafiek;
     grafiek.zetVoortgang(Voortgang::van(*overzicht, nederlandseRegios()));
