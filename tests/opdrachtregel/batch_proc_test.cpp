@@ -238,24 +238,22 @@ TEST_F(Batch, UitvoerVervangtNooitDeInvoerOfEenAndereUitvoer) {
     fs::create_hard_link(map / "gevonden.gpx", map / "hard.geojson");
     fs::create_directory_symlink(".", map / "hier");
     fs::create_symlink("Kavelzicht.bmp", map / "beeld.csv");
-    const std::string zelfde = " zijn hetzelfde bestand (";
-    const std::vector<std::pair<std::vector<std::string>, std::string>> gevallen = {
-        {{"--regio-export", "gevonden.gpx", "gevonden.gpx"}, "Het GPX-bestand en --regio-export" + zelfde + "gevonden.gpx)"},
-        {{"--per-jaar", "vondsten.csv", "vondsten.csv"}, "Het GPX-bestand en --per-jaar" + zelfde + "vondsten.csv)"},
-        {{"--uitvoer", "gevonden.gpx.bmp", "gevonden.gpx.bmp"}, "Het GPX-bestand en --uitvoer" + zelfde + "gevonden.gpx.bmp)"},
-        {{"--regio-export", "hard.geojson", "gevonden.gpx"}, "Het GPX-bestand en --regio-export" + zelfde + "hard.geojson)"},
-        {{"--regio-export", "hier/gevonden.gpx", "gevonden.gpx"},
-         "Het GPX-bestand en --regio-export" + zelfde + "hier/gevonden.gpx)"},
-        {{"--per-jaar", "same.csv", "--regio-export", "same.csv", "gevonden.gpx"}, "--per-jaar en --regio-export" + zelfde + "same.csv)"},
-        {{"--per-provincie", "hier/same.csv", "--per-jaar", "same.csv", "gevonden.gpx"},
-         "--per-jaar en --per-provincie" + zelfde + "hier/same.csv)"},
-        {{"--per-jaar", "beeld.csv", "gevonden.gpx"}, "--uitvoer en --per-jaar" + zelfde + "beeld.csv)"},
-        {{"--uitvoer", "a.bmp", "--per-jaar", "hier/a.csv", "--regio-export", "a.csv", "gevonden.gpx"},
-         "--per-jaar en --regio-export" + zelfde + "a.csv)"},
+    const std::string invoer = "Het GPX-bestand";
+    // The arguments; the two that clash, and the name the second was given.
+    const std::vector<std::tuple<std::vector<std::string>, std::string, std::string>> gevallen = {
+        {{"--regio-export", "gevonden.gpx", "gevonden.gpx"}, invoer + " en --regio-export", "gevonden.gpx"},
+        {{"--per-jaar", "vondsten.csv", "vondsten.csv"}, invoer + " en --per-jaar", "vondsten.csv"},
+        {{"--uitvoer", "gevonden.gpx.bmp", "gevonden.gpx.bmp"}, invoer + " en --uitvoer", "gevonden.gpx.bmp"},
+        {{"--regio-export", "hard.geojson", "gevonden.gpx"}, invoer + " en --regio-export", "hard.geojson"},
+        {{"--regio-export", "hier/gevonden.gpx", "gevonden.gpx"}, invoer + " en --regio-export", "hier/gevonden.gpx"},
+        {{"--per-jaar", "same.csv", "--regio-export", "same.csv", "gevonden.gpx"}, "--per-jaar en --regio-export", "same.csv"},
+        {{"--per-provincie", "hier/same.csv", "--per-jaar", "same.csv", "gevonden.gpx"}, "--per-jaar en --per-provincie", "hier/same.csv"},
+        {{"--per-jaar", "beeld.csv", "gevonden.gpx"}, "--uitvoer en --per-jaar", "beeld.csv"},
+        {{"--uitvoer", "a.bmp", "--per-jaar", "hier/a.csv", "--regio-export", "a.csv", "gevonden.gpx"}, "--per-jaar en --regio-export", "a.csv"},
     };
     schrijf("gevonden.gpx.bmp", gpx);
-    for (const auto& [args, regel] : gevallen) {
-        EXPECT_EQ(gezien(draai(args)), std::tuple(2, "", "Fout: " + regel + "; er is niets geschreven\n"))
+    for (const auto& [args, beide, naam] : gevallen) {
+        EXPECT_EQ(gezien(draai(args)), std::tuple(2, "", "Fout: " + beide + " zijn hetzelfde bestand (" + naam + "); er is niets geschreven\n"))
             << ::testing::PrintToString(args);
         EXPECT_EQ(lees(map / "gevonden.gpx"), gpx);
         EXPECT_EQ(lees(map / "vondsten.csv"), gpx);
@@ -269,19 +267,17 @@ TEST_F(Batch, UitvoerVervangtNooitDeInvoerOfEenAndereUitvoer) {
 TEST_F(Batch, GeenApparaatVervangenEnGeenNagemaakteRegels) {
     for (const char* naam : {"null.csv", "null.geojson", "null.bmp"}) fs::create_symlink("/dev/null", map / naam);
     ASSERT_EQ(::mkfifo((map / "pijp.csv").c_str(), 0600), 0);
-    const std::vector<std::pair<std::vector<std::string>, std::string>> apparaten = {
-        {{"--per-jaar", "null.csv"}, "De voortgang per jaar kan niet worden opgeslagen als " + (map / "null.csv").string()},
-        {{"--regio-export", "null.geojson"}, "De regio's kunnen niet worden opgeslagen als " + (map / "null.geojson").string()},
-        {{"--uitvoer", "null.bmp"}, "Het overzicht kan niet worden opgeslagen als " + (map / "null.bmp").string()},
-        {{"--per-jaar", "pijp.csv"}, "De voortgang per jaar kan niet worden opgeslagen als " + (map / "pijp.csv").string()},
-        {{"--uitvoer", "/dev/null"}, "Het overzicht kan niet worden opgeslagen als /dev/null"},
-        {{"--uitvoer", "/dev/stdout"}, "Het overzicht kan niet worden opgeslagen als /dev/stdout"},
+    const std::string jaren = "De voortgang per jaar kan niet worden", overzicht = "Het overzicht kan niet worden";
+    const std::tuple<std::string, std::string, std::string> apparaten[] = {
+        {"--per-jaar", "null.csv", jaren}, {"--regio-export", "null.geojson", "De regio's kunnen niet worden"},
+        {"--uitvoer", "null.bmp", overzicht}, {"--per-jaar", "pijp.csv", jaren},
+        {"--uitvoer", "/dev/null", overzicht}, {"--uitvoer", "/dev/stdout", overzicht},
     };
     Gpx().wpt("52.37", "4.89", 2008).schrijf(map / "een.gpx");
-    for (auto [args, regel] : apparaten) {
-        args.push_back("een.gpx");
-        const Uitkomst u = draai(args);
-        EXPECT_EQ(std::pair(u.status, u.fout), std::pair(1, "Fout: " + regel + " (dit is geen gewoon bestand)\n"));
+    for (const auto& [optie, naam, wat] : apparaten) {
+        const Uitkomst u = draai({optie, naam, "een.gpx"});
+        EXPECT_EQ(std::pair(u.status, u.fout), std::pair(1, "Fout: " + wat + " opgeslagen als " + (map / naam).string() +
+                                                                " (dit is geen gewoon bestand)\n"));
     }
     EXPECT_TRUE(fs::is_character_file("/dev/null") && fs::is_fifo(map / "pijp.csv"));
 
