@@ -324,26 +324,6 @@ TEST_F(Doorloop, EenLeestaakDieNietStartOfFaaltGeeftEenFoutmelding) {
     }
 }
 
-// Open with: the overview, the file chosen in its folder; never the picture as found log.
-TEST_F(Doorloop, OpenenMetToontHetOverzicht) {
-    test::Gpx().in(binnen[0], 2009).schrijf((map + "/export.gpx").toStdString());
-    f.afbeeldingsnaam = bmp();
-    f.openOverzicht(map + "/export.gpx");
-    ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
-    EXPECT_TRUE(f.resultaatpaneel->isVisible() && berichten.lijst.empty());
-    EXPECT_EQ(f.invulpaneel->bestandlijst->map() + "/" + f.invulpaneel->bestandlijst->gekozenNaam(), map + "/export.gpx");
-    QFile beeld(bmp());
-    ASSERT_TRUE(beeld.open(QIODevice::ReadOnly));
-    const QByteArray bytes = beeld.readAll();
-    f.openOverzicht(bmp());
-    ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
-    ASSERT_EQ(berichten.lijst.size(), 1u);
-    EXPECT_EQ(berichten.lijst[0].prompt, "Het GPX-bestand en het overzicht zijn hetzelfde bestand (" +
-                                             QDir::toNativeSeparators(bmp()) + "); er is niets geschreven");
-    beeld.seek(0);
-    EXPECT_EQ(beeld.readAll(), bytes);
-}
-
 // A map without finds is never shown without a word of why (each reason: teksten_test; the
 // reasons chosen for no waypoint or no date: batch_proc_test).
 TEST_F(Doorloop, ZonderVondstenZegtHetWaarom) {
@@ -358,7 +338,7 @@ TEST_F(Doorloop, ZonderVondstenZegtHetWaarom) {
 }
 
 // The saved picture; a cell's menu (OpenStreetMap, home); the export's folder; a second pass;
-// and what fails: the overview that stood stays.
+// what fails, the overview that stood staying; and "open with".
 TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     // No home before, none left after (the settings outlive a run).
     const auto geenThuis = [] {
@@ -496,6 +476,23 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     });
     EXPECT_TRUE(f.resultaatpaneel->isVisible());
     EXPECT_EQ(teksten(f).mid(6, 2), vanEerste.mid(6, 2)); // the Dutch finds and all finds of eerste.gpx
+
+    // Open with: the overview, the file chosen in its folder; never the picture as found log.
+    berichten.lijst.clear();
+    f.openOverzicht(map + "/tweede.gpx");
+    ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
+    EXPECT_TRUE(f.resultaatpaneel->isVisible() && berichten.lijst.empty());
+    EXPECT_EQ(f.invulpaneel->bestandlijst->map() + "/" + f.invulpaneel->bestandlijst->gekozenNaam(), map + "/tweede.gpx");
+    QFile bitmap(bmp());
+    ASSERT_TRUE(bitmap.open(QIODevice::ReadOnly));
+    const QByteArray bytes = bitmap.readAll();
+    f.openOverzicht(bmp());
+    ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(berichten.lijst[0].prompt, "Het GPX-bestand en het overzicht zijn hetzelfde bestand (" +
+                                             QDir::toNativeSeparators(bmp()) + "); er is niets geschreven");
+    bitmap.seek(0);
+    EXPECT_EQ(bitmap.readAll(), bytes);
 }
 
 } // namespace
