@@ -1,17 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file reader on both kinds of file access (the system's own and the portable one),
-// with the same tests.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cerrno>
+// The file reader on both kinds of file access, the system's own and the portable one.
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -20,10 +9,7 @@
 #include <unistd.h>
 #endif
 
-#include "foundlog/gpxbestand.h"
-#include "support/geheugenbron.h"
-#include "support/gpx.h"
-#include "support/referentie.h"
+#include "support/kern.h"
 
 namespace kz {
 namespace {
@@ -35,8 +21,7 @@ protected:
     void SetUp() override { fs::create_directories(map_); }
     void TearDown() override { fs::remove_all(map_); }
 
-    // Names in UTF-8, as the program hands them to the file reader (on Windows a narrow
-    // path would be taken in another encoding).
+    // Names in UTF-8, as the program hands them on (on Windows not the narrow encoding).
     static fs::path alsPad(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
     std::string pad(const std::string& naam) const {
         const std::u8string p = (map_ / alsPad(naam)).u8string();
@@ -73,8 +58,7 @@ TEST_P(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
     EXPECT_NE(nietGeopend.fout(), 0);
     std::vector<std::pair<std::string, int>> gevallen{{pad("weg.gpx"), ENOENT}, {pad(""), EISDIR}};
 #if defined(_WIN32)
-    // A device, and a pipe that waits for a reader (which the standard library cannot
-    // tell from a missing file on Windows).
+    // A device, and a pipe waiting for a reader (to the standard library a missing file).
     const std::string pijp = "\\\\.\\pipe\\kz-bestand-" + std::to_string(::GetCurrentProcessId());
     const HANDLE server = ::CreateNamedPipeA(pijp.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 4, 0, 0, 0, nullptr);
     ASSERT_NE(server, INVALID_HANDLE_VALUE);
@@ -138,7 +122,6 @@ TEST_P(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWh
     EXPECT_TRUE(test::zelfde(uit, test::referentie(std::string_view(tekst).substr(0, tot))));
 }
 
-// A source in memory, read in pieces of awkward sizes.
 std::unique_ptr<test::GeheugenBron> bron(std::string tekst) {
     return std::make_unique<test::GeheugenBron>(std::move(tekst), std::vector<std::size_t>{7, 65536, 1, 300000});
 }

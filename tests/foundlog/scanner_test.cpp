@@ -1,34 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The scanner against the plain line-by-line reference on every search path; the choice of
-// path; the numbers it reads.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <limits>
-#include <string>
-#include <utility>
-#include <vector>
-
+// The scanner against the plain reference on every search path; the path chosen; numbers.
 #include "foundlog/getal.h"
-#include "support/geheugenbron.h"
-#include "support/gpx.h"
-#include "support/locale.h"
-#include "support/referentie.h"
+#include "support/kern.h"
 
 namespace kz {
 namespace {
 
-// Every search path: one test each, skipped where the processor lacks it.
 class Scan : public ::testing::TestWithParam<Zoekpad> {
 protected:
     void SetUp() override {
         if (!wordtOndersteund(GetParam())) GTEST_SKIP() << "deze processor mist " << naamVan(GetParam());
     }
 
-    // The reference's waypoints as "rij,kolom,jaar,nl "; the reader in pieces must read the same.
+    // The reference's waypoints as "rij,kolom,jaar,nl ", read the same in any pieces.
     std::string scan(const std::string& tekst, std::vector<std::size_t> extra = {}) const {
         const std::vector<Waypoint> ref = test::referentie(tekst);
         std::vector<std::vector<std::size_t>> splitsingen = {{tekst.size() + 1}, std::move(extra)};
@@ -115,7 +99,6 @@ TEST_P(Scan, MyFindsTakeTheYearOfTheEarliestOwnFind) {
         std::vector<std::string> logs;
         std::string soort = "Traditional Cache", na = "";
     };
-    // Three dated finds, two of them Dutch: 2 Dutch finds of 3.
     const std::string drie = mijn(W{.logs = {"2020-09-24 Found it"}}, W{"Belgium", {"2019-01-02 Found it"}},
                                   W{.logs = {"2018-05-05 Attended"}, .soort = "Event Cache"});
     EXPECT_EQ(scan(Gpx().regel(" \t" + kop + "\t").regel(drie).tekst()), "523,58,2020,1 508,52,2019,0 523,58,2018,1 ");
@@ -129,8 +112,8 @@ TEST_P(Scan, MyFindsTakeTheYearOfTheEarliestOwnFind) {
              W{.logs = {"2005-11-11 Found it"}, .na = "    <gsak:UserFound></gsak:UserFound>\r\n"});
     EXPECT_EQ(scan(Gpx().regel(kop).regel(soorten).tekst()),
               "523,58,2010,1 523,58,2011,1 523,58,0,1 523,58,2009,1 523,58,2010,1 523,58,0,1 ");
-    // A log ends at its closing line, the next log or </wpt>; its last date counts. The cache's
-    // own type line and a date outside a log count not.
+    // A log ends at its closing line, the next log or </wpt>; its last date counts, not the
+    // cache's own type line or a date outside a log.
     const std::string log = "<groundspeak:log id=\"2\">\r\n", eind = "</groundspeak:log>\r\n",
                       gevonden = "<groundspeak:type>Found it</groundspeak:type>\r\n";
     const auto datum = [](const char* d) { return std::string("<groundspeak:date>") + d + "</groundspeak:date>\r\n"; };
@@ -157,31 +140,27 @@ TEST_P(Scan, ALineOfTheLongestLengthKeptIsWholeWhereverItsBlanksArrive) {
     for (std::size_t eerste : {regel.size() - 1, regel.size(), regel.size() + 1, regel.size() + 4})
         EXPECT_EQ(scan(tekst, {eerste, 1, 2}), "523,58,0,0 ") << eerste;
 
-    // One character longer is cut: the longitude runs to the end of what is kept, 4.89E01.
-    // That stays so over three pieces, when the last one holds only the trailing blanks.
+    // One longer is cut, to 4.89E01, also over three pieces, the last only trailing blanks.
     const std::string cut = "  <wpt lat=\"52.37\" lon=\"4.89E" + std::string(Scanner::maxRegel - 29, '0') + "0123\">",
                       blanks = " \t  ";
     ASSERT_EQ(cut.substr(2, Scanner::maxRegel).substr(Scanner::maxRegel - 3), "001");
     EXPECT_EQ(scan(cut + blanks + "\r\n</wpt>\r\n", {2000, cut.size() - 2000, blanks.size(), 100}), "523,586,0,0 ");
 }
 
-// An export that puts several elements on a line (as opencaching.de does) yields no
-// waypoint, but its waypoints are counted, however the line is cut into pieces.
+// Several elements on a line (as opencaching.de writes them): no waypoint read, but counted.
 TEST_P(Scan, WaypointsInsideALineAreCountedNotRead) {
     const std::string w = "<wpt lat=\"52.1\" lon=\"5.1\"><gsak:UserFound>2008</gsak:UserFound></wpt>";
     const std::string tekst = "<gpx><metadata></metadata>" + w + "\n \t" + w + w + "<wpt\r\n" + w;
     for (std::size_t stuk : std::initializer_list<std::size_t>{16, 64, 4096, tekst.size()}) {
         GpxBestand bestand(std::make_unique<test::GeheugenBron>(tekst, std::vector<std::size_t>{stuk}));
         EXPECT_TRUE(bestand.scan([](const Waypoint&) {}, GetParam()));
-        // The first line's at least; one cut by the end of a piece may go uncounted.
+        // At least the first line's; one cut by a piece's end may go uncounted.
         EXPECT_GE(bestand.nietOpEigenRegel(), 1) << stuk;
     }
     EXPECT_EQ(scan(tekst), "521,61,0,0 ");
 }
 
-// A line cut between two reads is looked at once, as a whole: its tail is not searched
-// again as lines of its own (a closing tag after the found date would end the waypoint
-// before its country, and a Dutch find would count as a foreign one).
+// A line cut between two reads is read as a whole, its tail not again as lines of its own.
 TEST_P(Scan, ALineCutAnywhereBetweenTwoReadsReadsAsInOnePiece) {
     const std::string tekst = "<wpt lat=\"52.37\" lon=\"4.89\">\r\n <gsak:UserFound>2008-01-01</gsak:UserFound></wpt>\r\n"
                               " <groundspeak:country>Netherlands</groundspeak:country>\r\n</wpt>\n"
@@ -211,8 +190,8 @@ TEST_P(Scan, FuzzSeedsAndFormerFailuresReadAsTheReference) {
     EXPECT_GE(aantal, 5);
 }
 
-// From the processor, or from KAVELZICHT_ZOEKPAD when this processor can run the one it names;
-// any other name, "sse2" and "avx512" (paths the program no longer has) among them, gives the best.
+// From the processor, or KAVELZICHT_ZOEKPAD when this processor can run it; any other name
+// (also "sse2" and "avx512", paths the program no longer has) gives the best.
 TEST(Zoekpad, ChosenByTheProcessorOrByName) {
     EXPECT_TRUE(wordtOndersteund(besteZoekpad()));
     for (Zoekpad pad : alleZoekpaden)

@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <array>
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "foundlog/telling.h"
+#include "support/kern.h"
 
 namespace kz {
 namespace {
@@ -57,9 +51,8 @@ TEST(Telling, WhatIsCountedWhereAndWhatIsWarned) {
                       "Fake 53.410000 3.400000; ");
 }
 
-// Years after 2015 get a slot up to the latest found year, never past the current year
-// (nor past 2100, whatever the clock says); later years, 2000 and day-first dates have
-// no usable year. The fake warning stays with the years of the year lists.
+// Years after 2015 get slots up to the latest found, the current year and 2100 at most; 2000
+// and day-first dates none. Fakes warn in the lists' years only.
 TEST(Telling, YearSlotsAfter2015UpToTheCurrentYear) {
     NlMasker nl;
     leesnl(nl);

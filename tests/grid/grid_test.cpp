@@ -1,15 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <array>
-#include <cmath>
-#include <limits>
-#include <tuple>
-
-#include "grid/afstand.h"
-#include "grid/grid.h"
-#include "grid/nlmasker.h"
-#include "grid/vak.h"
+#include "support/kern.h"
 
 namespace kz {
 namespace {
@@ -61,7 +51,6 @@ TEST(Afstand, KnownPairsOfPointsAndTheNearestPointOfACell) {
     EXPECT_NEAR(afstandKm(amsterdam, utrecht), 34.16, 0.01);
     EXPECT_NEAR(afstandKm(utrecht, amsterdam), 34.16, 0.01);
     EXPECT_NEAR(afstandKm(groningen, maastricht), 270.03, 0.01);
-    // One degree along a meridian, a quarter of the equator, the same point.
     EXPECT_NEAR(afstandKm({52, 5}, {53, 5}), 111.195, 0.001);
     EXPECT_NEAR(afstandKm({0, 0}, {0, 90}), 10007.557, 0.001);
     EXPECT_EQ(afstandKm(utrecht, utrecht), 0);
@@ -72,7 +61,6 @@ TEST(Afstand, KnownPairsOfPointsAndTheNearestPointOfACell) {
     EXPECT_NEAR(koers({0, 5}, {0, 6}), 90, 1e-9);
     EXPECT_NEAR(koers({52, 5}, {52, 4}), 270.39, 0.01); // west, curving north of the parallel
     EXPECT_EQ(koers(utrecht, utrecht), 0);
-    // Eight points of 45 degrees, each centred on its direction.
     const std::pair<double, int> streken[] = {{0, 0}, {22.4, 0}, {22.5, 1}, {154.24, 3}, {180, 4}, {193.16, 4},
                                                {247.4, 5}, {247.6, 6}, {270, 6}, {337.4, 7}, {337.5, 0}, {359.9, 0}, {-45, 7}, {720, 0}};
     for (const auto& [graden, streek] : streken) EXPECT_EQ(windstreek(graden), streek) << graden;
@@ -81,9 +69,8 @@ TEST(Afstand, KnownPairsOfPointsAndTheNearestPointOfACell) {
     const Vakgrenzen thuis = Vakgrenzen::van(520, 61);
     EXPECT_TRUE(thuis.bevat(utrecht));
     EXPECT_EQ(afstandTotVakKm(utrecht, thuis), 0);
-    // The cell two rows up begins 0.1 degree north of Utrecht's cell's top: straight north.
+    // Two rows up: straight north; diagonally: to the cell's south-west corner.
     EXPECT_NEAR(afstandTotVakKm(utrecht, Vakgrenzen::van(522, 61)), (52.2 - 52.0907) * 111.195, 0.001);
-    // Diagonally: to the cell's south-west corner.
     const Vakgrenzen ne = Vakgrenzen::van(522, 63);
     EXPECT_EQ(afstandTotVakKm(utrecht, ne), afstandKm(utrecht, {52.2, 63 / 12.0}));
     EXPECT_EQ(windstreek(koers(utrecht, ne.dichtstBij(utrecht))), 1);

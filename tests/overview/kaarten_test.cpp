@@ -1,20 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <memory>
-#include <tuple>
-#include <vector>
-
-#include "overview/kaarten.h"
-#include "overview/overzicht.h"
-#include "grid/vak.h"
-#include "overview/regioafstand.h"
-#include "overview/startjaren.h"
-#include "overview/voortgang.h"
-#include "support/geheugenbron.h"
-#include "support/gevonden.h"
-#include "support/gpx.h"
+#include "support/kern.h"
 
 namespace kz {
 namespace {
@@ -29,7 +14,6 @@ protected:
     // Dutch finds in cell i as the tally records them: year slot (if any) and all-years slot.
     void vondst(int i, int jaar, int aantal = 1) { test::vondst(gevonden, jaar, rijVanIndex(i), kolomVanIndex(i), aantal); }
     Kaarten kleur(std::array<int, 3> jaren, bool schakering) { return kleurKaarten(gevonden, nl, jaren, schakering); }
-    // Cell i on the main map and on the three year maps; all counters of a walk.
     static Vier op(const Kaarten& k, int i) { return {k.kleur[0][i], k.kleur[1][i], k.kleur[2][i], k.kleur[3][i]}; }
     static auto tellers(const Kaarten& k) {
         return std::tuple(k.nietbezocht, k.bezocht, k.zondernl, k.fakeregio, k.jrvak, k.nieuw);
@@ -51,7 +35,6 @@ TEST_F(KaartenTest, ColoursOfEveryKindOfCellOnEveryMap) {
     const std::pair<int, Kleur> klassen[] = {
         {1, rgb(128, 255, 128)}, {2, groen_}, {3, groen_}, {4, rgb(0, 192, 0)}, {6, rgb(0, 192, 0)}, {7, rgb(0, 128, 0)},
         {10, rgb(0, 128, 0)}, {11, rgb(0, 64, 0)}, {15, rgb(0, 64, 0)}, {16, rgb(0, 0, 0)}, {250, rgb(0, 0, 0)}};
-    // In the last year of the lists, so that its year map must show them too.
     for (int i = 0; i < 11; ++i) vondst(binnen[i * 40], 2015, klassen[i].first);
     // Year maps shade by their own year; slotless years count on the main map only; blue outside.
     vondst(binnen[500], 2005, 4), vondst(binnen[500], 2006, 20);
@@ -76,9 +59,7 @@ TEST_F(KaartenTest, ColoursOfEveryKindOfCellOnEveryMap) {
     }
 }
 
-// New: first seen in that year slot; 2000 has no slot, so 3 is new in 2004, as is 4. A
-// chosen year after 2015 has its own map once the count array has its slot; new regions
-// look at every earlier slot, 2016 on included.
+// New: first seen in that slot (2000 has none), also after 2015, where every earlier slot counts.
 TEST_F(KaartenTest, NewRegionsLookOnlyAtEarlierYearSlotsAlsoAfter2015) {
     for (const auto& [i, jaar] : {std::pair{0, 2001}, {1, 2001}, {1, 2009}, {2, 2003}, {2, 2005}, {3, 2000}, {3, 2004},
                                   {4, 2005}, {4, 2004}})
@@ -100,8 +81,7 @@ TEST(Aandeel, SinglePrecisionQuotientTimesHundred) {
               (std::array{37.4800644f, 62.5199394f, 0.797448099f, 0.0f, 0.0f}));
 }
 
-// The years selected at start, from the last four characters of the short date: their
-// leading number, at least 2003, at most 2015.
+// From the short date's last four characters: their leading number, within 2003 to 2015.
 TEST(Startjaren, FromTheShortDate) {
     const std::pair<const char*, int> gevallen[] = {{"2009", 2009}, {"2002", 2003}, {"4-02", 2003}, {"4-09", 2003},
         {"2026", 2015}, {"1E99", 2015}, {"", 2003}, {"ndag", 2003}};
@@ -111,11 +91,6 @@ TEST(Startjaren, FromTheShortDate) {
 using Rij = std::tuple<int, int32_t, int32_t, int32_t, int32_t, int32_t>;
 Rij rij(const Voortgang::Jaar& j) { return {j.jaar, j.vondsten, j.nlVondsten, j.regios, j.nieuw, j.totNu}; }
 
-std::optional<Overzicht> overzicht(const test::Gpx& gpx, int kalenderjaar) {
-    GpxBestand bestand(std::make_unique<test::GeheugenBron>(gpx.tekst()));
-    return maakOverzicht(bestand, {2008, 2016, 2024}, false, nederlandseRegios(), {}, kalenderjaar);
-}
-
 TEST_F(KaartenTest, ProgressPerYearCountsCumulativelyOverEveryYear) {
     test::Gpx g;
     g.in(binnen[0], 2008).in(binnen[0], 2008).in(binnen[1], 2008); // two regions, both new
@@ -124,7 +99,7 @@ TEST_F(KaartenTest, ProgressPerYearCountsCumulativelyOverEveryYear) {
     g.in(buiten[5], 2016);                                         // a fake cell: no region
     g.in(binnen[3], 2024).in(binnen[0], 2024);                     // after 2015: one new
     g.in(binnen[4], 2000).in(binnen[0], 2000).in(binnen[5], 2031).in(binnen[6], 12); // no usable year
-    const std::optional<Overzicht> o = overzicht(g, 2026);
+    const std::optional<Overzicht> o = test::overzicht(g, {2008, 2016, 2024});
     ASSERT_TRUE(o);
     const Voortgang v = Voortgang::van(*o, nederlandseRegios());
     EXPECT_EQ(v.aantalRegios, 627);
@@ -136,8 +111,7 @@ TEST_F(KaartenTest, ProgressPerYearCountsCumulativelyOverEveryYear) {
     EXPECT_EQ(jaren[2], Rij(2010, 4, 3, 2, 1, 3));
     EXPECT_EQ(jaren[8], Rij(2016, 1, 1, 0, 0, 3));
     EXPECT_EQ(jaren[16], Rij(2024, 2, 2, 2, 1, 4));
-    // The yearless finds: four regions hold them, three of which no dated find visited;
-    // so far is then every visited region, as the main map counts them.
+    // Four regions hold yearless finds, three not visited by a dated one; so far is then all.
     ASSERT_TRUE(v.zonderJaar);
     EXPECT_EQ(rij(*v.zonderJaar), Rij(0, 4, 4, 4, 3, 7));
     EXPECT_EQ(v.zonderJaar->totNu, o->kaarten.bezocht);
@@ -146,16 +120,15 @@ TEST_F(KaartenTest, ProgressPerYearCountsCumulativelyOverEveryYear) {
     EXPECT_EQ(o->kaarten.nieuw, (std::array<int32_t, 3>{2, 0, 1}));
 
     // Before its time the clock gives only the years of the year lists their own slot.
-    const Voortgang vroeg = Voortgang::van(*overzicht(g, 2015), nederlandseRegios());
+    const Voortgang vroeg = Voortgang::van(*test::overzicht(g, {2008, 2016, 2024}, 2015), nederlandseRegios());
     EXPECT_EQ(rij(vroeg.jaren.back()), Rij(2010, 4, 3, 2, 1, 3));
     EXPECT_EQ(rij(*vroeg.zonderJaar), Rij(0, 7, 7, 5, 4, 7));
     // Nothing found: no years, no line without a year.
-    const Voortgang niets = Voortgang::van(*overzicht(test::Gpx(), 2026), nederlandseRegios());
+    const Voortgang niets = Voortgang::van(*test::overzicht(test::Gpx(), {2008, 2016, 2024}), nederlandseRegios());
     EXPECT_TRUE(niets.jaren.empty() && !niets.zonderJaar);
 }
 
-// A home on the line between cells lies in the one cell the grid puts it in, as a find
-// there would: at most one region is "here", the neighbour is at distance 0.
+// A home on the line between cells lies in the one cell a find there would: one region "here".
 TEST_F(KaartenTest, AHomeOnACellsEdgeIsInOneRegionOnly) {
     const std::vector<Regio> regios = Regio::alle(gevonden, nederlandseRegios());
     for (const Coordinaat thuis : {Coordinaat{52.1, 5.1}, Coordinaat{52.0, 5.0}, Coordinaat{52.15, 5.12}}) {

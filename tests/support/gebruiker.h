@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs a test again as an ordinary user when the tests run as root, for whom every folder
-// can be read and written, so that what permissions do is still tested. Windows has no
-// such user: there the test goes on as it is.
+// Runs a test again as an ordinary user when the tests run as root, so that what
+// permissions do is still tested. (Windows has no such user.)
 #pragma once
 
 #include <cstdlib>
@@ -18,9 +17,8 @@
 
 namespace kz::test {
 
-// As root: runs this test in a new process of this program as the user nobody, and tells
-// whether it passed there; the caller's test then ends. Otherwise (or in that process):
-// false, and the caller's test goes on itself.
+// As root: runs this test in a new process as the user nobody and tells whether it passed
+// there (the caller's test then ends). Otherwise: false, and the caller's test goes on.
 inline bool alsGewoneGebruiker(bool& geslaagd) {
 #if defined(_WIN32)
     (void)geslaagd;

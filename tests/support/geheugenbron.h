@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Bytes for a scan held in memory: in chosen pieces, changed between reads, or failing at
-// a place; the bytes handed out are counted.
+// Bytes in memory for a scan: in chosen pieces, changed between reads, or failing at a place.
 #pragma once
 
 #include <algorithm>

@@ -1,25 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <cerrno>
-#include <cmath>
-#include <initializer_list>
-#include <map>
-#include <set>
-#include <string>
-#include <vector>
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QXmlStreamReader>
 
-#include "grid/afstand.h"
-#include "grid/grid.h"
-#include "grid/nlmasker.h"
-#include "overview/regio.h"
-#include "overview/regionaam.h"
-#include "support/gevonden.h"
+#include "support/kern.h"
 #include "teksten/bestandsnaam.h"
 #include "teksten/meldingen.h"
 #include "teksten/opmaak.h"
@@ -28,7 +13,6 @@
 #include "teksten/thuis.h"
 #include "teksten/vakmenu.h"
 #include "teksten/vaktekst.h"
-#include "teksten/voortgangteksten.h"
 #include "uitvoer/csvexport.h"
 #include "uitvoer/geojsonexport.h"
 #include "uitvoer/gpxexport.h"
@@ -61,11 +45,23 @@ TEST(Teksten, NumbersInTheFormOfTheLocale) {
               "52,37|1E+20|-9255700530942,12|0|0|0|1234,5|-0,5|0,333333333333333|1,5E-07|52|4.89");
 }
 
-// Also why a file cannot be opened, as the window's box and the batch mode's line say it (the
-// refusal itself: gpxbestand_test; a missing file: pass_ui_test).
+// Also why a file cannot be opened or read, and why a pass found nothing, as the window's
+// box and the batch mode's line say it (the refusals themselves: gpxbestand_test, archief_test).
 TEST(Teksten, WarningsReasonsAndCellTooltips) {
-    EXPECT_EQ(samen({meldingen::nietGeopend("a.gpx", EISDIR)[1], meldingen::nietGeopend("a.gpx", ENODEV)[1]}),
-              "a.gpx (dit is een map)|a.gpx (dit is geen gewoon bestand)");
+    using S = Archieffout::Soort;
+    EXPECT_EQ(samen({meldingen::nietGeopend("a.gpx", EISDIR)[1], meldingen::nietGeopend("a.gpx", ENODEV)[1],
+                     meldingen::nietGelezen("a.zip", EBADMSG, {S::beschadigd, 1, {}})[1],
+                     meldingen::nietGeopend("a.zip", EBADMSG, {S::geenGpx, 1, {"1-wpts.gpx"}})[1],
+                     meldingen::nietGeopend("a.zip", EBADMSG, {S::meerdereGpx, 7, {"a.gpx", "b.gpx", "1", "2", "3"}})[1],
+                     meldingen::geenVondsten(0), meldingen::geenVondsten(0, 2), meldingen::geenVondsten(1).left(59)}),
+              "a.gpx (dit is een map)|a.gpx (dit is geen gewoon bestand)|a.zip (het archief is beschadigd of onvolledig)|"
+              "a.zip (het archief bevat geen GPX-bestand met vondsten, alleen: 1-wpts.gpx)|a.zip (het archief bevat meer "
+              "dan \u00e9\u00e9n GPX-bestand met vondsten: a.gpx, b.gpx, 1, 2, 3 en 2 andere; pak het gewenste bestand "
+              "uit en kies dat)|Het bestand bevat geen enkel waypoint; het lijkt geen GPX-bestand. Er is dus niets op de "
+              "kaart gezet.|De waypoints in dit bestand staan niet elk aan het begin van een eigen regel, zoals in een "
+              "export van opencaching.de. Kavelzicht leest alleen bestanden met \u00e9\u00e9n element per regel, zoals "
+              "GSAK ze schrijft. Er is dus niets op de kaart gezet.|Het bestand bevat 1 waypoint, maar daarbij staat geen "
+              "datum");
     const Waarschuwing fake{Waarschuwing::Soort::Fake, 53.45, 3.36}, weg{Waarschuwing::Soort::Verdwaald, 53.45, 3.36};
     const auto f = meldingen::regels(fake, nl), w = meldingen::regels(weg, nl);
     EXPECT_EQ(samen({meldingen::titel(fake), f[0], f[1], meldingen::titel(weg), w[0], w[1]}),
@@ -85,8 +81,7 @@ TEST(Teksten, WarningsReasonsAndCellTooltips) {
 
 constexpr Coordinaat utrecht{52.0907, 5.1214};
 
-// Finds in two Dutch cells (Utrecht's among them), one also after 2015, and in two cells
-// outside the mask.
+// Finds in two Dutch cells (Utrecht's), one after 2015, and in two cells outside the mask.
 std::vector<Regio> regios() {
     Gevonden g(2026);
     for (const auto& [jaar, rij, kolom] : {std::tuple{2009, 523, 58}, {2024, 523, 58}, {2000, 523, 58}, {2012, 520, 61},
@@ -151,8 +146,7 @@ TEST(RegioExport, GpxHasOneWaypointPerUnvisitedRegionNearestFirstFromHome) {
             while (xml.readNextStartElement())
                 velden[xml.name().toString()] = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             EXPECT_EQ(velden["type"], "Nog niet bezochte cache-regio");
-            // Named by row and column and the cell's place, at the centre of that cell; from a
-            // home, nearest first.
+            // Row/column and place, at the cell's centre; from a home, nearest first.
             const QString naam = velden["name"].section(' ', 0, 0);
             const int rij = naam.section('/', 0, 0).toInt(), kolom = naam.section('/', 1).toInt();
             EXPECT_EQ(velden["name"], naam + ' ' + QString::fromUtf8(Regionaam::van(rij, kolom).plaats->naam));
@@ -237,8 +231,7 @@ TEST(RegioTeksten, HomeNearestLinesAndTheMapAddress) {
               "https://www.openstreetmap.org/?minlon=3.333333&minlat=50.7&maxlon=3.416667&maxlat=50.8&box=yes");
 }
 
-// A region's place and province as the tooltip, the lists and the exports say them; the
-// table per province as its CSV file and a table show it.
+// A region's place and province; the table per province as CSV and as a table's cells.
 TEST(RegioTeksten, PlaceProvinceAndTheTablePerProvince) {
     EXPECT_EQ(samen({regioteksten::kop(520, 62), regioteksten::bij(515, 43)}),
               "Regio 520/62 bij Zeist (Utrecht)|bij Middelburg (Zeeland)");
@@ -255,8 +248,7 @@ TEST(RegioTeksten, PlaceProvinceAndTheTablePerProvince) {
     EXPECT_EQ(provincieteksten::cellen(v.regels[0], nl).join('|'), "Drenthe|45|13|32|28,9");
 }
 
-// A file name reads as its text where its bytes are UTF-8, and every other byte as \xHH:
-// a stray or cut-short sequence, an overlong form, a surrogate, beyond U+10FFFF.
+// UTF-8 as text, every other byte as \xHH: stray, cut short, overlong, surrogate, too high.
 TEST(Teksten, FileNamesThatAreNoTextShowTheirBytes) {
     const std::pair<QByteArray, QString> gevallen[] = {
         {"caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x97\xba.gpx", QString::fromUtf8("caf\u00e9 \u20ac \U0001f5fa.gpx")},

@@ -1,100 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window after start-up: panels, layout, maps, legend, year lists, way back.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <tuple>
-#include <vector>
-
-#include <QAccessible>
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QImage>
 #include <QScreen>
-#include <QMenu>
-#include <QScopeGuard>
-#include <QSettings>
-#include <QFileInfo>
-#include <QDir>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTranslator>
 #include <QWheelEvent>
 
-#include "support/berichten.h"
-#include "support/gpx.h"
-#include "support/locale.h"
+#include "bediening/clientvlak.h"
 #include "support/proef.h"
-#include "support/wacht.h"
-#include "venster/vensterinhoud.h"
+#include "support/venstertest.h"
+#include "teksten/thuis.h"
 #include "venster/app.h"
 #include "venster/hoofdvenster.h"
-#include "bediening/bestandlijst.h"
-#include "bediening/clientvlak.h"
-#include "teksten/thuis.h"
-#include "teksten/versie.h"
 
 namespace kz {
 namespace {
 
 Vensterinhoud::Omgeving opDatum(const QString& datum) { return Vensterinhoud::Omgeving{datum, {}, {}, {}, {}}; }
 
-TEST(Vensterinhoud, PanelenIndelingOpschriftenToetsenEnTerugMetDezelfdeKeuzes) {
-    test::Berichten berichten;
-    Vensterinhoud f(opDatum("02-04-2009"));
-    f.show();
-    QCoreApplication::processEvents();
-    // The icon as installed, drawn for each size: the 16-pixel one is not a scaled-down 32.
-    EXPECT_EQ(f.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
-              QImage(QStringLiteral(":/iconen/%1-16.png").arg(bureaubladId)).convertToFormat(QImage::Format_ARGB32));
-    EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
-
-    EXPECT_FALSE(f.invulpaneel->kleurschakering->isChecked());
-    f.invulpaneel->kleurschakering->setChecked(true);
-    f.invulpaneel->jaar[0]->setCurrentIndex(3);
-    f.invulpaneel->hide();
-    f.resultaatpaneel->show();
-
-    // Nothing lies over "&Terug": a click on it reaches it.
-    EXPECT_EQ(f.resultaatpaneel->childAt(f.resultaatpaneel->terugKnop->geometry().center()), f.resultaatpaneel->terugKnop);
-    // Keypad Enter on "&Terug": the choices as they were, the focus on "&Maak overzicht".
-    f.resultaatpaneel->terugKnop->setFocus();
-    test::druk(f.resultaatpaneel->terugKnop, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
-    EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
-    EXPECT_TRUE(f.invulpaneel->kleurschakering->isChecked());
-    EXPECT_EQ(f.invulpaneel->jaar[0]->currentIndex(), 3);
-
-    // What a screen reader names.
-    auto naam = [](QWidget* w, QAccessible::Text soort = QAccessible::Name) {
-        return QAccessible::queryAccessibleInterface(w)->text(soort);
-    };
-    EXPECT_EQ(QStringList({naam(f.invulpaneel->jaar[0]), naam(f.invulpaneel->jaar[1]), naam(f.invulpaneel->jaar[2]), naam(f.invulpaneel->stationlijst),
-                           naam(f.invulpaneel->maplijst), naam(f.invulpaneel->bestandlijst), naam(f.invulpaneel->jaargangenKader), naam(f.invulpaneel->bestandKader),
-                           naam(f.resultaatpaneel->hoofdkaartKader), naam(f.resultaatpaneel->hoofdkaart), naam(f.resultaatpaneel->klasseVakje6)}),
-              QStringList({"Jaar 1", "Jaar 2", "Jaar 3", "Station", "Mappen", "GPX-bestanden", "Jaargangen",
-                           "Selecteer GPX-bestand", "Hoofdkaart", "Hoofdkaart", "16 of meer"}));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.resultaatpaneel->hoofdkaart)->role(), QAccessible::Graphic);
-    for (QComboBox* j : f.invulpaneel->jaar)
-        EXPECT_TRUE(!j->isEditable() && j->count() == 15 && j->itemText(0) + j->itemText(14) == "20012015");
-
-    const std::vector<QWidget*> volgorde = {f.invulpaneel->jaar[0], f.invulpaneel->jaar[1], f.invulpaneel->jaar[2], f.invulpaneel->maakOverzichtKnop, f.invulpaneel->stationlijst,
-                                            f.invulpaneel->maplijst,    f.invulpaneel->bestandlijst,   f.invulpaneel->kleurschakering, f.resultaatpaneel->terugKnop};
-    std::vector<QWidget*> gevonden;
-    QWidget* w = f.invulpaneel->jaar[0];
-    do if (std::count(volgorde.begin(), volgorde.end(), w)) gevonden.push_back(w);
-    while ((w = w->nextInFocusChain()) != f.invulpaneel->jaar[0]);
-    EXPECT_EQ(gevonden, volgorde);
-}
-
-// The real boxes never wait in the call: a warning carries the check box that lets the
-// rest of a pass through; an error or a notice blocks its window.
+// The real boxes never wait in the call; a warning has the check box, a notice blocks its window.
 TEST(Vensterinhoud, MeldingenAlsBerichtvensters) {
     QWidget venster;
     venster.show();
@@ -116,11 +41,9 @@ TEST(Vensterinhoud, MeldingenAlsBerichtvensters) {
     EXPECT_EQ(std::tuple(boxen[2]->icon(), boxen[2]->windowTitle()), std::tuple(QMessageBox::Critical, "Fout"));
 }
 
-// The home goes to Kavelzicht's own settings (on Linux ~/.config/Kavelzicht/), and is
-// still found where it went before they had that name; one that cannot be written there
-// is said.
+// The home goes to Kavelzicht's own settings, is still found where it went before they had
+// that name, and one that cannot be written there is said.
 TEST(Vensterinhoud, DeThuisGaatNaarDeEigenInstellingenEnNietBewarenWordtGemeld) {
-    // In the folder of the organisation, named after the program.
     const QFileInfo eigen(QSettings().fileName());
     EXPECT_EQ(std::pair(eigen.dir().dirName(), eigen.baseName()), std::pair(QString("Kavelzicht"), QString("Kavelzicht")));
 
@@ -168,8 +91,9 @@ double contrast(const QColor& a, const QColor& b) {
     return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
-// On a dark desktop the window keeps its own colours: every text stands out from its ground.
-TEST(Vensterinhoud, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
+// The panels, their keys, names and way back, on a dark desktop where every text stands out.
+TEST(Vensterinhoud, PanelenToetsenNamenEnTerugOpEenDonkerBureaublad) {
+    test::Berichten berichten;
     // As a desktop theme sets a palette: for the application and for kinds of control.
     const auto zet = [](const QPalette& p) {
         QApplication::setPalette(p);
@@ -184,7 +108,9 @@ TEST(Vensterinhoud, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
     zet(donker);
     {
         Hoofdvenster h(opDatum("02-04-2009"));
-        const Vensterinhoud& f = h.inhoud();
+        Vensterinhoud& f = h.inhoud();
+        h.show();
+        QCoreApplication::processEvents();
         const auto leesbaar = [](const QWidget* w, QPalette::ColorRole tekst, QPalette::ColorRole grond,
                                  QColor kleur = {}) {
             if (!kleur.isValid()) kleur = w->palette().color(tekst);
@@ -198,14 +124,53 @@ TEST(Vensterinhoud, OpEenDonkerBureaubladBlijftElkeTekstLeesbaar) {
         for (const QListWidget* w : f.findChildren<QListWidget*>()) leesbaar(w, QPalette::Text, QPalette::Base);
         for (const Kader* w : f.findChildren<Kader*>()) leesbaar(w, QPalette::WindowText, QPalette::Window, w->kopKleur());
         EXPECT_EQ(h.palette().color(QPalette::Window), knopvlak);
+
+        // The icon as installed, drawn for each size: the 16-pixel one is not a scaled-down 32.
+        EXPECT_EQ(f.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
+                  QImage(QStringLiteral(":/iconen/%1-16.png").arg(bureaubladId)).convertToFormat(QImage::Format_ARGB32));
+        EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
+
+        EXPECT_FALSE(f.invulpaneel->kleurschakering->isChecked());
+        f.invulpaneel->kleurschakering->setChecked(true);
+        f.invulpaneel->jaar[0]->setCurrentIndex(3);
+        f.invulpaneel->hide();
+        f.resultaatpaneel->show();
+
+        // Nothing lies over "&Terug": a click on it reaches it.
+        EXPECT_EQ(f.resultaatpaneel->childAt(f.resultaatpaneel->terugKnop->geometry().center()), f.resultaatpaneel->terugKnop);
+        // Keypad Enter on "&Terug": the choices as they were, the focus on "&Maak overzicht".
+        f.resultaatpaneel->terugKnop->setFocus();
+        test::druk(f.resultaatpaneel->terugKnop, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
+        EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
+        EXPECT_TRUE(f.invulpaneel->kleurschakering->isChecked());
+        EXPECT_EQ(f.invulpaneel->jaar[0]->currentIndex(), 3);
+
+        auto naam = [](QWidget* w, QAccessible::Text soort = QAccessible::Name) {
+            return QAccessible::queryAccessibleInterface(w)->text(soort);
+        };
+        EXPECT_EQ(QStringList({naam(f.invulpaneel->jaar[0]), naam(f.invulpaneel->jaar[1]), naam(f.invulpaneel->jaar[2]), naam(f.invulpaneel->stationlijst),
+                               naam(f.invulpaneel->maplijst), naam(f.invulpaneel->bestandlijst), naam(f.invulpaneel->jaargangenKader), naam(f.invulpaneel->bestandKader),
+                               naam(f.resultaatpaneel->hoofdkaartKader), naam(f.resultaatpaneel->hoofdkaart), naam(f.resultaatpaneel->klasseVakje6)}),
+                  QStringList({"Jaar 1", "Jaar 2", "Jaar 3", "Station", "Mappen", "GPX-bestanden", "Jaargangen",
+                               "Selecteer GPX-bestand", "Hoofdkaart", "Hoofdkaart", "16 of meer"}));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(f.resultaatpaneel->hoofdkaart)->role(), QAccessible::Graphic);
+        for (QComboBox* j : f.invulpaneel->jaar)
+            EXPECT_TRUE(!j->isEditable() && j->count() == 15 && j->itemText(0) + j->itemText(14) == "20012015");
+
+        const std::vector<QWidget*> volgorde = {f.invulpaneel->jaar[0], f.invulpaneel->jaar[1], f.invulpaneel->jaar[2], f.invulpaneel->maakOverzichtKnop, f.invulpaneel->stationlijst,
+                                                f.invulpaneel->maplijst,    f.invulpaneel->bestandlijst,   f.invulpaneel->kleurschakering, f.resultaatpaneel->terugKnop};
+        std::vector<QWidget*> gevonden;
+        QWidget* w = f.invulpaneel->jaar[0];
+        do if (std::count(volgorde.begin(), volgorde.end(), w)) gevonden.push_back(w);
+        while ((w = w->nextInFocusChain()) != f.invulpaneel->jaar[0]);
+        EXPECT_EQ(gevonden, volgorde);
     }
     zet(eerder);
 }
 
-// On every screen of the test list: the window fits, also when placed near the corner,
-// scrolls where it must, and every control can be scrolled into view, by the keyboard too.
-// Where it scrolls, a double click reads the file under the pointer, and the wheel over a
-// year list that has no focus leaves its year alone.
+// On every screen of the test list the window fits, scrolls where it must, and brings every
+// control into view; a double click reads a file, the wheel leaves an unfocused year alone.
 TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     test::Berichten berichten;
     test::LocaleWacht locale{"nl_NL"};
@@ -238,7 +203,6 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     } else {
         EXPECT_TRUE(schuift);
     }
-    // The status line below the window says where the picture will go.
     EXPECT_EQ(h.status->text(), "Het overzicht wordt opgeslagen als " +
                                     QDir::toNativeSeparators(QDir::current().absoluteFilePath("Kavelzicht.bmp")));
     EXPECT_GE(h.status->y(), h.viewport()->geometry().bottom());
@@ -272,17 +236,14 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
         h.ensureWidgetVisible(w, 0, 0);
         EXPECT_TRUE(zichtbaar(w)) << w->metaObject()->className();
     }
-    // Tab brings the next control into view.
     h.ensureWidgetVisible(f.invulpaneel->jaar[0], 0, 0);
     f.invulpaneel->jaar[2]->setFocus();
     test::druk(f.invulpaneel->jaar[2], Qt::Key_Tab);
     EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
     EXPECT_TRUE(zichtbaar(f.invulpaneel->maakOverzichtKnop));
-    // The scroll area itself is no Tab stop.
     EXPECT_EQ(h.focusPolicy(), Qt::NoFocus);
 
-    // A pass: the result panel from its top, "&Terug" keeps the focus; the status line
-    // says what was read and where the picture went.
+    // A pass: the result panel from its top, the focus on "&Terug", the status line updated.
     ASSERT_TRUE(QDir(map).mkdir("proef"));
     test::Gpx::proef().schrijf((map + "/proef/proef.gpx").toStdString());
     ASSERT_TRUE(f.invulpaneel->kiesGpxBestand(map + "/proef/proef.gpx"));
@@ -314,8 +275,7 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
     EXPECT_TRUE(zichtbaar(f.invulpaneel->maakOverzichtKnop));
 
-    // A viewport a few pixels narrower than the window (what a scaled screen may give)
-    // loses them from the margin; one narrower still scrolls.
+    // A viewport a few pixels narrower (as a scaled screen may give) loses them from the margin.
     for (int minder : {0, 1, 6, 7, 20}) {
         h.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         h.setMinimumSize(0, 0);

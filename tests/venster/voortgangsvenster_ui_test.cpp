@@ -1,35 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The dialog "Voortgang per jaar": its chart, tables and nearest regions, the keyboard, and
-// the export with its file dialog replaced.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <array>
-#include <memory>
-#include <tuple>
-#include <vector>
-
-#include <QAccessible>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QHelpEvent>
-#include <QKeyEvent>
-#include <QTemporaryDir>
-#include <QToolTip>
-
-#include "support/berichten.h"
-#include "support/bestandsdialoog.h"
-#include "support/geheugenbron.h"
-#include "support/gpx.h"
-#include "support/locale.h"
-#include "support/wacht.h"
+// The dialog "Voortgang per jaar": its chart, tables and nearest regions, keyboard and export.
+#include "support/venstertest.h"
 #include "teksten/voortgangteksten.h"
 #include "uitvoer/perjaarexport.h"
-#include "venster/voortgangsvenster.h"
-
-// Readable QString values in failure messages.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace kz {
 namespace {
@@ -40,8 +13,7 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     const std::vector<int> binnen = test::Gpx::vakken(true);
     test::Gpx g;
     g.in(binnen[0], 2008).in(binnen[1], 2008).in(binnen[1], 2010).in(binnen[2], 2024).in(binnen[3], 2000);
-    GpxBestand bestand(std::make_unique<test::GeheugenBron>(g.tekst()));
-    const std::optional<Overzicht> overzicht = maakOverzicht(bestand, {2008, 2009, 2010}, false, nederlandseRegios(), {}, 2026);
+    const std::optional<Overzicht> overzicht = test::overzicht(g, {2008, 2009, 2010});
     ASSERT_TRUE(overzicht);
     QTemporaryDir map;
     QFile invoer(map.filePath("invoer.gpx"));
@@ -61,15 +33,8 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
         EXPECT_EQ(rij.join(','), csv[r + 1]);
     }
     EXPECT_EQ(d.tabel->item(17, 0)->text(), "zonder jaar");
-    // A line per province on the next tab, the regions of all adding up to the Dutch
-    // cache regions and the visited ones to the visited regions, with why a region on a
-    // border counts once.
-    ASSERT_EQ(d.provincietabel->rowCount(), 12);
-    std::array<int, 3> som{};
-    for (int r = 0; r < 12; ++r)
-        for (int k = 0; k < 3; ++k) som[std::size_t(k)] += d.provincietabel->item(r, k + 1)->text().toInt();
-    EXPECT_EQ(som, (std::array<int, 3>{627, overzicht->kaarten.bezocht, 627 - overzicht->kaarten.bezocht}));
-    EXPECT_EQ(overzicht->kaarten.bezocht, 4);
+    // A line per province (their counts: regionaam_test), and why a border region counts once.
+    EXPECT_EQ(d.provincietabel->rowCount(), 12);
     d.tabellen->setCurrentWidget(d.perProvincie);
     EXPECT_TRUE(d.provinciegrensLabel->isVisible() && d.provinciegrensLabel->text().contains("provinciegrens"));
     d.tabellen->setCurrentWidget(d.perJaar);
@@ -78,10 +43,8 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     EXPECT_TRUE(grafiek->role() == QAccessible::Graphic && grafiek->text(QAccessible::Name) == "Voortgang per jaar");
     EXPECT_TRUE(grafiek->text(QAccessible::Description)
                     .startsWith("2008: 2 regio's bezocht, waarvan 2 voor het eerst; 2 van 627 tot dan toe. 2009: 0"));
-    // The tooltip's year is the bar's: the first year at the left of the plot, the last at the right.
-    const int midden = d.grafiek->height() / 2;
-    EXPECT_LT(d.grafiek->jaarOp({d.grafiek->width() / 4, midden}), d.grafiek->jaarOp({d.grafiek->width() * 3 / 4, midden}));
-    EXPECT_EQ(d.grafiek->jaarOp({1, midden}), -1);
+    // Left of the plot no year (each bar's own: DeTipNoemtDeStaafOnderDeWijzer).
+    EXPECT_EQ(d.grafiek->jaarOp({1, d.grafiek->height() / 2}), -1);
 
     ASSERT_TRUE(d.dichtstbij);
     ASSERT_EQ(d.dichtstbij->count(), 10);
@@ -93,10 +56,8 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     while (volgorde.size() < 6 && QApplication::sendEvent(d.focusWidget(), &tab)) volgorde.push_back(d.focusWidget());
     EXPECT_EQ(volgorde, (std::vector<QWidget*>{d.grafiek, d.tabellen->tabBar(), d.tabel, d.dichtstbij, d.exporteren, d.sluiten}));
 
-    // Exporting, with the file dialog answered: it opens in the folder given, then in that
-    // of the last export. A name typed without a suffix has the chosen filter's before the
-    // dialog looks for it, so that the existing file is the one confirmed, and written;
-    // cancelled, nothing; a folder that is not there: a message box, nothing written.
+    // The dialog opens in the folder given, then the last export's; a name gets the filter's
+    // suffix before replacing is confirmed; a folder not there: a box.
     test::Bestandsdialoog dialoog;
     ASSERT_TRUE(QDir(map.path()).mkdir("sub"));
     QFile(map.filePath("nog.gpx")).open(QIODevice::WriteOnly);
@@ -115,7 +76,7 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     exporteer(map.filePath("sub/r"), "CSV (*.csv)");
     EXPECT_EQ(dialoog.bevestigd, map.filePath("sub/r.csv"));
     exporteer(QString(), "GPX (*.gpx)");
-    EXPECT_EQ(dialoog.map, map.filePath("sub"));
+    EXPECT_EQ(dialoog.map, map.filePath("sub")); // where the last export went
     exporteer("weg/r.txt", "GeoJSON (*.geojson)");
     ASSERT_EQ(berichten.lijst.size(), 1u);
     EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].soort, berichten.lijst[0].prompt),
@@ -142,56 +103,43 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     d.tabel->setFocus(Qt::TabFocusReason);
     EXPECT_NE(d.grafiek->grab().toImage(), metFocus);
 
-    // Escape closes.
     QApplication::sendEvent(&d, &esc);
     EXPECT_FALSE(d.isVisible());
 
-    // Without a home, no list; on a dark palette the chart paints on dark with its bars in
-    // the highlight colour.
+    // Without a home, no list.
     Voortgangsvenster zonder(*overzicht, std::nullopt);
     EXPECT_FALSE(zonder.dichtstbij->isVisibleTo(&zonder) || zonder.dichtstbijLabel->isVisibleTo(&zonder));
-    QPalette donker;
-    donker.setColor(QPalette::Base, QColor(30, 30, 30));
-    donker.setColor(QPalette::Text, QColor(230, 230, 230));
-    donker.setColor(QPalette::Highlight, QColor(80, 160, 255));
-    zonder.grafiek->setPalette(donker);
-    zonder.grafiek->resize(560, 260);
-    const QImage beeld = zonder.grafiek->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const auto* pixels = reinterpret_cast<const QRgb*>(beeld.constBits());
-    const std::vector<QRgb> alle(pixels, pixels + beeld.width() * beeld.height());
-    EXPECT_EQ(beeld.pixel(2, beeld.height() - 2), qRgb(30, 30, 30));
-    EXPECT_GT(std::count(alle.begin(), alle.end(), qRgb(80, 160, 255)), 200);  // bars
-    EXPECT_GT(std::count(alle.begin(), alle.end(), qRgb(230, 230, 230)), 50); // axes, line and text
 }
 
-// The tooltip names the bar under the pointer: at the middle of each bar, found by its
-// colour in the painted chart, the sentence of that bar's year.
+// On a dark palette the chart paints on dark with its bars in the highlight colour; at the
+// middle of each painted bar the tooltip is the sentence of that bar's year.
 TEST(Voortgangsvenster, DeTipNoemtDeStaafOnderDeWijzer) {
     test::LocaleWacht locale{"nl_NL"};
     const std::vector<int> binnen = test::Gpx::vakken(true);
-    // Year 2003 + k: finds in 1 to 4 regions, so that every year has a bar; sixteen years,
-    // so narrow that a pointer taken from the widget's edge instead of the plot's would
-    // land in the next bar.
+    // Sixteen bars, so narrow that a pointer from the widget's edge would hit the next one.
     test::Gpx g;
     for (int k = 0; k < 16; ++k)
         for (int r = 0; r <= k % 4; ++r) g.in(binnen[std::size_t(10 * k + r)], 2003 + k);
-    GpxBestand bestand(std::make_unique<test::GeheugenBron>(g.tekst()));
-    const std::optional<Overzicht> overzicht = maakOverzicht(bestand, {2003, 2004, 2005}, false, nederlandseRegios(), {}, 2026);
+    const std::optional<Overzicht> overzicht = test::overzicht(g, {2003, 2004, 2005});
     ASSERT_TRUE(overzicht);
     Voortgangsgrafiek grafiek;
     grafiek.zetVoortgang(Voortgang::van(*overzicht, nederlandseRegios()));
     const std::vector<Voortgang::Jaar>& jaren = grafiek.voortgang().jaren;
     ASSERT_EQ(jaren.size(), 16u);
-    QPalette palet = grafiek.palette();
+    QPalette donker;
     const QColor staaf(200, 40, 160);
-    palet.setColor(QPalette::Highlight, staaf);
-    grafiek.setPalette(palet);
+    donker.setColor(QPalette::Base, QColor(30, 30, 30));
+    donker.setColor(QPalette::Text, QColor(230, 230, 230));
+    donker.setColor(QPalette::Highlight, staaf);
+    grafiek.setPalette(donker);
     grafiek.resize(560, 260);
     grafiek.show();
     const QImage beeld = grafiek.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(beeld.constBits());
+    EXPECT_EQ(beeld.pixel(2, beeld.height() - 2), qRgb(30, 30, 30));
+    EXPECT_GT(std::count(pixels, pixels + beeld.width() * beeld.height(), qRgb(230, 230, 230)), 50); // axes, line, text
 
-    // The bars: runs of columns with the bar colour below the legend, each with the lowest
-    // point of that colour in its middle column.
+    // Each bar: a run of columns of its colour below the legend; its top in the middle column.
     std::vector<QPoint> midden;
     for (int x = 0, begin = -1; x <= beeld.width(); ++x) {
         const bool inStaaf = x < beeld.width() && [&] {
