@@ -50,7 +50,7 @@ TEST(Teksten, NumbersInTheFormOfTheLocale) {
 TEST(Teksten, WarningsReasonsAndCellTooltips) {
     using S = Archieffout::Soort;
     EXPECT_EQ(samen({meldingen::nietGeopend("a.gpx", EISDIR)[1], meldingen::nietGeopend("a.gpx", ENODEV)[1],
-                     meldingen::nietGelezen("a.zip", EBADMSG, {S::beschadigd, 1, {}})[1],
+                     meldingen::nietGeopend("a.zip", EBADMSG, {S::beschadigd, 1, {}})[1],
                      meldingen::nietGeopend("a.zip", EBADMSG, {S::geenGpx, 1, {"1-wpts.gpx"}})[1],
                      meldingen::nietGeopend("a.zip", EBADMSG, {S::meerdereGpx, 7, {"a.gpx", "b.gpx", "1", "2", "3"}})[1],
                      meldingen::geenVondsten(0), meldingen::geenVondsten(0, 2), meldingen::geenVondsten(1).left(59)}),

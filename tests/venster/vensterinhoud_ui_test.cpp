@@ -11,6 +11,7 @@
 #include "support/proef.h"
 #include "support/venstertest.h"
 #include "teksten/thuis.h"
+#include "teksten/versie.h"
 #include "venster/app.h"
 #include "venster/hoofdvenster.h"
 
