@@ -8,8 +8,6 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -35,10 +33,7 @@ public:
     // Moves to place plek from the start, so that the next read begins there: 0, or an
     // errno value (ESPIPE for a source that cannot move). An archive moves to read its
     // table of contents at its end and to skip what it does not need.
-    virtual int zoekNaar(std::uint64_t plek) {
-        (void)plek;
-        return ESPIPE;
-    }
+    virtual int zoekNaar(std::uint64_t) { return ESPIPE; }
 
     // What the reads from here on are for, for a report of how far the source has been
     // read: its contents front to back (at first); a look-up elsewhere in it, which is no
@@ -46,40 +41,19 @@ public:
     // needed was read, and the source counts as read to its end. A source over another
     // passes it on.
     enum class Lezing { voortgang, opzoeken, klaar };
-    virtual void zetLezing(Lezing lezing) { (void)lezing; }
+    virtual void zetLezing(Lezing) {}
 
     // How many bytes are expected, for choosing a buffer; onbekend when nobody knows.
     static constexpr std::uint64_t onbekend = UINT64_MAX;
     virtual std::uint64_t grootte() const { return onbekend; }
 
-    // The ways of opening a file: through the system's own calls (POSIX or Windows), or
-    // through the C++ standard library alone (to check the others against).
-    enum class Soort { eigen, portabel };
-    static constexpr Soort standaard = Soort::eigen;
-
     // Opens the regular file at pad. On POSIX systems the name's bytes are taken as given,
     // not re-encoded; on Windows the name is UTF-8 (a name that is no valid UTF-8 is
     // taken in the ANSI code page). Anything else is refused without waiting, even a
     // named pipe without a writer: nullptr, with the reason in fout as an errno value
-    // (EISDIR for a folder, ENODEV for a pipe, device or socket).
-    static std::unique_ptr<Bron> open(const std::string& pad, int& fout, Soort soort = standaard);
+    // (EISDIR for a folder, ENODEV for a pipe, device or socket). Defined in
+    // bron_posix.cpp and bron_windows.cpp, of which CMake builds the one of the system.
+    static std::unique_ptr<Bron> open(const std::string& pad, int& fout);
 };
-
-// What reading a file asks of the operating system: bron_posix.cpp and bron_windows.cpp
-// each give these, and CMake builds the one of the system at hand.
-namespace systeem {
-
-// Opens a file with the system's own calls, as Bron::open describes.
-std::unique_ptr<Bron> openBestand(const std::string& pad, int& fout);
-// The name as the standard library takes it: the bytes as given, or on Windows UTF-8
-// (else the ANSI code page) as UTF-16, with the prefix that lifts MAX_PATH.
-std::filesystem::path padVan(const std::string& pad);
-// Opens a file for reading through the C library, and moves in it.
-std::FILE* openStroom(const std::filesystem::path& pad);
-int zoekInStroom(std::FILE* f, std::uint64_t plek);
-// After a read that met the end: forget it, so that a file that grows is read on.
-void vergeetEinde(std::FILE* f);
-
-} // namespace systeem
 
 } // namespace kz

@@ -61,12 +61,12 @@ private:
 
 } // namespace
 
-GpxBestand::GpxBestand(std::string pad, Bron::Soort soort) : pad_(std::move(pad)), soort_(soort) {}
+GpxBestand::GpxBestand(std::string pad) : pad_(std::move(pad)) {}
 
 GpxBestand::GpxBestand(std::unique_ptr<Bron> bron, bool alsBestand) : bron_(std::move(bron)), alsBestand_(alsBestand) {}
 
 bool GpxBestand::open() {
-    if (!bron_) bron_ = Bron::open(pad_, fout_, soort_);
+    if (!bron_) bron_ = Bron::open(pad_, fout_);
     if (!bron_) return false;
     // The progress and the stop wrap the file's own bytes, those of an archive too.
     if (voortgang_) bron_ = std::make_unique<MetVoortgang>(std::move(bron_), voortgang_);

@@ -21,7 +21,7 @@ namespace kz {
 class GpxBestand {
 public:
     // The file at pad, its bytes as given; opened by open().
-    explicit GpxBestand(std::string pad, Bron::Soort soort = Bron::standaard);
+    explicit GpxBestand(std::string pad);
     // Any other source of a found log (the GPX file of an archive, a test's bytes): read
     // by open() and scan() as a plain file's bytes, or with alsBestand as a file is read
     // (an archive in it unpacked).
@@ -61,7 +61,6 @@ public:
 
 private:
     std::string pad_;
-    Bron::Soort soort_ = Bron::standaard;
     std::unique_ptr<Bron> bron_;
     bool alsBestand_ = true;
     int fout_ = 0;
