@@ -36,10 +36,10 @@ void dempQtMeldingen() {
     });
 }
 
-int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
+int voerBatchUit(const Opdracht& opdracht) {
     // A message on one line of standard error: "title: text".
     const auto meld = [&](const QString& titel, const QString& tekst) {
-        schrijf(omgeving.fout, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
+        schrijf(stderr, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
     };
     // No output may replace the found log, another output, or what standard output or
     // error already write to (as "/dev/stdout" names it): a slip of the arguments must not
@@ -68,7 +68,7 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     const QLocale locale;
     // The user named the file, so it is read whatever its name: hidden, another extension.
     const QString pad = QFileInfo(opdracht.gpx).absoluteFilePath();
-    GpxBestand bestand = omgeving.bron ? GpxBestand(omgeving.bron(opdracht.gpxBytes)) : GpxBestand(opdracht.gpxBytes);
+    GpxBestand bestand(opdracht.gpxBytes);
 
     // Without --jaren, the years that the window selects at start.
     std::array<int, 3> jaren = opdracht.jaren.value_or(startJaren(datumtekstVandaag().right(4).toStdString()));
@@ -108,8 +108,8 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + eenRegel(opdracht.uitvoer) + QLatin1Char('\n');
     const bool regioBewaard = opdracht.regio.voerUit(*overzicht, locale, uit,
                                                      [&](const QString& tekst) { meld(meldingen::fout(), tekst); });
-    schrijf(omgeving.uit, uit);
-    std::fflush(omgeving.uit);
+    schrijf(stdout, uit);
+    std::fflush(stdout);
     return bewaard && regioBewaard ? 0 : 1;
 }
 

@@ -13,9 +13,7 @@
 
 namespace kz {
 
-QByteArray csvExport(const std::vector<Regio>& regios, std::optional<Coordinaat> thuis, const QLocale& locale) {
-    (void)thuis;
-    (void)locale;
+QByteArray csvExport(const std::vector<Regio>& regios, std::optional<Coordinaat>, const QLocale&) {
     int eerste = 0, laatste = 0;
     for (const Regio& r : regios) {
         if (r.perJaar.empty()) continue;
