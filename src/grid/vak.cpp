@@ -6,6 +6,9 @@
 
 namespace kz {
 
+namespace {
+
+// Floor as a 16-bit index; NaN gives 0, out-of-range values saturate at the limits.
 int16_t rondAfNaarIndex(double geschaald) {
     if (std::isnan(geschaald)) return 0;
     const double omlaag = std::floor(geschaald);
@@ -13,6 +16,8 @@ int16_t rondAfNaarIndex(double geschaald) {
     if (omlaag >= std::numeric_limits<int16_t>::max()) return std::numeric_limits<int16_t>::max();
     return static_cast<int16_t>(omlaag);
 }
+
+} // namespace
 
 Vak vakVanCoordinaat(double breedte, double lengte) {
     Vak v;

@@ -20,8 +20,4 @@ struct Vak {
 
 Vak vakVanCoordinaat(double breedte, double lengte);
 
-// Floor of a scaled coordinate as a 16-bit index; NaN gives 0, out-of-range values
-// saturate at the int16 limits (both far outside the grid).
-int16_t rondAfNaarIndex(double geschaald);
-
 } // namespace kz
