@@ -9,14 +9,24 @@
 #include <QLocale>
 
 #include "bediening/clientvlak.h"
-#include "opdrachtregel/console.h"
 #include "grid/nlmasker.h"
+#include "opdrachtregel/console.h"
 #include "overview/overzicht.h"
-#include "teksten/bestandsnaam.h"
+#include "overview/provincievoortgang.h"
+#include "overview/regio.h"
+#include "overview/regioafstand.h"
 #include "overview/startjaren.h"
+#include "overview/voortgang.h"
+#include "teksten/bestandsnaam.h"
 #include "teksten/datum.h"
+#include "teksten/exportteksten.h"
 #include "teksten/meldingen.h"
 #include "teksten/overzichtteksten.h"
+#include "teksten/provincieteksten.h"
+#include "teksten/regioteksten.h"
+#include "teksten/voortgangteksten.h"
+#include "uitvoer/perjaarexport.h"
+#include "uitvoer/perprovincieexport.h"
 #include "uitvoer/schrijfbestand.h"
 #include "uitvoer/zelfdebestand.h"
 #include "venster/resultaatpaneel.h"
@@ -54,9 +64,9 @@ int voerBatchUit(const Opdracht& opdracht) {
             rollen.push_back(rol);
         };
         neem(QStringLiteral("--uitvoer"), opdracht.uitvoer);
-        neem(QStringLiteral("--per-jaar"), opdracht.regio.perJaar);
-        neem(QStringLiteral("--per-provincie"), opdracht.regio.perProvincie);
-        neem(QStringLiteral("--regio-export"), opdracht.regio.regioExport);
+        neem(QStringLiteral("--per-jaar"), opdracht.perJaar);
+        neem(QStringLiteral("--per-provincie"), opdracht.perProvincie);
+        neem(QStringLiteral("--regio-export"), opdracht.regioExport);
         neem(QStringLiteral("de standaarduitvoer"), QStringLiteral("/dev/stdout"));
         neem(QStringLiteral("de standaardfoutuitvoer"), QStringLiteral("/dev/stderr"));
         if (const auto zelfde = zoekZelfdeBestand(paden)) {
@@ -106,11 +116,39 @@ int voerBatchUit(const Opdracht& opdracht) {
     const Overzichtteksten t = Overzichtteksten::van(*overzicht, locale);
     QString uit = t.regels.join(QLatin1Char('\n')) + QLatin1Char('\n');
     if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + eenRegel(opdracht.uitvoer) + QLatin1Char('\n');
-    const bool regioBewaard = opdracht.regio.voerUit(*overzicht, locale, uit,
-                                                     [&](const QString& tekst) { meld(meldingen::fout(), tekst); });
+
+    // The files that look beyond the picture, each named on standard output once written;
+    // a failure names the file by its full path, as the picture's does.
+    bool alles = bewaard;
+    const auto bewaar = [&](const QString& pad, const QByteArray& bytes, const QString& goed,
+                            QString (*mis)(const QString&, Schrijffout)) {
+        if (const Schrijffout f = schrijfBestand(pad, bytes); f == Schrijffout::geen) {
+            uit += goed + QLatin1Char('\n');
+        } else {
+            meld(meldingen::fout(), mis(QFileInfo(pad).absoluteFilePath(), f));
+            alles = false;
+        }
+    };
+    if (!opdracht.perJaar.isEmpty())
+        bewaar(opdracht.perJaar, perJaarExport(Voortgang::van(*overzicht, nederlandseRegios())),
+               voortgangteksten::opgeslagen(opdracht.perJaar), voortgangteksten::nietOpgeslagen);
+    if (!opdracht.perProvincie.isEmpty())
+        bewaar(opdracht.perProvincie, perProvincieExport(Provincievoortgang::van(overzicht->gevonden, nederlandseRegios())),
+               provincieteksten::opgeslagen(opdracht.perProvincie), provincieteksten::nietOpgeslagen);
+    if (!opdracht.regioExport.isEmpty() || opdracht.thuis) {
+        const std::vector<Regio> regios = Regio::alle(overzicht->gevonden, nederlandseRegios());
+        if (!opdracht.regioExport.isEmpty())
+            bewaar(opdracht.regioExport, opdracht.regioformaat->schrijf(regios, opdracht.thuis, locale),
+                   exportteksten::opgeslagen(opdracht.regioExport), exportteksten::nietOpgeslagen);
+        if (opdracht.thuis)
+            uit += regioteksten::dichtstbij(Regioafstand::nietBezocht(regios, *opdracht.thuis, Regioafstand::dichtstbij),
+                                            *opdracht.thuis, locale)
+                       .join(QLatin1Char('\n')) +
+                   QLatin1Char('\n');
+    }
     schrijf(stdout, uit);
     std::fflush(stdout);
-    return bewaard && regioBewaard ? 0 : 1;
+    return alles ? 0 : 1;
 }
 
 } // namespace kz
