@@ -25,9 +25,8 @@
 #include "teksten/provincieteksten.h"
 #include "teksten/regioteksten.h"
 #include "teksten/voortgangteksten.h"
-#include "uitvoer/perjaarexport.h"
-#include "uitvoer/perprovincieexport.h"
 #include "uitvoer/schrijfbestand.h"
+#include "uitvoer/voortgangexport.h"
 #include "uitvoer/zelfdebestand.h"
 #include "venster/resultaatpaneel.h"
 

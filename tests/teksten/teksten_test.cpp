@@ -29,8 +29,7 @@
 #include "teksten/vakmenu.h"
 #include "teksten/vaktekst.h"
 #include "teksten/voortgangteksten.h"
-#include "uitvoer/perjaarexport.h"
-#include "uitvoer/perprovincieexport.h"
+#include "uitvoer/voortgangexport.h"
 #include "uitvoer/regioformaat.h"
 
 namespace kz {

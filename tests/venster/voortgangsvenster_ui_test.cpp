@@ -25,7 +25,7 @@
 #include "support/locale.h"
 #include "support/wacht.h"
 #include "teksten/voortgangteksten.h"
-#include "uitvoer/perjaarexport.h"
+#include "uitvoer/voortgangexport.h"
 #include "venster/voortgangsvenster.h"
 
 // Readable QString values in failure messages.
