@@ -42,7 +42,6 @@ public:
 private:
     void regels(const char* begin, const char* eind, const char* leesbaar);
     static Vak vakVan(std::string_view regel, bool afgekapt);
-    static std::int16_t jaarNa(const char* getal);
     const char* regel(const char* begin, const char* eind, const char* leesbaar);
     void verwerk(const char* begin, const char* eind, bool afgekapt);
     void openWaypoint(const Vak& vak);
