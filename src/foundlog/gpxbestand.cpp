@@ -14,16 +14,14 @@ namespace {
 // A small file is read at once into a buffer of its size, at least this much, so that
 // a tiny file costs one small heap block.
 constexpr std::size_t kleinsteBuffer = std::size_t{64} << 10;
-// A large one is read in pieces of this size: large enough that a read costs little per
-// byte, small enough that the piece is still in the processor's cache when the scanner
-// goes over it. On a 200 MB export, pieces of 192 KiB or more took twice as long as
-// pieces of 64 to 128 KiB on a machine whose cores share their second-level cache.
+// A large one in pieces of this size, small enough to be in the processor's cache when
+// the scanner goes over them: on a 200 MB export, pieces of 192 KiB or more took twice
+// as long as 64 to 128 KiB on a machine whose cores share their second-level cache.
 constexpr std::size_t grootsteBuffer = std::size_t{128} << 10;
 
-// The file's own bytes with the progress told before each read, which may stop it. The
-// progress is the furthest place that reads for the contents have reached: a look-up
-// elsewhere (an archive's table of contents at its end) is no progress, and a move back
-// (to the start of an archive after that look-up) does not take it back.
+// The file's own bytes with the progress told before each read, which may stop it: the
+// furthest place that reads for the contents have reached (an archive's look-up of its
+// table of contents, and the move back to its start after it, change nothing).
 class MetVoortgang final : public Bron {
 public:
     MetVoortgang(std::unique_ptr<Bron> bron, GpxBestand::Voortgang voortgang)

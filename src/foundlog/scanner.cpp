@@ -148,11 +148,10 @@ void Scanner::regels(const char* b, const char* e, const char* leesbaar) {
 }
 
 const char* Scanner::regel(const char* x, const char* e, const char* leesbaar) {
-    // As verwerk() does for a whole line, but the line's end is only looked for where it
-    // matters: a waypoint's first line is cut up to its end, and a country or closing
-    // line may only have spaces and tabs after its text. Any other line of a found-date
-    // export is done with at its first bytes, and the search goes on from there. The
-    // rarer lines (the header's name, the lines of a log) are left to verwerk().
+    // As verwerk(), but the line's end is only looked for where it matters: a waypoint's
+    // first line, and a country or closing line (only blanks may follow its text). Any
+    // other line of a found-date export is done with at its first bytes; the rarer lines
+    // (the header's name, a log's) are left to verwerk().
     const auto begint = [&](std::string_view t) {
         return std::size_t(leesbaar - x) >= t.size() && std::memcmp(x, t.data(), t.size()) == 0;
     };

@@ -17,11 +17,9 @@ namespace {
 // The furthest byte after the '<' that a search looks at.
 constexpr int verstePlek = 21;
 
-// Whether a line of the set may begin at p (< e; the bytes up to e may be read): what
-// the search functions find, for one place. The letters after the '<' set the lines
-// apart from nearly every other line of an export; for <gsak:UserFound> the 'o' eleven
-// after passes over GSAK's other user fields, <gsak:UserFlag>, <gsak:UserData>,
-// <gsak:User2> and so on, which stand in every waypoint of a full export.
+// Whether a line of the set may begin at p (< e; the bytes up to e may be read). For
+// <gsak:UserFound> the 'o' eleven after the '<' passes over GSAK's other user fields
+// (<gsak:UserFlag>, <gsak:UserData>, ...), which stand in every waypoint of a full export.
 bool kanBeginnen(Kandidaten welke, const char* p, const char* e) {
     const auto byte = [&](int k) { return e - p > k ? p[k] : '\0'; };
     if (byte(0) != '<') return false;

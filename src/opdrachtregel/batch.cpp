@@ -50,10 +50,9 @@ int voerBatchUit(const Opdracht& opdracht) {
     const auto meld = [&](const QString& titel, const QString& tekst) {
         schrijf(stderr, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
     };
-    // No output may replace the found log, another output, or what standard output or
-    // error already write to (as "/dev/stdout" names it): a slip of the arguments must not
-    // cost the user a file. What the writer refuses anyway (a device, a missing folder) it
-    // reports itself.
+    // No output may replace the found log, another output, or standard output or error
+    // ("/dev/stdout"): a slip of the arguments must not cost the user a file. What the
+    // writer refuses anyway (a device, a missing folder) it reports itself.
     {
         std::vector<std::string> paden{opdracht.gpxBytes};
         std::vector<QString> rollen{QStringLiteral("het GPX-bestand")};
@@ -101,9 +100,8 @@ int voerBatchUit(const Opdracht& opdracht) {
     paneel.move(paneelplek);
     paneel.toonKlassen(opdracht.kleurschakering);
     paneel.toon(*overzicht);
-    // Qt writes BMP itself, but QImageWriter first searches the plugin folders for a
-    // writer of the format: every image plugin's file opened and read, a few percent of a
-    // run on a small file. Nothing is loaded after this, so for BMP the folders are left out.
+    // Qt writes BMP itself, but QImageWriter would first open every image plugin, a few
+    // percent of a run on a small file; nothing is loaded after this.
     if (opdracht.formaat == "BMP") QCoreApplication::setLibraryPaths({});
     const Schrijffout fout = paneel.bewaarBeeld(opdracht.uitvoer, opdracht.formaat);
     const bool bewaard = fout == Schrijffout::geen;

@@ -8,9 +8,8 @@
 
 namespace kz {
 
-// Qt's own diagnostics (about the platform, fonts, runtime folders) are not the
-// program's messages; in batch mode standard error carries only the latter. Call before
-// the QApplication is made.
+// In batch mode standard error carries the program's messages only, not Qt's own
+// diagnostics (platform, fonts, runtime folders). Call before the QApplication is made.
 void dempQtMeldingen();
 
 // Runs the pass for a batch command. Needs a QApplication. Returns the exit status: 0 on
