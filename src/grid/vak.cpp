@@ -20,12 +20,8 @@ int16_t rondAfNaarIndex(double geschaald) {
 } // namespace
 
 Vak vakVanCoordinaat(double breedte, double lengte) {
-    Vak v;
-    v.breedte10 = breedte * 10.0;
-    v.lengte12 = lengte * 12.0;
-    v.rij = rondAfNaarIndex(v.breedte10);
-    v.kolom = rondAfNaarIndex(v.lengte12);
-    return v;
+    const double breedte10 = breedte * 10.0, lengte12 = lengte * 12.0;
+    return {breedte10, lengte12, rondAfNaarIndex(breedte10), rondAfNaarIndex(lengte12)};
 }
 
 } // namespace kz

@@ -130,12 +130,8 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
     };
 
     const bool gelezen = parser.parse(argumenten);
-    if (parser.isSet(hulpOptie)) {
-        o.soort = Hulp;
-        return o;
-    }
-    if (parser.isSet(versieOptie)) {
-        o.soort = Versie;
+    if (parser.isSet(hulpOptie) || parser.isSet(versieOptie)) {
+        o.soort = parser.isSet(hulpOptie) ? Hulp : Versie;
         return o;
     }
     if (!gelezen) {
