@@ -23,19 +23,16 @@ Zoekpad kiesZoekpad(const char* keuze);
 Zoekpad gekozenZoekpad();
 const char* naamVan(Zoekpad pad);
 
-// Which lines a search looks for; the scanner takes the set that its state needs, so
-// that a file pays only for the lines it can have.
+// Which lines a search looks for, by the letters after their '<'; the scanner takes the
+// set that its state needs, so that a file pays only for the lines it can have.
 enum class Kandidaten {
-    // The lines of a found-date export: a '<' with a 'w' after it ("<wpt lat="), a 'w'
-    // two after it ("</wpt>"), a 'U' six and an 'o' eleven after it ("<gsak:UserFound>")
-    // or an 'N' 21 after it (the Dutch country line).
+    // A found-date export: 'w' 1 after ("<wpt lat="), 'w' 2 after ("</wpt>"), 'U' 6 and
+    // 'o' 11 after ("<gsak:UserFound>") or 'N' 21 after (the Dutch country line).
     gewoon,
-    // Before the first waypoint: "<wpt lat=" and the name of the file, a '<' with an 'n'
-    // after it and an 'M' six after it ("<name>My Finds Pocket Query</name>").
+    // Before the first waypoint: "<wpt lat=", and 'n' 1 and 'M' 6 after ("<name>My Finds").
     kop,
-    // In the export of one's own finds: those of gewoon, and the lines of a log: a ' '
-    // 16 after the '<' ("<groundspeak:log id=") or a '>' 17 after it
-    // ("<groundspeak:date>", "<groundspeak:type>", "</groundspeak:log>").
+    // One's own finds: those of gewoon, and a log's lines: ' ' 16 after ("<groundspeak:log
+    // id=") or '>' 17 after ("<groundspeak:date>", "<groundspeak:type>", "</groundspeak:log>").
     logs,
 };
 
