@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "venster/vensterinhoud.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include <QCloseEvent>
@@ -147,7 +148,7 @@ void Vensterinhoud::start(const QByteArray& pad) {
     // The three years in ascending order, in the boxes as well.
     for (std::size_t k = 0; k < 3; ++k) posities_[k] = in.jaar[k]->currentIndex();
     std::array<int, 3> posities = posities_;
-    sorteerJaren(posities);
+    std::ranges::sort(posities);
     std::array<int, 3> jaren{};
     for (std::size_t k = 0; k < 3; ++k) {
         in.jaar[k]->setCurrentIndex(posities[k]);
