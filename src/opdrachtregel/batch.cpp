@@ -43,7 +43,6 @@ void dempQtMeldingen() {
 }
 
 int voerBatchUit(const Opdracht& opdracht) {
-    // A message on one line of standard error: "title: text".
     const auto meld = [&](const QString& titel, const QString& tekst) {
         schrijf(stderr, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
     };

@@ -31,7 +31,6 @@ class QTimer;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
-class QMimeData;
 
 namespace kz {
 
@@ -89,10 +88,6 @@ public:
     // stopped (once an open warning has been closed) and the window closes when it has ended.
     bool sluitNaDoorloop();
 
-    // The one local file that dragged data brings, if the file list would show it, as the
-    // system's bytes of its full path; or nothing.
-    static QByteArray gesleeptGpxBestand(const QMimeData* data);
-
 signals:
     // The other panel is shown now, with the focus on its button.
     void paneelGewisseld();
@@ -123,7 +118,6 @@ private:
     void toonWaarschuwing(const Waarschuwing& w);
     void toonLeesvoortgang();
     void leesKlaar();
-    // Whether a drop on the window can be taken now.
     bool neemtAan() const { return invulpaneel->isVisible() && !bezig(); }
 
     std::function<std::unique_ptr<Bron>(const std::string&)> bron_;
