@@ -112,8 +112,7 @@ private:
     void start(const QByteArray& pad);
     // Refuses a pass before it starts, with a message.
     void weiger(const QString& melding);
-    // A pass that ended without a result: the input panel as it was, and the message
-    // (none for a pass the user stopped).
+    // A pass that ended without a result: the input panel as it was, a message unless the user stopped it.
     void eindigZonderOverzicht(const std::optional<std::array<QString, 2>>& melding, bool jarenTerug);
     void toonWaarschuwing(const Waarschuwing& w);
     void toonLeesvoortgang();
