@@ -13,7 +13,6 @@
 #include "venster/hoofdvenster.h"
 #include "venster/platform.h"
 #include "opdrachtregel/opdracht.h"
-#include "teksten/bronvermelding.h"
 #include "teksten/meldingen.h"
 #include "teksten/versie.h"
 

@@ -55,7 +55,6 @@ void Kaart::tekenBeeld() {
     // The rows are addressed directly: scanLine() checks for a shared copy on every call.
     auto* const pixels = reinterpret_cast<QRgb*>(beeld_.bits());
     const qsizetype stap = beeld_.bytesPerLine() / qsizetype(sizeof(QRgb));
-    // Each cell solid in its colour with a one-pixel outline.
     for (int i = 0; i < aantalVakken; ++i) {
         const QRect r = celRect(i).translated(-oorsprong_);
         const Kleur k = kleuren_[std::size_t(i)];

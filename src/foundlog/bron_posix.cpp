@@ -2,8 +2,6 @@
 // Reading a file through the POSIX calls; CMake builds this file on POSIX systems only.
 #include "foundlog/bron.h"
 
-#include <cerrno>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>

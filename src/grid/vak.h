@@ -4,8 +4,6 @@
 
 #include <cstdint>
 
-#include "grid/grid.h"
-
 namespace kz {
 
 // The cell of a coordinate: the scaled values rounded down; one that does not fit a 16-bit

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "opdrachtregel/batch.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <QCoreApplication>
@@ -17,14 +18,10 @@
 #include "overview/regioafstand.h"
 #include "overview/startjaren.h"
 #include "overview/voortgang.h"
-#include "teksten/bestandsnaam.h"
 #include "teksten/datum.h"
-#include "teksten/exportteksten.h"
 #include "teksten/meldingen.h"
 #include "teksten/overzichtteksten.h"
-#include "teksten/provincieteksten.h"
 #include "teksten/regioteksten.h"
-#include "teksten/voortgangteksten.h"
 #include "uitvoer/schrijfbestand.h"
 #include "uitvoer/voortgangexport.h"
 #include "uitvoer/zelfdebestand.h"
@@ -46,7 +43,6 @@ void dempQtMeldingen() {
 }
 
 int voerBatchUit(const Opdracht& opdracht) {
-    // A message on one line of standard error: "title: text".
     const auto meld = [&](const QString& titel, const QString& tekst) {
         schrijf(stderr, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
     };
@@ -80,7 +76,7 @@ int voerBatchUit(const Opdracht& opdracht) {
 
     // Without --jaren, the years that the window selects at start.
     std::array<int, 3> jaren = opdracht.jaren.value_or(startJaren(datumtekstVandaag().right(4).toStdString()));
-    sorteerJaren(jaren);
+    std::ranges::sort(jaren);
 
     const Doorloop doorloop =
         Doorloop::van(bestand, jaren, opdracht.kleurschakering, nederlandseRegios(), [&](const Waarschuwing& w) {
@@ -112,31 +108,30 @@ int voerBatchUit(const Opdracht& opdracht) {
 
     const Overzichtteksten t = Overzichtteksten::van(*overzicht, locale);
     QString uit = t.regels.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + eenRegel(opdracht.uitvoer) + QLatin1Char('\n');
+    if (bewaard) uit += opgeslagenAls(QStringLiteral("Overzicht"), opdracht.uitvoer) + QLatin1Char('\n');
 
     // The files that look beyond the picture, each named on standard output once written;
     // a failure names the file by its full path, as the picture's does.
     bool alles = bewaard;
-    const auto bewaar = [&](const QString& pad, const QByteArray& bytes, const QString& goed,
-                            QString (*mis)(const QString&, Schrijffout)) {
+    const auto bewaar = [&](const QString& pad, const QByteArray& bytes, const QString& wat, const QString& wie) {
         if (const Schrijffout f = schrijfBestand(pad, bytes); f == Schrijffout::geen) {
-            uit += goed + QLatin1Char('\n');
+            uit += opgeslagenAls(wat, pad) + QLatin1Char('\n');
         } else {
-            meld(meldingen::fout(), mis(QFileInfo(pad).absoluteFilePath(), f));
+            meld(meldingen::fout(), nietOpgeslagenAls(wie, QFileInfo(pad).absoluteFilePath(), f));
             alles = false;
         }
     };
     if (!opdracht.perJaar.isEmpty())
         bewaar(opdracht.perJaar, perJaarExport(Voortgang::van(*overzicht, nederlandseRegios())),
-               voortgangteksten::opgeslagen(opdracht.perJaar), voortgangteksten::nietOpgeslagen);
+               QStringLiteral("Voortgang per jaar"), QStringLiteral("De voortgang per jaar kan"));
     if (!opdracht.perProvincie.isEmpty())
         bewaar(opdracht.perProvincie, perProvincieExport(Provincievoortgang::van(overzicht->gevonden, nederlandseRegios())),
-               provincieteksten::opgeslagen(opdracht.perProvincie), provincieteksten::nietOpgeslagen);
+               QStringLiteral("Voortgang per provincie"), QStringLiteral("De voortgang per provincie kan"));
     if (!opdracht.regioExport.isEmpty() || opdracht.thuis) {
         const std::vector<Regio> regios = Regio::alle(overzicht->gevonden, nederlandseRegios());
         if (!opdracht.regioExport.isEmpty())
             bewaar(opdracht.regioExport, opdracht.regioformaat->schrijf(regios, opdracht.thuis, locale),
-                   exportteksten::opgeslagen(opdracht.regioExport), exportteksten::nietOpgeslagen);
+                   QStringLiteral("Regio's"), QStringLiteral("De regio's kunnen"));
         if (opdracht.thuis)
             uit += regioteksten::dichtstbij(Regioafstand::nietBezocht(regios, *opdracht.thuis, Regioafstand::dichtstbij),
                                             *opdracht.thuis, locale)

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/overzicht.h"
 
-#include <algorithm>
 #include <utility>
-
-#include "foundlog/telling.h"
 
 namespace kz {
 
@@ -15,8 +12,6 @@ float aandeel(int32_t a, int32_t b) {
     const float deel = fa / som;
     return deel * 100.0f;
 }
-
-void sorteerJaren(std::array<int, 3>& jaren) { std::ranges::sort(jaren); }
 
 std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering,
                                        const NlMasker& nl, const Waarschuwer& waarschuwer, int kalenderjaar) {

@@ -37,9 +37,6 @@ struct Overzicht {
 // Share of a in a + b in percent, in single precision step by step; 0 when both are 0.
 float aandeel(int32_t a, int32_t b);
 
-// Puts three list positions (or years) in ascending order.
-void sorteerJaren(std::array<int, 3>& jaren);
-
 // Reads the opened file and makes the overview for the years (ascending). Each warning
 // goes to waarschuwer as its waypoint completes. Years up to kalenderjaar get a slot of
 // their own. Nothing when the file could not be read to its end.

@@ -7,13 +7,6 @@
 
 namespace kz::exportteksten {
 
-QString opgeslagen(const QString& pad) { return QStringLiteral("Regio's opgeslagen als ") + eenRegel(pad); }
-
-QString nietOpgeslagen(const QString& pad, Schrijffout fout) {
-    return QStringLiteral("De regio's kunnen niet worden opgeslagen als ") + bestandsnaam(pad) + QStringLiteral(" (") +
-           reden(fout) + QLatin1Char(')');
-}
-
 QString onbekendFormaat(const QString& pad, const QStringList& achtervoegsels) {
     const QString achter = QFileInfo(pad).suffix();
     // ".geojson, .gpx of .csv"

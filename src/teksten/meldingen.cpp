@@ -131,11 +131,6 @@ QString mapNietGeopend(const QString& pad, Mapfout reden) {
     return QStringLiteral("De map kan niet worden geopend:\n") + bestandsnaam(pad) + QLatin1Char('\n') + waarom;
 }
 
-QString nietOpgeslagen(const QString& pad, Schrijffout fout) {
-    return QStringLiteral("Het overzicht kan niet worden opgeslagen als ") + bestandsnaam(pad) + QStringLiteral(" (") +
-           reden(fout) + QLatin1Char(')');
-}
-
 QString zelfdeBestand(const QString& eerste, const QString& tweede, const QString& pad) {
     const QString tekst = QStringLiteral("%1 en %2 zijn hetzelfde bestand (%3); er is niets geschreven")
                               .arg(eerste, tweede, bestandsnaam(pad));

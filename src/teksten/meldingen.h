@@ -35,7 +35,9 @@ std::array<QString, 2> nietGestart(const QString& pad);
 // space for standard error.
 inline QString samen(const std::array<QString, 2>& regels, QChar tussen) { return regels[0] + tussen + regels[1]; }
 
-QString nietOpgeslagen(const QString& pad, Schrijffout fout);
+inline QString nietOpgeslagen(const QString& pad, Schrijffout fout) {
+    return nietOpgeslagenAls(QStringLiteral("Het overzicht kan"), pad, fout);
+}
 // Two names of one run that are one file: "Het GPX-bestand en --regio-export zijn
 // hetzelfde bestand (invoer.gpx); er is niets geschreven".
 QString zelfdeBestand(const QString& eerste, const QString& tweede, const QString& pad);

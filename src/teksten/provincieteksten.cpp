@@ -2,7 +2,6 @@
 #include "teksten/provincieteksten.h"
 
 #include "overview/overzicht.h"
-#include "teksten/bestandsnaam.h"
 #include "teksten/opmaak.h"
 #include "teksten/regioteksten.h"
 
@@ -17,12 +16,6 @@ QStringList cellen(const Provincievoortgang::Provincieregel& r, const QLocale& l
     // The share of visited regions as the statistics compute theirs, without a sign.
     return {regioteksten::provincie(r.provincie), opmaak::heel(r.regios), opmaak::heel(r.bezocht),
             opmaak::heel(r.nogTeBezoeken()), opmaak::eenDecimaal(double(aandeel(r.bezocht, r.nogTeBezoeken())), locale)};
-}
-
-QString opgeslagen(const QString& pad) { return QStringLiteral("Voortgang per provincie opgeslagen als ") + eenRegel(pad); }
-QString nietOpgeslagen(const QString& pad, Schrijffout fout) {
-    return QStringLiteral("De voortgang per provincie kan niet worden opgeslagen als ") + bestandsnaam(pad) +
-           QStringLiteral(" (") + reden(fout) + QLatin1Char(')');
 }
 
 } // namespace kz::provincieteksten

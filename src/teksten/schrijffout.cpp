@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teksten/schrijffout.h"
 
+#include "teksten/bestandsnaam.h"
+
 namespace kz {
 
 QString reden(Schrijffout fout) {
@@ -16,6 +18,13 @@ QString reden(Schrijffout fout) {
     case Schrijffout::nietAangemaakt: return QStringLiteral("het bestand kan niet worden aangemaakt");
     }
     return {};
+}
+
+QString opgeslagenAls(const QString& wat, const QString& pad) { return wat + QStringLiteral(" opgeslagen als ") + eenRegel(pad); }
+
+QString nietOpgeslagenAls(const QString& wie, const QString& pad, Schrijffout fout) {
+    return wie + QStringLiteral(" niet worden opgeslagen als ") + bestandsnaam(pad) + QStringLiteral(" (") + reden(fout) +
+           QLatin1Char(')');
 }
 
 } // namespace kz

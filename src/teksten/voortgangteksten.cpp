@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teksten/voortgangteksten.h"
 
-#include "teksten/bestandsnaam.h"
 #include "teksten/opmaak.h"
 
 namespace kz::voortgangteksten {
@@ -45,11 +44,6 @@ QString beschrijving(const Voortgang& v) {
     QStringList delen;
     for (const Voortgang::Jaar& j : regels(v)) delen << jaarzin(j, v.aantalRegios);
     return delen.join(QStringLiteral(". ")) + QLatin1Char('.');
-}
-
-QString opgeslagen(const QString& pad) { return QStringLiteral("Voortgang per jaar opgeslagen als ") + eenRegel(pad); }
-QString nietOpgeslagen(const QString& pad, Schrijffout fout) {
-    return QStringLiteral("De voortgang per jaar kan niet worden opgeslagen als ") + bestandsnaam(pad) + QStringLiteral(" (") + reden(fout) + QLatin1Char(')');
 }
 
 } // namespace kz::voortgangteksten

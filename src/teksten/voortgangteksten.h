@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include "overview/voortgang.h"
-#include "teksten/schrijffout.h"
 
 namespace kz::voortgangteksten {
 
@@ -32,9 +31,5 @@ QString geenJaren();
 // The export's dialog title and proposed file name.
 inline QString exportTitel() { return QStringLiteral("Regio's exporteren"); }
 inline QString exportVoorstel() { return QStringLiteral("Kavelzicht-regios.geojson"); }
-
-// Where the file went, or why it could not.
-QString opgeslagen(const QString& pad);
-QString nietOpgeslagen(const QString& pad, Schrijffout fout);
 
 } // namespace kz::voortgangteksten

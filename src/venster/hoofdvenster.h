@@ -33,8 +33,7 @@ private:
     // Shows or hides the status line, and the last pass in the title while it is hidden.
     void toonStatus(bool zichtbaar);
     void toonFocus();
-    // Shows a new panel from its top-left corner; the input panel as far as its focus
-    // allows.
+    // Shows a new panel from its top-left corner (the input panel as far as its focus allows).
     void toonPaneel();
 
     Vensterinhoud* inhoud_;

@@ -33,8 +33,7 @@ public:
     bool start();
     void breekAf();
     bool afgebroken() const { return stop_; }
-    // The answer to the last warning: stil lets the rest of this pass's warnings
-    // through without asking.
+    // Answers the last warning; stil lets the rest of this pass's warnings through unasked.
     void gaDoor(bool stil);
 
     // How far the file has been read, of how many bytes (Bron::onbekend when unknown).

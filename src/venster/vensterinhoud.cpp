@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "venster/vensterinhoud.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include <QCloseEvent>
@@ -66,6 +67,29 @@ int thuisvak(std::optional<Coordinaat> plek) {
     return inRaster(v.rij, v.kolom) ? vakindex(v.rij, v.kolom) : -1;
 }
 
+// The one local file that dragged data brings, if the file list would show it, as the
+// system's bytes of its full path; or nothing.
+QByteArray gesleeptGpxBestand(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
+    // A file manager writes a name that is no valid text byte for byte, percent-encoded
+    // ("caf%E9.gpx"), which toLocalFile() would decode into other characters.
+    const QUrl& url = urls.first();
+    QByteArray pad = QFile::encodeName(url.toLocalFile());
+    if (const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        QFile::encodeName(QFile::decodeName(bytes)) != bytes && url.host().isEmpty())
+        pad = bytes;
+    // Only a file that the file list shows: visible, regular, .gpx or .zip in any case.
+    const QByteArray volledig = volledigPad(pad);
+    const qsizetype streep = volledig.lastIndexOf('/');
+    const QByteArray naam = volledig.mid(streep + 1);
+    if (!Bestandlijst::past(leesbareNaam(naam)) ||
+        !bestandsnamen(QFileInfo(QFile::decodeName(volledig)).absolutePath()).contains(naam))
+        return {};
+    return volledig;
+}
+
 } // namespace
 
 Vensterinhoud::Vensterinhoud(Omgeving omgeving, QWidget* parent)
@@ -111,8 +135,7 @@ Vensterinhoud::Vensterinhoud(Omgeving omgeving, QWidget* parent)
 Vensterinhoud::~Vensterinhoud() { delete werk_; }
 
 void Vensterinhoud::maakOverzicht() {
-    // The file as the file list shows it, in the folder whose files it lists. (The folder
-    // list may highlight another folder without having opened it.)
+    // The file in the folder whose files are listed: the folder list may highlight another.
     if (!bezig()) start(invulpaneel->bestandlijst->gekozenPad());
 }
 
@@ -147,7 +170,7 @@ void Vensterinhoud::start(const QByteArray& pad) {
     // The three years in ascending order, in the boxes as well.
     for (std::size_t k = 0; k < 3; ++k) posities_[k] = in.jaar[k]->currentIndex();
     std::array<int, 3> posities = posities_;
-    sorteerJaren(posities);
+    std::ranges::sort(posities);
     std::array<int, 3> jaren{};
     for (std::size_t k = 0; k < 3; ++k) {
         in.jaar[k]->setCurrentIndex(posities[k]);
@@ -209,8 +232,7 @@ void Vensterinhoud::toonLeesvoortgang() {
 }
 
 void Vensterinhoud::eindigZonderOverzicht(const std::optional<std::array<QString, 2>>& melding, bool jarenTerug) {
-    // The input panel as it was; a file that could not be opened leaves the years
-    // unsorted too. A pass the user stopped ends quietly.
+    // The input panel as it was, the years unsorted too for a file that could not be opened.
     if (jarenTerug)
         for (std::size_t k = 0; k < 3; ++k) invulpaneel->jaar[k]->setCurrentIndex(posities_[k]);
     unsetCursor();
@@ -355,28 +377,6 @@ void Vensterinhoud::terug() {
     invulpaneel->bestandlijst->vernieuw();
     invulpaneel->maakOverzichtKnop->setFocus();
     emit paneelGewisseld();
-}
-
-QByteArray Vensterinhoud::gesleeptGpxBestand(const QMimeData* data) {
-    if (!data || !data->hasUrls()) return {};
-    const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
-    // A file manager writes a name that is no valid text byte for byte, percent-encoded
-    // ("caf%E9.gpx"), which toLocalFile() would decode into other characters.
-    const QUrl& url = urls.first();
-    QByteArray pad = QFile::encodeName(url.toLocalFile());
-    if (const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-        QFile::encodeName(QFile::decodeName(bytes)) != bytes && url.host().isEmpty())
-        pad = bytes;
-    // Only a file that the file list shows: visible, regular, ending in .gpx or .zip in
-    // any case.
-    const QByteArray volledig = volledigPad(pad);
-    const qsizetype streep = volledig.lastIndexOf('/');
-    const QByteArray naam = volledig.mid(streep + 1);
-    if (!Bestandlijst::past(leesbareNaam(naam)) ||
-        !bestandsnamen(QFileInfo(QFile::decodeName(volledig)).absolutePath()).contains(naam))
-        return {};
-    return volledig;
 }
 
 void Vensterinhoud::dragEnterEvent(QDragEnterEvent* e) {

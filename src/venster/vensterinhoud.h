@@ -31,7 +31,6 @@ class QTimer;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
-class QMimeData;
 
 namespace kz {
 
@@ -89,10 +88,6 @@ public:
     // stopped (once an open warning has been closed) and the window closes when it has ended.
     bool sluitNaDoorloop();
 
-    // The one local file that dragged data brings, if the file list would show it, as the
-    // system's bytes of its full path; or nothing.
-    static QByteArray gesleeptGpxBestand(const QMimeData* data);
-
 signals:
     // The other panel is shown now, with the focus on its button.
     void paneelGewisseld();
@@ -117,13 +112,11 @@ private:
     void start(const QByteArray& pad);
     // Refuses a pass before it starts, with a message.
     void weiger(const QString& melding);
-    // A pass that ended without a result: the input panel as it was, and the message
-    // (none for a pass the user stopped).
+    // A pass that ended without a result: the input panel as it was, a message unless the user stopped it.
     void eindigZonderOverzicht(const std::optional<std::array<QString, 2>>& melding, bool jarenTerug);
     void toonWaarschuwing(const Waarschuwing& w);
     void toonLeesvoortgang();
     void leesKlaar();
-    // Whether a drop on the window can be taken now.
     bool neemtAan() const { return invulpaneel->isVisible() && !bezig(); }
 
     std::function<std::unique_ptr<Bron>(const std::string&)> bron_;

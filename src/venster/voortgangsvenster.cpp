@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLocale>
 #include <QScreen>
@@ -17,7 +16,6 @@
 #include "overview/regioafstand.h"
 #include "overview/voortgang.h"
 #include "teksten/meldingen.h"
-#include "teksten/exportteksten.h"
 #include "teksten/provincieteksten.h"
 #include "teksten/regioteksten.h"
 #include "teksten/voortgangteksten.h"
@@ -92,7 +90,7 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
 
     connect(exporteren, &QPushButton::clicked, this, [this] {
         if (const std::optional<QString> pad = exporteer(*this, regios_, thuis_, exportmap_, anderen_)) {
-            melding->setText(exportteksten::opgeslagen(QDir::toNativeSeparators(*pad)));
+            melding->setText(opgeslagenAls(QStringLiteral("Regio's"), QDir::toNativeSeparators(*pad)));
             exportmap_ = QFileInfo(*pad).absolutePath();
             emit geexporteerd(*pad);
         }
@@ -137,7 +135,7 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
         }
     if (const Schrijffout fout = schrijfBestand(pad, formaat->schrijf(regios, thuis, QLocale()));
         fout != Schrijffout::geen) {
-        bericht::fout(eigenaar, exportteksten::nietOpgeslagen(pad, fout));
+        bericht::fout(eigenaar, nietOpgeslagenAls(QStringLiteral("De regio's kunnen"), pad, fout));
         return std::nullopt;
     }
     return pad;
