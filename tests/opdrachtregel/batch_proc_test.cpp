@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The batch mode of the built program, run as a process: its output, its picture, and
-// hostile input, which must end with the right counts in bounded memory.
+// The batch mode run as a process: output, picture, and hostile input in bounded memory.
 #include <gmock/gmock.h>
 
 #include <map>

@@ -209,9 +209,8 @@ TEST_F(LangeDoorloop, HoudtHetVensterLevendEnEscapeBreektAf) {
     EXPECT_EQ(g->focusWidget(), focus);
 }
 
-// No state of a pass outlives it: a box left open by Escape has no say over the next pass;
-// closing stops a reading pass, or one held by a warning when that is answered; so does the
-// Escape of a warning, and quitting, at once.
+// No state of a pass outlives it: a box left open has no say over the next pass; closing,
+// the Escape of a warning and quitting stop a pass (one held by a box once it is answered).
 TEST_F(LangeDoorloop, GeenToestandOverleeftZijnDoorloop) {
     const std::string fake = test::Gpx().in(buiten[0], 2009).in(buiten[1], 2009).tekst();
     const auto doorloop = [&](std::string begin, bool traag) {
