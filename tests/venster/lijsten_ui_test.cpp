@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drive, folder and file lists of the input panel, and files dropped on it.
 #include <QDragEnterEvent>
+#include <QIconEngine>
 #include <QMimeData>
+#include <QProxyStyle>
 
+#include "support/gebruiker.h"
 #include "support/venstertest.h"
 
 namespace kz {
@@ -182,14 +185,49 @@ TEST(Lijsten, GpxFilterMarkerenOpenenSlepenEnTerugvalVanHetStation) {
 #endif
 }
 
-// A start folder that is gone: the lists open on the nearest one above.
-TEST(Lijsten, EenStartmapDieNietBestaatOpentDeMapErboven) {
+// A start folder that is gone or cannot be read: the lists open on the nearest one above.
+TEST(Lijsten, EenStartmapDieNietOpengaatOpentDeMapErboven) {
+    if (bool geslaagd = false; test::alsGewoneGebruiker(geslaagd)) {
+        EXPECT_TRUE(geslaagd) << "als gewone gebruiker";
+        return;
+    }
     QTemporaryDir tmp;
     const QString map = QDir(tmp.path()).canonicalPath();
-    ASSERT_TRUE(QFile(map + "/a.gpx").open(QIODevice::WriteOnly));
-    Vensterinhoud f(Vensterinhoud::Omgeving{"02-04-2009", {}, map + "/weg/ook", {}, {}});
-    EXPECT_EQ(f.invulpaneel->maplijst->map(), map);
-    EXPECT_EQ(f.invulpaneel->bestandlijst->naam(0), "a.gpx");
+    ASSERT_TRUE(QDir(map).mkpath("dicht/binnen") && QFile(map + "/a.gpx").open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::setPermissions(map + "/dicht", QFileDevice::WriteOwner));
+    QStringList starts;
+#if !defined(_WIN32)
+    // (On Windows the permissions only make a folder read-only; it can still be listed.)
+    starts << map + "/dicht/binnen";
+#endif
+    starts << map + "/weg/ook";
+    for (const QString& start : starts) {
+        Vensterinhoud f(Vensterinhoud::Omgeving{"02-04-2009", {}, start, {}, {}});
+        EXPECT_EQ(f.invulpaneel->maplijst->map(), map) << start.toStdString();
+        EXPECT_EQ(f.invulpaneel->bestandlijst->naam(0), "a.gpx");
+    }
+    QFile::setPermissions(map + "/dicht", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// Folder icons that come out larger (as GNOME's, 24 pixels for 16) keep the rows one line high.
+TEST(Lijsten, DeMappenlijstHoudtKleinePictogrammen) {
+    struct Groot : QIconEngine {
+        void paint(QPainter*, const QRect&, QIcon::Mode, QIcon::State) override {}
+        QIconEngine* clone() const override { return new Groot; }
+        QSize actualSize(const QSize&, QIcon::Mode, QIcon::State) override { return {24, 24}; }
+    };
+    struct Thema : QProxyStyle {
+        QIcon standardIcon(StandardPixmap, const QStyleOption*, const QWidget*) const override { return QIcon(new Groot); }
+    } thema;
+    std::array<int, 2> hoogte{};
+    for (QStyle* stijl : {QApplication::style(), static_cast<QStyle*>(&thema)}) {
+        Maplijst lijst;
+        lijst.setStyle(stijl);
+        lijst.openMap(QDir::tempPath());
+        lijst.show();
+        hoogte[stijl == &thema] = lijst.visualItemRect(lijst.item(0)).height();
+    }
+    EXPECT_EQ(hoogte[1], hoogte[0]);
 }
 
 // A Latin-1 name, listed with its byte shown, read by its bytes when chosen or dropped.

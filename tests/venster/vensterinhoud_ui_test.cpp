@@ -5,9 +5,13 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTranslator>
+#include <QWheelEvent>
 
+#include "bediening/clientvlak.h"
 #include "support/proef.h"
 #include "support/venstertest.h"
+#include "teksten/thuis.h"
+#include "teksten/versie.h"
 #include "venster/app.h"
 #include "venster/hoofdvenster.h"
 
@@ -16,7 +20,7 @@ namespace {
 
 Vensterinhoud::Omgeving opDatum(const QString& datum) { return Vensterinhoud::Omgeving{datum, {}, {}, {}, {}}; }
 
-// The real boxes never wait in the call; a warning's check box is its answer, a notice blocks its window.
+// The real boxes never wait in the call; a warning has the check box, a notice blocks its window.
 TEST(Vensterinhoud, MeldingenAlsBerichtvensters) {
     QWidget venster;
     venster.show();
@@ -24,13 +28,49 @@ TEST(Vensterinhoud, MeldingenAlsBerichtvensters) {
     bericht::waarschuwing(venster, "Een cache ...", "Fake?", [&](bericht::Antwoord a) { antwoord = a; });
     auto* box = venster.findChild<QMessageBox*>();
     ASSERT_TRUE(box && box->isVisible() && box->checkBox());
+    EXPECT_EQ(std::tuple(box->icon(), box->windowTitle(), box->checkBox()->text()),
+              std::tuple(QMessageBox::Critical, "Fake?", "&Geen verdere meldingen bij dit overzicht"));
     box->checkBox()->setChecked(true);
     box->button(QMessageBox::Ok)->click();
     ASSERT_TRUE(antwoord && antwoord->stil && !antwoord->escape);
     bericht::informatie(venster, "Geen vondsten in dit bestand", "Geen vondsten");
+    bericht::fout(venster, "De map kan niet worden geopend");
     const QList<QMessageBox*> boxen = venster.findChildren<QMessageBox*>();
-    ASSERT_EQ(boxen.size(), 2);
-    EXPECT_EQ(std::pair(boxen[1]->windowModality(), boxen[1]->checkBox()), std::pair(Qt::WindowModal, static_cast<QCheckBox*>(nullptr)));
+    ASSERT_EQ(boxen.size(), 3);
+    EXPECT_EQ(std::tuple(boxen[1]->windowModality(), boxen[1]->icon(), boxen[1]->windowTitle(), boxen[1]->checkBox()),
+              std::tuple(Qt::WindowModal, QMessageBox::Information, "Geen vondsten", nullptr));
+    EXPECT_EQ(std::tuple(boxen[2]->icon(), boxen[2]->windowTitle()), std::tuple(QMessageBox::Critical, "Fout"));
+}
+
+// The home goes to Kavelzicht's own settings, is still found where it went before they had
+// that name, and one that cannot be written there is said.
+TEST(Vensterinhoud, DeThuisGaatNaarDeEigenInstellingenEnNietBewarenWordtGemeld) {
+    const QFileInfo eigen(QSettings().fileName());
+    EXPECT_EQ(std::pair(eigen.dir().dirName(), eigen.baseName()), std::pair(QString("Kavelzicht"), QString("Kavelzicht")));
+
+    QTemporaryDir tmp;
+    QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope, tmp.path());
+    const auto terug = qScopeGuard([basis = QFileInfo(eigen.absolutePath()).absolutePath()] {
+        QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope, basis);
+    });
+    QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Unknown Organization", "Kavelzicht").setValue("thuis", thuis::alsTekst({52.5, 5.5}));
+    ASSERT_TRUE(Vensterinhoud::thuis());
+    EXPECT_NEAR(Vensterinhoud::thuis()->breedte, 52.5, 1e-9);
+
+    const QString bestand = QSettings().fileName();
+    ASSERT_TRUE(bestand.startsWith(tmp.path()) && QDir().mkpath(bestand)); // a folder where the file goes
+    test::Berichten berichten;
+    Vensterinhoud f(opDatum("02-04-2009"));
+    f.vakmenu(0)->actions()[1]->trigger();
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].prompt),
+              std::tuple("Fout", "Uw thuis kan niet worden bewaard: de instellingen in " + QDir::toNativeSeparators(bestand) +
+                                     " kunnen niet worden geschreven."));
+    ASSERT_TRUE(QDir().rmdir(bestand));
+    f.vakmenu(0)->actions()[1]->trigger();
+    EXPECT_EQ(berichten.lijst.size(), 1u);
+    ASSERT_TRUE(Vensterinhoud::thuis());
+    EXPECT_NE(Vensterinhoud::thuis()->breedte, 52.5); // the new home, not the old one
 }
 
 // Qt's own texts are Dutch, whatever the locale.
@@ -84,6 +124,11 @@ TEST(Vensterinhoud, PanelenToetsenNamenEnTerugOpEenDonkerBureaublad) {
         for (const QComboBox* w : f.findChildren<QComboBox*>()) leesbaar(w, QPalette::ButtonText, QPalette::Button);
         for (const QListWidget* w : f.findChildren<QListWidget*>()) leesbaar(w, QPalette::Text, QPalette::Base);
         for (const Kader* w : f.findChildren<Kader*>()) leesbaar(w, QPalette::WindowText, QPalette::Window, w->kopKleur());
+        EXPECT_EQ(h.palette().color(QPalette::Window), knopvlak);
+
+        // The icon as installed, drawn for each size: the 16-pixel one is not a scaled-down 32.
+        EXPECT_EQ(f.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
+                  QImage(QStringLiteral(":/iconen/%1-16.png").arg(bureaubladId)).convertToFormat(QImage::Format_ARGB32));
         EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
 
         EXPECT_FALSE(f.invulpaneel->kleurschakering->isChecked());
@@ -111,6 +156,8 @@ TEST(Vensterinhoud, PanelenToetsenNamenEnTerugOpEenDonkerBureaublad) {
                   QStringList({"Jaar 1", "Jaar 2", "Jaar 3", "Station", "Mappen", "GPX-bestanden", "Jaargangen",
                                "Selecteer GPX-bestand", "Hoofdkaart", "Hoofdkaart", "16 of meer"}));
         EXPECT_EQ(QAccessible::queryAccessibleInterface(f.resultaatpaneel->hoofdkaart)->role(), QAccessible::Graphic);
+        for (QComboBox* j : f.invulpaneel->jaar)
+            EXPECT_TRUE(!j->isEditable() && j->count() == 15 && j->itemText(0) + j->itemText(14) == "20012015");
 
         const std::vector<QWidget*> volgorde = {f.invulpaneel->jaar[0], f.invulpaneel->jaar[1], f.invulpaneel->jaar[2], f.invulpaneel->maakOverzichtKnop, f.invulpaneel->stationlijst,
                                                 f.invulpaneel->maplijst,    f.invulpaneel->bestandlijst,   f.invulpaneel->kleurschakering, f.resultaatpaneel->terugKnop};
@@ -124,7 +171,7 @@ TEST(Vensterinhoud, PanelenToetsenNamenEnTerugOpEenDonkerBureaublad) {
 }
 
 // On every screen of the test list the window fits, scrolls where it must, and brings every
-// control into view; a double click reads a file.
+// control into view; a double click reads a file, the wheel leaves an unfocused year alone.
 TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     test::Berichten berichten;
     test::LocaleWacht locale{"nl_NL"};
@@ -169,6 +216,19 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f.resultaatpaneel->hoofdkaart)->text(QAccessible::Description),
               "Hoofdkaart: 3 van 627 regio's bezocht");
     f.terug();
+    const auto wiel = [](QWidget* w) {
+        for (int i = 0; i < 5; ++i) {
+            QWheelEvent e(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(w, &e);
+        }
+    };
+    f.invulpaneel->jaar[0]->setFocus();
+    wiel(f.invulpaneel->jaar[1]);
+    wiel(f.invulpaneel->stationlijst);
+    EXPECT_EQ(std::pair(f.invulpaneel->jaar[1]->currentText(), f.invulpaneel->stationlijst->currentIndex()), std::pair(QString("2008"), 0));
+    wiel(f.invulpaneel->jaar[0]); // the one with the focus
+    EXPECT_EQ(f.invulpaneel->jaar[0]->currentText(), "2012");
 
     auto zichtbaar = [&h](QWidget* w) {
         return h.viewport()->rect().contains(QRect(w->mapTo(h.viewport(), QPoint(0, 0)), w->size()));
@@ -215,6 +275,16 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     test::druk(f.resultaatpaneel->terugKnop, Qt::Key_Return);
     EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
     EXPECT_TRUE(zichtbaar(f.invulpaneel->maakOverzichtKnop));
+
+    // A viewport a few pixels narrower (as a scaled screen may give) loses them from the margin.
+    for (int minder : {0, 1, 6, 7, 20}) {
+        h.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        h.setMinimumSize(0, 0);
+        h.resize(632 - minder, 688 + 60);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(h.horizontalScrollBar()->isVisible(), minder > 6) << minder;
+        EXPECT_FALSE(h.verticalScrollBar()->isVisible()) << minder;
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog "Voortgang per jaar": its chart, tables and nearest regions, keyboard and export.
 #include "support/venstertest.h"
+#include "teksten/voortgangteksten.h"
 #include "uitvoer/perjaarexport.h"
 
 namespace kz {
@@ -38,7 +39,7 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     EXPECT_TRUE(grafiek->role() == QAccessible::Graphic && grafiek->text(QAccessible::Name) == "Voortgang per jaar");
     EXPECT_TRUE(grafiek->text(QAccessible::Description)
                     .startsWith("2008: 2 regio's bezocht, waarvan 2 voor het eerst; 2 van 627 tot dan toe. 2009: 0"));
-    // Left of the plot no year.
+    // Left of the plot no year (each bar's own: DeTipNoemtDeStaafOnderDeWijzer).
     EXPECT_EQ(d.grafiek->jaarOp({1, d.grafiek->height() / 2}), -1);
 
     ASSERT_TRUE(d.dichtstbij);
@@ -47,7 +48,7 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
 
     // Tab goes chart, the tables' tabs, table, list, export, close.
     std::vector<QWidget*> volgorde{d.focusWidget()};
-    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier), esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     while (volgorde.size() < 6 && QApplication::sendEvent(d.focusWidget(), &tab)) volgorde.push_back(d.focusWidget());
     EXPECT_EQ(volgorde, (std::vector<QWidget*>{d.grafiek, d.tabellen->tabBar(), d.tabel, d.dichtstbij, d.exporteren, d.sluiten}));
 
@@ -95,9 +96,67 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     d.tabel->setFocus(Qt::TabFocusReason);
     EXPECT_NE(d.grafiek->grab().toImage(), metFocus);
 
+    QApplication::sendEvent(&d, &esc);
+    EXPECT_FALSE(d.isVisible());
+
     // Without a home, no list.
     Voortgangsvenster zonder(*overzicht, std::nullopt);
     EXPECT_FALSE(zonder.dichtstbij->isVisibleTo(&zonder) || zonder.dichtstbijLabel->isVisibleTo(&zonder));
+}
+
+// On a dark palette the chart paints on dark with its bars in the highlight colour; at the
+// middle of each painted bar the tooltip is the sentence of that bar's year.
+TEST(Voortgangsvenster, DeTipNoemtDeStaafOnderDeWijzer) {
+    test::LocaleWacht locale{"nl_NL"};
+    const std::vector<int> binnen = test::Gpx::vakken(true);
+    // Sixteen bars, so narrow that a pointer from the widget's edge would hit the next one.
+    test::Gpx g;
+    for (int k = 0; k < 16; ++k)
+        for (int r = 0; r <= k % 4; ++r) g.in(binnen[std::size_t(10 * k + r)], 2003 + k);
+    const std::optional<Overzicht> overzicht = test::overzicht(g, {2003, 2004, 2005});
+    ASSERT_TRUE(overzicht);
+    Voortgangsgrafiek grafiek;
+    grafiek.zetVoortgang(Voortgang::van(*overzicht, nederlandseRegios()));
+    const std::vector<Voortgang::Jaar>& jaren = grafiek.voortgang().jaren;
+    ASSERT_EQ(jaren.size(), 16u);
+    QPalette donker;
+    const QColor staaf(200, 40, 160);
+    donker.setColor(QPalette::Base, QColor(30, 30, 30));
+    donker.setColor(QPalette::Text, QColor(230, 230, 230));
+    donker.setColor(QPalette::Highlight, staaf);
+    grafiek.setPalette(donker);
+    grafiek.resize(560, 260);
+    grafiek.show();
+    const QImage beeld = grafiek.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(beeld.constBits());
+    EXPECT_EQ(beeld.pixel(2, beeld.height() - 2), qRgb(30, 30, 30));
+    EXPECT_GT(std::count(pixels, pixels + beeld.width() * beeld.height(), qRgb(230, 230, 230)), 50); // axes, line, text
+
+    // Each bar: a run of columns of its colour below the legend; its top in the middle column.
+    std::vector<QPoint> midden;
+    for (int x = 0, begin = -1; x <= beeld.width(); ++x) {
+        const bool inStaaf = x < beeld.width() && [&] {
+            for (int y = beeld.height() / 4; y < beeld.height(); ++y)
+                if (beeld.pixelColor(x, y) == staaf) return true;
+            return false;
+        }();
+        if (inStaaf && begin < 0) begin = x;
+        if (!inStaaf && begin >= 0) {
+            const int mx = (begin + x - 1) / 2;
+            int y = beeld.height() - 1;
+            while (y > 0 && beeld.pixelColor(mx, y) != staaf) --y;
+            midden.emplace_back(mx, y - 1);
+            begin = -1;
+        }
+    }
+    ASSERT_EQ(midden.size(), jaren.size());
+    for (std::size_t i = 0; i < jaren.size(); ++i) {
+        QHelpEvent tip(QEvent::ToolTip, midden[i], grafiek.mapToGlobal(midden[i]));
+        QApplication::sendEvent(&grafiek, &tip);
+        EXPECT_EQ(QToolTip::text(), voortgangteksten::jaarzin(jaren[i], grafiek.voortgang().aantalRegios))
+            << jaren[i].jaar;
+    }
+    QToolTip::hideText();
 }
 
 } // namespace
