@@ -65,10 +65,6 @@ bool isMacMetadata(std::string_view naam) {
 
 } // namespace
 
-std::unique_ptr<Bron> Archiefbron::herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout) {
-    return herken(std::move(bron), fout, archieffout, false);
-}
-
 std::unique_ptr<Bron> Archiefbron::herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout, bool uitGzip) {
     char kop[4];
     std::size_t n = 0;

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The found log inside an archive, read as it is unpacked: a ZIP as a pocket query
-// arrives (the caches in "<id>.gpx", their extra waypoints in "<id>-wpts.gpx"), a file
-// packed with gzip, or a ZIP packed with gzip. Nothing is unpacked to disk or held whole
-// in memory.
+// arrives ("<id>.gpx" beside "<id>-wpts.gpx"), a gzip file, or a ZIP packed with gzip.
+// Nothing is unpacked to disk or held whole in memory.
 #pragma once
 
 #include <archive.h>
@@ -19,26 +18,23 @@ namespace kz {
 
 class Archiefbron final : public Bron {
 public:
-    // Looks at the first bytes of a source. A ZIP archive becomes an Archiefbron that
-    // hands out the archive's one GPX file, a gzip file a source of the file it holds
-    // (looked at in turn: a ZIP in it is read as that ZIP); anything else comes back as a
-    // source of the same bytes. A ZIP's GPX file is chosen from its table of contents
-    // before anything is unpacked: the extra waypoints ("-wpts.gpx") and the metadata
-    // that macOS adds ("__MACOSX/", "._name") are left aside, and every other file is
-    // passed over without reading it. A ZIP packed with gzip has no table of contents
-    // to look up: its first GPX file is read, and the files after it are counted when
-    // it has been read. Nothing when the source cannot be read (fout, an errno value) or
-    // the archive holds no single GPX file to read (fout EBADMSG, and what went wrong in
-    // archieffout).
-    static std::unique_ptr<Bron> herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout);
+    // Looks at the first bytes of a source. A ZIP becomes an Archiefbron of its one GPX
+    // file, chosen from its table of contents before anything is unpacked (the extra
+    // waypoints, "-wpts.gpx", and macOS metadata, "__MACOSX/" and "._name", left aside).
+    // A gzip file becomes a source of what it holds, looked at in turn (uitGzip): a ZIP in
+    // it has no table of contents to look up, so its first GPX file is read and the files
+    // after it are counted then. Anything else comes back as the same bytes.
+    // Nothing when the source cannot be read (fout, an errno value) or holds no single
+    // GPX file (fout EBADMSG, and what went wrong in archieffout).
+    static std::unique_ptr<Bron> herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout,
+                                        bool uitGzip = false);
 
     ~Archiefbron() override;
     Archiefbron(const Archiefbron&) = delete;
     Archiefbron& operator=(const Archiefbron&) = delete;
 
-    // The bytes of the GPX file.
+    // The bytes of the GPX file, and its unpacked size where the archive says it.
     Stuk lees(char* doel, std::size_t ruimte) override;
-    // The unpacked size of the GPX file, where the archive says it.
     std::uint64_t grootte() const override { return grootte_; }
     void zetLezing(Lezing lezing) override { bron_->zetLezing(lezing); }
 
@@ -48,23 +44,20 @@ public:
 private:
     // stroom: a ZIP read front to back, from a source that cannot move (a gzip file).
     Archiefbron(std::unique_ptr<Bron> bron, bool stroom);
-    static std::unique_ptr<Bron> herken(std::unique_ptr<Bron> bron, int& fout, Archieffout& archieffout, bool uitGzip);
     // Opens the archive on its source from the start; false when that fails.
     bool openArchief();
-    // Chooses the ZIP's GPX file from its table of contents and opens the archive
-    // again at that file; false, with the reason, when there is no single one.
+    // Chooses the GPX file from the table of contents and opens the archive again at it;
+    // false, with the reason, when there is no single one.
     bool kiesGpx();
-    // In a ZIP read front to back: goes on to its first GPX file; false, with the
-    // reason, when there is none.
+    // Read front to back: goes on to the first GPX file; false, with the reason, if none.
     bool zoekGpxInStroom();
-    // In a ZIP read front to back, after its GPX file: the files after it, none of which
-    // may be another GPX file, and the rest of the source, so that a gzip file's checks
-    // at its end are made.
+    // Read front to back, after the GPX file: the files after it (none may be another GPX
+    // file) and the rest of the source, so that a gzip file's checks at its end are made.
     Stuk naDeGpx();
-    // Counts a file of the archive among what it holds, and says whether it is a found
-    // log; directories and macOS metadata are not counted.
+    // Counts a file among what the archive holds (not directories and macOS metadata),
+    // and says whether it is a found log.
     bool neemOp(archive_entry* entry);
-    // Goes on to the next entry; nothing at the end, and when the archive is damaged.
+    // The next entry; nothing at the end, and when the archive is damaged.
     archive_entry* volgende();
     bool faal(Archieffout::Soort soort);
     static la_ssize_t leesTerug(archive*, void* zelf, const void** blok);

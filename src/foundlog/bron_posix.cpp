@@ -37,7 +37,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<Bron> systeem::openBestand(const std::string& pad, int& fout) {
+std::unique_ptr<Bron> Bron::open(const std::string& pad, int& fout) {
     // Only a regular file has an end: a device such as /dev/zero would be read forever,
     // and opening a named pipe would wait for a writer. Opening without blocking lets
     // fstat turn those away before anything waits.
@@ -63,11 +63,5 @@ std::unique_ptr<Bron> systeem::openBestand(const std::string& pad, int& fout) {
 #endif
     return std::make_unique<PosixBron>(fd, std::uint64_t(st.st_size));
 }
-
-
-std::filesystem::path systeem::padVan(const std::string& pad) { return std::filesystem::path(pad); }
-std::FILE* systeem::openStroom(const std::filesystem::path& pad) { return std::fopen(pad.c_str(), "rb"); }
-int systeem::zoekInStroom(std::FILE* f, std::uint64_t plek) { return ::fseeko(f, off_t(plek), SEEK_SET); }
-void systeem::vergeetEinde(std::FILE* f) { std::clearerr(f); }
 
 } // namespace kz

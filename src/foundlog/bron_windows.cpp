@@ -95,7 +95,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<Bron> systeem::openBestand(const std::string& pad, int& fout) {
+std::unique_ptr<Bron> Bron::open(const std::string& pad, int& fout) {
     const std::wstring naam = breedPad(pad);
     // Others may go on writing, renaming or removing the file while it is read, as GSAK
     // may. Opening neither waits for a pipe's writer nor reads a device: what is opened is
@@ -121,12 +121,5 @@ std::unique_ptr<Bron> systeem::openBestand(const std::string& pad, int& fout) {
     }
     return std::make_unique<WindowsBron>(h, std::uint64_t(grootte.QuadPart));
 }
-
-
-std::filesystem::path systeem::padVan(const std::string& pad) { return std::filesystem::path(breedPad(pad)); }
-std::FILE* systeem::openStroom(const std::filesystem::path& pad) { return ::_wfopen(pad.c_str(), L"rb"); }
-int systeem::zoekInStroom(std::FILE* f, std::uint64_t plek) { return ::_fseeki64(f, static_cast<long long>(plek), SEEK_SET); }
-// Windows' C library also keeps the end with the file descriptor, until a seek.
-void systeem::vergeetEinde(std::FILE* f) { std::fseek(f, 0, SEEK_CUR); }
 
 } // namespace kz

@@ -13,21 +13,6 @@ constexpr bool isGenegeerd(char c) { return c == ' ' || c == '\t' || c == '\n'; 
 constexpr bool isCijfer(int c) { return c >= '0' && c <= '9'; }
 constexpr double oneindig = std::numeric_limits<double>::infinity();
 
-// Walks a text while skipping the characters that the number reader ignores.
-class Lezer {
-public:
-    explicit Lezer(std::string_view t) : t_(t) {}
-    int kijk() {
-        while (i_ < t_.size() && isGenegeerd(t_[i_])) ++i_;
-        return i_ < t_.size() ? static_cast<unsigned char>(t_[i_]) : -1;
-    }
-    void verder() { ++i_; }
-
-private:
-    std::string_view t_;
-    std::size_t i_ = 0;
-};
-
 } // namespace
 
 double numeriekeWaarde(std::string_view tekst) {
@@ -77,14 +62,22 @@ double numeriekeWaarde(std::string_view tekst) {
     bool cijfers = false;
     bool punt = false;
 
-    Lezer lees(tekst);
-    int c = lees.kijk();
+    // The next character that counts (past the ignored ones), or -1 at the end.
+    std::size_t plek = 0;
+    const auto kijk = [&] {
+        while (plek < tekst.size() && isGenegeerd(tekst[plek])) ++plek;
+        return plek < tekst.size() ? static_cast<unsigned char>(tekst[plek]) : -1;
+    };
+    const auto verder = [&] {
+        ++plek;
+        return kijk();
+    };
+    int c = kijk();
     if (c == '+' || c == '-') {
         negatief = c == '-';
-        lees.verder();
-        c = lees.kijk();
+        c = verder();
     }
-    for (;; lees.verder(), c = lees.kijk()) {
+    for (;; c = verder()) {
         if (isCijfer(c)) {
             cijfers = true;
             if (n == 0 && c == '0') {
@@ -108,15 +101,13 @@ double numeriekeWaarde(std::string_view tekst) {
 
     long long exponent = 0;
     if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
-        lees.verder();
-        c = lees.kijk();
+        c = verder();
         int teken = 1;
         if (c == '+' || c == '-') {
             teken = c == '-' ? -1 : 1;
-            lees.verder();
-            c = lees.kijk();
+            c = verder();
         }
-        for (; isCijfer(c); lees.verder(), c = lees.kijk())
+        for (; isCijfer(c); c = verder())
             if (exponent < 1'000'000) exponent = exponent * 10 + (c - '0');
         exponent *= teken;
     }

@@ -10,14 +10,12 @@ namespace kz {
 
 // The number that the text begins with: an optional sign, digits with at most one ".",
 // and an optional exponent (E or D, optional sign, digits). Spaces, tabs and line feeds
-// anywhere in the text are ignored; reading stops at the first character that cannot
-// continue the number. A text that does not begin with a number is 0. Too large a
-// number gives +-infinity.
+// anywhere are ignored; reading stops at the first character that cannot continue the
+// number. No number is 0; too large a number gives +-infinity.
 double numeriekeWaarde(std::string_view tekst);
 
 // A value rounded to the nearest whole number with halves to even, saturated to the
-// 16-bit range (a huge positive year stays a positive year, a huge negative one stays
-// negative).
+// 16-bit range (NaN gives 0).
 int16_t rondAfNaarInt16(double waarde);
 
 } // namespace kz

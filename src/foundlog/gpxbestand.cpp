@@ -14,16 +14,14 @@ namespace {
 // A small file is read at once into a buffer of its size, at least this much, so that
 // a tiny file costs one small heap block.
 constexpr std::size_t kleinsteBuffer = std::size_t{64} << 10;
-// A large one is read in pieces of this size: large enough that a read costs little per
-// byte, small enough that the piece is still in the processor's cache when the scanner
-// goes over it. On a 200 MB export, pieces of 192 KiB or more took twice as long as
-// pieces of 64 to 128 KiB on a machine whose cores share their second-level cache.
+// A large one in pieces of this size, small enough to be in the processor's cache when
+// the scanner goes over them: on a 200 MB export, pieces of 192 KiB or more took twice
+// as long as 64 to 128 KiB on a machine whose cores share their second-level cache.
 constexpr std::size_t grootsteBuffer = std::size_t{128} << 10;
 
-// The file's own bytes with the progress told before each read, which may stop it. The
-// progress is the furthest place that reads for the contents have reached: a look-up
-// elsewhere (an archive's table of contents at its end) is no progress, and a move back
-// (to the start of an archive after that look-up) does not take it back.
+// The file's own bytes with the progress told before each read, which may stop it: the
+// furthest place that reads for the contents have reached (an archive's look-up of its
+// table of contents, and the move back to its start after it, change nothing).
 class MetVoortgang final : public Bron {
 public:
     MetVoortgang(std::unique_ptr<Bron> bron, GpxBestand::Voortgang voortgang)
@@ -61,12 +59,12 @@ private:
 
 } // namespace
 
-GpxBestand::GpxBestand(std::string pad, Bron::Soort soort) : pad_(std::move(pad)), soort_(soort) {}
+GpxBestand::GpxBestand(std::string pad) : pad_(std::move(pad)) {}
 
 GpxBestand::GpxBestand(std::unique_ptr<Bron> bron, bool alsBestand) : bron_(std::move(bron)), alsBestand_(alsBestand) {}
 
 bool GpxBestand::open() {
-    if (!bron_) bron_ = Bron::open(pad_, fout_, soort_);
+    if (!bron_) bron_ = Bron::open(pad_, fout_);
     if (!bron_) return false;
     // The progress and the stop wrap the file's own bytes, those of an archive too.
     if (voortgang_) bron_ = std::make_unique<MetVoortgang>(std::move(bron_), voortgang_);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A GPX file opened for one scan, read front to back in bounded memory.
+// A GPX file opened for one scan, read front to back in bounded memory. A ZIP archive, as
+// a pocket query arrives, or a gzip-packed file is read as the GPX file it holds.
 #pragma once
 
 #include <cstdint>
@@ -14,27 +15,23 @@
 
 namespace kz {
 
-// A GPX file opened for one scan. Opening and scanning are separate steps, so that a
-// pass can stop before it changes anything when the file cannot be opened. A ZIP
-// archive, as a pocket query arrives, or a gzip-packed file is read as the GPX file it
-// holds.
+// Opening and scanning are separate steps, so that a pass can stop before it changes
+// anything when the file cannot be opened.
 class GpxBestand {
 public:
-    // The file at pad, its bytes as given; opened by open().
-    explicit GpxBestand(std::string pad, Bron::Soort soort = Bron::standaard);
-    // Any other source of a found log (the GPX file of an archive, a test's bytes): read
-    // by open() and scan() as a plain file's bytes, or with alsBestand as a file is read
-    // (an archive in it unpacked).
+    // The file at pad, its bytes as given.
+    explicit GpxBestand(std::string pad);
+    // Any other source (a test's bytes): read as a plain file's bytes, or with alsBestand
+    // as a file is read (an archive in it unpacked).
     explicit GpxBestand(std::unique_ptr<Bron> bron, bool alsBestand = false);
 
     // Opens the file and, in an archive, chooses its GPX file; false when it cannot be
     // opened, is no regular file, or is an archive without a single GPX file to read.
     bool open();
-    // Reads the whole source through a Scanner on the given search path and closes it.
-    // The source is read to wherever a read first finds nothing more: a file that grows
-    // while it is read is read on, one that shrinks ends where it was cut. False when the
-    // source was not open or a read failed: the waypoints handed on so far stand, but
-    // the scan as a whole does not (a waypoint still open is not handed on).
+    // Reads the whole source through a Scanner and closes it, up to where a read first
+    // finds nothing more (a file that grows is read on, one that shrinks ends where it was
+    // cut). False when it was not open or a read failed: the waypoints handed on so far
+    // stand, but the scan as a whole does not.
     bool scan(const WaypointAfnemer& afnemer, Zoekpad pad = gekozenZoekpad());
 
     // Why opening or reading failed, as an errno value; 0 when nothing failed.
@@ -42,26 +39,22 @@ public:
     // What went wrong inside an archive (a ZIP as a pocket query arrives), if that was it.
     const Archieffout& archieffout() const { return archieffout_; }
 
-    // Told before each read of the file's own bytes (those of the archive, for an
-    // archive) how far into the file the reading has come, and of how many bytes
-    // (Bron::onbekend when nobody knows); returning false stops the opening or the scan,
-    // which then fails with ECANCELED. The place never goes back: an archive's look-up of
-    // its table of contents at its end is no progress. A scan that succeeds ends with the
-    // place at the end of the file (told once more, its answer ignored). Set before open().
+    // Told before each read of the file's own bytes (an archive's, for an archive) how far
+    // the reading has come, of how many bytes (Bron::onbekend when nobody knows); false
+    // stops the opening or the scan, which then fails with ECANCELED. The place never goes
+    // back, and a scan that succeeds ends by telling the file's end (the answer ignored).
+    // Set before open().
     using Voortgang = std::function<bool(std::uint64_t plek, std::uint64_t grootte)>;
     void zetVoortgang(Voortgang voortgang) { voortgang_ = std::move(voortgang); }
 
-    // How many "<wpt" tags the scan saw that did not begin their line: waypoints of a
-    // file that puts several elements on one line, which are not read.
+    // How many "<wpt" tags did not begin their line, and so were not read (Scanner).
     std::int64_t nietOpEigenRegel() const { return nietOpEigenRegel_; }
 
-    // The size of the buffer that a source of the given size is read with: the whole of
-    // a small file in one read, a large one in pieces that stay in the processor's cache.
+    // The buffer for a source of this size: a small file whole, a large one in pieces.
     static std::size_t buffergrootte(std::uint64_t grootte);
 
 private:
     std::string pad_;
-    Bron::Soort soort_ = Bron::standaard;
     std::unique_ptr<Bron> bron_;
     bool alsBestand_ = true;
     int fout_ = 0;

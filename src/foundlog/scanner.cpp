@@ -37,6 +37,12 @@ bool isGelijk(const char* b, std::size_t lengte, std::string_view tekst) {
 
 constexpr bool isRegeleinde(char c) { return c == '\r' || c == '\n'; }
 
+// The year of a date written year first: its first four characters (fewer on a shorter
+// line), read as a number and rounded.
+std::int16_t jaarUit(const char* b, std::size_t lengte) {
+    return rondAfNaarInt16(numeriekeWaarde(std::string_view(b, std::min<std::size_t>(4, lengte))));
+}
+
 // Line ends and white space are looked for eight bytes at a time, in a word whose first
 // byte is the lowest.
 std::uint64_t woordOp(const char* p) {
@@ -142,11 +148,10 @@ void Scanner::regels(const char* b, const char* e, const char* leesbaar) {
 }
 
 const char* Scanner::regel(const char* x, const char* e, const char* leesbaar) {
-    // As verwerk() does for a whole line, but the line's end is only looked for where it
-    // matters: a waypoint's first line is cut up to its end, and a country or closing
-    // line may only have spaces and tabs after its text. Any other line of a found-date
-    // export is done with at its first bytes, and the search goes on from there. The
-    // rarer lines (the header's name, the lines of a log) are left to verwerk().
+    // As verwerk(), but the line's end is only looked for where it matters: a waypoint's
+    // first line, and a country or closing line (only blanks may follow its text). Any
+    // other line of a found-date export is done with at its first bytes; the rarer lines
+    // (the header's name, a log's) are left to verwerk().
     const auto begint = [&](std::string_view t) {
         return std::size_t(leesbaar - x) >= t.size() && std::memcmp(x, t.data(), t.size()) == 0;
     };
@@ -157,7 +162,8 @@ const char* Scanner::regel(const char* x, const char* e, const char* leesbaar) {
     };
     if (!inWaypoint_) return begint(wptBegin) || (kop_ && begint(naamMijnVondsten)) ? heel() : x + 1;
     if (begint(gevondenBegin)) {
-        huidig_.jaargev = jaarNa(x + gevondenBegin.size());
+        const char* jaar = x + gevondenBegin.size();
+        huidig_.jaargev = jaarUit(jaar, std::size_t(std::find_if(jaar, jaar + 4, isRegeleinde) - jaar));
         gsakDatum_ = true;
         return x + gevondenBegin.size();
     }
@@ -209,23 +215,13 @@ void Scanner::verwerk(const char* b, const char* e, bool afgekapt) {
         return;
     }
     if (begintMet(b, lengte, gevondenBegin)) {
-        // The four characters after the tag: the year of a date written year first.
-        const std::size_t n = std::min<std::size_t>(4, lengte - gevondenBegin.size());
-        huidig_.jaargev = rondAfNaarInt16(numeriekeWaarde(std::string_view(b + gevondenBegin.size(), n)));
+        huidig_.jaargev = jaarUit(b + gevondenBegin.size(), lengte - gevondenBegin.size());
         gsakDatum_ = true;
     }
     if (mijnVondsten_) logRegel(b, lengte, afgekapt);
     if (afgekapt) return;
     if (isGelijk(b, lengte, landNederland)) huidig_.isnl = 1;
     else if (isGelijk(b, lengte, wptEind)) sluitWaypoint();
-}
-
-std::int16_t Scanner::jaarNa(const char* getal) {
-    // The four characters after the tag (fewer on a shorter line): the year of a date
-    // written year first. Spaces and tabs at the end of the line count for nothing.
-    const char* eind = getal;
-    while (eind < getal + 4 && !isRegeleinde(*eind)) ++eind;
-    return rondAfNaarInt16(numeriekeWaarde(std::string_view(getal, std::size_t(eind - getal))));
 }
 
 Vak Scanner::vakVan(std::string_view regel, bool afgekapt) {
@@ -273,9 +269,7 @@ void Scanner::logRegel(const char* b, std::size_t lengte, bool afgekapt) {
     }
     if (!inLog_) return;
     if (begintMet(b, lengte, logDatum)) {
-        // As the found date: the four characters after the tag.
-        const std::size_t n = std::min<std::size_t>(4, lengte - logDatum.size());
-        logJaar_ = rondAfNaarInt16(numeriekeWaarde(std::string_view(b + logDatum.size(), n)));
+        logJaar_ = jaarUit(b + logDatum.size(), lengte - logDatum.size());
         logDatum_ = true;
         return;
     }

@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The line-by-line scan of a GPX found log. It recognises four kinds of line (after
-// leading and trailing spaces and tabs are removed): a line beginning "<wpt lat=", a
-// line beginning "<gsak:UserFound>", the line
-// "<groundspeak:country>Netherlands</groundspeak:country>" and the line "</wpt>".
+// The line-by-line scan of a GPX found log. After leading and trailing spaces and tabs it
+// recognises four kinds of line: one beginning "<wpt lat=", one beginning
+// "<gsak:UserFound>", "<groundspeak:country>Netherlands</groundspeak:country>" and
+// "</wpt>". Every other line is passed over; no document tree is built.
 //
-// The site's export of one's own finds ("My Finds" pocket query) has no found date: its
-// header, before the first waypoint, has the line "<name>My Finds Pocket Query</name>".
-// In such a file only, a waypoint without a "<gsak:UserFound>" line is found in the year
-// of its earliest log that is a find. A log runs from a line beginning
-// "<groundspeak:log " to the line "</groundspeak:log>" (or the next log, or the end of
-// the waypoint); it is a find when it has one of the lines
-// "<groundspeak:type>Found it</groundspeak:type>", "...>Attended<..." or
-// "...>Webcam Photo Taken<...", and its year is that of its last line beginning
-// "<groundspeak:date>", read as the found date is. Other files' logs are other people's.
-//
-// Every other line is passed over; no document tree is built.
+// The export of one's own finds (header line "<name>My Finds Pocket Query</name>") has
+// no found date: there a waypoint without "<gsak:UserFound>" is found in the year of its
+// earliest find, a log (from "<groundspeak:log " to "</groundspeak:log>", the next log or
+// the waypoint's end) with the type Found it, Attended or Webcam Photo Taken, in the year
+// of its last "<groundspeak:date>" line. Other files' logs are other people's.
 #pragma once
 
 #include <cstddef>
@@ -27,12 +21,10 @@
 
 namespace kz {
 
-// Push scanner: feed it the bytes of a file in pieces of any size, then call einde().
-// A line ends at CR, CRLF or LF. Lines are not taken one by one: the bytes are searched
-// for the few places where a recognised line may begin (see zoekpad.h), and only those
-// lines are looked at. Only a bounded prefix of a line that runs over the end of a piece
-// is kept (the four recognised kinds of line are short), so memory stays bounded
-// whatever the input.
+// Fed the bytes of a file in pieces of any size, then einde(). A line ends at CR, CRLF or
+// LF. The bytes are searched for the few places where a recognised line may begin (see
+// zoekpad.h), and only those lines are looked at; of a line that runs over the end of a
+// piece only a bounded prefix is kept, so memory stays bounded whatever the input.
 class Scanner {
 public:
     explicit Scanner(WaypointAfnemer afnemer, Zoekpad pad = gekozenZoekpad());
@@ -50,7 +42,6 @@ public:
 private:
     void regels(const char* begin, const char* eind, const char* leesbaar);
     static Vak vakVan(std::string_view regel, bool afgekapt);
-    static std::int16_t jaarNa(const char* getal);
     const char* regel(const char* begin, const char* eind, const char* leesbaar);
     void verwerk(const char* begin, const char* eind, bool afgekapt);
     void openWaypoint(const Vak& vak);

@@ -15,10 +15,9 @@ namespace kz {
 
 class Telling {
 public:
-    // Finds per found year, of every country and of the Netherlands (inside the grid or
-    // not). A usable year is one from 2001 up to the last year that may have a slot (the
-    // current year); the finds of any other year (2000, a year still to come, a date
-    // written day first) are counted together.
+    // Finds per found year from 2001 up to the current year, of every country and of the
+    // Netherlands (inside the grid or not); those of any other year (2000, a year to come,
+    // a date written day first) together.
     struct PerJaar {
         std::vector<int32_t> totaal;   // index jaar - eersteJaar, up to the latest usable year found
         std::vector<int32_t> nltotaal; // as long as totaal

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -18,11 +17,9 @@ namespace {
 // The furthest byte after the '<' that a search looks at.
 constexpr int verstePlek = 21;
 
-// Whether a line of the set may begin at p (< e; the bytes up to e may be read): what
-// the search functions find, for one place. The letters after the '<' set the lines
-// apart from nearly every other line of an export; for <gsak:UserFound> the 'o' eleven
-// after passes over GSAK's other user fields, <gsak:UserFlag>, <gsak:UserData>,
-// <gsak:User2> and so on, which stand in every waypoint of a full export.
+// Whether a line of the set may begin at p (< e; the bytes up to e may be read). For
+// <gsak:UserFound> the 'o' eleven after the '<' passes over GSAK's other user fields
+// (<gsak:UserFlag>, <gsak:UserData>, ...), which stand in every waypoint of a full export.
 bool kanBeginnen(Kandidaten welke, const char* p, const char* e) {
     const auto byte = [&](int k) { return e - p > k ? p[k] : '\0'; };
     if (byte(0) != '<') return false;
@@ -83,39 +80,22 @@ __attribute__((target("avx2"))) const char* zoekAvx2(const char* p, const char* 
 
 template <Kandidaten K>
 Zoeker zoekerVoor(Zoekpad pad) {
-    if (!wordtOndersteund(pad)) return zoekPortabel<K>;
-    switch (pad) {
 #if defined(__x86_64__)
-    case Zoekpad::avx2:
-        return zoekAvx2<K>;
+    if (pad == Zoekpad::avx2 && wordtOndersteund(pad)) return zoekAvx2<K>;
 #endif
-    default:
-        return zoekPortabel<K>;
-    }
+    return zoekPortabel<K>;
 }
 
 } // namespace
 
 bool wordtOndersteund(Zoekpad pad) {
-    switch (pad) {
-    case Zoekpad::portabel:
-        return true;
 #if defined(__x86_64__)
-    case Zoekpad::avx2:
-        return __builtin_cpu_supports("avx2");
-#else
-    default:
-        return false;
+    if (pad == Zoekpad::avx2) return __builtin_cpu_supports("avx2");
 #endif
-    }
-    return false;
+    return pad == Zoekpad::portabel;
 }
 
-Zoekpad besteZoekpad() {
-    for (auto pad = std::end(alleZoekpaden); pad != std::begin(alleZoekpaden);)
-        if (wordtOndersteund(*--pad)) return *pad;
-    return Zoekpad::portabel;
-}
+Zoekpad besteZoekpad() { return wordtOndersteund(Zoekpad::avx2) ? Zoekpad::avx2 : Zoekpad::portabel; }
 
 Zoekpad kiesZoekpad(const char* keuze) {
     if (keuze)
@@ -126,25 +106,11 @@ Zoekpad kiesZoekpad(const char* keuze) {
 
 Zoekpad gekozenZoekpad() { return kiesZoekpad(std::getenv("KAVELZICHT_ZOEKPAD")); }
 
-const char* naamVan(Zoekpad pad) {
-    switch (pad) {
-    case Zoekpad::portabel:
-        return "portabel";
-    case Zoekpad::avx2:
-        return "avx2";
-    }
-    return "?";
-}
+const char* naamVan(Zoekpad pad) { return pad == Zoekpad::avx2 ? "avx2" : "portabel"; }
 
 Zoeker zoekerVan(Zoekpad pad, Kandidaten welke) {
-    switch (welke) {
-    case Kandidaten::kop:
-        return zoekerVoor<Kandidaten::kop>(pad);
-    case Kandidaten::logs:
-        return zoekerVoor<Kandidaten::logs>(pad);
-    default:
-        return zoekerVoor<Kandidaten::gewoon>(pad);
-    }
+    if (welke == Kandidaten::kop) return zoekerVoor<Kandidaten::kop>(pad);
+    return welke == Kandidaten::logs ? zoekerVoor<Kandidaten::logs>(pad) : zoekerVoor<Kandidaten::gewoon>(pad);
 }
 
 } // namespace kz

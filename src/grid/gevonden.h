@@ -12,10 +12,8 @@ namespace kz {
 
 // Per-pass counts of Dutch finds: gevonden(jaar, rij, kolom). The slot of 2000
 // (totaalslot) holds each cell's count over all found years, the slots 2001..2015 always
-// exist, and a later year gets its slot when its first find is counted, up to the last
-// year given at construction. So the array holds a slot for each year up to the latest
-// found year, and never more than uitersteJaar allows. 32-bit counters, so keen
-// geocachers never overflow a cell.
+// exist, and a later year gets its slot with its first find, up to the last year given
+// at construction (never past uitersteJaar). 32-bit counters, so no cell overflows.
 class Gevonden {
 public:
     // `hoogsteJaar` is the last year that may get a slot (see laatsteJaarslot).
@@ -24,7 +22,7 @@ public:
 
     // A year without a slot (before 2001, or later than the last slot) holds nothing.
     int32_t operator()(int jaar, int rij, int kolom) const {
-        return heeftSlot(jaar) || jaar == totaalslot ? tellers_[plek(jaar, rij, kolom)] : 0;
+        return jaar >= totaalslot && jaar <= laatsteSlot() ? tellers_[plek(jaar, rij, kolom)] : 0;
     }
     // Adds one find to totaalslot or to a year for which magSlot holds; any other year
     // is left out, so that no year can grow the array past its bound.
@@ -37,8 +35,6 @@ public:
 
     // Whether a year may be counted in a slot of its own: 2001 up to the last year allowed.
     bool magSlot(int jaar) const { return jaar >= eersteJaar && jaar <= hoogste_; }
-    // Whether a year has a slot now.
-    bool heeftSlot(int jaar) const { return jaar >= eersteJaar && jaar <= laatsteSlot(); }
     // The last year with a slot: 2015, or the latest year counted after it.
     int laatsteSlot() const { return totaalslot + int(tellers_.size() / aantalVakken) - 1; }
 

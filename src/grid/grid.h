@@ -16,20 +16,16 @@ constexpr int aantalRijen = laatsteRij - eersteRij + 1;        // 28
 constexpr int aantalKolommen = laatsteKolom - eersteKolom + 1; // 47
 constexpr int aantalVakken = aantalRijen * aantalKolommen;     // 1316
 
-// Year slots of the count array: 2001..2015 hold the finds of that year, the slot of
-// 2000 (totaalslot) holds each cell's count over all found years. 2001..2015 are also
-// the window's year lists. Later years get a slot too, up to the current year (see
-// laatsteJaarslot).
+// Year slots of the count array: 2001..2015 (the window's year lists) and later years up
+// to the current one hold the finds of that year, totaalslot those of all years.
 constexpr int totaalslot = 2000;
 constexpr int eersteJaar = 2001;
 constexpr int laatsteJaar = 2015;
-// No year slot lies beyond this year, whatever the clock says: it bounds the count array
-// at 101 slots (about half a megabyte).
+// No slot beyond this year, whatever the clock says: at most 101 slots (half a megabyte).
 constexpr int uitersteJaar = 2100;
 
-// The last year that can have a slot of its own when it is `kalenderjaar` now: the current
-// year, but never before 2015 (those slots always exist) nor after uitersteJaar. Finds of
-// a later year count in the all-years slot only.
+// The last year that can have a slot of its own in `kalenderjaar`: that year, but never
+// before 2015 nor after uitersteJaar. Later finds count in totaalslot only.
 constexpr int laatsteJaarslot(int kalenderjaar) {
     return kalenderjaar < laatsteJaar ? laatsteJaar : kalenderjaar > uitersteJaar ? uitersteJaar : kalenderjaar;
 }

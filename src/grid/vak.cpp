@@ -6,6 +6,9 @@
 
 namespace kz {
 
+namespace {
+
+// Floor as a 16-bit index; NaN gives 0, out-of-range values saturate at the limits.
 int16_t rondAfNaarIndex(double geschaald) {
     if (std::isnan(geschaald)) return 0;
     const double omlaag = std::floor(geschaald);
@@ -14,13 +17,11 @@ int16_t rondAfNaarIndex(double geschaald) {
     return static_cast<int16_t>(omlaag);
 }
 
+} // namespace
+
 Vak vakVanCoordinaat(double breedte, double lengte) {
-    Vak v;
-    v.breedte10 = breedte * 10.0;
-    v.lengte12 = lengte * 12.0;
-    v.rij = rondAfNaarIndex(v.breedte10);
-    v.kolom = rondAfNaarIndex(v.lengte12);
-    return v;
+    const double breedte10 = breedte * 10.0, lengte12 = lengte * 12.0;
+    return {breedte10, lengte12, rondAfNaarIndex(breedte10), rondAfNaarIndex(lengte12)};
 }
 
 } // namespace kz

@@ -8,9 +8,8 @@
 
 namespace kz {
 
-// The cell of a coordinate. rij and kolom are the scaled values rounded down; a value
-// that does not fit a 16-bit index (or is not a number at all) becomes an index far
-// outside the grid, so it simply fails the grid test.
+// The cell of a coordinate: the scaled values rounded down; one that does not fit a 16-bit
+// index (or is no number) becomes an index far outside the grid.
 struct Vak {
     double breedte10 = 0; // latitude x 10
     double lengte12 = 0;  // longitude x 12
@@ -19,9 +18,5 @@ struct Vak {
 };
 
 Vak vakVanCoordinaat(double breedte, double lengte);
-
-// Floor of a scaled coordinate as a 16-bit index; NaN gives 0, out-of-range values
-// saturate at the int16 limits (both far outside the grid).
-int16_t rondAfNaarIndex(double geschaald);
 
 } // namespace kz

@@ -9,15 +9,24 @@
 #include <QLocale>
 
 #include "bediening/clientvlak.h"
-#include "opdrachtregel/console.h"
 #include "grid/nlmasker.h"
+#include "opdrachtregel/console.h"
 #include "overview/overzicht.h"
-#include "teksten/bestandsnaam.h"
+#include "overview/provincievoortgang.h"
+#include "overview/regio.h"
+#include "overview/regioafstand.h"
 #include "overview/startjaren.h"
+#include "overview/voortgang.h"
+#include "teksten/bestandsnaam.h"
 #include "teksten/datum.h"
+#include "teksten/exportteksten.h"
 #include "teksten/meldingen.h"
 #include "teksten/overzichtteksten.h"
+#include "teksten/provincieteksten.h"
+#include "teksten/regioteksten.h"
+#include "teksten/voortgangteksten.h"
 #include "uitvoer/schrijfbestand.h"
+#include "uitvoer/voortgangexport.h"
 #include "uitvoer/zelfdebestand.h"
 #include "venster/resultaatpaneel.h"
 
@@ -36,15 +45,14 @@ void dempQtMeldingen() {
     });
 }
 
-int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
+int voerBatchUit(const Opdracht& opdracht) {
     // A message on one line of standard error: "title: text".
     const auto meld = [&](const QString& titel, const QString& tekst) {
-        schrijf(omgeving.fout, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
+        schrijf(stderr, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
     };
-    // No output may replace the found log, another output, or what standard output or
-    // error already write to (as "/dev/stdout" names it): a slip of the arguments must not
-    // cost the user a file. What the writer refuses anyway (a device, a missing folder) it
-    // reports itself.
+    // No output may replace the found log, another output, or standard output or error
+    // ("/dev/stdout"): a slip of the arguments must not cost the user a file. What the
+    // writer refuses anyway (a device, a missing folder) it reports itself.
     {
         std::vector<std::string> paden{opdracht.gpxBytes};
         std::vector<QString> rollen{QStringLiteral("het GPX-bestand")};
@@ -54,9 +62,9 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
             rollen.push_back(rol);
         };
         neem(QStringLiteral("--uitvoer"), opdracht.uitvoer);
-        neem(QStringLiteral("--per-jaar"), opdracht.regio.perJaar);
-        neem(QStringLiteral("--per-provincie"), opdracht.regio.perProvincie);
-        neem(QStringLiteral("--regio-export"), opdracht.regio.regioExport);
+        neem(QStringLiteral("--per-jaar"), opdracht.perJaar);
+        neem(QStringLiteral("--per-provincie"), opdracht.perProvincie);
+        neem(QStringLiteral("--regio-export"), opdracht.regioExport);
         neem(QStringLiteral("de standaarduitvoer"), QStringLiteral("/dev/stdout"));
         neem(QStringLiteral("de standaardfoutuitvoer"), QStringLiteral("/dev/stderr"));
         if (const auto zelfde = zoekZelfdeBestand(paden)) {
@@ -68,7 +76,7 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     const QLocale locale;
     // The user named the file, so it is read whatever its name: hidden, another extension.
     const QString pad = QFileInfo(opdracht.gpx).absoluteFilePath();
-    GpxBestand bestand = omgeving.bron ? GpxBestand(omgeving.bron(opdracht.gpxBytes)) : GpxBestand(opdracht.gpxBytes);
+    GpxBestand bestand(opdracht.gpxBytes);
 
     // Without --jaren, the years that the window selects at start.
     std::array<int, 3> jaren = opdracht.jaren.value_or(startJaren(datumtekstVandaag().right(4).toStdString()));
@@ -92,9 +100,8 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     paneel.move(paneelplek);
     paneel.toonKlassen(opdracht.kleurschakering);
     paneel.toon(*overzicht);
-    // Qt writes BMP itself, but QImageWriter first searches the plugin folders for a
-    // writer of the format: every image plugin's file opened and read, a few percent of a
-    // run on a small file. Nothing is loaded after this, so for BMP the folders are left out.
+    // Qt writes BMP itself, but QImageWriter would first open every image plugin, a few
+    // percent of a run on a small file; nothing is loaded after this.
     if (opdracht.formaat == "BMP") QCoreApplication::setLibraryPaths({});
     const Schrijffout fout = paneel.bewaarBeeld(opdracht.uitvoer, opdracht.formaat);
     const bool bewaard = fout == Schrijffout::geen;
@@ -106,11 +113,39 @@ int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving) {
     const Overzichtteksten t = Overzichtteksten::van(*overzicht, locale);
     QString uit = t.regels.join(QLatin1Char('\n')) + QLatin1Char('\n');
     if (bewaard) uit += QStringLiteral("Overzicht opgeslagen als ") + eenRegel(opdracht.uitvoer) + QLatin1Char('\n');
-    const bool regioBewaard = opdracht.regio.voerUit(*overzicht, locale, uit,
-                                                     [&](const QString& tekst) { meld(meldingen::fout(), tekst); });
-    schrijf(omgeving.uit, uit);
-    std::fflush(omgeving.uit);
-    return bewaard && regioBewaard ? 0 : 1;
+
+    // The files that look beyond the picture, each named on standard output once written;
+    // a failure names the file by its full path, as the picture's does.
+    bool alles = bewaard;
+    const auto bewaar = [&](const QString& pad, const QByteArray& bytes, const QString& goed,
+                            QString (*mis)(const QString&, Schrijffout)) {
+        if (const Schrijffout f = schrijfBestand(pad, bytes); f == Schrijffout::geen) {
+            uit += goed + QLatin1Char('\n');
+        } else {
+            meld(meldingen::fout(), mis(QFileInfo(pad).absoluteFilePath(), f));
+            alles = false;
+        }
+    };
+    if (!opdracht.perJaar.isEmpty())
+        bewaar(opdracht.perJaar, perJaarExport(Voortgang::van(*overzicht, nederlandseRegios())),
+               voortgangteksten::opgeslagen(opdracht.perJaar), voortgangteksten::nietOpgeslagen);
+    if (!opdracht.perProvincie.isEmpty())
+        bewaar(opdracht.perProvincie, perProvincieExport(Provincievoortgang::van(overzicht->gevonden, nederlandseRegios())),
+               provincieteksten::opgeslagen(opdracht.perProvincie), provincieteksten::nietOpgeslagen);
+    if (!opdracht.regioExport.isEmpty() || opdracht.thuis) {
+        const std::vector<Regio> regios = Regio::alle(overzicht->gevonden, nederlandseRegios());
+        if (!opdracht.regioExport.isEmpty())
+            bewaar(opdracht.regioExport, opdracht.regioformaat->schrijf(regios, opdracht.thuis, locale),
+                   exportteksten::opgeslagen(opdracht.regioExport), exportteksten::nietOpgeslagen);
+        if (opdracht.thuis)
+            uit += regioteksten::dichtstbij(Regioafstand::nietBezocht(regios, *opdracht.thuis, Regioafstand::dichtstbij),
+                                            *opdracht.thuis, locale)
+                       .join(QLatin1Char('\n')) +
+                   QLatin1Char('\n');
+    }
+    schrijf(stdout, uit);
+    std::fflush(stdout);
+    return alles ? 0 : 1;
 }
 
 } // namespace kz

@@ -4,34 +4,17 @@
 // only draws the picture, on the offscreen platform.
 #pragma once
 
-#include <cstdio>
-#include <functional>
-#include <memory>
-#include <string>
-
-#include <QByteArray>
-
-#include "foundlog/bron.h"
 #include "opdrachtregel/opdracht.h"
 
 namespace kz {
 
-// Qt's own diagnostics (about the platform, fonts, runtime folders) are not the
-// program's messages; in batch mode standard error carries only the latter. Call before
-// the QApplication is made.
+// In batch mode standard error carries the program's messages only, not Qt's own
+// diagnostics (platform, fonts, runtime folders). Call before the QApplication is made.
 void dempQtMeldingen();
-
-// Where the batch mode reads and writes; tests replace it.
-struct Batchomgeving {
-    // Where the pass reads the named file from; empty: the file itself.
-    std::function<std::unique_ptr<Bron>(const std::string& pad)> bron;
-    std::FILE* uit = stdout;
-    std::FILE* fout = stderr;
-};
 
 // Runs the pass for a batch command. Needs a QApplication. Returns the exit status: 0 on
 // success, 1 when the GPX file cannot be read or a file not written, 2 (before anything
 // is read or written) when an output would replace the GPX file or another output.
-int voerBatchUit(const Opdracht& opdracht, const Batchomgeving& omgeving = {});
+int voerBatchUit(const Opdracht& opdracht);
 
 } // namespace kz

@@ -10,18 +10,15 @@
 
 namespace kz::console {
 
-// Before the first text of a run without the window. On Windows the program is a window
-// program, which has no console of its own: its texts go where the standard handles
-// lead (a file, a pipe), byte for byte, or else to the console of the program that
-// started it, if there is one. Elsewhere nothing needs doing. (console_posix.cpp and
-// console_windows.cpp.)
+// Before the first text of a run without the window. On Windows, where a window program
+// has no console, the texts go where the standard handles lead (a file, a pipe) or else
+// to the console of the program that started it; elsewhere nothing needs doing.
 void verbind();
 
 // Writes a text to standard output or error, as this system wants it.
 void schrijf(std::FILE* naar, const QString& tekst);
 
-// Writes UTF-8 to standard output or error: on Windows to a console as text, elsewhere
-// (and to a file or pipe) the bytes as they are.
+// Writes UTF-8 to standard output or error: on Windows to a console as text, else the bytes.
 void schrijfUtf8(std::FILE* naar, const QByteArray& utf8);
 
 } // namespace kz::console

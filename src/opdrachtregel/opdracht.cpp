@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "opdrachtregel/opdracht.h"
 
+#include <algorithm>
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -8,6 +10,8 @@
 #include "grid/grid.h"
 #include "teksten/bestandsnaam.h"
 #include "teksten/datum.h"
+#include "teksten/exportteksten.h"
+#include "teksten/thuis.h"
 
 namespace kz {
 
@@ -38,6 +42,20 @@ std::optional<QByteArray> formaatVan(const QString& pad) {
     return achtervoegsel;
 }
 
+// The CSV file of an option into pad; what is wrong with it, or nothing. A CSV file only:
+// a slip of the arguments would otherwise write CSV over a map or archive.
+std::optional<QString> leesCsv(const QCommandLineParser& parser, const QCommandLineOption& optie, QString& pad) {
+    if (!parser.isSet(optie)) return std::nullopt;
+    const QString naam = optie.names().first();
+    pad = parser.value(optie);
+    if (pad.isEmpty()) return QStringLiteral("--%1 heeft een bestandsnaam nodig").arg(naam);
+    if (const QString achter = QFileInfo(pad).suffix(); achter.compare(QLatin1String("csv"), Qt::CaseInsensitive))
+        return (achter.isEmpty() ? QStringLiteral("--%1: het bestand heeft geen extensie").arg(naam)
+                                 : QStringLiteral("--%1: onbekend formaat '.%2'").arg(naam, eenRegel(achter))) +
+               QStringLiteral("; kies .csv");
+    return std::nullopt;
+}
+
 } // namespace
 
 QString Opdracht::gebruikstekst() {
@@ -56,13 +74,24 @@ QString Opdracht::gebruikstekst() {
         "  --kleurschakering   kleur bezochte regio's naar het aantal gevonden caches\n"
         "  --uitvoer PAD       het overzicht opslaan als PAD (standaard Kavelzicht.bmp);\n"
         "                      de extensie kiest het formaat: .bmp, .png, .jpg, .ppm, ...\n"
-        "%1"
+        "  --per-jaar PAD      de voortgang per jaar opslaan als CSV-bestand PAD: per\n"
+        "                      gevonden jaar de vondsten, de Nederlandse vondsten, de\n"
+        "                      bezochte regio's, de nieuwe en die tot dan toe\n"
+        "  --per-provincie PAD de voortgang per provincie opslaan als CSV-bestand PAD:\n"
+        "                      per provincie de regio's, de bezochte, die nog te\n"
+        "                      bezoeken zijn en het percentage bezocht\n"
+        "  --regio-export PAD  de regio's opslaan als PAD; de extensie kiest het formaat:\n"
+        "                      .geojson (alle regio's als vlakken), .gpx (een waypoint\n"
+        "                      per nog niet bezochte regio) of .csv (een regel per regio)\n"
+        "  --thuis BREEDTE,LENGTE\n"
+        "                      uw thuis in graden, zoals 52.09,5.12: toont de 10\n"
+        "                      dichtstbijzijnde nog niet bezochte regio's en sorteert\n"
+        "                      de GPX-export op afstand\n"
         "  --venster           het venster openen; met GPX-BESTAND staat de map daarvan\n"
         "                      open, is het bestand gekozen en toont het venster het\n"
         "                      overzicht (zoals \"Openen met\" in een bestandsbeheerder)\n"
         "  -h, --help          deze tekst tonen\n"
-        "  --version           de versie tonen\n")
-        .arg(Regioopties::gebruikstekst());
+        "  --version           de versie tonen\n");
 }
 
 Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
@@ -87,16 +116,22 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
     const QCommandLineOption vensterOptie(QStringLiteral("venster"));
     // Qt's own option for the window's style, which QApplication takes.
     const QCommandLineOption stijlOptie(QStringLiteral("style"), QString(), QStringLiteral("STIJL"));
+    const QCommandLineOption perJaarOptie(QStringLiteral("per-jaar"), QString(), QStringLiteral("PAD"));
+    const QCommandLineOption perProvincieOptie(QStringLiteral("per-provincie"), QString(), QStringLiteral("PAD"));
+    const QCommandLineOption exportOptie(QStringLiteral("regio-export"), QString(), QStringLiteral("PAD"));
+    const QCommandLineOption thuisOptie(QStringLiteral("thuis"), QString(), QStringLiteral("BREEDTE,LENGTE"));
     parser.addOptions({jarenOptie, kleurOptie, uitvoerOptie, hulpOptie, versieOptie, vensterOptie, stijlOptie});
-    parser.addOptions(Regioopties::opties());
+    parser.addOptions({perJaarOptie, perProvincieOptie, exportOptie, thuisOptie});
+    // Whether any option of the batch mode was given.
+    const auto batchoptie = [&] {
+        return std::ranges::any_of(
+            QList{jarenOptie, kleurOptie, uitvoerOptie, perJaarOptie, perProvincieOptie, exportOptie, thuisOptie},
+            [&](const QCommandLineOption& optie) { return parser.isSet(optie); });
+    };
 
     const bool gelezen = parser.parse(argumenten);
-    if (parser.isSet(hulpOptie)) {
-        o.soort = Hulp;
-        return o;
-    }
-    if (parser.isSet(versieOptie)) {
-        o.soort = Versie;
+    if (parser.isSet(hulpOptie) || parser.isSet(versieOptie)) {
+        o.soort = parser.isSet(hulpOptie) ? Hulp : Versie;
         return o;
     }
     if (!gelezen) {
@@ -128,8 +163,7 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
             }
     }
     if (parser.isSet(vensterOptie)) {
-        if (parser.isSet(jarenOptie) || parser.isSet(kleurOptie) || parser.isSet(uitvoerOptie) ||
-            Regioopties::gezet(parser))
+        if (batchoptie())
             return fout(QStringLiteral("--venster gaat niet samen met --jaren, --kleurschakering, --uitvoer, "
                                        "--per-jaar, --per-provincie, --regio-export of --thuis"));
         o.soort = Venster;
@@ -155,13 +189,25 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
             return fout(QStringLiteral("--uitvoer: onbekend afbeeldingsformaat '.%1'").arg(eenRegel(QFileInfo(o.uitvoer).suffix())));
         o.formaat = *formaat;
     }
-    if (const std::optional<QString> f = o.regio.lees(parser)) return fout(*f);
+    if (const std::optional<QString> f = leesCsv(parser, perJaarOptie, o.perJaar)) return fout(*f);
+    if (const std::optional<QString> f = leesCsv(parser, perProvincieOptie, o.perProvincie)) return fout(*f);
+    if (parser.isSet(exportOptie)) {
+        o.regioExport = parser.value(exportOptie);
+        if (o.regioExport.isEmpty()) return fout(QStringLiteral("--regio-export heeft een bestandsnaam nodig"));
+        o.regioformaat = Regioformaat::van(o.regioExport);
+        if (!o.regioformaat) return fout(exportteksten::onbekendFormaat(o.regioExport, Regioformaat::achtervoegsels()));
+    }
+    if (parser.isSet(thuisOptie)) {
+        o.thuis = thuis::lees(parser.value(thuisOptie));
+        if (!o.thuis)
+            return fout(QStringLiteral("--thuis verwacht breedte en lengte in graden, gescheiden door een komma en met "
+                                       "een punt als decimaalteken, zoals 52.09,5.12; niet '%1'")
+                            .arg(eenRegel(parser.value(thuisOptie))));
+    }
 
     if (bestanden.isEmpty()) {
         // Only Qt's own options: the window, as without arguments.
-        if (o.stijl && !parser.isSet(jarenOptie) && !parser.isSet(kleurOptie) && !parser.isSet(uitvoerOptie) &&
-            !Regioopties::gezet(parser))
-            return o;
+        if (o.stijl && !batchoptie()) return o;
         return fout(QStringLiteral("geen GPX-bestand opgegeven"));
     }
     if (legeNaam) return fout(QStringLiteral("geen GPX-bestand opgegeven (de naam is leeg)"));

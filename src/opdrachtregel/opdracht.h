@@ -12,7 +12,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "opdrachtregel/regioopties.h"
+#include "grid/coordinaat.h"
+#include "uitvoer/regioformaat.h"
 #include "venster/vensterbeeld.h"
 
 namespace kz {
@@ -24,12 +25,16 @@ struct Opdracht {
     bool kleurschakering = false;
     QString uitvoer = QString::fromLatin1(standaardAfbeelding);
     QByteArray formaat = "BMP"; // image format, from the suffix of uitvoer
+    QString perJaar;      // --per-jaar: the progress per year as CSV; empty: not asked
+    QString perProvincie; // --per-provincie: the progress per province as CSV; empty: not asked
+    QString regioExport;  // --regio-export; empty: not asked
+    const Regioformaat* regioformaat = nullptr; // from the suffix of regioExport
+    std::optional<Coordinaat> thuis;            // --thuis: lists the nearest unvisited regions
     QString gpx;          // the GPX file as text, for messages; with Venster it may be empty
     std::string gpxBytes; // the same name as the exact bytes that were given, for opening it
     // Qt's -style STYLE was given: the window keeps that style (the batch mode's picture
     // is always drawn in the program's own).
     bool stijl = false;
-    Regioopties regio;    // --per-jaar, --per-provincie, --regio-export, --thuis
 
     QString fout; // with Gebruiksfout: what is wrong, in Dutch
 

@@ -34,6 +34,8 @@ inline constexpr Kleur witteKleur = rgb(255, 255, 255);
 
 // Legend box of the count class of n (n >= 1): 4 for 1, 5 for 2-3, 6 for 4-6,
 // 7 for 7-10, 8 for 11-15, 9 for 16 and more.
-int klasseVakje(int32_t n);
+constexpr int klasseVakje(int32_t n) {
+    return n <= 1 ? 4 : n <= 3 ? 5 : n <= 6 ? 6 : n <= 10 ? 7 : n <= 15 ? 8 : 9;
+}
 
 } // namespace kz

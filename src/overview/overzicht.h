@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The overview pass as a value: the opened GPX file, the three years and the shading
-// choice go in; the counts, the colours of the four maps, the per-cell counts and the
-// statistics come out as numbers. The window shows it, the batch mode prints it.
+// go in; counts, map colours and statistics come out. The window shows it, the batch
+// mode prints it.
 #pragma once
 
 #include <array>
@@ -29,24 +29,20 @@ struct Overzicht {
     std::array<float, 2> perc{};
     // Finds per cell by vakindex: all years on the main map, the map's year on the others.
     std::array<std::array<int32_t, aantalVakken>, 4> aantallen{};
-    // What the tally counted, for the progress per year and the export of the regions:
-    // every year slot of every cell, and the finds per found year.
+    // What the tally counted, for the progress per year and the export of the regions.
     Gevonden gevonden;
     Telling::PerJaar perJaar;
 };
 
-// Share of a in a + b in percent, computed in single precision step by step; 0 when
-// both are 0.
+// Share of a in a + b in percent, in single precision step by step; 0 when both are 0.
 float aandeel(int32_t a, int32_t b);
 
 // Puts three list positions (or years) in ascending order.
 void sorteerJaren(std::array<int, 3>& jaren);
 
-// Reads the opened file and makes the overview for the years (in ascending order). Each
-// warning goes to waarschuwer as its waypoint completes, and the scan waits for it.
-// Years up to kalenderjaar (the current year) get a slot of their own; with the default,
-// only the years of the year lists do. Returns nothing when the file could not be read to
-// its end.
+// Reads the opened file and makes the overview for the years (ascending). Each warning
+// goes to waarschuwer as its waypoint completes. Years up to kalenderjaar get a slot of
+// their own. Nothing when the file could not be read to its end.
 std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int, 3>& jaren, bool kleurschakering,
                                        const NlMasker& nl, const Waarschuwer& waarschuwer,
                                        int kalenderjaar = laatsteJaar);

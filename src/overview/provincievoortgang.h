@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The progress per province: of each province its Dutch cache regions, the visited ones
-// and those still to visit. A region counts for the province of the place it is named
-// after (Regionaam), so one on a border counts for one province only.
+// The progress per province: its Dutch cache regions, visited and still to visit. A
+// region counts for the province of the place it is named after (Regionaam).
 #pragma once
 
 #include <array>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A cell of the grid as the export of the regions describes it: where it lies, whether
-// it is a visited or unvisited Dutch cache region or a fake cell with finds, and its
-// finds over the years.
+// A cell of the grid as the export of the regions describes it: where it lies, its
+// status and its finds over the years.
 #pragma once
 
 #include <cstdint>

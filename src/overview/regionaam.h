@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The place a cell of the grid is named after: the largest place inside the cell, or else
-// the nearest one, with how far and in which direction it lies from the cell; the
-// province is that place's, so a cell on a border takes one side.
+// The place a cell of the grid is named after: the largest place inside it, or else the
+// nearest one; its province is the cell's, so a cell on a border takes one side.
 #pragma once
 
 #include "overview/plaats.h"

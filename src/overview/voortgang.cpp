@@ -8,7 +8,9 @@
 
 namespace kz {
 
-Voortgang Voortgang::van(const Gevonden& gevonden, const Telling::PerJaar& perJaar, const NlMasker& nl) {
+Voortgang Voortgang::van(const Overzicht& overzicht, const NlMasker& nl) {
+    const Gevonden& gevonden = overzicht.gevonden;
+    const Telling::PerJaar& perJaar = overzicht.perJaar;
     Voortgang v;
     std::array<bool, aantalVakken> bezocht{};    // visited by a dated find so far
     std::array<int32_t, aantalVakken> gedateerd{}; // finds with a year slot, per cell
@@ -48,10 +50,6 @@ Voortgang Voortgang::van(const Gevonden& gevonden, const Telling::PerJaar& perJa
         v.zonderJaar = rij;
     }
     return v;
-}
-
-Voortgang Voortgang::van(const Overzicht& overzicht, const NlMasker& nl) {
-    return van(overzicht.gevonden, overzicht.perJaar, nl);
 }
 
 } // namespace kz

@@ -7,8 +7,6 @@
 #include <optional>
 #include <vector>
 
-#include "foundlog/telling.h"
-#include "grid/gevonden.h"
 #include "grid/nlmasker.h"
 
 namespace kz {
@@ -34,7 +32,6 @@ struct Voortgang {
     std::optional<Jaar> zonderJaar;
     int32_t aantalRegios = 0; // the Dutch cache regions, 627
 
-    static Voortgang van(const Gevonden& gevonden, const Telling::PerJaar& perJaar, const NlMasker& nl);
     static Voortgang van(const Overzicht& overzicht, const NlMasker& nl);
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "uitvoer/csvexport.h"
+#include "uitvoer/regioformaat.h"
 
 #include <algorithm>
 
@@ -13,9 +13,7 @@
 
 namespace kz {
 
-QByteArray csvExport(const std::vector<Regio>& regios, std::optional<Coordinaat> thuis, const QLocale& locale) {
-    (void)thuis;
-    (void)locale;
+QByteArray csvExport(const std::vector<Regio>& regios, std::optional<Coordinaat>, const QLocale&) {
     int eerste = 0, laatste = 0;
     for (const Regio& r : regios) {
         if (r.perJaar.empty()) continue;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "uitvoer/geojsonexport.h"
+#include "uitvoer/regioformaat.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -46,9 +46,7 @@ QJsonObject kenmerk(const Regio& r) {
 
 } // namespace
 
-QByteArray geojsonExport(const std::vector<Regio>& regios, std::optional<Coordinaat> thuis, const QLocale& locale) {
-    (void)thuis;
-    (void)locale;
+QByteArray geojsonExport(const std::vector<Regio>& regios, std::optional<Coordinaat>, const QLocale&) {
     QJsonArray kenmerken;
     for (const Regio& r : regios) kenmerken.append(kenmerk(r));
     return QJsonDocument(QJsonObject{{QStringLiteral("type"), QStringLiteral("FeatureCollection")},

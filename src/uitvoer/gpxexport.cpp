@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "uitvoer/gpxexport.h"
+#include "uitvoer/regioformaat.h"
 
 #include <QXmlStreamWriter>
 

@@ -3,10 +3,6 @@
 
 #include <QFileInfo>
 
-#include "uitvoer/csvexport.h"
-#include "uitvoer/geojsonexport.h"
-#include "uitvoer/gpxexport.h"
-
 namespace kz {
 
 const std::vector<Regioformaat>& Regioformaat::alle() {

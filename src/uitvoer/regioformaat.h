@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The formats in which the regions can be exported, in one table shared by the command
-// line (--regio-export) and the export dialog. A new format is a file with its writer
-// and a row in regioformaat.cpp.
+// line (--regio-export) and the export dialog. A new format is a file with its writer,
+// declared here, and a row in regioformaat.cpp.
 #pragma once
 
 #include <optional>
@@ -16,6 +16,18 @@
 #include "overview/regio.h"
 
 namespace kz {
+
+// The writers. The home orders the GPX waypoints and is named in their descriptions; the
+// other formats leave it and the locale aside.
+// GeoJSON (RFC 7946): every region a polygon of its bounds, with its finds (per year),
+// first year, status, place and province as properties.
+QByteArray geojsonExport(const std::vector<Regio>& regios, std::optional<Coordinaat> thuis, const QLocale& locale);
+// GPX 1.1: a waypoint at the centre of every unvisited region, named by row, column and
+// place ("520/62 Zeist"); nearest first, with distance and direction, when a home is given.
+QByteArray gpxExport(const std::vector<Regio>& regios, std::optional<Coordinaat> thuis, const QLocale& locale);
+// CSV: a line per region with its name, row, column, status, finds, first year, bounds,
+// the finds of each year from the first found year to the last, place and province.
+QByteArray csvExport(const std::vector<Regio>& regios, std::optional<Coordinaat> thuis, const QLocale& locale);
 
 struct Regioformaat {
     using Schrijver = QByteArray (*)(const std::vector<Regio>& regios, std::optional<Coordinaat> thuis,

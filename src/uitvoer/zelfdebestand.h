@@ -11,15 +11,12 @@
 
 namespace kz {
 
-// Whether the paths a and b (the system's bytes, UTF-8 on Windows) name one file. Where
-// both exist that is their identity once links are followed (device and inode, or
-// volume and file index), so a hard link or a link in a folder is the same file too;
-// otherwise it is the name that writing would replace, with links followed as the
-// writer follows them.
+// Whether the paths a and b (the system's bytes, UTF-8 on Windows) name one file: the
+// same file where both exist (hard links and links too), else the same name that writing
+// would replace once links are followed as the writer follows them.
 bool zelfdeBestand(const std::string& a, const std::string& b);
 
-// The first two of `paden` (in the order given: each with those before it) that name one
-// file, as their indices; nothing when every path is a file of its own.
+// The indices of the first two of `paden` that name one file; nothing when none do.
 std::optional<std::pair<std::size_t, std::size_t>> zoekZelfdeBestand(const std::vector<std::string>& paden);
 
 } // namespace kz

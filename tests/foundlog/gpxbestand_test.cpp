@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file reader on both kinds of file access, the system's own and the portable one.
+// The file reader on the system's files, and on sources that fail or are stopped.
 #include <cstring>
 
 #if defined(_WIN32)
@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Bestand : public ::testing::TestWithParam<Bron::Soort> {
+class Bestand : public ::testing::Test {
 protected:
     void SetUp() override { fs::create_directories(map_); }
     void TearDown() override { fs::remove_all(map_); }
@@ -34,7 +34,7 @@ protected:
     // The waypoints read, calling bij(n) after the n-th; the reason of a failure in fout.
     std::vector<Waypoint> lees(const std::string& p, int& fout, const std::function<void(std::size_t)>& bij = {}) const {
         std::vector<Waypoint> uit;
-        GpxBestand bestand(p, GetParam());
+        GpxBestand bestand(p);
         const bool gelezen = bestand.open() && bestand.scan([&](const Waypoint& w) {
             uit.push_back(w);
             if (bij) bij(uit.size());
@@ -47,24 +47,21 @@ protected:
 private:
     fs::path map_ = fs::temp_directory_path() / ("kz-bestand-" + std::to_string(::getpid()));
 };
-INSTANTIATE_TEST_SUITE_P(Soorten, Bestand, ::testing::Values(Bron::standaard, Bron::Soort::portabel), [](const auto& info) {
-    return info.param == Bron::Soort::eigen ? "eigen" : "portabel";
-});
 
 // A pipe without a writer too, which would wait.
-TEST_P(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
-    GpxBestand nietGeopend(pad("weg.gpx"), GetParam());
+TEST_F(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
+    GpxBestand nietGeopend(pad("weg.gpx"));
     EXPECT_FALSE(nietGeopend.scan([](const Waypoint&) {}));
     EXPECT_NE(nietGeopend.fout(), 0);
     std::vector<std::pair<std::string, int>> gevallen{{pad("weg.gpx"), ENOENT}, {pad(""), EISDIR}};
 #if defined(_WIN32)
-    // A device, and a pipe waiting for a reader (to the standard library a missing file).
+    // A device, and a pipe that waits for a reader.
     const std::string pijp = "\\\\.\\pipe\\kz-bestand-" + std::to_string(::GetCurrentProcessId());
     const HANDLE server = ::CreateNamedPipeA(pijp.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 4, 0, 0, 0, nullptr);
     ASSERT_NE(server, INVALID_HANDLE_VALUE);
     const auto dicht = std::unique_ptr<void, decltype(&::CloseHandle)>(server, &::CloseHandle);
     for (const std::string& apparaat : {std::string("NUL"), pijp})
-        gevallen.emplace_back(apparaat, GetParam() == Bron::Soort::eigen ? ENODEV : ENOENT);
+        gevallen.emplace_back(apparaat, ENODEV);
 #else
     gevallen.emplace_back("/dev/null", ENODEV);
     if (::mkfifo(pad("pijp.gpx").c_str(), 0600) != 0) GTEST_SKIP() << "geen named pipe: " << std::strerror(errno);
@@ -78,7 +75,7 @@ TEST_P(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
 }
 
 // Names outside ASCII, as they are, and on Windows with either separator.
-TEST_P(Bestand, OpensNamesOutsideAsciiWrittenEitherWay) {
+TEST_F(Bestand, OpensNamesOutsideAsciiWrittenEitherWay) {
     const std::string tekst = test::Gpx().wpt("52.37", "4.89", 2008).tekst();
     for (const std::string naam : {"vondsten-\u00e9.gpx", "kaart-\u0142.gpx"}) {
         std::vector<std::string> vormen{schrijf(naam, tekst)};
@@ -97,7 +94,7 @@ TEST_P(Bestand, OpensNamesOutsideAsciiWrittenEitherWay) {
 }
 
 // Read until a read finds nothing more; every line one the file held, none skipped or joined.
-TEST_P(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWhereItWasCut) {
+TEST_F(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWhereItWasCut) {
     const std::string begin = test::Gpx().wpt("52.37", "4.89", 2008).tekst();
     const std::string erbij = test::Gpx::waypoint("51.5", "5.5", "2009") + test::Gpx::waypoint("53.1", "6.1", "2010");
     const std::string groeit = schrijf("groeit.gpx", begin);

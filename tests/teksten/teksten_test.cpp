@@ -13,11 +13,7 @@
 #include "teksten/thuis.h"
 #include "teksten/vakmenu.h"
 #include "teksten/vaktekst.h"
-#include "uitvoer/csvexport.h"
-#include "uitvoer/geojsonexport.h"
-#include "uitvoer/gpxexport.h"
-#include "uitvoer/perjaarexport.h"
-#include "uitvoer/perprovincieexport.h"
+#include "uitvoer/voortgangexport.h"
 #include "uitvoer/regioformaat.h"
 
 namespace kz {

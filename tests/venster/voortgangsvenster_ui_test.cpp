@@ -2,7 +2,7 @@
 // The dialog "Voortgang per jaar": its chart, tables and nearest regions, keyboard and export.
 #include "support/venstertest.h"
 #include "teksten/voortgangteksten.h"
-#include "uitvoer/perjaarexport.h"
+#include "uitvoer/voortgangexport.h"
 
 namespace kz {
 namespace {
