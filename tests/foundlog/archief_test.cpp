@@ -61,7 +61,6 @@ TEST(Archief, WatEenArchiefBevatOfWaaromHetNietGelezenWordt) {
         std::size_t foutBij = std::string::npos;
     } gevallen[] = {
         {"deflated", test::Zip{{{"1234567-wpts.gpx", wpts}, {"1234567.GPX", gpx}, {"LEESMIJ.txt", "x"}}}.bytes()},
-        {"stored", test::Zip{{{"1234567-wpts.gpx", wpts}, {"1234567.GPX", gpx}}, true}.bytes()},
         {"gzip", gz},
         {"macOS", test::Zip{{{"4242424.gpx", gpx}, {"__MACOSX/._4242424.gpx", mac}, {"map/._4242424-wpts.gpx", "x"}}}.bytes()},
         // Its metadata beside the file itself, outside __MACOSX/, is no second found log.
@@ -76,15 +75,15 @@ TEST(Archief, WatEenArchiefBevatOfWaaromHetNietGelezenWordt) {
         {"kop afgekapt", gz.substr(0, 3), S::beschadigd},
         {"byte veranderd", gewijzigd, S::beschadigd},
         {"zip afgekapt", groot.substr(0, groot.size() / 2), S::beschadigd},
-        {"zip zonder gpx in gzip", gzVan(test::Zip{{{"1-wpts.gpx", wpts}}}), S::geenGpx, 0, EBADMSG, {"1-wpts.gpx"}, 1},
+        // macOS metadata is not named among what it holds.
+        {"zip zonder gpx in gzip", gzVan(test::Zip{{{"__MACOSX/._1.gpx", "x"}, {"1-wpts.gpx", wpts}}}), S::geenGpx, 0, EBADMSG,
+         {"1-wpts.gpx"}, 1},
         // What a ZIP packed with gzip holds is counted to its end.
         {"zip met twee in gzip", gzVan(test::Zip{{{"a.gpx", gpx}, {"1", ""}, {"b.gpx", gpx}, {"2", ""}}}), S::meerdereGpx,
          0, EBADMSG, {"a.gpx", "1", "b.gpx", "2"}, 4},
         {"wpts en zip", test::Zip{{{"1-wpts.gpx", wpts}, {"binnen.zip", test::Zip{{{"1.gpx", gpx}}}.bytes()}}}.bytes(),
          S::geenGpx, 0, EBADMSG, {"1-wpts.gpx", "binnen.zip"}, 2},
         {"leeg", test::Zip{}.bytes(), S::geenGpx, 0},
-        {"metadata en wpts", test::Zip{{{"__MACOSX/._1.gpx", "x"}, {"1-wpts.gpx", wpts}}}.bytes(), S::geenGpx, 0, EBADMSG,
-         {"1-wpts.gpx"}, 1},
         // Two found logs: refused from the table of contents, naming the first few files.
         {"twee", test::Zip{{{"a.gpx", gpx}, {"a-wpts.gpx", wpts}, {"1", ""}, {"2", ""}, {"3", ""}, {"b.gpx", gpx}}}.bytes(),
          S::meerdereGpx, 0, EBADMSG, {"a.gpx", "a-wpts.gpx", "1", "2", "3"}, 6},

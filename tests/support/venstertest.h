@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the window tests share: the core's test support, the Qt classes they use, the
-// window's panels and dialog; message boxes and file dialogs replaced, input simulated.
+// What the window tests share: message boxes and file dialogs replaced, input simulated.
 #pragma once
 
 #include <QAccessible>

@@ -4,12 +4,7 @@
 #include <QElapsedTimer>
 
 #include <atomic>
-#include <csignal>
 #include <thread>
-
-#if !defined(_WIN32)
-#include <sys/resource.h>
-#endif
 
 #include "grid/vakgrenzen.h"
 #include "support/venstertest.h"
@@ -82,7 +77,7 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
 
     // Tooltips: all years on the main map, its own year on a year map; none under a label.
     const QString tip = f.resultaatpaneel->hoofdkaart->tooltipTekst(binnen[0]);
-    EXPECT_TRUE(tip.endsWith("\nNederlandse cache-regio\nGevonden: 2 (alle jaren)")) << tip.toStdString();
+    EXPECT_TRUE(tip.endsWith("\nGevonden: 2 (alle jaren)")) << tip.toStdString();
     EXPECT_TRUE(f.resultaatpaneel->jaarkaart1->tooltipTekst(binnen[0]).endsWith("\nGevonden in 2003: 0"));
     auto vraagTip = [](QWidget* kader, QPoint punt) {
         QWidget* doel = kader->childAt(punt) ? kader->childAt(punt) : kader;
@@ -106,18 +101,15 @@ TEST_F(Doorloop, TekstenKaartenTipsEnMeldingenVolgenHetBestand) {
         for (int k = 0; k < i->childCount(); ++k) hoor(i->child(k));
     };
     hoor(QAccessible::queryAccessibleInterface(f.resultaatpaneel));
-    for (const char* regel : {"Nog niet bezochte cache-regio: 624 99,5%", "Bezochte cache-regio: 3 0,5%",
-                                 "Regio zonder Nederlandse caches (687)", "Aantal gevonden Nederlandse caches: 8",
-                                 "Aantal gevonden caches: 9", "2009: 1 (0)"})
+    for (const char* regel : {"Nog niet bezochte cache-regio: 624 99,5%", "Aantal gevonden caches: 9", "2009: 1 (0)"})
         EXPECT_EQ(gehoord.count(QString(regel)), 1) << regel;
-    for (const char* alleenGetal : {"624", "99,5%", "8", "9"}) EXPECT_FALSE(gehoord.contains(alleenGetal));
+    for (const char* alleenGetal : {"624", "99,5%", "9"}) EXPECT_FALSE(gehoord.contains(alleenGetal));
 
     // One stop box per warning, in file order, while the hourglass is up (the texts: teksten_test).
     ASSERT_EQ(berichten.lijst.size(), 2u);
     ASSERT_EQ(buiten[0], 0); // the north-west corner: 53.43, 3.375
     EXPECT_EQ(berichten.lijst[0].titel + berichten.lijst[1].titel, "Fake?Verdwaald?");
-    EXPECT_TRUE(berichten.lijst[0].prompt.startsWith(
-        "Een cache met de coordinaten: N53,43  E3,375 ligt in een 'fake'-gebied.\nMail naar kavelzicht@example.org"));
+    EXPECT_TRUE(berichten.lijst[0].prompt.startsWith("Een cache met de coordinaten: N53,43  E3,375 ligt in een 'fake'"));
     for (const auto& b : berichten.lijst)
         EXPECT_EQ(std::tuple(b.eigenaar, b.soort, b.wacht), std::tuple(&f, bericht::Soort::waarschuwing, true));
 
@@ -217,9 +209,8 @@ TEST_F(LangeDoorloop, HoudtHetVensterLevendEnEscapeBreektAf) {
     EXPECT_EQ(g->focusWidget(), focus);
 }
 
-// No state of a pass outlives it: a box left open by Escape has no say over the next pass;
-// closing stops a reading pass, or one held by a warning when that is answered; so does the
-// Escape of a warning, and quitting, at once.
+// No state of a pass outlives it: a box left open has no say over the next pass; closing,
+// the Escape of a warning and quitting stop a pass (one held by a box once it is answered).
 TEST_F(LangeDoorloop, GeenToestandOverleeftZijnDoorloop) {
     const std::string fake = test::Gpx().in(buiten[0], 2009).in(buiten[1], 2009).tekst();
     const auto doorloop = [&](std::string begin, bool traag) {
@@ -321,19 +312,6 @@ TEST_F(Doorloop, EenLeestaakDieNietStartOfFaaltGeeftEenFoutmelding) {
     }
 }
 
-// A map without finds is never shown without a word of why (each reason: teksten_test; the
-// reasons chosen for no waypoint or no date: batch_proc_test).
-TEST_F(Doorloop, ZonderVondstenZegtHetWaarom) {
-    std::ofstream((map + "/oc.gpx").toStdString(), std::ios::binary)
-        << "<gpx><metadata><keywords>x</keywords></metadata><wpt lat=\"52.1\" lon=\"5.1\"><name>OC1</name></wpt>"
-           "<wpt lat=\"52.2\" lon=\"5.2\"></wpt></gpx>\n";
-    draai(f, "oc.gpx", nullptr, false, {2007, 2008, 2009});
-    ASSERT_EQ(berichten.lijst.size(), 1u);
-    EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].soort), std::tuple("Geen vondsten", bericht::Soort::informatie));
-    EXPECT_TRUE(berichten.lijst[0].prompt.contains("niet elk aan het begin van een eigen regel"));
-    EXPECT_TRUE(f.resultaatpaneel->isVisible());
-}
-
 // The saved picture; a cell's menu (OpenStreetMap, home); the export's folder; a second pass;
 // what fails, the overview that stood staying; and "open with".
 TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
@@ -389,20 +367,16 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     EXPECT_EQ(kaart->tooltipTekst(binnen[40]), tip + "\nUw thuis");
     EXPECT_NE(kaart->grab(kaart->celRect(binnen[40])).toImage(), zonderThuis);
 
-    // The export's dialog opens where the picture went, then where the last export went.
+    // The export's dialog opens where the picture went (later exports: voortgangsvenster_ui_test).
     test::Bestandsdialoog dialoog;
     ASSERT_TRUE(QDir(map).mkdir("sub"));
     dialoog.naam = map + "/sub/r.geojson";
     f.resultaatpaneel->exporteerKnop->click();
     EXPECT_EQ(dialoog.map, map);
     EXPECT_TRUE(QFile::exists(map + "/sub/r.geojson"));
-    dialoog.naam.clear();
     f.resultaatpaneel->voortgangKnop->click();
     auto* venster = f.findChild<Voortgangsvenster*>();
     ASSERT_TRUE(venster && venster->isVisible() && venster->dichtstbij);
-    EXPECT_EQ(venster->dichtstbij->count(), 10);
-    venster->exporteren->click();
-    EXPECT_EQ(std::pair(dialoog.keer, dialoog.map), std::pair(2, map + "/sub"));
     venster->close();
 
     // A second file without shading: no class legend, one green for every visited region.
@@ -410,7 +384,6 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     tweede.in(binnen[3], 2012).in(binnen[3], 2012).in(binnen[600], 2004).in(binnen[9], 2014, "Belgium");
     draai(f, "tweede.gpx", &tweede, false, {2014, 2004, 2012});
     EXPECT_FALSE(f.resultaatpaneel->klassenKader->isVisibleTo(f.resultaatpaneel));
-    EXPECT_EQ(QImage(bmp()).pixelColor(f.resultaatpaneel->hoofdkaart->mapTo(&f, f.resultaatpaneel->hoofdkaart->celRect(binnen[3]).center())), QColor(0, 255, 0));
 
     // A window that only ever saw the second file shows the same and saves the same picture.
     Vensterinhoud vers{Vensterinhoud::Omgeving{"02-04-2009", {}, {}, {}, {}}};
@@ -423,29 +396,13 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     draai(f, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
     EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
 
-#if !defined(_WIN32)
-    // No file may grow beyond 64 bytes (this stops root too); SIGXFSZ ignored meanwhile.
+    // A picture that cannot be saved: the box, the overview standing with the panel's normal look.
     berichten.lijst.clear();
-    rlimit oud{};
-    getrlimit(RLIMIT_FSIZE, &oud);
-    const rlimit klein{64, oud.rlim_max};
-    const auto signaal = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &klein);
-    draai(f, "eerste.gpx", nullptr, true, {2003, 2005, 2009});
-    setrlimit(RLIMIT_FSIZE, &oud);
-    std::signal(SIGXFSZ, signaal);
+    draai(f, "eerste.gpx", nullptr, true, {2003, 2005, 2009}, [&] { f.afbeeldingsnaam = map + "/weg/Kavelzicht.bmp"; });
     ASSERT_EQ(berichten.lijst.size(), 3u); // after the two warnings
-    EXPECT_EQ(std::tuple(berichten.lijst[2].prompt, berichten.lijst[2].titel, berichten.lijst[2].wacht),
-              std::tuple("Het overzicht kan niet worden opgeslagen als " + bmp() +
-                             " (het schrijven is mislukt; is de schijf vol?)",
-                         "Fout", false));
-    // The overview stands with the panel's normal look; the earlier bitmap is whole.
+    EXPECT_TRUE(berichten.lijst[2].prompt.endsWith(" (de map bestaat niet)") && !berichten.lijst[2].wacht);
     EXPECT_TRUE(f.resultaatpaneel->isVisible() && f.resultaatpaneel->terugKnop->isVisible());
     EXPECT_EQ(f.resultaatpaneel->klassenKader->width(), 305);
-    EXPECT_EQ(f.resultaatpaneel->aantal2->text(), "2");
-    EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
-    EXPECT_EQ(QDir(map).entryList(QDir::Files), (QStringList{"eerste.gpx", "Kavelzicht.bmp", "tweede.gpx"}));
-#endif
 
     // Without a readable file only the box: nothing counted, drawn or saved, the years not yet
     // sorted; the class legend already follows the shading choice.
