@@ -23,6 +23,9 @@ Zoekpad kiesZoekpad(const char* keuze);
 Zoekpad gekozenZoekpad();
 const char* naamVan(Zoekpad pad);
 
+// The furthest byte after the '<' that a search looks at.
+inline constexpr int verstePlek = 21;
+
 // Which lines a search looks for, by the letters after their '<'; the scanner takes the
 // set that its state needs, so that a file pays only for the lines it can have.
 enum class Kandidaten {
