@@ -157,6 +157,10 @@ TEST_P(Scan, WaypointsInsideALineAreCountedNotRead) {
         // At least the first line's; one cut by a piece's end may go uncounted.
         EXPECT_GE(bestand.nietOpEigenRegel(), 1) << stuk;
     }
+    // Only the whole tag counts: "<wptx" is none.
+    GpxBestand geen(std::make_unique<test::GeheugenBron>("<gpx><wptx lat=\"1\"/>\n"));
+    EXPECT_TRUE(geen.scan([](const Waypoint&) {}, GetParam()));
+    EXPECT_EQ(geen.nietOpEigenRegel(), 0);
     EXPECT_EQ(scan(tekst), "521,61,0,0 ");
 }
 

@@ -128,6 +128,14 @@ TEST(Lijsten, GpxFilterMarkerenOpenenSlepenEnTerugvalVanHetStation) {
     ASSERT_EQ(berichten.lijst.size(), 1u);
     EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].soort), std::tuple("Geen vondsten", bericht::Soort::informatie));
     EXPECT_TRUE(berichten.lijst[0].prompt.contains("niet elk aan het begin van een eigen regel"));
+    // A waypoint without a found date: the notice counts it.
+    f.terug();
+    ASSERT_TRUE(oc.open(QIODevice::WriteOnly) && oc.write("<wpt lat=\"52.1\" lon=\"5.1\">\n</wpt>\n") > 0);
+    oc.close();
+    f.maakOverzicht();
+    ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
+    ASSERT_EQ(berichten.lijst.size(), 2u);
+    EXPECT_TRUE(berichten.lijst[1].prompt.startsWith("Het bestand bevat 1 waypoint, maar")) << berichten.lijst[1].prompt.toStdString();
     f.terug();
     berichten.lijst.clear();
     f.invulpaneel->bestandlijst->toonMap(map + "/weg");
