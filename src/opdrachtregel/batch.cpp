@@ -46,8 +46,8 @@ int voerBatchUit(const Opdracht& opdracht) {
     const auto meld = [&](const QString& titel, const QString& tekst) {
         schrijf(stderr, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
     };
-    // No output may replace the found log, another output, or standard output or error
-    // ("/dev/stdout"): a slip of the arguments must not cost the user a file. What the
+    // No output may replace the found log, another output, or the file that standard
+    // output or error leads to: a slip of the arguments must not cost the user a file. What the
     // writer refuses anyway (a device, a missing folder) it reports itself.
     {
         std::vector<std::string> paden{opdracht.gpxBytes};
@@ -61,8 +61,11 @@ int voerBatchUit(const Opdracht& opdracht) {
         neem(QStringLiteral("--per-jaar"), opdracht.perJaar);
         neem(QStringLiteral("--per-provincie"), opdracht.perProvincie);
         neem(QStringLiteral("--regio-export"), opdracht.regioExport);
-        neem(QStringLiteral("de standaarduitvoer"), QStringLiteral("/dev/stdout"));
-        neem(QStringLiteral("de standaardfoutuitvoer"), QStringLiteral("/dev/stderr"));
+        const QString uit = console::naamVan(stdout), fout = console::naamVan(stderr);
+        neem(QStringLiteral("de standaarduitvoer"), uit);
+        // Both into one file, as ">log 2>&1" does, is a run's log, not a clash.
+        if (uit.isEmpty() || !zelfdeBestand(QFile::encodeName(uit).toStdString(), QFile::encodeName(fout).toStdString()))
+            neem(QStringLiteral("de standaardfoutuitvoer"), fout);
         if (const auto zelfde = zoekZelfdeBestand(paden)) {
             meld(meldingen::fout(), meldingen::zelfdeBestand(rollen[zelfde->first], rollen[zelfde->second],
                                                              QFile::decodeName(QByteArray::fromStdString(paden[zelfde->second]))));

@@ -18,6 +18,10 @@ void verbind();
 // Writes a text to standard output or error, as this system wants it.
 void schrijf(std::FILE* naar, const QString& tekst);
 
+// The name by which standard output or error is opened as a file ("/dev/stdout"), to
+// compare it with the files a run writes; empty where the system gives none.
+QString naamVan(std::FILE* stroom);
+
 // Writes UTF-8 to standard output or error: on Windows to a console as text, else the bytes.
 void schrijfUtf8(std::FILE* naar, const QByteArray& utf8);
 

@@ -6,6 +6,11 @@ namespace kz::console {
 
 void verbind() {}
 
+QString naamVan(std::FILE* stroom) {
+    if (stroom == stdout) return QStringLiteral("/dev/stdout");
+    return stroom == stderr ? QStringLiteral("/dev/stderr") : QString();
+}
+
 void schrijf(std::FILE* naar, const QString& tekst) { std::fputs(tekst.toLocal8Bit().constData(), naar); }
 
 void schrijfUtf8(std::FILE* naar, const QByteArray& utf8) {

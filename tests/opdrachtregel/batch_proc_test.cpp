@@ -94,6 +94,8 @@ TEST_F(Batch, ElkeNaamEnEenZipGevenWatHetKaleBestandGeeft) {
         fs::copy_file(map / "gevonden.gpx", map / naam);
         EXPECT_THAT(gezien(draai({naam})), FieldsAre(0, kaal.uit, _)) << naam;
     }
+    // Both streams into one log, as ">log 2>&1" does: no clash, the same lines.
+    EXPECT_THAT(gezien(draai({"gevonden.gpx"}, {.samen = true})), FieldsAre(0, kaal.fout + kaal.uit, ""));
 
     const std::string gpx = lees(map / "gevonden.gpx"), bmp = lees(map / "Kavelzicht.bmp");
     schrijf("pq.zip", test::Zip{{{"123-wpts.gpx", test::Gpx().wpt("52.0", "5.0", 2009).tekst()}, {"123.gpx", gpx}}}.bytes());

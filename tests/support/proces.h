@@ -34,6 +34,8 @@ struct Opties {
     std::vector<std::string> omgeving = {"LANG=nl_NL.UTF-8"};
     // Largest file the child may write, with SIGXFSZ ignored: a write beyond it fails.
     std::optional<rlim_t> maxBestand{};
+    // Both into one named file in the working folder, as ">log 2>&1" does ("uit" holds it).
+    bool samen = false;
     std::chrono::seconds limiet{120};
 };
 
@@ -68,14 +70,16 @@ inline Uitkomst draai(const std::string& programma, const Opties& opties) {
     for (auto& s : envp) e.insert(e.end() - 1, s.data());
 
     // The output goes to files in memory, read once the child has ended.
-    const int uit = ::memfd_create("uit", MFD_CLOEXEC), fout = ::memfd_create("fout", MFD_CLOEXEC);
+    const int uit = opties.samen ? ::open((opties.map + "/log").c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600)
+                                 : ::memfd_create("uit", MFD_CLOEXEC);
+    const int fout = ::memfd_create("fout", MFD_CLOEXEC);
     if (uit < 0 || fout < 0) throw std::runtime_error("memfd_create");
     const pid_t pid = ::fork();
     if (pid < 0) throw std::runtime_error("fork");
     if (pid == 0) {
         // Only async-signal-safe calls between fork and exec; standard input is empty.
         ::dup2(uit, 1);
-        ::dup2(fout, 2);
+        ::dup2(opties.samen ? uit : fout, 2);
         ::dup2(::open("/dev/null", O_RDONLY | O_CLOEXEC), 0);
         if (::chdir(opties.map.c_str()) != 0) ::_exit(126);
         if (opties.maxBestand) {
