@@ -49,7 +49,16 @@ Bron::Stuk Gzipbron::lees(char* doel, std::size_t ruimte) {
                 if (bronOp_) return stop(0);
                 continue;
             }
-            if (strook_.next_in[0] != 0x1f) return stop(0);
+            // A member begins with both bytes of gzip's mark; a lone first byte reads on behind it.
+            if (strook_.avail_in == 1 && !bronOp_ && strook_.next_in[0] == 0x1f) {
+                invoer_[0] = 0x1f;
+                const Stuk stuk = bron_->lees(reinterpret_cast<char*>(invoer_.data()) + 1, invoer_.size() - 1);
+                if (stuk.fout != 0) return stop(stuk.fout);
+                bronOp_ = stuk.lengte == 0;
+                strook_.next_in = invoer_.data();
+                strook_.avail_in = uInt(1 + stuk.lengte);
+            }
+            if (strook_.avail_in < 2 || strook_.next_in[0] != 0x1f || strook_.next_in[1] != 0x8b) return stop(0);
             inflateReset(&strook_);
             inLid_ = true;
         }

@@ -68,6 +68,8 @@ TEST(Archief, WatEenArchiefBevatOfWaaromHetNietGelezenWordt) {
         {"alleen PK", "PK", S::geen, 0}, // text that merely begins like an archive
         {"gzip twee leden", gz + gz, S::geen, 2},
         {"gzip nullen erachter", gz + std::string(100, '\0')},
+        {"gzip 1f erachter", gz + "\x1f"},
+        {"gzip 1f 00 erachter", gz + std::string("\x1f\0\0\0", 4)},
         {"zip in gzip", gzVan(test::Zip{{{"1-wpts.gpx", wpts}, {"._1.gpx", "x"}, {"1.gpx", gpx}, {"foto.jpg", wpts}}})},
         {"CRC-32", veranderd(8), S::beschadigd},
         {"lengte", veranderd(1), S::beschadigd},
