@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "foundlog/zoekpad.h"
 
-#include <bit>
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 

@@ -39,7 +39,7 @@ Tabel noemAlleVakken() {
         for (const Plaats& p : plaatsen) {
             const double breedteverschil = p.breedte < g.zuid ? g.zuid - p.breedte : p.breedte > g.noord ? p.breedte - g.noord : 0;
             if (n.plaats && breedteverschil * kmPerGraad >= n.km) continue;
-            const double km = afstandKm(g.dichtstBij(p.positie()), p.positie());
+            const double km = afstandTotVakKm(p.positie(), g);
             if (!n.plaats || km < n.km) {
                 n.plaats = &p;
                 n.km = km;
