@@ -60,8 +60,11 @@ QList<QByteArray> bestandsnamen(const QString& map) {
     while (const dirent* e = ::readdir(lijst)) {
         // Names that begin with a dot are hidden, "." and ".." among them.
         if (e->d_name[0] == '.') continue;
+        // The folder tells most entries' kind itself; only a link or an unknown kind is looked up.
         struct stat info {};
-        if (::fstatat(fd, e->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) namen.append(QByteArray(e->d_name));
+        const bool gewoon = e->d_type == DT_REG || ((e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) &&
+                                                   ::fstatat(fd, e->d_name, &info, 0) == 0 && S_ISREG(info.st_mode));
+        if (gewoon) namen.append(QByteArray(e->d_name));
     }
     ::closedir(lijst);
     return namen;

@@ -380,7 +380,7 @@ void Vensterinhoud::terug() {
 }
 
 void Vensterinhoud::dragEnterEvent(QDragEnterEvent* e) {
-    // Looked up once per drag: the folder is listed to find the file.
+    // Looked up once per drag, for its moves and its drop: the folder is listed to find the file.
     gesleept_ = gesleeptGpxBestand(e->mimeData());
     dragMoveEvent(e);
 }
@@ -391,8 +391,7 @@ void Vensterinhoud::dragMoveEvent(QDragMoveEvent* e) {
 }
 
 void Vensterinhoud::dropEvent(QDropEvent* e) {
-    const QByteArray pad = gesleeptGpxBestand(e->mimeData());
-    if (neemtAan() && !pad.isEmpty() && invulpaneel->kiesGpxBestand(pad)) e->acceptProposedAction();
+    if (neemtAan() && !gesleept_.isEmpty() && invulpaneel->kiesGpxBestand(gesleept_)) e->acceptProposedAction();
     else e->ignore();
 }
 
