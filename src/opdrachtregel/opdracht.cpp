@@ -10,7 +10,6 @@
 #include "grid/grid.h"
 #include "teksten/bestandsnaam.h"
 #include "teksten/datum.h"
-#include "teksten/exportteksten.h"
 #include "teksten/thuis.h"
 
 namespace kz {
@@ -42,6 +41,18 @@ std::optional<QByteArray> formaatVan(const QString& pad) {
     return achtervoegsel;
 }
 
+// Why the suffix of an export's file is refused: "--regio-export: onbekend formaat
+// '.txt'; kies .geojson, .gpx of .csv".
+QString onbekendFormaat(const QString& naam, const QString& pad, const QStringList& achtervoegsels) {
+    const QString achter = QFileInfo(pad).suffix();
+    const QString keuze = achtervoegsels.size() < 2 ? achtervoegsels.join(QString())
+                                                    : achtervoegsels.mid(0, achtervoegsels.size() - 1).join(QStringLiteral(", ")) +
+                                                          QStringLiteral(" of ") + achtervoegsels.last();
+    return (achter.isEmpty() ? QStringLiteral("--%1: het bestand heeft geen extensie").arg(naam)
+                             : QStringLiteral("--%1: onbekend formaat '.%2'").arg(naam, eenRegel(achter))) +
+           QStringLiteral("; kies ") + keuze;
+}
+
 // The CSV file of an option into pad; what is wrong with it, or nothing. A CSV file only:
 // a slip of the arguments would otherwise write CSV over a map or archive.
 std::optional<QString> leesCsv(const QCommandLineParser& parser, const QCommandLineOption& optie, QString& pad) {
@@ -49,10 +60,8 @@ std::optional<QString> leesCsv(const QCommandLineParser& parser, const QCommandL
     const QString naam = optie.names().first();
     pad = parser.value(optie);
     if (pad.isEmpty()) return QStringLiteral("--%1 heeft een bestandsnaam nodig").arg(naam);
-    if (const QString achter = QFileInfo(pad).suffix(); achter.compare(QLatin1String("csv"), Qt::CaseInsensitive))
-        return (achter.isEmpty() ? QStringLiteral("--%1: het bestand heeft geen extensie").arg(naam)
-                                 : QStringLiteral("--%1: onbekend formaat '.%2'").arg(naam, eenRegel(achter))) +
-               QStringLiteral("; kies .csv");
+    if (QFileInfo(pad).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive))
+        return onbekendFormaat(naam, pad, {QStringLiteral(".csv")});
     return std::nullopt;
 }
 
@@ -195,7 +204,7 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
         o.regioExport = parser.value(exportOptie);
         if (o.regioExport.isEmpty()) return fout(QStringLiteral("--regio-export heeft een bestandsnaam nodig"));
         o.regioformaat = Regioformaat::van(o.regioExport);
-        if (!o.regioformaat) return fout(exportteksten::onbekendFormaat(o.regioExport, Regioformaat::achtervoegsels()));
+        if (!o.regioformaat) return fout(onbekendFormaat(QStringLiteral("regio-export"), o.regioExport, Regioformaat::achtervoegsels()));
     }
     if (parser.isSet(thuisOptie)) {
         o.thuis = thuis::lees(parser.value(thuisOptie));
