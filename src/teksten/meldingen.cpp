@@ -3,7 +3,6 @@
 
 #include <cerrno>
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -94,7 +93,7 @@ std::array<QString, 2> mislukt(const QString& pad, const Doorloop& d) {
 
 std::array<QString, 2> nietGestart(const QString& pad) {
     return {QStringLiteral("Het overzicht van het GPX-bestand kan niet worden gemaakt:"),
-            QDir::toNativeSeparators(pad) +
+            bestandsnaam(pad) +
                 QStringLiteral(" (het lezen kan niet worden gestart; sluit andere programma's en probeer het opnieuw)")};
 }
 
