@@ -131,7 +131,7 @@ export WINEPREFIX=$bouwmap/wine
 # gives a test program to list its tests.
 "$bouwmap/wine.sh" cmd /c exit >/dev/null 2>&1
 # Wine's servers stay a minute after their last program; stopped at the end.
-trap 'for p in "$bouwmap/wine" "$bouwmap/controle/wine-setup"; do WINEPREFIX=$p wineserver -k 2>/dev/null || true; done' EXIT
+trap 'WINEPREFIX=$bouwmap/wine wineserver -k 2>/dev/null || true' EXIT
 (cd "$bouwmap" && ctest --output-on-failure -j2 --timeout 120) >"$bouwmap/ctest.log" 2>&1 || true
 grep -E 'tests passed|Total Test time' "$bouwmap/ctest.log" || true
 klaar "$(grep -E 'tests passed' "$bouwmap/ctest.log" || echo 'geen uitslag'); $(grep -c '(Skipped)' "$bouwmap/ctest.log") overgeslagen"
@@ -153,8 +153,8 @@ klaar "$(du -h "$zip" | cut -f1) zip, $(du -h "$setup" | cut -f1) installatiepro
 # --- What a user gets ----------------------------------------------------------------
 # The zip and the installer, unpacked, installed and removed under Wine (tests/windows/).
 stap "Controle: zip, installatie en verwijdering onder Wine"
-bash tests/windows/controleer.sh "$bouwmap" "$zip" "$setup" | tee "$bouwmap/controle.log"
-klaar
+uitslag=$(bash tests/windows/controleer.sh "$bouwmap" "$zip" "$setup")
+klaar "$uitslag"
 
 d=$((SECONDS - begin))
 printf 'windows.sh: klaar in %dm%02ds: %s, %s\n' $((d / 60)) $((d % 60)) "${zip#"$bron"/}" "${setup#"$bron"/}"

@@ -68,6 +68,8 @@ for naam in vondsten-é.gpx kaart-ł.gpx; do
 done
 
 pfx=$controle/wine-setup
+# Its Wine servers stay a minute after the last program; stopped however this ends.
+trap 'WINEPREFIX=$pfx wineserver -k 2>/dev/null || true' EXIT
 programma="$pfx/drive_c/Program Files/Kavelzicht"
 menu="$pfx/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kavelzicht"
 wijn "$pfx" "$setup" /S
