@@ -125,7 +125,7 @@ void Voortgangsgrafiek::paintEvent(QPaintEvent*) {
         const double breed = double(v.width()) / n;
         const int label = fm.horizontalAdvance(QStringLiteral("0000")) + rand;
         const int elke = std::max(1, int(std::ceil(label / breed)));
-        QPolygonF lijn;
+        QPolygonF totNu; // the line of the regions visited up to each year
         for (int i = 0; i < n; ++i) {
             const Voortgang::Jaar& j = voortgang_.jaren[std::size_t(i)];
             const double midden = v.left() + (i + 0.5) * breed;
@@ -134,15 +134,15 @@ void Voortgangsgrafiek::paintEvent(QPaintEvent*) {
             if (i % elke == 0)
                 p.drawText(QRectF(midden - label, v.bottom() + rand, 2 * label, regel), Qt::AlignHCenter | Qt::AlignTop,
                            voortgangteksten::jaar(j));
-            lijn << QPointF(midden, yRechts(j.totNu));
+            totNu << QPointF(midden, yRechts(j.totNu));
         }
         p.setPen(QPen(tekst, 2));
         p.drawLine(v.bottomLeft(), v.bottomRight());
         QPainterPath pad;
-        pad.addPolygon(lijn);
+        pad.addPolygon(totNu);
         p.drawPath(pad);
         p.setBrush(tekst);
-        for (const QPointF& punt : lijn) p.drawEllipse(punt, 2.5, 2.5);
+        for (const QPointF& punt : totNu) p.drawEllipse(punt, 2.5, 2.5);
     }
 
     if (hasFocus()) Vensterstijl::tekenFocusring(&p, rect(), palette());
