@@ -94,11 +94,9 @@ public:
 
     QString map;       // the folder the dialog opened in
     QString bevestigd; // the path that Qt's dialog checks before it accepts
-    int keer = 0;      // how often it was shown
 
     Bestandsdialoog() {
         vorige_ = Voortgangsvenster::zetDialoog([this](QFileDialog& d) {
-            ++keer;
             map = d.directory().absolutePath();
             if (!filter.isEmpty()) {
                 // As the user's choice in the dialog's list does.
