@@ -294,13 +294,18 @@ TEST_F(Doorloop, EenLeestaakDieNietStartOfFaaltGeeftEenFoutmelding) {
 // The saved picture; a cell's menu (OpenStreetMap, home); the export's folder; a second pass;
 // what fails, the overview that stood staying; and "open with".
 TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
-    // No home before, none left after (the settings outlive a run).
-    const auto geenThuis = [] {
-        QSettings().remove("thuis");
-        QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Unknown Organization", "Kavelzicht").remove("thuis");
-    };
-    geenThuis();
-    const auto opruimen = qScopeGuard(geenThuis);
+    // The home goes to Kavelzicht's own settings, here in a folder of this test's own, and
+    // one kept where it went before they had that name is still found.
+    const QFileInfo eigen(QSettings().fileName());
+    EXPECT_EQ(std::pair(eigen.dir().dirName(), eigen.baseName()), std::pair(QString("Kavelzicht"), QString("Kavelzicht")));
+    QTemporaryDir instellingen;
+    QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope, instellingen.path());
+    const auto terug = qScopeGuard([basis = QFileInfo(eigen.absolutePath()).absolutePath()] {
+        QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope, basis);
+    });
+    QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Unknown Organization", "Kavelzicht").setValue("thuis", "52.5,5.5");
+    ASSERT_TRUE(Vensterinhoud::thuis());
+    EXPECT_NEAR(Vensterinhoud::thuis()->breedte, 52.5, 1e-9);
     const test::Gpx eerste = test::Gpx::proef();
     draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
     const QStringList vanEerste = teksten(f);
@@ -325,7 +330,8 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     EXPECT_EQ(gevraagd, binnen[0] + 1);
     for (QMenu* m : f.findChildren<QMenu*>()) m->close();
 
-    // A region's menu is headed by its tooltip's first line; its home is marked and named.
+    // A region's menu is headed by its tooltip's first line; its home is marked and named, and
+    // one that cannot be kept (a folder where the settings file goes) is said.
     Kaart* kaart = f.resultaatpaneel->hoofdkaart;
     const QString tip = kaart->tooltipTekst(binnen[40]);
     QMenu* menu = f.vakmenu(binnen[40]);
@@ -334,10 +340,18 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
                 tip.startsWith("Regio ") && menu->actions()[1]->isSeparator());
     menu->actions()[2]->trigger();
     EXPECT_EQ(geopend, vakmenu::osmUrl(rijVanIndex(binnen[40]), kolomVanIndex(binnen[40])));
-    EXPECT_FALSE(Vensterinhoud::thuis());
     const QImage zonderThuis = kaart->grab(kaart->celRect(binnen[40])).toImage();
+    const QString bestand = QSettings().fileName();
+    ASSERT_TRUE(bestand.startsWith(instellingen.path()) && QDir().mkpath(bestand));
+    berichten.lijst.clear();
     menu->actions()[3]->trigger();
-    ASSERT_TRUE(Vensterinhoud::thuis());
+    ASSERT_EQ(berichten.lijst.size(), 1u);
+    EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].prompt),
+              std::tuple("Fout", "Uw thuis kan niet worden bewaard: de instellingen in " + QDir::toNativeSeparators(bestand) +
+                                     " kunnen niet worden geschreven."));
+    ASSERT_TRUE(QDir().rmdir(bestand));
+    menu->actions()[3]->trigger();
+    EXPECT_EQ(berichten.lijst.size(), 1u);
     EXPECT_EQ(kaart->tooltipTekst(binnen[40]), tip + "\nUw thuis");
     EXPECT_NE(kaart->grab(kaart->celRect(binnen[40])).toImage(), zonderThuis);
 

@@ -10,15 +10,12 @@
 #include "bediening/clientvlak.h"
 #include "support/proef.h"
 #include "support/venstertest.h"
-#include "teksten/thuis.h"
 #include "teksten/versie.h"
 #include "venster/app.h"
 #include "venster/hoofdvenster.h"
 
 namespace kz {
 namespace {
-
-Vensterinhoud::Omgeving opDatum(const QString& datum) { return Vensterinhoud::Omgeving{datum, {}, {}, {}, {}}; }
 
 // The real boxes never wait in the call; a warning has the check box, a notice blocks its window.
 TEST(Vensterinhoud, MeldingenAlsBerichtvensters) {
@@ -40,37 +37,6 @@ TEST(Vensterinhoud, MeldingenAlsBerichtvensters) {
     EXPECT_EQ(std::tuple(boxen[1]->windowModality(), boxen[1]->icon(), boxen[1]->windowTitle(), boxen[1]->checkBox()),
               std::tuple(Qt::WindowModal, QMessageBox::Information, "Geen vondsten", nullptr));
     EXPECT_EQ(std::tuple(boxen[2]->icon(), boxen[2]->windowTitle()), std::tuple(QMessageBox::Critical, "Fout"));
-}
-
-// The home goes to Kavelzicht's own settings, is still found where it went before they had
-// that name, and one that cannot be written there is said.
-TEST(Vensterinhoud, DeThuisGaatNaarDeEigenInstellingenEnNietBewarenWordtGemeld) {
-    const QFileInfo eigen(QSettings().fileName());
-    EXPECT_EQ(std::pair(eigen.dir().dirName(), eigen.baseName()), std::pair(QString("Kavelzicht"), QString("Kavelzicht")));
-
-    QTemporaryDir tmp;
-    QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope, tmp.path());
-    const auto terug = qScopeGuard([basis = QFileInfo(eigen.absolutePath()).absolutePath()] {
-        QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope, basis);
-    });
-    QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Unknown Organization", "Kavelzicht").setValue("thuis", thuis::alsTekst({52.5, 5.5}));
-    ASSERT_TRUE(Vensterinhoud::thuis());
-    EXPECT_NEAR(Vensterinhoud::thuis()->breedte, 52.5, 1e-9);
-
-    const QString bestand = QSettings().fileName();
-    ASSERT_TRUE(bestand.startsWith(tmp.path()) && QDir().mkpath(bestand)); // a folder where the file goes
-    test::Berichten berichten;
-    Vensterinhoud f(opDatum("02-04-2009"));
-    f.vakmenu(0)->actions()[1]->trigger();
-    ASSERT_EQ(berichten.lijst.size(), 1u);
-    EXPECT_EQ(std::tuple(berichten.lijst[0].titel, berichten.lijst[0].prompt),
-              std::tuple("Fout", "Uw thuis kan niet worden bewaard: de instellingen in " + QDir::toNativeSeparators(bestand) +
-                                     " kunnen niet worden geschreven."));
-    ASSERT_TRUE(QDir().rmdir(bestand));
-    f.vakmenu(0)->actions()[1]->trigger();
-    EXPECT_EQ(berichten.lijst.size(), 1u);
-    ASSERT_TRUE(Vensterinhoud::thuis());
-    EXPECT_NE(Vensterinhoud::thuis()->breedte, 52.5); // the new home, not the old one
 }
 
 // Qt's own texts are Dutch, whatever the locale.
@@ -108,7 +74,7 @@ TEST(Vensterinhoud, PanelenToetsenNamenEnTerugOpEenDonkerBureaublad) {
     donker.setColor(QPalette::Base, QColor(30, 30, 30));
     zet(donker);
     {
-        Hoofdvenster h(opDatum("02-04-2009"));
+        Hoofdvenster h(Vensterinhoud::Omgeving{"02-04-2009", {}, {}, {}, {}});
         Vensterinhoud& f = h.inhoud();
         h.show();
         QCoreApplication::processEvents();
