@@ -114,9 +114,7 @@ TEST(Lijsten, GpxFilterMarkerenOpenenSlepenEnTerugvalVanHetStation) {
     f.invulpaneel->bestandlijst->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenRij(), -1);
     f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
-    QFile oc(map + "/a.GPX");
-    ASSERT_TRUE(oc.open(QIODevice::WriteOnly) && oc.write("<gpx><wpt lat=\"52.1\" lon=\"5.1\"></wpt></gpx>\n") > 0);
-    oc.close();
+    test::Gpx().regel("<gpx><wpt lat=\"52.1\" lon=\"5.1\"></wpt></gpx>").schrijf((map + "/a.GPX").toStdString());
     QKeyEvent omlaag(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QApplication::sendEvent(f.invulpaneel->bestandlijst, &omlaag);
     EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenNaam(), "a.GPX");
@@ -130,8 +128,7 @@ TEST(Lijsten, GpxFilterMarkerenOpenenSlepenEnTerugvalVanHetStation) {
     EXPECT_TRUE(berichten.lijst[0].prompt.contains("niet elk aan het begin van een eigen regel"));
     // A waypoint without a found date: the notice counts it.
     f.terug();
-    ASSERT_TRUE(oc.open(QIODevice::WriteOnly) && oc.write("<wpt lat=\"52.1\" lon=\"5.1\">\n</wpt>\n") > 0);
-    oc.close();
+    test::Gpx().wpt("52.1", "5.1", 0).schrijf((map + "/a.GPX").toStdString());
     f.maakOverzicht();
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     ASSERT_EQ(berichten.lijst.size(), 2u);
