@@ -129,11 +129,6 @@ inline bool wachtTot(const std::function<bool()>& klaar, std::chrono::millisecon
     return true;
 }
 
-// Runs the event loop for a while.
-inline void wacht(std::chrono::milliseconds duur) {
-    wachtTot([] { return false; }, duur);
-}
-
 // Presses and releases a key in the window of w, which must be shown.
 inline void druk(QWidget* w, int toets, Qt::KeyboardModifiers mod = Qt::NoModifier) {
     QWindow* venster = w->window()->windowHandle();

@@ -20,9 +20,6 @@ QStringList teksten(const Vensterinhoud& f) {
     for (const QComboBox* j : f.invulpaneel->jaar) t << j->currentText();
     return t;
 }
-std::array<Kleur, 4> kleuren(const Vensterinhoud& f, int k) {
-    return {f.resultaatpaneel->hoofdkaart->kleur(k), f.resultaatpaneel->jaarkaart1->kleur(k), f.resultaatpaneel->jaarkaart2->kleur(k), f.resultaatpaneel->jaarkaart3->kleur(k)};
-}
 
 class Doorloop : public ::testing::Test {
 protected:
@@ -177,25 +174,10 @@ protected:
 };
 
 // The click returns while the file is read, the input panel waits, the progress shows after
-// half a second and moves on the window's own timer; Escape stops the reading.
-TEST_F(LangeDoorloop, HoudtHetVensterLevendEnEscapeBreektAf) {
-    QWidget* focus = g->focusWidget();
-    g->invulpaneel->maakOverzichtKnop->click();
-    EXPECT_TRUE(g->bezig());
-    EXPECT_FALSE(g->invulpaneel->isEnabled());
-    test::wacht(std::chrono::milliseconds(300));
-    EXPECT_FALSE(g->leesvoortgang->isVisible());
-    ASSERT_TRUE(test::wachtTot([&] { return g->leesvoortgang->isVisible() && g->leesvoortgang->value() > 0; }));
-    EXPECT_LT(g->leesvoortgang->value(), 1000);
-    test::druk(g.get(), Qt::Key_Escape);
-    gestopt();
-    EXPECT_TRUE(berichten.lijst.empty());
-    EXPECT_EQ(g->focusWidget(), focus);
-}
-
-// No state of a pass outlives it: a box left open has no say over the next pass; closing,
-// the Escape of a warning and quitting stop a pass (one held by a box once it is answered).
-TEST_F(LangeDoorloop, GeenToestandOverleeftZijnDoorloop) {
+// half a second and moves on the window's own timer; Escape stops the reading. No state of a
+// pass outlives it: a box left open has no say over the next pass; closing, the Escape of a
+// warning and quitting stop a pass (one held by a box once it is answered).
+TEST_F(LangeDoorloop, EscapeSluitenEnStoppenLatenGeenToestandAchter) {
     const std::string fake = test::Gpx().in(buiten[0], 2009).in(buiten[1], 2009).tekst();
     const auto doorloop = [&](std::string begin, bool traag) {
         begin_ = std::move(begin);
@@ -205,13 +187,26 @@ TEST_F(LangeDoorloop, GeenToestandOverleeftZijnDoorloop) {
         g->activateWindow();
         g->invulpaneel->maakOverzichtKnop->click();
     };
+    QWidget* focus = g->focusWidget();
+    doorloop({}, true);
+    EXPECT_TRUE(g->bezig());
+    EXPECT_FALSE(g->invulpaneel->isEnabled());
+    test::wachtTot([] { return false; }, std::chrono::milliseconds(300));
+    EXPECT_FALSE(g->leesvoortgang->isVisible());
+    ASSERT_TRUE(test::wachtTot([&] { return g->leesvoortgang->isVisible() && g->leesvoortgang->value() > 0; }));
+    EXPECT_LT(g->leesvoortgang->value(), 1000);
+    test::druk(g.get(), Qt::Key_Escape);
+    gestopt();
+    EXPECT_TRUE(berichten.lijst.empty());
+    EXPECT_EQ(g->focusWidget(), focus);
+
     berichten.vasthouden = true;
     doorloop(fake, true);
     ASSERT_TRUE(test::wachtTot([&] { return berichten.open.size() == 1; }));
     test::druk(g.get(), Qt::Key_Escape);
     gestopt();
     doorloop({}, true);
-    test::wacht(std::chrono::milliseconds(100));
+    test::wachtTot([] { return false; }, std::chrono::milliseconds(100));
     g->close();
     gestopt();
     EXPECT_FALSE(g->isVisible());
@@ -221,7 +216,7 @@ TEST_F(LangeDoorloop, GeenToestandOverleeftZijnDoorloop) {
     ASSERT_TRUE(test::wachtTot([&] { return berichten.open.size() == 2; }));
     EXPECT_TRUE(g->leesvoortgang->isVisible()); // its "(Esc breekt af)" under the box
     g->close();
-    test::wacht(std::chrono::milliseconds(100));
+    test::wachtTot([] { return false; }, std::chrono::milliseconds(100));
     EXPECT_TRUE(g->isVisible() && g->bezig());
     berichten.open[1](bericht::Antwoord{});
     gestopt();
@@ -264,11 +259,10 @@ TEST_F(Doorloop, EenLeestaakDieNietStartOfFaaltGeeftEenFoutmelding) {
         std::function<std::unique_ptr<Bron>(const std::string&)> bron;
         Leeswerk::Starter starter;
         QString reden;
-        bool inDeDraad;
     } gevallen[] = {
-        {[](const std::string&) -> std::unique_ptr<Bron> { throw std::bad_alloc(); }, {}, geheugen, false},
-        {{}, [](QThread&) {}, "het lezen kan niet worden gestart; sluit andere programma's en probeer het opnieuw", false},
-        {[](const std::string&) { return std::make_unique<Onmogelijk>(); }, {}, geheugen, true},
+        {[](const std::string&) -> std::unique_ptr<Bron> { throw std::bad_alloc(); }, {}, geheugen},
+        {{}, [](QThread&) {}, "het lezen kan niet worden gestart; sluit andere programma's en probeer het opnieuw"},
+        {[](const std::string&) { return std::make_unique<Onmogelijk>(); }, {}, geheugen},
     };
     for (const auto& geval : gevallen) {
         Vensterinhoud h{Vensterinhoud::Omgeving{"02-04-2009", {}, {}, geval.bron, {}}};
@@ -279,10 +273,7 @@ TEST_F(Doorloop, EenLeestaakDieNietStartOfFaaltGeeftEenFoutmelding) {
         Leeswerk::Starter vorige = Leeswerk::zetStarter(geval.starter);
         h.invulpaneel->maakOverzichtKnop->click();
         Leeswerk::zetStarter(std::move(vorige));
-        if (geval.inDeDraad) {
-            ASSERT_TRUE(test::wachtTot([&] { return !h.bezig(); }));
-        }
-        EXPECT_FALSE(h.bezig()) << geval.reden.toStdString();
+        ASSERT_TRUE(test::wachtTot([&] { return !h.bezig(); })) << geval.reden.toStdString();
         ASSERT_EQ(berichten.lijst.size(), 1u) << geval.reden.toStdString();
         EXPECT_EQ(berichten.lijst[0].prompt, "Het overzicht van het GPX-bestand kan niet worden gemaakt:\n" +
                                                  QDir::toNativeSeparators(map + "/a.gpx") + " (" + geval.reden + ")");
@@ -378,7 +369,8 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     vers.show();
     draai(vers, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
     EXPECT_EQ(teksten(f), teksten(vers));
-    for (int k = 0; k < aantalVakken; ++k) ASSERT_EQ(kleuren(f, k), kleuren(vers, k)) << k;
+    for (std::size_t m = 0; m < 4; ++m)
+        for (int k = 0; k < aantalVakken; ++k) ASSERT_EQ(f.resultaatpaneel->kaarten()[m]->kleur(k), vers.resultaatpaneel->kaarten()[m]->kleur(k)) << m << " " << k;
     const QImage tweedeBeeld(bmp());
     draai(f, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
     EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
