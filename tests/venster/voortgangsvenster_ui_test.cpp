@@ -16,11 +16,9 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     const std::optional<Overzicht> overzicht = test::overzicht(g, {2008, 2009, 2010});
     ASSERT_TRUE(overzicht);
     QTemporaryDir map;
-    QFile invoer(map.filePath("invoer.gpx"));
-    ASSERT_TRUE(invoer.open(QIODevice::WriteOnly) && invoer.write("<gpx/>") == 6);
-    invoer.close();
+    g.schrijf(map.filePath("invoer.gpx").toStdString());
     Voortgangsvenster d(*overzicht, Coordinaat{52.0907, 5.1214}, map.path(),
-                        {{"het GPX-bestand", QFile::encodeName(invoer.fileName()).toStdString()}});
+                        {{"het GPX-bestand", QFile::encodeName(map.filePath("invoer.gpx")).toStdString()}});
     d.show();
 
     // A line per year from 2008 to 2024 and the one without a year, as the CSV has them.
