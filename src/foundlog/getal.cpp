@@ -2,7 +2,7 @@
 #include "foundlog/getal.h"
 
 #include <charconv>
-#include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace kz {
@@ -132,14 +132,6 @@ double numeriekeWaarde(std::string_view tekst) {
         }
     }
     return negatief ? -waarde : waarde;
-}
-
-int16_t rondAfNaarInt16(double waarde) {
-    if (std::isnan(waarde)) return 0;
-    if (waarde >= 32767.0) return std::numeric_limits<int16_t>::max();
-    if (waarde <= -32768.0) return std::numeric_limits<int16_t>::min();
-    // nearbyint rounds halves to even in the default rounding mode.
-    return static_cast<int16_t>(std::nearbyint(waarde));
 }
 
 } // namespace kz
