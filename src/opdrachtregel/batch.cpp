@@ -129,11 +129,10 @@ int voerBatchUit(const Opdracht& opdracht) {
         const std::vector<Regio> regios = Regio::alle(overzicht->gevonden, nederlandseRegios());
         if (!opdracht.regioExport.isEmpty())
             bewaar(opdracht.regioExport, opdracht.regioformaat->schrijf(regios, opdracht.thuis, locale), Uitvoer::regios);
-        if (opdracht.thuis)
-            uit += regioteksten::dichtstbij(Regioafstand::nietBezocht(regios, *opdracht.thuis, Regioafstand::dichtstbij),
-                                            *opdracht.thuis, locale)
-                       .join(QLatin1Char('\n')) +
-                   QLatin1Char('\n');
+        if (opdracht.thuis) {
+            const auto lijst = Regioafstand::nietBezocht(regios, *opdracht.thuis, Regioafstand::dichtstbij);
+            uit += regioteksten::dichtstbij(lijst, *opdracht.thuis, locale).join(QLatin1Char('\n')) + QLatin1Char('\n');
+        }
     }
     schrijfUtf8(stdout, uit);
     std::fflush(stdout);
