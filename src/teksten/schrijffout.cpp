@@ -13,8 +13,7 @@ constexpr const char* woorden[][2] = {{"Overzicht", "Het overzicht kan"},
                                       {"Voortgang per provincie", "De voortgang per provincie kan"},
                                       {"Regio's", "De regio's kunnen"}};
 
-} // namespace
-
+// "de map bestaat niet", "geen toegang", ...: the reason in brackets after a path.
 QString reden(Schrijffout fout) {
     switch (fout) {
     case Schrijffout::geen: break;
@@ -29,6 +28,8 @@ QString reden(Schrijffout fout) {
     }
     return {};
 }
+
+} // namespace
 
 QString opgeslagenAls(Uitvoer wat, const QString& pad) {
     return QLatin1String(woorden[int(wat)][0]) + QStringLiteral(" opgeslagen als ") + eenRegel(pad);

@@ -19,9 +19,6 @@ enum class Schrijffout {
     nietAangemaakt, // the file could not be made, for a reason the system did not tell
 };
 
-// "de map bestaat niet", "geen toegang", ...: the reason in brackets after a path.
-QString reden(Schrijffout fout);
-
 // The files that the program writes, each named in its messages in words of its own.
 enum class Uitvoer { overzicht, perJaar, perProvincie, regios };
 
