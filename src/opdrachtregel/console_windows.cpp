@@ -30,6 +30,7 @@ void schrijfUtf8(std::FILE* naar, const QString& tekst) {
     const HANDLE h = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(naar)));
     if (h != INVALID_HANDLE_VALUE && ::GetFileType(h) == FILE_TYPE_CHAR) {
         std::fflush(naar);
+        // From the same UTF-8 as the bytes below, so that both say the same text.
         const std::wstring breed = QString::fromUtf8(utf8).toStdWString();
         DWORD geschreven = 0;
         // Fails on a device that is no console (NUL), which then takes the bytes.
