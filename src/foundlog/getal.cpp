@@ -124,11 +124,9 @@ double numeriekeWaarde(std::string_view tekst) {
             waarde = 0.0;
         } else {
             buf[n] = 'e';
-            const auto [eind, fout] = std::to_chars(buf + n + 1, buf + sizeof buf, totaal);
-            (void)fout;
-            const auto [p, ec] = std::from_chars(buf, eind, waarde, std::chars_format::scientific);
-            (void)p;
-            if (ec == std::errc::result_out_of_range) waarde = grootte > 0 ? oneindig : 0.0;
+            const char* eind = std::to_chars(buf + n + 1, buf + sizeof buf, totaal).ptr;
+            if (std::from_chars(buf, eind, waarde, std::chars_format::scientific).ec == std::errc::result_out_of_range)
+                waarde = grootte > 0 ? oneindig : 0.0;
         }
     }
     return negatief ? -waarde : waarde;
