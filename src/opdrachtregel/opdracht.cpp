@@ -116,13 +116,12 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
     const QCommandLineOption perProvincieOptie(QStringLiteral("per-provincie"), QString(), QStringLiteral("PAD"));
     const QCommandLineOption exportOptie(QStringLiteral("regio-export"), QString(), QStringLiteral("PAD"));
     const QCommandLineOption thuisOptie(QStringLiteral("thuis"), QString(), QStringLiteral("BREEDTE,LENGTE"));
-    parser.addOptions({jarenOptie, kleurOptie, uitvoerOptie, hulpOptie, versieOptie, vensterOptie, stijlOptie});
-    parser.addOptions({perJaarOptie, perProvincieOptie, exportOptie, thuisOptie});
+    const QList batchopties{jarenOptie, kleurOptie, uitvoerOptie, perJaarOptie, perProvincieOptie, exportOptie, thuisOptie};
+    parser.addOptions(batchopties);
+    parser.addOptions({hulpOptie, versieOptie, vensterOptie, stijlOptie});
     // Whether any option of the batch mode was given.
     const auto batchoptie = [&] {
-        return std::ranges::any_of(
-            QList{jarenOptie, kleurOptie, uitvoerOptie, perJaarOptie, perProvincieOptie, exportOptie, thuisOptie},
-            [&](const QCommandLineOption& optie) { return parser.isSet(optie); });
+        return std::ranges::any_of(batchopties, [&](const QCommandLineOption& optie) { return parser.isSet(optie); });
     };
 
     const bool gelezen = parser.parse(argumenten);
