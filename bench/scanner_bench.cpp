@@ -86,7 +86,8 @@ bool warmOp(const char* pad) {
 
 bool scanEenmaal(Profiel& p) {
     p.waypoints = p.nederland = 0;
-    return kz::scanBestand(p.pad, [&p](const kz::Waypoint& w) {
+    kz::GpxBestand bestand(p.pad);
+    return bestand.open() && bestand.scan([&p](const kz::Waypoint& w) {
         ++p.waypoints;
         p.nederland += w.isnl != 0;
     });

@@ -156,18 +156,14 @@ bool Archiefbron::kiesGpx() {
     // its data.
     long gekozen = -1, gpx = 0;
     bool versleuteld = false;
-    for (long i = 0;; ++i) {
-        archive_entry* entry = volgende();
-        if (!entry) {
-            if (archieffout_.soort != Archieffout::Soort::geen) return false;
-            break;
-        }
+    for (long i = 0; archive_entry* entry = volgende(); ++i) {
         if (!neemOp(entry)) continue;
         ++gpx;
         gekozen = i;
         versleuteld = archive_entry_is_encrypted(entry) != 0;
         grootte_ = archive_entry_size_is_set(entry) ? std::uint64_t(archive_entry_size(entry)) : onbekend;
     }
+    if (archieffout_.soort != Archieffout::Soort::geen) return false;
     if (gpx == 0) return faal(Archieffout::Soort::geenGpx);
     if (gpx > 1) return faal(Archieffout::Soort::meerdereGpx);
     if (versleuteld) return faal(Archieffout::Soort::versleuteld);

@@ -2,7 +2,7 @@
 #include "foundlog/getal.h"
 
 #include <charconv>
-#include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace kz {
@@ -124,22 +124,12 @@ double numeriekeWaarde(std::string_view tekst) {
             waarde = 0.0;
         } else {
             buf[n] = 'e';
-            const auto [eind, fout] = std::to_chars(buf + n + 1, buf + sizeof buf, totaal);
-            (void)fout;
-            const auto [p, ec] = std::from_chars(buf, eind, waarde, std::chars_format::scientific);
-            (void)p;
-            if (ec == std::errc::result_out_of_range) waarde = grootte > 0 ? oneindig : 0.0;
+            const char* eind = std::to_chars(buf + n + 1, buf + sizeof buf, totaal).ptr;
+            if (std::from_chars(buf, eind, waarde, std::chars_format::scientific).ec == std::errc::result_out_of_range)
+                waarde = grootte > 0 ? oneindig : 0.0;
         }
     }
     return negatief ? -waarde : waarde;
-}
-
-int16_t rondAfNaarInt16(double waarde) {
-    if (std::isnan(waarde)) return 0;
-    if (waarde >= 32767.0) return std::numeric_limits<int16_t>::max();
-    if (waarde <= -32768.0) return std::numeric_limits<int16_t>::min();
-    // nearbyint rounds halves to even in the default rounding mode.
-    return static_cast<int16_t>(std::nearbyint(waarde));
 }
 
 } // namespace kz

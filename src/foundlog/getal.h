@@ -3,7 +3,6 @@
 // user's locale.
 #pragma once
 
-#include <cstdint>
 #include <string_view>
 
 namespace kz {
@@ -13,9 +12,5 @@ namespace kz {
 // anywhere are ignored; reading stops at the first character that cannot continue the
 // number. No number is 0; too large a number gives +-infinity.
 double numeriekeWaarde(std::string_view tekst);
-
-// A value rounded to the nearest whole number with halves to even, saturated to the
-// 16-bit range (NaN gives 0).
-int16_t rondAfNaarInt16(double waarde);
 
 } // namespace kz

@@ -106,9 +106,4 @@ bool GpxBestand::scan(const WaypointAfnemer& afnemer, Zoekpad pad) {
     return true;
 }
 
-bool scanBestand(const std::string& pad, const WaypointAfnemer& afnemer) {
-    GpxBestand bestand(pad);
-    return bestand.open() && bestand.scan(afnemer);
-}
-
 } // namespace kz

@@ -63,7 +63,4 @@ private:
     std::int64_t nietOpEigenRegel_ = 0;
 };
 
-// Opens and scans the file at pad; false when it cannot be opened or read.
-bool scanBestand(const std::string& pad, const WaypointAfnemer& afnemer);
-
 } // namespace kz

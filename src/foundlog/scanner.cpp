@@ -103,7 +103,7 @@ const char* bijgesneden(const char* b, const char* e, bool& afgekapt) {
 } // namespace
 
 Scanner::Scanner(WaypointAfnemer afnemer, Zoekpad pad)
-    : afnemer_(std::move(afnemer)), pad_(pad), zoek_(zoekerVan(pad, soort_)) {}
+    : afnemer_(std::move(afnemer)), pad_(pad), zoek_(zoekerVan(pad, Kandidaten::kop)) {}
 
 void Scanner::voedt(const char* data, std::size_t lengte) {
     const char* p = data;
@@ -256,8 +256,7 @@ void Scanner::openWaypoint(const Vak& vak) {
     if (kop_) {
         // The header is over: from here on only the lines that this kind of file has.
         kop_ = false;
-        soort_ = mijnVondsten_ ? Kandidaten::logs : Kandidaten::gewoon;
-        zoek_ = zoekerVan(pad_, soort_);
+        zoek_ = zoekerVan(pad_, mijnVondsten_ ? Kandidaten::logs : Kandidaten::gewoon);
     }
 }
 

@@ -55,8 +55,7 @@ private:
 
     WaypointAfnemer afnemer_;
     Zoekpad pad_;
-    Kandidaten soort_ = Kandidaten::kop; // the lines that the state below can have
-    Zoeker zoek_;                        // searches for them
+    Zoeker zoek_; // searches for the lines that the state below can have
     bool kop_ = true;          // no waypoint yet: the header may still name the file
     bool mijnVondsten_ = false; // the header named the export of one's own finds
     bool inWaypoint_ = false;

@@ -33,12 +33,6 @@ const char* zoekPortabel(const char* p, const char* r, const char* e) {
     return r;
 }
 
-template <Kandidaten K>
-Zoeker zoekerVoor(Zoekpad pad) {
-    if (pad == Zoekpad::avx2 && wordtOndersteund(pad)) return avx2::zoeker(K);
-    return zoekPortabel<K>;
-}
-
 } // namespace
 
 bool wordtOndersteund(Zoekpad pad) { return pad == Zoekpad::portabel || avx2::ondersteund(); }
@@ -57,8 +51,9 @@ Zoekpad gekozenZoekpad() { return kiesZoekpad(std::getenv("KAVELZICHT_ZOEKPAD"))
 const char* naamVan(Zoekpad pad) { return pad == Zoekpad::avx2 ? "avx2" : "portabel"; }
 
 Zoeker zoekerVan(Zoekpad pad, Kandidaten welke) {
-    if (welke == Kandidaten::kop) return zoekerVoor<Kandidaten::kop>(pad);
-    return welke == Kandidaten::logs ? zoekerVoor<Kandidaten::logs>(pad) : zoekerVoor<Kandidaten::gewoon>(pad);
+    if (pad == Zoekpad::avx2 && wordtOndersteund(pad)) return avx2::zoeker(welke);
+    if (welke == Kandidaten::kop) return zoekPortabel<Kandidaten::kop>;
+    return welke == Kandidaten::logs ? zoekPortabel<Kandidaten::logs> : zoekPortabel<Kandidaten::gewoon>;
 }
 
 } // namespace kz

@@ -4,8 +4,6 @@
 // the four maps.
 #pragma once
 
-#include <cstdint>
-
 namespace kz {
 
 constexpr int eersteRij = 507;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The cell of a coordinate, with the scaled values that the warnings quote.
+// The cell of a coordinate, with the scaled values that the warnings quote, and the
+// rounding to a 16-bit whole number that its index and a found year share.
 #pragma once
 
 #include <cstdint>
@@ -16,5 +17,9 @@ struct Vak {
 };
 
 Vak vakVanCoordinaat(double breedte, double lengte);
+
+// A value rounded to the nearest whole number with halves to even, saturated to the
+// 16-bit range (NaN gives 0).
+int16_t rondAfNaarInt16(double waarde);
 
 } // namespace kz

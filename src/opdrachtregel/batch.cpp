@@ -29,22 +29,18 @@
 
 namespace kz {
 
-namespace {
-
 // The batch mode writes UTF-8 (to a console in the console's own way).
-void schrijf(std::FILE* naar, const QString& tekst) { console::schrijfUtf8(naar, tekst.toUtf8()); }
-
-} // namespace
+using console::schrijfUtf8;
 
 void dempQtMeldingen() {
     qInstallMessageHandler([](QtMsgType soort, const QMessageLogContext&, const QString& tekst) {
-        if (soort == QtFatalMsg) schrijf(stderr, tekst + QLatin1Char('\n'));
+        if (soort == QtFatalMsg) schrijfUtf8(stderr, tekst + QLatin1Char('\n'));
     });
 }
 
 int voerBatchUit(const Opdracht& opdracht) {
     const auto meld = [&](const QString& titel, const QString& tekst) {
-        schrijf(stderr, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
+        schrijfUtf8(stderr, titel + QStringLiteral(": ") + tekst + QLatin1Char('\n'));
     };
     // No output may replace the found log, another output, or the file that standard
     // output or error leads to: a slip of the arguments must not cost the user a file. What the
@@ -111,37 +107,34 @@ int voerBatchUit(const Opdracht& opdracht) {
 
     const Overzichtteksten t = Overzichtteksten::van(*overzicht, locale);
     QString uit = t.regels.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    if (bewaard) uit += opgeslagenAls(QStringLiteral("Overzicht"), opdracht.uitvoer) + QLatin1Char('\n');
+    if (bewaard) uit += opgeslagenAls(Uitvoer::overzicht, opdracht.uitvoer) + QLatin1Char('\n');
 
     // The files that look beyond the picture, each named on standard output once written;
     // a failure names the file by its full path, as the picture's does.
     bool alles = bewaard;
-    const auto bewaar = [&](const QString& pad, const QByteArray& bytes, const QString& wat, const QString& wie) {
+    const auto bewaar = [&](const QString& pad, const QByteArray& bytes, Uitvoer wat) {
         if (const Schrijffout f = schrijfBestand(pad, bytes); f == Schrijffout::geen) {
             uit += opgeslagenAls(wat, pad) + QLatin1Char('\n');
         } else {
-            meld(meldingen::fout(), nietOpgeslagenAls(wie, QFileInfo(pad).absoluteFilePath(), f));
+            meld(meldingen::fout(), nietOpgeslagenAls(wat, QFileInfo(pad).absoluteFilePath(), f));
             alles = false;
         }
     };
     if (!opdracht.perJaar.isEmpty())
-        bewaar(opdracht.perJaar, perJaarExport(Voortgang::van(*overzicht, nederlandseRegios())),
-               QStringLiteral("Voortgang per jaar"), QStringLiteral("De voortgang per jaar kan"));
+        bewaar(opdracht.perJaar, perJaarExport(Voortgang::van(*overzicht, nederlandseRegios())), Uitvoer::perJaar);
     if (!opdracht.perProvincie.isEmpty())
         bewaar(opdracht.perProvincie, perProvincieExport(Provincievoortgang::van(overzicht->gevonden, nederlandseRegios())),
-               QStringLiteral("Voortgang per provincie"), QStringLiteral("De voortgang per provincie kan"));
+               Uitvoer::perProvincie);
     if (!opdracht.regioExport.isEmpty() || opdracht.thuis) {
         const std::vector<Regio> regios = Regio::alle(overzicht->gevonden, nederlandseRegios());
         if (!opdracht.regioExport.isEmpty())
-            bewaar(opdracht.regioExport, opdracht.regioformaat->schrijf(regios, opdracht.thuis, locale),
-                   QStringLiteral("Regio's"), QStringLiteral("De regio's kunnen"));
-        if (opdracht.thuis)
-            uit += regioteksten::dichtstbij(Regioafstand::nietBezocht(regios, *opdracht.thuis, Regioafstand::dichtstbij),
-                                            *opdracht.thuis, locale)
-                       .join(QLatin1Char('\n')) +
-                   QLatin1Char('\n');
+            bewaar(opdracht.regioExport, opdracht.regioformaat->schrijf(regios, opdracht.thuis, locale), Uitvoer::regios);
+        if (opdracht.thuis) {
+            const auto lijst = Regioafstand::nietBezocht(regios, *opdracht.thuis, Regioafstand::dichtstbij);
+            uit += regioteksten::dichtstbij(lijst, *opdracht.thuis, locale).join(QLatin1Char('\n')) + QLatin1Char('\n');
+        }
     }
-    schrijf(stdout, uit);
+    schrijfUtf8(stdout, uit);
     std::fflush(stdout);
     return alles ? 0 : 1;
 }

@@ -5,7 +5,6 @@
 
 #include <cstdio>
 
-#include <QByteArray>
 #include <QString>
 
 namespace kz::console {
@@ -22,7 +21,8 @@ void schrijf(std::FILE* naar, const QString& tekst);
 // compare it with the files a run writes; empty where the system gives none.
 QString naamVan(std::FILE* stroom);
 
-// Writes UTF-8 to standard output or error: on Windows to a console as text, else the bytes.
-void schrijfUtf8(std::FILE* naar, const QByteArray& utf8);
+// Writes a text as UTF-8 to standard output or error: on Windows to a console as text, else
+// the bytes.
+void schrijfUtf8(std::FILE* naar, const QString& tekst);
 
 } // namespace kz::console

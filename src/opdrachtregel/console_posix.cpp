@@ -13,7 +13,8 @@ QString naamVan(std::FILE* stroom) {
 
 void schrijf(std::FILE* naar, const QString& tekst) { std::fputs(tekst.toLocal8Bit().constData(), naar); }
 
-void schrijfUtf8(std::FILE* naar, const QByteArray& utf8) {
+void schrijfUtf8(std::FILE* naar, const QString& tekst) {
+    const QByteArray utf8 = tekst.toUtf8();
     std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), naar);
 }
 

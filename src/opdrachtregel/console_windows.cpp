@@ -25,14 +25,16 @@ bool nergensHeen(DWORD welke) {
 
 // To a console as UTF-16, whatever its code page (and the console breaks the lines at
 // "\n"); elsewhere the bytes as they are.
-void schrijfUtf8(std::FILE* naar, const QByteArray& utf8) {
+void schrijfUtf8(std::FILE* naar, const QString& tekst) {
+    const QByteArray utf8 = tekst.toUtf8();
     const HANDLE h = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(naar)));
     if (h != INVALID_HANDLE_VALUE && ::GetFileType(h) == FILE_TYPE_CHAR) {
         std::fflush(naar);
-        const std::wstring tekst = QString::fromUtf8(utf8).toStdWString();
+        // From the same UTF-8 as the bytes below, so that both say the same text.
+        const std::wstring breed = QString::fromUtf8(utf8).toStdWString();
         DWORD geschreven = 0;
         // Fails on a device that is no console (NUL), which then takes the bytes.
-        if (::WriteConsoleW(h, tekst.data(), DWORD(tekst.size()), &geschreven, nullptr)) return;
+        if (::WriteConsoleW(h, breed.data(), DWORD(breed.size()), &geschreven, nullptr)) return;
     }
     std::fwrite(utf8.constData(), 1, std::size_t(utf8.size()), naar);
 }
@@ -47,7 +49,7 @@ void verbind() {
     _setmode(_fileno(stderr), _O_BINARY);
 }
 
-void schrijf(std::FILE* naar, const QString& tekst) { schrijfUtf8(naar, tekst.toUtf8()); }
+void schrijf(std::FILE* naar, const QString& tekst) { schrijfUtf8(naar, tekst); }
 
 // A standard handle has no name here to open it by: the outputs are compared among
 // themselves and with the found log only.

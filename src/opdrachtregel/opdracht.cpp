@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QRegularExpression>
 
 #include "grid/grid.h"
 #include "teksten/bestandsnaam.h"
@@ -18,14 +19,12 @@ namespace {
 
 // "2009,2007,2008": exactly three years of four digits, each from 2001 to `laatste`.
 std::optional<std::array<int, 3>> leesJaren(const QString& tekst, int laatste) {
+    static const QRegularExpression vorm(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{4},[0-9]{4},[0-9]{4}")));
+    if (!vorm.match(tekst).hasMatch()) return std::nullopt;
     const QStringList delen = tekst.split(QLatin1Char(','));
-    if (delen.size() != 3) return std::nullopt;
     std::array<int, 3> jaren{};
     for (std::size_t k = 0; k < 3; ++k) {
-        const QString& deel = delen[qsizetype(k)];
-        bool getal = deel.size() == 4;
-        for (QChar c : deel) getal = getal && c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        jaren[k] = getal ? deel.toInt() : 0;
+        jaren[k] = delen[qsizetype(k)].toInt();
         if (jaren[k] < eersteJaar || jaren[k] > laatste) return std::nullopt;
     }
     return jaren;
@@ -51,18 +50,6 @@ QString onbekendFormaat(const QString& naam, const QString& pad, const QStringLi
     return (achter.isEmpty() ? QStringLiteral("--%1: het bestand heeft geen extensie").arg(naam)
                              : QStringLiteral("--%1: onbekend formaat '.%2'").arg(naam, eenRegel(achter))) +
            QStringLiteral("; kies ") + keuze;
-}
-
-// The CSV file of an option into pad; what is wrong with it, or nothing. A CSV file only:
-// a slip of the arguments would otherwise write CSV over a map or archive.
-std::optional<QString> leesCsv(const QCommandLineParser& parser, const QCommandLineOption& optie, QString& pad) {
-    if (!parser.isSet(optie)) return std::nullopt;
-    const QString naam = optie.names().first();
-    pad = parser.value(optie);
-    if (pad.isEmpty()) return QStringLiteral("--%1 heeft een bestandsnaam nodig").arg(naam);
-    if (QFileInfo(pad).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive))
-        return onbekendFormaat(naam, pad, {QStringLiteral(".csv")});
-    return std::nullopt;
 }
 
 } // namespace
@@ -129,13 +116,12 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
     const QCommandLineOption perProvincieOptie(QStringLiteral("per-provincie"), QString(), QStringLiteral("PAD"));
     const QCommandLineOption exportOptie(QStringLiteral("regio-export"), QString(), QStringLiteral("PAD"));
     const QCommandLineOption thuisOptie(QStringLiteral("thuis"), QString(), QStringLiteral("BREEDTE,LENGTE"));
-    parser.addOptions({jarenOptie, kleurOptie, uitvoerOptie, hulpOptie, versieOptie, vensterOptie, stijlOptie});
-    parser.addOptions({perJaarOptie, perProvincieOptie, exportOptie, thuisOptie});
+    const QList batchopties{jarenOptie, kleurOptie, uitvoerOptie, perJaarOptie, perProvincieOptie, exportOptie, thuisOptie};
+    parser.addOptions(batchopties);
+    parser.addOptions({hulpOptie, versieOptie, vensterOptie, stijlOptie});
     // Whether any option of the batch mode was given.
     const auto batchoptie = [&] {
-        return std::ranges::any_of(
-            QList{jarenOptie, kleurOptie, uitvoerOptie, perJaarOptie, perProvincieOptie, exportOptie, thuisOptie},
-            [&](const QCommandLineOption& optie) { return parser.isSet(optie); });
+        return std::ranges::any_of(batchopties, [&](const QCommandLineOption& optie) { return parser.isSet(optie); });
     };
 
     const bool gelezen = parser.parse(argumenten);
@@ -190,21 +176,26 @@ Opdracht Opdracht::lees(const std::vector<std::string>& ruw) {
                             .arg(eenRegel(parser.value(jarenOptie))));
     }
     o.kleurschakering = parser.isSet(kleurOptie);
-    if (parser.isSet(uitvoerOptie)) {
-        o.uitvoer = parser.value(uitvoerOptie);
-        if (o.uitvoer.isEmpty()) return fout(QStringLiteral("--uitvoer heeft een bestandsnaam nodig"));
-        const std::optional<QByteArray> formaat = formaatVan(o.uitvoer);
-        if (!formaat)
-            return fout(QStringLiteral("--uitvoer: onbekend afbeeldingsformaat '.%1'").arg(eenRegel(QFileInfo(o.uitvoer).suffix())));
-        o.formaat = *formaat;
-    }
-    if (const std::optional<QString> f = leesCsv(parser, perJaarOptie, o.perJaar)) return fout(*f);
-    if (const std::optional<QString> f = leesCsv(parser, perProvincieOptie, o.perProvincie)) return fout(*f);
-    if (parser.isSet(exportOptie)) {
-        o.regioExport = parser.value(exportOptie);
-        if (o.regioExport.isEmpty()) return fout(QStringLiteral("--regio-export heeft een bestandsnaam nodig"));
-        o.regioformaat = Regioformaat::van(o.regioExport);
-        if (!o.regioformaat) return fout(onbekendFormaat(QStringLiteral("regio-export"), o.regioExport, Regioformaat::achtervoegsels()));
+    // The file of each option that writes one, with the format that its suffix asks for. The
+    // progress goes to a CSV file only: a slip of the arguments would otherwise write CSV over
+    // a map or archive.
+    for (const auto& [optie, pad] : {std::pair{&uitvoerOptie, &o.uitvoer}, std::pair{&perJaarOptie, &o.perJaar},
+                                     std::pair{&perProvincieOptie, &o.perProvincie}, std::pair{&exportOptie, &o.regioExport}}) {
+        if (!parser.isSet(*optie)) continue;
+        const QString naam = optie->names().first();
+        *pad = parser.value(*optie);
+        if (pad->isEmpty()) return fout(QStringLiteral("--%1 heeft een bestandsnaam nodig").arg(naam));
+        if (optie == &uitvoerOptie) {
+            const std::optional<QByteArray> formaat = formaatVan(o.uitvoer);
+            if (!formaat)
+                return fout(QStringLiteral("--uitvoer: onbekend afbeeldingsformaat '.%1'").arg(eenRegel(QFileInfo(o.uitvoer).suffix())));
+            o.formaat = *formaat;
+        } else if (optie == &exportOptie) {
+            o.regioformaat = Regioformaat::van(o.regioExport);
+            if (!o.regioformaat) return fout(onbekendFormaat(naam, o.regioExport, Regioformaat::achtervoegsels()));
+        } else if (QFileInfo(*pad).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive)) {
+            return fout(onbekendFormaat(naam, *pad, {QStringLiteral(".csv")}));
+        }
     }
     if (parser.isSet(thuisOptie)) {
         o.thuis = thuis::lees(parser.value(thuisOptie));

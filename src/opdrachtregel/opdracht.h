@@ -10,7 +10,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include "grid/coordinaat.h"
 #include "uitvoer/regioformaat.h"

@@ -30,7 +30,6 @@ Doorloop Doorloop::van(GpxBestand& bestand, const std::array<int, 3>& jaren, boo
     } catch (...) {
         d.einde = Einde::interneFout;
     }
-    d.overzicht.reset();
     return d;
 }
 

@@ -20,7 +20,6 @@ std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int
 
     std::optional<Overzicht> o(std::in_place);
     o->jaren = jaren;
-    o->kleurschakering = kleurschakering;
     o->waypoints = telling.waypoints;
     o->nietOpEigenRegel = bestand.nietOpEigenRegel();
     o->totaal = telling.totaal;
@@ -28,10 +27,9 @@ std::optional<Overzicht> maakOverzicht(GpxBestand& bestand, const std::array<int
     o->kaarten = kleurKaarten(telling.gevonden, nl, jaren, kleurschakering);
     o->perc = {aandeel(o->kaarten.nietbezocht, o->kaarten.bezocht), aandeel(o->kaarten.bezocht, o->kaarten.nietbezocht)};
     const std::array<int, 4> slots{totaalslot, jaren[0], jaren[1], jaren[2]};
-    for (std::size_t m = 0; m < slots.size(); ++m) {
+    for (std::size_t m = 0; m < slots.size(); ++m)
         for (int i = 0; i < aantalVakken; ++i)
             o->aantallen[m][std::size_t(i)] = telling.gevonden(slots[m], rijVanIndex(i), kolomVanIndex(i));
-    }
     o->gevonden = std::move(telling.gevonden);
     o->perJaar = std::move(telling.perJaar);
     return o;

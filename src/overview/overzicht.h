@@ -18,7 +18,6 @@ namespace kz {
 
 struct Overzicht {
     std::array<int, 3> jaren{}; // jr1 <= jr2 <= jr3
-    bool kleurschakering = false;
     int64_t waypoints = 0; // every waypoint of the file, with a found date or not
     // "<wpt" tags that did not begin their line, and so were not read as waypoints.
     int64_t nietOpEigenRegel = 0;

@@ -16,10 +16,9 @@ std::vector<Regioafstand> Regioafstand::nietBezocht(const std::vector<Regio>& re
     const Vak thuisvak = vakVanCoordinaat(thuis.breedte, thuis.lengte);
     for (const Regio& r : regios) {
         if (r.status != Regio::Status::NietBezocht) continue;
-        const Vakgrenzen g = r.grenzen();
         Regioafstand a{r.rij, r.kolom, 0, 0, r.rij == thuisvak.rij && r.kolom == thuisvak.kolom};
         if (!a.binnen) {
-            const Coordinaat punt = g.dichtstBij(thuis);
+            const Coordinaat punt = r.grenzen().dichtstBij(thuis);
             a.km = afstandKm(thuis, punt);
             a.koers = kz::koers(thuis, punt);
         }

@@ -10,6 +10,7 @@
 
 #include "foundlog/getal.h"
 #include "grid/grid.h"
+#include "grid/vak.h"
 
 namespace kz {
 

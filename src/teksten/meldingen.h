@@ -36,7 +36,7 @@ std::array<QString, 2> nietGestart(const QString& pad);
 inline QString samen(const std::array<QString, 2>& regels, QChar tussen) { return regels[0] + tussen + regels[1]; }
 
 inline QString nietOpgeslagen(const QString& pad, Schrijffout fout) {
-    return nietOpgeslagenAls(QStringLiteral("Het overzicht kan"), pad, fout);
+    return nietOpgeslagenAls(Uitvoer::overzicht, pad, fout);
 }
 // Two names of one run that are one file: "Het GPX-bestand en --regio-export zijn
 // hetzelfde bestand (invoer.gpx); er is niets geschreven".

@@ -24,8 +24,8 @@ QString algemeen(double waarde, const QLocale& locale) {
     // The standard library keeps an exact tie at the fifteenth digit to even, where QLocale
     // rounds it away from zero.
     char buf[64];
-    const auto [eind, fout] = std::to_chars(buf, buf + sizeof buf, waarde, std::chars_format::general, 15);
-    (void)fout; // 64 characters hold any double in this form
+    // 64 characters hold any double in this form.
+    const char* eind = std::to_chars(buf, buf + sizeof buf, waarde, std::chars_format::general, 15).ptr;
     QString tekst = QString::fromLatin1(buf, int(eind - buf));
     tekst.replace(QLatin1Char('.'), locale.decimalPoint());
     tekst.replace(QLatin1Char('e'), QLatin1Char('E'));

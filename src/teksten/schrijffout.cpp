@@ -5,6 +5,15 @@
 
 namespace kz {
 
+namespace {
+
+// Per Uitvoer: the file as the line that it went names it, and as the message that it did not.
+constexpr const char* woorden[][2] = {{"Overzicht", "Het overzicht kan"},
+                                      {"Voortgang per jaar", "De voortgang per jaar kan"},
+                                      {"Voortgang per provincie", "De voortgang per provincie kan"},
+                                      {"Regio's", "De regio's kunnen"}};
+
+// "de map bestaat niet", "geen toegang", ...: the reason in brackets after a path.
 QString reden(Schrijffout fout) {
     switch (fout) {
     case Schrijffout::geen: break;
@@ -20,11 +29,15 @@ QString reden(Schrijffout fout) {
     return {};
 }
 
-QString opgeslagenAls(const QString& wat, const QString& pad) { return wat + QStringLiteral(" opgeslagen als ") + eenRegel(pad); }
+} // namespace
 
-QString nietOpgeslagenAls(const QString& wie, const QString& pad, Schrijffout fout) {
-    return wie + QStringLiteral(" niet worden opgeslagen als ") + bestandsnaam(pad) + QStringLiteral(" (") + reden(fout) +
-           QLatin1Char(')');
+QString opgeslagenAls(Uitvoer wat, const QString& pad) {
+    return QLatin1String(woorden[int(wat)][0]) + QStringLiteral(" opgeslagen als ") + eenRegel(pad);
+}
+
+QString nietOpgeslagenAls(Uitvoer wat, const QString& pad, Schrijffout fout) {
+    return QLatin1String(woorden[int(wat)][1]) + QStringLiteral(" niet worden opgeslagen als ") + bestandsnaam(pad) +
+           QStringLiteral(" (") + reden(fout) + QLatin1Char(')');
 }
 
 } // namespace kz

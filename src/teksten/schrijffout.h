@@ -19,12 +19,12 @@ enum class Schrijffout {
     nietAangemaakt, // the file could not be made, for a reason the system did not tell
 };
 
-// "de map bestaat niet", "geen toegang", ...: the reason in brackets after a path.
-QString reden(Schrijffout fout);
+// The files that the program writes, each named in its messages in words of its own.
+enum class Uitvoer { overzicht, perJaar, perProvincie, regios };
 
 // Where a file went, "Regio's opgeslagen als PAD", or why it could not, "De regio's kunnen
 // niet worden opgeslagen als PAD (reden)", the path always on one line.
-QString opgeslagenAls(const QString& wat, const QString& pad);
-QString nietOpgeslagenAls(const QString& wie, const QString& pad, Schrijffout fout);
+QString opgeslagenAls(Uitvoer wat, const QString& pad);
+QString nietOpgeslagenAls(Uitvoer wat, const QString& pad, Schrijffout fout);
 
 } // namespace kz

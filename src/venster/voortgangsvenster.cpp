@@ -90,7 +90,7 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
 
     connect(exporteren, &QPushButton::clicked, this, [this] {
         if (const std::optional<QString> pad = exporteer(*this, regios_, thuis_, exportmap_, anderen_)) {
-            melding->setText(opgeslagenAls(QStringLiteral("Regio's"), QDir::toNativeSeparators(*pad)));
+            melding->setText(opgeslagenAls(Uitvoer::regios, QDir::toNativeSeparators(*pad)));
             exportmap_ = QFileInfo(*pad).absolutePath();
             emit geexporteerd(*pad);
         }
@@ -135,7 +135,7 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
         }
     if (const Schrijffout fout = schrijfBestand(pad, formaat->schrijf(regios, thuis, QLocale()));
         fout != Schrijffout::geen) {
-        bericht::fout(eigenaar, nietOpgeslagenAls(QStringLiteral("De regio's kunnen"), pad, fout));
+        bericht::fout(eigenaar, nietOpgeslagenAls(Uitvoer::regios, pad, fout));
         return std::nullopt;
     }
     return pad;
