@@ -26,8 +26,6 @@ using namespace ::testing;
 using test::Gpx;
 using Vijandig = proces::Programma;
 
-constexpr long long gigabyte = 1LL << 30;
-
 std::tuple<int, std::string, std::string> gezien(const Uitkomst& u) { return {u.status, u.uit, u.fout}; }
 
 const std::string gebruik = "Gebruik: kavelzicht [--jaren J1,J2,J3] [--kleurschakering] [--uitvoer PAD] GPX-BESTAND";
@@ -66,7 +64,14 @@ TEST_F(Batch, ResultaatRegelsMeldingenEnAfbeelding) {
     EXPECT_THAT(regels(a.fout), ElementsAre(StartsWith("Fake?: Een cache met de coordinaten: N53,45  E3,36 ligt"),
                                             StartsWith("Verdwaald?: Een cache met de coordinaten: N50,65  E5,7 ")));
     EXPECT_EQ(std::distance(fs::directory_iterator(map / "uit"), fs::directory_iterator()), 1);
-    EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
+    // The decimal sign of the locale, LC_NUMERIC before LANG (which variable wins is Qt's).
+    const std::pair<std::vector<std::string>, std::string> locales[] = {{{"LANG=en_US.UTF-8"}, "."},
+                                                                        {{"LC_NUMERIC=de_DE.UTF-8", "LANG=en_US.UTF-8"}, ","}};
+    for (const auto& [omgeving, t] : locales) {
+        EXPECT_THAT(gezien(draai({"--jaren", "2008,2009,2014", "gevonden.gpx"}, {.omgeving = omgeving})),
+                    FieldsAre(0, HasSubstr("\nBezochte cache-regio: 3 0" + t + "5%\n"), HasSubstr("N53" + t + "45  E3" + t + "36 ")))
+            << ::testing::PrintToString(omgeving);
+    }
 
     // The window's picture to the pixel, as a 24-bit bitmap or in the format of the suffix.
     test::Gpx::proef().schrijf(map / "proef.gpx");
@@ -96,6 +101,13 @@ TEST_F(Batch, ElkeNaamEnEenZipGevenWatHetKaleBestandGeeft) {
     }
     // Both streams into one log, as ">log 2>&1" does: no clash, the same lines.
     EXPECT_THAT(gezien(draai({"gevonden.gpx"}, {.samen = true})), FieldsAre(0, kaal.fout + kaal.uit, ""));
+    // An export that cannot be written: exit 1, the others written (a full disk: the bitmap's
+    // test, through the same writer).
+    EXPECT_THAT(gezien(draai({"--per-jaar", "weg/j.csv", "--regio-export", "r.csv", "gevonden.gpx"})),
+                FieldsAre(1, kaal.uit + "Regio's opgeslagen als r.csv\n",
+                          EndsWith("Fout: De voortgang per jaar kan niet worden opgeslagen als " +
+                                   (map / "weg" / "j.csv").string() + " (de map bestaat niet)\n")));
+    EXPECT_THAT(lees(map / "r.csv"), StartsWith("Naam,Rij,Kolom,"));
 
     const std::string gpx = lees(map / "gevonden.gpx"), bmp = lees(map / "Kavelzicht.bmp");
     schrijf("pq.zip", test::Zip{{{"123-wpts.gpx", test::Gpx().wpt("52.0", "5.0", 2009).tekst()}, {"123.gpx", gpx}}}.bytes());
@@ -117,17 +129,6 @@ TEST_F(Batch, ElkeNaamEnEenZipGevenWatHetKaleBestandGeeft) {
         EXPECT_EQ(gezien(draai({naam})), std::tuple(1, "", "Fout: Het GPX-bestand kan niet worden " + fout)) << naam;
     }
     EXPECT_FALSE(fs::exists(map / "Kavelzicht.bmp"));
-}
-
-TEST_F(Batch, DecimaalTekenVolgtDeLocale) {
-    // (Which variable wins is Qt's; nl_NL's comma: ResultaatRegelsMeldingenEnAfbeelding.)
-    const std::pair<std::vector<std::string>, std::string> gevallen[] = {{{"LANG=en_US.UTF-8"}, "."},
-                                                                         {{"LC_NUMERIC=de_DE.UTF-8", "LANG=en_US.UTF-8"}, ","}};
-    for (const auto& [omgeving, t] : gevallen) {
-        EXPECT_THAT(gezien(draai({"--jaren", "2008,2009,2014", "gevonden.gpx"}, {.omgeving = omgeving})),
-                    FieldsAre(0, HasSubstr("\nBezochte cache-regio: 3 0" + t + "5%\n"), HasSubstr("N53" + t + "45  E3" + t + "36 ")))
-            << ::testing::PrintToString(omgeving);
-    }
 }
 
 TEST_F(Batch, GebruikHulpVersieEnFouten) {
@@ -201,18 +202,6 @@ TEST_F(Batch, PerJaarRegioExportThuisEnJarenNa2015) {
     Gpx().wpt("52.37", "4.89", 2016).wpt("52.09", "5.12", 2020).wpt("52.371", "4.891", 2020).schrijf(map / "laat.gpx");
     const Uitkomst laat = draai({"--jaren", "2016,2020," + std::to_string(ditJaar()), "laat.gpx"});
     EXPECT_THAT(regels(laat.uit), IsSupersetOf({"2016: 1 (1)", "2020: 2 (1)"})) << laat.fout;
-}
-
-// An export that cannot be written: exit 1, the others written (a full disk: the bitmap's
-// test, through the same writer).
-TEST_F(Batch, ExportDieNietGeschrevenKanWorden) {
-    const Uitkomst kaal = draai({"gevonden.gpx"});
-    const Uitkomst a = draai({"--per-jaar", "weg/j.csv", "--regio-export", "r.csv", "gevonden.gpx"});
-    EXPECT_EQ(a.status, 1);
-    EXPECT_EQ(a.fout.substr(a.fout.rfind("Fout: ")), "Fout: De voortgang per jaar kan niet worden opgeslagen als " +
-                                                          (map / "weg" / "j.csv").string() + " (de map bestaat niet)\n");
-    EXPECT_EQ(a.uit, kaal.uit + "Regio's opgeslagen als r.csv\n");
-    EXPECT_THAT(lees(map / "r.csv"), StartsWith("Naam,Rij,Kolom,"));
 }
 
 // No output replaces the found log or another output, by any name (a hard link, a link, a
@@ -292,7 +281,7 @@ TEST_F(Vijandig, EmptyHugePackedAndCrowdedFilesGiveExactCountsInBoundedMemory) {
     EXPECT_THAT(regels(leeg.uit), IsSupersetOf({"Aantal gevonden caches: 0", "Bezochte cache-regio: 0 0,0%"}));
     // Sparse: a first line that runs on for a gigabyte of NUL bytes.
     schrijf("groot.gpx", "<wpt lat=\"52.37\" lon=\"4.89\">");
-    fs::resize_file(map / "groot.gpx", gigabyte);
+    fs::resize_file(map / "groot.gpx", std::uintmax_t{1} << 30);
     const Uitkomst groot = draai({"--uitvoer", "uit.bmp", "groot.gpx"});
     fs::remove(map / "groot.gpx");
     EXPECT_EQ(groot.uit, leeg.uit);
