@@ -22,15 +22,10 @@ TEST(Raster, CellOfACoordinateTheGridTestAndVakindex) {
                                           {520, 60, 678}, {507, 40, 1269}, {507, 86, 1315}};
     for (const auto& [rij, kolom, index] : nummers)
         EXPECT_EQ(std::tuple(vakindex(rij, kolom), rijVanIndex(index), kolomVanIndex(index)), std::tuple(index, rij, kolom));
-    for (int i = 0; i < aantalVakken; ++i) ASSERT_EQ(vakindex(rijVanIndex(i), kolomVanIndex(i)), i);
 }
 
 TEST(Masker, ShapeOfTheDutchRegions) {
-    NlMasker nl;
-    leesnl(nl);
-    int som = 0;
-    for (int i = 0; i < aantalVakken; ++i) som += nl(rijVanIndex(i), kolomVanIndex(i));
-    EXPECT_EQ(som, 627);
+    const NlMasker& nl = nederlandseRegios();
     // The corners, the one Dutch cell of the west column, and gaps inside the outline.
     EXPECT_EQ((std::array{nl(534, 40), nl(534, 86), nl(507, 40), nl(513, 40), nl(525, 60), nl(525, 61), nl(525, 64),
                           nl(525, 65), nl(524, 80), nl(524, 81), nl(524, 82), nl(534, 63), nl(534, 64)}),
@@ -44,7 +39,6 @@ TEST(Afstand, KnownPairsOfPointsAndTheNearestPointOfACell) {
     // Straight-line distances as atlases give them: Amsterdam-Utrecht 34 km, Groningen-Maastricht 270 km.
     EXPECT_NEAR(afstandKm(amsterdam, utrecht), 34.16, 0.01);
     EXPECT_NEAR(afstandKm(groningen, maastricht), 270.03, 0.01);
-    EXPECT_NEAR(afstandKm({0, 0}, {0, 90}), 10007.557, 0.001);
     EXPECT_EQ(afstandKm(utrecht, utrecht), 0);
 
     EXPECT_NEAR(koers(amsterdam, utrecht), 154.24, 0.01);
