@@ -91,7 +91,6 @@ TEST_F(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWh
     const std::string tekst = lang.tekst();
     const std::size_t buffer = GpxBestand::buffergrootte(tekst.size()), tot = buffer + buffer / 2 + 7;
     const std::string krimpt = schrijf("krimpt.gpx", tekst);
-    EXPECT_TRUE(test::zelfde(lees(krimpt, fout), test::referentie(tekst)) && fout == 0);
     uit = lees(krimpt, fout, [&](std::size_t n) {
         if (n == 1) fs::resize_file(krimpt, tot);
     });
