@@ -10,7 +10,6 @@ namespace {
 TEST(Regionaam, EveryRegionHasAPlaceNearby) {
     const NlMasker& nl = nederlandseRegios();
     int regios = 0, metPlaats = 0;
-    std::map<Provincie, int> perProvincie;
     for (int i = 0; i < aantalVakken; ++i) {
         const int rij = rijVanIndex(i), kolom = kolomVanIndex(i);
         const Regionaam& n = Regionaam::van(rij, kolom);
@@ -19,11 +18,9 @@ TEST(Regionaam, EveryRegionHasAPlaceNearby) {
         if (nl(rij, kolom) == 0) continue;
         ++regios;
         metPlaats += n.binnen;
-        ++perProvincie[n.provincie()];
         EXPECT_LE(n.km, 11.0) << rij << "/" << kolom;
     }
     EXPECT_EQ(std::pair(regios, metPlaats), std::pair(627, 487));
-    EXPECT_EQ(perProvincie.size(), aantalProvincies);
     // Off the Wadden coast the nearest place, with distance from the edge and direction.
     const Regionaam& wad = Regionaam::van(532, 58);
     EXPECT_EQ(std::tuple(std::string(wad.plaats->naam), wad.binnen, windstreek(wad.koers)),
