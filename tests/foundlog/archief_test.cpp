@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Found logs inside archives: a pocket query's ZIP, gzip, and every way an archive is wrong.
-#include "foundlog/archiefbron.h"
 #include "support/kern.h"
 #include "support/zip.h"
 
@@ -17,18 +16,12 @@ struct Gelezen {
 Gelezen lees(std::string bytes, std::size_t foutBij = std::string::npos) {
     auto bron = std::make_unique<test::GeheugenBron>(std::move(bytes), std::vector<std::size_t>{1000, 7, 65536});
     bron->foutBij = foutBij;
+    GpxBestand bestand(std::move(bron), true);
     Gelezen g;
-    int fout = 0;
-    std::unique_ptr<Bron> archief = Archiefbron::herken(std::move(bron), fout, g.archief);
-    g.geopend = archief != nullptr;
-    g.fout = fout;
-    if (!archief) return g;
-    GpxBestand bestand(std::move(archief));
-    g.gescand = bestand.scan([&g](const Waypoint& w) { g.waypoints.push_back(w); });
-    if (!g.gescand) {
-        g.fout = bestand.fout();
-        g.archief = bestand.archieffout();
-    }
+    g.geopend = bestand.open();
+    g.gescand = g.geopend && bestand.scan([&g](const Waypoint& w) { g.waypoints.push_back(w); });
+    g.fout = bestand.fout();
+    g.archief = bestand.archieffout();
     return g;
 }
 

@@ -21,14 +21,13 @@ protected:
     void SetUp() override { fs::create_directories(map_); }
     void TearDown() override { fs::remove_all(map_); }
 
-    // Names in UTF-8, as the program hands them on (on Windows not the narrow encoding).
-    static fs::path alsPad(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+    // Paths in UTF-8, as the program hands them on (on Windows not the narrow encoding).
     std::string pad(const std::string& naam) const {
-        const std::u8string p = (map_ / alsPad(naam)).u8string();
+        const std::u8string p = (map_ / naam).u8string();
         return std::string(p.begin(), p.end());
     }
     std::string schrijf(const std::string& naam, const std::string& inhoud) const {
-        std::ofstream(alsPad(pad(naam)), std::ios::binary) << inhoud;
+        std::ofstream(map_ / naam, std::ios::binary) << inhoud;
         return pad(naam);
     }
     // The waypoints read, calling bij(n) after the n-th; the reason of a failure in fout.
@@ -74,25 +73,6 @@ TEST_F(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
     }
 }
 
-// Names outside ASCII, as they are, and on Windows with either separator.
-TEST_F(Bestand, OpensNamesOutsideAsciiWrittenEitherWay) {
-    const std::string tekst = test::Gpx().wpt("52.37", "4.89", 2008).tekst();
-    for (const std::string naam : {"vondsten-\u00e9.gpx", "kaart-\u0142.gpx"}) {
-        std::vector<std::string> vormen{schrijf(naam, tekst)};
-#if defined(_WIN32)
-        for (const auto& [van, naar] : {std::pair('/', '\\'), std::pair('\\', '/')}) {
-            vormen.push_back(vormen.front());
-            std::replace(vormen.back().begin(), vormen.back().end(), van, naar);
-        }
-#endif
-        for (const std::string& p : vormen) {
-            int fout = -1;
-            EXPECT_TRUE(test::zelfde(lees(p, fout), test::referentie(tekst))) << p;
-            EXPECT_EQ(fout, 0) << p;
-        }
-    }
-}
-
 // Read until a read finds nothing more; every line one the file held, none skipped or joined.
 TEST_F(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWhereItWasCut) {
     const std::string begin = test::Gpx().wpt("52.37", "4.89", 2008).tekst();
@@ -111,7 +91,6 @@ TEST_F(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWh
     const std::string tekst = lang.tekst();
     const std::size_t buffer = GpxBestand::buffergrootte(tekst.size()), tot = buffer + buffer / 2 + 7;
     const std::string krimpt = schrijf("krimpt.gpx", tekst);
-    EXPECT_TRUE(test::zelfde(lees(krimpt, fout), test::referentie(tekst)) && fout == 0);
     uit = lees(krimpt, fout, [&](std::size_t n) {
         if (n == 1) fs::resize_file(krimpt, tot);
     });
@@ -119,15 +98,11 @@ TEST_F(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWh
     EXPECT_TRUE(test::zelfde(uit, test::referentie(std::string_view(tekst).substr(0, tot))));
 }
 
-std::unique_ptr<test::GeheugenBron> bron(std::string tekst) {
-    return std::make_unique<test::GeheugenBron>(std::move(tekst), std::vector<std::size_t>{7, 65536, 1, 300000});
-}
-
 // What was handed on before stands; the waypoint still open is not handed on.
 TEST(Lezen, AReadThatFailsEndsTheScanAsFailedWithTheReason) {
     const std::string tekst = test::Gpx().wpt("52.37", "4.89", 2008).wpt("51.5", "5.5", 2009).tekst();
     for (const std::size_t bij : {std::size_t{0}, tekst.find("<wpt lat=\"51.5\"") + 20}) {
-        auto b = bron(tekst);
+        auto b = std::make_unique<test::GeheugenBron>(tekst, std::vector<std::size_t>{7, 65536, 1, 300000});
         b->foutBij = bij;
         GpxBestand bestand(std::move(b));
         std::vector<Waypoint> uit;

@@ -22,15 +22,10 @@ TEST(Raster, CellOfACoordinateTheGridTestAndVakindex) {
                                           {520, 60, 678}, {507, 40, 1269}, {507, 86, 1315}};
     for (const auto& [rij, kolom, index] : nummers)
         EXPECT_EQ(std::tuple(vakindex(rij, kolom), rijVanIndex(index), kolomVanIndex(index)), std::tuple(index, rij, kolom));
-    for (int i = 0; i < aantalVakken; ++i) ASSERT_EQ(vakindex(rijVanIndex(i), kolomVanIndex(i)), i);
 }
 
 TEST(Masker, ShapeOfTheDutchRegions) {
-    NlMasker nl;
-    leesnl(nl);
-    int som = 0;
-    for (int i = 0; i < aantalVakken; ++i) som += nl(rijVanIndex(i), kolomVanIndex(i));
-    EXPECT_EQ(som, 627);
+    const NlMasker& nl = nederlandseRegios();
     // The corners, the one Dutch cell of the west column, and gaps inside the outline.
     EXPECT_EQ((std::array{nl(534, 40), nl(534, 86), nl(507, 40), nl(513, 40), nl(525, 60), nl(525, 61), nl(525, 64),
                           nl(525, 65), nl(524, 80), nl(524, 81), nl(524, 82), nl(534, 63), nl(534, 64)}),
@@ -44,7 +39,6 @@ TEST(Afstand, KnownPairsOfPointsAndTheNearestPointOfACell) {
     // Straight-line distances as atlases give them: Amsterdam-Utrecht 34 km, Groningen-Maastricht 270 km.
     EXPECT_NEAR(afstandKm(amsterdam, utrecht), 34.16, 0.01);
     EXPECT_NEAR(afstandKm(groningen, maastricht), 270.03, 0.01);
-    EXPECT_NEAR(afstandKm({0, 0}, {0, 90}), 10007.557, 0.001);
     EXPECT_EQ(afstandKm(utrecht, utrecht), 0);
 
     EXPECT_NEAR(koers(amsterdam, utrecht), 154.24, 0.01);
@@ -53,11 +47,8 @@ TEST(Afstand, KnownPairsOfPointsAndTheNearestPointOfACell) {
     const std::pair<double, int> streken[] = {{22.4, 0}, {22.5, 1}, {180, 4}, {337.4, 7}, {337.5, 0}, {-45, 7}, {720, 0}};
     for (const auto& [graden, streek] : streken) EXPECT_EQ(windstreek(graden), streek) << graden;
 
-    // To the nearest point of a cell. Utrecht lies in cell (520, 61): 52.0-52.1 N, 5 1/12 - 5 2/12 E.
-    const Vakgrenzen thuis = Vakgrenzen::van(520, 61);
-    EXPECT_TRUE(thuis.bevat(utrecht));
-    EXPECT_EQ(afstandTotVakKm(utrecht, thuis), 0);
-    // Two rows up: straight north; diagonally: to the cell's south-west corner.
+    // To the nearest point of a cell. From Utrecht's cell (520, 61) two rows up: straight
+    // north; diagonally: to the cell's south-west corner.
     EXPECT_NEAR(afstandTotVakKm(utrecht, Vakgrenzen::van(522, 61)), (52.2 - 52.0907) * 111.195, 0.001);
     const Vakgrenzen ne = Vakgrenzen::van(522, 63);
     EXPECT_EQ(afstandTotVakKm(utrecht, ne), afstandKm(utrecht, {52.2, 63 / 12.0}));

@@ -72,8 +72,7 @@ public:
 
     // The cells inside (true) or outside (false) the Dutch region mask, by vakindex.
     static std::vector<int> vakken(bool nederlands) {
-        NlMasker nl;
-        leesnl(nl);
+        const NlMasker& nl = nederlandseRegios();
         std::vector<int> v;
         for (int k = 0; k < aantalVakken; ++k)
             if ((nl(rijVanIndex(k), kolomVanIndex(k)) != 0) == nederlands) v.push_back(k);

@@ -13,17 +13,13 @@
 
 namespace kz::test {
 
-// The same waypoint, to the bit.
-inline bool zelfde(const Waypoint& a, const Waypoint& b) {
-    return a.vak.rij == b.vak.rij && a.vak.kolom == b.vak.kolom && a.jaargev == b.jaargev && a.isnl == b.isnl &&
-           std::memcmp(&a.vak.breedte10, &b.vak.breedte10, sizeof(double)) == 0 &&
-           std::memcmp(&a.vak.lengte12, &b.vak.lengte12, sizeof(double)) == 0;
-}
-
+// The same waypoints, to the bit.
 inline bool zelfde(const std::vector<Waypoint>& a, const std::vector<Waypoint>& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const Waypoint& x, const Waypoint& y) {
-               return zelfde(x, y);
-           });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Waypoint& x, const Waypoint& y) {
+        return x.vak.rij == y.vak.rij && x.vak.kolom == y.vak.kolom && x.jaargev == y.jaargev && x.isnl == y.isnl &&
+               std::memcmp(&x.vak.breedte10, &y.vak.breedte10, sizeof(double)) == 0 &&
+               std::memcmp(&x.vak.lengte12, &y.vak.lengte12, sizeof(double)) == 0;
+    });
 }
 
 inline std::vector<Waypoint> referentie(std::string_view t) {

@@ -28,36 +28,33 @@ private:
         std::size_t ruimte = std::size_t{1} << 16;
         for (const auto& b : bestanden) ruimte += b.second.size() + b.second.size() / 256 + 1024;
         std::string uit(ruimte, '\0');
-        {
-            archive* a = archive_write_new();
-            bool goed;
-            if (formaat == ARCHIVE_FORMAT_RAW) {
-                goed = archive_write_add_filter_gzip(a) == ARCHIVE_OK && archive_write_set_format_raw(a) == ARCHIVE_OK;
-            } else {
-                goed = archive_write_set_format_zip(a) == ARCHIVE_OK &&
-                       archive_write_set_options(a, opgeslagen ? "zip:compression=store" : "zip:compression=deflate") ==
-                           ARCHIVE_OK &&
-                       (!wachtwoord || (archive_write_set_options(a, "zip:encryption=zipcrypt") == ARCHIVE_OK &&
-                                        archive_write_set_passphrase(a, wachtwoord) == ARCHIVE_OK));
-            }
-            std::size_t gebruikt = 0;
-            goed = goed && archive_write_open_memory(a, uit.data(), uit.size(), &gebruikt) == ARCHIVE_OK;
-            for (const auto& [naam, inhoud] : bestanden) {
-                archive_entry* e = archive_entry_new();
-                archive_entry_set_pathname(e, naam.c_str());
-                archive_entry_set_filetype(e, AE_IFREG);
-                archive_entry_set_perm(e, 0644);
-                archive_entry_set_size(e, la_int64_t(inhoud.size()));
-                goed = goed && archive_write_header(a, e) == ARCHIVE_OK &&
-                       archive_write_data(a, inhoud.data(), inhoud.size()) == la_ssize_t(inhoud.size());
-                archive_entry_free(e);
-                if (formaat == ARCHIVE_FORMAT_RAW) break;
-            }
-            goed = archive_write_close(a) == ARCHIVE_OK && goed;
-            archive_write_free(a);
-            if (goed) return uit.substr(0, gebruikt);
+        archive* a = archive_write_new();
+        bool goed;
+        if (formaat == ARCHIVE_FORMAT_RAW) {
+            goed = archive_write_add_filter_gzip(a) == ARCHIVE_OK && archive_write_set_format_raw(a) == ARCHIVE_OK;
+        } else {
+            goed = archive_write_set_format_zip(a) == ARCHIVE_OK &&
+                   archive_write_set_options(a, opgeslagen ? "zip:compression=store" : "zip:compression=deflate") ==
+                       ARCHIVE_OK &&
+                   (!wachtwoord || (archive_write_set_options(a, "zip:encryption=zipcrypt") == ARCHIVE_OK &&
+                                    archive_write_set_passphrase(a, wachtwoord) == ARCHIVE_OK));
         }
-        return {};
+        std::size_t gebruikt = 0;
+        goed = goed && archive_write_open_memory(a, uit.data(), uit.size(), &gebruikt) == ARCHIVE_OK;
+        for (const auto& [naam, inhoud] : bestanden) {
+            archive_entry* e = archive_entry_new();
+            archive_entry_set_pathname(e, naam.c_str());
+            archive_entry_set_filetype(e, AE_IFREG);
+            archive_entry_set_perm(e, 0644);
+            archive_entry_set_size(e, la_int64_t(inhoud.size()));
+            goed = goed && archive_write_header(a, e) == ARCHIVE_OK &&
+                   archive_write_data(a, inhoud.data(), inhoud.size()) == la_ssize_t(inhoud.size());
+            archive_entry_free(e);
+            if (formaat == ARCHIVE_FORMAT_RAW) break;
+        }
+        goed = archive_write_close(a) == ARCHIVE_OK && goed;
+        archive_write_free(a);
+        return goed ? uit.substr(0, gebruikt) : std::string();
     }
 };
 

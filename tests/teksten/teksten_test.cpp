@@ -84,14 +84,6 @@ std::vector<Regio> regios() {
     return Regio::alle(g, nederlandseRegios());
 }
 
-// Twice the signed area of a ring (shoelace): positive when it runs counter-clockwise.
-double oppervlak(const QJsonArray& ring) {
-    double som = 0;
-    for (qsizetype i = 0; i + 1 < ring.size(); ++i)
-        som += ring[i][0].toDouble() * ring[i + 1][1].toDouble() - ring[i + 1][0].toDouble() * ring[i][1].toDouble();
-    return som;
-}
-
 TEST(RegioExport, GeoJsonHasEveryRegionAndTheFakesAsClosedCounterClockwiseRings) {
     QJsonParseError fout{};
     const QJsonDocument doc = QJsonDocument::fromJson(geojsonExport(regios(), std::nullopt, nl), &fout);
@@ -104,12 +96,16 @@ TEST(RegioExport, GeoJsonHasEveryRegionAndTheFakesAsClosedCounterClockwiseRings)
         ASSERT_EQ(k["type"].toString() + " " + k["geometry"]["type"].toString(), "Feature Polygon");
         const QJsonArray ringen = k["geometry"]["coordinates"].toArray(), ring = ringen[0].toArray();
         ASSERT_TRUE(ringen.size() == 1 && ring.size() == 5 && ring.first() == ring.last()) << k["id"].toString().toStdString();
-        ASSERT_GT(oppervlak(ring), 0);
-        // The ring is the cell's bounds: 1/12 degree wide, 0.1 high, at its row and column.
+        // The ring is the cell's bounds at its row and column, counter-clockwise from the
+        // south-west corner.
         const QJsonObject e = k["properties"].toObject();
         const Vakgrenzen g = Vakgrenzen::van(e["rij"].toInt(), e["kolom"].toInt());
-        ASSERT_NEAR(ring[0][0].toDouble(), g.west, 1e-6);
-        ASSERT_NEAR(ring[2][1].toDouble(), g.noord, 1e-6);
+        const std::pair<double, double> hoeken[] = {{g.west, g.zuid}, {g.oost, g.zuid}, {g.oost, g.noord},
+                                                    {g.west, g.noord}, {g.west, g.zuid}};
+        for (qsizetype i = 0; i < 5; ++i) {
+            ASSERT_NEAR(ring[i][0].toDouble(), hoeken[i].first, 1e-6);
+            ASSERT_NEAR(ring[i][1].toDouble(), hoeken[i].second, 1e-6);
+        }
         ++status[e["status"].toString()];
         if (k["id"].toString() == "523/58") {
             EXPECT_EQ(std::tuple(e["vondsten"].toInt(), e["eerste_jaar"].toInt(), e["plaats"].toString()), std::tuple(3, 2009, "Amsterdam"));
@@ -125,13 +121,11 @@ TEST(RegioExport, GpxHasOneWaypointPerUnvisitedRegionNearestFirstFromHome) {
         ASSERT_TRUE(xml.readNextStartElement() && xml.name() == QLatin1String("gpx"));
         EXPECT_EQ(xml.namespaceUri(), QLatin1String("http://www.topografix.com/GPX/1/1"));
         EXPECT_EQ(xml.attributes().value("version"), QLatin1String("1.1"));
+        ASSERT_TRUE(xml.readNextStartElement() && xml.name() == QLatin1String("metadata"));
+        xml.skipCurrentElement();
         std::vector<QString> namen;
         double vorige = 0;
         while (xml.readNextStartElement()) {
-            if (xml.name() != QLatin1String("wpt")) {
-                xml.skipCurrentElement();
-                continue;
-            }
             const Coordinaat midden{xml.attributes().value("lat").toDouble(), xml.attributes().value("lon").toDouble()};
             std::map<QString, QString> velden;
             while (xml.readNextStartElement())
@@ -199,8 +193,6 @@ TEST(RegioTeksten, HomeNearestLinesAndTheMapAddress) {
 
     EXPECT_EQ(regioteksten::afstandsregel({521, 63, 8.96, 80, false}, nl),
               "521/63 bij Soest (Utrecht): 9,0 km O (52,1° – 52,2° N, 5° 15' – 5° 20' O)");
-    EXPECT_EQ(regioteksten::afstandsregel({520, 61, 0, 0, true}, QLocale::c()),
-              "520/61 bij Utrecht (Utrecht): hier (52.0° – 52.1° N, 5° 05' – 5° 10' O)");
     const QStringList lijst = regioteksten::dichtstbij({{520, 61, 0, 0, true}, {521, 61, 1.1, 10, false}}, {52.09, -5.12}, nl);
     EXPECT_EQ(lijst, (QStringList{"De 2 dichtstbijzijnde nog niet bezochte cache-regio's vanaf 52,09° N, 5,12° W:",
                                   "1. 520/61 bij Utrecht (Utrecht): hier (52,0° – 52,1° N, 5° 05' – 5° 10' O)",
