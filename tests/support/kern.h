@@ -23,10 +23,16 @@
 
 #include <QLocale>
 
+#include "foundlog/gpxbestand.h"
+#include "grid/gevonden.h"
 #include "grid/afstand.h"
+#include "grid/grid.h"
+#include "grid/nlmasker.h"
 #include "grid/vak.h"
+#include "overview/kaarten.h"
 #include "overview/overzicht.h"
 #include "overview/provincievoortgang.h"
+#include "overview/regio.h"
 #include "overview/regioafstand.h"
 #include "overview/regionaam.h"
 #include "overview/startjaren.h"
