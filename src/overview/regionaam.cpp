@@ -26,7 +26,7 @@ Tabel noemAlleVakken() {
         const Vak v = vakVanCoordinaat(p.breedte, p.lengte);
         if (!inRaster(v.rij, v.kolom)) continue;
         Regionaam& n = tabel[std::size_t(vakindex(v.rij, v.kolom))];
-        if (!n.plaats || p.inwoners > n.plaats->inwoners) n = {&p, true};
+        if (!n.plaats || p.inwoners > n.plaats->inwoners) n.plaats = &p;
     }
     // Any other cell: the nearest place, measured from the cell's nearest point. No
     // place is nearer than its difference in latitude alone, which passes over most
@@ -36,16 +36,16 @@ Tabel noemAlleVakken() {
         Regionaam& n = tabel[std::size_t(i)];
         if (n.plaats) continue;
         const Vakgrenzen g = Vakgrenzen::van(rijVanIndex(i), kolomVanIndex(i));
+        double besteKm = 0;
         for (const Plaats& p : plaatsen) {
             const double breedteverschil = p.breedte < g.zuid ? g.zuid - p.breedte : p.breedte > g.noord ? p.breedte - g.noord : 0;
-            if (n.plaats && breedteverschil * kmPerGraad >= n.km) continue;
+            if (n.plaats && breedteverschil * kmPerGraad >= besteKm) continue;
             const double km = afstandTotVakKm(p.positie(), g);
-            if (!n.plaats || km < n.km) {
+            if (!n.plaats || km < besteKm) {
                 n.plaats = &p;
-                n.km = km;
+                besteKm = km;
             }
         }
-        n.koers = koers(g.dichtstBij(n.plaats->positie()), n.plaats->positie());
     }
     return tabel;
 }

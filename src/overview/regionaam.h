@@ -10,9 +10,6 @@ namespace kz {
 
 struct Regionaam {
     const Plaats* plaats = nullptr; // never null for a cell of the grid
-    bool binnen = false; // the place lies in the cell
-    double km = 0;       // great-circle distance from the cell's nearest point; 0 inside it
-    double koers = 0;    // bearing of the place from that point in degrees from north; 0 inside it
 
     Provincie provincie() const { return plaats->provincie; }
 
