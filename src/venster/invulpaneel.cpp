@@ -62,8 +62,6 @@ void Invulpaneel::mapGewijzigd() {
         bestandlijst->toonMap(maplijst->map());
 }
 
-bool Invulpaneel::kiesGpxBestand(const QString& pad) { return kiesGpxBestand(QFile::encodeName(pad)); }
-
 bool Invulpaneel::kiesGpxBestand(const QByteArray& pad) {
     // The folder as text, the name as the bytes that the file list keeps.
     const QByteArray volledig = volledigPad(pad);

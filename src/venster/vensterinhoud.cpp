@@ -139,8 +139,6 @@ void Vensterinhoud::maakOverzicht() {
     if (!bezig()) start(invulpaneel->bestandlijst->gekozenPad());
 }
 
-void Vensterinhoud::openOverzicht(const QString& pad) { openOverzicht(QFile::encodeName(pad)); }
-
 void Vensterinhoud::openOverzicht(const QByteArray& pad) {
     if (bezig()) return;
     const QByteArray volledig = volledigPad(pad);

@@ -66,9 +66,8 @@ public:
     bool bezig() const { return werk_ != nullptr; }
     void breekAf();
     // Open with: the file chosen in the lists, as far as they show it, and its overview
-    // made. The path as the system's bytes, which are what is opened, or as text.
+    // made. The path as the system's bytes, which are what is opened.
     void openOverzicht(const QByteArray& pad);
-    void openOverzicht(const QString& pad);
 
     // Where the picture goes, or which file the last pass read and where its picture went;
     // the same after a pass, short, for a window title (empty before).
