@@ -157,7 +157,7 @@ void Vensterinhoud::start(const QByteArray& pad) {
     resultaatpaneel->toonKlassen(kleurschakering);
     if (pad.isEmpty()) return weiger(meldingen::geenBestand());
     // The picture of the pass must never replace the found log it is made from.
-    const QString bitmap = QFileInfo(afbeeldingsnaam).absoluteFilePath();
+    const QString bitmap = beeldpad();
     if (zelfdeBestand(pad.toStdString(), QFile::encodeName(bitmap).toStdString()))
         return weiger(meldingen::zelfdeBestand(QStringLiteral("het GPX-bestand"), QStringLiteral("het overzicht"), bitmap));
     setCursor(Qt::WaitCursor);
@@ -271,7 +271,7 @@ void Vensterinhoud::leesKlaar() {
     const bool bewaard = fout == Schrijffout::geen;
     resultaatpaneel->terugKnop->setFocus();
     emit paneelGewisseld();
-    const QString bitmap = QFileInfo(afbeeldingsnaam).absoluteFilePath();
+    const QString bitmap = beeldpad();
     status_ = bewaard ? meldingen::opgeslagen(pad_, bitmap) : meldingen::nietOpgeslagen(bitmap, fout);
     titel_ = meldingen::titelNa(pad_, bewaard ? bitmap : QString());
     emit statusGewijzigd();
@@ -323,32 +323,31 @@ std::optional<Coordinaat> Vensterinhoud::thuis() {
 
 Voortgangsvenster::Anderen Vensterinhoud::nietOverschrijven() const {
     return {{QStringLiteral("het GPX-bestand"), padBytes_.toStdString()},
-            {QStringLiteral("het overzicht"), QFile::encodeName(QFileInfo(afbeeldingsnaam).absoluteFilePath()).toStdString()}};
+            {QStringLiteral("het overzicht"), QFile::encodeName(beeldpad()).toStdString()}};
 }
 
-QString Vensterinhoud::exportmap() const {
-    return exportmap_.isEmpty() ? QFileInfo(afbeeldingsnaam).absolutePath() : exportmap_;
+QString& Vensterinhoud::exportmap() {
+    if (exportmap_.isEmpty()) exportmap_ = QFileInfo(afbeeldingsnaam).absolutePath();
+    return exportmap_;
 }
+
+QString Vensterinhoud::beeldpad() const { return QFileInfo(afbeeldingsnaam).absoluteFilePath(); }
 
 void Vensterinhoud::toonVoortgang() {
     if (!laatste_) return;
     auto* venster = new Voortgangsvenster(*laatste_, thuis(), exportmap(), nietOverschrijven(), this);
     venster->setAttribute(Qt::WA_DeleteOnClose);
-    connect(venster, &Voortgangsvenster::geexporteerd, this,
-            [this](const QString& pad) { exportmap_ = QFileInfo(pad).absolutePath(); });
     venster->open();
 }
 
 void Vensterinhoud::exporteer() {
-    if (!laatste_) return;
-    if (const std::optional<QString> pad =
-            Voortgangsvenster::exporteer(*this, Regio::alle(laatste_->gevonden, nederlandseRegios()), thuis(), exportmap(),
-                                         nietOverschrijven()))
-        exportmap_ = QFileInfo(*pad).absolutePath();
+    if (laatste_)
+        Voortgangsvenster::exporteer(*this, Regio::alle(laatste_->gevonden, nederlandseRegios()), thuis(), exportmap(),
+                                     nietOverschrijven());
 }
 
 QString Vensterinhoud::statustekst() const {
-    return status_.isEmpty() ? meldingen::opslagplaats(QFileInfo(afbeeldingsnaam).absoluteFilePath()) : status_;
+    return status_.isEmpty() ? meldingen::opslagplaats(beeldpad()) : status_;
 }
 
 void Vensterinhoud::breekAf() {

@@ -137,7 +137,9 @@ private:
     Passtaat pass_;
     // Where the export's file dialog opens: the folder of the last export, else the picture's.
     QString exportmap_;
-    QString exportmap() const;
+    QString& exportmap();
+    // The picture's full path: where a pass writes it.
+    QString beeldpad() const;
     // The files of the last pass that an export must not replace.
     Voortgangsvenster::Anderen nietOverschrijven() const;
     QByteArray gesleept_; // what the drag that is on the window brings

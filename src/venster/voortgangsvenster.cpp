@@ -57,7 +57,7 @@ void vulTabel(QTableWidget& tabel, const QStringList& kolommen, const std::vecto
 } // namespace
 
 Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis,
-                                     const QString& exportmap, Anderen anderen, QWidget* ouder)
+                                     QString& exportmap, Anderen anderen, QWidget* ouder)
     : QDialog(ouder), regios_(Regio::alle(overzicht.gevonden, nederlandseRegios())), thuis_(thuis),
       exportmap_(exportmap), anderen_(std::move(anderen)) {
     setupUi(this);
@@ -89,11 +89,8 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
     }
 
     connect(exporteren, &QPushButton::clicked, this, [this] {
-        if (const std::optional<QString> pad = exporteer(*this, regios_, thuis_, exportmap_, anderen_)) {
+        if (const std::optional<QString> pad = exporteer(*this, regios_, thuis_, exportmap_, anderen_))
             melding->setText(opgeslagenAls(Uitvoer::regios, QDir::toNativeSeparators(*pad)));
-            exportmap_ = QFileInfo(*pad).absolutePath();
-            emit geexporteerd(*pad);
-        }
     });
     grafiek->setFocus();
     // At least 640 x 560, but within the screen's free space with a title bar and borders,
@@ -104,7 +101,7 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
 }
 
 std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std::vector<Regio>& regios,
-                                                    std::optional<Coordinaat> thuis, const QString& map,
+                                                    std::optional<Coordinaat> thuis, QString& map,
                                                     const Anderen& anderen) {
     const QStringList filters = Regioformaat::filters().split(QStringLiteral(";;"));
     QFileDialog dialoog(&eigenaar, voortgangteksten::exportTitel(), map.isEmpty() ? QDir::currentPath() : map);
@@ -138,6 +135,7 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
         bericht::fout(eigenaar, nietOpgeslagenAls(Uitvoer::regios, pad, fout));
         return std::nullopt;
     }
+    map = QFileInfo(pad).absolutePath();
     return pad;
 }
 
