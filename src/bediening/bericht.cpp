@@ -25,7 +25,13 @@ protected:
     }
 };
 
-void toonDialoog(const QWidget& eigenaar, Soort soort, const QString& tekst, const QString& titel, Klaar klaar) {
+Toner& toner() {
+    static Toner functie;
+    return functie;
+}
+
+void toon(const QWidget& eigenaar, Soort soort, const QString& tekst, const QString& titel, Klaar klaar) {
+    if (const auto& f = toner()) return f(eigenaar, soort, tekst, titel, std::move(klaar));
     const QMessageBox::Icon icoon = soort == Soort::informatie ? QMessageBox::Information : QMessageBox::Critical;
     auto* box = new Berichtvenster(icoon, titel.isEmpty() ? QCoreApplication::applicationName() : titel, tekst,
                                    QMessageBox::Ok, const_cast<QWidget*>(eigenaar.window()));
@@ -37,16 +43,6 @@ void toonDialoog(const QWidget& eigenaar, Soort soort, const QString& tekst, con
     });
     if (soort == Soort::waarschuwing) box->show();
     else box->open(); // modal to its window
-}
-
-Toner& toner() {
-    static Toner functie;
-    return functie;
-}
-
-void toon(const QWidget& eigenaar, Soort soort, const QString& tekst, const QString& titel, Klaar klaar) {
-    if (const auto& f = toner()) return f(eigenaar, soort, tekst, titel, std::move(klaar));
-    toonDialoog(eigenaar, soort, tekst, titel, std::move(klaar));
 }
 
 } // namespace

@@ -10,8 +10,10 @@ namespace kz {
 
 Leeswerk::Leeswerk(std::unique_ptr<GpxBestand> bestand, const std::array<int, 3>& jaren, bool kleurschakering,
                    QObject* ouder)
-    : QObject(ouder), bestand_(std::move(bestand)), jaren_(jaren), kleurschakering_(kleurschakering),
-      kalenderjaar_(huidigKalenderjaar()), draad_(QThread::create([this] { lees(); })) {
+    : QObject(ouder), bestand_(std::move(bestand)),
+      draad_(QThread::create([this, jaren, kleurschakering, jaar = huidigKalenderjaar()] {
+          lees(jaren, kleurschakering, jaar);
+      })) {
     draad_->setParent(this);
     // Emitted on the job's thread, received on the window's: after the reading is over.
     connect(draad_, &QThread::finished, this, &Leeswerk::klaar);
@@ -59,7 +61,7 @@ void Leeswerk::gaDoor(bool stil) {
     gewekt_.notify_all();
 }
 
-void Leeswerk::lees() {
+void Leeswerk::lees(const std::array<int, 3>& jaren, bool kleurschakering, int kalenderjaar) {
     const auto waarschuwer = [this](const Waarschuwing& w) {
         std::unique_lock slot(slot_);
         if (stil_ || stop_) return;
@@ -67,7 +69,7 @@ void Leeswerk::lees() {
         emit waarschuwing(w);
         gewekt_.wait(slot, [this] { return !wacht_ || stop_; });
     };
-    uitkomst_ = Doorloop::van(*bestand_, jaren_, kleurschakering_, nederlandseRegios(), waarschuwer, kalenderjaar_);
+    uitkomst_ = Doorloop::van(*bestand_, jaren, kleurschakering, nederlandseRegios(), waarschuwer, kalenderjaar);
     bestand_.reset();
 }
 

@@ -161,8 +161,7 @@ void Vensterinhoud::start(const QByteArray& pad) {
     if (zelfdeBestand(pad.toStdString(), QFile::encodeName(bitmap).toStdString()))
         return weiger(meldingen::zelfdeBestand(QStringLiteral("het GPX-bestand"), QStringLiteral("het overzicht"), bitmap));
     setCursor(Qt::WaitCursor);
-    padBytes_ = pad;
-    pad_ = leesbareNaam(pad);
+    pad_ = pad;
     pass_ = {};
 
     // The three years in ascending order, in the boxes as well.
@@ -181,7 +180,7 @@ void Vensterinhoud::start(const QByteArray& pad) {
     std::unique_ptr<Leeswerk> werk;
     Doorloop mislukt;
     try {
-        const std::string bytes = padBytes_.toStdString();
+        const std::string bytes = pad.toStdString();
         auto bestand = bron_ ? std::make_unique<GpxBestand>(bron_(bytes)) : std::make_unique<GpxBestand>(bytes);
         werk = std::make_unique<Leeswerk>(std::move(bestand), jaren, kleurschakering, this);
     } catch (const std::bad_alloc&) {
@@ -190,10 +189,10 @@ void Vensterinhoud::start(const QByteArray& pad) {
         mislukt.einde = Doorloop::Einde::interneFout;
         mislukt.wat = e.what();
     }
-    if (!werk) return eindigZonderOverzicht(meldingen::mislukt(pad_, mislukt), true);
+    if (!werk) return eindigZonderOverzicht(meldingen::mislukt(leesbareNaam(pad), mislukt), true);
     connect(werk.get(), &Leeswerk::waarschuwing, this, &Vensterinhoud::toonWaarschuwing);
     connect(werk.get(), &Leeswerk::klaar, this, &Vensterinhoud::leesKlaar);
-    if (!werk->start()) return eindigZonderOverzicht(meldingen::nietGestart(pad_), true);
+    if (!werk->start()) return eindigZonderOverzicht(meldingen::nietGestart(leesbareNaam(pad)), true);
     werk_ = werk.release();
     invulpaneel->setEnabled(false);
     setFocus();
@@ -241,6 +240,7 @@ void Vensterinhoud::eindigZonderOverzicht(const std::optional<std::array<QString
 
 void Vensterinhoud::leesKlaar() {
     const std::unique_ptr<Leeswerk> werk(std::exchange(werk_, nullptr));
+    const QString pad = leesbareNaam(pad_);
     // The pass is over: its state goes with it, and a close that waited for it is done
     // whichever way it ended.
     const bool sluiten = std::exchange(pass_, {}).sluiten;
@@ -259,7 +259,7 @@ void Vensterinhoud::leesKlaar() {
     if (gestopt || !uit.overzicht) {
         // A listed file that has gone: the list as the folder now is.
         if (uit.fout == ENOENT) invulpaneel->bestandlijst->vernieuw();
-        return eindigZonderOverzicht(gestopt ? std::nullopt : std::optional(meldingen::mislukt(pad_, uit)),
+        return eindigZonderOverzicht(gestopt ? std::nullopt : std::optional(meldingen::mislukt(pad, uit)),
                                      uit.einde == Doorloop::Einde::nietGeopend);
     }
 
@@ -272,8 +272,8 @@ void Vensterinhoud::leesKlaar() {
     resultaatpaneel->terugKnop->setFocus();
     emit paneelGewisseld();
     const QString bitmap = beeldpad();
-    status_ = bewaard ? meldingen::opgeslagen(pad_, bitmap) : meldingen::nietOpgeslagen(bitmap, fout);
-    titel_ = meldingen::titelNa(pad_, bewaard ? bitmap : QString());
+    status_ = bewaard ? meldingen::opgeslagen(pad, bitmap) : meldingen::nietOpgeslagen(bitmap, fout);
+    titel_ = meldingen::titelNa(pad, bewaard ? bitmap : QString());
     emit statusGewijzigd();
     // An empty map is never shown without a word of why; after the box about the picture,
     // if there is one.
@@ -322,7 +322,7 @@ std::optional<Coordinaat> Vensterinhoud::thuis() {
 }
 
 Voortgangsvenster::Anderen Vensterinhoud::nietOverschrijven() const {
-    return {{QStringLiteral("het GPX-bestand"), padBytes_.toStdString()},
+    return {{QStringLiteral("het GPX-bestand"), pad_.toStdString()},
             {QStringLiteral("het overzicht"), QFile::encodeName(beeldpad()).toStdString()}};
 }
 

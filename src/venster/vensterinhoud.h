@@ -123,8 +123,7 @@ private:
     std::optional<Overzicht> laatste_; // the last pass's result, for its progress and regions
     // The pass that is reading, and what it was started with.
     Leeswerk* werk_ = nullptr;
-    QString pad_;        // as the messages show it
-    QByteArray padBytes_; // as it is opened
+    QByteArray pad_; // the system's bytes; the messages show it as leesbareNaam() reads it
     std::array<int, 3> posities_{};
     QPointer<QWidget> focusVoor_;
     QTimer* klok_;
