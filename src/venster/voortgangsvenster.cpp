@@ -27,10 +27,7 @@ namespace kz {
 
 namespace {
 
-Voortgangsvenster::Dialoog& dialoogUitvoerder() {
-    static Voortgangsvenster::Dialoog uitvoerder;
-    return uitvoerder;
-}
+Voortgangsvenster::Dialoog dialoogUitvoerder; // a test's, in place of exec()
 
 // Fills a table of the dialog: its column heads and its lines of cells, the numbers to the
 // right and, if the first column names its line, that name to the left.
@@ -118,7 +115,7 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
     dialoog.selectNameFilter(filters.first());
     achtervoegsel(filters.first());
     dialoog.selectFile(voortgangteksten::exportVoorstel());
-    const int antwoord = dialoogUitvoerder() ? dialoogUitvoerder()(dialoog) : dialoog.exec();
+    const int antwoord = dialoogUitvoerder ? dialoogUitvoerder(dialoog) : dialoog.exec();
     if (antwoord != QDialog::Accepted || dialoog.selectedFiles().isEmpty()) return std::nullopt;
     // The path as the dialog confirmed it, never another.
     const QString pad = dialoog.selectedFiles().first();
@@ -140,7 +137,7 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
 }
 
 Voortgangsvenster::Dialoog Voortgangsvenster::zetDialoog(Dialoog dialoog) {
-    return std::exchange(dialoogUitvoerder(), std::move(dialoog));
+    return std::exchange(dialoogUitvoerder, std::move(dialoog));
 }
 
 } // namespace kz
