@@ -56,10 +56,7 @@ void Invulpaneel::openMapOfHoger(const QString& map) {
 
 void Invulpaneel::mapGewijzigd() {
     // Opening the open folder again reads its files anew, keeping the chosen one while it is there.
-    if (bestandlijst->map() == maplijst->map())
-        bestandlijst->vernieuw();
-    else
-        bestandlijst->toonMap(maplijst->map());
+    bestandlijst->toonMap(maplijst->map());
 }
 
 bool Invulpaneel::kiesGpxBestand(const QByteArray& pad) {
