@@ -33,7 +33,6 @@ std::pair<bool, bool> balken(QSize inhoud, QSize ruimte, int balk) {
 Hoofdvenster::Hoofdvenster(Vensterinhoud::Omgeving omgeving) : inhoud_(new Vensterinhoud(std::move(omgeving))) {
     setFrameShape(QFrame::NoFrame);
     setWidget(inhoud_);
-    setWindowTitle(inhoud_->windowTitle());
     setWindowIcon(inhoud_->windowIcon());
     setBackgroundRole(QPalette::Window);
     setPalette(inhoud_->palette());
