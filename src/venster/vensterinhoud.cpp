@@ -127,9 +127,8 @@ Vensterinhoud::Vensterinhoud(Omgeving omgeving, QWidget* parent)
 
     klok_ = new QTimer(this);
     connect(klok_, &QTimer::timeout, this, &Vensterinhoud::toonLeesvoortgang);
-    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &Vensterinhoud::breekAf);
     escape_->setEnabled(false);
-    connect(escape_, &QShortcut::activated, this, &Vensterinhoud::breekAf);
 }
 
 Vensterinhoud::~Vensterinhoud() { delete werk_; }

@@ -106,7 +106,6 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
     // (GTK's) may ask about the bare name, and replace the file with the suffix unasked.
     dialoog.setOption(QFileDialog::DontUseNativeDialog);
     dialoog.setAcceptMode(QFileDialog::AcceptSave);
-    dialoog.setFileMode(QFileDialog::AnyFile);
     dialoog.setNameFilters(filters);
     const auto achtervoegsel = [&dialoog](const QString& filter) {
         dialoog.setDefaultSuffix(QLatin1String(Regioformaat::vanFilter(filter).achtervoegsel + 1));
