@@ -26,23 +26,21 @@ Invulpaneel::Invulpaneel(const VolumeBron& volumes, const QString& map, const QS
     if (!map.isEmpty()) stationlijst->kiesVolumeVan(map);
     openMapOfHoger(map.isEmpty() ? stationlijst->huidigeMap() : map);
     bestandlijst->toonMap(maplijst->map().isEmpty() ? QDir::currentPath() : maplijst->map());
-    connect(stationlijst, &QComboBox::currentIndexChanged, this, &Invulpaneel::stationGewijzigd);
-    connect(maplijst, &Maplijst::mapGewijzigd, this, &Invulpaneel::mapGewijzigd);
+    connect(stationlijst, &QComboBox::currentIndexChanged, this, [this] {
+        // A volume that is not ready: back to the current folder's, whose own change moves the
+        // folder list. A folder that cannot be listed gives the nearest above it that can.
+        if (const auto fout = maplijst->openMap(stationlijst->huidigeMap())) {
+            if (*fout == meldingen::Mapfout::NietGereed) stationlijst->kiesVolumeVan(QDir::currentPath());
+            else openMapOfHoger(stationlijst->huidigeMap());
+        }
+    });
+    connect(maplijst, &Maplijst::mapGewijzigd, this, [this] { bestandlijst->toonMap(maplijst->map()); });
 
     for (int j = eersteJaar; j <= laatsteJaar; ++j) {
         for (QComboBox* lijst : jaar) lijst->addItem(QString::number(j));
     }
     const std::array<int, 3> jaren = startJaren(datumtekst.right(4).toStdString());
     for (std::size_t k = 0; k < 3; ++k) jaar[k]->setCurrentIndex(jaren[k] - eersteJaar);
-}
-
-void Invulpaneel::stationGewijzigd() {
-    // A volume that is not ready: back to the current folder's, whose own change moves the
-    // folder list. A folder that cannot be listed gives the nearest above it that can.
-    if (const auto fout = maplijst->openMap(stationlijst->huidigeMap())) {
-        if (*fout == meldingen::Mapfout::NietGereed) stationlijst->kiesVolumeVan(QDir::currentPath());
-        else openMapOfHoger(stationlijst->huidigeMap());
-    }
 }
 
 void Invulpaneel::openMapOfHoger(const QString& map) {
@@ -52,11 +50,6 @@ void Invulpaneel::openMapOfHoger(const QString& map) {
         if (!fout || *fout == meldingen::Mapfout::NietGereed || hoger == pad) return;
         pad = hoger;
     }
-}
-
-void Invulpaneel::mapGewijzigd() {
-    // Opening the open folder again reads its files anew, keeping the chosen one while it is there.
-    bestandlijst->toonMap(maplijst->map());
 }
 
 bool Invulpaneel::kiesGpxBestand(const QByteArray& pad) {
@@ -70,7 +63,7 @@ bool Invulpaneel::kiesGpxBestand(const QByteArray& pad) {
     if (maplijst->openMap(map)) return false;
     if (bestandlijst->kies(naam)) return true;
     // The folder was open already and the file came later: list the folder anew.
-    mapGewijzigd();
+    bestandlijst->toonMap(maplijst->map());
     return bestandlijst->kies(naam);
 }
 

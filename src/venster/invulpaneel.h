@@ -26,10 +26,6 @@ public:
     // false when the file is not listed. The path as the system's bytes.
     bool kiesGpxBestand(const QByteArray& pad);
 
-public slots:
-    void stationGewijzigd();
-    void mapGewijzigd();
-
 private:
     // Opens the folder in the folder list or, when it cannot be listed, the nearest
     // folder above it that can; on a volume that is not ready, none.
