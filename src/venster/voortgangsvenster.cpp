@@ -55,9 +55,9 @@ void vulTabel(QTableWidget& tabel, const QStringList& kolommen, const std::vecto
 
 Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis,
                                      QString& exportmap, Anderen anderen, QWidget* ouder)
-    : QDialog(ouder), regios_(Regio::alle(overzicht.gevonden, nederlandseRegios())), thuis_(thuis),
-      exportmap_(exportmap), anderen_(std::move(anderen)) {
+    : QDialog(ouder) {
     setupUi(this);
+    std::vector<Regio> regios = Regio::alle(overzicht.gevonden, nederlandseRegios());
     const Voortgang voortgang = Voortgang::van(overzicht, nederlandseRegios());
     grafiek->zetVoortgang(voortgang);
 
@@ -73,9 +73,9 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
     provinciegrensLabel->setText(regioteksten::provinciegrens());
     provincietabel->setAccessibleDescription(regioteksten::provinciegrens());
 
-    if (thuis_) {
+    if (thuis) {
         const QStringList lijst = regioteksten::dichtstbij(
-            Regioafstand::nietBezocht(regios_, *thuis_, Regioafstand::dichtstbij), *thuis_, QLocale());
+            Regioafstand::nietBezocht(regios, *thuis, Regioafstand::dichtstbij), *thuis, QLocale());
         dichtstbijLabel->setText(QLatin1Char('&') + lijst.first());
         dichtstbij->addItems(lijst.size() > 1 ? lijst.mid(1) : lijst);
         dichtstbij->setAccessibleName(lijst.first());
@@ -85,10 +85,11 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
         dichtstbij->hide();
     }
 
-    connect(exporteren, &QPushButton::clicked, this, [this] {
-        if (const std::optional<QString> pad = exporteer(*this, regios_, thuis_, exportmap_, anderen_))
-            melding->setText(opgeslagenAls(Uitvoer::regios, QDir::toNativeSeparators(*pad)));
-    });
+    connect(exporteren, &QPushButton::clicked, this,
+            [this, regios = std::move(regios), thuis, &exportmap, anderen = std::move(anderen)] {
+                if (const std::optional<QString> pad = exporteer(*this, regios, thuis, exportmap, anderen))
+                    melding->setText(opgeslagenAls(Uitvoer::regios, QDir::toNativeSeparators(*pad)));
+            });
     grafiek->setFocus();
     // At least 640 x 560, but within the screen's free space with a title bar and borders,
     // so that on an 800 x 600 screen its buttons stay in sight.

@@ -45,12 +45,6 @@ public:
     // Replaces the running of the file dialog and returns the previous function; an
     // empty function restores exec(). For tests, so that none waits on a dialog.
     static Dialoog zetDialoog(Dialoog dialoog);
-
-private:
-    std::vector<Regio> regios_;
-    std::optional<Coordinaat> thuis_;
-    QString& exportmap_;
-    Anderen anderen_;
 };
 
 } // namespace kz
