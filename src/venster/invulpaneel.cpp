@@ -55,9 +55,8 @@ void Invulpaneel::openMapOfHoger(const QString& map) {
 bool Invulpaneel::kiesGpxBestand(const QByteArray& pad) {
     // The folder as text, the name as the bytes that the file list keeps.
     const QByteArray volledig = volledigPad(pad);
-    const qsizetype streep = volledig.lastIndexOf('/');
     const QString map = QFileInfo(QFile::decodeName(volledig)).absolutePath();
-    const QByteArray naam = volledig.mid(streep + 1);
+    const QByteArray naam = volledig.mid(volledig.lastIndexOf('/') + 1);
     // The drive list follows first; its change takes the folder and file lists along.
     stationlijst->kiesVolumeVan(map);
     if (maplijst->openMap(map)) return false;

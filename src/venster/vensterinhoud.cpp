@@ -82,8 +82,7 @@ QByteArray gesleeptGpxBestand(const QMimeData* data) {
         pad = bytes;
     // Only a file that the file list shows: visible, regular, .gpx or .zip in any case.
     const QByteArray volledig = volledigPad(pad);
-    const qsizetype streep = volledig.lastIndexOf('/');
-    const QByteArray naam = volledig.mid(streep + 1);
+    const QByteArray naam = volledig.mid(volledig.lastIndexOf('/') + 1);
     if (!Bestandlijst::past(leesbareNaam(naam)) ||
         !bestandsnamen(QFileInfo(QFile::decodeName(volledig)).absolutePath()).contains(naam))
         return {};
