@@ -25,7 +25,10 @@ protected:
     }
 };
 
-void toonDialoog(const QWidget& eigenaar, Soort soort, const QString& tekst, const QString& titel, Klaar klaar) {
+Toner toner; // a test's, in place of the message box
+
+void toon(const QWidget& eigenaar, Soort soort, const QString& tekst, const QString& titel, Klaar klaar) {
+    if (toner) return toner(eigenaar, soort, tekst, titel, std::move(klaar));
     const QMessageBox::Icon icoon = soort == Soort::informatie ? QMessageBox::Information : QMessageBox::Critical;
     auto* box = new Berichtvenster(icoon, titel.isEmpty() ? QCoreApplication::applicationName() : titel, tekst,
                                    QMessageBox::Ok, const_cast<QWidget*>(eigenaar.window()));
@@ -37,16 +40,6 @@ void toonDialoog(const QWidget& eigenaar, Soort soort, const QString& tekst, con
     });
     if (soort == Soort::waarschuwing) box->show();
     else box->open(); // modal to its window
-}
-
-Toner& toner() {
-    static Toner functie;
-    return functie;
-}
-
-void toon(const QWidget& eigenaar, Soort soort, const QString& tekst, const QString& titel, Klaar klaar) {
-    if (const auto& f = toner()) return f(eigenaar, soort, tekst, titel, std::move(klaar));
-    toonDialoog(eigenaar, soort, tekst, titel, std::move(klaar));
 }
 
 } // namespace
@@ -63,6 +56,6 @@ void waarschuwing(const QWidget& eigenaar, const QString& tekst, const QString& 
     toon(eigenaar, Soort::waarschuwing, tekst, titel, std::move(klaar));
 }
 
-Toner zetToner(Toner nieuw) { return std::exchange(toner(), std::move(nieuw)); }
+Toner zetToner(Toner nieuw) { return std::exchange(toner, std::move(nieuw)); }
 
 } // namespace kz::bericht

@@ -17,34 +17,10 @@ namespace kz {
 constexpr int bytesRol = Qt::UserRole; // an entry's name as the system's bytes
 
 void Bestandlijst::toonMap(const QString& pad) {
-    pad_ = volledigPad(pad);
-    lees();
-}
-
-void Bestandlijst::vernieuw() {
-    const QByteArray gekozen = naamBytes(gekozenRij());
-    lees();
-    if (!gekozen.isEmpty()) kies(gekozen);
-}
-
-bool Bestandlijst::kies(const QByteArray& naam) {
-    for (int i = 0; i < count(); ++i) {
-        if (naamBytes(i) == naam) {
-            kiesRij(i);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool Bestandlijst::past(const QString& naam) {
-    static const QStringList patronen{QStringLiteral("*.GPX"), QStringLiteral("*.ZIP")};
-    return QDir::match(patronen, naam);
-}
-
-void Bestandlijst::lees() {
+    const QString volledig = volledigPad(pad);
+    const QByteArray gekozen = volledig == pad_ ? naamBytes(gekozenRij()) : QByteArray();
+    pad_ = volledig;
     clear();
-    if (pad_.isEmpty()) return;
     // Listed by their bytes: Qt's own listing leaves out a name that is no valid text.
     struct Naam {
         QString tekst;
@@ -64,6 +40,22 @@ void Bestandlijst::lees() {
         item->setData(bytesRol, naam.bytes);
     }
     setCurrentRow(-1);
+    if (!gekozen.isEmpty()) kies(gekozen);
+}
+
+bool Bestandlijst::kies(const QByteArray& naam) {
+    for (int i = 0; i < count(); ++i) {
+        if (naamBytes(i) == naam) {
+            kiesRij(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Bestandlijst::past(const QString& naam) {
+    static const QStringList patronen{QStringLiteral("*.GPX"), QStringLiteral("*.ZIP")};
+    return QDir::match(patronen, naam);
 }
 
 int Bestandlijst::gekozenRij() const {

@@ -15,10 +15,10 @@ public:
     using QListWidget::QListWidget;
 
     QString map() const { return pad_; }
-    // Lists the folder anew (empty when it cannot be read), with no entry selected.
+    // Lists a folder anew (empty when it cannot be read); listing the same folder again
+    // keeps the selected file selected while it is there, another selects no entry.
     void toonMap(const QString& pad);
-    // Lists the folder anew, keeping the selected file selected while it is there.
-    void vernieuw();
+    void vernieuw() { toonMap(pad_); }
 
     // The selected entry, -1 for none; kiesRij(-1) selects none.
     int gekozenRij() const;
@@ -46,8 +46,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
-    void lees();
-
     QString pad_;
 };
 

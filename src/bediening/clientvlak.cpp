@@ -41,8 +41,7 @@ QPalette vensterPalet() {
     };
     QPalette pal;
     for (const Rol& r : rollen) {
-        pal.setColor(QPalette::Active, r.rol, r.actief);
-        pal.setColor(QPalette::Inactive, r.rol, r.actief);
+        pal.setColor(r.rol, r.actief);
         pal.setColor(QPalette::Disabled, r.rol, r.uit);
     }
     return pal;

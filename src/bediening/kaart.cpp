@@ -45,7 +45,7 @@ int Kaart::indexOp(QPoint punt) const {
 
 void Kaart::zetKleuren(const std::array<Kleur, aantalVakken>& kleuren) {
     kleuren_ = kleuren;
-    beeldGeldig_ = false;
+    beeld_ = QImage();
     update();
 }
 
@@ -74,11 +74,10 @@ void Kaart::tekenBeeld() {
         }
         if (hoog > 1) std::fill_n(rij + stap, breed, rand);
     }
-    beeldGeldig_ = true;
 }
 
 void Kaart::paintEvent(QPaintEvent* e) {
-    if (!beeldGeldig_) tekenBeeld();
+    if (beeld_.isNull()) tekenBeeld();
     QPainter p(this);
     p.setClipRegion(e->region());
     // In bands: Qt hands a large image to worker threads, which cost more to start than

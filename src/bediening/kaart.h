@@ -64,9 +64,8 @@ private:
     std::array<bool, aantalVakken> nederlands_{};
     std::optional<std::array<int32_t, aantalVakken>> aantallen_; // once a pass has run
     int jaar_ = 0;
-    // The cells drawn once per change rather than 1316 rectangles per repaint.
+    // The cells drawn once per change rather than 1316 rectangles per repaint; null until then.
     QImage beeld_;
-    bool beeldGeldig_ = false;
     int huidig_ = 0;
     int thuis_ = -1;
     bool thuisGetoond_ = true;

@@ -12,12 +12,10 @@ void Keuzevak::paintEvent(QPaintEvent*) {
     QStylePainter p(this);
     QStyleOptionButton opt;
     initStyleOption(&opt);
-
-    QStyleOptionButton vakje = opt;
     QRect ind = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, this);
     ind.moveTop((height() - ind.height()) / 2);
-    vakje.rect = ind;
-    p.drawPrimitive(QStyle::PE_IndicatorCheckBox, vakje);
+    opt.rect = ind;
+    p.drawPrimitive(QStyle::PE_IndicatorCheckBox, opt);
 
     const int spatie = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &opt, this);
     const QRect tekstvlak(ind.right() + 1 + spatie, 0, width() - ind.right() - 1 - spatie, height());

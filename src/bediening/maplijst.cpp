@@ -69,16 +69,13 @@ std::optional<meldingen::Mapfout> Maplijst::openMap(const QString& pad) {
         const QString naam = QFileInfo(keten[i]).fileName();
         voegToe(naam.isEmpty() ? QDir::toNativeSeparators(keten[i]) : naam, keten[i], i, open);
     }
-    const int rijOpen = count() - 1;
     const QDir geopend(doel);
     for (const QString& naam : submappen) voegToe(naam, geopend.filePath(naam), int(keten.size()), dicht);
 
-    setCurrentRow(rijOpen);
-    scrollToItem(item(rijOpen));
+    setCurrentRow(int(keten.size()) - 1);
+    scrollToItem(currentItem());
 
-    const bool anders = doel != pad_;
-    pad_ = doel;
-    if (anders) emit mapGewijzigd();
+    if (std::exchange(pad_, doel) != doel) emit mapGewijzigd();
     return std::nullopt;
 }
 

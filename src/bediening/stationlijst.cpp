@@ -28,12 +28,7 @@ void Stationlijst::vul() {
     volumes_ = bron_();
     if (volumes_.isEmpty()) volumes_.append(Volume{QDir::rootPath(), {}, true});
     clear();
-    for (const Volume& v : volumes_) addItem(toonNaam(v));
-}
-
-QString Stationlijst::wortel() const {
-    const int i = currentIndex();
-    return i >= 0 && i < volumes_.size() ? volumes_[i].wortel : QString();
+    for (const Volume& v : volumes_) addItem(toonNaam(v), v.wortel);
 }
 
 void Stationlijst::kiesVolumeVan(const QString& pad) {
@@ -53,10 +48,7 @@ void Stationlijst::showPopup() {
     {
         const QSignalBlocker stil(this);
         vul();
-        int i = -1;
-        for (int k = 0; k < volumes_.size(); ++k)
-            if (volumes_[k].wortel == was) i = k;
-        setCurrentIndex(i);
+        setCurrentIndex(findData(was));
     }
     // The volume that was chosen has gone: fall back on the current folder's.
     if (currentIndex() < 0) kiesVolumeVan(QDir::currentPath());

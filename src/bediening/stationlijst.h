@@ -17,7 +17,7 @@ public:
     // current folder's.
     void zetVolumes(VolumeBron bron);
 
-    QString wortel() const; // of the selected volume
+    QString wortel() const { return currentData().toString(); } // of the selected volume
     // Selects the volume that holds the path (the first when none does).
     void kiesVolumeVan(const QString& pad);
     // The process's current folder when it lies on the selected volume, else its root.

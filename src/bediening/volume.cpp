@@ -26,7 +26,6 @@ Volume maakVolume(const QString& wortel, const QStorageInfo& v) {
 }
 
 QString volledigPad(const QString& pad, const QString& basis) { return QDir::cleanPath(QDir(basis).absoluteFilePath(pad)); }
-QString volledigPad(const QString& pad) { return volledigPad(pad, QDir::currentPath()); }
 
 QByteArray volledigPad(const QByteArray& pad) {
     // A name that reads as text goes the way of every other path.

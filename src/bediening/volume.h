@@ -6,6 +6,7 @@
 #include <functional>
 
 #include <QByteArray>
+#include <QDir>
 #include <QList>
 #include <QStorageInfo>
 #include <QString>
@@ -32,8 +33,7 @@ Volume maakVolume(const QString& wortel, const QStorageInfo& v);
 int volumeVan(const QList<Volume>& volumes, const QString& pad);
 
 // The absolute, cleaned form of a path, relative paths taken from basis.
-QString volledigPad(const QString& pad, const QString& basis);
-QString volledigPad(const QString& pad);
+QString volledigPad(const QString& pad, const QString& basis = QDir::currentPath());
 // The same for a path as the system's bytes: only a folder part that is text is cleaned.
 QByteArray volledigPad(const QByteArray& pad);
 

@@ -2,7 +2,6 @@
 #include "venster/hoofdvenster.h"
 
 #include <algorithm>
-#include <tuple>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -34,7 +33,6 @@ std::pair<bool, bool> balken(QSize inhoud, QSize ruimte, int balk) {
 Hoofdvenster::Hoofdvenster(Vensterinhoud::Omgeving omgeving) : inhoud_(new Vensterinhoud(std::move(omgeving))) {
     setFrameShape(QFrame::NoFrame);
     setWidget(inhoud_);
-    setWindowTitle(inhoud_->windowTitle());
     setWindowIcon(inhoud_->windowIcon());
     setBackgroundRole(QPalette::Window);
     setPalette(inhoud_->palette());
@@ -118,10 +116,8 @@ void Hoofdvenster::pasAanScherm() {
     const QSize ruimte = vrij.size() - rand;
     const int balk = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     // The status line only where it makes no scroll bar needed that would not be anyway.
-    const auto zonder = balken(inhoud_->size(), ruimte, balk);
-    auto [breed, hoog] = balken(inhoud_->size(), ruimte - QSize(0, status->sizeHint().height()), balk);
-    toonStatus(std::pair(breed, hoog) == zonder);
-    std::tie(breed, hoog) = zonder;
+    const auto [breed, hoog] = balken(inhoud_->size(), ruimte, balk);
+    toonStatus(balken(inhoud_->size(), ruimte - QSize(0, status->sizeHint().height()), balk) == std::pair(breed, hoog));
     const QSize nodig = nodigeMaat() + QSize(hoog ? balk : 0, breed ? balk : 0);
     // Never larger than the free area: a window that fits within a few pixels loses
     // them from its margin.

@@ -26,23 +26,21 @@ Invulpaneel::Invulpaneel(const VolumeBron& volumes, const QString& map, const QS
     if (!map.isEmpty()) stationlijst->kiesVolumeVan(map);
     openMapOfHoger(map.isEmpty() ? stationlijst->huidigeMap() : map);
     bestandlijst->toonMap(maplijst->map().isEmpty() ? QDir::currentPath() : maplijst->map());
-    connect(stationlijst, &QComboBox::currentIndexChanged, this, &Invulpaneel::stationGewijzigd);
-    connect(maplijst, &Maplijst::mapGewijzigd, this, &Invulpaneel::mapGewijzigd);
+    connect(stationlijst, &QComboBox::currentIndexChanged, this, [this] {
+        // A volume that is not ready: back to the current folder's, whose own change moves the
+        // folder list. A folder that cannot be listed gives the nearest above it that can.
+        if (const auto fout = maplijst->openMap(stationlijst->huidigeMap())) {
+            if (*fout == meldingen::Mapfout::NietGereed) stationlijst->kiesVolumeVan(QDir::currentPath());
+            else openMapOfHoger(stationlijst->huidigeMap());
+        }
+    });
+    connect(maplijst, &Maplijst::mapGewijzigd, this, [this] { bestandlijst->toonMap(maplijst->map()); });
 
     for (int j = eersteJaar; j <= laatsteJaar; ++j) {
         for (QComboBox* lijst : jaar) lijst->addItem(QString::number(j));
     }
     const std::array<int, 3> jaren = startJaren(datumtekst.right(4).toStdString());
     for (std::size_t k = 0; k < 3; ++k) jaar[k]->setCurrentIndex(jaren[k] - eersteJaar);
-}
-
-void Invulpaneel::stationGewijzigd() {
-    // A volume that is not ready: back to the current folder's, whose own change moves the
-    // folder list. A folder that cannot be listed gives the nearest above it that can.
-    if (const auto fout = maplijst->openMap(stationlijst->huidigeMap())) {
-        if (*fout == meldingen::Mapfout::NietGereed) stationlijst->kiesVolumeVan(QDir::currentPath());
-        else openMapOfHoger(stationlijst->huidigeMap());
-    }
 }
 
 void Invulpaneel::openMapOfHoger(const QString& map) {
@@ -54,28 +52,17 @@ void Invulpaneel::openMapOfHoger(const QString& map) {
     }
 }
 
-void Invulpaneel::mapGewijzigd() {
-    // Opening the open folder again reads its files anew, keeping the chosen one while it is there.
-    if (bestandlijst->map() == maplijst->map())
-        bestandlijst->vernieuw();
-    else
-        bestandlijst->toonMap(maplijst->map());
-}
-
-bool Invulpaneel::kiesGpxBestand(const QString& pad) { return kiesGpxBestand(QFile::encodeName(pad)); }
-
 bool Invulpaneel::kiesGpxBestand(const QByteArray& pad) {
     // The folder as text, the name as the bytes that the file list keeps.
     const QByteArray volledig = volledigPad(pad);
-    const qsizetype streep = volledig.lastIndexOf('/');
     const QString map = QFileInfo(QFile::decodeName(volledig)).absolutePath();
-    const QByteArray naam = volledig.mid(streep + 1);
+    const QByteArray naam = volledig.mid(volledig.lastIndexOf('/') + 1);
     // The drive list follows first; its change takes the folder and file lists along.
     stationlijst->kiesVolumeVan(map);
     if (maplijst->openMap(map)) return false;
     if (bestandlijst->kies(naam)) return true;
     // The folder was open already and the file came later: list the folder anew.
-    mapGewijzigd();
+    bestandlijst->toonMap(maplijst->map());
     return bestandlijst->kies(naam);
 }
 

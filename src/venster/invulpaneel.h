@@ -23,13 +23,8 @@ public:
     std::array<QComboBox*, 3> jaar;
 
     // Opens the folder of a GPX file in the lists and selects the file, as a user would;
-    // false when the file is not listed. The path as the system's bytes, or as text.
+    // false when the file is not listed. The path as the system's bytes.
     bool kiesGpxBestand(const QByteArray& pad);
-    bool kiesGpxBestand(const QString& pad);
-
-public slots:
-    void stationGewijzigd();
-    void mapGewijzigd();
 
 private:
     // Opens the folder in the folder list or, when it cannot be listed, the nearest

@@ -10,8 +10,10 @@ namespace kz {
 
 Leeswerk::Leeswerk(std::unique_ptr<GpxBestand> bestand, const std::array<int, 3>& jaren, bool kleurschakering,
                    QObject* ouder)
-    : QObject(ouder), bestand_(std::move(bestand)), jaren_(jaren), kleurschakering_(kleurschakering),
-      kalenderjaar_(huidigKalenderjaar()), draad_(QThread::create([this] { lees(); })) {
+    : QObject(ouder), bestand_(std::move(bestand)),
+      draad_(QThread::create([this, jaren, kleurschakering, jaar = huidigKalenderjaar()] {
+          lees(jaren, kleurschakering, jaar);
+      })) {
     draad_->setParent(this);
     // Emitted on the job's thread, received on the window's: after the reading is over.
     connect(draad_, &QThread::finished, this, &Leeswerk::klaar);
@@ -29,22 +31,19 @@ Leeswerk::~Leeswerk() {
 
 namespace {
 
-Leeswerk::Starter& starter() {
-    static Leeswerk::Starter s;
-    return s;
-}
+Leeswerk::Starter starter; // a test's, in place of QThread::start
 
 } // namespace
 
 bool Leeswerk::start() {
-    if (const Starter& s = starter()) s(*draad_);
+    if (starter) starter(*draad_);
     else draad_->start();
     // A thread that the system refused neither runs nor has finished; one that has
     // already finished (or is finishing) did run.
     return draad_->isRunning() || draad_->isFinished();
 }
 
-Leeswerk::Starter Leeswerk::zetStarter(Starter s) { return std::exchange(starter(), std::move(s)); }
+Leeswerk::Starter Leeswerk::zetStarter(Starter s) { return std::exchange(starter, std::move(s)); }
 
 void Leeswerk::breekAf() {
     stop_ = true;
@@ -59,7 +58,7 @@ void Leeswerk::gaDoor(bool stil) {
     gewekt_.notify_all();
 }
 
-void Leeswerk::lees() {
+void Leeswerk::lees(const std::array<int, 3>& jaren, bool kleurschakering, int kalenderjaar) {
     const auto waarschuwer = [this](const Waarschuwing& w) {
         std::unique_lock slot(slot_);
         if (stil_ || stop_) return;
@@ -67,7 +66,7 @@ void Leeswerk::lees() {
         emit waarschuwing(w);
         gewekt_.wait(slot, [this] { return !wacht_ || stop_; });
     };
-    uitkomst_ = Doorloop::van(*bestand_, jaren_, kleurschakering_, nederlandseRegios(), waarschuwer, kalenderjaar_);
+    uitkomst_ = Doorloop::van(*bestand_, jaren, kleurschakering, nederlandseRegios(), waarschuwer, kalenderjaar);
     bestand_.reset();
 }
 

@@ -52,12 +52,10 @@ signals:
     void klaar();
 
 private:
-    void lees();
+    // The job's thread: the year slots go up to kalenderjaar.
+    void lees(const std::array<int, 3>& jaren, bool kleurschakering, int kalenderjaar);
 
     std::unique_ptr<GpxBestand> bestand_;
-    const std::array<int, 3> jaren_;
-    const bool kleurschakering_;
-    const int kalenderjaar_; // the year slots go up to this one
     QThread* draad_;
     std::mutex slot_;
     std::condition_variable gewekt_;

@@ -82,8 +82,7 @@ QByteArray gesleeptGpxBestand(const QMimeData* data) {
         pad = bytes;
     // Only a file that the file list shows: visible, regular, .gpx or .zip in any case.
     const QByteArray volledig = volledigPad(pad);
-    const qsizetype streep = volledig.lastIndexOf('/');
-    const QByteArray naam = volledig.mid(streep + 1);
+    const QByteArray naam = volledig.mid(volledig.lastIndexOf('/') + 1);
     if (!Bestandlijst::past(leesbareNaam(naam)) ||
         !bestandsnamen(QFileInfo(QFile::decodeName(volledig)).absolutePath()).contains(naam))
         return {};
@@ -127,9 +126,8 @@ Vensterinhoud::Vensterinhoud(Omgeving omgeving, QWidget* parent)
 
     klok_ = new QTimer(this);
     connect(klok_, &QTimer::timeout, this, &Vensterinhoud::toonLeesvoortgang);
-    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &Vensterinhoud::breekAf);
     escape_->setEnabled(false);
-    connect(escape_, &QShortcut::activated, this, &Vensterinhoud::breekAf);
 }
 
 Vensterinhoud::~Vensterinhoud() { delete werk_; }
@@ -138,8 +136,6 @@ void Vensterinhoud::maakOverzicht() {
     // The file in the folder whose files are listed: the folder list may highlight another.
     if (!bezig()) start(invulpaneel->bestandlijst->gekozenPad());
 }
-
-void Vensterinhoud::openOverzicht(const QString& pad) { openOverzicht(QFile::encodeName(pad)); }
 
 void Vensterinhoud::openOverzicht(const QByteArray& pad) {
     if (bezig()) return;
@@ -159,12 +155,11 @@ void Vensterinhoud::start(const QByteArray& pad) {
     resultaatpaneel->toonKlassen(kleurschakering);
     if (pad.isEmpty()) return weiger(meldingen::geenBestand());
     // The picture of the pass must never replace the found log it is made from.
-    const QString bitmap = QFileInfo(afbeeldingsnaam).absoluteFilePath();
+    const QString bitmap = beeldpad();
     if (zelfdeBestand(pad.toStdString(), QFile::encodeName(bitmap).toStdString()))
         return weiger(meldingen::zelfdeBestand(QStringLiteral("het GPX-bestand"), QStringLiteral("het overzicht"), bitmap));
     setCursor(Qt::WaitCursor);
-    padBytes_ = pad;
-    pad_ = leesbareNaam(pad);
+    pad_ = pad;
     pass_ = {};
 
     // The three years in ascending order, in the boxes as well.
@@ -183,7 +178,7 @@ void Vensterinhoud::start(const QByteArray& pad) {
     std::unique_ptr<Leeswerk> werk;
     Doorloop mislukt;
     try {
-        const std::string bytes = padBytes_.toStdString();
+        const std::string bytes = pad.toStdString();
         auto bestand = bron_ ? std::make_unique<GpxBestand>(bron_(bytes)) : std::make_unique<GpxBestand>(bytes);
         werk = std::make_unique<Leeswerk>(std::move(bestand), jaren, kleurschakering, this);
     } catch (const std::bad_alloc&) {
@@ -192,10 +187,10 @@ void Vensterinhoud::start(const QByteArray& pad) {
         mislukt.einde = Doorloop::Einde::interneFout;
         mislukt.wat = e.what();
     }
-    if (!werk) return eindigZonderOverzicht(meldingen::mislukt(pad_, mislukt), true);
+    if (!werk) return eindigZonderOverzicht(meldingen::mislukt(leesbareNaam(pad), mislukt), true);
     connect(werk.get(), &Leeswerk::waarschuwing, this, &Vensterinhoud::toonWaarschuwing);
     connect(werk.get(), &Leeswerk::klaar, this, &Vensterinhoud::leesKlaar);
-    if (!werk->start()) return eindigZonderOverzicht(meldingen::nietGestart(pad_), true);
+    if (!werk->start()) return eindigZonderOverzicht(meldingen::nietGestart(leesbareNaam(pad)), true);
     werk_ = werk.release();
     invulpaneel->setEnabled(false);
     setFocus();
@@ -243,6 +238,7 @@ void Vensterinhoud::eindigZonderOverzicht(const std::optional<std::array<QString
 
 void Vensterinhoud::leesKlaar() {
     const std::unique_ptr<Leeswerk> werk(std::exchange(werk_, nullptr));
+    const QString pad = leesbareNaam(pad_);
     // The pass is over: its state goes with it, and a close that waited for it is done
     // whichever way it ended.
     const bool sluiten = std::exchange(pass_, {}).sluiten;
@@ -261,7 +257,7 @@ void Vensterinhoud::leesKlaar() {
     if (gestopt || !uit.overzicht) {
         // A listed file that has gone: the list as the folder now is.
         if (uit.fout == ENOENT) invulpaneel->bestandlijst->vernieuw();
-        return eindigZonderOverzicht(gestopt ? std::nullopt : std::optional(meldingen::mislukt(pad_, uit)),
+        return eindigZonderOverzicht(gestopt ? std::nullopt : std::optional(meldingen::mislukt(pad, uit)),
                                      uit.einde == Doorloop::Einde::nietGeopend);
     }
 
@@ -273,9 +269,9 @@ void Vensterinhoud::leesKlaar() {
     const bool bewaard = fout == Schrijffout::geen;
     resultaatpaneel->terugKnop->setFocus();
     emit paneelGewisseld();
-    const QString bitmap = QFileInfo(afbeeldingsnaam).absoluteFilePath();
-    status_ = bewaard ? meldingen::opgeslagen(pad_, bitmap) : meldingen::nietOpgeslagen(bitmap, fout);
-    titel_ = meldingen::titelNa(pad_, bewaard ? bitmap : QString());
+    const QString bitmap = beeldpad();
+    status_ = bewaard ? meldingen::opgeslagen(pad, bitmap) : meldingen::nietOpgeslagen(bitmap, fout);
+    titel_ = meldingen::titelNa(pad, bewaard ? bitmap : QString());
     emit statusGewijzigd();
     // An empty map is never shown without a word of why; after the box about the picture,
     // if there is one.
@@ -324,33 +320,32 @@ std::optional<Coordinaat> Vensterinhoud::thuis() {
 }
 
 Voortgangsvenster::Anderen Vensterinhoud::nietOverschrijven() const {
-    return {{QStringLiteral("het GPX-bestand"), padBytes_.toStdString()},
-            {QStringLiteral("het overzicht"), QFile::encodeName(QFileInfo(afbeeldingsnaam).absoluteFilePath()).toStdString()}};
+    return {{QStringLiteral("het GPX-bestand"), pad_.toStdString()},
+            {QStringLiteral("het overzicht"), QFile::encodeName(beeldpad()).toStdString()}};
 }
 
-QString Vensterinhoud::exportmap() const {
-    return exportmap_.isEmpty() ? QFileInfo(afbeeldingsnaam).absolutePath() : exportmap_;
+QString& Vensterinhoud::exportmap() {
+    if (exportmap_.isEmpty()) exportmap_ = QFileInfo(afbeeldingsnaam).absolutePath();
+    return exportmap_;
 }
+
+QString Vensterinhoud::beeldpad() const { return QFileInfo(afbeeldingsnaam).absoluteFilePath(); }
 
 void Vensterinhoud::toonVoortgang() {
     if (!laatste_) return;
     auto* venster = new Voortgangsvenster(*laatste_, thuis(), exportmap(), nietOverschrijven(), this);
     venster->setAttribute(Qt::WA_DeleteOnClose);
-    connect(venster, &Voortgangsvenster::geexporteerd, this,
-            [this](const QString& pad) { exportmap_ = QFileInfo(pad).absolutePath(); });
     venster->open();
 }
 
 void Vensterinhoud::exporteer() {
-    if (!laatste_) return;
-    if (const std::optional<QString> pad =
-            Voortgangsvenster::exporteer(*this, Regio::alle(laatste_->gevonden, nederlandseRegios()), thuis(), exportmap(),
-                                         nietOverschrijven()))
-        exportmap_ = QFileInfo(*pad).absolutePath();
+    if (laatste_)
+        Voortgangsvenster::exporteer(*this, Regio::alle(laatste_->gevonden, nederlandseRegios()), thuis(), exportmap(),
+                                     nietOverschrijven());
 }
 
 QString Vensterinhoud::statustekst() const {
-    return status_.isEmpty() ? meldingen::opslagplaats(QFileInfo(afbeeldingsnaam).absoluteFilePath()) : status_;
+    return status_.isEmpty() ? meldingen::opslagplaats(beeldpad()) : status_;
 }
 
 void Vensterinhoud::breekAf() {

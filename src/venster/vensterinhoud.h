@@ -66,9 +66,8 @@ public:
     bool bezig() const { return werk_ != nullptr; }
     void breekAf();
     // Open with: the file chosen in the lists, as far as they show it, and its overview
-    // made. The path as the system's bytes, which are what is opened, or as text.
+    // made. The path as the system's bytes, which are what is opened.
     void openOverzicht(const QByteArray& pad);
-    void openOverzicht(const QString& pad);
 
     // Where the picture goes, or which file the last pass read and where its picture went;
     // the same after a pass, short, for a window title (empty before).
@@ -124,8 +123,7 @@ private:
     std::optional<Overzicht> laatste_; // the last pass's result, for its progress and regions
     // The pass that is reading, and what it was started with.
     Leeswerk* werk_ = nullptr;
-    QString pad_;        // as the messages show it
-    QByteArray padBytes_; // as it is opened
+    QByteArray pad_; // the system's bytes; the messages show it as leesbareNaam() reads it
     std::array<int, 3> posities_{};
     QPointer<QWidget> focusVoor_;
     QTimer* klok_;
@@ -138,7 +136,9 @@ private:
     Passtaat pass_;
     // Where the export's file dialog opens: the folder of the last export, else the picture's.
     QString exportmap_;
-    QString exportmap() const;
+    QString& exportmap();
+    // The picture's full path: where a pass writes it.
+    QString beeldpad() const;
     // The files of the last pass that an export must not replace.
     Voortgangsvenster::Anderen nietOverschrijven() const;
     QByteArray gesleept_; // what the drag that is on the window brings

@@ -27,10 +27,7 @@ namespace kz {
 
 namespace {
 
-Voortgangsvenster::Dialoog& dialoogUitvoerder() {
-    static Voortgangsvenster::Dialoog uitvoerder;
-    return uitvoerder;
-}
+Voortgangsvenster::Dialoog dialoogUitvoerder; // a test's, in place of exec()
 
 // Fills a table of the dialog: its column heads and its lines of cells, the numbers to the
 // right and, if the first column names its line, that name to the left.
@@ -57,10 +54,10 @@ void vulTabel(QTableWidget& tabel, const QStringList& kolommen, const std::vecto
 } // namespace
 
 Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis,
-                                     const QString& exportmap, Anderen anderen, QWidget* ouder)
-    : QDialog(ouder), regios_(Regio::alle(overzicht.gevonden, nederlandseRegios())), thuis_(thuis),
-      exportmap_(exportmap), anderen_(std::move(anderen)) {
+                                     QString& exportmap, Anderen anderen, QWidget* ouder)
+    : QDialog(ouder) {
     setupUi(this);
+    std::vector<Regio> regios = Regio::alle(overzicht.gevonden, nederlandseRegios());
     const Voortgang voortgang = Voortgang::van(overzicht, nederlandseRegios());
     grafiek->zetVoortgang(voortgang);
 
@@ -76,9 +73,9 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
     provinciegrensLabel->setText(regioteksten::provinciegrens());
     provincietabel->setAccessibleDescription(regioteksten::provinciegrens());
 
-    if (thuis_) {
+    if (thuis) {
         const QStringList lijst = regioteksten::dichtstbij(
-            Regioafstand::nietBezocht(regios_, *thuis_, Regioafstand::dichtstbij), *thuis_, QLocale());
+            Regioafstand::nietBezocht(regios, *thuis, Regioafstand::dichtstbij), *thuis, QLocale());
         dichtstbijLabel->setText(QLatin1Char('&') + lijst.first());
         dichtstbij->addItems(lijst.size() > 1 ? lijst.mid(1) : lijst);
         dichtstbij->setAccessibleName(lijst.first());
@@ -88,13 +85,11 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
         dichtstbij->hide();
     }
 
-    connect(exporteren, &QPushButton::clicked, this, [this] {
-        if (const std::optional<QString> pad = exporteer(*this, regios_, thuis_, exportmap_, anderen_)) {
-            melding->setText(opgeslagenAls(Uitvoer::regios, QDir::toNativeSeparators(*pad)));
-            exportmap_ = QFileInfo(*pad).absolutePath();
-            emit geexporteerd(*pad);
-        }
-    });
+    connect(exporteren, &QPushButton::clicked, this,
+            [this, regios = std::move(regios), thuis, &exportmap, anderen = std::move(anderen)] {
+                if (const std::optional<QString> pad = exporteer(*this, regios, thuis, exportmap, anderen))
+                    melding->setText(opgeslagenAls(Uitvoer::regios, QDir::toNativeSeparators(*pad)));
+            });
     grafiek->setFocus();
     // At least 640 x 560, but within the screen's free space with a title bar and borders,
     // so that on an 800 x 600 screen its buttons stay in sight.
@@ -104,7 +99,7 @@ Voortgangsvenster::Voortgangsvenster(const Overzicht& overzicht, std::optional<C
 }
 
 std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std::vector<Regio>& regios,
-                                                    std::optional<Coordinaat> thuis, const QString& map,
+                                                    std::optional<Coordinaat> thuis, QString& map,
                                                     const Anderen& anderen) {
     const QStringList filters = Regioformaat::filters().split(QStringLiteral(";;"));
     QFileDialog dialoog(&eigenaar, voortgangteksten::exportTitel(), map.isEmpty() ? QDir::currentPath() : map);
@@ -112,7 +107,6 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
     // (GTK's) may ask about the bare name, and replace the file with the suffix unasked.
     dialoog.setOption(QFileDialog::DontUseNativeDialog);
     dialoog.setAcceptMode(QFileDialog::AcceptSave);
-    dialoog.setFileMode(QFileDialog::AnyFile);
     dialoog.setNameFilters(filters);
     const auto achtervoegsel = [&dialoog](const QString& filter) {
         dialoog.setDefaultSuffix(QLatin1String(Regioformaat::vanFilter(filter).achtervoegsel + 1));
@@ -121,7 +115,7 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
     dialoog.selectNameFilter(filters.first());
     achtervoegsel(filters.first());
     dialoog.selectFile(voortgangteksten::exportVoorstel());
-    const int antwoord = dialoogUitvoerder() ? dialoogUitvoerder()(dialoog) : dialoog.exec();
+    const int antwoord = dialoogUitvoerder ? dialoogUitvoerder(dialoog) : dialoog.exec();
     if (antwoord != QDialog::Accepted || dialoog.selectedFiles().isEmpty()) return std::nullopt;
     // The path as the dialog confirmed it, never another.
     const QString pad = dialoog.selectedFiles().first();
@@ -138,11 +132,12 @@ std::optional<QString> Voortgangsvenster::exporteer(QWidget& eigenaar, const std
         bericht::fout(eigenaar, nietOpgeslagenAls(Uitvoer::regios, pad, fout));
         return std::nullopt;
     }
+    map = QFileInfo(pad).absolutePath();
     return pad;
 }
 
 Voortgangsvenster::Dialoog Voortgangsvenster::zetDialoog(Dialoog dialoog) {
-    return std::exchange(dialoogUitvoerder(), std::move(dialoog));
+    return std::exchange(dialoogUitvoerder, std::move(dialoog));
 }
 
 } // namespace kz

@@ -30,28 +30,21 @@ public:
     using Anderen = std::vector<std::pair<QString, std::string>>;
 
     // The progress and regions of an overview (made with the current year, so that the
-    // years after 2015 have their own lines); the nearest regions only with a home.
-    Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis, const QString& exportmap = {},
+    // years after 2015 have their own lines); the nearest regions only with a home. The
+    // export's file dialog opens in `exportmap`, the caller's, which each export moves on.
+    Voortgangsvenster(const Overzicht& overzicht, std::optional<Coordinaat> thuis, QString& exportmap,
                       Anderen anderen = {}, QWidget* ouder = nullptr);
 
-    // "Exporteren...": writes the regions to a path asked in a file dialog, in the format of
-    // its suffix, else of the chosen filter. Returns the path, or nothing when the user
-    // cancelled, the path is one of `anderen`, or writing failed (said in a message box).
+    // "Exporteren...": writes the regions to a path asked in a file dialog that opens in `map`
+    // (empty: the current folder), in the format of its suffix, else of the chosen filter.
+    // Returns the path and makes its folder `map`; or nothing when the user cancelled, the
+    // path is one of `anderen`, or writing failed (said in a message box).
     static std::optional<QString> exporteer(QWidget& eigenaar, const std::vector<Regio>& regios,
-                                            std::optional<Coordinaat> thuis, const QString& map,
+                                            std::optional<Coordinaat> thuis, QString& map,
                                             const Anderen& anderen = {});
     // Replaces the running of the file dialog and returns the previous function; an
     // empty function restores exec(). For tests, so that none waits on a dialog.
     static Dialoog zetDialoog(Dialoog dialoog);
-
-signals:
-    void geexporteerd(const QString& pad);
-
-private:
-    std::vector<Regio> regios_;
-    std::optional<Coordinaat> thuis_;
-    QString exportmap_; // where the next export's dialog opens
-    Anderen anderen_;
 };
 
 } // namespace kz

@@ -96,7 +96,7 @@ TEST(Lijsten, GpxFilterMarkerenOpenenSlepenEnTerugvalVanHetStation) {
     f.invulpaneel->bestandlijst->toonMap(map);
 
     // A file in a folder that does not exist is not chosen, and the lists stay as they were.
-    EXPECT_FALSE(f.invulpaneel->kiesGpxBestand(map + "/weg/x.gpx"));
+    EXPECT_FALSE(f.invulpaneel->kiesGpxBestand(QFile::encodeName(map + "/weg/x.gpx")));
     EXPECT_EQ(std::pair(f.invulpaneel->maplijst->map(), f.invulpaneel->maplijst->count()), std::pair(map, open + 6));
 
     // A folder gone since it was listed: a message, the highlight back to the open folder.

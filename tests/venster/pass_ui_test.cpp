@@ -32,7 +32,7 @@ protected:
                const std::function<void()>& vooraf = {}) {
         if (gpx) gpx->schrijf((map + "/" + naam).toStdString());
         if (w.resultaatpaneel->isVisible()) w.resultaatpaneel->terugKnop->click();
-        ASSERT_TRUE(w.invulpaneel->kiesGpxBestand(map + "/" + naam)) << naam.toStdString();
+        ASSERT_TRUE(w.invulpaneel->kiesGpxBestand(QFile::encodeName(map + "/" + naam))) << naam.toStdString();
         w.invulpaneel->kleurschakering->setChecked(schakering);
         for (std::size_t k = 0; k < 3; ++k) w.invulpaneel->jaar[k]->setCurrentIndex(jaren[k] - 2001);
         w.afbeeldingsnaam = bmp();
@@ -155,7 +155,7 @@ protected:
         g->afbeeldingsnaam = bmp();
         g->show();
         g->activateWindow();
-        ASSERT_TRUE(g->invulpaneel->kiesGpxBestand(map + "/groot.gpx"));
+        ASSERT_TRUE(g->invulpaneel->kiesGpxBestand(QFile::encodeName(map + "/groot.gpx")));
     }
     // Ended early, on the input panel, without a picture.
     void gestopt() {
@@ -268,7 +268,7 @@ TEST_F(Doorloop, EenLeestaakDieNietStartOfFaaltGeeftEenFoutmelding) {
         Vensterinhoud h{Vensterinhoud::Omgeving{"02-04-2009", {}, {}, geval.bron, {}}};
         h.afbeeldingsnaam = bmp();
         h.show();
-        ASSERT_TRUE(h.invulpaneel->kiesGpxBestand(map + "/a.gpx"));
+        ASSERT_TRUE(h.invulpaneel->kiesGpxBestand(QFile::encodeName(map + "/a.gpx")));
         berichten.lijst.clear();
         Leeswerk::Starter vorige = Leeswerk::zetStarter(geval.starter);
         h.invulpaneel->maakOverzichtKnop->click();
@@ -412,11 +412,11 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
 
     // Open with: the overview, the file chosen in its folder; never the picture as found log.
     berichten.lijst.clear();
-    f.openOverzicht(map + "/tweede.gpx");
+    f.openOverzicht(QFile::encodeName(map + "/tweede.gpx"));
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     EXPECT_TRUE(f.resultaatpaneel->isVisible() && berichten.lijst.empty());
     EXPECT_EQ(f.invulpaneel->bestandlijst->map() + "/" + f.invulpaneel->bestandlijst->gekozenNaam(), map + "/tweede.gpx");
-    f.openOverzicht(bmp());
+    f.openOverzicht(QFile::encodeName(bmp()));
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     ASSERT_EQ(berichten.lijst.size(), 1u);
     EXPECT_EQ(berichten.lijst[0].prompt, "Het GPX-bestand en het overzicht zijn hetzelfde bestand (" +

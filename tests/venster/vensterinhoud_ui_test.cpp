@@ -203,7 +203,7 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     // A pass: the result panel from its top, the focus on "&Terug", the status line updated.
     ASSERT_TRUE(QDir(map).mkdir("proef"));
     test::Gpx::proef().schrijf((map + "/proef/proef.gpx").toStdString());
-    ASSERT_TRUE(f.invulpaneel->kiesGpxBestand(map + "/proef/proef.gpx"));
+    ASSERT_TRUE(f.invulpaneel->kiesGpxBestand(QFile::encodeName(map + "/proef/proef.gpx")));
     f.invulpaneel->kleurschakering->setChecked(true);
     for (std::size_t k = 0; k < 3; ++k) f.invulpaneel->jaar[k]->setCurrentIndex(std::array{2009, 2005, 2003}[k] - 2001);
     h.verticalScrollBar()->setValue(h.verticalScrollBar()->maximum());

@@ -17,7 +17,8 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     ASSERT_TRUE(overzicht);
     QTemporaryDir map;
     g.schrijf(map.filePath("invoer.gpx").toStdString());
-    Voortgangsvenster d(*overzicht, Coordinaat{52.0907, 5.1214}, map.path(),
+    QString exportmap = map.path();
+    Voortgangsvenster d(*overzicht, Coordinaat{52.0907, 5.1214}, exportmap,
                         {{"het GPX-bestand", QFile::encodeName(map.filePath("invoer.gpx")).toStdString()}});
     d.show();
 
@@ -88,7 +89,7 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     EXPECT_NE(d.grafiek->grab().toImage(), metFocus);
 
     // Without a home, no list.
-    Voortgangsvenster zonder(*overzicht, std::nullopt);
+    Voortgangsvenster zonder(*overzicht, std::nullopt, exportmap);
     EXPECT_FALSE(zonder.dichtstbij->isVisibleTo(&zonder) || zonder.dichtstbijLabel->isVisibleTo(&zonder));
 }
 
