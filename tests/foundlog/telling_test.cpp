@@ -12,9 +12,8 @@ Waypoint vondst(double breedte, double lengte, int jaar, int isnl = 1) {
 }
 
 TEST(Telling, WhatIsCountedWhereAndWhatIsWarned) {
-    const NlMasker& nl = nederlandseRegios();
     std::vector<Waarschuwing> meldingen;
-    Telling telling(nl, [&](const Waarschuwing& w) { meldingen.push_back(w); });
+    Telling telling(nederlandseRegios(), [&](const Waarschuwing& w) { meldingen.push_back(w); });
     // The first find 40000 times over: no counter stops at 16 bits.
     for (int i = 1; i < 40000; ++i) telling.tel(vondst(52.37, 4.89, 2009));
     for (const Waypoint& w : {
@@ -53,9 +52,8 @@ TEST(Telling, WhatIsCountedWhereAndWhatIsWarned) {
 // Years after 2015 get slots up to the latest found, the current year and 2100 at most; 2000
 // and day-first dates none. Fakes warn in the lists' years only.
 TEST(Telling, YearSlotsAfter2015UpToTheCurrentYear) {
-    const NlMasker& nl = nederlandseRegios();
     int meldingen = 0;
-    Telling t(nl, [&](const Waarschuwing&) { ++meldingen; }, 2026);
+    Telling t(nederlandseRegios(), [&](const Waarschuwing&) { ++meldingen; }, 2026);
     EXPECT_EQ(t.gevonden.laatsteSlot(), 2015);
     for (const Waypoint& w : {vondst(52.37, 4.89, 2015), vondst(52.37, 4.89, 2024), vondst(52.37, 4.89, 2024),
                               vondst(52.37, 4.89, 2027), vondst(52.37, 4.89, 2000), vondst(52.37, 4.89, 15),
@@ -68,14 +66,10 @@ TEST(Telling, YearSlotsAfter2015UpToTheCurrentYear) {
                           g(2020, 534, 40), g(2000, 534, 40)}),
               (std::array<int32_t, 7>{2, 6, 1, 0, 0, 1, 2}));
     EXPECT_EQ(meldingen, 2); // the find south of the grid, the fake of 2015
-    const Telling::PerJaar& p = t.perJaar;
-    ASSERT_EQ(p.totaal.size(), 25u); // 2001..2025
-    EXPECT_EQ((std::array{p.totaal[14], p.totaal[17], p.totaal[19], p.totaal[23], p.totaal[24], p.nltotaal[24],
-                          p.nltotaal[17], p.totaalZonderJaar, p.nltotaalZonderJaar}),
-              (std::array<int32_t, 9>{2, 1, 1, 2, 1, 0, 1, 3, 3}));
+    EXPECT_EQ(t.perJaar.totaal.size(), 25u); // 2001..2025, the last year's a Belgian find (the counts: kaarten_test)
 
     // A wrong clock is bounded.
-    Telling ver(nl, {}, 30000);
+    Telling ver(nederlandseRegios(), {}, 30000);
     ver.tel(vondst(52.37, 4.89, 2100));
     ver.tel(vondst(52.37, 4.89, 30000));
     EXPECT_EQ(std::tuple(ver.gevonden.laatsteSlot(), ver.gevonden(2100, 523, 58), ver.perJaar.totaalZonderJaar),
