@@ -76,7 +76,6 @@ TEST_P(Scan, ReadsWhatTheReferenceReads) {
         // A file ending inside a waypoint still delivers it.
         {"<gpx>\r\n" + wpt + "<groundspeak:country>Netherlands</groundspeak:country>\r", "523,58,0,1 "},
         {wpt + "<gsak:UserFound>2011", "523,58,2011,0 "},
-        {"\r\n\r\n\n", ""},
         // Very long lines are cut but not misread; binary junk is passed over.
         {wpt + "</wpt>" + lang + "\r\n<gsak:UserFound>2004</gsak:UserFound>\r\n</wpt>" +
          std::string(3 * Scanner::maxRegel, ' ') + "\r\n<wpt lat=\"52.37\" lon=\"4.89\" " + lang + ">\r\n</wpt>\r\n",

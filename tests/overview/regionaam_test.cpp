@@ -29,7 +29,6 @@ TEST(Regionaam, EveryCellIsNamedAfterItsLargestOrNearestPlace) {
         EXPECT_LE(afstandTotVakKm(p->positie(), g), 11.0) << rij << "/" << kolom;
     }
     EXPECT_EQ(std::pair(regios, metPlaats), std::pair(627, 487));
-    EXPECT_STREQ(Regionaam::van(532, 58).plaats->naam, "Oost-Vlieland"); // off the Wadden coast
 }
 
 TEST(Provincievoortgang, CountsEachRegionOnceForItsPlacesProvince) {
