@@ -24,22 +24,6 @@ public:
                (land.empty() ? "" : "    <groundspeak:country>" + land + "</groundspeak:country>" + eol) +
                (jaar.empty() ? "" : "    <gsak:UserFound>" + jaar + "-06-15</gsak:UserFound>" + eol) + "  </wpt>" + eol;
     }
-    // A My Finds waypoint: the cache's type line, then a log per "date type" (an empty date: no
-    // date line), then na.
-    static std::string mijnWaypoint(const std::string& land, const std::vector<std::string>& logs,
-                                    const std::string& soort = "Traditional Cache", const std::string& na = "") {
-        std::string t = "  <wpt lat=\"" + std::string(land == "Netherlands" ? "52.37\" lon=\"4.89" : "50.85\" lon=\"4.35") +
-                        "\">\r\n    <groundspeak:type>" + soort + "</groundspeak:type>\r\n    <groundspeak:country>" + land +
-                        "</groundspeak:country>\r\n    <groundspeak:logs>\r\n";
-        for (const std::string& log : logs) {
-            const std::size_t spatie = log.find(' ');
-            t += "      <groundspeak:log id=\"1\">\r\n";
-            if (spatie > 0) t += "        <groundspeak:date>" + log.substr(0, spatie) + "T19:00:00Z</groundspeak:date>\r\n";
-            t += "        <groundspeak:type>" + log.substr(spatie + 1) + "</groundspeak:type>\r\n"
-                 "        <groundspeak:finder id=\"7\">ik</groundspeak:finder>\r\n      </groundspeak:log>\r\n";
-        }
-        return t + "    </groundspeak:logs>\r\n" + na + "  </wpt>\r\n";
-    }
     // Adds a waypoint; jaar 0 leaves out the found date.
     Gpx& wpt(const std::string& lat, const std::string& lon, int jaar, const std::string& land = "Netherlands") {
         romp_ += waypoint(lat, lon, jaar ? std::to_string(jaar) : "", land, eol_);
