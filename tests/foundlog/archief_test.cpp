@@ -40,8 +40,6 @@ TEST(Archief, WatEenArchiefBevatOfWaaromHetNietGelezenWordt) {
         return b;
     };
     const auto gzVan = [](const test::Zip& zip) { return test::Zip{{{"pq.zip", zip.bytes()}}}.gzip(); };
-    std::string gewijzigd = test::Zip{{{"a.gpx", gpx}}, true}.bytes();
-    gewijzigd[gewijzigd.find("52.37")] = '9'; // the checksum no longer fits
     const std::string groot = test::Zip{{{"a.gpx", gpx + gpx + gpx}}}.bytes();
     const struct {
         const char* wat;
@@ -68,7 +66,6 @@ TEST(Archief, WatEenArchiefBevatOfWaaromHetNietGelezenWordt) {
         {"lengte", veranderd(1), S::beschadigd},
         {"gzip afgekapt", gz.substr(0, gz.size() - 3), S::beschadigd},
         {"kop afgekapt", gz.substr(0, 3), S::beschadigd},
-        {"byte veranderd", gewijzigd, S::beschadigd},
         {"zip afgekapt", groot.substr(0, groot.size() / 2), S::beschadigd},
         // macOS metadata is not named among what it holds.
         {"zip zonder gpx in gzip", gzVan(test::Zip{{{"__MACOSX/._1.gpx", "x"}, {"1-wpts.gpx", wpts}}}), S::geenGpx, 0, EBADMSG,

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Bytes in memory for a scan: in chosen pieces, changed between reads, or failing at a place.
+// Bytes in memory for a scan: in chosen pieces, or failing at a place.
 #pragma once
 
 #include <algorithm>
@@ -22,7 +22,7 @@ public:
         : tekst(std::move(tekst)), stukken_(std::move(stukken)) {}
 
     Stuk lees(char* doel, std::size_t ruimte) override {
-        if (positie_ >= foutBij) return {0, fout};
+        if (positie_ >= foutBij) return {0, EIO};
         std::size_t n = std::min(ruimte, tekst.size() - std::min(positie_, tekst.size()));
         if (!stukken_.empty()) n = std::min(n, std::max<std::size_t>(1, stukken_[volgende_++ % stukken_.size()]));
         n = std::min(n, foutBij - positie_);
@@ -57,9 +57,8 @@ public:
         return uit;
     }
 
-    std::string tekst;                       // may change between reads: the rest is read from it
-    std::size_t foutBij = std::string::npos; // the read that reaches this place fails
-    int fout = EIO;                          // with this error
+    std::string tekst;
+    std::size_t foutBij = std::string::npos; // the read that reaches this place fails with EIO
     std::size_t* gelezen = nullptr;          // when set: counts the bytes handed out (it outlives the source)
 
 private:
