@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The place and province of every region, and the progress per province.
+// The place every region is named after.
 #include "support/kern.h"
 
 namespace kz {
@@ -29,26 +29,6 @@ TEST(Regionaam, EveryCellIsNamedAfterItsLargestOrNearestPlace) {
         EXPECT_LE(afstandTotVakKm(p->positie(), g), 11.0) << rij << "/" << kolom;
     }
     EXPECT_EQ(std::pair(regios, metPlaats), std::pair(627, 487));
-}
-
-TEST(Provincievoortgang, CountsEachRegionOnceForItsPlacesProvince) {
-    Gevonden gevonden(2024);
-    test::vondst(gevonden, 2009, 520, 61, 3); // Utrecht, three finds: one region
-    test::vondst(gevonden, 2024, 520, 62);    // Zeist
-    test::vondst(gevonden, 2010, 515, 43);    // Middelburg
-    test::vondst(gevonden, 2010, 507, 40);    // a fake cell: no region of any province
-    const Provincievoortgang v = Provincievoortgang::van(gevonden, nederlandseRegios());
-    int regios = 0, bezocht = 0;
-    for (std::size_t p = 0; p < aantalProvincies; ++p) {
-        const auto& r = v.regels[p];
-        EXPECT_EQ(r.provincie, Provincie(p));
-        EXPECT_GT(r.regios, 0) << provincienaam(r.provincie);
-        regios += r.regios;
-        bezocht += r.bezocht;
-    }
-    EXPECT_EQ(std::pair(regios, bezocht), std::pair(627, 3));
-    EXPECT_EQ(v.regels[std::size_t(Provincie::Utrecht)].bezocht, 2);
-    EXPECT_EQ(v.regels[std::size_t(Provincie::Zeeland)].bezocht, 1);
 }
 
 } // namespace
