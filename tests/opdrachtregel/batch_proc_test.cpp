@@ -2,8 +2,6 @@
 // The batch mode run as a process: output, picture, and hostile input in bounded memory.
 #include <gmock/gmock.h>
 
-#include <map>
-
 #include <sys/stat.h>
 
 #include <QDate>
@@ -128,25 +126,21 @@ TEST_F(Batch, ElkeNaamEnEenZipGevenWatHetKaleBestandGeeft) {
 TEST_F(Batch, GebruikHulpVersieEnFouten) {
     const std::string f = "gevonden.gpx";
     const std::string volgendJaar = std::to_string(ditJaar() + 1);
-    // One or two of each kind (what a home or a format may be: teksten_test).
-    const std::vector<std::vector<std::string>> gebruiksfouten = {
-        {"--onbekend", f}, {"--jaren", "2000,2008,2009", f}, {"--jaren", "2008,2009," + volgendJaar, f},
-        {"--jaren", "2008,2009,02009", f}, {"--jaren", "2008,2009", f}, {"--thuis", "52,09;5,12", f},
-        {"--regio-export", "r.txt", f}, {"--regio-export", "", f}, {"--per-jaar", f, f}, {"--per-jaar", "/dev/stdout", f},
-        {"--per-provincie", "p.txt", f}, {"--venster", "--per-provincie", "p.csv", f}, {"--venster", "--uitvoer", "kaart.bmp", f},
-        {"--kleurschakering"}, {f, f}, {"--uitvoer"}, {"--uitvoer", "kaart.txt", f}, {""}};
-    // What is wrong is said in Dutch, before the usage.
-    const std::map<std::vector<std::string>, Matcher<const std::string&>> gezegd = {
+    // One or two of each kind (what a home or a format may be: teksten_test); what is wrong is
+    // said in Dutch, before the usage.
+    const std::pair<std::vector<std::string>, Matcher<const std::string&>> gebruiksfouten[] = {
+        {{"--onbekend", f}, _}, {{"--jaren", "2000,2008,2009", f}, _},
         {{"--jaren", "2008,2009," + volgendJaar, f}, HasSubstr("drie jaren van 2001 tot en met " + std::to_string(ditJaar()) + ",")},
+        {{"--jaren", "2008,2009,02009", f}, _}, {{"--jaren", "2008,2009", f}, _},
         {{"--thuis", "52,09;5,12", f}, HasSubstr("zoals 52.09,5.12; niet '52,09;5,12'")},
         {{"--regio-export", "r.txt", f}, HasSubstr("onbekend formaat '.txt'; kies .geojson, .gpx of .csv")},
+        {{"--regio-export", "", f}, _}, {{"--per-jaar", f, f}, _}, {{"--per-jaar", "/dev/stdout", f}, _},
         {{"--per-provincie", "p.txt", f}, HasSubstr("--per-provincie: onbekend formaat '.txt'; kies .csv")},
+        {{"--venster", "--per-provincie", "p.csv", f}, _}, {{"--venster", "--uitvoer", "kaart.bmp", f}, _},
+        {{"--kleurschakering"}, _}, {{f, f}, _}, {{"--uitvoer"}, _}, {{"--uitvoer", "kaart.txt", f}, _},
         {{""}, StartsWith("kavelzicht: geen GPX-bestand opgegeven (de naam is leeg)\n\n" + gebruik)}};
-    for (const auto& args : gebruiksfouten) {
-        const auto zin = gezegd.find(args);
-        EXPECT_THAT(gezien(draai(args)), FieldsAre(2, "", AllOf(HasSubstr(gebruik), zin == gezegd.end() ? _ : zin->second)))
-            << ::testing::PrintToString(args);
-    }
+    for (const auto& [args, zin] : gebruiksfouten)
+        EXPECT_THAT(gezien(draai(args)), FieldsAre(2, "", AllOf(HasSubstr(gebruik), zin))) << ::testing::PrintToString(args);
     for (const char* vraag : {"--help", "-h"})
         EXPECT_THAT(gezien(draai({vraag})), FieldsAre(0, StartsWith(gebruik + "\n"), ""));
     EXPECT_THAT(gezien(draai({"--version"})),
