@@ -74,7 +74,7 @@ TEST_F(Bestand, RefusesWhatIsNoRegularFileAtOnceWithTheReason) {
 }
 
 // Read until a read finds nothing more; every line one the file held, none skipped or joined.
-TEST_F(Bestand, AnEmptyFileALargeOneOrAGrowingOneIsReadOnAndOneThatShrinksEndsWhereItWasCut) {
+TEST_F(Bestand, AGrowingFileIsReadOnAndOneThatShrinksEndsWhereItWasCut) {
     const std::string begin = test::Gpx().wpt("52.37", "4.89", 2008).tekst();
     const std::string erbij = test::Gpx::waypoint("51.5", "5.5", "2009") + test::Gpx::waypoint("53.1", "6.1", "2010");
     const std::string groeit = schrijf("groeit.gpx", begin);
