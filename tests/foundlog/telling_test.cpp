@@ -52,7 +52,6 @@ TEST(Telling, WhatIsCountedWhereAndWhatIsWarned) {
 TEST(Telling, YearSlotsAfter2015UpToTheCurrentYear) {
     int meldingen = 0;
     Telling t(nederlandseRegios(), [&](const Waarschuwing&) { ++meldingen; }, 2026);
-    EXPECT_EQ(t.gevonden.laatsteSlot(), 2015);
     for (const Waypoint& w : {vondst(52.37, 4.89, 2015), vondst(52.37, 4.89, 2024), vondst(52.37, 4.89, 2024),
                               vondst(52.37, 4.89, 2027), vondst(52.37, 4.89, 2000), vondst(52.37, 4.89, 15),
                               vondst(53.45, 3.36, 2020), vondst(50.85, 4.35, 2025, 0), vondst(50.65, 5.7, 2018),

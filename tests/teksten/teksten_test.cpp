@@ -47,15 +47,14 @@ TEST(Teksten, WarningsReasonsAndCellTooltips) {
                      meldingen::nietGeopend("a.zip", EBADMSG, {S::beschadigd, 1, {}})[1],
                      meldingen::nietGeopend("a.zip", EBADMSG, {S::geenGpx, 1, {"1-wpts.gpx"}})[1],
                      meldingen::nietGeopend("a.zip", EBADMSG, {S::meerdereGpx, 7, {"a.gpx", "b.gpx", "1", "2", "3"}})[1],
-                     meldingen::geenVondsten(0), meldingen::geenVondsten(0, 2), meldingen::geenVondsten(1).left(59)}),
+                     meldingen::geenVondsten(0), meldingen::geenVondsten(0, 2)}),
               "a.gpx (dit is een map)|a.gpx (dit is geen gewoon bestand)|a.zip (het archief is beschadigd of onvolledig)|"
               "a.zip (het archief bevat geen GPX-bestand met vondsten, alleen: 1-wpts.gpx)|a.zip (het archief bevat meer "
               "dan \u00e9\u00e9n GPX-bestand met vondsten: a.gpx, b.gpx, 1, 2, 3 en 2 andere; pak het gewenste bestand "
               "uit en kies dat)|Het bestand bevat geen enkel waypoint; het lijkt geen GPX-bestand. Er is dus niets op de "
               "kaart gezet.|De waypoints in dit bestand staan niet elk aan het begin van een eigen regel, zoals in een "
               "export van opencaching.de. Kavelzicht leest alleen bestanden met \u00e9\u00e9n element per regel, zoals "
-              "GSAK ze schrijft. Er is dus niets op de kaart gezet.|Het bestand bevat 1 waypoint, maar daarbij staat geen "
-              "datum");
+              "GSAK ze schrijft. Er is dus niets op de kaart gezet.");
     const Waarschuwing fake{Waarschuwing::Soort::Fake, 53.45, 3.36}, weg{Waarschuwing::Soort::Verdwaald, 53.45, 3.36};
     const auto f = meldingen::regels(fake, nl), w = meldingen::regels(weg, nl);
     EXPECT_EQ(samen({meldingen::titel(fake), f[0], f[1], meldingen::titel(weg), w[0], w[1]}),
