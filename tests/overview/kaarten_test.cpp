@@ -86,9 +86,7 @@ TEST_F(KaartenTest, ProgressPerYearCountsCumulativelyOverEveryYear) {
     g.in(buiten[5], 2016);                                         // a fake cell: no region
     g.in(binnen[3], 2024).in(binnen[0], 2024);                     // after 2015: one new
     g.in(binnen[4], 2000).in(binnen[0], 2000).in(binnen[5], 2031).in(binnen[6], 12); // no usable year
-    const std::optional<Overzicht> o = test::overzicht(g, {2008, 2016, 2024});
-    ASSERT_TRUE(o);
-    const Voortgang v = Voortgang::van(*o, nederlandseRegios());
+    const Voortgang v = Voortgang::van(*test::overzicht(g, {2008, 2016, 2024}), nederlandseRegios());
     EXPECT_EQ(v.aantalRegios, 627);
     std::vector<Rij> jaren;
     for (const Voortgang::Jaar& j : v.jaren) jaren.push_back(rij(j));

@@ -22,11 +22,7 @@ namespace {
 const QLocale nl(QLocale::Dutch, QLocale::Netherlands), en(QLocale::English, QLocale::UnitedStates);
 
 // Texts joined by "|", so that one comparison shows every difference.
-std::string samen(std::initializer_list<QString> teksten) {
-    QString s;
-    for (const QString& t : teksten) s += (s.isEmpty() ? QString() : QStringLiteral("|")) + t;
-    return s.toStdString();
-}
+std::string samen(std::initializer_list<QString> teksten) { return QStringList(teksten).join('|').toStdString(); }
 
 TEST(Teksten, NumbersInTheFormOfTheLocale) {
     EXPECT_EQ(samen({opmaak::procent(62.5199394f, nl), opmaak::procent(0, nl), opmaak::procent(99.96f, nl),
@@ -162,10 +158,8 @@ TEST(RegioExport, CsvFilesAndSuffixes) {
     EXPECT_TRUE(r.contains("507/40,507,40,fake,1,,50.7,50.8,3.333333,3.416667,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,"
                            "Aardenburg,Zeeland")); // the nearest, 53 km away
 
-    Voortgang v;
-    v.aantalRegios = 627;
-    v.jaren = {{2008, 3, 2, 2, 2, 2}, {2009, 0, 0, 0, 0, 2}};
-    v.zonderJaar = Voortgang::Jaar{0, 4, 4, 1, 1, 3};
+    const Voortgang v{.jaren = {{2008, 3, 2, 2, 2, 2}, {2009, 0, 0, 0, 0, 2}},
+                      .zonderJaar = Voortgang::Jaar{0, 4, 4, 1, 1, 3}, .aantalRegios = 627};
     EXPECT_EQ(perJaarExport(v).toStdString(),
               "Jaar,Gevonden caches,Gevonden Nederlandse caches,Regio's bezocht,Regio's voor het eerst bezocht,"
               "Regio's bezocht tot en met dit jaar (van 627)\n2008,3,2,2,2,2\n2009,0,0,0,0,2\nzonder jaar,4,4,1,1,3\n");
