@@ -9,7 +9,7 @@ namespace {
 // has one within 11 km (the places that name known cells: teksten_test).
 TEST(Regionaam, EveryCellIsNamedAfterItsLargestOrNearestPlace) {
     const NlMasker& nl = nederlandseRegios();
-    int regios = 0, metPlaats = 0;
+    int metPlaats = 0;
     for (int i = 0; i < aantalVakken; ++i) {
         const int rij = rijVanIndex(i), kolom = kolomVanIndex(i);
         const Plaats* p = Regionaam::van(rij, kolom).plaats;
@@ -24,11 +24,10 @@ TEST(Regionaam, EveryCellIsNamedAfterItsLargestOrNearestPlace) {
             else ASSERT_TRUE(!erin(q) && afstandTotVakKm(p->positie(), g) <= afstandTotVakKm(q.positie(), g)) << q.naam;
         }
         if (nl(rij, kolom) == 0) continue;
-        ++regios;
         metPlaats += erin(*p);
         EXPECT_LE(afstandTotVakKm(p->positie(), g), 11.0) << rij << "/" << kolom;
     }
-    EXPECT_EQ(std::pair(regios, metPlaats), std::pair(627, 487));
+    EXPECT_EQ(metPlaats, 487);
 }
 
 } // namespace
