@@ -301,17 +301,8 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
     const QStringList vanEerste = teksten(f);
 
-    // Progress and export below "&Terug", Tab on to the maps.
-    f.activateWindow();
-    std::vector<QWidget*> volgorde{f.focusWidget()};
-    while (volgorde.size() < 5) {
-        test::druk(&f, Qt::Key_Tab);
-        volgorde.push_back(f.focusWidget());
-    }
-    EXPECT_EQ(volgorde, (std::vector<QWidget*>{f.resultaatpaneel->terugKnop, f.resultaatpaneel->voortgangKnop, f.resultaatpaneel->exporteerKnop,
-                                                f.resultaatpaneel->hoofdkaart, f.resultaatpaneel->jaarkaart1}));
-
     // The keyboard's cell of a map asks for its menu.
+    f.activateWindow();
     int gevraagd = -1;
     QObject::connect(f.resultaatpaneel->hoofdkaart, &Kaart::menuGevraagd, &f, [&](int i, QPoint) { gevraagd = i; });
     f.resultaatpaneel->hoofdkaart->setFocus();

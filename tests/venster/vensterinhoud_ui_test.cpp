@@ -123,11 +123,14 @@ TEST(Vensterinhoud, PanelenToetsenNamenEnTerugOpEenDonkerBureaublad) {
                            "Selecteer GPX-bestand", "Hoofdkaart", "Hoofdkaart", "16 of meer"}));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f.resultaatpaneel->hoofdkaart)->role(), QAccessible::Graphic);
 
+    // Every control that Tab reaches, in its order: the input panel's, then the result panel's.
     const std::vector<QWidget*> volgorde = {f.invulpaneel->jaar[0], f.invulpaneel->jaar[1], f.invulpaneel->jaar[2], f.invulpaneel->maakOverzichtKnop, f.invulpaneel->stationlijst,
-                                            f.invulpaneel->maplijst,    f.invulpaneel->bestandlijst,   f.invulpaneel->kleurschakering, f.resultaatpaneel->terugKnop};
+                                            f.invulpaneel->maplijst,    f.invulpaneel->bestandlijst,   f.invulpaneel->kleurschakering, f.resultaatpaneel->terugKnop,
+                                            f.resultaatpaneel->voortgangKnop, f.resultaatpaneel->exporteerKnop, f.resultaatpaneel->hoofdkaart,
+                                            f.resultaatpaneel->jaarkaart1, f.resultaatpaneel->jaarkaart2, f.resultaatpaneel->jaarkaart3};
     std::vector<QWidget*> gevonden;
     QWidget* w = f.invulpaneel->jaar[0];
-    do if (std::count(volgorde.begin(), volgorde.end(), w)) gevonden.push_back(w);
+    do if (w->focusPolicy() & Qt::TabFocus) gevonden.push_back(w);
     while ((w = w->nextInFocusChain()) != f.invulpaneel->jaar[0]);
     EXPECT_EQ(gevonden, volgorde);
 }
@@ -198,7 +201,6 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     test::druk(f.invulpaneel->jaar[2], Qt::Key_Tab);
     EXPECT_EQ(f.focusWidget(), f.invulpaneel->maakOverzichtKnop);
     EXPECT_TRUE(zichtbaar(f.invulpaneel->maakOverzichtKnop));
-    EXPECT_EQ(h.focusPolicy(), Qt::NoFocus);
 
     // A pass: the result panel from its top, the focus on "&Terug", the status line updated.
     ASSERT_TRUE(QDir(map).mkdir("proef"));
