@@ -108,7 +108,9 @@ TEST(Lijsten, GpxFilterMarkerenOpenenSlepenEnTerugvalVanHetStation) {
     EXPECT_EQ(f.invulpaneel->maplijst->currentRow(), open);
     berichten.lijst.clear();
 
-    // The first arrow key selects the first file, and Enter on it starts the pass.
+    // The first arrow key selects the first file, and Enter on it starts the pass on that file,
+    // not on one in a highlighted subfolder.
+    f.invulpaneel->maplijst->setCurrentRow(f.invulpaneel->maplijst->count() - 1);
     f.invulpaneel->bestandlijst->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(f.invulpaneel->bestandlijst->gekozenRij(), -1);
     f.afbeeldingsnaam = map + "/Kavelzicht.bmp";
