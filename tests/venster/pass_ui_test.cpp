@@ -342,26 +342,20 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
     f.resultaatpaneel->exporteerKnop->click();
     EXPECT_EQ(dialoog.map, map);
     EXPECT_TRUE(QFile::exists(map + "/r.geojson"));
-    f.resultaatpaneel->voortgangKnop->click();
-    auto* venster = f.findChild<Voortgangsvenster*>();
-    ASSERT_TRUE(venster && venster->isVisible() && venster->dichtstbij);
-    venster->close();
 
     // A second file without shading: no class legend, one green for every visited region.
     test::Gpx tweede;
     tweede.in(binnen[3], 2012).in(binnen[3], 2012).in(binnen[600], 2004).in(binnen[9], 2014, "Belgium");
     draai(f, "tweede.gpx", &tweede, false, {2014, 2004, 2012});
     EXPECT_FALSE(f.resultaatpaneel->klassenKader->isVisibleTo(f.resultaatpaneel));
+    const QImage tweedeBeeld(bmp());
 
-    // A window that only ever saw the second file shows the same and saves the same picture.
+    // A window that only ever saw the second file shows the same and saves the same picture
+    // (every map's cells and every statistic are in it).
     Vensterinhoud vers{Vensterinhoud::Omgeving{"02-04-2009", {}, {}, {}, {}}};
     vers.show();
     draai(vers, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
     EXPECT_EQ(teksten(f), teksten(vers));
-    for (std::size_t m = 0; m < 4; ++m)
-        for (int k = 0; k < aantalVakken; ++k) ASSERT_EQ(f.resultaatpaneel->kaarten()[m]->kleur(k), vers.resultaatpaneel->kaarten()[m]->kleur(k)) << m << " " << k;
-    const QImage tweedeBeeld(bmp());
-    draai(f, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
     EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
 
     // A picture that cannot be saved: the box, the overview standing with the panel's normal look.

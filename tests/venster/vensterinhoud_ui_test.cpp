@@ -217,10 +217,11 @@ TEST(Scherm, HetVensterPastEnElkeKnopIsBereikbaar) {
     EXPECT_EQ(h.status->text(), QDir::toNativeSeparators(map + "/proef/proef.gpx") + " gelezen; het overzicht is opgeslagen als " +
                                     QDir::toNativeSeparators(map + "/Kavelzicht.bmp"));
     EXPECT_TRUE(f.resultaatpaneel->hoofdkaart->tooltipTekst(vakindex(520, 61)).endsWith("\nUw thuis"));
-    // The progress dialog, with its title bar and borders, fits the screen too.
-    f.toonVoortgang();
+    // The progress dialog, with its title bar and borders, fits the screen too; it lists the
+    // regions nearest the home.
+    f.resultaatpaneel->voortgangKnop->click();
     auto* voortgang = f.findChild<Voortgangsvenster*>();
-    ASSERT_TRUE(voortgang && voortgang->isVisible());
+    ASSERT_TRUE(voortgang && voortgang->isVisible() && voortgang->dichtstbij->isVisible());
     EXPECT_EQ(voortgang->frameGeometry().size().boundedTo(vrij.size()), voortgang->frameGeometry().size());
     voortgang->close();
     // On a scaled screen the text is drawn from other glyphs, so only its size holds there.
