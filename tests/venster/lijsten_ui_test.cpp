@@ -17,10 +17,8 @@ std::pair<bool, bool> sleep(Vensterinhoud& f, const QList<QUrl>& urls) {
     data.setUrls(urls);
     const QPoint punt = f.invulpaneel->bestandlijst->mapTo(&f, f.invulpaneel->bestandlijst->rect().center());
     QDragEnterEvent binnen(punt, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    binnen.setAccepted(false);
     QApplication::sendEvent(&f, &binnen);
     QDropEvent val(QPointF(punt), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    val.setAccepted(false);
     QApplication::sendEvent(&f, &val);
     return {binnen.isAccepted(), val.isAccepted()};
 }
