@@ -153,8 +153,6 @@ protected:
             return std::make_unique<TrageBron>(begin_, &gelezen);
         }, {}});
         g->afbeeldingsnaam = bmp();
-        g->show();
-        g->activateWindow();
         ASSERT_TRUE(g->invulpaneel->kiesGpxBestand(QFile::encodeName(map + "/groot.gpx")));
     }
     // Ended early, on the input panel, without a picture.
